@@ -1,0 +1,21 @@
+include(CMakePackageConfigHelpers)
+
+install(TARGETS vornui EXPORT vornuiTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+        INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/vornui/ DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vornui
+        FILES_MATCHING PATTERN "*.h")
+install(EXPORT vornuiTargets NAMESPACE vornui:: FILE vornuiTargets.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vornui)
+
+configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/vornuiConfig.cmake.in
+                              ${PROJECT_BINARY_DIR}/vornuiConfig.cmake
+                              INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vornui)
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/vornuiConfigVersion.cmake
+                                 COMPATIBILITY SameMajorVersion)
+install(FILES ${PROJECT_BINARY_DIR}/vornuiConfig.cmake
+              ${PROJECT_BINARY_DIR}/vornuiConfigVersion.cmake
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vornui)
+
+configure_file(${PROJECT_SOURCE_DIR}/cmake/vornui.pc.in ${PROJECT_BINARY_DIR}/vornui.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/vornui.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

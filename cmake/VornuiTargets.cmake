@@ -1,0 +1,16 @@
+# Helpers that let every folder of the library add its code and tests without
+# touching a shared list: sources and tests are found by name.
+
+# Test files of a folder become one test program named after the folder.
+function(vornui_add_folder_tests folder)
+  file(GLOB test_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/vornui/${folder}/*_test.cpp")
+  if(NOT test_sources)
+    return()
+  endif()
+  set(target "${folder}_tests")
+  add_executable(${target} ${test_sources})
+  target_link_libraries(${target} PRIVATE vornui GTest::gtest GTest::gmock GTest::gtest_main
+                                          vornui_test_support)
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
+                       PROPERTIES ENVIRONMENT "VORNUI_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()

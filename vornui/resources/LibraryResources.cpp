@@ -1,0 +1,5 @@
+#include "vornui/resources/LibraryResources.h"
+
+void RegisterLibraryResources(HMODULE library) {
+    RegisterLibraryStrings(library);
+}
