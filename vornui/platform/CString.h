@@ -17,8 +17,8 @@ public:
     CString(const char* text) : m_text(text ? text : "") {}
     CString(const char* text, int length);
     CString(char ch, int repeat = 1);
-    CString(std::string_view text) : m_text(text) {}
-    CString(const std::string& text) : m_text(text) {}
+    explicit CString(std::string_view text) : m_text(text) {}
+    explicit CString(const std::string& text) : m_text(text) {}
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }

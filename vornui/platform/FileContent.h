@@ -1,0 +1,20 @@
+#pragma once
+
+// Whole-file reads and replacements for the platform's file-backed stores.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+// Profiles beyond this size are not profiles; reading stops there and writing refuses.
+inline constexpr size_t kMaxStoreFileSize = 64u << 20;
+
+// The file's bytes (at most kMaxStoreFileSize); nullopt when it cannot be read, with the
+// last system error set.
+std::optional<std::string> ReadFileContent(const std::string& path);
+bool IsOverSizeLimit(const std::string& path);
+// Writes `content` to a new file beside `path` and renames it over `path`, so that a
+// failure part-way leaves the old content whole. Keeps the old file's permissions.
+bool ReplaceFileContent(const std::string& path, const std::string& content);
+// A caller's path with either separator, in native form.
+std::string NativePath(const char* path);

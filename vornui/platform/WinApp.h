@@ -1,0 +1,55 @@
+#pragma once
+
+// The application object and its profile. The profile is an INI file whose path the host
+// sets with SetProfileFile; until it sets one, the profile lives in memory. A host that
+// creates no application object gets a default one named after the program.
+
+#include "vornui/platform/CString.h"
+#include "vornui/platform/Export.h"
+#include "vornui/platform/Resources.h"
+#include "vornui/platform/WinTypes.h"
+
+#include <memory>
+
+class CWnd;
+class ApplicationProfile;
+
+class VORNUI_API CWinApp {
+public:
+    explicit CWinApp(LPCTSTR appName = nullptr);
+    virtual ~CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+
+    virtual BOOL InitInstance() { return TRUE; }
+    virtual int ExitInstance() { return 0; }
+    // Every AfxMessageBox goes through here; the caption is the application's name.
+    virtual int DoMessageBox(LPCTSTR prompt, UINT type, UINT promptId);
+
+    // The INI file that holds the profile; null keeps it in memory (and forgets the file).
+    void SetProfileFile(LPCTSTR path);
+
+    CString GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR defaultText = nullptr);
+    UINT GetProfileInt(LPCTSTR section, LPCTSTR entry, int defaultValue);
+    // Hands out a copy in `*data`, allocated with new[]; the caller deletes it with delete[].
+    BOOL GetProfileBinary(LPCTSTR section, LPCTSTR entry, LPBYTE* data, UINT* bytes);
+    BOOL WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR value);
+    BOOL WriteProfileInt(LPCTSTR section, LPCTSTR entry, int value);
+    BOOL WriteProfileBinary(LPCTSTR section, LPCTSTR entry, LPBYTE data, UINT bytes);
+
+    LPCTSTR m_pszAppName;
+    LPCTSTR m_pszExeName;
+    LPCTSTR m_pszProfileName; // null while the profile is in memory
+    HINSTANCE m_hInstance;
+    CWnd* m_pMainWnd = nullptr;
+
+private:
+    CString m_strAppName;
+    CString m_strExeName;
+    CString m_strProfileName;
+    std::unique_ptr<ApplicationProfile> m_profile;
+};
+
+// The host's application object, or the default one when the host made none.
+VORNUI_API CWinApp* AfxGetApp();
+VORNUI_API LPCTSTR AfxGetAppName();
