@@ -6,7 +6,13 @@
 
 namespace {
 
+// Texts handed out end at a zero byte the file may hold, as C strings do.
+std::string_view UpToZero(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
 DWORD CopyText(std::string_view text, LPTSTR returned, DWORD size) {
+    text = UpToZero(text);
     const size_t copied = std::min<size_t>(text.size(), size - 1);
     std::memcpy(returned, text.data(), copied);
     returned[copied] = '\0';
@@ -22,7 +28,7 @@ DWORD CopyNameList(const std::vector<std::string>& names, LPTSTR returned, DWORD
     }
     std::string list;
     for (const std::string& name : names)
-        list.append(name).push_back('\0');
+        list.append(UpToZero(name)).push_back('\0');
     const bool fits = list.size() + 1 <= size;
     const size_t copied = fits ? list.size() : size - 2;
     std::memcpy(returned, list.data(), copied);
