@@ -17,5 +17,7 @@ install(FILES ${PROJECT_BINARY_DIR}/vornuiConfig.cmake
               ${PROJECT_BINARY_DIR}/vornuiConfigVersion.cmake
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/vornui)
 
+# The pkg-config file finds its prefix from its own place, so the package can be moved.
+file(RELATIVE_PATH VORNUI_PC_TO_PREFIX "/prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/prefix")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/vornui.pc.in ${PROJECT_BINARY_DIR}/vornui.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vornui.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)

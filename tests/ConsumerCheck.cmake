@@ -20,4 +20,19 @@ run_step("${WORK_DIR}/build/consumer")
 if(NOT step_output MATCHES "consumer ok")
   message(FATAL_ERROR "the consumer did not report success:\n${step_output}")
 endif()
-message(STATUS "${step_output}")
+
+# The same program built by hand with the flags pkg-config gives.
+set(ENV{PKG_CONFIG_PATH} "${prefix}/lib/pkgconfig:${prefix}/lib/x86_64-linux-gnu/pkgconfig")
+run_step(pkg-config --cflags --libs vornui)
+string(STRIP "${step_output}" pc_flags)
+separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+separate_arguments(extra_flags UNIX_COMMAND "${CONSUMER_FLAGS}")
+find_library(libdir_probe NAMES vornui PATHS "${prefix}" PATH_SUFFIXES lib lib/x86_64-linux-gnu
+             NO_DEFAULT_PATH)
+get_filename_component(libdir "${libdir_probe}" DIRECTORY)
+run_step(c++ ${extra_flags} "${CONSUMER_DIR}/main.cpp" ${pc_flags} "-Wl,-rpath,${libdir}"
+         -o "${WORK_DIR}/consumer_pc")
+run_step("${WORK_DIR}/consumer_pc")
+if(NOT step_output MATCHES "consumer ok")
+  message(FATAL_ERROR "the pkg-config consumer did not report success:\n${step_output}")
+endif()
