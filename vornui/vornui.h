@@ -17,3 +17,4 @@
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/WinTypes.h"
 #include "vornui/resources/ResourceIds.h"
+#include "vornui/units/KUnits.h"

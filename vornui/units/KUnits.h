@@ -1,0 +1,326 @@
+#pragma once
+
+// A unit chosen for one survey quantity, and the catalogue of every unit the suite knows.
+// Values are stored in the base unit of their kind (metre, metre per second, degree,
+// second, pascal, plain ratio); a KUnits object converts them to its unit and prints them
+// the way survey programs show them. Codes are exchanged between programs, so every code,
+// text and factor of the catalogue is fixed.
+
+#include "vornui/platform/CString.h"
+#include "vornui/platform/Export.h"
+
+#include <functional>
+
+class UnitCatalogue;
+
+class VORNUI_API KUnits {
+public:
+    enum tag_eUNITTYPES : unsigned int {
+        eNOUNIT = 0,
+
+        // Codes of an older numbering, still accepted wherever a kind is tested.
+        eOLD_RANGE_METER = 1,
+        eOLD_RANGE_KILOMETER,
+        eOLD_RANGE_NAUTICAL_MILE,
+        eOLD_RANGE_INT_MILE,
+        eOLD_RANGE_INT_FEET,
+        eOLD_RANGE_US_FEET,
+        eOLD_RANGE_INT_YARD,
+        eOLD_STATION_KP,
+        eOLD_SPEED_MPS,
+        eOLD_SPEED_KNOT,
+        eOLD_SPEED_KMH,
+        eOLD_SPEED_NAUTICAL_MPH,
+        eOLD_DEGREE_DEGREES,
+        eOLD_DEGREE_RADIANS,
+        eOLD_TIME_SECOND,
+        eOLD_TIME_SECOND_DEC,
+        eOLD_TIME_MIN_SEC,
+        eOLD_TIME_HOUR_MIN_SEC,
+
+        eBASE_DEFAULT = 0x50,
+        eBASE_INTEGER,
+        eBASE_INTEGER02,
+        eBASE_INTEGER04,
+        eBASE_DOUBLE,
+        eBASE_DOUBLE11,
+        eBASE_DOUBLE12,
+        eBASE_DOUBLE13,
+        eBASE_DOUBLE14,
+        eBASE_DOUBLE15,
+        eBASE_DOUBLE16,
+        eBASE_DOUBLE17,
+        eBASE_DOUBLE18,
+
+        eSTATE_DEFAULT = 0x90,
+        eSTATE_ON,
+        eSTATE_OFF,
+
+        eRANGE_DEFAULT = 0x100,
+        eRANGE_METER,
+        eRANGE_KILOMETER,
+        eRANGE_NAUTICAL_MILE,
+        eRANGE_INT_MILE,
+        eRANGE_INT_FEET,
+        eRANGE_US_FEET,
+        eRANGE_INT_YARD,
+        eRANGE_FATHOM,
+        eRANGE_METER3,
+        eRANGE_CENTIMETER,
+        eRANGE_MILLIMETER,
+
+        eSTATION_DEFAULT = 0x140,
+        eSTATION_KP,
+        eSTATION_UNITLESS,
+        eSTATION_STATIONS,
+        eSTATION_CHAINAGE,
+        eSTATION_KP3,
+        eSTATION_KP6,
+
+        eDEPTH_DEFAULT = 0x150,
+        eDEPTH_METER,
+        eDEPTH_KILOMETER,
+        eDEPTH_INT_FEET,
+        eDEPTH_US_FEET,
+        eDEPTH_INT_YARD,
+        eDEPTH_FATHOM,
+
+        eSPEED_DEFAULT = 0x200,
+        eSPEED_MPS,
+        eSPEED_KNOT,
+        eSPEED_KMH,
+        eSPEED_NAUTICAL_MPH,
+        eSPEED_INT_FPS,
+        eSPEED_INT_MPH,
+        eSPEED_US_FPS,
+        eSPEED_MPM,
+
+        eDEGREE_DEFAULT = 0x300,
+        eDEGREE_DEGREES,
+        eDEGREE_RADIANS,
+        eDEGREE_MINUTES,
+        eDEGREE_SECONDS,
+        eDEGREE_MAS,
+        eDEGREE_GON,
+        eDEGREE_CENTIGON,
+        eDEGREE_MIL,
+        eDEGREE_DMS,
+        eDEGREE_DM,
+        eDEGREE_DDD,
+
+        eTIME_DEFAULT = 0x330,
+        eTIME_SECOND,
+        eTIME_SECOND_DEC,
+        eTIME_MIN_SEC,
+        eTIME_HOUR_MIN_SEC,
+        eTIME_HOUR_MIN_DEC,
+        eTIME_HOUR_MIN,
+
+        ePOSITION_DEFAULT = 0x360,
+        ePOSITION_METER,
+        ePOSITION_KILOMETER,
+        ePOSITION_NAUTICAL_MILE,
+        ePOSITION_INT_MILE,
+        ePOSITION_INT_FEET,
+        ePOSITION_US_FEET,
+        ePOSITION_INT_YARD,
+        ePOSITION_FATHOM,
+
+        ePRESSURE_DEFAULT = 0x400,
+        ePRESSURE_PASCAL,
+        ePRESSURE_HECTOPASCAL,
+        ePRESSURE_BAR,
+        ePRESSURE_MILLIBAR,
+        ePRESSURE_ATMOSPHERE,
+        ePRESSURE_PSI,
+        ePRESSURE_MMHG,
+        ePRESSURE_INHG,
+
+        eDATUM_DEFAULT = 0x500,
+        eDATUM_USER,
+        eDATUM_WGS84,
+
+        eAFFIX_DEFAULT = 0x1000,
+        eAFFIX_PREFIX_MINUS,
+        eAFFIX_PREFIX_SIGN,
+        eAFFIX_PREFIX_EW,
+        eAFFIX_PREFIX_NS,
+        eAFFIX_SUFFIX_EW,
+        eAFFIX_SUFFIX_NS,
+
+        eSCALE_DEFAULT = 0x1200,
+        eSCALE_PPM,
+        eSCALE_PPB,
+    };
+
+    // One row of a unit table. The factors turn a base value into the unit (dFromBase)
+    // and a value in the unit into the base unit (dToBase); kilometre-point and station
+    // rows hold them for a station length of 1.
+    struct tag_sUnitDesc {
+        char szName[40];
+        char szLabel[10];
+        char szFormat[30];
+        double dFromBase;
+        double dToBase;
+    };
+
+    class Converter;
+
+    KUnits() = default;
+    KUnits(unsigned short code);
+    KUnits(const KUnits&) = default;
+    KUnits& operator=(const KUnits&) = default;
+    virtual ~KUnits() = default;
+
+    // Initialisers: 1 when the code is of the kind, else the kind's "(default)" code is
+    // held and the result is 0. Legacy codes are held as their current code.
+    virtual int InitScale(unsigned short code);
+    virtual int InitRange(unsigned short code);
+    virtual int InitStation(unsigned short code, double stationLength);
+    virtual int InitKp(unsigned short code);
+    virtual int InitDepth(unsigned short code);
+    virtual int InitSpeed(unsigned short code);
+    virtual int InitDegree(unsigned short code, int bPlusMinus180);
+    virtual int InitTime(unsigned short code, int bNoDayWrap);
+    virtual int InitPosition(const char* name);
+    virtual int InitPosition(unsigned short code);
+    virtual int InitDatum(unsigned short code);
+    virtual int InitState(unsigned short code);
+    virtual int InitPressure(unsigned short code);
+    virtual int InitBaseType(unsigned short code);
+    virtual int InitAffix(unsigned short code);
+
+    // Any code of any kind; 0 clears the unit.
+    int InitGeneric(unsigned short code);
+    int InitUnit(unsigned short code) { return InitGeneric(code); }
+
+    unsigned short GetUnit() const { return static_cast<unsigned short>(m_eUnit); }
+    void GetUnit(CString& out, int bShowDefault) const { GetUnit(GetUnit(), out, bShowDefault); }
+
+    // Factors between the base unit of the held unit's kind and the held unit; 1.0 when
+    // the held unit is not of the kind the getter answers.
+    double GetM2RangeUnit() const;
+    double GetRangeUnit2M() const;
+    double GetM2StationUnit() const;
+    double GetStationUnit2M() const;
+    double GetM2DepthUnit() const;
+    double GetDepthUnit2M() const;
+    double GetM2PositionUnit() const;
+    double GetPositionUnit2M() const;
+    double GetMpS2SpeedUnit() const;
+    double GetSpeedUnit2MpS() const;
+    double GetDegrees2DegreeUnit() const;
+    double GetDegreeUnit2Degrees() const;
+    double GetSeconds2TimeUnit() const { return 1.0; }
+    double GetTimeUnit2Seconds() const { return 1.0; }
+    double GetPascal2PressureUnit() const;
+    double GetPressureUnit2Pascal() const;
+    double GetUnity2ScaleUnit() const;
+    double GetScaleUnit2Unity() const;
+
+    // Formatting: 1 and `out` replaced when the held unit is of the kind, else 0 and
+    // `out` untouched. The decimal point is always '.', whatever the host's locale.
+    int FormatM2RangeUnit(double metres, CString& out) const;
+    int FormatM2StationUnit(double metres, CString& out) const;
+    int FormatInRangeUnit(double metres, CString& out) const;
+    int FormatM2DepthUnit(double metres, CString& out) const;
+    int FormatM2PositionUnit(double metres, CString& out) const;
+    int FormatMpS2SpeedUnit(double metresPerSecond, CString& out) const;
+    int FormatPascal2PressureUnit(double pascals, CString& out) const;
+    int FormatUnity2ScaleUnit(double ratio, CString& out) const;
+    int FormatDegrees2DegreeUnit(double degrees, CString& out) const;
+    int FormatRadians2DegreeUnit(double radians, CString& out) const;
+    int FormatSeconds2TimeUnit(double seconds, CString& out) const;
+    int FormatBaseTypeUnit(double value, CString& out) const;
+    int FormatAffixUnit(double value, CString& out) const;
+    int FormatDefault2Unit(double baseValue, CString& out) const;
+    int FormatUnit(double value, CString& out) const { return Format2Unit(GetUnit(), value, out); }
+
+    // As above, followed by the unit's label.
+    int FormatM2DepthUnitSymbol(double metres, CString& out) const;
+    int FormatM2PositionUnitSymbol(double metres, CString& out) const;
+    int FormatMpS2SpeedUnitSymbol(double metresPerSecond, CString& out) const;
+    int FormatPascal2PressureUnitSymbol(double pascals, CString& out) const;
+    int FormatUnity2ScaleUnitSymbol(double ratio, CString& out) const;
+    int FormatDegrees2DegreeUnitSymbol(double degrees, CString& out) const;
+    int FormatSeconds2TimeUnitSymbol(double seconds, CString& out) const;
+
+    static int IsARangeUnit(unsigned short code);
+    static int IsAStationUnit(unsigned short code);
+    static int IsADepthUnit(unsigned short code);
+    static int IsASpeedUnit(unsigned short code);
+    static int IsADegreeUnit(unsigned short code);
+    static int IsATimeUnit(unsigned short code);
+    static int IsAPositionUnit(unsigned short code);
+    static int IsAPressureUnit(unsigned short code);
+    static int IsAScaleUnit(unsigned short code);
+    static int IsADatumUnit(unsigned short code);
+    static int IsAStateUnit(unsigned short code);
+    static int IsAAffixUnit(unsigned short code);
+    static int IsAIntegerUnit(unsigned short code);
+    static int IsADoubleUnit(unsigned short code);
+    static int IsABaseTypeUnit(unsigned short code);
+    static int IsAValidUnit(unsigned short code);
+    // The position code whose name matches, ignoring case; 0 when none does.
+    static int IsAPositionUnit(const char* name);
+
+    static unsigned short GetMetaUnit(unsigned short code);
+    static int HasAffixUnit(unsigned short code);
+    static int HasSubUnit(unsigned short code);
+
+    static void GetUnit(unsigned short code, CString& out, int bShowDefault);
+    static void GetUnitFace(unsigned short code, CString& out, int bShowDefault);
+    static void GetSubUnit(unsigned short unit, unsigned short sub, CString& out, int bShowDefault);
+    static int GetUnitFormatString(unsigned short code, CString& out);
+    static int Format2Unit(unsigned short code, double value, CString& out);
+
+protected:
+    static const tag_sUnitDesc g_lpzBaseTypeUnits[13];
+    static const tag_sUnitDesc g_lpzStateUnits[3];
+    static const tag_sUnitDesc g_lpzRangeUnits[12];
+    static const tag_sUnitDesc g_lpzStationUnits[7];
+    static const tag_sUnitDesc g_lpzDepthUnits[7];
+    static const tag_sUnitDesc g_lpzSpeedUnits[9];
+    static const tag_sUnitDesc g_lpzDegreeUnits[12];
+    static const tag_sUnitDesc g_lpzTimeUnits[7];
+    static const tag_sUnitDesc g_lpzPositionUnits[9];
+    static const tag_sUnitDesc g_lpzPressureUnits[9];
+    static const tag_sUnitDesc g_lpzDatumUnits[3];
+    static const tag_sUnitDesc g_lpzAffixUnits[7];
+    static const tag_sUnitDesc g_lpzScaleUnits[3];
+
+    tag_eUNITTYPES m_eUnit = eNOUNIT;
+    double m_dStationLength = 1.0;
+    int m_bOption = 0; // angles: -180 to 180; times: no day fold
+
+private:
+    friend class UnitCatalogue;
+
+    int InitKind(unsigned short code, unsigned short metaCode);
+    double FromBaseFactor() const;
+    double ToBaseFactor() const;
+};
+
+// Converts values from one unit to another unit of the same kind with one cached factor.
+// Both KUnits objects must outlive the converter; their later changes are picked up by
+// Reset. A pairing of units of different kinds throws the converter's own address.
+class VORNUI_API KUnits::Converter {
+public:
+    Converter(KUnits& from, KUnits& to);
+
+    void Reset() { SetScaleFactor(); }
+    double X(double value) const { return value * m_dScaleFactor; }
+    void X(double value, double& result) const { result = value * m_dScaleFactor; }
+    // Prints a value of the source unit in the target unit, notation included.
+    void XFormat(double value, CString& out) const;
+    double get_dScaleFactor() const { return m_dScaleFactor; }
+
+protected:
+    void SetScaleFactor();
+
+    std::reference_wrapper<KUnits> m_rFrom;
+    std::reference_wrapper<KUnits> m_rTo;
+    double m_dToBase = -1.0;
+    double m_dFromBase = -1.0;
+    double m_dScaleFactor = -1.0;
+};
