@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+// "\260" is the degree sign, byte 0xB0.
+
 TEST(KUnitsConverter, PairsUnitsOfOneKindThroughTheBaseUnit) {
     KUnits kilometre(0x102), feet(0x105);
     const KUnits::Converter toFeet(kilometre, feet);
@@ -31,8 +33,7 @@ TEST(KUnitsConverter, XFormatPrintsInTheTargetNotation) {
     KUnits radians(0x302), dms(0x309);
     CString text;
     KUnits::Converter(radians, dms).XFormat(-0.5, text);
-    EXPECT_EQ(text, "-028\xB0"
-                    "38'52.40\"");
+    EXPECT_EQ(text, "-028\26038'52.40\"");
     KUnits metre(0x101), stations;
     stations.InitStation(0x143, 1000);
     EXPECT_THROW(KUnits::Converter(metre, stations), KUnits::Converter*);

@@ -10,6 +10,8 @@
 #include <random>
 #include <string>
 
+// "\260" is the degree sign, byte 0xB0.
+
 namespace {
 
 // Runs a formatting member on a unit and returns the text, "untouched" when it refused.
@@ -80,10 +82,10 @@ TEST(KUnitsFormat, AnglesFoldIntoOneTurnAndAFullCirclePrintsAsZero) {
     EXPECT_EQ(Printed(Angle(0x302, 0), &KUnits::FormatDegrees2DegreeUnit, 360), "0.0000000000");
     EXPECT_EQ(Printed(Angle(0x306, 0), &KUnits::FormatDegrees2DegreeUnit, 90), "100.00");
     EXPECT_EQ(Printed(Angle(0x301, 0), &KUnits::FormatRadians2DegreeUnit, M_PI), "180.00");
-    EXPECT_EQ(Printed(Angle(0x309, 0), &KUnits::FormatDegrees2DegreeUnit, 12.5), "012\xB0"
-                                                                                 "30'00.00\"");
-    EXPECT_EQ(Printed(Angle(0x30A, 0), &KUnits::FormatDegrees2DegreeUnit, -12.5), "012\xB0"
-                                                                                  "30.0000'");
+    EXPECT_EQ(Printed(Angle(0x309, 0), &KUnits::FormatDegrees2DegreeUnit, 12.5),
+              "012\26030'00.00\"");
+    EXPECT_EQ(Printed(Angle(0x30A, 0), &KUnits::FormatDegrees2DegreeUnit, -12.5),
+              "012\26030.0000'");
     EXPECT_EQ(Printed(Angle(0x30B, 0), &KUnits::FormatDegrees2DegreeUnit, -372.5), "12.50000000");
     EXPECT_EQ(Printed(KUnits(0x331), &KUnits::FormatDegrees2DegreeUnit, 1, 0), "untouched");
 }
@@ -142,8 +144,7 @@ TEST(KUnitsFormat, AffixesAddTheSignCharacter) {
 
 TEST(KUnitsFormat, DefaultDispatchFollowsTheKindOfTheUnit) {
     const auto dispatch = &KUnits::FormatDefault2Unit;
-    EXPECT_EQ(Printed(Angle(0x30A, 0), dispatch, -12.5), "-012\xB0"
-                                                         "30.0000'");
+    EXPECT_EQ(Printed(Angle(0x30A, 0), dispatch, -12.5), "-012\26030.0000'");
     EXPECT_EQ(Printed(Angle(0x30B, 0), dispatch, -12.5), "-12.50000000");
     EXPECT_EQ(Printed(Angle(0x301, 0), dispatch, -12.5), "347.50");
     EXPECT_EQ(Printed(KUnits(0x362), dispatch, 1500), "1.500");
@@ -160,11 +161,11 @@ TEST(KUnitsFormat, DefaultDispatchFollowsTheKindOfTheUnit) {
 }
 
 TEST(KUnitsFormat, SymbolVariantsAppendTheRowLabelExceptToNotations) {
-    EXPECT_EQ(Printed(Angle(0x301, 0), &KUnits::FormatDegrees2DegreeUnitSymbol, 45), "45.00\xB0");
-    EXPECT_EQ(Printed(Angle(0x309, 0), &KUnits::FormatDegrees2DegreeUnitSymbol, 45), "045\xB0"
-                                                                                     "00'00.00\"");
+    EXPECT_EQ(Printed(Angle(0x301, 0), &KUnits::FormatDegrees2DegreeUnitSymbol, 45), "45.00\260");
+    EXPECT_EQ(Printed(Angle(0x309, 0), &KUnits::FormatDegrees2DegreeUnitSymbol, 45),
+              "045\26000'00.00\"");
     EXPECT_EQ(Printed(Angle(0x30B, 0), &KUnits::FormatDegrees2DegreeUnitSymbol, 45),
-              "45.00000000\xB0");
+              "45.00000000\260");
     EXPECT_EQ(Printed(Clock(0x332, 0), &KUnits::FormatSeconds2TimeUnitSymbol, 12.3456),
               "12.346s.s");
     EXPECT_EQ(Printed(Clock(0x336, 0), &KUnits::FormatSeconds2TimeUnitSymbol, 5400), "01:30");
@@ -189,9 +190,7 @@ TEST(KUnitsFormat, Format2UnitPrintsAValueAlreadyInTheUnit) {
         {0, 7.9, 0, "7.90"},
         {2, 1.5, 1, "1.500"}, // a legacy code prints as its current code
         {0x143, 1234.56, 1, "12+34.6"},
-        {0x309, -12.5, 1,
-         "-012\xB0"
-         "30'00.00\""},
+        {0x309, -12.5, 1, "-012\26030'00.00\""},
         {0x30B, -12.5, 1, "-12.50000000"},
         {0x334, 90061, 1, "01:01:01(+1)"},
         {0x1003, -1, 1, "W"},
@@ -260,8 +259,7 @@ TEST(KUnitsFormat, ADecimalCommaLocaleStillGetsPoints) {
     std::setlocale(LC_NUMERIC, "C");
     EXPECT_TRUE(commaIsActive) << commaLocale;
     EXPECT_EQ(range, "1.50");
-    EXPECT_EQ(angle, "012\xB0"
-                     "30'00.00\"");
+    EXPECT_EQ(angle, "012\26030'00.00\"");
     EXPECT_EQ(clock, "01:30.51");
     EXPECT_EQ(plain, "0.25000000");
     EXPECT_TRUE(fullCircleZero);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+// "\260" is the degree sign, byte 0xB0.
+
 namespace {
 
 CString Label(unsigned short code, int bShowDefault) {
@@ -174,7 +176,7 @@ TEST(KUnitsLookup, SubUnitsQualifyPositionsAndDegreeNotations) {
     EXPECT_EQ(SubUnit(0x309, 0x1004, 0), "pfxNS");
     EXPECT_EQ(SubUnit(0x309, 0x101, 0), "stale");
 
-    EXPECT_EQ(SubUnit(0x300, 0x1004, 0), "\xB0");
+    EXPECT_EQ(SubUnit(0x300, 0x1004, 0), "\260");
     EXPECT_EQ(SubUnit(0x300, 0x1004, 1), "(default)");
     EXPECT_EQ(SubUnit(0x302, 0, 0), "rad");
     EXPECT_EQ(SubUnit(0x101, 0x501, 0), "");

@@ -8,6 +8,8 @@
 #include <cmath>
 #include <string_view>
 
+// "\260" is the degree sign, byte 0xB0.
+
 namespace {
 
 double Number(std::string_view text) {
@@ -29,7 +31,7 @@ double ReadDms(std::string_view text) {
     EXPECT_EQ(text.size(), 13u) << text;
     if (text.size() != 13u)
         return -1;
-    EXPECT_EQ(text[3], '\xB0');
+    EXPECT_EQ(text[3], '\260');
     EXPECT_EQ(text.substr(6, 1), "'");
     EXPECT_EQ(text.substr(12), "\"");
     const double minutes = Number(text.substr(4, 2));
@@ -44,7 +46,7 @@ double ReadDm(std::string_view text) {
     EXPECT_EQ(text.size(), 12u) << text;
     if (text.size() != 12u)
         return -1;
-    EXPECT_EQ(text[3], '\xB0');
+    EXPECT_EQ(text[3], '\260');
     EXPECT_EQ(text.substr(11), "'");
     const double minutes = Number(text.substr(4, 7));
     EXPECT_LT(minutes, 60) << text;
@@ -91,18 +93,13 @@ TEST(KUnitsNotation, NoFieldEverShowsSixtyNearAnyBoundary) {
 TEST(KUnitsNotation, RoundedFieldsCarryIntoTheNextField) {
     CString text;
     KUnits(0x309).FormatDegrees2DegreeUnit(10.999999, text);
-    EXPECT_EQ(text, "011\xB0"
-                    "00'00.00\"");
+    EXPECT_EQ(text, "011\26000'00.00\"");
     KUnits(0x309).FormatDegrees2DegreeUnit(10.5 - 0.001 / 3600, text);
-    EXPECT_EQ(text, "010\xB0"
-                    "30'00.00\"");
+    EXPECT_EQ(text, "010\26030'00.00\"");
     KUnits(0x309).FormatDegrees2DegreeUnit(10.5 - 0.006 / 3600, text);
-    EXPECT_EQ(text, "010\xB0"
-                    "29'59.99\"");
+    EXPECT_EQ(text, "010\26029'59.99\"");
     KUnits(0x30A).FormatDegrees2DegreeUnit(-10.9999999, text);
-    EXPECT_EQ(text, "011\xB0"
-                    "00.0000'");
+    EXPECT_EQ(text, "011\26000.0000'");
     KUnits(0x30A).FormatDegrees2DegreeUnit(359.9999999, text);
-    EXPECT_EQ(text, "360\xB0"
-                    "00.0000'");
+    EXPECT_EQ(text, "360\26000.0000'");
 }

@@ -35,6 +35,8 @@ int Successor(int value) {
 // A field that would print as "60.00" (or "60.0000") has to carry into the next field,
 // or the text would show an impossible sixty seconds or minutes.
 bool PrintsAsSixty(double value, int decimals) {
+    if (value < 59.0) // no rounding gets this far
+        return false;
     char buffer[32];
     return PrintFixed(value, decimals, buffer, sizeof buffer).starts_with("60.");
 }
