@@ -20,7 +20,6 @@ public:
     void Append(std::string_view text);
     void Prepend(char ch);
     void SetAt(int index, char ch);
-    void Clear() { m_length = 0; }
     std::string_view View() const { return {m_chars, static_cast<size_t>(m_length)}; }
     void CopyTo(CString& out) const { out.SetString(m_chars, m_length); }
 

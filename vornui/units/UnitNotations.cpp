@@ -84,14 +84,15 @@ void PrintScaledAngle(unsigned short code, double degrees, int bPlusMinus180, do
     if (bPlusMinus180 && degrees > 180)
         degrees -= 360;
     const char* format = FormatOf(code);
-    AppendPrintf(text, format, {degrees * fromDegrees});
-    double printed = 0.0;
-    const std::string_view view = text.View();
-    const auto parse = std::from_chars(view.data(), view.data() + view.size(), printed);
-    if (parse.ec == std::errc() && std::fabs(printed - 360 * fromDegrees) < 1e-08) {
-        text.Clear();
+    TextBuilder printed;
+    AppendPrintf(printed, format, {degrees * fromDegrees});
+    const std::string_view view = printed.View();
+    double readBack = 0.0;
+    const auto parse = std::from_chars(view.data(), view.data() + view.size(), readBack);
+    if (parse.ec == std::errc() && std::fabs(readBack - 360 * fromDegrees) < 1e-08)
         AppendPrintf(text, format, {0.0});
-    }
+    else
+        text.Append(view);
 }
 
 } // namespace
