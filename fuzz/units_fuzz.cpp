@@ -13,6 +13,8 @@ template <typename T>
 T Take(const uint8_t*& data, size_t& size) {
     T value{};
     const size_t count = size < sizeof value ? size : sizeof value;
+    if (count == 0)
+        return value;
     std::memcpy(&value, data, count);
     data += count;
     size -= count;
