@@ -38,7 +38,7 @@ std::string_view PrintFixed(double value, int precision, char* buffer, int size)
 
 namespace {
 
-struct ConversionSpec {
+struct FormatDirective {
     bool leftAlign = false;
     bool zeroPad = false;
     int width = 0;
@@ -53,31 +53,31 @@ int ReadCount(const char*& cursor) {
     return count;
 }
 
-ConversionSpec ReadSpec(const char*& cursor) {
-    ConversionSpec spec;
+FormatDirective ReadDirective(const char*& cursor) {
+    FormatDirective directive;
     for (; *cursor == '-' || *cursor == '0'; ++cursor) {
-        spec.leftAlign |= *cursor == '-';
-        spec.zeroPad |= *cursor == '0';
+        directive.leftAlign |= *cursor == '-';
+        directive.zeroPad |= *cursor == '0';
     }
-    spec.width = ReadCount(cursor);
+    directive.width = ReadCount(cursor);
     if (*cursor == '.') {
         ++cursor;
-        spec.precision = ReadCount(cursor);
+        directive.precision = ReadCount(cursor);
     }
-    return spec;
+    return directive;
 }
 
 // Zeros go between the sign and the digits, as printf puts them.
-void AppendPadded(TextBuilder& text, std::string_view body, const ConversionSpec& spec,
+void AppendPadded(TextBuilder& text, std::string_view body, const FormatDirective& directive,
                   bool zeroPadAllowed) {
-    const int padding = spec.width - static_cast<int>(body.size());
+    const int padding = directive.width - static_cast<int>(body.size());
     if (padding <= 0) {
         text.Append(body);
-    } else if (spec.leftAlign) {
+    } else if (directive.leftAlign) {
         text.Append(body);
         for (int i = 0; i < padding; ++i)
             text.Append(' ');
-    } else if (spec.zeroPad && zeroPadAllowed) {
+    } else if (directive.zeroPad && zeroPadAllowed) {
         if (!body.empty() && body.front() == '-') {
             text.Append('-');
             body.remove_prefix(1);
@@ -92,21 +92,21 @@ void AppendPadded(TextBuilder& text, std::string_view body, const ConversionSpec
     }
 }
 
-void AppendConversion(TextBuilder& text, char conversion, const ConversionSpec& spec,
+void AppendConversion(TextBuilder& text, char conversion, const FormatDirective& directive,
                       const PrintfArgument* argument) {
     char digits[TextBuilder::kCapacity];
     if (!argument)
         return;
     if ((conversion == 'd' || conversion == 'i') && argument->type == PrintfArgument::Type::Int) {
         const auto end = std::to_chars(digits, digits + sizeof digits, argument->intValue).ptr;
-        AppendPadded(text, {digits, static_cast<size_t>(end - digits)}, spec, true);
+        AppendPadded(text, {digits, static_cast<size_t>(end - digits)}, directive, true);
     } else if (conversion == 'f' && argument->type == PrintfArgument::Type::Double) {
         const double value = argument->doubleValue;
-        const int precision = spec.precision < 0 ? 6 : spec.precision;
-        AppendPadded(text, PrintFixed(value, precision, digits, sizeof digits), spec,
+        const int precision = directive.precision < 0 ? 6 : directive.precision;
+        AppendPadded(text, PrintFixed(value, precision, digits, sizeof digits), directive,
                      std::isfinite(value));
     } else if (conversion == 'c' && argument->type == PrintfArgument::Type::Char) {
-        AppendPadded(text, {&argument->charValue, 1}, spec, false);
+        AppendPadded(text, {&argument->charValue, 1}, directive, false);
     }
 }
 
@@ -125,18 +125,19 @@ void AppendPrintf(TextBuilder& text, const char* format,
             text.Append(*cursor++);
             continue;
         }
-        const char* specStart = cursor++;
+        const char* directiveStart = cursor++;
         if (*cursor == '%') {
             text.Append('%');
             ++cursor;
             continue;
         }
-        const ConversionSpec spec = ReadSpec(cursor);
+        const FormatDirective directive = ReadDirective(cursor);
         if (!IsConversion(*cursor)) {
-            text.Append(std::string_view(specStart, static_cast<size_t>(cursor - specStart)));
+            text.Append(
+                std::string_view(directiveStart, static_cast<size_t>(cursor - directiveStart)));
             continue;
         }
         const PrintfArgument* argument = nextArgument != args.end() ? nextArgument++ : nullptr;
-        AppendConversion(text, *cursor++, spec, argument);
+        AppendConversion(text, *cursor++, directive, argument);
     }
 }
