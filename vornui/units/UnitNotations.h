@@ -12,8 +12,8 @@ class TextBuilder;
 // NaN, become INT_MIN instead of undefined behaviour.
 int TruncateToInt(double value);
 
-// An angle in degrees in a degree unit; `fromDegrees` is the unit's factor. The degree
-// notations print no sign.
+// An angle in degrees in a degree unit, into an empty text; `fromDegrees` is the unit's
+// factor. The degree notations print no sign.
 void PrintAngle(unsigned short code, double degrees, int bPlusMinus180, double fromDegrees,
                 TextBuilder& text);
 // A value in stations (hundreds, '+', the rest), with its sign in front.
