@@ -1,0 +1,28 @@
+#include "vornui/log/LogState.h"
+
+#include <time.h>
+
+namespace vornlog {
+
+SourcePosition g_errorSource;
+SourcePosition g_traceSource;
+std::atomic<int> g_traceLevel{0};
+std::atomic<DWORD> g_traceThread{0};
+std::atomic<HANDLE> g_traceLock{nullptr};
+
+void SourcePosition::Set(const char* name, int at) {
+    CopyTruncated(file, name ? name : "");
+    line = at;
+}
+
+bool LocalTimeNow(std::tm& local) {
+    const std::time_t now = std::time(nullptr);
+    return localtime_r(&now, &local) != nullptr;
+}
+
+bool LocalCalendarText(char (&text)[26]) {
+    std::tm local{};
+    return LocalTimeNow(local) && asctime_r(&local, text);
+}
+
+} // namespace vornlog
