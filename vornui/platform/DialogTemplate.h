@@ -13,7 +13,7 @@ struct DialogItemTemplate {
     LPCTSTR windowClass; // "Button", "Edit", "Static", ... or a registered class
     LPCTSTR text;        // the control's text; MAKEINTRESOURCE(id) for an image resource
     WORD id;
-    DWORD style; // WS_CHILD is implied
+    DWORD style; // WS_CHILD is implied; WS_VISIBLE is not (a control may start hidden)
     DWORD exStyle;
     short x;
     short y;
