@@ -59,6 +59,10 @@ void RegisterSystemClasses() {
         RegisterListBoxClass();
         RegisterComboBoxClass();
         RegisterDialogClass();
+        RegisterTabControlClass();
+        RegisterUpDownClass();
+        RegisterProgressClass();
+        RegisterStatusBarClass();
     });
 }
 

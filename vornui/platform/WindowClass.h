@@ -27,4 +27,7 @@ void RegisterEditClass();
 void RegisterListBoxClass();
 void RegisterComboBoxClass();
 void RegisterDialogClass();
-void RegisterCommonControlClasses();
+void RegisterTabControlClass();
+void RegisterUpDownClass();
+void RegisterProgressClass();
+void RegisterStatusBarClass();
