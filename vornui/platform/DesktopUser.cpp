@@ -75,6 +75,12 @@ std::string OneLine(const CString& text) {
 
 IDesktopUser::~IDesktopUser() = default;
 
+void IDesktopUser::ModalDialogOpened(HWND) {}
+
+ModalAction IDesktopUser::ActInModalDialog(HWND) {
+    return ModalAction::Nothing;
+}
+
 IDesktopUser& GetDesktopUser() {
     static CHeadlessUser headless;
     IDesktopUser* user = g_user.load();

@@ -8,12 +8,11 @@
 #include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/WinTypes.h"
+#include "vornui/platform/WindowTypes.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
-
-struct WindowRecord;
-using HWND = WindowRecord*;
 
 struct MessageBoxRequest {
     HWND owner;
@@ -22,11 +21,22 @@ struct MessageBoxRequest {
     UINT type;
 };
 
+// What a user did when a modal dialog had nothing else to do.
+enum class ModalAction {
+    Acted,   // input is on its way (or the dialog was changed directly)
+    Waiting, // the user waits for the dialog to change by itself (a timer, a worker)
+    Nothing, // the user has nothing to do in this dialog: it is cancelled
+};
+
 class VORNUI_API IDesktopUser {
 public:
     virtual ~IDesktopUser();
     // Returns the id of the button pressed (IDOK, IDYES, ...).
     virtual int AnswerMessageBox(const MessageBoxRequest& box) = 0;
+    // A modal dialog has been initialised and shown; its loop is about to run.
+    virtual void ModalDialogOpened(HWND dialog);
+    // The modal dialog's thread has no message waiting: the user's turn.
+    virtual ModalAction ActInModalDialog(HWND dialog);
 };
 
 // The current user; the headless user when none is installed.
@@ -45,9 +55,14 @@ public:
 
 // A user that follows a script: it is the desktop's user while it lives, answers message
 // boxes from its queue of answers (the default button when the queue is empty) and
-// remembers every box it was shown.
+// remembers every box it was shown. In modal dialogs it performs its queued steps, one
+// each time the dialog waits for input, in whichever dialog is open then (the innermost);
+// each step acts through mouse and keyboard input as a person would. When the steps run
+// out, the user has nothing to do and the dialog is cancelled.
 class VORNUI_API CScriptedUser : public IDesktopUser {
 public:
+    using Step = std::function<ModalAction(HWND dialog)>;
+
     CScriptedUser();
     ~CScriptedUser() override;
     CScriptedUser(const CScriptedUser&) = delete;
@@ -55,11 +70,34 @@ public:
 
     void AnswerNextMessageBox(int button) { m_answers.push_back(button); }
     const std::vector<MessageBoxRequest>& MessageBoxesShown() const { return m_shown; }
+    // The captions of the modal dialogs that opened, in order.
+    const std::vector<CString>& DialogsShown() const { return m_dialogs; }
+
+    // Clicks the middle of dialog item `id` (a button is pressed, an edit gets the caret).
+    CScriptedUser& Click(int id);
+    // Clicks a point of the screen.
+    CScriptedUser& ClickAt(POINT screen);
+    // Clicks into edit `id`, selects all its text and types `text` over it.
+    CScriptedUser& TypeInto(int id, const char* text);
+    // Types `text` into whatever has the focus.
+    CScriptedUser& Type(const char* text);
+    // Presses and releases a key (VK_RETURN, VK_ESCAPE, VK_TAB, ...), with Shift if asked.
+    CScriptedUser& Press(UINT virtualKey, bool shift = false);
+    // Chooses the entry `text` of list box or combo box `id` with the mouse.
+    CScriptedUser& Choose(int id, const char* text);
+    // Waits for the dialog to end by itself (a timer, a worker thread).
+    CScriptedUser& WaitForEnd();
+    // Anything else, done when it is this step's turn.
+    CScriptedUser& Then(Step step);
 
     int AnswerMessageBox(const MessageBoxRequest& box) override;
+    void ModalDialogOpened(HWND dialog) override;
+    ModalAction ActInModalDialog(HWND dialog) override;
 
 private:
     IDesktopUser* m_previous;
     std::deque<int> m_answers;
     std::vector<MessageBoxRequest> m_shown;
+    std::deque<Step> m_steps;
+    std::vector<CString> m_dialogs;
 };

@@ -1,0 +1,339 @@
+#include "tests/WindowSpy.h"
+
+#include "vornui/platform/Button.h"
+#include "vornui/platform/ComboBox.h"
+#include "vornui/platform/DataExchange.h"
+#include "vornui/platform/DesktopInput.h"
+#include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/Dialog.h"
+#include "vornui/platform/Edit.h"
+#include "vornui/platform/ListBox.h"
+#include "vornui/platform/MessageBox.h"
+#include "vornui/platform/Static.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* FrameClass() {
+    static const char* const name = [] {
+        WNDCLASS wc{};
+        wc.lpfnWndProc = DefWindowProc;
+        wc.lpszClassName = "VornuiTestControlsFrame";
+        RegisterClass(&wc);
+        return "VornuiTestControlsFrame";
+    }();
+    return name;
+}
+
+// A shown frame whose controls take real input, and a spy on the frame and its controls.
+class Controls : public testing::Test {
+protected:
+    void SetUp() override {
+        m_frame = CreateWindowEx(0, FrameClass(), "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 600, 400, nullptr, nullptr, nullptr, nullptr);
+        m_spy.Watch(m_frame, "parent");
+    }
+    void TearDown() override { DestroyWindow(m_frame); }
+
+    HWND Add(const char* className, const char* text, int id, DWORD style, CRect rect,
+             const char* spyName = nullptr) {
+        const HWND control =
+            CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                           rect.Width(), rect.Height(), m_frame,
+                           reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+        if (spyName)
+            m_spy.Watch(control, spyName);
+        return control;
+    }
+
+    static void ClickAt(HWND control, CPoint client) {
+        ClientToScreen(control, &client);
+        PostMouseInput(GetCurrentThreadId(), WM_LBUTTONDOWN, client);
+        PostMouseInput(GetCurrentThreadId(), WM_LBUTTONUP, client);
+        Pump();
+    }
+
+    static void Click(HWND control) {
+        RECT client;
+        GetClientRect(control, &client);
+        ClickAt(control, CRect(client).CenterPoint());
+    }
+
+    static void TypeKeys(const char* text) {
+        for (const char* at = text; *at; ++at) {
+            const UINT key = *at == '\b' ? VK_BACK : VK_PACKET;
+            PostKeyInput(GetCurrentThreadId(), key, TRUE, *at);
+            PostKeyInput(GetCurrentThreadId(), key, FALSE);
+        }
+        Pump();
+    }
+
+    static void Pump() {
+        MSG msg;
+        while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+    }
+
+    static CString TextOf(HWND hwnd) {
+        char text[256];
+        GetWindowText(hwnd, text, sizeof text);
+        return text;
+    }
+
+    HWND m_frame = nullptr;
+    WindowSpy m_spy;
+};
+
+const std::vector<UINT> kButtonTrace = {WM_LBUTTONDOWN,    WM_LBUTTONUP, WM_SETFOCUS,
+                                        WM_CAPTURECHANGED, BM_SETSTATE,  BM_SETCHECK,
+                                        WM_COMMAND};
+
+} // namespace
+
+TEST_F(Controls, ACheckBoxClickGoesDownUpThenChecksAndNotifiesTheParent) {
+    const HWND check = Add("Button", "Tide", 11, BS_AUTOCHECKBOX, CRect(10, 10, 110, 30), "check");
+    Click(check);
+    EXPECT_EQ(m_spy.Log(kButtonTrace),
+              (std::vector<std::string>{"check:WM_LBUTTONDOWN", "check:WM_SETFOCUS",
+                                        "check:BM_SETSTATE", "check:WM_LBUTTONUP",
+                                        "check:WM_CAPTURECHANGED", "check:BM_SETSTATE",
+                                        "check:BM_SETCHECK", "parent:WM_COMMAND/0"}));
+    EXPECT_EQ(SendMessage(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(GetFocus(), check);
+    Click(check);
+    EXPECT_EQ(SendMessage(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    // With BS_NOTIFY the parent also hears of focus and of the button going down and up.
+    const HWND notifying =
+        Add("Button", "Go", 12, BS_PUSHBUTTON | BS_NOTIFY, CRect(10, 40, 110, 60), "push");
+    m_spy.Clear();
+    Click(notifying);
+    std::vector<std::string> codes;
+    for (const std::string& line : m_spy.Log({WM_COMMAND}))
+        codes.push_back(line);
+    EXPECT_EQ(codes, (std::vector<std::string>{"parent:WM_COMMAND/6", "parent:WM_COMMAND/2",
+                                               "parent:WM_COMMAND/3", "parent:WM_COMMAND/0"}));
+    EXPECT_EQ(SendMessage(notifying, BM_GETSTATE, 0, 0), BST_FOCUS);
+
+    // A release outside the button is no click.
+    const HWND other = Add("Button", "No", 13, BS_PUSHBUTTON, CRect(10, 70, 110, 90), "other");
+    m_spy.Clear();
+    CPoint down(5, 5);
+    CPoint away(300, 300);
+    ClientToScreen(other, &down);
+    ClientToScreen(other, &away);
+    PostMouseInput(GetCurrentThreadId(), WM_LBUTTONDOWN, down);
+    PostMouseInput(GetCurrentThreadId(), WM_LBUTTONUP, away);
+    Pump();
+    // The notifying button lost the focus (BN_KILLFOCUS); nothing was clicked.
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}), (std::vector<std::string>{"parent:WM_COMMAND/7"}));
+    EXPECT_EQ(SendMessage(other, BM_GETSTATE, 0, 0), BST_FOCUS);
+}
+
+TEST_F(Controls, AutomaticRadioButtonsCheckOneOfTheirGroup) {
+    const HWND first = Add("Button", "A", 1, BS_AUTORADIOBUTTON | WS_GROUP, CRect(0, 0, 50, 20));
+    const HWND second = Add("Button", "B", 2, BS_AUTORADIOBUTTON, CRect(0, 20, 50, 40));
+    const HWND third = Add("Button", "C", 3, BS_AUTORADIOBUTTON, CRect(0, 40, 50, 60));
+    const HWND outside = Add("Button", "D", 4, BS_AUTORADIOBUTTON | WS_GROUP, CRect(0, 60, 50, 80));
+    SendMessage(outside, BM_SETCHECK, BST_CHECKED, 0);
+    Click(first);
+    Click(third);
+    EXPECT_EQ(SendMessage(first, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessage(third, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_EQ(SendMessage(outside, BM_GETCHECK, 0, 0), BST_CHECKED); // another group
+    SendMessage(second, BM_CLICK, 0, 0);
+    EXPECT_EQ(SendMessage(third, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    EXPECT_EQ(SendMessage(second, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_TRUE(GetWindowLong(second, GWL_STYLE) & WS_TABSTOP); // Tab stops at the checked one
+
+    const HWND tri = Add("Button", "3", 5, BS_AUTO3STATE, CRect(100, 0, 150, 20));
+    for (int expected : {BST_CHECKED, BST_INDETERMINATE, BST_UNCHECKED}) {
+        Click(tri);
+        EXPECT_EQ(SendMessage(tri, BM_GETCHECK, 0, 0), expected);
+    }
+    const HWND group = Add("Button", "Box", 6, BS_GROUPBOX, CRect(200, 0, 300, 100));
+    EXPECT_EQ(SendMessage(group, WM_GETDLGCODE, 0, 0), DLGC_STATIC);
+    EXPECT_EQ(SendMessage(first, WM_GETDLGCODE, 0, 0), DLGC_BUTTON | DLGC_RADIOBUTTON);
+}
+
+TEST_F(Controls, AnEditTakesTypedTextAndReportsUpdateThenChange) {
+    const HWND edit = Add("Edit", "", 20, ES_AUTOHSCROLL, CRect(10, 10, 200, 30), "edit");
+    Click(edit);
+    m_spy.Clear();
+    TypeKeys("ab");
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}),
+              (std::vector<std::string>{"parent:WM_COMMAND/1024", "parent:WM_COMMAND/768",
+                                        "parent:WM_COMMAND/1024", "parent:WM_COMMAND/768"}));
+    EXPECT_EQ(TextOf(edit), "ab");
+    EXPECT_TRUE(SendMessage(edit, EM_GETMODIFY, 0, 0));
+    TypeKeys("\bc");
+    EXPECT_EQ(TextOf(edit), "ac");
+
+    SendMessage(edit, EM_SETSEL, 0, 1);
+    SendMessage(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("Tr"));
+    EXPECT_EQ(TextOf(edit), "Trc");
+    EXPECT_TRUE(SendMessage(edit, EM_UNDO, 0, 0));
+    EXPECT_EQ(TextOf(edit), "ac");
+
+    SendMessage(edit, EM_LIMITTEXT, 4, 0);
+    m_spy.Clear();
+    SendMessage(edit, EM_SETSEL, 2, 2);
+    TypeKeys("xyz");
+    EXPECT_EQ(TextOf(edit), "acxy");
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}).back(), "parent:WM_COMMAND/1281"); // EN_MAXTEXT
+
+    m_spy.Clear();
+    SetWindowText(edit, "set"); // not limited, reported, not modified
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}),
+              (std::vector<std::string>{"parent:WM_COMMAND/1024", "parent:WM_COMMAND/768"}));
+    EXPECT_FALSE(SendMessage(edit, EM_GETMODIFY, 0, 0));
+
+    const HWND digits = Add("Edit", "", 21, ES_NUMBER, CRect(10, 40, 200, 60));
+    Click(digits);
+    TypeKeys("1a2");
+    EXPECT_EQ(TextOf(digits), "12");
+
+    // Copy and paste through the clipboard.
+    SendMessage(edit, EM_SETSEL, 0, -1);
+    SendMessage(edit, WM_COPY, 0, 0);
+    const HWND target = Add("Edit", "x", 22, ES_UPPERCASE, CRect(10, 70, 200, 90));
+    SendMessage(target, EM_SETSEL, 1, 1);
+    SendMessage(target, WM_PASTE, 0, 0);
+    EXPECT_EQ(TextOf(target), "XSET");
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessage(target, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 4u);
+    EXPECT_EQ(end, 4u);
+}
+
+TEST_F(Controls, AListBoxSortsSelectsAndNotifiesOnlyForTheUser) {
+    const HWND list =
+        Add("ListBox", "", 30, LBS_NOTIFY | LBS_SORT | WS_VSCROLL, CRect(10, 10, 160, 110));
+    for (const char* name : {"Pump", "anchor", "Winch", "ballast"})
+        SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    char text[32];
+    SendMessage(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "ballast");
+    EXPECT_EQ(
+        SendMessage(list, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>("w")),
+        3);
+    EXPECT_EQ(SendMessage(list, LB_FINDSTRINGEXACT, 0, reinterpret_cast<LPARAM>("PUMP")), 2);
+    EXPECT_EQ(SendMessage(list, LB_SETCURSEL, 2, 0), 2);
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}), std::vector<std::string>{}); // not the user
+    EXPECT_EQ(SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0), LB_ERR);
+
+    RECT item;
+    SendMessage(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    ClickAt(list, CRect(item).CenterPoint());
+    EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}),
+              (std::vector<std::string>{"parent:WM_COMMAND/4", "parent:WM_COMMAND/1"}));
+    EXPECT_EQ(SendMessage(list, LB_DELETESTRING, 0, 0), 3);
+    EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 0); // the selection moved up with it
+
+    const HWND multi = Add("ListBox", "", 31, LBS_MULTIPLESEL, CRect(200, 10, 350, 110));
+    for (const char* name : {"A", "B", "C", "D"})
+        SendMessage(multi, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SendMessage(multi, LB_SETSEL, TRUE, 1);
+    SendMessage(multi, LB_SETSEL, TRUE, 3);
+    int selected[4] = {};
+    EXPECT_EQ(SendMessage(multi, LB_GETSELITEMS, 4, reinterpret_cast<LPARAM>(selected)), 2);
+    EXPECT_EQ(selected[0], 1);
+    EXPECT_EQ(selected[1], 3);
+    EXPECT_EQ(SendMessage(multi, LB_GETSELCOUNT, 0, 0), 2);
+    EXPECT_EQ(SendMessage(list, LB_GETSELCOUNT, 0, 0), LB_ERR);
+}
+
+TEST_F(Controls, AComboBoxDropsDownAndAChoiceEndsOkClosesThenChanges) {
+    const HWND combo = Add("ComboBox", "", 40, CBS_DROPDOWNLIST, CRect(10, 10, 160, 110));
+    CRect window;
+    GetWindowRect(combo, &window);
+    EXPECT_EQ(window.Height(), 21); // the selection field; 100 is the dropped height
+    for (const char* unit : {"metres", "feet", "fathoms"})
+        SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(unit));
+    CRect dropped;
+    SendMessage(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.Height(), 100);
+
+    Click(combo);
+    EXPECT_TRUE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}),
+              (std::vector<std::string>{"parent:WM_COMMAND/3", "parent:WM_COMMAND/7"}));
+    m_spy.Clear();
+    const int itemHeight = static_cast<int>(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
+    ClickAt(combo, CPoint(20, window.Height() + itemHeight + itemHeight / 2)); // "feet"
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}),
+              (std::vector<std::string>{"parent:WM_COMMAND/9", "parent:WM_COMMAND/8",
+                                        "parent:WM_COMMAND/1"}));
+    EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(TextOf(combo), "feet");
+    EXPECT_FALSE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
+
+    // With an edit field, typing is reported as an edit change; choosing sets the text.
+    const HWND editable =
+        Add("ComboBox", "", 41, CBS_DROPDOWN | CBS_SORT, CRect(200, 10, 350, 110));
+    for (const char* port : {"COM2", "COM1"})
+        SendMessage(editable, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(port));
+    const HWND field = GetWindow(editable, GW_CHILD);
+    ASSERT_NE(field, nullptr);
+    EXPECT_EQ(GetDlgCtrlID(field), IDC_COMBO_EDIT);
+    m_spy.Clear();
+    SendMessage(editable, CB_SETCURSEL, 1, 0);
+    EXPECT_EQ(TextOf(editable), "COM2");
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}), std::vector<std::string>{});
+    Click(field); // the list combo loses the focus, the edit of this one gets it
+    TypeKeys("7");
+    EXPECT_EQ(TextOf(editable), "COM27");
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}),
+              (std::vector<std::string>{"parent:WM_COMMAND/4", "parent:WM_COMMAND/3",
+                                        "parent:WM_COMMAND/6", "parent:WM_COMMAND/5"}));
+}
+
+TEST_F(Controls, TheScriptedUserChoosesEntriesOfListsAndCombos) {
+    static constexpr DialogItemTemplate items[] = {
+        {"ListBox", "", 50, WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | WS_VSCROLL, 0, 5, 5, 80, 30},
+        {"ComboBox", "", 51, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 90, 5, 80, 60},
+        {"Button", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 5, 70, 50, 14},
+    };
+    static constexpr DialogTemplate chooser{DS_SETFONT | WS_POPUP | WS_CAPTION,
+                                            0,
+                                            0,
+                                            0,
+                                            180,
+                                            90,
+                                            "Choose",
+                                            "MS Shell Dlg",
+                                            8,
+                                            items,
+                                            3};
+    class ChooserDialog : public CDialog {
+    public:
+        CString m_name;
+        CString m_unit;
+
+    protected:
+        BOOL OnInitDialog() override {
+            for (const char* name : {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot"})
+                SendDlgItemMessage(50, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+            for (const char* unit : {"metres", "feet", "fathoms"})
+                SendDlgItemMessage(51, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(unit));
+            return CDialog::OnInitDialog();
+        }
+        void DoDataExchange(CDataExchange* dx) override {
+            DDX_LBString(dx, 50, m_name);
+            DDX_CBString(dx, 51, m_unit);
+        }
+    };
+    CScriptedUser user;
+    user.Choose(50, "Echo").Choose(51, "fathoms").Click(IDOK);
+    ChooserDialog dialog;
+    dialog.InitModalIndirect(&chooser);
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.m_name, "Echo"); // below the visible part: scrolled into view first
+    EXPECT_EQ(dialog.m_unit, "fathoms");
+}

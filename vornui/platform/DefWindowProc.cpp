@@ -1,0 +1,152 @@
+#include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Resources.h"
+#include "vornui/platform/Screen.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowInternals.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/WindowRecord.h"
+
+#include <algorithm>
+#include <cstring>
+
+#define SC_CLOSE 0xF060
+#define MA_ACTIVATE 1
+
+namespace {
+
+LRESULT CopyText(const CString& text, WPARAM maxCount, LPARAM buffer) {
+    if (maxCount == 0 || !buffer)
+        return 0;
+    const size_t length = std::min(static_cast<size_t>(text.GetLength()), maxCount - 1);
+    char* out = reinterpret_cast<char*>(buffer);
+    std::memcpy(out, text.GetString(), length);
+    out[length] = '\0';
+    return static_cast<LRESULT>(length);
+}
+
+void SendSizeAndMove(HWND hwnd, const WINDOWPOS& pos) {
+    const CRect& client = hwnd->clientArea;
+    if (!(pos.flags & SWP_NOCLIENTMOVE))
+        SendMessage(hwnd, WM_MOVE, 0,
+                    MAKELPARAM(hwnd->rect.left + client.left, hwnd->rect.top + client.top));
+    if (!(pos.flags & SWP_NOCLIENTSIZE)) {
+        const WPARAM kind = IsIconic(hwnd)   ? SIZE_MINIMIZED
+                            : IsZoomed(hwnd) ? SIZE_MAXIMIZED
+                                             : SIZE_RESTORED;
+        SendMessage(hwnd, WM_SIZE, kind, MAKELPARAM(client.Width(), client.Height()));
+    }
+}
+
+void EnforceTrackingSize(HWND hwnd, WINDOWPOS& pos) {
+    if ((pos.flags & SWP_NOSIZE) ||
+        !((hwnd->style & WS_THICKFRAME) || !(hwnd->style & (WS_POPUP | WS_CHILD))))
+        return;
+    MINMAXINFO info{};
+    info.ptMaxSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+    info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    pos.cx = std::clamp<int>(pos.cx, info.ptMinTrackSize.x,
+                             std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
+    pos.cy = std::clamp<int>(pos.cy, info.ptMinTrackSize.y,
+                             std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
+}
+
+LRESULT HitTest(HWND hwnd, LPARAM lParam) {
+    const POINT screen{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    if (!CRect(window).PtInRect(screen))
+        return HTNOWHERE;
+    POINT client = screen;
+    ScreenToClient(hwnd, &client);
+    RECT area;
+    GetClientRect(hwnd, &area);
+    if (CRect(area).PtInRect(client))
+        return HTCLIENT;
+    return (hwnd->style & WS_CAPTION) == WS_CAPTION && client.y < 0 ? HTCAPTION : HTNOWHERE;
+}
+
+} // namespace
+
+LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return 0;
+    switch (message) {
+    case WM_NCCREATE: {
+        const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
+        if (create && create->lpszName && !IS_INTRESOURCE(create->lpszName))
+            record->text = create->lpszName;
+        return TRUE;
+    }
+    case WM_NCCALCSIZE: {
+        // The rectangle is the window's in its parent's client coordinates; it becomes the
+        // client area's.
+        auto* rect = reinterpret_cast<RECT*>(lParam);
+        const RECT insets = FrameInsets(record->style, record->exStyle);
+        rect->left += insets.left;
+        rect->top += insets.top;
+        rect->right -= insets.right;
+        rect->bottom -= insets.bottom;
+        if (record->style & WS_VSCROLL)
+            rect->right -= GetSystemMetrics(SM_CXVSCROLL);
+        if (record->style & WS_HSCROLL)
+            rect->bottom -= GetSystemMetrics(SM_CYHSCROLL);
+        rect->right = std::max(rect->right, rect->left);
+        rect->bottom = std::max(rect->bottom, rect->top);
+        return 0;
+    }
+    case WM_SETTEXT:
+        record->text = reinterpret_cast<LPCTSTR>(lParam);
+        return TRUE;
+    case WM_GETTEXT:
+        return CopyText(record->text, wParam, lParam);
+    case WM_GETTEXTLENGTH:
+        return record->text.GetLength();
+    case WM_PAINT:
+        ValidateRect(hwnd, nullptr);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_SETREDRAW:
+        record->redraw = wParam != 0;
+        return 0;
+    case WM_CLOSE:
+        DestroyWindow(hwnd);
+        return 0;
+    case WM_NCHITTEST:
+        return HitTest(hwnd, lParam);
+    case WM_WINDOWPOSCHANGING:
+        EnforceTrackingSize(hwnd, *reinterpret_cast<WINDOWPOS*>(lParam));
+        return 0;
+    case WM_WINDOWPOSCHANGED:
+        SendSizeAndMove(hwnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !IsChild(hwnd, GetFocus()))
+            SetFocus(hwnd);
+        return 0;
+    case WM_MOUSEACTIVATE:
+        if ((record->style & WS_CHILD) && record->parent)
+            if (const LRESULT answer = SendMessage(record->parent, message, wParam, lParam))
+                return answer;
+        return MA_ACTIVATE;
+    case WM_CONTEXTMENU:
+    case WM_MOUSEWHEEL:
+    case WM_SETCURSOR:
+        if ((record->style & WS_CHILD) && record->parent)
+            return SendMessage(record->parent, message, wParam, lParam);
+        return 0;
+    case WM_SYSKEYDOWN:
+        if (wParam == VK_F4)
+            PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_CLOSE)
+            SendMessage(hwnd, WM_CLOSE, 0, 0);
+        return 0;
+    default:
+        return 0;
+    }
+}

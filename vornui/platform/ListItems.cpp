@@ -1,0 +1,48 @@
+#include "vornui/platform/ListItems.h"
+
+#include <algorithm>
+#include <cstring>
+
+int ListItems::Add(const CString& text, bool sorted) {
+    auto at = m_items.end();
+    if (sorted)
+        at = std::upper_bound(m_items.begin(), m_items.end(), text,
+                              [](const CString& value, const ListItem& item) {
+                                  return value.CompareNoCase(item.text) < 0;
+                              });
+    const auto inserted = m_items.insert(at, ListItem{text, 0, false});
+    return static_cast<int>(inserted - m_items.begin());
+}
+
+int ListItems::Insert(int index, const CString& text) {
+    if (index == -1)
+        index = Count();
+    if (index < 0 || index > Count())
+        return -1;
+    m_items.insert(m_items.begin() + index, ListItem{text, 0, false});
+    return index;
+}
+
+int ListItems::Find(int start, const char* prefix, bool exact) const {
+    if (!prefix || m_items.empty())
+        return -1;
+    const CString wanted(prefix);
+    const int first = Valid(start) ? start + 1 : 0;
+    for (int step = 0; step < Count(); ++step) {
+        const int index = (first + step) % Count();
+        const CString& text = m_items[static_cast<size_t>(index)].text;
+        const CString compared = exact ? text : text.Left(wanted.GetLength());
+        if (compared.CompareNoCase(wanted) == 0)
+            return index;
+    }
+    return -1;
+}
+
+LRESULT ListItems::CopyText(int index, LPARAM buffer) const {
+    if (!Valid(index) || !buffer)
+        return -1;
+    const CString& text = (*this)[index].text;
+    std::memcpy(reinterpret_cast<char*>(buffer), text.GetString(),
+                static_cast<size_t>(text.GetLength()) + 1);
+    return text.GetLength();
+}

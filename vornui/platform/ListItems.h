@@ -1,0 +1,39 @@
+#pragma once
+
+// Inside the list controls: the items of a list box or of a combo box's list, with the
+// system's search and ordering rules (case-insensitive, sorted lists insert in order).
+
+#include "vornui/platform/CString.h"
+#include "vornui/platform/WindowTypes.h"
+
+#include <vector>
+
+struct ListItem {
+    CString text;
+    ULONG_PTR data = 0;
+    bool selected = false;
+};
+
+class ListItems {
+public:
+    int Count() const { return static_cast<int>(m_items.size()); }
+    bool Valid(int index) const { return index >= 0 && index < Count(); }
+    ListItem& operator[](int index) { return m_items[static_cast<size_t>(index)]; }
+    const ListItem& operator[](int index) const { return m_items[static_cast<size_t>(index)]; }
+
+    // Appends, or inserts in order when the list is sorted; returns the index.
+    int Add(const CString& text, bool sorted);
+    // Inserts at `index` (-1: at the end); -1 when the index is out of range.
+    int Insert(int index, const CString& text);
+    void Delete(int index) { m_items.erase(m_items.begin() + index); }
+    void Clear() { m_items.clear(); }
+    // The first item after `start` (-1: from the top), wrapping around, whose text begins
+    // with `prefix` (exact: equals it), ignoring case; -1 when none does.
+    int Find(int start, const char* prefix, bool exact) const;
+
+    // The answer of LB_GETTEXT/CB_GETLBTEXT: the text copied into `buffer`, its length.
+    LRESULT CopyText(int index, LPARAM buffer) const;
+
+private:
+    std::vector<ListItem> m_items;
+};

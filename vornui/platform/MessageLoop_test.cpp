@@ -1,0 +1,194 @@
+#include "tests/WindowSpy.h"
+
+#include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <atomic>
+#include <poll.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+// Records what it receives; WM_USER+2 answers with its wParam doubled.
+struct Recorder {
+    static std::vector<std::string>& Log() {
+        static std::vector<std::string> log;
+        return log;
+    }
+    static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message >= WM_USER || message == WM_TIMER)
+            Log().push_back(MessageName(message) + "(" + std::to_string(wParam) + ")");
+        if (message == WM_USER + 2)
+            return static_cast<LRESULT>(wParam * 2);
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+    static HWND Create() {
+        static const bool registered = [] {
+            WNDCLASS wc{};
+            wc.lpfnWndProc = &Recorder::Proc;
+            wc.lpszClassName = "VornuiTestRecorder";
+            return RegisterClass(&wc) != 0;
+        }();
+        EXPECT_TRUE(registered);
+        Log().clear();
+        return CreateWindowEx(0, "VornuiTestRecorder", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                              nullptr, nullptr);
+    }
+};
+
+} // namespace
+
+TEST(MessageLoop, SentMessagesRunAtOncePostedOnesInOrderThroughTheLoop) {
+    const HWND hwnd = Recorder::Create();
+    PostMessage(hwnd, WM_USER, 1, 0);
+    PostMessage(hwnd, WM_USER, 2, 0);
+    EXPECT_EQ(SendMessage(hwnd, WM_USER + 2, 21, 0), 42);
+    EXPECT_EQ(Recorder::Log(), (std::vector<std::string>{"WM_USER+2(21)"}));
+    PostQuitMessage(7);
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0))
+        DispatchMessage(&msg);
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_EQ(msg.wParam, 7u);
+    EXPECT_EQ(Recorder::Log(),
+              (std::vector<std::string>{"WM_USER+2(21)", "WM_USER(1)", "WM_USER(2)"}));
+
+    // PeekMessage can look without taking, and filters by message range.
+    PostMessage(hwnd, WM_USER + 1, 3, 0);
+    PostMessage(hwnd, WM_USER, 4, 0);
+    ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_USER, WM_USER, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 4u);
+    ASSERT_TRUE(PeekMessage(&msg, hwnd, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.wParam, 3u);
+    ASSERT_TRUE(PeekMessage(&msg, hwnd, 0, 0, PM_REMOVE));
+    EXPECT_FALSE(PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE));
+    DestroyWindow(hwnd);
+    EXPECT_FALSE(PostMessage(hwnd, WM_USER, 0, 0));
+}
+
+TEST(MessageLoop, TimersFireThroughTheLoopUntilKilled) {
+    const HWND hwnd = Recorder::Create();
+    EXPECT_EQ(SetTimer(hwnd, 5, 10, nullptr), 5u);
+    MSG msg;
+    int fired = 0;
+    while (fired < 3 && GetMessage(&msg, nullptr, 0, 0)) {
+        if (msg.message == WM_TIMER && msg.hwnd == hwnd)
+            ++fired;
+        DispatchMessage(&msg);
+    }
+    EXPECT_EQ(Recorder::Log(),
+              (std::vector<std::string>{"WM_TIMER(5)", "WM_TIMER(5)", "WM_TIMER(5)"}));
+    EXPECT_TRUE(KillTimer(hwnd, 5));
+    EXPECT_FALSE(KillTimer(hwnd, 5));
+
+    // A timer without a window calls its procedure from DispatchMessage.
+    static int calls = 0;
+    const UINT_PTR id = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) { ++calls; });
+    ASSERT_NE(id, 0u);
+    while (calls < 2 && GetMessage(&msg, nullptr, 0, 0))
+        DispatchMessage(&msg);
+    EXPECT_TRUE(KillTimer(nullptr, id));
+
+    // Posted messages come before timers that are due.
+    SetTimer(hwnd, 6, 10, nullptr);
+    Recorder::Log().clear();
+    usleep(20000);
+    PostMessage(hwnd, WM_USER, 9, 0);
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER));
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+    DestroyWindow(hwnd); // takes its timers along
+    EXPECT_FALSE(KillTimer(hwnd, 6));
+}
+
+TEST(MessageLoop, OtherThreadsPostAndSendToTheWindowsThread) {
+    const HWND hwnd = Recorder::Create();
+    const DWORD thread = GetCurrentThreadId();
+    std::atomic<LRESULT> answer{0};
+    std::thread worker([&] {
+        for (WPARAM value = 1; value <= 3; ++value)
+            PostMessage(hwnd, WM_USER, value, 0);
+        // Waits until the window's thread has dispatched it.
+        answer = SendMessage(hwnd, WM_USER + 2, 50, 0);
+        PostThreadMessage(thread, WM_QUIT, 0, 0);
+    });
+    MSG msg;
+    while (GetMessage(&msg, nullptr, 0, 0))
+        DispatchMessage(&msg);
+    worker.join();
+    EXPECT_EQ(answer.load(), 100);
+    // A message sent from another thread overtakes posted ones that still wait; the posted
+    // ones keep their order.
+    std::vector<std::string> log = Recorder::Log();
+    const auto sent = std::find(log.begin(), log.end(), "WM_USER+2(50)");
+    ASSERT_NE(sent, log.end());
+    log.erase(sent);
+    EXPECT_EQ(log, (std::vector<std::string>{"WM_USER(1)", "WM_USER(2)", "WM_USER(3)"}));
+    EXPECT_FALSE(PostThreadMessage(0xFFFFFFF0u, WM_USER, 0, 0));
+    DestroyWindow(hwnd);
+}
+
+TEST(MessageLoop, AThreadWaitingInSendMessageAnswersMessagesSentToIt) {
+    // The worker owns a window and sends to the main thread's window while the main thread
+    // sends to the worker's: neither waits forever.
+    const HWND mainWindow = Recorder::Create();
+    std::atomic<HWND> workerWindow{nullptr};
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        workerWindow = Recorder::Create();
+        MSG msg;
+        while (!done) {
+            if (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessage(&msg);
+            else
+                usleep(1000);
+        }
+        DestroyWindow(workerWindow);
+    });
+    while (!workerWindow)
+        usleep(1000);
+    EXPECT_EQ(SendMessage(workerWindow, WM_USER + 2, 8, 0), 16);
+    EXPECT_EQ(GetWindowThreadProcessId(workerWindow, nullptr) == GetCurrentThreadId(), false);
+    done = true;
+    worker.join();
+    DestroyWindow(mainWindow);
+}
+
+TEST(MessageLoop, WaitSourcesWakeTheLoopWhenTheirDescriptorIsReady) {
+    struct PipeSource : ILoopWaitSource {
+        int fds[2];
+        HWND target;
+        PipeSource(HWND hwnd) : target(hwnd) { EXPECT_EQ(pipe(fds), 0); }
+        ~PipeSource() override {
+            close(fds[0]);
+            close(fds[1]);
+        }
+        void CollectPollFds(std::vector<pollfd>& out) override {
+            out.push_back(pollfd{fds[0], POLLIN, 0});
+        }
+        void OnPollResult(std::span<const pollfd> ready) override {
+            char byte;
+            if (ready[0].revents & POLLIN && read(fds[0], &byte, 1) == 1)
+                PostMessage(target, WM_USER, static_cast<WPARAM>(byte), 0);
+        }
+    };
+    const HWND hwnd = Recorder::Create();
+    PipeSource source(hwnd);
+    AddLoopWaitSource(&source);
+    std::thread writer([&] {
+        usleep(10000);
+        EXPECT_EQ(write(source.fds[1], "A", 1), 1);
+    });
+    MSG msg;
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0)); // sleeps in poll until the byte comes
+    writer.join();
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_USER));
+    EXPECT_EQ(msg.wParam, static_cast<WPARAM>('A'));
+    RemoveLoopWaitSource(&source);
+    DestroyWindow(hwnd);
+}

@@ -1,0 +1,117 @@
+#include "vornui/platform/Screen.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowPosition.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Two monitors side by side for the test's duration; the default desktop afterwards.
+class TwoMonitors : public testing::Test {
+protected:
+    void SetUp() override {
+        m_saved = GetScreenMonitors();
+        SetScreenMonitors(
+            {ScreenMonitor{CRect(0, 0, 1920, 1080), CRect(0, 0, 1920, 1040), true},
+             ScreenMonitor{CRect(1920, 100, 3200, 1124), CRect(1920, 100, 3200, 1124), false}});
+    }
+    void TearDown() override { SetScreenMonitors(m_saved); }
+
+    static CRect MonitorRect(HMONITOR monitor) {
+        MONITORINFO info{sizeof info, {}, {}, 0};
+        EXPECT_TRUE(GetMonitorInfo(monitor, &info));
+        return info.rcMonitor;
+    }
+
+    std::vector<ScreenMonitor> m_saved;
+};
+
+} // namespace
+
+TEST_F(TwoMonitors, PointsFindTheirMonitorOrTheNearestWhenAskedTo) {
+    const HMONITOR primary = MonitorFromPoint(CPoint(10, 10), MONITOR_DEFAULTTONULL);
+    const HMONITOR secondary = MonitorFromPoint(CPoint(2000, 500), MONITOR_DEFAULTTONULL);
+    ASSERT_NE(primary, nullptr);
+    ASSERT_NE(secondary, nullptr);
+    EXPECT_NE(primary, secondary);
+    MONITORINFO info{sizeof info, {}, {}, 0};
+    ASSERT_TRUE(GetMonitorInfo(primary, &info));
+    EXPECT_EQ(CRect(info.rcWork), CRect(0, 0, 1920, 1040));
+    EXPECT_EQ(info.dwFlags, static_cast<DWORD>(MONITORINFOF_PRIMARY));
+    EXPECT_EQ(MonitorRect(secondary), CRect(1920, 100, 3200, 1124));
+
+    // Above the second monitor, where no monitor is: nothing, the primary, or the nearest.
+    const CPoint nowhere(2500, 20);
+    EXPECT_EQ(MonitorFromPoint(nowhere, MONITOR_DEFAULTTONULL), nullptr);
+    EXPECT_EQ(MonitorFromPoint(nowhere, MONITOR_DEFAULTTOPRIMARY), primary);
+    EXPECT_EQ(MonitorFromPoint(nowhere, MONITOR_DEFAULTTONEAREST), secondary);
+    EXPECT_EQ(MonitorFromPoint(CPoint(-50, 500), MONITOR_DEFAULTTONEAREST), primary);
+
+    // A rectangle belongs to the monitor it overlaps most.
+    const CRect straddling(1800, 200, 2100, 400);
+    EXPECT_EQ(MonitorFromRect(&straddling, MONITOR_DEFAULTTONULL), secondary);
+    const CRect off(-500, -500, -400, -400);
+    EXPECT_EQ(MonitorFromRect(&off, MONITOR_DEFAULTTONEAREST), primary);
+}
+
+TEST_F(TwoMonitors, MetricsDescribeThePrimaryAndTheVirtualScreen) {
+    EXPECT_EQ(GetSystemMetrics(SM_CXSCREEN), 1920);
+    EXPECT_EQ(GetSystemMetrics(SM_CYSCREEN), 1080);
+    EXPECT_EQ(GetSystemMetrics(SM_CMONITORS), 2);
+    EXPECT_EQ(GetSystemMetrics(SM_CXVIRTUALSCREEN), 3200);
+    EXPECT_EQ(GetSystemMetrics(SM_CYVIRTUALSCREEN), 1124);
+    RECT work;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(CRect(work), CRect(0, 0, 1920, 1040));
+    RECT desktop;
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    EXPECT_EQ(CRect(desktop), CRect(0, 0, 3200, 1124));
+}
+
+TEST(Screen, MetricsColoursAndResolutionAreConfigurable) {
+    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 17);
+    EXPECT_EQ(GetSystemMetrics(SM_CXDRAG), 4);
+    SetSystemMetric(SM_CXDRAG, 9);
+    EXPECT_EQ(GetSystemMetrics(SM_CXDRAG), 9);
+    SetSystemMetric(SM_CXDRAG, 4);
+
+    EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(240, 240, 240));
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
+    static int changes = 0;
+    WNDCLASS wc{};
+    wc.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        changes += message == WM_SYSCOLORCHANGE;
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    };
+    wc.lpszClassName = "VornuiTestColours";
+    RegisterClass(&wc);
+    const HWND hwnd = CreateWindowEx(0, "VornuiTestColours", "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                     nullptr, nullptr, nullptr);
+    const INT element = COLOR_HIGHLIGHT;
+    const COLORREF before = GetSysColor(COLOR_HIGHLIGHT);
+    const COLORREF red = RGB(200, 0, 0);
+    SetSysColors(1, &element, &red);
+    EXPECT_EQ(GetSysColor(COLOR_HIGHLIGHT), red);
+    EXPECT_EQ(changes, 1);
+    SetSysColors(1, &element, &before);
+    DestroyWindow(hwnd);
+
+    EXPECT_EQ(GetScreenDpi(), 96);
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
+    const FontCharMetrics dialogFont = MeasureFont("MS Shell Dlg", 8);
+    EXPECT_EQ(dialogFont.averageWidth, 6);
+    EXPECT_EQ(dialogFont.height, 13);
+    SetScreenDpi(144);
+    EXPECT_EQ(MeasureFont("MS Shell Dlg", 8).height, 20); // 13 * 1.5, rounded
+    EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(12, 24));
+    SetScreenDpi(96);
+
+    const FontMetricsProvider previous = SetFontMetricsProvider([](const char*, int, int) {
+        return FontCharMetrics{7, 15};
+    });
+    EXPECT_EQ(MeasureFont("DejaVu Sans", 8).averageWidth, 7);
+    SetFontMetricsProvider(previous);
+    EXPECT_EQ(MulDiv(7, 3, 2), 11); // halves round away from zero
+    EXPECT_EQ(MulDiv(-7, 3, 2), -11);
+    EXPECT_EQ(MulDiv(1, 1, 0), -1);
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+// Inside the message loop: the queue of one thread, with the thread's input state (focus,
+// capture, active window, keys), its timers and its wait sources. Other threads reach a
+// queue only through Post, PostInput and PostSent, which lock; everything else belongs to
+// the owner thread.
+
+#include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/WindowTypes.h"
+
+#include <array>
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+class ThreadMessageQueue;
+
+// Input as the desktop delivers it, before the queue decides which window gets it.
+struct InputEvent {
+    UINT message;   // WM_LBUTTONDOWN ..., WM_MOUSEMOVE, WM_KEYDOWN, WM_KEYUP
+    POINT screen;   // mouse events: the pointer in screen coordinates
+    UINT key;       // key events: the virtual key
+    char character; // key-down events: the character the key types, 0 for none
+};
+
+struct SentMessage {
+    MSG msg;
+    std::shared_ptr<ThreadMessageQueue> sender;
+    LRESULT result = 0;
+    bool done = false; // guarded by the sender's queue
+};
+
+struct ThreadTimer {
+    HWND hwnd;
+    UINT_PTR id;
+    UINT elapse;
+    TIMERPROC proc;
+    std::chrono::steady_clock::time_point due;
+};
+
+class ThreadMessageQueue {
+public:
+    explicit ThreadMessageQueue(DWORD threadId);
+    ~ThreadMessageQueue();
+    ThreadMessageQueue(const ThreadMessageQueue&) = delete;
+    ThreadMessageQueue& operator=(const ThreadMessageQueue&) = delete;
+
+    // The calling thread's queue, made on first use.
+    static const std::shared_ptr<ThreadMessageQueue>& Current();
+    // The queue of another thread, null when that thread has none.
+    static std::shared_ptr<ThreadMessageQueue> OfThread(DWORD threadId);
+
+    DWORD ThreadId() const { return m_threadId; }
+
+    // Any thread.
+    void Post(const MSG& msg);
+    void PostInput(const InputEvent& event);
+    void PostSent(const std::shared_ptr<SentMessage>& sent);
+    void PostQuit(int exitCode);
+    void CompleteSent(SentMessage& sent, LRESULT result);
+    bool IsSentDone(const SentMessage& sent);
+
+    // Owner thread.
+    void DispatchIncomingSent();
+    bool Retrieve(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, UINT remove, bool wait);
+    // Sleeps until something is posted or `timeout` passes; with sources, until one of
+    // them has something too.
+    void Sleep(std::chrono::milliseconds timeout, bool withSources);
+    void Forget(HWND hwnd); // a destroyed window leaves the thread's state
+
+    std::vector<HWND> windows; // created on this thread, in creation order
+    std::vector<std::unique_ptr<WindowRecord>> graveyard; // destroyed, freed at the next retrieval
+    std::vector<ThreadTimer> timers;
+    std::vector<ILoopWaitSource*> sources;
+    HWND focus = nullptr;
+    HWND capture = nullptr;
+    HWND active = nullptr;
+    std::array<BYTE, 256> keyState{};
+    char pendingCharacter = 0; // of the last key-down message retrieved
+    MSG lastMessage{};
+
+private:
+    bool TakePosted(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
+    bool TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
+    bool TakePaint(MSG* msg, HWND filter, UINT filterMin, UINT filterMax);
+    bool TakeTimer(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
+    bool RouteInput(const InputEvent& event, MSG* msg);
+    bool PollSources(std::chrono::milliseconds timeout);
+    std::chrono::milliseconds TimeToNextTimer() const;
+    void Wake();
+    void DrainWake();
+
+    const DWORD m_threadId;
+    const int m_wakeFd;
+    std::mutex m_lock;
+    std::deque<MSG> m_posted;
+    std::deque<InputEvent> m_input;
+    std::deque<std::shared_ptr<SentMessage>> m_sent;
+    bool m_quit = false;
+    int m_exitCode = 0;
+};
+
+// True when `msg` passes a GetMessage/PeekMessage filter.
+bool MessageMatchesFilter(const MSG& msg, HWND filter, UINT filterMin, UINT filterMax);

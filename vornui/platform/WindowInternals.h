@@ -1,0 +1,24 @@
+#pragma once
+
+// Inside the window manager: helpers shared by creation, positioning and the default
+// window procedure.
+
+#include "vornui/platform/WindowTypes.h"
+
+// How far the client area lies inside the window for these styles (non-negative insets:
+// left, top, right, bottom), without scroll bars.
+RECT FrameInsets(DWORD style, DWORD exStyle);
+
+// Recomputes the client area through WM_NCCALCSIZE after the window rectangle or frame
+// changed.
+void RecalculateClientArea(HWND hwnd);
+
+// The framework's hook into creation: called with the new window before it receives its
+// first message, once, for the next window the calling thread creates.
+using WindowCreationHook = void (*)(HWND hwnd, void* context);
+void SetWindowCreationHook(WindowCreationHook hook, void* context);
+
+// Internal SetWindowPos flags that tell WM_WINDOWPOSCHANGED the client area kept its size
+// or place (the system uses the same bits).
+#define SWP_NOCLIENTSIZE 0x0800
+#define SWP_NOCLIENTMOVE 0x1000

@@ -1,0 +1,131 @@
+#include "vornui/platform/LastError.h"
+#include "vornui/platform/Screen.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowRecord.h"
+
+#include <algorithm>
+#include <mutex>
+#include <unistd.h>
+#include <unordered_set>
+
+namespace {
+
+struct WindowRegistry {
+    std::mutex lock;
+    std::unordered_set<HWND> live;
+    WindowRecord desktop;
+
+    WindowRegistry() { live.insert(&desktop); }
+};
+
+WindowRegistry& Registry() {
+    static WindowRegistry* const registry = new WindowRegistry; // handles outlive statics
+    return *registry;
+}
+
+} // namespace
+
+HWND DesktopRecord() {
+    return &Registry().desktop;
+}
+
+WindowRecord* LiveWindow(HWND hwnd) {
+    if (!hwnd)
+        return nullptr;
+    WindowRegistry& registry = Registry();
+    std::lock_guard guard(registry.lock);
+    if (registry.live.count(hwnd))
+        return hwnd;
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return nullptr;
+}
+
+bool IsLiveWindow(HWND hwnd) {
+    return LiveWindow(hwnd) != nullptr;
+}
+
+void RegisterWindow(HWND hwnd) {
+    WindowRegistry& registry = Registry();
+    std::lock_guard guard(registry.lock);
+    registry.live.insert(hwnd);
+}
+
+void UnregisterWindow(HWND hwnd) {
+    WindowRegistry& registry = Registry();
+    std::lock_guard guard(registry.lock);
+    registry.live.erase(hwnd);
+}
+
+std::vector<HWND> ChildrenOf(HWND parent) {
+    WindowRegistry& registry = Registry();
+    if (parent != &registry.desktop)
+        return parent->children;
+    std::lock_guard guard(registry.lock);
+    return registry.desktop.children;
+}
+
+void LinkChild(HWND parent, HWND child, HWND insertAfter) {
+    WindowRegistry& registry = Registry();
+    std::unique_lock guard(registry.lock, std::defer_lock);
+    if (parent == &registry.desktop)
+        guard.lock();
+    std::vector<HWND>& children = parent->children;
+    std::erase(children, child);
+    auto at = children.begin();
+    if (insertAfter == HWND_BOTTOM) {
+        at = children.end();
+    } else if (insertAfter != HWND_TOP && insertAfter != HWND_TOPMOST &&
+               insertAfter != HWND_NOTOPMOST) {
+        const auto after = std::find(children.begin(), children.end(), insertAfter);
+        at = after == children.end() ? children.begin() : after + 1;
+    } else if (!(child->exStyle & WS_EX_TOPMOST)) {
+        // A window that is not topmost goes below every topmost sibling.
+        at = std::find_if(children.begin(), children.end(),
+                          [](HWND sibling) { return !(sibling->exStyle & WS_EX_TOPMOST); });
+    }
+    children.insert(at, child);
+}
+
+void UnlinkChild(HWND parent, HWND child) {
+    WindowRegistry& registry = Registry();
+    std::unique_lock guard(registry.lock, std::defer_lock);
+    if (parent == &registry.desktop)
+        guard.lock();
+    std::erase(parent->children, child);
+}
+
+POINT ClientOriginOnScreen(HWND hwnd) {
+    if (!hwnd || hwnd == DesktopRecord())
+        return POINT{0, 0};
+    POINT origin = ClientOriginOnScreen(ParentOrDesktop(hwnd));
+    origin.x += hwnd->rect.left + hwnd->clientArea.left;
+    origin.y += hwnd->rect.top + hwnd->clientArea.top;
+    return origin;
+}
+
+BOOL IsWindow(HWND hwnd) {
+    return IsLiveWindow(hwnd);
+}
+
+HWND ParentOrDesktop(HWND hwnd) {
+    return hwnd->parent ? hwnd->parent : DesktopRecord();
+}
+
+HWND GetDesktopWindow() {
+    HWND desktop = DesktopRecord();
+    desktop->rect =
+        CRect(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0);
+    desktop->rect.right = desktop->rect.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    desktop->rect.bottom = desktop->rect.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    desktop->clientArea = CRect(0, 0, desktop->rect.Width(), desktop->rect.Height());
+    return desktop;
+}
+
+DWORD GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return 0;
+    if (processId)
+        *processId = static_cast<DWORD>(getpid());
+    return record->threadId;
+}

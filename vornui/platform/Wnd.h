@@ -1,0 +1,235 @@
+#pragma once
+
+// The framework's window object. A CWnd is attached to one window; the window's procedure
+// becomes the framework's, which hands every message to WindowProc, from there to the
+// virtual handlers below (each one's default passes the message on to the procedure the
+// window had before). Control notifications that reach a parent are first offered back to
+// the control's own object (reflection): OnReflectedCommand and OnReflectedNotify.
+
+#include "vornui/platform/CRect.h"
+#include "vornui/platform/CString.h"
+#include "vornui/platform/Export.h"
+#include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowPosition.h"
+
+class CDC;
+class CDataExchange;
+
+// The framework's window procedure, shared by every window that has a CWnd.
+VORNUI_API LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+class VORNUI_API CWnd {
+public:
+    CWnd();
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+
+    operator HWND() const { return m_hWnd; }
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object attached to `hwnd`; a temporary one, owned by the window, when none is.
+    static CWnd* FromHandle(HWND hwnd);
+    static CWnd* FromHandlePermanent(HWND hwnd);
+    BOOL Attach(HWND hwnd);
+    HWND Detach();
+    BOOL SubclassWindow(HWND hwnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    HWND UnsubclassWindow();
+
+    virtual BOOL Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT& rect,
+                        CWnd* parent, UINT id, void* context = nullptr);
+    virtual BOOL CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style,
+                          const RECT& rect, CWnd* parent, UINT id, LPVOID param = nullptr);
+    BOOL CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style, int x, int y,
+                  int width, int height, HWND parent, HMENU idOrMenu, LPVOID param = nullptr);
+    virtual BOOL DestroyWindow();
+
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+                                  BOOL deep = TRUE) const;
+
+    // Styles, identity, text.
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    // Changes the style bits; with `flags`, SetWindowPos applies them to the frame.
+    BOOL ModifyStyle(DWORD remove, DWORD add, UINT flags = 0);
+    BOOL ModifyStyleEx(DWORD remove, DWORD add, UINT flags = 0);
+    static BOOL ModifyStyle(HWND hwnd, DWORD remove, DWORD add, UINT flags);
+    static BOOL ModifyStyleEx(HWND hwnd, DWORD remove, DWORD add, UINT flags);
+    int GetDlgCtrlID() const;
+    int SetDlgCtrlID(int id);
+    void SetWindowText(LPCTSTR text);
+    int GetWindowText(LPTSTR text, int maxCount) const;
+    void GetWindowText(CString& text) const;
+    int GetWindowTextLength() const;
+
+    // The tree.
+    CWnd* GetParent() const;
+    CWnd* SetParent(CWnd* newParent);
+    CWnd* GetOwner() const;
+    CWnd* GetParentOwner() const;
+    CWnd* GetTopLevelParent() const;
+    CWnd* GetWindow(UINT command) const;
+    CWnd* GetTopWindow() const;
+    CWnd* GetNextWindow(UINT command = GW_HWNDNEXT) const;
+    CWnd* GetDlgItem(int id) const;
+    void GetDlgItem(int id, HWND* hwnd) const;
+    BOOL IsChild(const CWnd* wnd) const;
+    CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const;
+    CWnd* GetNextDlgGroupItem(CWnd* control, BOOL previous = FALSE) const;
+
+    // Geometry.
+    void GetWindowRect(LPRECT rect) const;
+    void GetClientRect(LPRECT rect) const;
+    void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
+    void MoveWindow(LPCRECT rect, BOOL repaint = TRUE);
+    BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
+    void BringWindowToTop();
+    void ScreenToClient(LPPOINT point) const;
+    void ScreenToClient(LPRECT rect) const;
+    void ClientToScreen(LPPOINT point) const;
+    void ClientToScreen(LPRECT rect) const;
+    void MapWindowPoints(CWnd* to, LPRECT rect) const;
+    void MapWindowPoints(CWnd* to, LPPOINT points, UINT count) const;
+    static CWnd* WindowFromPoint(POINT point);
+    CWnd* ChildWindowFromPoint(POINT point) const;
+    BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const;
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement);
+    // Centres the window over its owner (or `alternate`), kept inside the work area.
+    void CenterWindow(CWnd* alternate = nullptr);
+
+    // State.
+    BOOL ShowWindow(int command);
+    BOOL IsWindowVisible() const;
+    BOOL IsIconic() const;
+    BOOL IsZoomed() const;
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    CWnd* SetCapture();
+    static CWnd* GetCapture();
+    CWnd* SetActiveWindow();
+    static CWnd* GetActiveWindow();
+    void SetRedraw(BOOL redraw = TRUE);
+
+    // Painting bookkeeping.
+    void Invalidate(BOOL erase = TRUE);
+    void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
+    void ValidateRect(LPCRECT rect);
+    BOOL GetUpdateRect(LPRECT rect, BOOL erase = FALSE);
+    void UpdateWindow();
+    BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+
+    // Timers and scroll bars.
+    UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc);
+    BOOL KillTimer(UINT_PTR id);
+    int SetScrollPos(int bar, int pos, BOOL redraw = TRUE);
+    int GetScrollPos(int bar) const;
+    void SetScrollRange(int bar, int minPos, int maxPos, BOOL redraw = TRUE);
+    void GetScrollRange(int bar, LPINT minPos, LPINT maxPos) const;
+    BOOL SetScrollInfo(int bar, LPSCROLLINFO info, BOOL redraw = TRUE);
+    BOOL GetScrollInfo(int bar, LPSCROLLINFO info, UINT mask = SIF_ALL);
+    int GetScrollLimit(int bar);
+    void ShowScrollBar(UINT bar, BOOL show = TRUE);
+
+    // Dialog items.
+    void SetDlgItemText(int id, LPCTSTR text);
+    int GetDlgItemText(int id, CString& text) const;
+    void SetDlgItemInt(int id, UINT value, BOOL isSigned = TRUE);
+    UINT GetDlgItemInt(int id, BOOL* translated = nullptr, BOOL isSigned = TRUE) const;
+    void CheckDlgButton(int id, UINT check);
+    UINT IsDlgButtonChecked(int id) const;
+    void CheckRadioButton(int firstId, int lastId, int checkId);
+    int GetCheckedRadioButton(int firstId, int lastId);
+
+    // Data exchange between the window's controls and its members.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* dx);
+
+    // The message pipeline.
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL PreTranslateMessage(MSG* msg);
+    virtual BOOL PreCreateWindow(CREATESTRUCT& create);
+    virtual void PreSubclassWindow();
+    virtual void PostNcDestroy();
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
+    // A notification of this control reached its parent; TRUE keeps it from the parent.
+    virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    virtual BOOL OnReflectedCommand(UINT code);
+    virtual BOOL OnReflectedNotify(NMHDR* header, LRESULT* result);
+    // Offers the message being handled to the object of control `child`.
+    static BOOL ReflectLastMsg(HWND child, LRESULT* result = nullptr);
+    // Runs `msg` through PreTranslateMessage of each window from its target up to `stop`.
+    static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
+    // The message the window procedure is handling now.
+    static const MSG* GetCurrentMessage();
+
+protected:
+    // Passes the current message to the procedure the window had before.
+    LRESULT Default();
+
+    virtual int OnCreate(LPCREATESTRUCT create);
+    virtual void OnDestroy();
+    virtual void OnNcDestroy();
+    virtual void OnClose();
+    virtual void OnSize(UINT type, int cx, int cy);
+    virtual void OnSizing(UINT side, LPRECT rect);
+    virtual void OnMove(int x, int y);
+    virtual void OnWindowPosChanging(WINDOWPOS* pos);
+    virtual void OnWindowPosChanged(WINDOWPOS* pos);
+    virtual void OnGetMinMaxInfo(MINMAXINFO* info);
+    virtual void OnShowWindow(BOOL show, UINT status);
+    virtual void OnEnable(BOOL enable);
+    virtual void OnActivate(UINT state, CWnd* other, BOOL minimized);
+    // Painting comes with the device context; until then the default validates.
+    virtual void OnPaint();
+    virtual BOOL OnEraseBkgnd(CDC* dc);
+    virtual void OnTimer(UINT_PTR id);
+    virtual void OnSetFocus(CWnd* oldWnd);
+    virtual void OnKillFocus(CWnd* newWnd);
+    virtual void OnCaptureChanged(CWnd* wnd);
+    virtual void OnLButtonDown(UINT flags, CPoint point);
+    virtual void OnLButtonUp(UINT flags, CPoint point);
+    virtual void OnLButtonDblClk(UINT flags, CPoint point);
+    virtual void OnRButtonDown(UINT flags, CPoint point);
+    virtual void OnRButtonUp(UINT flags, CPoint point);
+    virtual void OnMouseMove(UINT flags, CPoint point);
+    virtual BOOL OnMouseWheel(UINT flags, short delta, CPoint point);
+    virtual void OnMouseHover(UINT flags, CPoint point);
+    virtual void OnMouseLeave();
+    virtual void OnKeyDown(UINT key, UINT repeat, UINT flags);
+    virtual void OnKeyUp(UINT key, UINT repeat, UINT flags);
+    virtual void OnChar(UINT ch, UINT repeat, UINT flags);
+    virtual void OnSysKeyDown(UINT key, UINT repeat, UINT flags);
+    virtual UINT OnGetDlgCode();
+    virtual void OnHScroll(UINT code, UINT pos, CWnd* scrollBar);
+    virtual void OnVScroll(UINT code, UINT pos, CWnd* scrollBar);
+    virtual void OnContextMenu(CWnd* wnd, CPoint point);
+    virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
+    virtual LRESULT OnNcHitTest(CPoint point);
+    virtual void OnParentNotify(UINT message, LPARAM lParam);
+    virtual void OnStyleChanged(int styleType, LPSTYLESTRUCT style);
+    virtual void OnSysColorChange();
+
+    WNDPROC m_pfnSuper = nullptr; // the procedure the window had before it was subclassed
+
+    // Attaches the object `context` to the window being created (see SetWindowCreationHook).
+    static void HookCreation(HWND hwnd, void* context);
+
+private:
+    friend struct TemporaryWndDeleter;
+    BOOL SendChildNotifyLastMsg(LRESULT* result);
+    BOOL DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+    BOOL DispatchWindowState(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+};
