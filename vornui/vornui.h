@@ -2,6 +2,7 @@
 
 // Everything the library offers, in one include.
 
+#include "vornui/layout/KLayoutMgr.h"
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
 #include "vornui/module/VornuiModule.h"
