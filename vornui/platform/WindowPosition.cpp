@@ -14,6 +14,14 @@ struct DeferRecord {
 
 namespace {
 
+bool SameSize(const CRect& a, const CRect& b) {
+    return a.Width() == b.Width() && a.Height() == b.Height();
+}
+
+bool SameOrigin(const CRect& a, const CRect& b) {
+    return a.left == b.left && a.top == b.top;
+}
+
 bool HasCaption(DWORD style) {
     return (style & WS_CAPTION) == WS_CAPTION;
 }
@@ -124,7 +132,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!(pos.flags & SWP_NOZORDER))
         ApplyZOrder(hwnd, pos.hwndInsertAfter);
     record->rect = newRect;
-    if (newRect.Size() != oldRect.Size() || (pos.flags & SWP_FRAMECHANGED))
+    if (!SameSize(newRect, oldRect) || (pos.flags & SWP_FRAMECHANGED))
         RecalculateClientArea(hwnd);
     if (pos.flags & SWP_SHOWWINDOW)
         record->style |= WS_VISIBLE;
@@ -133,13 +141,14 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!(record->style & (WS_MINIMIZE | WS_MAXIMIZE)))
         record->normalPosition = newRect;
 
-    if (newRect.TopLeft() == oldRect.TopLeft())
+    if (SameOrigin(newRect, oldRect))
         pos.flags |= SWP_NOMOVE;
-    if (newRect.Size() == oldRect.Size())
+    if (SameSize(newRect, oldRect))
         pos.flags |= SWP_NOSIZE;
-    if (record->clientArea.Size() == oldClient.Size())
+    if (SameSize(record->clientArea, oldClient))
         pos.flags |= SWP_NOCLIENTSIZE;
-    if (record->clientArea.TopLeft() + newRect.TopLeft() == oldClient.TopLeft() + oldRect.TopLeft())
+    if (record->clientArea.left + newRect.left == oldClient.left + oldRect.left &&
+        record->clientArea.top + newRect.top == oldClient.top + oldRect.top)
         pos.flags |= SWP_NOCLIENTMOVE;
     const bool nowVisible = IsWindowVisible(hwnd);
     if (!(pos.flags & SWP_NOREDRAW) && nowVisible &&
