@@ -37,8 +37,8 @@ LRESULT SendToOtherThread(const WindowRecord& record, const MSG& msg) {
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
-        return 0;
+    if (!record || !record->queue)
+        return 0; // the desktop takes no messages
     if (record->threadId != GetCurrentThreadId())
         return SendToOtherThread(*record, MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
     return CallWindowProc(record->proc, hwnd, message, wParam, lParam);
@@ -53,7 +53,7 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     std::shared_ptr<ThreadMessageQueue> queue;
     {
         WindowRecord* record = LiveWindow(hwnd);
-        if (!record)
+        if (!record || !record->queue)
             return FALSE;
         queue = record->queue;
     }
