@@ -16,6 +16,7 @@
 #include "vornui/platform/ControlBars.h"
 #include "vornui/platform/CrtErrors.h"
 #include "vornui/platform/DataExchange.h"
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/Dialog.h"

@@ -1,5 +1,6 @@
 #include "vornui/platform/WindowPosition.h"
 
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
@@ -157,6 +158,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (wasVisible != nowVisible && record->parent && !(pos.flags & SWP_NOREDRAW))
         InvalidateRect(record->parent, nullptr, TRUE);
     SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    const UINT unchanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+    if (IsLiveWindow(hwnd) && !record->parent &&
+        ((pos.flags & unchanged) != unchanged || wasVisible != nowVisible))
+        GetDesktopDisplay().TopLevelChanged(hwnd);
     return TRUE;
 }
 

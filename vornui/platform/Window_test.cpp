@@ -1,6 +1,7 @@
 #include "tests/WindowSpy.h"
 
 #include "vornui/platform/Button.h"
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/LastError.h"
@@ -340,4 +341,31 @@ TEST(Windows, InvalidAreasWaitForPaintAndScrollBarsKeepTheirPositions) {
     EXPECT_EQ(high, 99);
     EXPECT_EQ(GetScrollPos(child, SB_VERT), 10);
     DestroyWindow(frame);
+}
+
+TEST(Windows, TheDisplayHearsOfTopLevelWindowsOnly) {
+    struct RecordingDisplay : IDesktopDisplay {
+        std::vector<std::string> events;
+        HWND watched = nullptr;
+        void TopLevelChanged(HWND window) override {
+            events.push_back(window == watched ? "changed" : "other");
+        }
+        void TopLevelDestroyed(HWND window) override {
+            events.push_back(window == watched ? "destroyed" : "other");
+        }
+        void ContentInvalidated(HWND) override { events.push_back("invalid"); }
+    } display;
+    IDesktopDisplay* previous = SetDesktopDisplay(&display);
+    const HWND frame = TopLevel(WS_OVERLAPPEDWINDOW);
+    display.watched = frame;
+    const HWND child = Child(frame, PlainClass(), "", 1, 0);
+    display.events.clear();
+    ShowWindow(frame, SW_SHOW);
+    MoveWindow(child, 1, 1, 20, 20, FALSE); // a child: no news for the display
+    MoveWindow(frame, 5, 5, 300, 200, FALSE);
+    SetWindowPos(frame, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    DestroyWindow(frame);
+    EXPECT_EQ(display.events,
+              (std::vector<std::string>{"invalid", "changed", "changed", "changed", "destroyed"}));
+    EXPECT_EQ(SetDesktopDisplay(previous), &display);
 }
