@@ -1,5 +1,6 @@
 #include "vornui/platform/Button.h"
 
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowRecord.h"
@@ -15,7 +16,7 @@ struct ButtonData : ControlData {
 };
 
 DWORD TypeOf(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE)) & BS_TYPEMASK;
+    return StyleOf(hwnd) & BS_TYPEMASK;
 }
 
 bool IsCheckType(DWORD type) {
@@ -28,12 +29,7 @@ bool IsRadioType(DWORD type) {
 }
 
 bool Notifies(HWND hwnd) {
-    return (GetWindowLong(hwnd, GWL_STYLE) & BS_NOTIFY) != 0;
-}
-
-void NotifyParent(HWND hwnd, UINT code) {
-    SendMessage(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
-                reinterpret_cast<LPARAM>(hwnd));
+    return (StyleOf(hwnd) & BS_NOTIFY) != 0;
 }
 
 // Unchecks the other automatic radio buttons of the group that `hwnd` belongs to.

@@ -66,6 +66,7 @@
 
 class VORNUI_API CButton : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     UINT GetState() const;

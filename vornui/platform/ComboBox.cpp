@@ -1,5 +1,6 @@
 #include "vornui/platform/ComboBox.h"
 
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/ListItems.h"
 #include "vornui/platform/Screen.h"
@@ -24,18 +25,8 @@ struct ComboData : ControlData {
     HWND edit = nullptr;
 };
 
-DWORD StyleOf(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
-}
-
 DWORD KindOf(HWND hwnd) {
     return StyleOf(hwnd) & 0x3;
-}
-
-void Notify(HWND hwnd, int code) {
-    SendMessage(GetParent(hwnd), WM_COMMAND,
-                MAKEWPARAM(GetDlgCtrlID(hwnd), static_cast<WORD>(code)),
-                reinterpret_cast<LPARAM>(hwnd));
 }
 
 void ShowSelectionText(HWND hwnd, ComboData& data) {
@@ -70,7 +61,7 @@ int ItemAt(HWND hwnd, const ComboData& data, POINT point) {
 void Drop(HWND hwnd, ComboData& data) {
     if (data.dropped || KindOf(hwnd) == CBS_SIMPLE)
         return;
-    Notify(hwnd, CBN_DROPDOWN);
+    NotifyParent(hwnd, CBN_DROPDOWN);
     data.dropped = true;
     const int visible = std::max(1, (data.droppedHeight - data.fieldHeight) / data.itemHeight);
     if (data.current >= 0 && (data.current < data.top || data.current >= data.top + visible))
@@ -87,8 +78,8 @@ void CloseUp(HWND hwnd, ComboData& data, int endCode) {
     if (GetCapture() == hwnd)
         ReleaseCapture();
     if (endCode)
-        Notify(hwnd, endCode);
-    Notify(hwnd, CBN_CLOSEUP);
+        NotifyParent(hwnd, endCode);
+    NotifyParent(hwnd, CBN_CLOSEUP);
 }
 
 void ChooseFromList(HWND hwnd, ComboData& data, int index) {
@@ -96,7 +87,7 @@ void ChooseFromList(HWND hwnd, ComboData& data, int index) {
     Select(hwnd, data, index);
     CloseUp(hwnd, data, CBN_SELENDOK);
     if (changed)
-        Notify(hwnd, CBN_SELCHANGE);
+        NotifyParent(hwnd, CBN_SELCHANGE);
 }
 
 void KeyboardSelect(HWND hwnd, ComboData& data, int index) {
@@ -104,7 +95,7 @@ void KeyboardSelect(HWND hwnd, ComboData& data, int index) {
     if (index == data.current)
         return;
     Select(hwnd, data, index);
-    Notify(hwnd, CBN_SELCHANGE);
+    NotifyParent(hwnd, CBN_SELCHANGE);
 }
 
 void OnLButtonDown(HWND hwnd, ComboData& data, POINT point) {
@@ -195,18 +186,18 @@ LRESULT FromEdit(HWND hwnd, ComboData& data, WPARAM wParam) {
     switch (HIWORD(wParam)) {
     case EN_UPDATE:
         if (!data.settingEdit)
-            Notify(hwnd, CBN_EDITUPDATE);
+            NotifyParent(hwnd, CBN_EDITUPDATE);
         return 0;
     case EN_CHANGE:
         if (!data.settingEdit)
-            Notify(hwnd, CBN_EDITCHANGE);
+            NotifyParent(hwnd, CBN_EDITCHANGE);
         return 0;
     case EN_SETFOCUS:
-        Notify(hwnd, CBN_SETFOCUS);
+        NotifyParent(hwnd, CBN_SETFOCUS);
         return 0;
     case EN_KILLFOCUS:
         CloseUp(hwnd, data, CBN_SELENDCANCEL);
-        Notify(hwnd, CBN_KILLFOCUS);
+        NotifyParent(hwnd, CBN_KILLFOCUS);
         return 0;
     default:
         return 0;
@@ -383,14 +374,14 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             SetFocus(data->edit);
             SendMessage(data->edit, EM_SETSEL, 0, -1);
         } else {
-            Notify(hwnd, CBN_SETFOCUS);
+            NotifyParent(hwnd, CBN_SETFOCUS);
         }
         return 0;
     case WM_KILLFOCUS:
         if (!data->edit || reinterpret_cast<HWND>(wParam) != data->edit) {
             CloseUp(hwnd, *data, CBN_SELENDCANCEL);
             if (!data->edit)
-                Notify(hwnd, CBN_KILLFOCUS);
+                NotifyParent(hwnd, CBN_KILLFOCUS);
         }
         return 0;
     case WM_LBUTTONDOWN:
@@ -401,7 +392,7 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_LBUTTONDBLCLK:
         if (KindOf(hwnd) == CBS_SIMPLE)
-            Notify(hwnd, CBN_DBLCLK);
+            NotifyParent(hwnd, CBN_DBLCLK);
         return 0;
     case WM_CAPTURECHANGED:
         if (data->dropped && reinterpret_cast<HWND>(lParam) != hwnd)

@@ -69,6 +69,7 @@
 
 class VORNUI_API CComboBox : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     int GetCount() const;

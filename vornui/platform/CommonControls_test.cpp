@@ -1,7 +1,9 @@
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/ProgressCtrl.h"
+#include "vornui/platform/Resources.h"
 #include "vornui/platform/SpinButtonCtrl.h"
+#include "vornui/platform/StatusBar.h"
 #include "vornui/platform/StatusBarCtrl.h"
 #include "vornui/platform/TabCtrl.h"
 
@@ -186,4 +188,44 @@ TEST_F(CommonControls, AStatusBarLinesTheBottomAndFollowsItsParent) {
     MoveWindow(m_parent, 0, 0, 500, 200, TRUE);
     SendMessage(status, WM_SIZE, SIZE_RESTORED, MAKELPARAM(500, 200));
     EXPECT_EQ(RectIn(status, m_parent), CRect(0, 178, 500, 200));
+}
+
+TEST_F(CommonControls, RepositionBarsGivesTheStatusBarItsStripAndTheRestToThePane) {
+    CWnd* parent = CWnd::FromHandle(m_parent);
+    const HWND pane = Add("Static", 0, CRect(0, 0, 10, 10), AFX_IDW_PANE_FIRST);
+    const HMODULE strings = CreateResourceModule("status-strings");
+    const StringResource numLock{0xE707, "NUM"};
+    AddStringResources(strings, &numLock, 1);
+    const HINSTANCE previous = AfxGetResourceHandle();
+    AfxSetResourceHandle(strings);
+    CStatusBar status;
+    ASSERT_TRUE(status.Create(parent));
+    const UINT indicators[] = {ID_SEPARATOR, 0xE707};
+    ASSERT_TRUE(status.SetIndicators(indicators, 2));
+    AfxSetResourceHandle(previous);
+    FreeResourceModule(strings);
+    EXPECT_EQ(status.GetPaneText(1), "NUM");
+    status.SetPaneInfo(0, ID_SEPARATOR, SBPS_STRETCH | SBPS_NOBORDERS, 0);
+    EXPECT_EQ(status.CommandToIndex(0xE707), 1);
+
+    CRect left;
+    parent->RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST,
+                           reposQuery, &left);
+    EXPECT_EQ(left, CRect(0, 0, 400, 278));
+    EXPECT_EQ(RectIn(pane, m_parent), CRect(0, 0, 10, 10)); // a query moves nothing
+    parent->RepositionBars(AFX_IDW_CONTROLBAR_FIRST, AFX_IDW_CONTROLBAR_LAST, AFX_IDW_PANE_FIRST);
+    EXPECT_EQ(RectIn(status.m_hWnd, m_parent), CRect(0, 278, 400, 300));
+    EXPECT_EQ(RectIn(pane, m_parent), CRect(0, 0, 400, 278));
+
+    // The stretching pane takes what the fixed one leaves.
+    CRect first;
+    CRect second;
+    status.GetItemRect(0, &first);
+    status.GetItemRect(1, &second);
+    EXPECT_EQ(first.left, 0);
+    EXPECT_EQ(second.right, 400);
+    EXPECT_EQ(second.Width(), 3 * 6 + 4); // "NUM" and its border gap
+    EXPECT_GT(first.Width(), 300);
+    EXPECT_TRUE(status.SetPaneText(0, "Ready"));
+    EXPECT_EQ(status.GetPaneText(0), "Ready");
 }

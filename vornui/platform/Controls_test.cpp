@@ -10,6 +10,7 @@
 #include "vornui/platform/ListBox.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/Static.h"
+#include "vornui/platform/WindowPosition.h"
 
 #include <gtest/gtest.h>
 
@@ -336,4 +337,109 @@ TEST_F(Controls, TheScriptedUserChoosesEntriesOfListsAndCombos) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_name, "Echo"); // below the visible part: scrolled into view first
     EXPECT_EQ(dialog.m_unit, "fathoms");
+}
+
+TEST_F(Controls, KeysMoveTheCaretAndTheSelectionAsTheUserExpects) {
+    const HWND edit = Add("Edit", "sounding", 20, 0, CRect(10, 10, 200, 30));
+    Click(edit);
+    const auto key = [](UINT vk, bool shift = false) {
+        if (shift)
+            PostKeyInput(GetCurrentThreadId(), VK_SHIFT, TRUE);
+        PostKeyInput(GetCurrentThreadId(), vk, TRUE);
+        PostKeyInput(GetCurrentThreadId(), vk, FALSE);
+        if (shift)
+            PostKeyInput(GetCurrentThreadId(), VK_SHIFT, FALSE);
+        Pump();
+    };
+    const auto selection = [edit] {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                    reinterpret_cast<LPARAM>(&end));
+        return std::make_pair(start, end);
+    };
+    key(VK_HOME);
+    key(VK_RIGHT, true);
+    key(VK_RIGHT, true);
+    EXPECT_EQ(selection(), std::make_pair(0u, 2u));
+    key(VK_DELETE);
+    EXPECT_EQ(TextOf(edit), "unding");
+    key(VK_END);
+    key(VK_LEFT);
+    TypeKeys("!");
+    EXPECT_EQ(TextOf(edit), "undin!g");
+
+    const HWND list = Add("ListBox", "", 30, LBS_NOTIFY, CRect(10, 40, 160, 140));
+    for (const char* name : {"one", "two", "three"})
+        SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    Click(list); // on empty space: focus, no selection
+    m_spy.Clear();
+    key(VK_DOWN);
+    key(VK_END);
+    EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}),
+              (std::vector<std::string>{"parent:WM_COMMAND/1", "parent:WM_COMMAND/1"}));
+    TypeKeys("t"); // the next entry starting with t, from the current one on
+    EXPECT_EQ(SendMessage(list, LB_GETCURSEL, 0, 0), 1);
+
+    const HWND extended = Add("ListBox", "", 31, LBS_EXTENDEDSEL, CRect(200, 40, 350, 140));
+    for (const char* name : {"a", "b", "c", "d"})
+        SendMessage(extended, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    RECT first;
+    RECT third;
+    SendMessage(extended, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+    SendMessage(extended, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&third));
+    ClickAt(extended, CRect(first).CenterPoint());
+    PostKeyInput(GetCurrentThreadId(), VK_SHIFT, TRUE);
+    ClickAt(extended, CRect(third).CenterPoint());
+    PostKeyInput(GetCurrentThreadId(), VK_SHIFT, FALSE);
+    Pump();
+    EXPECT_EQ(SendMessage(extended, LB_GETSELCOUNT, 0, 0), 3);
+}
+
+TEST_F(Controls, FocusEnablingCaptureAndParentsChangeWithTheirMessages) {
+    const HWND first = Add("Edit", "", 1, 0, CRect(0, 0, 50, 20), "first");
+    const HWND second = Add("Edit", "", 2, 0, CRect(0, 30, 50, 50), "second");
+    SetFocus(first);
+    m_spy.Clear();
+    EXPECT_EQ(SetFocus(second), first);
+    EXPECT_EQ(m_spy.Log({WM_SETFOCUS, WM_KILLFOCUS}),
+              (std::vector<std::string>{"first:WM_KILLFOCUS", "second:WM_SETFOCUS"}));
+
+    m_spy.Clear();
+    EXPECT_FALSE(EnableWindow(second, FALSE)); // it was enabled
+    EXPECT_EQ(GetFocus(), nullptr);            // a disabled window keeps no focus
+    EXPECT_EQ(m_spy.Log({WM_KILLFOCUS, WM_ENABLE}),
+              (std::vector<std::string>{"second:WM_KILLFOCUS", "second:WM_ENABLE"}));
+    EXPECT_TRUE(EnableWindow(second, TRUE));
+
+    EXPECT_EQ(SetCapture(first), nullptr);
+    m_spy.Clear();
+    SetCapture(second);
+    EXPECT_EQ(m_spy.Log({WM_CAPTURECHANGED}),
+              (std::vector<std::string>{"first:WM_CAPTURECHANGED"}));
+    ReleaseCapture();
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    const HWND box = Add("Static", "", 3, 0, CRect(100, 100, 300, 200));
+    EXPECT_EQ(SetParent(second, box), m_frame);
+    EXPECT_EQ(GetParent(second), box);
+    EXPECT_TRUE(IsChild(m_frame, second));
+    EXPECT_EQ(GetAncestor(second, GA_PARENT), box);
+    EXPECT_EQ(GetAncestor(second, GA_ROOT), m_frame);
+    RECT moved;
+    GetWindowRect(second, &moved);
+    CPoint origin(0, 0);
+    ClientToScreen(box, &origin);
+    EXPECT_EQ(CPoint(moved.left, moved.top),
+              CPoint(origin.x, origin.y + 30)); // same place in its new parent
+    int children = 0;
+    EnumChildWindows(
+        m_frame,
+        [](HWND, LPARAM count) {
+            ++*reinterpret_cast<int*>(count);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    EXPECT_EQ(children, 3);
 }

@@ -11,6 +11,7 @@
 
 class VORNUI_API CDialog : public CWnd {
 public:
+    using CWnd::Create;
     CDialog();
     explicit CDialog(UINT idTemplate, CWnd* parent = nullptr);
     explicit CDialog(LPCTSTR templateName, CWnd* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "vornui/platform/DialogManager.h"
 
 #include "vornui/platform/Button.h"
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/MessageLoop.h"
@@ -46,12 +47,8 @@ DLGPROC DialogProcOf(HWND dialog) {
 
 // A control the keyboard can reach: shown and enabled itself, whatever its dialog is.
 bool Reachable(HWND hwnd) {
-    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const DWORD style = StyleOf(hwnd);
     return (style & WS_VISIBLE) && !(style & WS_DISABLED);
-}
-
-DWORD StyleOf(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
 }
 
 // The controls Tab walks through, in order; a child that is a control parent itself

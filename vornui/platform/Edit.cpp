@@ -2,6 +2,7 @@
 
 #include "vornui/platform/Clipboard.h"
 #include "vornui/platform/CodePage.h"
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"
@@ -31,21 +32,12 @@ struct EditData : ControlData {
     int SelEnd() const { return std::max(anchor, caret); }
 };
 
-DWORD StyleOf(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
-}
-
 bool IsMultiLine(HWND hwnd) {
     return (StyleOf(hwnd) & ES_MULTILINE) != 0;
 }
 
 CString& TextOf(HWND hwnd) {
     return LiveWindow(hwnd)->text;
-}
-
-void NotifyParent(HWND hwnd, UINT code) {
-    SendMessage(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
-                reinterpret_cast<LPARAM>(hwnd));
 }
 
 void NotifyChanged(HWND hwnd) {

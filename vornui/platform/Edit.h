@@ -61,6 +61,7 @@
 
 class VORNUI_API CEdit : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     void GetSel(int& start, int& end) const;

@@ -1,5 +1,6 @@
 #include "vornui/platform/ListBox.h"
 
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ListItems.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"
@@ -18,18 +19,13 @@ struct ListBoxData : ControlData {
     int horizontalExtent = 0;
 };
 
-DWORD StyleOf(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
-}
-
 bool IsMultiple(HWND hwnd) {
     return (StyleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
 }
 
 void Notify(HWND hwnd, UINT code) {
     if (StyleOf(hwnd) & LBS_NOTIFY)
-        SendMessage(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
-                    reinterpret_cast<LPARAM>(hwnd));
+        NotifyParent(hwnd, code);
 }
 
 int VisibleCount(HWND hwnd, const ListBoxData& data) {

@@ -67,6 +67,7 @@
 
 class VORNUI_API CListBox : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     int GetCount() const;

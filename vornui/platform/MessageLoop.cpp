@@ -16,12 +16,12 @@ ThreadMessageQueue& CurrentQueue() {
     return *ThreadMessageQueue::Current();
 }
 
-LRESULT SendToOtherThread(const WindowRecord& record, const MSG& msg) {
+LRESULT SendToOtherThread(ThreadMessageQueue& target, const MSG& msg) {
     const std::shared_ptr<ThreadMessageQueue>& own = ThreadMessageQueue::Current();
     auto sent = std::make_shared<SentMessage>();
     sent->msg = msg;
     sent->sender = own;
-    record.queue->PostSent(sent);
+    target.PostSent(sent);
     // Messages sent to this thread meanwhile are answered, so two threads sending to each
     // other do not deadlock.
     while (!own->IsSentDone(*sent)) {
@@ -36,12 +36,13 @@ LRESULT SendToOtherThread(const WindowRecord& record, const MSG& msg) {
 } // namespace
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
-        return 0;
-    if (record->threadId != GetCurrentThreadId())
-        return SendToOtherThread(*record, MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
-    return CallWindowProc(record->proc, hwnd, message, wParam, lParam);
+    DWORD threadId = 0;
+    std::shared_ptr<ThreadMessageQueue> queue;
+    if (!WindowOwner(hwnd, threadId, queue))
+        return 0; // gone, or the desktop, which takes no messages
+    if (threadId != GetCurrentThreadId())
+        return SendToOtherThread(*queue, MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
+    return CallWindowProc(hwnd->proc, hwnd, message, wParam, lParam);
 }
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -50,13 +51,10 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         CurrentQueue().Post(msg);
         return TRUE;
     }
+    DWORD threadId = 0;
     std::shared_ptr<ThreadMessageQueue> queue;
-    {
-        WindowRecord* record = LiveWindow(hwnd);
-        if (!record)
-            return FALSE;
-        queue = record->queue;
-    }
+    if (!WindowOwner(hwnd, threadId, queue))
+        return FALSE;
     queue->Post(msg);
     return TRUE;
 }
@@ -136,10 +134,11 @@ DWORD GetTickCount() {
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
     if (hwnd) {
-        const WindowRecord* record = LiveWindow(hwnd);
-        if (!record)
+        DWORD threadId = 0;
+        std::shared_ptr<ThreadMessageQueue> owner;
+        if (!WindowOwner(hwnd, threadId, owner))
             return 0;
-        if (record->threadId != GetCurrentThreadId()) {
+        if (threadId != GetCurrentThreadId()) {
             SetLastError(ERROR_WINDOW_OF_OTHER_THREAD);
             return 0;
         }

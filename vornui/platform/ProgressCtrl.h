@@ -36,6 +36,7 @@ struct PBRANGE {
 
 class VORNUI_API CProgressCtrl : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     void SetRange(short lower, short upper);

@@ -1,5 +1,6 @@
 #include "vornui/platform/SpinButtonCtrl.h"
 
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowRecord.h"
 
@@ -17,10 +18,6 @@ struct SpinData : ControlData {
     HWND buddy = nullptr;
     bool pressed = false;
 };
-
-DWORD StyleOf(HWND hwnd) {
-    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
-}
 
 CString FormatPosition(HWND hwnd, const SpinData& data) {
     CString text;

@@ -46,6 +46,7 @@ using LPNMUPDOWN = NMUPDOWN*;
 
 class VORNUI_API CSpinButtonCtrl : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     void SetRange(short lower, short upper);

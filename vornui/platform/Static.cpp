@@ -1,6 +1,7 @@
 #include "vornui/platform/Static.h"
 
 #include "vornui/platform/Button.h"
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowRecord.h"
 
@@ -12,12 +13,7 @@ struct StaticData : ControlData {
 };
 
 bool Notifies(HWND hwnd) {
-    return (GetWindowLong(hwnd, GWL_STYLE) & SS_NOTIFY) != 0;
-}
-
-void NotifyParent(HWND hwnd, UINT code) {
-    SendMessage(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code),
-                reinterpret_cast<LPARAM>(hwnd));
+    return (StyleOf(hwnd) & SS_NOTIFY) != 0;
 }
 
 LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

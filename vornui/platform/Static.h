@@ -44,6 +44,7 @@
 
 class VORNUI_API CStatic : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
     HANDLE SetIcon(HANDLE icon);
     HANDLE GetIcon() const;

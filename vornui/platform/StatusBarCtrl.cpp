@@ -1,5 +1,6 @@
 #include "vornui/platform/StatusBarCtrl.h"
 
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowRecord.h"
@@ -34,7 +35,7 @@ int Height(const StatusData& data) {
 
 // Along the bottom (or top) of the parent's client area, unless told to stay put.
 void AlignWithParent(HWND hwnd, const StatusData& data) {
-    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const DWORD style = StyleOf(hwnd);
     if (style & (CCS_NORESIZE | CCS_NOPARENTALIGN))
         return;
     RECT parent;
@@ -151,7 +152,7 @@ LRESULT StatusProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SIZE:
         // The parent passes its own WM_SIZE on; the bar follows the parent.
-        if (!(GetWindowLong(hwnd, GWL_STYLE) & (CCS_NORESIZE | CCS_NOPARENTALIGN))) {
+        if (!(StyleOf(hwnd) & (CCS_NORESIZE | CCS_NOPARENTALIGN))) {
             RECT own;
             GetWindowRect(hwnd, &own);
             RECT parent;

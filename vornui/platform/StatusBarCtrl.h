@@ -31,6 +31,7 @@
 
 class VORNUI_API CStatusBarCtrl : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     BOOL SetText(LPCTSTR text, int part, int type);

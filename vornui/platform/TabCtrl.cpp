@@ -1,5 +1,6 @@
 #include "vornui/platform/TabCtrl.h"
 
+#include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowRecord.h"
@@ -34,7 +35,7 @@ bool Valid(const TabData& data, int index) {
 }
 
 int ItemWidth(HWND hwnd, const TabData& data, const TabItem& item) {
-    if ((GetWindowLong(hwnd, GWL_STYLE) & TCS_FIXEDWIDTH) && data.fixedWidth)
+    if ((StyleOf(hwnd) & TCS_FIXEDWIDTH) && data.fixedWidth)
         return data.fixedWidth;
     return item.text.GetLength() * MeasureFont("MS Shell Dlg", 8).averageWidth + 2 * kPadding;
 }
@@ -43,7 +44,7 @@ int ItemWidth(HWND hwnd, const TabData& data, const TabItem& item) {
 std::vector<CRect> Layout(HWND hwnd, const TabData& data) {
     RECT client;
     GetClientRect(hwnd, &client);
-    const bool multiLine = (GetWindowLong(hwnd, GWL_STYLE) & TCS_MULTILINE) != 0;
+    const bool multiLine = (StyleOf(hwnd) & TCS_MULTILINE) != 0;
     std::vector<CRect> rects;
     int x = kRowStart;
     int row = 0;
@@ -65,21 +66,15 @@ int RowCount(HWND hwnd, const TabData& data) {
     return rects.empty() ? 1 : (rects.back().top - kRowStart) / data.itemHeight + 1;
 }
 
-LRESULT Notify(HWND hwnd, UINT code) {
-    NMHDR header{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), code};
-    return SendMessage(GetParent(hwnd), WM_NOTIFY, header.idFrom,
-                       reinterpret_cast<LPARAM>(&header));
-}
-
 // The user picks tab `index`: the parent may refuse the change.
 void UserSelect(HWND hwnd, TabData& data, int index) {
     if (!Valid(data, index) || index == data.current)
         return;
-    if (Notify(hwnd, TCN_SELCHANGING))
+    if (NotifyParentHeader(hwnd, TCN_SELCHANGING))
         return;
     data.current = data.focus = index;
     InvalidateRect(hwnd, nullptr, TRUE);
-    Notify(hwnd, TCN_SELCHANGE);
+    NotifyParentHeader(hwnd, TCN_SELCHANGE);
 }
 
 int HitTest(HWND hwnd, const TabData& data, POINT point) {
@@ -226,7 +221,7 @@ LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
-        if (GetWindowLong(hwnd, GWL_STYLE) & TCS_FOCUSONBUTTONDOWN)
+        if (StyleOf(hwnd) & TCS_FOCUSONBUTTONDOWN)
             SetFocus(hwnd);
         UserSelect(hwnd, *data, HitTest(hwnd, *data, CPoint(lParam)));
         return 0;

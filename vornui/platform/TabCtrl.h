@@ -78,6 +78,7 @@ struct TCHITTESTINFO {
 
 class VORNUI_API CTabCtrl : public CWnd {
 public:
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     int GetItemCount() const;

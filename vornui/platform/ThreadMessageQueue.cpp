@@ -30,6 +30,8 @@ struct CurrentQueueHolder {
     ~CurrentQueueHolder() {
         if (!queue)
             return;
+        // Destroyed windows point back at the queue; letting them go ends the cycle.
+        queue->graveyard.clear();
         std::lock_guard guard(Queues().lock);
         Queues().queues.erase(queue->ThreadId());
     }

@@ -1,3 +1,4 @@
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
@@ -214,6 +215,8 @@ BOOL DestroyWindow(HWND hwnd) {
         ReleaseCapture();
     if (queue.active == hwnd)
         SetActiveWindow(hwnd->owner && IsWindowVisible(hwnd->owner) ? hwnd->owner : nullptr);
+    if (!hwnd->parent)
+        GetDesktopDisplay().TopLevelDestroyed(hwnd);
     SendDestroy(hwnd);
     FreeWindow(hwnd);
     return TRUE;

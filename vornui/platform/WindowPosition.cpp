@@ -1,5 +1,6 @@
 #include "vornui/platform/WindowPosition.h"
 
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
@@ -13,6 +14,14 @@ struct DeferRecord {
 };
 
 namespace {
+
+bool SameSize(const CRect& a, const CRect& b) {
+    return a.Width() == b.Width() && a.Height() == b.Height();
+}
+
+bool SameOrigin(const CRect& a, const CRect& b) {
+    return a.left == b.left && a.top == b.top;
+}
 
 bool HasCaption(DWORD style) {
     return (style & WS_CAPTION) == WS_CAPTION;
@@ -124,7 +133,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!(pos.flags & SWP_NOZORDER))
         ApplyZOrder(hwnd, pos.hwndInsertAfter);
     record->rect = newRect;
-    if (newRect.Size() != oldRect.Size() || (pos.flags & SWP_FRAMECHANGED))
+    if (!SameSize(newRect, oldRect) || (pos.flags & SWP_FRAMECHANGED))
         RecalculateClientArea(hwnd);
     if (pos.flags & SWP_SHOWWINDOW)
         record->style |= WS_VISIBLE;
@@ -133,13 +142,14 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!(record->style & (WS_MINIMIZE | WS_MAXIMIZE)))
         record->normalPosition = newRect;
 
-    if (newRect.TopLeft() == oldRect.TopLeft())
+    if (SameOrigin(newRect, oldRect))
         pos.flags |= SWP_NOMOVE;
-    if (newRect.Size() == oldRect.Size())
+    if (SameSize(newRect, oldRect))
         pos.flags |= SWP_NOSIZE;
-    if (record->clientArea.Size() == oldClient.Size())
+    if (SameSize(record->clientArea, oldClient))
         pos.flags |= SWP_NOCLIENTSIZE;
-    if (record->clientArea.TopLeft() + newRect.TopLeft() == oldClient.TopLeft() + oldRect.TopLeft())
+    if (record->clientArea.left + newRect.left == oldClient.left + oldRect.left &&
+        record->clientArea.top + newRect.top == oldClient.top + oldRect.top)
         pos.flags |= SWP_NOCLIENTMOVE;
     const bool nowVisible = IsWindowVisible(hwnd);
     if (!(pos.flags & SWP_NOREDRAW) && nowVisible &&
@@ -148,6 +158,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (wasVisible != nowVisible && record->parent && !(pos.flags & SWP_NOREDRAW))
         InvalidateRect(record->parent, nullptr, TRUE);
     SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));
+    const UINT unchanged = SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER;
+    if (IsLiveWindow(hwnd) && !record->parent &&
+        ((pos.flags & unchanged) != unchanged || wasVisible != nowVisible))
+        GetDesktopDisplay().TopLevelChanged(hwnd);
     return TRUE;
 }
 

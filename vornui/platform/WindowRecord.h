@@ -73,6 +73,9 @@ HWND ParentOrDesktop(HWND hwnd);
 // The record when `hwnd` names a living window, else null (and ERROR_INVALID_WINDOW_HANDLE).
 WindowRecord* LiveWindow(HWND hwnd);
 bool IsLiveWindow(HWND hwnd);
+// The owner thread of a living window and its queue, read together under the registry's
+// lock, so that another thread may ask while the owner destroys the window.
+bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue);
 void RegisterWindow(HWND hwnd);
 // Takes the handle out of the living ones; the record is freed by its thread later.
 void UnregisterWindow(HWND hwnd);

@@ -40,6 +40,16 @@ WindowRecord* LiveWindow(HWND hwnd) {
     return nullptr;
 }
 
+bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue) {
+    WindowRegistry& registry = Registry();
+    std::lock_guard guard(registry.lock);
+    if (!hwnd || !registry.live.count(hwnd) || !hwnd->queue)
+        return false;
+    threadId = hwnd->threadId;
+    queue = hwnd->queue;
+    return true;
+}
+
 bool IsLiveWindow(HWND hwnd) {
     return LiveWindow(hwnd) != nullptr;
 }
@@ -122,10 +132,11 @@ HWND GetDesktopWindow() {
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {
-    const WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
+    DWORD threadId = 0;
+    std::shared_ptr<ThreadMessageQueue> queue;
+    if (!WindowOwner(hwnd, threadId, queue))
         return 0;
     if (processId)
         *processId = static_cast<DWORD>(getpid());
-    return record->threadId;
+    return threadId;
 }

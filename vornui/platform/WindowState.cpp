@@ -1,3 +1,4 @@
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/ThreadMessageQueue.h"
@@ -251,6 +252,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
             record->update.UnionRect(record->update, area);
     }
     record->erase = record->erase || erase;
+    GetDesktopDisplay().ContentInvalidated(hwnd);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 #include "tests/WindowSpy.h"
 
 #include "vornui/platform/Button.h"
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/LastError.h"
@@ -303,4 +304,68 @@ TEST(Windows, TextAndDataRoundTripThroughMessages) {
         nullptr);
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_CANNOT_FIND_WND_CLASS));
     DestroyWindow(frame);
+}
+
+TEST(Windows, InvalidAreasWaitForPaintAndScrollBarsKeepTheirPositions) {
+    const HWND frame = TopLevel();
+    const HWND child = Child(frame, PlainClass(), "", 1, WS_VSCROLL, CRect(0, 0, 100, 100));
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) // showing left everything to paint
+        DispatchMessage(&msg);
+    RECT update;
+    EXPECT_FALSE(GetUpdateRect(child, &update, FALSE));
+
+    WindowSpy spy;
+    spy.Watch(child, "child");
+    const RECT corner{10, 10, 20, 20};
+    InvalidateRect(child, &corner, TRUE);
+    const RECT other{30, 5, 40, 15};
+    InvalidateRect(child, &other, FALSE);
+    ASSERT_TRUE(GetUpdateRect(child, &update, FALSE));
+    EXPECT_EQ(CRect(update), CRect(10, 5, 40, 20));
+    ASSERT_TRUE(PeekMessage(&msg, child, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+    EXPECT_EQ(msg.hwnd, child);
+    UpdateWindow(child); // paints at once; the default procedure validates
+    EXPECT_EQ(spy.Log(), (std::vector<std::string>{"child:WM_PAINT"}));
+    EXPECT_FALSE(GetUpdateRect(child, &update, FALSE));
+    EXPECT_FALSE(PeekMessage(&msg, child, WM_PAINT, WM_PAINT, PM_NOREMOVE));
+    RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_VALIDATE);
+    EXPECT_FALSE(GetUpdateRect(child, &update, FALSE));
+
+    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 20, 95, 0};
+    EXPECT_EQ(SetScrollInfo(child, SB_VERT, &info, TRUE), 80); // the last page starts at 80
+    EXPECT_EQ(SetScrollPos(child, SB_VERT, 10, TRUE), 80);
+    int low = 0;
+    int high = 0;
+    ASSERT_TRUE(GetScrollRange(child, SB_VERT, &low, &high));
+    EXPECT_EQ(high, 99);
+    EXPECT_EQ(GetScrollPos(child, SB_VERT), 10);
+    DestroyWindow(frame);
+}
+
+TEST(Windows, TheDisplayHearsOfTopLevelWindowsOnly) {
+    struct RecordingDisplay : IDesktopDisplay {
+        std::vector<std::string> events;
+        HWND watched = nullptr;
+        void TopLevelChanged(HWND window) override {
+            events.push_back(window == watched ? "changed" : "other");
+        }
+        void TopLevelDestroyed(HWND window) override {
+            events.push_back(window == watched ? "destroyed" : "other");
+        }
+        void ContentInvalidated(HWND) override { events.push_back("invalid"); }
+    } display;
+    IDesktopDisplay* previous = SetDesktopDisplay(&display);
+    const HWND frame = TopLevel(WS_OVERLAPPEDWINDOW);
+    display.watched = frame;
+    const HWND child = Child(frame, PlainClass(), "", 1, 0);
+    display.events.clear();
+    ShowWindow(frame, SW_SHOW);
+    MoveWindow(child, 1, 1, 20, 20, FALSE); // a child: no news for the display
+    MoveWindow(frame, 5, 5, 300, 200, FALSE);
+    SetWindowPos(frame, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+    DestroyWindow(frame);
+    EXPECT_EQ(display.events,
+              (std::vector<std::string>{"invalid", "changed", "changed", "changed", "destroyed"}));
+    EXPECT_EQ(SetDesktopDisplay(previous), &display);
 }

@@ -8,6 +8,7 @@
 
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/CString.h"
+#include "vornui/platform/ControlBars.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Window.h"
@@ -149,6 +150,13 @@ public:
     UINT IsDlgButtonChecked(int id) const;
     void CheckRadioButton(int firstId, int lastId, int checkId);
     int GetCheckedRadioButton(int firstId, int lastId);
+
+    // Lays out the control bars among the children (ids `firstId`..`lastId`) along the
+    // client area's edges and gives what is left to child `leftOverId`; reposQuery only
+    // computes the rectangle left over into `rectParam`.
+    void RepositionBars(UINT firstId, UINT lastId, UINT leftOverId, UINT flags = reposDefault,
+                        LPRECT rectParam = nullptr, LPCRECT rectClient = nullptr,
+                        BOOL stretch = TRUE);
 
     // Data exchange between the window's controls and its members.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);

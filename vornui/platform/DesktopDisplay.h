@@ -1,0 +1,34 @@
+#pragma once
+
+// The seam for a real display. The window manager tells the current display what happens
+// to top-level windows, so that a backend can present them on a Linux screen; it feeds the
+// person's mouse and keyboard back through DesktopInput.h and describes its monitors with
+// SetScreenMonitors (Screen.h). The default display is headless and shows nothing.
+// Calls arrive on the thread that owns the window.
+
+#include "vornui/platform/Export.h"
+#include "vornui/platform/WindowTypes.h"
+
+class VORNUI_API IDesktopDisplay {
+public:
+    virtual ~IDesktopDisplay();
+    // A top-level window was shown, hidden, moved, resized or restacked.
+    virtual void TopLevelChanged(HWND window) = 0;
+    // A top-level window is about to go away.
+    virtual void TopLevelDestroyed(HWND window) = 0;
+    // Part of a window (of any level) must be painted again.
+    virtual void ContentInvalidated(HWND window) = 0;
+};
+
+// Presents nothing.
+class VORNUI_API CHeadlessDisplay : public IDesktopDisplay {
+public:
+    void TopLevelChanged(HWND) override {}
+    void TopLevelDestroyed(HWND) override {}
+    void ContentInvalidated(HWND) override {}
+};
+
+// The current display; the headless one when none is installed.
+VORNUI_API IDesktopDisplay& GetDesktopDisplay();
+// Installs `display` (nullptr: the headless one again) and returns the one it replaces.
+VORNUI_API IDesktopDisplay* SetDesktopDisplay(IDesktopDisplay* display);
