@@ -78,6 +78,54 @@ public:
         KLayoutMgr* m_pMgr;
     };
 
+    // A node and the number of handles that share it.
+    class VORNUI_API PaneHolder {
+    public:
+        explicit PaneHolder(PaneBase* pPane) : m_pPane(pPane) {}
+        void AddRef() { m_nRefCount.fetch_add(1); }
+        // Destroys the node and the holder when the last handle lets go.
+        void Release();
+
+        PaneBase* m_pPane;
+        std::atomic<long> m_nRefCount{1};
+
+    private:
+        ~PaneHolder();
+    };
+
+    class VORNUI_API CPaneBase {
+    public:
+        CPaneBase() = default;
+        CPaneBase(PaneBase* pPane);
+        CPaneBase(const CPaneBase& other);
+        CPaneBase& operator=(const CPaneBase& other);
+        CPaneBase& operator=(PaneBase* pPane);
+        ~CPaneBase();
+
+        PaneBase* operator->() const { return GetPaneBase(); }
+        PaneBase* GetPaneBase() const { return m_pPaneHolder ? m_pPaneHolder->m_pPane : nullptr; }
+        bool IsValid() const { return m_pPaneHolder != nullptr; }
+        bool operator!() const { return m_pPaneHolder == nullptr; }
+
+    protected:
+        PaneHolder* m_pPaneHolder = nullptr;
+    };
+
+    class VORNUI_API CPane : public CPaneBase {
+    public:
+        CPane() = default;
+        CPane(Pane* pPane) : CPaneBase(pPane) {}
+
+        Pane* operator->() const { return GetPane(); }
+        Pane* GetPane() const;
+        // A handle of the base type that shares this node.
+        CPaneBase ConvertBase() const { return *this; }
+
+        // Stream-style building: appends and returns this pane, so temporaries chain.
+        CPane operator<<(const CPaneBase& item) const;
+        CPane operator<<(const CPane& subPane) const;
+    };
+
     // A leaf: one control, or a spacer when it has none.
     class VORNUI_API PaneItem : public PaneBase {
     public:
@@ -200,54 +248,6 @@ public:
         CSize frameOverhead() const;
 
         HWND m_hwndTab;
-    };
-
-    // A node and the number of handles that share it.
-    class VORNUI_API PaneHolder {
-    public:
-        explicit PaneHolder(PaneBase* pPane) : m_pPane(pPane) {}
-        void AddRef() { m_nRefCount.fetch_add(1); }
-        // Destroys the node and the holder when the last handle lets go.
-        void Release();
-
-        PaneBase* m_pPane;
-        std::atomic<long> m_nRefCount{1};
-
-    private:
-        ~PaneHolder();
-    };
-
-    class VORNUI_API CPaneBase {
-    public:
-        CPaneBase() = default;
-        CPaneBase(PaneBase* pPane);
-        CPaneBase(const CPaneBase& other);
-        CPaneBase& operator=(const CPaneBase& other);
-        CPaneBase& operator=(PaneBase* pPane);
-        ~CPaneBase();
-
-        PaneBase* operator->() const { return GetPaneBase(); }
-        PaneBase* GetPaneBase() const { return m_pPaneHolder ? m_pPaneHolder->m_pPane : nullptr; }
-        bool IsValid() const { return m_pPaneHolder != nullptr; }
-        bool operator!() const { return m_pPaneHolder == nullptr; }
-
-    protected:
-        PaneHolder* m_pPaneHolder = nullptr;
-    };
-
-    class VORNUI_API CPane : public CPaneBase {
-    public:
-        CPane() = default;
-        CPane(Pane* pPane) : CPaneBase(pPane) {}
-
-        Pane* operator->() const { return GetPane(); }
-        Pane* GetPane() const { return static_cast<Pane*>(GetPaneBase()); }
-        // A handle of the base type that shares this node.
-        CPaneBase ConvertBase() const { return *this; }
-
-        // Stream-style building: appends and returns this pane, so temporaries chain.
-        CPane operator<<(const CPaneBase& item) const;
-        CPane operator<<(const CPane& subPane) const;
     };
 
     explicit KLayoutMgr(CWnd* pWnd = nullptr);

@@ -177,7 +177,8 @@ TEST(PaneDistribution, EveryNodeIsDestroyedExactlyOnce) {
         layout.manager.CreateRoot(layHorizontal)
             << kept << sub << layout.leaf(layGreedy, Greedy(), {}, &destroyed);
         KLayoutMgr::CPaneBase copy = kept;
-        copy = copy;                            // self-assignment keeps the node
+        const KLayoutMgr::CPaneBase& same = copy;
+        copy = same;                            // self-assignment keeps the node
         layout.manager.CreateRoot(layVertical); // the old tree goes, but handles keep two nodes
         EXPECT_EQ(destroyed, 1);
         KLayoutMgr::CPaneBase base = sub.ConvertBase();

@@ -39,6 +39,10 @@ CPaneBase::~CPaneBase() {
         m_pPaneHolder->Release();
 }
 
+KLayoutMgr::Pane* CPane::GetPane() const {
+    return static_cast<Pane*>(GetPaneBase());
+}
+
 CPane CPane::operator<<(const CPaneBase& item) const {
     GetPane()->addPane(item);
     return *this;
