@@ -23,8 +23,8 @@ void FillFromDdbBits(BitmapRecord& bitmap, const BYTE* bits) {
     const int stride = bitmap.widthBytes();
     std::vector<RGBQUAD> table = DibColorTable(bitmap.bitsPixel, {});
     for (int y = 0; y < surface.height(); ++y)
-        DecodeDibRow(bits + static_cast<std::size_t>(y) * stride, surface.width(),
-                     bitmap.bitsPixel, table.data(), table.size(), surface.row(y));
+        DecodeDibRow(bits + static_cast<std::size_t>(y) * stride, surface.width(), bitmap.bitsPixel,
+                     table.data(), table.size(), surface.row(y));
 }
 
 std::vector<PALETTEENTRY> PaletteOf(HDC hdc) {
@@ -65,10 +65,11 @@ BitmapRecord::BitmapRecord(const BITMAPINFOHEADER& header, std::unique_ptr<Pixel
       dibHeader(header) {
     const int width = header.biWidth;
     const int height = std::abs(header.biHeight);
-    Pixel* first = header.biHeight < 0 ? dibBits.get()
-                                       : dibBits.get() + static_cast<std::size_t>(height - 1) * width;
-    surface = std::make_unique<PixelSurface>(first, width, height,
-                                             header.biHeight < 0 ? width : -width);
+    Pixel* first = header.biHeight < 0
+                       ? dibBits.get()
+                       : dibBits.get() + static_cast<std::size_t>(height - 1) * width;
+    surface =
+        std::make_unique<PixelSurface>(first, width, height, header.biHeight < 0 ? width : -width);
 }
 
 int BitmapRecord::widthBytes() const {
@@ -110,8 +111,8 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT /*usage*/, void**
         info->bmiHeader.biBitCount != 32)
         return nullptr;
     const BITMAPINFOHEADER& header = info->bmiHeader;
-    const std::size_t count =
-        static_cast<std::size_t>(header.biWidth) * static_cast<std::size_t>(std::llabs(header.biHeight));
+    const std::size_t count = static_cast<std::size_t>(header.biWidth) *
+                              static_cast<std::size_t>(std::llabs(header.biHeight));
     auto pixels = std::make_unique<Pixel[]>(count);
     Pixel* start = pixels.get();
     auto record = std::make_unique<BitmapRecord>(header, std::move(pixels));
@@ -145,8 +146,9 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBI
         return 0;
     const std::size_t stride = DibStride(surface.width(), header.biBitCount);
     header.biSizeImage = static_cast<DWORD>(stride * surface.height());
-    const auto palette =
-        record->bitsPixel == 1 && header.biBitCount == 1 ? std::vector<PALETTEENTRY>{} : PaletteOf(hdc);
+    const auto palette = record->bitsPixel == 1 && header.biBitCount == 1
+                             ? std::vector<PALETTEENTRY>{}
+                             : PaletteOf(hdc);
     std::vector<RGBQUAD> table = DibColorTable(header.biBitCount, palette);
     if (usage == DIB_PAL_COLORS) {
         auto* indices = reinterpret_cast<WORD*>(info->bmiColors);
@@ -164,8 +166,9 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBI
     DibRowEncoder encoder(header.biBitCount, std::move(table));
     auto* out = static_cast<BYTE*>(bits);
     for (UINT line = 0; line < count; ++line)
-        encoder.encode(surface.row(SurfaceRow(header, surface.height(), static_cast<int>(start + line))),
-                       surface.width(), out + line * stride);
+        encoder.encode(
+            surface.row(SurfaceRow(header, surface.height(), static_cast<int>(start + line))),
+            surface.width(), out + line * stride);
     return static_cast<int>(count);
 }
 

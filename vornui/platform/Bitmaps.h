@@ -13,7 +13,7 @@ VORNUI_API HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPer
 VORNUI_API HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height);
 // 32-bit BI_RGB sections only: their bits are the pixels the device context paints.
 VORNUI_API HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT usage, void** bits,
-                                   HANDLE section, DWORD offset);
+                                    HANDLE section, DWORD offset);
 VORNUI_API int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits,
                          LPBITMAPINFO info, UINT usage);
 VORNUI_API int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,

@@ -139,9 +139,8 @@ BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source
                           rop, std::nullopt);
 }
 
-BOOL TransparentBlt(HDC destination, int x, int y, int width, int height, HDC source,
-                    int sourceX, int sourceY, int sourceWidth, int sourceHeight,
-                    UINT transparent) {
+BOOL TransparentBlt(HDC destination, int x, int y, int width, int height, HDC source, int sourceX,
+                    int sourceY, int sourceWidth, int sourceHeight, UINT transparent) {
     if (width < 0 || height < 0 || sourceWidth < 0 || sourceHeight < 0)
         return FALSE;
     return TransferFromDC(destination, CRect(x, y, x + width, y + height), source,

@@ -9,11 +9,10 @@
 VORNUI_API BOOL BitBlt(HDC destination, int x, int y, int width, int height, HDC source,
                        int sourceX, int sourceY, DWORD rop);
 VORNUI_API BOOL StretchBlt(HDC destination, int x, int y, int width, int height, HDC source,
-                           int sourceX, int sourceY, int sourceWidth, int sourceHeight,
-                           DWORD rop);
+                           int sourceX, int sourceY, int sourceWidth, int sourceHeight, DWORD rop);
 VORNUI_API BOOL TransparentBlt(HDC destination, int x, int y, int width, int height, HDC source,
                                int sourceX, int sourceY, int sourceWidth, int sourceHeight,
                                UINT transparent);
-VORNUI_API int StretchDIBits(HDC hdc, int x, int y, int width, int height, int sourceX,
-                             int sourceY, int sourceWidth, int sourceHeight, const void* bits,
+VORNUI_API int StretchDIBits(HDC hdc, int x, int y, int width, int height, int sourceX, int sourceY,
+                             int sourceWidth, int sourceHeight, const void* bits,
                              const BITMAPINFO* info, UINT usage, DWORD rop);

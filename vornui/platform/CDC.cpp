@@ -75,7 +75,8 @@ BOOL CDC::DeleteDC() {
 }
 
 CPen* CDC::SelectObject(CPen* pen) {
-    return CPen::FromHandle(static_cast<HPEN>(::SelectObject(m_hDC, pen ? pen->m_hObject : nullptr)));
+    return CPen::FromHandle(
+        static_cast<HPEN>(::SelectObject(m_hDC, pen ? pen->m_hObject : nullptr)));
 }
 
 CBrush* CDC::SelectObject(CBrush* brush) {
@@ -122,8 +123,8 @@ CBitmap* CDC::GetCurrentBitmap() const {
 }
 
 CPalette* CDC::SelectPalette(CPalette* palette, BOOL forceBackground) {
-    return CPalette::FromHandle(
-        ::SelectPalette(m_hDC, palette ? static_cast<HPALETTE>(*palette) : nullptr, forceBackground));
+    return CPalette::FromHandle(::SelectPalette(
+        m_hDC, palette ? static_cast<HPALETTE>(*palette) : nullptr, forceBackground));
 }
 
 CPoint CDC::SetViewportOrg(int x, int y) {
@@ -201,12 +202,11 @@ void CDC::FillSolidRect(int x, int y, int width, int height, COLORREF color) {
 }
 
 void CDC::Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight) {
-    Draw3dRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top,
-               topLeft, bottomRight);
+    Draw3dRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, topLeft,
+               bottomRight);
 }
 
-void CDC::Draw3dRect(int x, int y, int width, int height, COLORREF topLeft,
-                     COLORREF bottomRight) {
+void CDC::Draw3dRect(int x, int y, int width, int height, COLORREF topLeft, COLORREF bottomRight) {
     FillSolidRect(x, y, width - 1, 1, topLeft);
     FillSolidRect(x, y, 1, height - 1, topLeft);
     FillSolidRect(x + width, y, -1, height, bottomRight);
@@ -223,8 +223,8 @@ BOOL CDC::FrameRgn(CRgn* region, CBrush* brush, int width, int height) {
 
 BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
                  DWORD rop) {
-    return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX,
-                    sourceY, rop);
+    return ::BitBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX, sourceY,
+                    rop);
 }
 
 BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
@@ -233,10 +233,10 @@ BOOL CDC::StretchBlt(int x, int y, int width, int height, CDC* source, int sourc
                         sourceY, sourceWidth, sourceHeight, rop);
 }
 
-BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* source, int sourceX,
-                         int sourceY, int sourceWidth, int sourceHeight, UINT transparent) {
-    return ::TransparentBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr,
-                            sourceX, sourceY, sourceWidth, sourceHeight, transparent);
+BOOL CDC::TransparentBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
+                         int sourceWidth, int sourceHeight, UINT transparent) {
+    return ::TransparentBlt(m_hDC, x, y, width, height, source ? source->m_hDC : nullptr, sourceX,
+                            sourceY, sourceWidth, sourceHeight, transparent);
 }
 
 CSize CDC::GetTextExtent(LPCSTR text, int count) const {

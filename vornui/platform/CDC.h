@@ -143,8 +143,8 @@ public:
                 DWORD rop);
     BOOL StretchBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
                     int sourceWidth, int sourceHeight, DWORD rop);
-    BOOL TransparentBlt(int x, int y, int width, int height, CDC* source, int sourceX,
-                        int sourceY, int sourceWidth, int sourceHeight, UINT transparent);
+    BOOL TransparentBlt(int x, int y, int width, int height, CDC* source, int sourceX, int sourceY,
+                        int sourceWidth, int sourceHeight, UINT transparent);
 
     // Text.
     virtual BOOL TextOut(int x, int y, LPCSTR text, int count) {

@@ -84,9 +84,8 @@ BOOL CBrush::CreatePatternBrush(CBitmap* bitmap) {
 }
 
 BOOL CFont::CreateFont(int height, int width, int escapement, int orientation, int weight,
-                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet,
-                       BYTE outPrecision, BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily,
-                       LPCSTR faceName) {
+                       BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+                       BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, LPCSTR faceName) {
     return Attach(::CreateFont(height, width, escapement, orientation, weight, italic, underline,
                                strikeOut, charSet, outPrecision, clipPrecision, quality,
                                pitchAndFamily, faceName));

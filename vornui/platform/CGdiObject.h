@@ -75,8 +75,8 @@ public:
     static CFont* FromHandle(HFONT font) { return TemporaryFor<CFont>(font); }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
     BOOL CreateFontIndirect(const LOGFONT* font) { return Attach(::CreateFontIndirect(font)); }
-    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight,
-                    BYTE italic, BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
+    BOOL CreateFont(int height, int width, int escapement, int orientation, int weight, BYTE italic,
+                    BYTE underline, BYTE strikeOut, BYTE charSet, BYTE outPrecision,
                     BYTE clipPrecision, BYTE quality, BYTE pitchAndFamily, LPCSTR faceName);
     // Tenths of a point at the resolution of `dc` (the screen when null).
     BOOL CreatePointFont(int pointSize, LPCSTR faceName, CDC* dc = nullptr);

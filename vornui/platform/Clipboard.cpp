@@ -1,152 +1,141 @@
 #include "vornui/platform/Clipboard.h"
 
+#include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/GlobalMemory.h"
 #include "vornui/platform/LastError.h"
-#include "vornui/platform/Window.h"
 
-#include <cstring>
 #include <map>
-#include <memory>
 #include <mutex>
-#include <set>
-#include <vector>
-
-#define ERROR_CLIPBOARD_NOT_OPEN 1418L
+#include <optional>
+#include <thread>
 
 namespace {
 
-struct GlobalBlock {
-    std::vector<BYTE> bytes;
-};
-
 struct ClipboardState {
-    std::mutex lock;
-    std::set<const GlobalBlock*> blocks; // every block handed out and not freed
-    bool open = false;
-    DWORD openThread = 0;
-    std::map<UINT, const GlobalBlock*> data;
+    std::mutex mutex;
+    std::optional<std::thread::id> openedBy;
+    HWND openWindow = nullptr;
+    HWND owner = nullptr;
+    std::map<UINT, HANDLE> data; // in the order formats are enumerated
 };
 
 ClipboardState& State() {
-    static ClipboardState* const state = new ClipboardState; // blocks may outlive statics
-    return *state;
+    static ClipboardState state;
+    return state;
 }
 
-const GlobalBlock* BlockOf(HGLOBAL memory) {
-    return static_cast<const GlobalBlock*>(memory);
+bool OpenHere(const ClipboardState& state) {
+    return state.openedBy == std::this_thread::get_id();
 }
 
-bool OpenedByCaller(const ClipboardState& state) {
-    return state.open && state.openThread == GetCurrentThreadId();
-}
-
-void FreeData(ClipboardState& state) {
-    for (const auto& [format, block] : state.data) {
-        state.blocks.erase(block);
-        delete block;
-    }
-    state.data.clear();
+// Data of the clipboard dies with it: bitmaps are GDI objects, the rest global memory.
+void Release(UINT format, HANDLE data) {
+    if (!data)
+        return;
+    if (format == CF_BITMAP)
+        DeleteObject(static_cast<HGDIOBJ>(data));
+    else
+        GlobalFree(data);
 }
 
 } // namespace
 
-HGLOBAL GlobalAlloc(UINT, SIZE_T bytes) {
-    auto* block = new GlobalBlock{std::vector<BYTE>(bytes, 0)}; // owned by the caller's handle
+BOOL OpenClipboard(HWND owner) {
     ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    state.blocks.insert(block);
-    return block;
-}
-
-LPVOID GlobalLock(HGLOBAL memory) {
-    ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    if (!state.blocks.count(BlockOf(memory)))
-        return nullptr;
-    return const_cast<BYTE*>(BlockOf(memory)->bytes.data());
-}
-
-BOOL GlobalUnlock(HGLOBAL) {
-    return FALSE; // blocks are never moved, so no lock count is kept: always unlocked
-}
-
-SIZE_T GlobalSize(HGLOBAL memory) {
-    ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    return state.blocks.count(BlockOf(memory)) ? BlockOf(memory)->bytes.size() : 0;
-}
-
-HGLOBAL GlobalFree(HGLOBAL memory) {
-    ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    if (!state.blocks.erase(BlockOf(memory)))
-        return memory;
-    delete BlockOf(memory);
-    return nullptr;
-}
-
-BOOL OpenClipboard(HWND) {
-    ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    if (state.open && state.openThread != GetCurrentThreadId())
+    std::lock_guard lock(state.mutex);
+    if (state.openedBy && !OpenHere(state)) {
+        SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
-    state.open = true;
-    state.openThread = GetCurrentThreadId();
+    }
+    state.openedBy = std::this_thread::get_id();
+    state.openWindow = owner;
     return TRUE;
 }
 
 BOOL CloseClipboard() {
     ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    if (!OpenedByCaller(state)) {
+    std::lock_guard lock(state.mutex);
+    if (!OpenHere(state)) {
         SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
         return FALSE;
     }
-    state.open = false;
+    state.openedBy.reset();
+    state.openWindow = nullptr;
     return TRUE;
 }
 
 BOOL EmptyClipboard() {
     ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    if (!OpenedByCaller(state)) {
+    std::lock_guard lock(state.mutex);
+    if (!OpenHere(state)) {
         SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
         return FALSE;
     }
-    FreeData(state);
+    for (const auto& [format, data] : state.data)
+        Release(format, data);
+    state.data.clear();
+    state.owner = state.openWindow;
     return TRUE;
 }
 
-HANDLE SetClipboardData(UINT format, HGLOBAL memory) {
+HANDLE SetClipboardData(UINT format, HANDLE data) {
     ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    if (!OpenedByCaller(state) || !state.blocks.count(BlockOf(memory))) {
+    std::lock_guard lock(state.mutex);
+    if (!OpenHere(state) || format == 0) {
         SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
         return nullptr;
     }
-    if (const auto previous = state.data.find(format);
-        previous != state.data.end() && previous->second != BlockOf(memory)) {
-        state.blocks.erase(previous->second);
-        delete previous->second;
+    auto [it, inserted] = state.data.try_emplace(format, data);
+    if (!inserted && it->second != data) {
+        Release(format, it->second);
+        it->second = data;
     }
-    state.data[format] = BlockOf(memory);
-    return const_cast<void*>(memory);
-}
-
-HANDLE SetClipboardData(UINT format, HANDLE memory) {
-    return SetClipboardData(format, static_cast<HGLOBAL>(memory));
+    return data;
 }
 
 HANDLE GetClipboardData(UINT format) {
     ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    if (!OpenedByCaller(state))
+    std::lock_guard lock(state.mutex);
+    if (!OpenHere(state)) {
+        SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
         return nullptr;
-    const auto found = state.data.find(format);
-    return found == state.data.end() ? nullptr : const_cast<GlobalBlock*>(found->second);
+    }
+    auto it = state.data.find(format);
+    return it == state.data.end() ? nullptr : it->second;
 }
 
 BOOL IsClipboardFormatAvailable(UINT format) {
     ClipboardState& state = State();
-    std::lock_guard guard(state.lock);
-    return state.data.count(format) != 0;
+    std::lock_guard lock(state.mutex);
+    return state.data.count(format) ? TRUE : FALSE;
+}
+
+int CountClipboardFormats() {
+    ClipboardState& state = State();
+    std::lock_guard lock(state.mutex);
+    return static_cast<int>(state.data.size());
+}
+
+UINT EnumClipboardFormats(UINT format) {
+    ClipboardState& state = State();
+    std::lock_guard lock(state.mutex);
+    if (!OpenHere(state)) {
+        SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
+        return 0;
+    }
+    auto it = format == 0 ? state.data.begin() : state.data.upper_bound(format);
+    SetLastError(NO_ERROR);
+    return it == state.data.end() ? 0 : it->first;
+}
+
+HWND GetClipboardOwner() {
+    ClipboardState& state = State();
+    std::lock_guard lock(state.mutex);
+    return state.owner;
+}
+
+HWND GetOpenClipboardWindow() {
+    ClipboardState& state = State();
+    std::lock_guard lock(state.mutex);
+    return state.openedBy ? state.openWindow : nullptr;
 }

@@ -347,9 +347,8 @@ int GetPolyFillMode(HDC hdc) {
     return Read(hdc, &DcState::polyFillMode, 0);
 }
 int SetStretchBltMode(HDC hdc, int mode) {
-    return mode >= BLACKONWHITE && mode <= HALFTONE
-               ? Exchange(hdc, &DcState::stretchMode, mode, 0)
-               : 0;
+    return mode >= BLACKONWHITE && mode <= HALFTONE ? Exchange(hdc, &DcState::stretchMode, mode, 0)
+                                                    : 0;
 }
 int GetStretchBltMode(HDC hdc) {
     return Read(hdc, &DcState::stretchMode, 0);
@@ -439,8 +438,7 @@ int ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
     }
     if (mode == RGN_COPY)
         return SetDeviceClip(*dc, record->region);
-    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor,
-                                        RegionOp::Diff};
+    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
     if (mode < RGN_AND || mode > RGN_DIFF)
         return ERROR;
     const Region current = dc->state.clip ? *dc->state.clip : WholeDevice(*dc);

@@ -56,8 +56,7 @@ VORNUI_API BOOL RectVisible(HDC hdc, const RECT* rect);
 
 VORNUI_API HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL forceBackground);
 VORNUI_API UINT RealizePalette(HDC hdc);
-VORNUI_API UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count,
-                                        LPPALETTEENTRY entries);
+VORNUI_API UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, LPPALETTEENTRY entries);
 
 // The display's colour format (not a system call: the headless display is configured).
 // 32 bits per pixel by default; 8 makes it a palette device with 256 system colours.

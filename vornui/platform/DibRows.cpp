@@ -87,8 +87,8 @@ void DibRowEncoder::encode(const Pixel* pixels, int width, BYTE* out) {
             out[x] = indexOf(p);
             break;
         case 16: {
-            const unsigned value = (((p >> 19) & 0x1F) << 10) | (((p >> 11) & 0x1F) << 5) |
-                                   ((p >> 3) & 0x1F);
+            const unsigned value =
+                (((p >> 19) & 0x1F) << 10) | (((p >> 11) & 0x1F) << 5) | ((p >> 3) & 0x1F);
             out[2 * x] = static_cast<BYTE>(value);
             out[2 * x + 1] = static_cast<BYTE>(value >> 8);
             break;
@@ -135,10 +135,12 @@ void DecodeDibRow(const BYTE* row, int width, int bitCount, const RGBQUAD* table
             break;
         }
         case 24:
-            out[x] = row[3 * x] | (row[3 * x + 1] << 8) | (static_cast<Pixel>(row[3 * x + 2]) << 16);
+            out[x] =
+                row[3 * x] | (row[3 * x + 1] << 8) | (static_cast<Pixel>(row[3 * x + 2]) << 16);
             break;
         case 32:
-            out[x] = row[4 * x] | (row[4 * x + 1] << 8) | (static_cast<Pixel>(row[4 * x + 2]) << 16);
+            out[x] =
+                row[4 * x] | (row[4 * x + 1] << 8) | (static_cast<Pixel>(row[4 * x + 2]) << 16);
             break;
         }
     }

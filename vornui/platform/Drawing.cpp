@@ -150,9 +150,9 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         const BrushSource brush = BrushSource::Of(dc, dc.state.brush);
         if (!painter.penVisible()) {
             // Without a pen the system fills one pixel less to the right and bottom.
-            painter.fillRegion(Region(CRect(shape.left, shape.top, shape.right - 1,
-                                            shape.bottom - 1)),
-                               brush, dc.state.rop2);
+            painter.fillRegion(
+                Region(CRect(shape.left, shape.top, shape.right - 1, shape.bottom - 1)), brush,
+                dc.state.rop2);
             return;
         }
         const int width = painter.penWidth();

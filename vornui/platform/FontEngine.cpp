@@ -49,7 +49,8 @@ Family FamilyOf(const LOGFONT& font) {
         if (NameContains(face, word) && !NameContains(face, "sans"))
             return Family::Serif;
     if (face[0] == '\0') {
-        if ((font.lfPitchAndFamily & 0x03) == FIXED_PITCH || (font.lfPitchAndFamily & 0xF0) == FF_MODERN)
+        if ((font.lfPitchAndFamily & 0x03) == FIXED_PITCH ||
+            (font.lfPitchAndFamily & 0xF0) == FF_MODERN)
             return Family::Mono;
         if ((font.lfPitchAndFamily & 0xF0) == FF_ROMAN)
             return Family::Serif;
@@ -65,7 +66,7 @@ std::string FontFile(Family family, bool bold) {
 }
 
 const char* FaceNameOf(Family family) {
-    return family == Family::Mono ? "DejaVu Sans Mono"
+    return family == Family::Mono    ? "DejaVu Sans Mono"
            : family == Family::Serif ? "DejaVu Serif"
                                      : "DejaVu Sans";
 }
@@ -104,8 +105,8 @@ int EmPixels(FT_Face face, int logicalHeight, const TT_OS2* os2) {
     if (logicalHeight < 0)
         return std::max(-logicalHeight, 1);
     const int cell = logicalHeight == 0 ? 16 : logicalHeight;
-    const long cellUnits = os2 ? os2->usWinAscent + os2->usWinDescent
-                               : face->ascender - face->descender;
+    const long cellUnits =
+        os2 ? os2->usWinAscent + os2->usWinDescent : face->ascender - face->descender;
     return std::max(Scaled(cell, face->units_per_EM, static_cast<int>(cellUnits)), 1);
 }
 

@@ -53,8 +53,8 @@ std::array<HGDIOBJ, DC_PEN + 1> MakeStockObjects() {
     stock[OEM_FIXED_FONT] = StockFont(fixed);
     stock[ANSI_FIXED_FONT] = StockFont(fixed);
     stock[SYSTEM_FIXED_FONT] = StockFont(fixed);
-    stock[ANSI_VAR_FONT] = StockFont(StockFontLog("MS Sans Serif", -11, FW_NORMAL,
-                                                  VARIABLE_PITCH | FF_SWISS));
+    stock[ANSI_VAR_FONT] =
+        StockFont(StockFontLog("MS Sans Serif", -11, FW_NORMAL, VARIABLE_PITCH | FF_SWISS));
     stock[SYSTEM_FONT] = StockFont(StockFontLog("System", 16, FW_BOLD, VARIABLE_PITCH | FF_SWISS));
     stock[DEVICE_DEFAULT_FONT] = stock[SYSTEM_FONT];
     stock[DEFAULT_GUI_FONT] =

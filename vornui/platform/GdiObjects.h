@@ -24,6 +24,5 @@ VORNUI_API HFONT CreateFont(int height, int width, int escapement, int orientati
                             DWORD outPrecision, DWORD clipPrecision, DWORD quality,
                             DWORD pitchAndFamily, LPCSTR faceName);
 VORNUI_API HPALETTE CreatePalette(const LOGPALETTE* palette);
-VORNUI_API UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count,
-                                  LPPALETTEENTRY entries);
+VORNUI_API UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, LPPALETTEENTRY entries);
 VORNUI_API UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color);

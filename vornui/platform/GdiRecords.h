@@ -84,8 +84,8 @@ struct DeviceContext {
     // Window and screen DCs paint into a surface they do not own; memory DCs into the
     // selected bitmap's.
     PixelSurface* fixedSurface = nullptr;
-    CPoint surfaceOrigin;           // where device (0, 0) lies on the surface
-    std::optional<Region> visible;  // what a window DC may touch, in device coordinates
+    CPoint surfaceOrigin;          // where device (0, 0) lies on the surface
+    std::optional<Region> visible; // what a window DC may touch, in device coordinates
     DcState state;
     std::vector<DcState> saved;
 

@@ -62,8 +62,8 @@ BrushSource BrushSource::Of(DeviceContext& dc, HBRUSH brush) {
     if (!record)
         return source;
     source.m_origin = dc.state.brushOrg;
-    source.m_color = PixelFromColor(record->followsDcColor ? dc.state.dcBrushColor
-                                                           : record->log.lbColor);
+    source.m_color =
+        PixelFromColor(record->followsDcColor ? dc.state.dcBrushColor : record->log.lbColor);
     source.m_background = PixelFromColor(dc.state.bkColor);
     source.m_opaque = dc.state.bkMode == OPAQUE;
     switch (record->log.lbStyle) {
@@ -75,8 +75,8 @@ BrushSource BrushSource::Of(DeviceContext& dc, HBRUSH brush) {
         source.m_hatch = static_cast<int>(record->log.lbHatch);
         break;
     case BS_PATTERN:
-        source.m_kind = record->pattern && record->pattern->width() > 0 ? Kind::Pattern
-                                                                         : Kind::None;
+        source.m_kind =
+            record->pattern && record->pattern->width() > 0 ? Kind::Pattern : Kind::None;
         source.m_pattern = record->pattern;
         break;
     default:
@@ -179,8 +179,8 @@ CRect Painter::toSurface(const RECT& logical) const {
 Pixel Painter::stored(Pixel pixel) const {
     if (!m_monochrome)
         return pixel & 0xFFFFFF;
-    const int luminance = (((pixel >> 16) & 0xFF) * 30 + ((pixel >> 8) & 0xFF) * 59 +
-                           (pixel & 0xFF) * 11) / 100;
+    const int luminance =
+        (((pixel >> 16) & 0xFF) * 30 + ((pixel >> 8) & 0xFF) * 59 + (pixel & 0xFF) * 11) / 100;
     return luminance >= 128 ? 0xFFFFFF : 0;
 }
 

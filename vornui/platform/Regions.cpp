@@ -55,8 +55,7 @@ int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
     const auto* b = LiveGdiObjectOf<RegionRecord>(source2);
     if (!b || mode < RGN_AND || mode > RGN_DIFF)
         return ERROR;
-    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor,
-                                        RegionOp::Diff};
+    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
     target->region = Region::Combine(a->region, b->region, kOps[mode - RGN_AND]);
     return Complexity(target->region);
 }

@@ -172,9 +172,8 @@ int DrawText(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
         top = bounds.top + (bounds.Height() - lineHeight) / 2;
     else if (singleLine && (format & DT_BOTTOM))
         top = bounds.bottom - lineHeight;
-    const int result = singleLine && (format & (DT_VCENTER | DT_BOTTOM))
-                           ? top + lineHeight - bounds.top
-                           : total;
+    const int result =
+        singleLine && (format & (DT_VCENTER | DT_BOTTOM)) ? top + lineHeight - bounds.top : total;
 
     Painter painter(*dc);
     if (!painter)
@@ -204,7 +203,8 @@ int DrawText(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
         if (line.underline >= 0) {
             const std::string_view head(line.text.data(), static_cast<std::size_t>(line.underline));
             const int markLeft = at.x + LineWidth(*font, head, tabWidth);
-            const int markWidth = font->advance(static_cast<unsigned char>(line.text[line.underline]));
+            const int markWidth =
+                font->advance(static_cast<unsigned char>(line.text[line.underline]));
             DrawLine(painter, markLeft, markLeft + markWidth, baseline + font->underlineOffset(),
                      font->lineThickness(), color);
         }

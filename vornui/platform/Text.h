@@ -14,8 +14,8 @@ VORNUI_API int DrawText(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT forma
 
 VORNUI_API BOOL GetTextExtentPoint32(HDC hdc, LPCSTR text, int count, LPSIZE size);
 VORNUI_API BOOL GetTextExtentPoint(HDC hdc, LPCSTR text, int count, LPSIZE size);
-VORNUI_API BOOL GetTextExtentExPoint(HDC hdc, LPCSTR text, int count, int maxExtent,
-                                     LPINT fit, LPINT partialExtents, LPSIZE size);
+VORNUI_API BOOL GetTextExtentExPoint(HDC hdc, LPCSTR text, int count, int maxExtent, LPINT fit,
+                                     LPINT partialExtents, LPSIZE size);
 VORNUI_API BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC metrics);
 VORNUI_API int GetTextFace(HDC hdc, int count, LPSTR faceName);
 VORNUI_API BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, LPINT widths);

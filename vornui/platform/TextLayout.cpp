@@ -95,8 +95,8 @@ std::vector<Piece> WrapParagraph(std::string_view text, Piece paragraph, int wid
 }
 
 // The longest head of `text` that fits in `width` together with `tail`.
-std::string FitWithEllipsis(const FontInstance& font, std::string_view head,
-                            std::string_view tail, int width, int tabWidth) {
+std::string FitWithEllipsis(const FontInstance& font, std::string_view head, std::string_view tail,
+                            int width, int tabWidth) {
     const int tailWidth = LineWidth(font, tail, tabWidth);
     std::size_t keep = head.size();
     while (keep > 0 && LineWidth(font, head.substr(0, keep), tabWidth) + tailWidth > width)
@@ -157,8 +157,8 @@ TextLayout LayOutText(std::string_view source, UINT format, int width, const Fon
                 pieces.push_back(paragraph);
                 continue;
             }
-            const auto wrapped = WrapParagraph(text, paragraph, width, font, tabWidth,
-                                               format & DT_EDITCONTROL);
+            const auto wrapped =
+                WrapParagraph(text, paragraph, width, font, tabWidth, format & DT_EDITCONTROL);
             pieces.insert(pieces.end(), wrapped.begin(), wrapped.end());
         }
     }
