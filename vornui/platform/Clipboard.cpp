@@ -93,6 +93,10 @@ HANDLE SetClipboardData(UINT format, HANDLE data) {
     return data;
 }
 
+HANDLE SetClipboardData(UINT format, HGLOBAL data) {
+    return SetClipboardData(format, const_cast<HANDLE>(data));
+}
+
 HANDLE GetClipboardData(UINT format) {
     ClipboardState& state = State();
     std::lock_guard lock(state.mutex);

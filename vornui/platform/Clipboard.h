@@ -17,7 +17,9 @@
 VORNUI_API BOOL OpenClipboard(HWND owner);
 VORNUI_API BOOL CloseClipboard();
 VORNUI_API BOOL EmptyClipboard();
+// The clipboard takes over the data: a global memory block, or for CF_BITMAP a bitmap.
 VORNUI_API HANDLE SetClipboardData(UINT format, HANDLE data);
+VORNUI_API HANDLE SetClipboardData(UINT format, HGLOBAL data);
 VORNUI_API HANDLE GetClipboardData(UINT format);
 VORNUI_API BOOL IsClipboardFormatAvailable(UINT format);
 VORNUI_API int CountClipboardFormats();

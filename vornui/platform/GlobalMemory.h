@@ -4,9 +4,8 @@
 // clipboard takes its text in them.
 
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Resources.h"
 #include "vornui/platform/WinTypes.h"
-
-using HGLOBAL = HANDLE;
 
 #define GMEM_FIXED 0x0000
 #define GMEM_MOVEABLE 0x0002
