@@ -153,8 +153,8 @@ void PaintPushButton(HDC hdc, const CRect& client, std::string_view text, const 
     }
 }
 
-void PaintCheckButton(HDC hdc, const CRect& client, std::string_view text,
-                      const ButtonLook& look, bool radio, const ControlPalette& palette) {
+void PaintCheckButton(HDC hdc, const CRect& client, std::string_view text, const ButtonLook& look,
+                      bool radio, const ControlPalette& palette) {
     const int top = client.top + (client.Height() - kCheckBoxSize) / 2;
     const int boxLeft = look.textOnLeft ? client.right - kCheckBoxSize : client.left;
     const CRect box(boxLeft, top, boxLeft + kCheckBoxSize, top + kCheckBoxSize);
@@ -200,8 +200,8 @@ void PaintGroupBox(HDC hdc, const CRect& client, std::string_view text, bool ena
               enabled ? palette.buttonText : palette.grayText);
 }
 
-void PaintStaticText(HDC hdc, const CRect& client, std::string_view text, UINT format,
-                     bool enabled, COLORREF color, const ControlPalette& palette) {
+void PaintStaticText(HDC hdc, const CRect& client, std::string_view text, UINT format, bool enabled,
+                     COLORREF color, const ControlPalette& palette) {
     if (!enabled) {
         // Disabled text is embossed: white, then grey one pixel up and left.
         CRect shifted(client);
@@ -218,8 +218,9 @@ void PaintEditText(HDC hdc, const CRect& client, std::string_view text, const Ed
     Fill(hdc, client, look.editable ? palette.window : palette.face);
     CRect area(client);
     area.DeflateRect(1, 1);
-    const UINT format = look.multiline ? DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | look.alignment
-                                       : DT_SINGLELINE | DT_NOPREFIX | look.alignment;
+    const UINT format = look.multiline
+                            ? DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX | look.alignment
+                            : DT_SINGLELINE | DT_NOPREFIX | look.alignment;
     DrawLabel(hdc, text, area, format, palette.windowText);
     const int start = std::clamp(std::min(look.selectionStart, look.selectionEnd), 0,
                                  static_cast<int>(text.size()));
@@ -253,7 +254,8 @@ void PaintListItems(HDC hdc, const CRect& client, const std::vector<std::string_
     for (int index = std::max(look.topIndex, 0);
          index < static_cast<int>(items.size()) && top < client.bottom; ++index, top += height) {
         const CRect row(client.left, top, client.right, top + height);
-        const bool selected = index < static_cast<int>(look.selected.size()) && look.selected[index];
+        const bool selected =
+            index < static_cast<int>(look.selected.size()) && look.selected[index];
         if (selected)
             Fill(hdc, row, palette.selection);
         CRect label(row);
@@ -265,8 +267,8 @@ void PaintListItems(HDC hdc, const CRect& client, const std::vector<std::string_
     }
 }
 
-void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled,
-                   bool focused, const ControlPalette& palette) {
+void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled, bool focused,
+                   const ControlPalette& palette) {
     CRect rect(client);
     PaintEdge(hdc, &rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST, palette);
     Fill(hdc, rect, enabled ? palette.window : palette.face);
@@ -277,8 +279,7 @@ void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool ena
     // The arrow: a small triangle pointing down, centred on the button.
     const CPoint centre = face.CenterPoint();
     for (int row = 0; row < 4; ++row)
-        Fill(hdc, CRect(centre.x - 3 + row, centre.y - 1 + row, centre.x + 4 - row,
-                        centre.y + row),
+        Fill(hdc, CRect(centre.x - 3 + row, centre.y - 1 + row, centre.x + 4 - row, centre.y + row),
              enabled ? palette.buttonText : palette.grayText);
     CRect field(rect.left, rect.top, button.left, rect.bottom);
     field.DeflateRect(1, 1);
@@ -289,5 +290,7 @@ void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool ena
     CRect label(field);
     label.left += 2;
     DrawLabel(hdc, text, label, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX,
-              !enabled ? palette.grayText : focused ? palette.selectionText : palette.windowText);
+              !enabled  ? palette.grayText
+              : focused ? palette.selectionText
+                        : palette.windowText);
 }

@@ -1,7 +1,8 @@
 #pragma once
 
-// The plain look of the standard controls: what their WM_PAINT handling draws. Each function paints one kind of control into a DC, in the
-// colours of a palette taken from the system colours, with the font already selected.
+// The plain look of the standard controls: what their WM_PAINT handling draws. Each function paints
+// one kind of control into a DC, in the colours of a palette taken from the system colours, with
+// the font already selected.
 
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/GdiTypes.h"
@@ -39,13 +40,13 @@ struct ButtonLook {
 
 void PaintPushButton(HDC hdc, const CRect& client, std::string_view text, const ButtonLook& look,
                      const ControlPalette& palette);
-void PaintCheckButton(HDC hdc, const CRect& client, std::string_view text,
-                      const ButtonLook& look, bool radio, const ControlPalette& palette);
+void PaintCheckButton(HDC hdc, const CRect& client, std::string_view text, const ButtonLook& look,
+                      bool radio, const ControlPalette& palette);
 void PaintGroupBox(HDC hdc, const CRect& client, std::string_view text, bool enabled,
                    const ControlPalette& palette);
 // Text of a static control; `format` holds the DrawText flags its style asks for.
-void PaintStaticText(HDC hdc, const CRect& client, std::string_view text, UINT format,
-                     bool enabled, COLORREF color, const ControlPalette& palette);
+void PaintStaticText(HDC hdc, const CRect& client, std::string_view text, UINT format, bool enabled,
+                     COLORREF color, const ControlPalette& palette);
 
 struct EditLook {
     int selectionStart = 0;
@@ -68,5 +69,5 @@ struct ListLook {
 void PaintListItems(HDC hdc, const CRect& client, const std::vector<std::string_view>& items,
                     const ListLook& look, const ControlPalette& palette);
 // The closed box of a combo box: its text field and the drop-down button.
-void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled,
-                   bool focused, const ControlPalette& palette);
+void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled, bool focused,
+                   const ControlPalette& palette);

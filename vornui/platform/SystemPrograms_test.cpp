@@ -1,0 +1,83 @@
+#include "tests/TempDir.h"
+
+#include "vornui/platform/SystemPrograms.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+// A folder of stand-in programs on PATH that write their arguments to a file.
+class FakePrograms {
+public:
+    FakePrograms() : m_savedPath(std::getenv("PATH") ? std::getenv("PATH") : "") {
+        setenv("PATH", (m_dir.path().string() + ":/usr/bin:/bin").c_str(), 1);
+    }
+    ~FakePrograms() { setenv("PATH", m_savedPath.c_str(), 1); }
+    void add(const std::string& name) {
+        const std::string path =
+            m_dir.write(name, "#!/bin/sh\necho \"" + name + " $*\" > '" + record(name) +
+                                  ".tmp'\nmv '" + record(name) + ".tmp' '" + record(name) + "'\n");
+        chmod(path.c_str(), 0755);
+    }
+    std::string record(const std::string& name) const { return m_dir.file(name + ".ran"); }
+    // What the program was started with, once it has run (bounded wait).
+    std::string awaitRun(const std::string& name) const {
+        for (int i = 0; i < 500 && !std::filesystem::exists(record(name)); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        return std::filesystem::exists(record(name)) ? TempDir::read(record(name)) : "";
+    }
+
+private:
+    TempDir m_dir;
+    std::string m_savedPath;
+};
+
+} // namespace
+
+TEST(SystemPrograms, CommandLinesSplitAsTheRuntimeSplitsThem) {
+    EXPECT_EQ(SplitCommandLine("mspaint.exe -p /tmp/a.bmp"),
+              (Words{"mspaint.exe", "-p", "/tmp/a.bmp"}));
+    EXPECT_EQ(SplitCommandLine("  a   \"b c\"  d\"e f\"g "), (Words{"a", "b c", "de fg"}));
+    EXPECT_EQ(SplitCommandLine(R"(x \"y\" a\\\\"b c" d\e)"),
+              (Words{"x", "\"y\"", "a\\\\b c", "d\\e"}));
+    EXPECT_EQ(SplitCommandLine(""), Words{});
+}
+
+TEST(SystemPrograms, SystemProgramsMapToTheirLinuxCounterparts) {
+    FakePrograms fake;
+    fake.add("lp");
+    fake.add("xdg-open");
+    fake.add("FormatWizard");
+    const auto print = LinuxCommandFor({"mspaint.exe", "-p", "/tmp/Tempbmpfile.bmp"});
+    ASSERT_TRUE(print.has_value());
+    EXPECT_EQ(std::filesystem::path((*print)[0]).filename(), "lp");
+    EXPECT_EQ((*print)[1], "/tmp/Tempbmpfile.bmp");
+    const auto folder = LinuxCommandFor({"explorer", "/select,/opt/vorn/log/error"});
+    ASSERT_TRUE(folder.has_value());
+    EXPECT_EQ((*folder)[1], "/opt/vorn/log");
+    const auto edit = LinuxCommandFor({"notepad.exe", "/tmp/notes.txt"});
+    ASSERT_TRUE(edit.has_value());
+    EXPECT_EQ(std::filesystem::path((*edit)[0]).filename(), "xdg-open");
+    const auto wizard = LinuxCommandFor({"FormatWizard.exe", "-m"});
+    ASSERT_TRUE(wizard.has_value());
+    EXPECT_EQ(std::filesystem::path((*wizard)[0]).filename(), "FormatWizard");
+    EXPECT_FALSE(LinuxCommandFor({"regsvr32", "mscomm32.ocx"}).has_value());
+    EXPECT_FALSE(LinuxCommandFor({"NoSuchProgram.exe"}).has_value());
+}
+
+TEST(SystemPrograms, WinExecStartsWithoutWaiting) {
+    FakePrograms fake;
+    fake.add("lp");
+    EXPECT_GT(WinExec("mspaint.exe -p \"/tmp/with space.bmp\"", 0), 31u);
+    EXPECT_EQ(fake.awaitRun("lp"), "lp /tmp/with space.bmp\n");
+    EXPECT_EQ(WinExec("regsvr32 /s mscomm32.ocx", 0), static_cast<UINT>(ERROR_FILE_NOT_FOUND));
+    EXPECT_EQ(WinExec("", 0), static_cast<UINT>(ERROR_BAD_FORMAT));
+}
