@@ -49,6 +49,16 @@ private:
     Pixel m_background;
 };
 
+// A rectangle given with a negative width (or height) reaches back from its start pixel
+// (included): x = 9 with width -10 covers pixels 0 to 9.
+CRect Ordered(CRect rect) {
+    if (rect.right < rect.left)
+        rect.SetRect(rect.right + 1, rect.top, rect.left + 1, rect.bottom);
+    if (rect.bottom < rect.top)
+        rect.SetRect(rect.left, rect.bottom + 1, rect.right, rect.top + 1);
+    return rect;
+}
+
 // Which source column (or row) feeds destination column i of `count`.
 int SourceIndex(int i, int count, int sourceCount, bool mirror) {
     int j = static_cast<int>(static_cast<long long>(i) * sourceCount / count);
@@ -66,9 +76,8 @@ BOOL Transfer(HDC destination, CRect target, const BlitSource& source, DWORD rop
     CRect dest = painter.toSurface(target);
     const bool mirrorX = (dest.Width() < 0) != (source.rect.Width() < 0);
     const bool mirrorY = (dest.Height() < 0) != (source.rect.Height() < 0);
-    dest.NormalizeRect();
-    CRect from = source.rect;
-    from.NormalizeRect();
+    dest = Ordered(dest);
+    const CRect from = Ordered(source.rect);
     if (dest.IsRectEmpty() || from.IsRectEmpty())
         return TRUE;
     // Copy the source first: it may be the destination itself.

@@ -107,10 +107,10 @@ HGDIOBJ GetStockObject(int index) {
 
 BOOL DeleteObject(HGDIOBJ object) {
     GdiObject* record = LiveGdiObject(object);
+    if (record && record->stock)
+        return TRUE;
     if (!record || record->selections > 0)
         return FALSE;
-    if (record->stock)
-        return TRUE;
     return DestroyGdiObject(object) ? TRUE : FALSE;
 }
 
