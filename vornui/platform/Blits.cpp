@@ -120,6 +120,8 @@ BOOL TransferFromDC(HDC destination, const CRect& target, HDC sourceDC, const CR
     DeviceContext* source = LiveDC(sourceDC);
     if (!source)
         return FALSE;
+    if (source->beforeRead)
+        source->beforeRead();
     const PixelSurface* surface = source->surface();
     if (!surface)
         return LiveDC(destination) ? TRUE : FALSE;

@@ -295,6 +295,8 @@ BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color) {
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
     COLORREF result = CLR_INVALID;
+    if (DeviceContext* dc = LiveDC(hdc); dc && dc->beforeRead)
+        dc->beforeRead();
     WithPainter(hdc, [&](Painter& painter) {
         const CPoint at = painter.toSurface(CPoint(x, y));
         if (painter.clip().contains(at.x, at.y))

@@ -8,6 +8,7 @@
 #include "vornui/platform/PixelSurface.h"
 #include "vornui/platform/Region.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -86,6 +87,9 @@ struct DeviceContext {
     PixelSurface* fixedSurface = nullptr;
     CPoint surfaceOrigin;          // where device (0, 0) lies on the surface
     std::optional<Region> visible; // what a window DC may touch, in device coordinates
+    const void* window = nullptr;  // the window a window DC belongs to
+    // Brings the pixels up to date before they are read (a window's pending painting).
+    std::function<void()> beforeRead;
     DcState state;
     std::vector<DcState> saved;
 
