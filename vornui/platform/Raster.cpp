@@ -271,7 +271,7 @@ void Painter::stroke(CPoint from, CPoint to) {
     const int sy = from.y < to.y ? 1 : -1;
     int error = dx + dy;
     CPoint at = from;
-    while (at != to) {
+    while (at.x != to.x || at.y != to.y) {
         const bool on = penOn();
         if (m_penWidth == 1) {
             if (on || opaqueGaps)
