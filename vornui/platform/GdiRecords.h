@@ -88,6 +88,7 @@ struct DeviceContext {
     CPoint surfaceOrigin;          // where device (0, 0) lies on the surface
     std::optional<Region> visible; // what a window DC may touch, in device coordinates
     const void* window = nullptr;  // the window a window DC belongs to
+    std::shared_ptr<PixelSurface> surfaceKeeper; // keeps a window's surface while in use
     // Brings the pixels up to date before they are read (a window's pending painting).
     std::function<void()> beforeRead;
     DcState state;

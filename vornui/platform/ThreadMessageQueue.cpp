@@ -3,6 +3,7 @@
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowRecord.h"
+#include "vornui/platform/WindowSurfaces.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -247,7 +248,7 @@ bool ThreadMessageQueue::TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT f
 bool ThreadMessageQueue::TakePaint(MSG* msg, HWND filter, UINT filterMin, UINT filterMax) {
     for (HWND hwnd : windows) {
         const WindowRecord* record = LiveWindow(hwnd);
-        if (!record || (record->update.IsRectEmpty() && !record->internalPaint) ||
+        if (!record || !NeedsPainting(*record) ||
             !IsWindowVisible(hwnd))
             continue;
         const MSG paint{hwnd, WM_PAINT, 0, 0, GetTickCount(), {}};

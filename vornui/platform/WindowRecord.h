@@ -4,6 +4,7 @@
 // handles are alive. Not part of the public interface.
 
 #include "vornui/platform/CString.h"
+#include "vornui/platform/Region.h"
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/platform/WindowTypes.h"
 
@@ -52,8 +53,10 @@ struct WindowRecord {
     std::vector<BYTE> extra;    // the class's window extra bytes
     bool destroying = false;
     bool redraw = true;
-    CRect update; // invalid part of the client area, client coordinates
-    bool erase = false;
+    Region update;          // invalid part of the client area, client coordinates
+    bool erase = false;     // WM_ERASEBKGND is due before painting
+    bool frameDirty = true; // the non-client area waits for WM_NCPAINT
+    HANDLE font = nullptr;  // WM_SETFONT
     bool internalPaint = false;
     UINT showCmd = SW_SHOWNORMAL;
     CRect normalPosition; // restored rectangle, parent client coordinates

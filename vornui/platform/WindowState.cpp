@@ -6,6 +6,8 @@
 #include "vornui/platform/WindowInternals.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowRecord.h"
+#include "vornui/platform/WindowDC.h"
+#include "vornui/platform/WindowSurfaces.h"
 
 #include <algorithm>
 
@@ -240,39 +242,27 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     WindowRecord* record = LiveWindow(hwnd);
     if (!record)
         return FALSE;
-    if (!record->redraw)
-        return TRUE;
     CRect area(0, 0, record->clientArea.Width(), record->clientArea.Height());
     if (rect)
         area.IntersectRect(area, rect);
-    if (!area.IsRectEmpty()) {
-        if (record->update.IsRectEmpty())
-            record->update = area;
-        else
-            record->update.UnionRect(record->update, area);
-    }
-    record->erase = record->erase || erase;
+    else
+        record->frameDirty = true; // the whole window: its frame too
+    const BOOL invalidated = InvalidateClientRegion(hwnd, Region(area), erase);
     GetDesktopDisplay().ContentInvalidated(hwnd);
-    return TRUE;
+    return invalidated;
 }
 
 BOOL ValidateRect(HWND hwnd, const RECT* rect) {
-    WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
-        return FALSE;
-    record->internalPaint = false;
     if (!rect) {
-        record->update.SetRectEmpty();
+        WindowRecord* record = LiveWindow(hwnd);
+        if (!record)
+            return FALSE;
+        record->internalPaint = false;
+        record->update = Region();
         record->erase = false;
         return TRUE;
     }
-    CRect remaining;
-    if (!SubtractRect(&remaining, &record->update, rect))
-        remaining.SetRectEmpty();
-    record->update = remaining;
-    if (remaining.IsRectEmpty())
-        record->erase = false;
-    return TRUE;
+    return ValidateClientRegion(hwnd, Region(*rect));
 }
 
 BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
@@ -280,49 +270,66 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
     if (!record)
         return FALSE;
     if (rect)
-        *rect = record->update;
-    if (erase && record->erase && !record->update.IsRectEmpty()) {
+        *rect = record->update.bounds();
+    if (erase && record->erase && !record->update.empty()) {
         record->erase = false;
-        SendMessage(hwnd, WM_ERASEBKGND, 0, 0);
+        HDC hdc = GetDC(hwnd);
+        SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+        ReleaseDC(hwnd, hdc);
     }
-    return !record->update.IsRectEmpty();
+    return !record->update.empty();
 }
 
 BOOL UpdateWindow(HWND hwnd) {
     WindowRecord* record = OwnWindow(hwnd);
     if (!record)
         return FALSE;
-    if ((!record->update.IsRectEmpty() || record->internalPaint) && IsWindowVisible(hwnd))
+    if (NeedsPainting(*record) && IsWindowVisible(hwnd))
         SendMessage(hwnd, WM_PAINT, 0, 0);
     return TRUE;
 }
 
-BOOL RedrawWindow(HWND hwnd, const RECT* rect, void*, UINT flags) {
+BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags) {
     if (!hwnd)
         hwnd = DesktopRecord();
     WindowRecord* record = LiveWindow(hwnd);
     if (!record)
         return FALSE;
+    const HRGN area = static_cast<HRGN>(static_cast<GdiObject*>(region));
     if (hwnd != DesktopRecord()) {
-        if (flags & RDW_INVALIDATE)
-            InvalidateRect(hwnd, rect, (flags & RDW_ERASE) != 0);
+        if (flags & RDW_INVALIDATE) {
+            if (area)
+                InvalidateRgn(hwnd, area, (flags & RDW_ERASE) != 0);
+            else
+                InvalidateRect(hwnd, rect, (flags & RDW_ERASE) != 0);
+            if (flags & RDW_FRAME)
+                record->frameDirty = true;
+        }
         if (flags & RDW_INTERNALPAINT)
             record->internalPaint = true;
-        if (flags & RDW_VALIDATE)
-            ValidateRect(hwnd, rect);
+        if (flags & RDW_VALIDATE) {
+            if (area)
+                ValidateRgn(hwnd, area);
+            else
+                ValidateRect(hwnd, rect);
+            if (flags & RDW_NOFRAME)
+                record->frameDirty = false;
+        }
         if (flags & RDW_NOERASE)
             record->erase = false;
         if ((flags & RDW_ERASENOW) && record->erase) {
             record->erase = false;
-            SendMessage(hwnd, WM_ERASEBKGND, 0, 0);
+            HDC hdc = GetDC(hwnd);
+            SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+            ReleaseDC(hwnd, hdc);
         }
     }
+    if ((flags & RDW_UPDATENOW) && hwnd != DesktopRecord())
+        UpdateWindow(hwnd);
     if (flags & RDW_ALLCHILDREN)
         for (HWND child : ChildrenOf(hwnd))
             if (IsLiveWindow(child))
                 RedrawWindow(child, nullptr, nullptr, flags);
-    if ((flags & RDW_UPDATENOW) && hwnd != DesktopRecord())
-        UpdateWindow(hwnd);
     return TRUE;
 }
 
