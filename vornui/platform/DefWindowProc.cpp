@@ -1,6 +1,11 @@
+#include "vornui/platform/Drawing.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Resources.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/SystemBrushes.h"
+#include "vornui/platform/WindowClass.h"
+#include "vornui/platform/WindowDC.h"
+#include "vornui/platform/WindowFrame.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowInternals.h"
 #include "vornui/platform/WindowPosition.h"
@@ -22,6 +27,27 @@ LRESULT CopyText(const CString& text, WPARAM maxCount, LPARAM buffer) {
     std::memcpy(out, text.GetString(), length);
     out[length] = '\0';
     return static_cast<LRESULT>(length);
+}
+
+// The class's background brush over the area to paint; 0 when the class has none.
+LRESULT EraseWithClassBrush(HWND hwnd, HDC hdc) {
+    const HBRUSH brush =
+        ResolveBrushHandle(hwnd->windowClass ? hwnd->windowClass->wc.hbrBackground : nullptr);
+    if (!brush || !hdc)
+        return 0;
+    CRect client;
+    GetClientRect(hwnd, &client);
+    FillRect(hdc, &client, brush);
+    return 1;
+}
+
+// Edits and lists are painted like windows, everything else like dialogs.
+LRESULT DefaultControlColors(UINT message, HDC hdc) {
+    const int background =
+        message == WM_CTLCOLOREDIT || message == WM_CTLCOLORLISTBOX ? COLOR_WINDOW : COLOR_3DFACE;
+    SetTextColor(hdc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(hdc, GetSysColor(background));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(background));
 }
 
 void SendSizeAndMove(HWND hwnd, const WINDOWPOS& pos) {
@@ -104,11 +130,30 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return CopyText(record->text, wParam, lParam);
     case WM_GETTEXTLENGTH:
         return record->text.GetLength();
-    case WM_PAINT:
-        ValidateRect(hwnd, nullptr);
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        BeginPaint(hwnd, &paint);
+        EndPaint(hwnd, &paint);
+        return 0;
+    }
+    case WM_NCPAINT:
+        PaintWindowFrame(hwnd);
         return 0;
     case WM_ERASEBKGND:
-        return 1;
+        return EraseWithClassBrush(hwnd, reinterpret_cast<HDC>(wParam));
+    case WM_SETFONT:
+        record->font = reinterpret_cast<HANDLE>(wParam);
+        if (LOWORD(lParam))
+            InvalidateRect(hwnd, nullptr, TRUE);
+        return 0;
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(record->font);
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return DefaultControlColors(message, reinterpret_cast<HDC>(wParam));
     case WM_SETREDRAW:
         record->redraw = wParam != 0;
         return 0;

@@ -2,6 +2,7 @@
 
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/GdiRecords.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/StaticColors.h"
 
 #include <algorithm>
@@ -278,20 +279,20 @@ int GetDeviceCaps(HDC hdc, int index) {
     if (hdc && !LiveDC(hdc))
         return 0;
     const bool palette = PaletteDisplay();
-    constexpr int kWidth = 1920;
-    constexpr int kHeight = 1080;
-    constexpr int kDpi = 96;
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    const int dpi = GetScreenDpi();
     switch (index) {
     case TECHNOLOGY:
         return DT_RASDISPLAY;
     case HORZRES:
-        return kWidth;
+        return width;
     case VERTRES:
-        return kHeight;
+        return height;
     case HORZSIZE:
-        return kWidth * 254 / (kDpi * 10);
+        return width * 254 / (dpi * 10);
     case VERTSIZE:
-        return kHeight * 254 / (kDpi * 10);
+        return height * 254 / (dpi * 10);
     case BITSPIXEL:
         return g_displayBitsPerPixel.load();
     case PLANES:
@@ -303,7 +304,7 @@ int GetDeviceCaps(HDC hdc, int index) {
                RC_STRETCHDIB | (palette ? RC_PALETTE : 0);
     case LOGPIXELSX:
     case LOGPIXELSY:
-        return kDpi;
+        return dpi;
     case SIZEPALETTE:
         return palette ? 256 : 0;
     case NUMRESERVED:

@@ -1,6 +1,7 @@
 #include "vornui/platform/DialogFontMetrics.h"
 
 #include "vornui/platform/FontEngine.h"
+#include "vornui/platform/Screen.h"
 
 #include <cstring>
 
@@ -18,3 +19,16 @@ CharCellSize MeasureDialogFont(const char* faceName, int pointSize, int dpi) {
     const int letters = font->textWidth(kLetters, static_cast<int>(std::strlen(kLetters)));
     return {(letters / 26 + 1) / 2, static_cast<int>(font->metrics().tmHeight)};
 }
+
+namespace {
+
+FontCharMetrics MeasuredFont(const char* faceName, int pointSize, int dpi) {
+    const CharCellSize size = MeasureDialogFont(faceName, pointSize, dpi);
+    return FontCharMetrics{size.averageWidth, size.height};
+}
+
+// Dialog units follow the glyphs the dialogs are drawn with.
+[[maybe_unused]] const bool g_measuresDialogFonts =
+    (SetFontMetricsProvider(MeasuredFont), true);
+
+} // namespace

@@ -1,5 +1,9 @@
 #include "vornui/platform/DialogManager.h"
 
+#include "vornui/platform/CGdiObject.h"
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/SystemBrushes.h"
+
 #include "vornui/platform/Button.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Edit.h"
@@ -23,6 +27,7 @@ namespace {
 
 struct DialogData : ControlData {
     CSize baseUnits{4, 8};
+    CFont font; // the template's font, given to every control
     WORD defaultId = 0;
     HWND savedFocus = nullptr;
     bool ended = false;
@@ -34,6 +39,21 @@ DialogData& DialogDataOf(HWND dialog) {
     if (!dynamic_cast<DialogData*>(record->control.get()))
         record->control = std::make_unique<DialogData>();
     return static_cast<DialogData&>(*record->control);
+}
+
+// The background the dialog asks for with WM_CTLCOLORDLG (the face colour by default).
+LRESULT EraseDialogBackground(HWND dialog, HDC hdc) {
+    if (!hdc)
+        return 0;
+    const auto answer = SendMessage(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hdc),
+                                    reinterpret_cast<LPARAM>(dialog));
+    HBRUSH brush = ResolveBrushHandle(reinterpret_cast<const void*>(answer));
+    if (!brush)
+        brush = GetSysColorBrush(COLOR_3DFACE);
+    CRect client;
+    GetClientRect(dialog, &client);
+    FillRect(hdc, &client, brush);
+    return 1;
 }
 
 bool IsDialog(HWND hwnd) {
@@ -124,7 +144,9 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM
         RestoreFocus(dialog);
         return 0;
     case WM_ERASEBKGND:
-        return 1;
+        return EraseDialogBackground(dialog, reinterpret_cast<HDC>(wParam));
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(DialogDataOf(dialog).font.m_hObject);
     default:
         return DefWindowProc(dialog, message, wParam, lParam);
     }
@@ -179,6 +201,17 @@ CRect DialogWindowRect(const DialogTemplate& dialog, CSize units, HWND parent) {
     return window;
 }
 
+// The template's font, at the screen's resolution, for the dialog and its controls.
+void CreateDialogFont(HWND dialog, const DialogTemplate& dialogTemplate) {
+    if (!(dialogTemplate.style & DS_SETFONT) || !dialogTemplate.fontName)
+        return;
+    CFont& font = DialogDataOf(dialog).font;
+    font.CreateFont(-MulDiv(dialogTemplate.pointSize, GetScreenDpi(), 72), 0, 0, 0, FW_NORMAL,
+                    FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, dialogTemplate.fontName);
+    SendMessage(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font.m_hObject), FALSE);
+}
+
 bool CreateControls(HWND dialog, const DialogTemplate& dialogTemplate, CSize units,
                     HINSTANCE instance) {
     for (WORD index = 0; index < dialogTemplate.itemCount; ++index) {
@@ -190,6 +223,9 @@ bool CreateControls(HWND dialog, const DialogTemplate& dialogTemplate, CSize uni
             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance, nullptr);
         if (!control && !(dialogTemplate.style & DS_NOFAILCREATE))
             return false;
+        if (control && DialogDataOf(dialog).font.m_hObject)
+            SendMessage(control, WM_SETFONT,
+                        reinterpret_cast<WPARAM>(DialogDataOf(dialog).font.m_hObject), FALSE);
         if (control && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
             SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON &&
             !DialogDataOf(dialog).defaultId)
@@ -249,6 +285,7 @@ HWND CreateDialogIndirectParam(HINSTANCE instance, const DialogTemplate* dialog,
         return nullptr;
     DialogDataOf(hwnd).baseUnits = units;
     SetWindowLongPtr(hwnd, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
+    CreateDialogFont(hwnd, *dialog);
     if (!CreateControls(hwnd, *dialog, units, instance)) {
         DestroyWindow(hwnd);
         return nullptr;

@@ -5,6 +5,7 @@
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/Resources.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/Static.h"
 
 #include <gtest/gtest.h>
@@ -184,12 +185,14 @@ TEST_F(Dialogs, DialogUnitsBecomePixelsWithTheDialogFontsBaseUnits) {
     ASSERT_TRUE(dialog.Create(kSettingsId));
     CRect client;
     dialog.GetClientRect(&client);
-    // The 8-point dialog font measures 6 by 13 pixels: x * 6 / 4, y * 13 / 8.
-    EXPECT_EQ(client, CRect(0, 0, 300, 163));
+    // x * width / 4 and y * height / 8 with the measure of the 8-point dialog font.
+    const FontCharMetrics font = MeasureFont("MS Shell Dlg", 8);
+    EXPECT_EQ(client, CRect(0, 0, MulDiv(200, font.averageWidth, 4), MulDiv(100, font.height, 8)));
     CRect edit;
     dialog.GetDlgItem(kName)->GetWindowRect(&edit);
     dialog.ScreenToClient(&edit);
-    EXPECT_EQ(edit, CRect(75, 11, 225, 31));
+    EXPECT_EQ(edit, CRect(MulDiv(50, font.averageWidth, 4), MulDiv(7, font.height, 8),
+                          MulDiv(150, font.averageWidth, 4), MulDiv(19, font.height, 8)));
     CRect units(50, 7, 150, 19);
     dialog.MapDialogRect(&units);
     EXPECT_EQ(units, edit);

@@ -23,6 +23,7 @@ struct BrushRecord : BrushObject {
     explicit BrushRecord(const LOGBRUSH& log_) : BrushObject(OBJ_BRUSH), log(log_) {}
     LOGBRUSH log;
     bool followsDcColor = false; // the DC_BRUSH stock brush
+    int systemColor = -1;        // a system colour brush: the colour's index
     // A pattern brush keeps its own copy of the bitmap's pixels, as the system does.
     std::shared_ptr<const PixelSurface> pattern;
 };

@@ -1,3 +1,4 @@
+#include "vornui/platform/CDC.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
@@ -25,6 +26,24 @@ protected:
 
     std::vector<ScreenMonitor> m_saved;
 };
+
+// A font's measure taken through a device context: the 52 letters' width over 26, halved
+// and rounded, and the character height.
+FontCharMetrics MeasuredWithDC(int pointSize, int dpi) {
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CFont font;
+    font.CreateFont(-MulDiv(pointSize, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
+                    0, 0, 0, "MS Shell Dlg");
+    CFont* old = dc.SelectObject(&font);
+    const int letters =
+        dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz").cx;
+    TEXTMETRIC tm{};
+    dc.GetTextMetrics(&tm);
+    dc.SelectObject(old);
+    return FontCharMetrics{(letters / 26 + 1) / 2, static_cast<int>(tm.tmHeight)};
+}
+
 
 } // namespace
 
@@ -98,11 +117,13 @@ TEST(Screen, MetricsColoursAndResolutionAreConfigurable) {
 
     EXPECT_EQ(GetScreenDpi(), 96);
     EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(8, 16));
+    // The dialog font is measured from its glyphs, as dialog base units are.
     const FontCharMetrics dialogFont = MeasureFont("MS Shell Dlg", 8);
-    EXPECT_EQ(dialogFont.averageWidth, 6);
-    EXPECT_EQ(dialogFont.height, 13);
+    EXPECT_EQ(dialogFont.averageWidth, MeasuredWithDC(8, 96).averageWidth);
+    EXPECT_EQ(dialogFont.height, MeasuredWithDC(8, 96).height);
     SetScreenDpi(144);
-    EXPECT_EQ(MeasureFont("MS Shell Dlg", 8).height, 20); // 13 * 1.5, rounded
+    EXPECT_EQ(MeasureFont("MS Shell Dlg", 8).height, MeasuredWithDC(8, 144).height);
+    EXPECT_GT(MeasureFont("MS Shell Dlg", 8).height, dialogFont.height);
     EXPECT_EQ(GetDialogBaseUnits(), MAKELONG(12, 24));
     SetScreenDpi(96);
 

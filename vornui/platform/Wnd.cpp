@@ -1,5 +1,7 @@
 #include "vornui/platform/Wnd.h"
 
+#include "vornui/platform/CDC.h"
+
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WinApp.h"
@@ -668,7 +670,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         OnPaint();
         return TRUE;
     case WM_ERASEBKGND:
-        *result = OnEraseBkgnd(nullptr);
+        *result = OnEraseBkgnd(CDC::FromHandle(reinterpret_cast<HDC>(wParam)));
         return TRUE;
     case WM_TIMER:
         OnTimer(wParam);

@@ -200,7 +200,6 @@ protected:
     virtual void OnShowWindow(BOOL show, UINT status);
     virtual void OnEnable(BOOL enable);
     virtual void OnActivate(UINT state, CWnd* other, BOOL minimized);
-    // Painting comes with the device context; until then the default validates.
     virtual void OnPaint();
     virtual BOOL OnEraseBkgnd(CDC* dc);
     virtual void OnTimer(UINT_PTR id);
