@@ -1,4 +1,5 @@
 #include "vornui/platform/Button.h"
+#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/DialogManager.h"
@@ -112,6 +113,40 @@ bool PointInside(HWND hwnd, LPARAM lParam) {
     return CRect(client).PtInRect(CPoint(lParam));
 }
 
+void PaintButton(HWND hwnd, const ButtonData& data) {
+    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const DWORD type = style & BS_TYPEMASK;
+    const bool pushLike = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON ||
+                          type == BS_PUSHBOX || (style & BS_PUSHLIKE);
+    ControlPaintScope paint(hwnd, pushLike ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC);
+    ButtonLook look;
+    look.pushed = data.pushed || (pushLike && IsCheckType(type) && data.check != BST_UNCHECKED);
+    look.isDefault = type == BS_DEFPUSHBUTTON;
+    look.focused = data.focused;
+    look.enabled = IsWindowEnabled(hwnd) != FALSE;
+    look.check = static_cast<int>(data.check);
+    look.textOnLeft = (style & BS_LEFTTEXT) != 0;
+    look.multiline = (style & BS_MULTILINE) != 0;
+    if (type == BS_OWNERDRAW) {
+        paint.drawByOwner(ODT_BUTTON, (look.pushed ? ODS_SELECTED : 0) |
+                                          (look.focused ? ODS_FOCUS : 0) |
+                                          (look.enabled ? 0 : ODS_DISABLED));
+        return;
+    }
+    char text[512] = {};
+    GetWindowText(hwnd, text, sizeof text);
+    if (pushLike) {
+        PaintPushButton(paint.dc(), paint.client(), text, look, paint.palette());
+        return;
+    }
+    paint.fillBackground();
+    if (type == BS_GROUPBOX)
+        PaintGroupBox(paint.dc(), paint.client(), text, look.enabled, paint.palette());
+    else
+        PaintCheckButton(paint.dc(), paint.client(), text, look, IsRadioType(type),
+                         paint.palette());
+}
+
 LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         LiveWindow(hwnd)->control = std::make_unique<ButtonData>();
@@ -121,7 +156,13 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!data)
         return DefWindowProc(hwnd, message, wParam, lParam);
     const bool groupBox = TypeOf(hwnd) == BS_GROUPBOX;
+    const RepaintAfter repaint(hwnd, message);
     switch (message) {
+    case WM_PAINT:
+        PaintButton(hwnd, *data);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
     case WM_GETDLGCODE:
         return DialogCode(hwnd);
     case WM_NCHITTEST:

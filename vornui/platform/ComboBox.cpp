@@ -1,4 +1,5 @@
 #include "vornui/platform/ComboBox.h"
+#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Edit.h"
@@ -346,6 +347,16 @@ LRESULT TextMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LPA
     return TRUE;
 }
 
+void PaintComboBox(HWND hwnd, const ComboData& data) {
+    ControlPaintScope paint(hwnd, WM_CTLCOLOREDIT);
+    const CString text = data.items.Valid(data.current) ? data.items[data.current].text : "";
+    CRect field(paint.client());
+    field.bottom = std::min<LONG>(field.bottom, field.top + data.fieldHeight);
+    const bool focused = GetFocus() == hwnd && !data.edit;
+    PaintComboBox(paint.dc(), field, text.view(), IsWindowEnabled(hwnd) != FALSE, focused,
+                  paint.palette());
+}
+
 LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<ComboData>();
@@ -357,7 +368,13 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ComboData* data = ControlDataOf<ComboData>(hwnd);
     if (!data)
         return DefWindowProc(hwnd, message, wParam, lParam);
+    const RepaintAfter repaint(hwnd, message);
     switch (message) {
+    case WM_PAINT:
+        PaintComboBox(hwnd, *data);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
     case WM_CREATE:
         CreateParts(hwnd, *data, *reinterpret_cast<const CREATESTRUCT*>(lParam));
         return 0;

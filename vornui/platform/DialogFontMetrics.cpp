@@ -28,7 +28,6 @@ FontCharMetrics MeasuredFont(const char* faceName, int pointSize, int dpi) {
 }
 
 // Dialog units follow the glyphs the dialogs are drawn with.
-[[maybe_unused]] const bool g_measuresDialogFonts =
-    (SetFontMetricsProvider(MeasuredFont), true);
+[[maybe_unused]] const bool g_measuresDialogFonts = (SetFontMetricsProvider(MeasuredFont), true);
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "vornui/platform/Edit.h"
+#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/Clipboard.h"
 #include "vornui/platform/CodePage.h"
@@ -428,6 +429,25 @@ LRESULT EditMessage(HWND hwnd, EditData& data, UINT message, WPARAM wParam, LPAR
     }
 }
 
+void PaintEdit(HWND hwnd, const EditData& data) {
+    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const bool editable = !(style & ES_READONLY) && IsWindowEnabled(hwnd);
+    ControlPaintScope paint(hwnd, editable ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
+    CString shown = TextOf(hwnd);
+    if (data.passwordChar)
+        shown = CString(data.passwordChar, shown.GetLength());
+    EditLook look;
+    look.selectionStart = data.SelStart();
+    look.selectionEnd = data.SelEnd();
+    look.showSelection = GetFocus() == hwnd || (style & ES_NOHIDESEL);
+    look.multiline = (style & ES_MULTILINE) != 0;
+    look.editable = editable;
+    look.alignment = (style & ES_CENTER) ? DT_CENTER : (style & ES_RIGHT) ? DT_RIGHT : DT_LEFT;
+    CRect area(paint.client());
+    area.DeflateRect(data.leftMargin, 0, data.rightMargin, 0);
+    PaintEditText(paint.dc(), area, shown.view(), look, paint.palette());
+}
+
 LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<EditData>();
@@ -442,7 +462,13 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     EditData* data = ControlDataOf<EditData>(hwnd);
     if (!data)
         return DefWindowProc(hwnd, message, wParam, lParam);
+    const RepaintAfter repaint(hwnd, message);
     switch (message) {
+    case WM_PAINT:
+        PaintEdit(hwnd, *data);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
     case WM_SETTEXT:
         SetText(hwnd, *data, reinterpret_cast<LPCTSTR>(lParam));
         return TRUE;

@@ -1,4 +1,5 @@
 #include "vornui/platform/ListBox.h"
+#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ListItems.h"
@@ -339,6 +340,22 @@ LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wPara
     }
 }
 
+void PaintListBox(HWND hwnd, const ListBoxData& data) {
+    ControlPaintScope paint(hwnd, WM_CTLCOLORLISTBOX);
+    std::vector<std::string_view> texts;
+    ListLook look;
+    look.topIndex = data.top;
+    look.itemHeight = data.itemHeight;
+    look.caret = data.current;
+    look.focused = GetFocus() == hwnd;
+    const bool multiple = IsMultiple(hwnd);
+    for (int index = 0; index < data.items.Count(); ++index) {
+        texts.push_back(data.items[index].text.view());
+        look.selected.push_back(multiple ? data.items[index].selected : index == data.current);
+    }
+    PaintListItems(paint.dc(), paint.client(), texts, look, paint.palette());
+}
+
 LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<ListBoxData>();
@@ -349,7 +366,13 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ListBoxData* data = ControlDataOf<ListBoxData>(hwnd);
     if (!data)
         return DefWindowProc(hwnd, message, wParam, lParam);
+    const RepaintAfter repaint(hwnd, message);
     switch (message) {
+    case WM_PAINT:
+        PaintListBox(hwnd, *data);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:

@@ -1,4 +1,5 @@
 #include "vornui/platform/Static.h"
+#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/Button.h"
 #include "vornui/platform/ControlNotify.h"
@@ -16,6 +17,102 @@ bool Notifies(HWND hwnd) {
     return (StyleOf(hwnd) & SS_NOTIFY) != 0;
 }
 
+UINT TextFormat(DWORD style) {
+    UINT format = DT_EXPANDTABS;
+    switch (style & SS_TYPEMASK) {
+    case SS_CENTER:
+        format |= DT_CENTER | DT_WORDBREAK;
+        break;
+    case SS_RIGHT:
+        format |= DT_RIGHT | DT_WORDBREAK;
+        break;
+    case SS_SIMPLE:
+        format = DT_SINGLELINE;
+        break;
+    case SS_LEFTNOWORDWRAP:
+        break;
+    default:
+        format |= DT_WORDBREAK;
+        break;
+    }
+    if (style & SS_NOPREFIX)
+        format |= DT_NOPREFIX;
+    if (style & SS_CENTERIMAGE)
+        format = (format & ~DT_WORDBREAK) | DT_SINGLELINE | DT_VCENTER;
+    if (style & SS_ENDELLIPSIS)
+        format |= DT_END_ELLIPSIS;
+    if (style & SS_PATHELLIPSIS)
+        format |= DT_PATH_ELLIPSIS;
+    return format;
+}
+
+// The kinds that are rectangles, frames and etched lines rather than text.
+bool PaintShape(const ControlPaintScope& paint, DWORD type) {
+    CRect rect(paint.client());
+    const ControlPalette& palette = paint.palette();
+    auto fill = [&](COLORREF color) {
+        HBRUSH brush = CreateSolidBrush(color);
+        FillRect(paint.dc(), &rect, brush);
+        DeleteObject(brush);
+    };
+    auto frame = [&](COLORREF color) {
+        HBRUSH brush = CreateSolidBrush(color);
+        FrameRect(paint.dc(), &rect, brush);
+        DeleteObject(brush);
+    };
+    switch (type) {
+    case SS_BLACKRECT:
+        fill(palette.darkShadow);
+        return true;
+    case SS_GRAYRECT:
+        fill(palette.shadow);
+        return true;
+    case SS_WHITERECT:
+        fill(palette.highlight);
+        return true;
+    case SS_BLACKFRAME:
+        frame(palette.darkShadow);
+        return true;
+    case SS_GRAYFRAME:
+        frame(palette.shadow);
+        return true;
+    case SS_WHITEFRAME:
+        frame(palette.highlight);
+        return true;
+    case SS_ETCHEDHORZ:
+        PaintEdge(paint.dc(), &rect, EDGE_ETCHED, BF_TOP, palette);
+        return true;
+    case SS_ETCHEDVERT:
+        PaintEdge(paint.dc(), &rect, EDGE_ETCHED, BF_LEFT, palette);
+        return true;
+    case SS_ETCHEDFRAME:
+        PaintEdge(paint.dc(), &rect, EDGE_ETCHED, BF_RECT, palette);
+        return true;
+    case SS_ICON:
+    case SS_BITMAP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PaintStatic(HWND hwnd) {
+    ControlPaintScope paint(hwnd, WM_CTLCOLORSTATIC);
+    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const DWORD type = style & SS_TYPEMASK;
+    if (type == SS_OWNERDRAW) {
+        paint.drawByOwner(ODT_STATIC, IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED);
+        return;
+    }
+    paint.fillBackground();
+    if (PaintShape(paint, type))
+        return;
+    char text[1024] = {};
+    GetWindowText(hwnd, text, sizeof text);
+    PaintStaticText(paint.dc(), paint.client(), text, TextFormat(style),
+                    IsWindowEnabled(hwnd) != FALSE, paint.textColor(), paint.palette());
+}
+
 LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         LiveWindow(hwnd)->control = std::make_unique<StaticData>();
@@ -24,7 +121,13 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     StaticData* data = ControlDataOf<StaticData>(hwnd);
     if (!data)
         return DefWindowProc(hwnd, message, wParam, lParam);
+    const RepaintAfter repaint(hwnd, message);
     switch (message) {
+    case WM_PAINT:
+        PaintStatic(hwnd);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
     case WM_NCHITTEST:
         return Notifies(hwnd) ? DefWindowProc(hwnd, message, wParam, lParam) : HTTRANSPARENT;
     case WM_GETDLGCODE:

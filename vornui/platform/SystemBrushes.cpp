@@ -28,8 +28,7 @@ HBRUSH GetSysColorBrush(int index) {
 HBRUSH ResolveBrushHandle(const void* brush) {
     const auto value = reinterpret_cast<UINT_PTR>(brush);
     if (value > kSystemColors) {
-        auto* record = LiveGdiObjectOf<BrushRecord>(
-            static_cast<HGDIOBJ>(const_cast<void*>(brush)));
+        auto* record = LiveGdiObjectOf<BrushRecord>(static_cast<HGDIOBJ>(const_cast<void*>(brush)));
         return record;
     }
     return value >= 1 && value <= kSystemColors ? GetSysColorBrush(static_cast<int>(value) - 1)
@@ -37,11 +36,11 @@ HBRUSH ResolveBrushHandle(const void* brush) {
 }
 
 ControlPalette SystemControlPalette() {
-    return ControlPalette{GetSysColor(COLOR_3DFACE),     GetSysColor(COLOR_3DLIGHT),
-                          GetSysColor(COLOR_3DHILIGHT),  GetSysColor(COLOR_3DSHADOW),
-                          GetSysColor(COLOR_3DDKSHADOW), GetSysColor(COLOR_WINDOW),
-                          GetSysColor(COLOR_WINDOWTEXT), GetSysColor(COLOR_BTNTEXT),
-                          GetSysColor(COLOR_GRAYTEXT),   GetSysColor(COLOR_HIGHLIGHT),
+    return ControlPalette{GetSysColor(COLOR_3DFACE),        GetSysColor(COLOR_3DLIGHT),
+                          GetSysColor(COLOR_3DHILIGHT),     GetSysColor(COLOR_3DSHADOW),
+                          GetSysColor(COLOR_3DDKSHADOW),    GetSysColor(COLOR_WINDOW),
+                          GetSysColor(COLOR_WINDOWTEXT),    GetSysColor(COLOR_BTNTEXT),
+                          GetSysColor(COLOR_GRAYTEXT),      GetSysColor(COLOR_HIGHLIGHT),
                           GetSysColor(COLOR_HIGHLIGHTTEXT), GetSysColor(COLOR_WINDOWFRAME)};
 }
 

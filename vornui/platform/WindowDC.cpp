@@ -61,9 +61,9 @@ HDC MakeWindowDC(HWND hwnd, bool client, const Region* limit = nullptr) {
     if (limit)
         visible = Region::Combine(visible, *limit, RegionOp::And);
     std::shared_ptr<PixelSurface> surface = WindowSurfaceOf(top);
-    HDC hdc = CreateSurfaceDC(surface.get(),
-                              CPoint(area.left - topRect.left, area.top - topRect.top),
-                              std::move(visible));
+    HDC hdc =
+        CreateSurfaceDC(surface.get(), CPoint(area.left - topRect.left, area.top - topRect.top),
+                        std::move(visible));
     DeviceContext* dc = LiveDC(hdc);
     dc->surfaceKeeper = std::move(surface);
     dc->window = hwnd;
@@ -106,8 +106,8 @@ HDC BeginPaint(HWND hwnd, LPPAINTSTRUCT paint) {
     paint->rcPaint = update.bounds();
     paint->fRestore = paint->fIncUpdate = FALSE;
     if (paint->fErase)
-        paint->fErase = SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE
-                                                                                            : TRUE;
+        paint->fErase =
+            SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0) ? FALSE : TRUE;
     return hdc;
 }
 

@@ -61,8 +61,8 @@ BOOL InvalidateClientRegion(HWND hwnd, const Region& area, BOOL erase) {
     if (!record->redraw)
         return TRUE;
     const Region client(CRect(0, 0, record->clientArea.Width(), record->clientArea.Height()));
-    record->update = Region::Combine(record->update,
-                                     Region::Combine(area, client, RegionOp::And), RegionOp::Or);
+    record->update =
+        Region::Combine(record->update, Region::Combine(area, client, RegionOp::And), RegionOp::Or);
     record->erase = record->erase || erase;
     return TRUE;
 }
@@ -123,7 +123,7 @@ int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase) {
         SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
         ReleaseDC(hwnd, hdc);
     }
-    return target->region.empty() ? NULLREGION
+    return target->region.empty()         ? NULLREGION
            : target->region.isRectangle() ? SIMPLEREGION
                                           : COMPLEXREGION;
 }
