@@ -1,7 +1,13 @@
-// Painting: DrawText of a dialog label through the device context, beside FreeType's own
-// glyph loading and blitting of the same text into the same kind of surface.
+// Painting: a 30-control dialog rendered to a bitmap beside a plain memset of a surface of
+// the same size; DrawText of a dialog label through the device context beside FreeType's
+// own glyph loading and blitting of the same text into the same kind of surface.
 
+#include "vornui/platform/Button.h"
 #include "vornui/platform/CDC.h"
+#include "vornui/platform/Dialog.h"
+#include "vornui/platform/Edit.h"
+#include "vornui/platform/Static.h"
+#include "vornui/platform/WindowDC.h"
 
 #include <benchmark/benchmark.h>
 
@@ -12,6 +18,76 @@
 #include <vector>
 
 namespace {
+
+// Ten rows of a label, an edit and a check box: 30 controls.
+std::vector<DialogItemTemplate> SurveyControls() {
+    std::vector<DialogItemTemplate> items;
+    static const char* const kNames[] = {"Depth",  "Heading", "Speed", "Tide",  "Draft",
+                                         "Offset", "Roll",    "Pitch", "Heave", "Sound"};
+    for (short row = 0; row < 10; ++row) {
+        const short y = static_cast<short>(7 + row * 16);
+        const WORD id = static_cast<WORD>(100 + row * 3);
+        items.push_back({"Static", kNames[row], id, WS_VISIBLE | SS_LEFT, 0, 7, y, 50, 8});
+        items.push_back({"Edit", "12.50", static_cast<WORD>(id + 1),
+                         WS_VISIBLE | WS_BORDER | WS_TABSTOP, 0, 60, static_cast<short>(y - 2), 70,
+                         12});
+        items.push_back({"Button", "Apply", static_cast<WORD>(id + 2),
+                         WS_VISIBLE | BS_AUTOCHECKBOX | WS_TABSTOP, 0, 140, y, 60, 10});
+    }
+    return items;
+}
+
+DialogTemplate SensorsDialog() {
+    static const std::vector<DialogItemTemplate> items = SurveyControls();
+    return DialogTemplate{DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION,
+                          0,
+                          0,
+                          0,
+                          210,
+                          170,
+                          "Sensors",
+                          "MS Shell Dlg",
+                          8,
+                          items.data(),
+                          static_cast<WORD>(items.size())};
+}
+
+void RenderDialog(benchmark::State& state) {
+    const DialogTemplate survey = SensorsDialog();
+    CDialog dialog;
+    dialog.CreateIndirect(&survey);
+    dialog.ShowWindow(SW_SHOW);
+    CRect window;
+    dialog.GetWindowRect(&window);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(window.Width(), window.Height(), 1, 32, nullptr);
+    CBitmap* old = memory.SelectObject(&bitmap);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(PrintWindow(dialog, memory, 0));
+    memory.SelectObject(old);
+    state.counters["pixels"] = window.Width() * window.Height();
+    dialog.DestroyWindow();
+}
+BENCHMARK(RenderDialog)->Unit(benchmark::kMicrosecond);
+
+// The same number of pixels filled with memset.
+void MemsetSurface(benchmark::State& state) {
+    const DialogTemplate survey = SensorsDialog();
+    CDialog dialog;
+    dialog.CreateIndirect(&survey);
+    CRect window;
+    dialog.GetWindowRect(&window);
+    dialog.DestroyWindow();
+    std::vector<std::uint32_t> surface(static_cast<std::size_t>(window.Width()) * window.Height());
+    for (auto _ : state) {
+        std::memset(surface.data(), 0xF0, surface.size() * sizeof surface[0]);
+        benchmark::DoNotOptimize(surface.data());
+    }
+    state.counters["pixels"] = static_cast<double>(surface.size());
+}
+BENCHMARK(MemsetSurface)->Unit(benchmark::kMicrosecond);
 
 constexpr const char* kLabel = "Sound velocity profile: Harbour Nord 12B"; // 40 characters
 constexpr int kWidth = 320;
