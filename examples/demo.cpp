@@ -1,7 +1,10 @@
 // The demo host: a small survey program that uses the library as any host would.
+#include "DialogPicture.h"
+
 #include "vornui/vornui.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -16,7 +19,10 @@ void ShowLibrary() {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    // "dialog [file.png]" writes a picture of a sample dialog.
+    if (argc >= 2 && std::strcmp(argv[1], "dialog") == 0)
+        return WriteDialogPicture(argc >= 3 ? argv[2] : "dialog.png");
     ShowLibrary();
     return 0;
 }

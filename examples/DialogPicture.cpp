@@ -1,0 +1,89 @@
+#include "DialogPicture.h"
+
+#include "vornui/vornui.h"
+
+#include <cstdio>
+#include <iterator>
+
+namespace {
+
+constexpr int kPortLabel = 100;
+constexpr int kPort = 101;
+constexpr int kBaudLabel = 102;
+constexpr int kBaud = 103;
+constexpr int kAddressLabel = 104;
+constexpr int kAddress = 105;
+constexpr int kChecks = 106;
+constexpr int kRaw = 107;
+constexpr int kTimestamps = 108;
+constexpr int kSerial = 109;
+constexpr int kUdp = 110;
+constexpr int kTest = 111;
+
+constexpr DialogItemTemplate kItems[] = {
+    {"Button", "Connection", 0xFFFF, WS_VISIBLE | BS_GROUPBOX, 0, 7, 5, 110, 44},
+    {"Button", "&Serial", kSerial, WS_VISIBLE | BS_AUTORADIOBUTTON | WS_GROUP, 0, 14, 17, 50, 10},
+    {"Button", "&UDP", kUdp, WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 14, 32, 50, 10},
+    {"Static", "&Port:", kPortLabel, WS_VISIBLE | SS_LEFT, 0, 125, 9, 40, 8},
+    {"ComboBox", "", kPort, WS_VISIBLE | CBS_DROPDOWNLIST | WS_TABSTOP, 0, 170, 7, 70, 60},
+    {"Static", "&Baud rate:", kBaudLabel, WS_VISIBLE | SS_LEFT, 0, 125, 25, 40, 8},
+    {"ListBox", "", kBaud, WS_VISIBLE | WS_BORDER | LBS_NOTIFY | WS_TABSTOP, 0, 170, 23, 70, 26},
+    {"Static", "&Address:", kAddressLabel, WS_VISIBLE | SS_LEFT, 0, 7, 58, 40, 8},
+    {"Edit", "127.0.0.1:14886", kAddress, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 0, 50, 56, 67, 12},
+    {"Button", "Options", kChecks, WS_VISIBLE | BS_GROUPBOX, 0, 125, 52, 115, 38},
+    {"Button", "Send &raw data to viewer", kRaw, WS_VISIBLE | BS_AUTOCHECKBOX, 0, 132, 63, 105, 10},
+    {"Button", "&Time stamps", kTimestamps, WS_VISIBLE | BS_AUTOCHECKBOX, 0, 132, 76, 100, 10},
+    {"Button", "T&est", kTest, WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, 0, 7, 76, 50, 14},
+    {"Button", "OK", IDOK, WS_VISIBLE | BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 135, 96, 50, 14},
+    {"Button", "Cancel", IDCANCEL, WS_VISIBLE | BS_PUSHBUTTON | WS_TABSTOP, 0, 190, 96, 50, 14},
+};
+
+constexpr DialogTemplate kPortDialog{DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION |
+                                         WS_SYSMENU,
+                                     0,
+                                     0,
+                                     0,
+                                     247,
+                                     117,
+                                     "Port settings",
+                                     "MS Shell Dlg",
+                                     8,
+                                     kItems,
+                                     static_cast<WORD>(std::size(kItems))};
+
+void FillIn(CDialog& dialog) {
+    dialog.CheckRadioButton(kSerial, kUdp, kSerial);
+    dialog.CheckDlgButton(kRaw, BST_CHECKED);
+    for (const char* port : {"COM1", "COM2", "COM3"})
+        dialog.SendDlgItemMessage(kPort, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(port));
+    dialog.SendDlgItemMessage(kPort, CB_SETCURSEL, 1, 0);
+    for (const char* baud : {"4800", "9600", "19200", "38400"})
+        dialog.SendDlgItemMessage(kBaud, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(baud));
+    dialog.SendDlgItemMessage(kBaud, LB_SETCURSEL, 1, 0);
+}
+
+} // namespace
+
+int WriteDialogPicture(const char* path) {
+    CDialog dialog;
+    if (!dialog.CreateIndirect(&kPortDialog))
+        return 1;
+    FillIn(dialog);
+    dialog.ShowWindow(SW_SHOW);
+    CRect window;
+    dialog.GetWindowRect(&window);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CImage image;
+    image.Attach(CreateBitmap(window.Width(), window.Height(), 1, 32, nullptr));
+    HGDIOBJ previous = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
+    PrintWindow(dialog, memory, 0);
+    memory.SelectObject(previous);
+    dialog.DestroyWindow();
+    if (image.Save(path) != S_OK) {
+        std::fprintf(stderr, "could not write %s\n", path);
+        return 1;
+    }
+    std::printf("wrote %s (%d x %d pixels)\n", path, window.Width(), window.Height());
+    return 0;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+// The demo's sample dialog, rendered as a person would see it and written to a PNG file.
+
+// Returns 0 when the picture was written.
+int WriteDialogPicture(const char* path);
