@@ -1,10 +1,12 @@
 #include "vornui/platform/WindowSurfaces.h"
 
 #include "vornui/platform/GdiRecords.h"
+#include "vornui/platform/LastError.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowDC.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowRecord.h"
+#include "vornui/platform/WindowStyles.h"
 
 #include <algorithm>
 #include <map>
@@ -28,6 +30,21 @@ void CopyOverlap(const PixelSurface& from, PixelSurface& to) {
         std::copy_n(from.row(y), width, to.row(y));
 }
 
+// A parent that does not clip its children paints over them: they paint again after it.
+void InvalidateCoveredChildren(HWND parent, const Region& update) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(child))
+            continue;
+        CRect rect;
+        GetWindowRect(child, &rect);
+        POINT origin{0, 0};
+        ClientToScreen(parent, &origin);
+        rect.OffsetRect(-origin.x, -origin.y);
+        if (update.intersects(rect))
+            InvalidateRect(child, nullptr, TRUE);
+    }
+}
+
 } // namespace
 
 std::shared_ptr<PixelSurface> WindowSurfaceOf(HWND top) {
@@ -35,7 +52,10 @@ std::shared_ptr<PixelSurface> WindowSurfaceOf(HWND top) {
     GetWindowRect(top, &rect);
     Surfaces& surfaces = AllSurfaces();
     std::lock_guard lock(surfaces.mutex);
+    // Surfaces of windows that are gone go too; looking must not change the last error.
+    const DWORD lastError = GetLastError();
     std::erase_if(surfaces.byWindow, [](const auto& entry) { return !IsWindow(entry.first); });
+    SetLastError(lastError);
     auto& surface = surfaces.byWindow[top];
     if (surface && surface->width() == rect.Width() && surface->height() == rect.Height())
         return surface;
@@ -91,6 +111,8 @@ Region TakeUpdateRegion(HWND hwnd, BOOL* erase) {
     }
     Region update = std::move(record->update);
     record->update = Region();
+    if (!(record->style & WS_CLIPCHILDREN))
+        InvalidateCoveredChildren(hwnd, update);
     *erase = record->erase ? TRUE : FALSE;
     record->erase = false;
     record->internalPaint = false;
