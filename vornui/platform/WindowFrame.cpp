@@ -71,7 +71,7 @@ void PaintWindowFrame(HWND hwnd) {
     ClientToScreen(hwnd, &origin);
     client.OffsetRect(origin.x - window.left, origin.y - window.top);
     window.OffsetRect(-window.left, -window.top);
-    if (client == window)
+    if (EqualRect(&client, &window))
         return;
     const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLong(hwnd, GWL_EXSTYLE));
