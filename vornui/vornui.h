@@ -36,6 +36,7 @@
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/FileSystem.h"
+#include "vornui/platform/FrameControls.h"
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/GdiTypes.h"
 #include "vornui/platform/GlobalMemory.h"

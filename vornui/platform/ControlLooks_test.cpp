@@ -1,6 +1,7 @@
 #include "vornui/platform/Button.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/Edit.h"
+#include "vornui/platform/FrameControls.h"
 #include "vornui/platform/ListBox.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Static.h"
@@ -185,5 +186,32 @@ TEST(ControlLooks, SystemColourBrushesFollowTheColours) {
     EXPECT_EQ(dc.GetPixel(0, 0), GetSysColor(COLOR_3DSHADOW));
     EXPECT_EQ(dc.GetPixel(3, 3), GetSysColor(COLOR_3DHILIGHT));
     EXPECT_EQ(dc.GetPixel(1, 1), GetSysColor(COLOR_3DDKSHADOW));
+    dc.SelectObject(old);
+}
+
+TEST(ControlLooks, FrameControlsDrawTheClassicPictures) {
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateBitmap(16, 16, 1, 32, nullptr);
+    CBitmap* old = dc.SelectObject(&bitmap);
+    CRect grip(0, 0, 16, 16);
+    ASSERT_TRUE(DrawFrameControl(dc, &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP));
+    EXPECT_EQ(dc.GetPixel(0, 0), GetSysColor(COLOR_3DFACE)); // the top-left stays plain
+    int lines = 0;
+    for (int x = 0; x < 16; ++x)
+        lines += dc.GetPixel(x, 15) == GetSysColor(COLOR_3DSHADOW);
+    EXPECT_GE(lines, 3);
+    CRect check(0, 0, 16, 16);
+    ASSERT_TRUE(DrawFrameControl(dc, &check, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
+    int ink = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 16; ++x)
+            ink += dc.GetPixel(x, y) == GetSysColor(COLOR_WINDOWTEXT);
+    EXPECT_GE(ink, 10);
+    CRect arrow(0, 0, 16, 16);
+    ASSERT_TRUE(DrawFrameControl(dc, &arrow, DFC_SCROLL, DFCS_SCROLLDOWN));
+    EXPECT_EQ(dc.GetPixel(8, 7), GetSysColor(COLOR_BTNTEXT));
+    EXPECT_FALSE(DrawFrameControl(dc, &arrow, 99, 0));
     dc.SelectObject(old);
 }
