@@ -2,6 +2,7 @@
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/ProgressCtrl.h"
 #include "vornui/platform/Resources.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/SpinButtonCtrl.h"
 #include "vornui/platform/StatusBar.h"
 #include "vornui/platform/StatusBarCtrl.h"
@@ -224,7 +225,8 @@ TEST_F(CommonControls, RepositionBarsGivesTheStatusBarItsStripAndTheRestToThePan
     status.GetItemRect(1, &second);
     EXPECT_EQ(first.left, 0);
     EXPECT_EQ(second.right, 400);
-    EXPECT_EQ(second.Width(), 3 * 6 + 4); // "NUM" and its border gap
+    // "NUM" and its border gap, three average characters of the dialog font.
+    EXPECT_EQ(second.Width(), 3 * MeasureFont("MS Shell Dlg", 8).averageWidth + 4);
     EXPECT_GT(first.Width(), 300);
     EXPECT_TRUE(status.SetPaneText(0, "Ready"));
     EXPECT_EQ(status.GetPaneText(0), "Ready");

@@ -325,8 +325,8 @@ TEST(Windows, InvalidAreasWaitForPaintAndScrollBarsKeepTheirPositions) {
     EXPECT_EQ(CRect(update), CRect(10, 5, 40, 20));
     ASSERT_TRUE(PeekMessage(&msg, child, WM_PAINT, WM_PAINT, PM_NOREMOVE));
     EXPECT_EQ(msg.hwnd, child);
-    UpdateWindow(child); // paints at once; the default procedure validates
-    EXPECT_EQ(spy.Log(), (std::vector<std::string>{"child:WM_PAINT"}));
+    UpdateWindow(child); // paints at once; the default procedure erases, then validates
+    EXPECT_EQ(spy.Log(), (std::vector<std::string>{"child:WM_PAINT", "child:0x0014"}));
     EXPECT_FALSE(GetUpdateRect(child, &update, FALSE));
     EXPECT_FALSE(PeekMessage(&msg, child, WM_PAINT, WM_PAINT, PM_NOREMOVE));
     RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_VALIDATE);
