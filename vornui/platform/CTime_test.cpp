@@ -55,9 +55,9 @@ TEST(CTime, NormalisesFieldsOutOfRange) {
 
 TEST(CTime, DaylightSavingChoice) {
     ScopedTimeZone zone("CET-1CEST,M3.5.0,M10.5.0/3");
-    EXPECT_EQ(CTime(2024, 7, 1, 12, 0, 0).GetTime(), 1719828000);      // summer time
-    EXPECT_EQ(CTime(2024, 7, 1, 12, 0, 0, 0).GetTime(), 1719831600);   // forced standard
-    EXPECT_EQ(CTime(2024, 1, 1, 12, 0, 0, -1).GetTime(), 1704106800);  // winter
+    EXPECT_EQ(CTime(2024, 7, 1, 12, 0, 0).GetTime(), 1719828000);     // summer time
+    EXPECT_EQ(CTime(2024, 7, 1, 12, 0, 0, 0).GetTime(), 1719831600);  // forced standard
+    EXPECT_EQ(CTime(2024, 1, 1, 12, 0, 0, -1).GetTime(), 1704106800); // winter
 }
 
 // The system's conversion answers -1 for failure, so that second cannot be formed either.

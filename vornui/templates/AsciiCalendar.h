@@ -33,5 +33,4 @@ VORNUI_API AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear);
 VORNUI_API AsciiTimeOfDay AsciiTimeFromDayNumber(double dayNumber);
 // As mktime expects it (daylight saving left to the library); `seconds` receives the
 // seconds with their fraction.
-VORNUI_API struct tm AsciiBrokenDownTime(double dayNumber, int baseYear,
-                                         double* seconds = nullptr);
+VORNUI_API struct tm AsciiBrokenDownTime(double dayNumber, int baseYear, double* seconds = nullptr);

@@ -29,6 +29,6 @@ public:
 private:
     const AsciiTemplate* m_template;
     AsciiChopTable m_chop;
-    std::string m_columns;       // every column, each followed by a zero byte
+    std::string m_columns;        // every column, each followed by a zero byte
     std::vector<size_t> m_starts; // where each column begins in m_columns
 };

@@ -28,8 +28,7 @@ std::optional<AsciiMetaTemplate> AsciiMetaTemplate::Read(const char* module) {
     return ReadFile(module, TemplateStorePath(module, "_meta_.aft").c_str());
 }
 
-std::optional<AsciiMetaTemplate> AsciiMetaTemplate::ReadFile(const char* module,
-                                                             const char* path) {
+std::optional<AsciiMetaTemplate> AsciiMetaTemplate::ReadFile(const char* module, const char* path) {
     AsciiMetaTemplate meta{};
     if (!module || !path || !CopyToField(meta.moduleName, sizeof meta.moduleName, module))
         return std::nullopt;

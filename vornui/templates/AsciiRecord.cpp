@@ -106,8 +106,8 @@ void AsciiRecord::ParseDate(const AsciiRecordTemplate& record, AsciiValue& value
             m_bValid = false;
         if (!m_bValid)
             continue;
-        const bool converted = part < kDateParts - 1 ? ScanInt(text, parts[part])
-                                                     : ScanDouble(text, seconds);
+        const bool converted =
+            part < kDateParts - 1 ? ScanInt(text, parts[part]) : ScanDouble(text, seconds);
         m_bValid = converted;
     }
     if (present == 0)

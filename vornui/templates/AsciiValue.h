@@ -46,6 +46,6 @@ public:
 private:
     int m_type = AsciiValueInvalid;
     int m_nInteger = 0;
-    double m_dValue = 0.0;            // the number of a Double
-    std::vector<double> m_stacked;    // the elements of a Stacked
+    double m_dValue = 0.0;         // the number of a Double
+    std::vector<double> m_stacked; // the elements of a Stacked
 };

@@ -83,7 +83,13 @@ const char* PlainDoubleEnd(const char* text) {
 
 bool CanStartDouble(char ch) {
     switch (ch) {
-    case '+': case '-': case '.': case 'i': case 'I': case 'n': case 'N':
+    case '+':
+    case '-':
+    case '.':
+    case 'i':
+    case 'I':
+    case 'n':
+    case 'N':
         return true;
     default:
         return IsDigit(ch);
@@ -94,8 +100,8 @@ bool CanStartDouble(char ch) {
 // make it octal or hexadecimal. Returns the end, nullptr when the C library must decide.
 const char* ReadPlainInteger(const char* text, int& value) {
     const char* digits = (*text == '+' || *text == '-') ? text + 1 : text;
-    if (!IsDigit(*digits) || (digits[0] == '0' && (IsDigit(digits[1]) || digits[1] == 'x' ||
-                                                   digits[1] == 'X')))
+    if (!IsDigit(*digits) ||
+        (digits[0] == '0' && (IsDigit(digits[1]) || digits[1] == 'x' || digits[1] == 'X')))
         return nullptr;
     return ReadDecimal(text, value);
 }

@@ -8,8 +8,7 @@ bool ReadProfileInt(const char* section, const char* key, const char* path, int&
 // At most 19 characters, converted as "%lf"; `value` keeps its old content on failure.
 bool ReadProfileDouble(const char* section, const char* key, const char* path, double& value);
 // The empty text when missing; cut to `size` - 1 characters.
-void ReadProfileText(const char* section, const char* key, const char* path, char* field,
-                     int size);
+void ReadProfileText(const char* section, const char* key, const char* path, char* field, int size);
 
 bool WriteProfileInt(const char* section, const char* key, const char* path, int value);
 // Six decimals, as "%lf" prints.

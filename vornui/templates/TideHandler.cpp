@@ -62,8 +62,8 @@ int CTideHandler::LoadTide(const CString& templateName, const CString& filePath)
         const double dayNumber = record.GetValue("TimeDate").AsDouble();
         const double tide = record.GetValue("Tide (m, up+)").AsDouble();
         const time_t time = AsciiTime2CTime(dayNumber, 1970).GetTime();
-        m_samples.push_back(Sample{static_cast<int32_t>(static_cast<uint32_t>(time)),
-                                   static_cast<float>(tide)});
+        m_samples.push_back(
+            Sample{static_cast<int32_t>(static_cast<uint32_t>(time)), static_cast<float>(tide)});
     }
     m_nCount = static_cast<int>(m_samples.size());
     reader.Close();
@@ -123,8 +123,8 @@ int CTideHandler::GetTide(float& tide, long time) const {
     }
     const Sample& before = *(found - 1);
     const Sample& after = *found;
-    const double f = static_cast<double>(time - before.time) /
-                     (static_cast<double>(after.time) - before.time);
+    const double f =
+        static_cast<double>(time - before.time) / (static_cast<double>(after.time) - before.time);
     tide = static_cast<float>(before.tide * (1 - f) + after.tide * f);
     return 0;
 }
