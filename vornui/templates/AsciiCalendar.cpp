@@ -37,15 +37,13 @@ int64_t DaysBetweenYears(int64_t from, int64_t to) {
     return 365 * (to - from) + LeapYearsBefore(to) - LeapYearsBefore(from);
 }
 
-// Days of the months before `month` (month beyond December counting as January).
+// Days of the months before `month` (a month beyond December counting as January).
 int64_t DaysBeforeMonth(int year, int month) {
-    int64_t days = 0;
-    const int inYear = std::min(month - 1, 12);
-    for (int m = 1; m <= inYear; ++m)
-        days += AsciiMonthLength(year, m);
-    if (month - 1 > 12)
-        days += int64_t{31} * (month - 1 - 12);
-    return days;
+    static constexpr int kDaysBefore[13] = {0,   31,  59,  90,  120, 151, 181,
+                                            212, 243, 273, 304, 334, 365};
+    const int whole = std::min(month - 1, 12);
+    const bool leapDay = whole >= 2 && InCalendar(year) && IsLeap(year);
+    return kDaysBefore[whole] + (leapDay ? 1 : 0) + int64_t{31} * std::max(month - 1 - 12, 0);
 }
 
 double Fraction(double dayNumber) {
@@ -81,8 +79,11 @@ double AsciiDayNumber(int year, int month, int day) {
     return static_cast<double>(int64_t{day} - 1 + days);
 }
 
+// A zero part divides to zero, so its division is skipped; the sums come out the same.
 double AsciiDayFraction(int hours, int minutes, double seconds) {
-    return ((seconds / 60 + minutes) / 60 + hours) / 24;
+    const double withSeconds = seconds == 0 ? minutes : seconds / 60 + minutes;
+    const double withMinutes = withSeconds == 0 ? hours : withSeconds / 60 + hours;
+    return withMinutes / 24;
 }
 
 AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear) {

@@ -46,6 +46,58 @@ public:
         return true;
     }
 
+    // The next token cut out of `text` in place: its characters are moved together over
+    // the dropped ones and a zero byte is written after them (over the separator, or at
+    // text[size], which must exist). False when the text holds no further token.
+    bool CutNextToken(char* text, size_t size, size_t& position, std::string_view& token) const {
+        size_t at = position;
+        while (at < size && Kind(text[at]) != 0)
+            ++at;
+        if (at >= size) {
+            position = size;
+            return false;
+        }
+        char* const start = text + at;
+        char* out = start;
+        for (; at < size; ++at) {
+            const char ch = text[at];
+            const uint8_t kind = Kind(ch);
+            if (kind == 0)
+                *out++ = ch;
+            else if (kind == kSeparator)
+                break;
+        }
+        position = at < size ? at + 1 : size;
+        *out = '\0';
+        token = std::string_view(start, static_cast<size_t>(out - start));
+        return true;
+    }
+
+    // Writes every token of `text` to `out`, each followed by a zero byte, telling
+    // `onToken` where each one starts. `out` must
+    // hold 2 * text.size() + 1 bytes.
+    template <typename OnToken>
+    void SplitInto(std::string_view text, char* out, OnToken onToken) const {
+        const char* in = text.data();
+        const char* const end = in + text.size();
+        while (true) {
+            while (in < end && Kind(*in) != 0)
+                ++in;
+            if (in == end)
+                return;
+            onToken(out);
+            while (in < end) {
+                const char ch = *in++;
+                const uint8_t kind = Kind(ch);
+                if (kind == 0)
+                    *out++ = ch;
+                else if (kind == kSeparator)
+                    break;
+            }
+            *out++ = '\0';
+        }
+    }
+
 private:
     static constexpr uint8_t kSeparator = 1;
     static constexpr uint8_t kDropped = 2;

@@ -11,21 +11,15 @@ AsciiColumnList::AsciiColumnList(std::string_view line, const AsciiTemplate& tem
 }
 
 void AsciiColumnList::Split(std::string_view line) {
-    m_columns.clear();
     m_starts.clear();
-    size_t position = 0;
-    size_t start = 0;
-    while (m_chop.AppendNextToken(line, position, m_columns)) {
-        m_starts.push_back(start);
-        m_columns.push_back('\0');
-        start = m_columns.size();
-    }
-}
-
-const char* AsciiColumnList::GetText(int index) const {
-    if (index < 0 || index >= GetCount())
-        return nullptr;
-    return m_columns.data() + m_starts[static_cast<size_t>(index)];
+    // Every column is at most as long as the line and ends with a zero byte; the buffer
+    // only grows, so that lines of the same length reuse it untouched.
+    if (m_columns.size() < 2 * line.size() + 1)
+        m_columns.resize(2 * line.size() + 1);
+    char* const first = m_columns.data();
+    m_chop.SplitInto(line, first, [&](const char* start) {
+        m_starts.push_back(static_cast<size_t>(start - first));
+    });
 }
 
 AsciiField AsciiColumnList::GetField(int index) const {

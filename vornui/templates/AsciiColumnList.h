@@ -22,7 +22,11 @@ public:
     void Split(std::string_view line);
     int GetCount() const { return static_cast<int>(m_starts.size()); }
     // The column's text; nullptr outside 0 ... GetCount() - 1.
-    const char* GetText(int index) const;
+    const char* GetText(int index) const {
+        if (index < 0 || index >= GetCount())
+            return nullptr;
+        return m_columns.data() + m_starts[static_cast<size_t>(index)];
+    }
     // The column with its type (type 0 beyond the template's column types).
     AsciiField GetField(int index) const;
 

@@ -28,23 +28,26 @@ private:
     int m_fd;
 };
 
+struct FileContent {
+    std::unique_ptr<char[]> bytes; // the content and room for a zero byte after it
+    size_t size = 0;
+};
+
 // Exactly the bytes the file had when opened; nothing when fewer can be read (it shrank,
 // or is no regular file).
-std::optional<std::string> ReadWholeFile(const char* path) {
+std::optional<FileContent> ReadWholeFile(const char* path) {
     const OpenFile file(path);
     struct stat info {};
     if (file.fd() < 0 || fstat(file.fd(), &info) != 0 || !S_ISREG(info.st_mode) ||
         info.st_size > kMaxDataFileSize)
         return std::nullopt;
-    std::string content;
-    try {
-        content.resize(static_cast<size_t>(info.st_size));
-    } catch (const std::bad_alloc&) {
+    FileContent content{std::unique_ptr<char[]>(new (std::nothrow) char[info.st_size + 1]),
+                        static_cast<size_t>(info.st_size)};
+    if (!content.bytes)
         return std::nullopt;
-    }
     size_t done = 0;
-    while (done < content.size()) {
-        const ssize_t n = read(file.fd(), content.data() + done, content.size() - done);
+    while (done < content.size) {
+        const ssize_t n = read(file.fd(), content.bytes.get() + done, content.size - done);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -57,19 +60,19 @@ std::optional<std::string> ReadWholeFile(const char* path) {
 } // namespace
 
 AsciiFileReader::AsciiFileReader(const char* path, const AsciiTemplate& templ) {
-    std::optional<std::string> content = ReadWholeFile(path);
+    std::optional<FileContent> content = ReadWholeFile(path);
     if (!content)
         return;
-    m_lines.emplace(std::move(*content), templ.fileChop);
+    m_lines.emplace(std::move(content->bytes), content->size, templ.fileChop);
     Next();
 }
 
 void AsciiFileReader::Next() {
-    m_bHasLine = m_lines && m_lines->NextToken(m_line);
+    m_bHasLine = m_lines && m_lines->CutNextToken(m_line);
 }
 
 void AsciiFileReader::Close() {
     m_lines.reset();
-    std::string().swap(m_line);
+    m_line = {};
     m_bHasLine = false;
 }

@@ -19,7 +19,7 @@ public:
 
     bool IsEnd() const { return !m_bHasLine; }
     // The current line; nullptr at the end.
-    const char* GetLine() const { return m_bHasLine ? m_line.c_str() : nullptr; }
+    const char* GetLine() const { return m_bHasLine ? m_line.data() : nullptr; }
     std::string_view GetLineView() const { return m_bHasLine ? m_line : std::string_view(); }
     void Next();
     // Gives up the content; the reader is at its end.
@@ -27,6 +27,6 @@ public:
 
 private:
     std::optional<AsciiTokenizer> m_lines;
-    std::string m_line;
+    std::string_view m_line; // zero-terminated, inside the tokenizer's text
     bool m_bHasLine = false;
 };

@@ -124,14 +124,18 @@ void AsciiRecord::ParseDate(const AsciiRecordTemplate& record, AsciiValue& value
     m_bValid = false;
 }
 
+// An exact match needs no case folding; names of different lengths never match.
 int AsciiRecord::FindRecord(const char* name) const {
     if (!name)
         return -1;
     const std::string_view wanted(name);
+    const bool fits = wanted.size() < kAsciiRecordNameSize;
     for (int i = 0; i < m_nValues; ++i) {
         const char* recordName = m_template->records[i].name;
+        if (fits && std::memcmp(recordName, name, wanted.size() + 1) == 0)
+            return i;
         const std::string_view candidate(recordName, strnlen(recordName, kAsciiRecordNameSize));
-        if (CompareNoCase1252(candidate, wanted) == 0)
+        if (candidate.size() == wanted.size() && CompareNoCase1252(candidate, wanted) == 0)
             return i;
     }
     return -1;

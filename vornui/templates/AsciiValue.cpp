@@ -13,6 +13,25 @@ int ScaledInteger(int value, double factor, double offset) {
 
 } // namespace
 
+// Only a Stacked value has elements to copy; the others are copied without touching the
+// array's storage.
+AsciiValue::AsciiValue(const AsciiValue& other)
+    : m_type(other.m_type), m_nInteger(other.m_nInteger), m_dValue(other.m_dValue) {
+    if (other.m_type == AsciiValueStacked)
+        m_stacked = other.m_stacked;
+}
+
+AsciiValue& AsciiValue::operator=(const AsciiValue& other) {
+    m_type = other.m_type;
+    m_nInteger = other.m_nInteger;
+    m_dValue = other.m_dValue;
+    if (other.m_type == AsciiValueStacked)
+        m_stacked = other.m_stacked;
+    else
+        m_stacked.clear();
+    return *this;
+}
+
 AsciiValue AsciiValue::Integer(int value) {
     AsciiValue result;
     result.SetInteger(value);

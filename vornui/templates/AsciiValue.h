@@ -17,6 +17,11 @@ enum AsciiValueType : int {
 class VORNUI_API AsciiValue {
 public:
     AsciiValue() = default;
+    AsciiValue(const AsciiValue& other);
+    AsciiValue& operator=(const AsciiValue& other);
+    AsciiValue(AsciiValue&& other) noexcept = default;
+    AsciiValue& operator=(AsciiValue&& other) noexcept = default;
+    ~AsciiValue() = default;
     static AsciiValue Integer(int value);
     static AsciiValue Double(double value);
     static AsciiValue Stacked(std::vector<double> values);

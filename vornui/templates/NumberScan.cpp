@@ -1,5 +1,6 @@
 #include "vornui/templates/NumberScan.h"
 
+#include <algorithm>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -30,8 +31,13 @@ const char* ReadDecimal(const char* text, int& value) {
         ++text;
     if (!IsDigit(*text))
         return nullptr;
-    constexpr uint64_t kLimit = (uint64_t{1} << 63) / 10;
+    // Eighteen digits cannot overflow; only longer numbers need the checks.
+    const char* const fastEnd = text + 18;
     uint64_t magnitude = 0;
+    for (; text < fastEnd && IsDigit(*text); ++text)
+        magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
+    constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;
+    constexpr uint64_t kLimit = kMinMagnitude / 10;
     bool overflow = false;
     for (; IsDigit(*text); ++text) {
         if (magnitude > kLimit)
@@ -39,7 +45,6 @@ const char* ReadDecimal(const char* text, int& value) {
         else
             magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
     }
-    constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;
     if (overflow || magnitude > (negative ? kMinMagnitude : kMinMagnitude - 1))
         magnitude = negative ? kMinMagnitude : kMinMagnitude - 1;
     const uint64_t bits = negative ? uint64_t{0} - magnitude : magnitude;
@@ -47,38 +52,73 @@ const char* ReadDecimal(const char* text, int& value) {
     return text;
 }
 
-// The end of a plain decimal floating-point number at `text` (after blanks), or nullptr
-// when the text needs the C library: hexadecimal, inf/nan, a dangling exponent.
-const char* PlainDoubleEnd(const char* text) {
-    const char* p = text;
+// A plain decimal floating-point number: [sign]digits[.digits][e[sign]digits].
+struct PlainNumber {
+    const char* end = nullptr; // nullptr: not plain (hexadecimal, inf/nan, dangling exponent)
+    bool negative = false;
+    uint64_t mantissa = 0; // the digits as an integer while there are at most 19
+    int digits = 0;
+    int exponent = 0; // the power of ten that scales the mantissa
+};
+
+const char* ReadExponent(const char* p, int& exponent) {
+    const bool negative = *p == '-';
     if (*p == '+' || *p == '-')
         ++p;
-    const char* digits = p;
-    while (IsDigit(*p))
-        ++p;
-    const bool singleZero = p == digits + 1 && *digits == '0';
-    size_t count = static_cast<size_t>(p - digits);
-    if (*p == '.') {
-        const char* fraction = ++p;
-        while (IsDigit(*p))
-            ++p;
-        count += static_cast<size_t>(p - fraction);
-    } else if (singleZero && (*p == 'x' || *p == 'X')) {
+    if (!IsDigit(*p))
         return nullptr;
-    }
-    if (count == 0)
-        return nullptr;
-    if (*p == 'e' || *p == 'E') {
-        const char* exponent = p + 1;
-        if (*exponent == '+' || *exponent == '-')
-            ++exponent;
-        if (!IsDigit(*exponent))
-            return nullptr;
-        while (IsDigit(*exponent))
-            ++exponent;
-        p = exponent;
-    }
+    int value = 0;
+    for (; IsDigit(*p); ++p)
+        value = std::min(value * 10 + (*p - '0'), 100000);
+    exponent = negative ? -value : value;
     return p;
+}
+
+PlainNumber ReadPlainNumber(const char* text) {
+    PlainNumber number;
+    const char* p = text;
+    number.negative = *p == '-';
+    if (*p == '+' || *p == '-')
+        ++p;
+    const char* integer = p;
+    for (; IsDigit(*p); ++p, ++number.digits)
+        number.mantissa = number.mantissa * 10 + static_cast<uint64_t>(*p - '0');
+    const bool singleZero = p == integer + 1 && *integer == '0';
+    int fraction = 0;
+    if (*p == '.') {
+        for (++p; IsDigit(*p); ++p, ++fraction)
+            number.mantissa = number.mantissa * 10 + static_cast<uint64_t>(*p - '0');
+        number.digits += fraction;
+    } else if (singleZero && (*p == 'x' || *p == 'X')) {
+        return number;
+    }
+    if (number.digits == 0)
+        return number;
+    int exponent = 0;
+    if (*p == 'e' || *p == 'E') {
+        p = ReadExponent(p + 1, exponent);
+        if (!p)
+            return number;
+    }
+    number.exponent = exponent - fraction;
+    number.end = p;
+    return number;
+}
+
+// Exact when the digits and the power of ten are both exact doubles: one correctly rounded
+// multiplication or division then gives the correctly rounded result, as strtod does.
+bool ExactDouble(const PlainNumber& number, double& value) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (number.digits > 19 || number.mantissa > (uint64_t{1} << 53) || number.exponent < -22 ||
+        number.exponent > 22)
+        return false;
+    const double mantissa = static_cast<double>(number.mantissa);
+    const double magnitude = number.exponent < 0 ? mantissa / kPowers[-number.exponent]
+                                                 : mantissa * kPowers[number.exponent];
+    value = number.negative ? -magnitude : magnitude;
+    return true;
 }
 
 bool CanStartDouble(char ch) {
@@ -121,11 +161,14 @@ bool ScanDouble(const char* text, double& value) {
     const char* start = SkipSpaces(text);
     if (!CanStartDouble(*start))
         return false;
-    if (const char* end = PlainDoubleEnd(start)) {
+    const PlainNumber number = ReadPlainNumber(start);
+    if (number.end) {
+        if (ExactDouble(number, value))
+            return true;
         double result = 0.0;
         const char* first = *start == '+' ? start + 1 : start;
-        const auto [stop, error] = std::from_chars(first, end, result);
-        if (error == std::errc() && stop == end) {
+        const auto [stop, error] = std::from_chars(first, number.end, result);
+        if (error == std::errc() && stop == number.end) {
             value = result;
             return true;
         }
