@@ -25,7 +25,8 @@ inline const std::string& FuzzFilePath() {
 inline const char* WriteFuzzFile(const uint8_t* data, size_t size) {
     const std::string& path = FuzzFilePath();
     if (FILE* file = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(data, 1, size, file);
+        if (size > 0)
+            std::fwrite(data, 1, size, file);
         std::fclose(file);
     }
     return path.c_str();

@@ -8,6 +8,8 @@
 #include <string_view>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0)
+        return 0;
     AsciiChopSettings chop{};
     const size_t setBytes = std::min(size, sizeof chop.separators + sizeof chop.hitlist);
     std::memcpy(chop.separators, data, std::min(setBytes, sizeof chop.separators));

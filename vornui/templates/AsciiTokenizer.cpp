@@ -5,7 +5,8 @@
 
 AsciiTokenizer::AsciiTokenizer(std::string_view text, const AsciiChopSettings& chop)
     : m_text(new char[text.size() + 1]), m_size(text.size()), m_chop(chop) {
-    std::memcpy(m_text.get(), text.data(), text.size());
+    if (!text.empty())
+        std::memcpy(m_text.get(), text.data(), text.size());
     m_text[m_size] = '\0';
 }
 
