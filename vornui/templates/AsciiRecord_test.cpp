@@ -10,8 +10,10 @@
 
 namespace {
 
-AsciiRecord Parsed(const AsciiTemplate& templ, const char* line) {
-    return AsciiRecord(line, templ);
+// The value of record `name` and the record's validity for one line.
+std::pair<AsciiValue, bool> Read(const AsciiTemplate& templ, const char* line, const char* name) {
+    const AsciiRecord record(line, templ);
+    return {record.GetValue(name), record.IsValid()};
 }
 
 TEST(AsciiRecord, DoubleRecordsOverEveryColumnType) {
@@ -21,20 +23,19 @@ TEST(AsciiRecord, DoubleRecordsOverEveryColumnType) {
     templ.columnCount = 2;
     templ.columnTypes[0] = AsciiColumnTime;
     templ.columnTypes[1] = AsciiColumnAngle;
-    const AsciiRecord record = Parsed(templ, "12:00:00,55:30:00,-1.5e2");
+    const AsciiRecord record("12:00:00,55:30:00,-1.5e2", templ);
     EXPECT_TRUE(record.IsValid());
-    EXPECT_EQ(record.GetValue("time").AsDouble(), 0.5);
+    EXPECT_EQ(record.GetValue("time").AsDouble(), 0.5); // names match in any case
     EXPECT_EQ(record.GetValue("ANGLE").AsDouble(), 55.5);
-    EXPECT_EQ(record.GetValue("Plain").AsDouble(), -150.0);
     EXPECT_EQ(record.GetValue("Plain").GetType(), AsciiValueDouble);
-
-    EXPECT_EQ(Parsed(templ, "0,-10:30:00,1").GetValue("Angle").AsDouble(), -9.5);
-    EXPECT_EQ(Parsed(templ, "0,010:00:00,1").GetValue("Angle").AsDouble(), 8.0); // octal
-    EXPECT_EQ(Parsed(templ, "0,0x1F:0:0,1").GetValue("Angle").AsDouble(), 31.0); // hexadecimal
-    const AsciiRecord lettered = Parsed(templ, "0,N55:30,1");
-    EXPECT_FALSE(lettered.IsValid());
-    EXPECT_EQ(lettered.GetValue("Angle").AsDouble(), 0.0);
-    EXPECT_FALSE(Parsed(templ, "0,55:30,1").IsValid()); // seconds missing
+    EXPECT_EQ(record.GetValue("Plain").AsDouble(), -150.0);
+    const std::pair<const char*, double> angles[] = {{"0,-10:30:00,1", -9.5},
+                                                     {"0,010:00:00,1", 8.0} /* octal */,
+                                                     {"0,0x1F:0:0,1", 31.0} /* hexadecimal */};
+    for (const auto& [line, degrees] : angles)
+        EXPECT_EQ(Read(templ, line, "Angle").first.AsDouble(), degrees) << line;
+    EXPECT_EQ(Read(templ, "0,N55:30,1", "Angle"), std::pair(AsciiValue::Double(0.0), false));
+    EXPECT_FALSE(Read(templ, "0,55:30,1", "Angle").second); // seconds missing
 }
 
 TEST(AsciiRecord, TooFewColumnsLeaveValuesButNoValidity) {
@@ -42,93 +43,64 @@ TEST(AsciiRecord, TooFewColumnsLeaveValuesButNoValidity) {
         {RecordOf("A", AsciiEncodingDouble, {0}), RecordOf("B", AsciiEncodingDouble, {3}),
          RecordOf("C", AsciiEncodingInteger, {5}), RecordOf("None", AsciiEncodingDouble, {-1}),
          RecordOf("Odd", 7, {0})});
-    const AsciiRecord record = Parsed(templ, "1.5");
+    const AsciiRecord record("1.5", templ);
     EXPECT_FALSE(record.IsValid());
     ASSERT_EQ(record.GetValueCount(), 5);
     EXPECT_EQ(record.GetValue("A").AsDouble(), 1.5);
-    EXPECT_EQ(record.GetValue("B").GetType(), AsciiValueDouble);
-    EXPECT_EQ(record.GetValue("B").AsDouble(), 0.0);
-    EXPECT_EQ(record.GetValue("C").GetType(), AsciiValueInteger);
-    EXPECT_FALSE(record.GetValue("None").IsValid());
-    EXPECT_FALSE(record.GetValue("Odd").IsValid());
-    EXPECT_FALSE(record.GetValue("absent").IsValid());
-    EXPECT_EQ(record.GetValue("absent").AsDouble(), 0.0);
+    EXPECT_EQ(record.GetValue("B"), AsciiValue::Double(0.0));
+    EXPECT_EQ(record.GetValue("C"), AsciiValue::Integer(0));
+    for (const char* invalid : {"None", "Odd", "absent"})
+        EXPECT_FALSE(record.GetValue(invalid).IsValid()) << invalid;
     EXPECT_FALSE(record.GetValueAt(5).IsValid());
-
     // A record without a column keeps the line valid.
-    const AsciiTemplate unsourced = MemoryTemplate({RecordOf("None", AsciiEncodingDouble, {-1})});
-    EXPECT_TRUE(Parsed(unsourced, "x").IsValid());
+    EXPECT_TRUE(Read(MemoryTemplate({RecordOf("N", AsciiEncodingDouble, {-1})}), "x", "N").second);
 }
 
 TEST(AsciiRecord, IntegerRecords) {
     const AsciiTemplate templ = MemoryTemplate({RecordOf("N", AsciiEncodingInteger, {0})});
-    const auto integer = [&](const char* line, bool valid) {
-        const AsciiRecord record = Parsed(templ, line);
-        EXPECT_EQ(record.IsValid(), valid) << line;
-        return record.GetValue("N").AsInt();
+    const std::pair<const char*, std::pair<int, bool>> lines[] = {
+        {"42", {42, true}},  {"4.7", {4, true}}, {"x", {0, false}},
+        {"-3", {-3, true}},  {".5", {0, false}}, // no %d: 0.5 rounded down
+        {"\t7", {7, false}},                     // converts, but does not start like a number
     };
-    EXPECT_EQ(integer("42", true), 42);
-    EXPECT_EQ(integer("4.7", true), 4);
-    EXPECT_EQ(integer("x", false), 0);
-    EXPECT_EQ(integer("-3", true), -3);
-    EXPECT_EQ(integer(".5", false), 0);  // no %d; the number 0.5 rounded down
-    EXPECT_EQ(integer("\t7", false), 7); // converts, but does not start like a number
+    for (const auto& [line, expected] : lines) {
+        const auto [value, valid] = Read(templ, line, "N");
+        EXPECT_EQ(value, AsciiValue::Integer(expected.first)) << line;
+        EXPECT_EQ(valid, expected.second) << line;
+    }
 }
 
 TEST(AsciiRecord, StackedRecords) {
     AsciiTemplate templ = MemoryTemplate({RecordOf("S", AsciiEncodingStacked, {1})});
     templ.columnCount = 3;
     templ.columnTypes[2] = AsciiColumnTime;
-    const AsciiValue value = Parsed(templ, "9,1.5,06:00:00,x").GetValue("S");
-    ASSERT_EQ(value.GetType(), AsciiValueStacked);
-    ASSERT_EQ(value.GetCount(), 3);
-    EXPECT_EQ(value.GetAt(0), 1.5);
-    EXPECT_EQ(value.GetAt(1), 0.25);
-    EXPECT_EQ(value.GetAt(2), 0.0);
-    EXPECT_EQ(value.AsDouble(), 1.5);
-    EXPECT_TRUE(Parsed(templ, "9,1.5,06:00:00,x").IsValid());
-    EXPECT_EQ(Parsed(templ, "9").GetValue("S").GetCount(), 0);
-
-    templ.records[0].sources[0] = -4;
-    EXPECT_EQ(Parsed(templ, "9,1").GetValue("S").GetCount(), 2);
+    EXPECT_EQ(Read(templ, "9,1.5,06:00:00,x", "S"),
+              std::pair(AsciiValue::Stacked({1.5, 0.25, 0.0}), true));
+    EXPECT_EQ(Read(templ, "9", "S").first, AsciiValue::Stacked({}));
+    templ.records[0].sources[0] = -4; // counts as the first column
+    EXPECT_EQ(Read(templ, "9,1", "S").first, AsciiValue::Stacked({9, 1}));
 }
 
-class DateRecord : public ::testing::Test {
-protected:
-    AsciiRecord Date(std::vector<int> sources, const char* line) {
-        templ = MemoryTemplate({RecordOf("TimeDate", AsciiEncodingDate, std::move(sources))});
-        return AsciiRecord(line, templ);
-    }
-    AsciiTemplate templ = MemoryTemplate({});
-};
-
-TEST_F(DateRecord, DayNumbersFromColumns) {
-    const AsciiRecord leapDay = Date({1, 2, 3}, "2024,2,29");
-    EXPECT_TRUE(leapDay.IsValid());
-    EXPECT_EQ(leapDay.GetValue("TimeDate").AsDouble(), 19782.0);
-
-    const AsciiRecord full = Date({3, 2, 1, 4, 5, 6}, "29,2,2024,12,30,45.5");
-    EXPECT_DOUBLE_EQ(full.GetValue("TimeDate").AsDouble(),
-                     19782.0 + ((45.5 / 60 + 30) / 60 + 12) / 24);
-    // Zeros and values beyond range fall back to the start of the period.
-    EXPECT_EQ(Date({1, 2, 3}, "0,0,0,").GetValue("TimeDate").GetType(), AsciiValueInvalid);
-    EXPECT_EQ(Date({1, 2, 3}, "3001,13,32").GetValue("TimeDate").GetType(), AsciiValueInvalid);
-    EXPECT_EQ(Date({1, 2, 3, 4}, "3001,13,32,6").GetValue("TimeDate").AsDouble(), 0.25);
-    EXPECT_EQ(Date({1}, "24").GetValue("TimeDate").AsDouble(), 19723.0); // 2024-01-01
-}
-
-TEST_F(DateRecord, TheEpochItselfIsNoDate) {
-    const AsciiRecord epoch = Date({1, 2, 3}, "1970,1,1");
-    EXPECT_FALSE(epoch.IsValid());
-    EXPECT_FALSE(epoch.GetValue("TimeDate").IsValid());
-}
-
-TEST_F(DateRecord, MissingOrUnreadablePartsInvalidate) {
-    EXPECT_FALSE(Date({1, 2, 3}, "2024,2").IsValid());
-    EXPECT_FALSE(Date({1, 2, 3}, "2024,Feb,1").IsValid());
-    EXPECT_FALSE(Date({}, "2024,2,1").IsValid());
-    EXPECT_FALSE(Date({-2}, "2024").IsValid());
-    EXPECT_FALSE(Date({1, 0, 0, 0, 0, 2}, "2024,x").IsValid());
+TEST(AsciiRecord, DateRecords) {
+    const auto date = [](std::vector<int> sources, const char* line) {
+        return Read(MemoryTemplate({RecordOf("TimeDate", AsciiEncodingDate, std::move(sources))}),
+                    line, "TimeDate");
+    };
+    EXPECT_EQ(date({1, 2, 3}, "2024,2,29"), std::pair(AsciiValue::Double(19782), true));
+    EXPECT_EQ(date({3, 2, 1, 4, 5, 6}, "29,2,2024,12,30,45.5").first.AsDouble(),
+              19782.0 + ((45.5 / 60 + 30) / 60 + 12) / 24);
+    EXPECT_EQ(date({1}, "24").first.AsDouble(), 19723.0); // 2024-01-01
+    // Zeros and values beyond range fall back to 1970-01-01, which is no date at all.
+    EXPECT_EQ(date({1, 2, 3, 4}, "3001,13,32,6").first.AsDouble(), 0.25);
+    for (const char* epoch : {"1970,1,1", "0,0,0", "3001,13,32"})
+        EXPECT_EQ(date({1, 2, 3}, epoch), std::pair(AsciiValue(), false)) << epoch;
+    const std::pair<std::vector<int>, const char*> unreadable[] = {{{1, 2, 3}, "2024,2"},
+                                                                   {{1, 2, 3}, "2024,Feb,1"},
+                                                                   {{}, "2024,2,1"},
+                                                                   {{-2}, "2024"},
+                                                                   {{1, 0, 0, 0, 0, 2}, "2024,x"}};
+    for (const auto& [sources, line] : unreadable)
+        EXPECT_EQ(date(sources, line), std::pair(AsciiValue(), false)) << line;
 }
 
 TEST(AsciiRecord, JulianDates) {
@@ -136,43 +108,29 @@ TEST(AsciiRecord, JulianDates) {
     templ.columnCount = 1;
     templ.columnTypes[0] = AsciiColumnJulianDate;
     const int year = CTime::GetCurrentTime().GetYear();
-    const AsciiRecord record = Parsed(templ, "032120000.5");
-    EXPECT_TRUE(record.IsValid());
-    EXPECT_DOUBLE_EQ(record.GetValue("J").AsDouble(),
-                     AsciiDayNumber(year, 2, 1) + 0.5 + 0.5 / 86400);
-    // 60 seconds carry into the minutes, those into the hours, those into the day.
-    EXPECT_DOUBLE_EQ(Parsed(templ, "001235960").GetValue("J").AsDouble(),
-                     AsciiDayNumber(year, 1, 2));
-    EXPECT_DOUBLE_EQ(Parsed(templ, "10").GetValue("J").AsDouble(), AsciiDayNumber(year, 1, 10));
-    EXPECT_DOUBLE_EQ(Parsed(templ, "0321200x0").GetValue("J").AsDouble(),
-                     AsciiDayNumber(year, 2, 1) + 0.5); // unreadable seconds count as 0
+    const std::pair<const char*, double> dates[] = {
+        {"032120000.5", AsciiDayNumber(year, 2, 1) + 0.5 + 0.5 / 86400},
+        {"001235960", AsciiDayNumber(year, 1, 2)}, // seconds carry into minutes, hours, day
+        {"10", AsciiDayNumber(year, 1, 10)},
+        {"0321200x0", AsciiDayNumber(year, 2, 1) + 0.5}}; // unreadable seconds count as 0
+    for (const auto& [text, dayNumber] : dates)
+        EXPECT_DOUBLE_EQ(Read(templ, text, "J").first.AsDouble(), dayNumber) << text;
+    EXPECT_TRUE(Read(templ, "032120000.5", "J").second);
 }
 
-TEST(AsciiRecord, ConversionWhenFetched) {
+TEST(AsciiRecord, ConversionWhenFetchedAndReuse) {
     const AsciiTemplate templ =
         MemoryTemplate({RecordOf("D", AsciiEncodingDouble, {0}, 2.0, -1.0),
                         RecordOf("I", AsciiEncodingInteger, {1}, 0.5),
                         RecordOf("S", AsciiEncodingStacked, {0}, 10.0, 1.0)});
-    const AsciiRecord record = Parsed(templ, "10,7");
+    AsciiRecord record("10,7", templ);
     EXPECT_EQ(record.GetValue("D").AsDouble(), 19.0);
     EXPECT_EQ(record.GetValueUnconverted("D").AsDouble(), 10.0);
     EXPECT_EQ(record.GetValue("I").AsInt(), 3);
     EXPECT_EQ(record.GetValueUnconverted("I").AsInt(), 7);
-    const AsciiValue stacked = record.GetValue("S");
-    EXPECT_EQ(stacked.GetAt(0), 101.0);
-    EXPECT_EQ(stacked.GetAt(1), 71.0);
-}
-
-TEST(AsciiRecord, ReparsingAndRelease) {
-    const AsciiTemplate templ = MemoryTemplate(
-        {RecordOf("S", AsciiEncodingStacked, {0}), RecordOf("D", AsciiEncodingDouble, {0})});
-    AsciiRecord record(templ);
-    EXPECT_FALSE(record.IsValid());
-    record.Parse("1,2,3");
-    EXPECT_EQ(record.GetValue("S").GetCount(), 3);
+    EXPECT_EQ(record.GetValue("S"), AsciiValue::Stacked({101, 71}));
     record.Parse("4");
-    EXPECT_EQ(record.GetValue("S").GetCount(), 1);
-    EXPECT_EQ(record.GetValue("D").AsDouble(), 4.0);
+    EXPECT_EQ(record.GetValueUnconverted("S"), AsciiValue::Stacked({4}));
     record.Release();
     EXPECT_EQ(record.GetValueCount(), 0);
     EXPECT_FALSE(record.GetValue("D").IsValid());
@@ -183,8 +141,7 @@ TEST(AsciiValue, Access) {
     EXPECT_EQ(AsciiValue::Integer(-7).GetCount(), 0);
     EXPECT_EQ(AsciiValue::Double(-2.9).AsInt(), -2);
     EXPECT_EQ(AsciiValue::Double(1e20).AsInt(), INT_MIN);
-    EXPECT_EQ(AsciiValue::Double(3.5).GetAt(0), 3.5);
-    EXPECT_EQ(AsciiValue::Double(3.5).GetAt(1), 0.0);
+    EXPECT_EQ(AsciiValue::Double(3.5).GetAt(0) + AsciiValue::Double(3.5).GetAt(1), 3.5);
     EXPECT_EQ(AsciiValue::Stacked({}).AsDouble(), 0.0);
     EXPECT_EQ(AsciiValue::Stacked({2.5, 3}).AsInt(), 2);
     EXPECT_EQ(AsciiValue::Stacked({2.5, 3}).GetAt(-1), 0.0);
@@ -192,26 +149,24 @@ TEST(AsciiValue, Access) {
     value.Scale(-1.0, 0.5);
     EXPECT_EQ(value.AsInt(), -5); // floor(-4.5)
     AsciiValue copy = AsciiValue::Stacked({1, 2});
-    AsciiValue original = copy;
+    const AsciiValue original = copy;
     copy.Scale(2, 0);
     EXPECT_EQ(original.GetAt(1), 2.0);
     copy.Release();
-    EXPECT_FALSE(copy.IsValid());
-    EXPECT_EQ(copy.GetCount(), 0);
+    EXPECT_EQ(copy, AsciiValue());
 }
 
-TEST(AsciiField, HemispheresAndFirstCharacters) {
-    EXPECT_EQ(AsciiField("north", AsciiColumnNorthSouth).GetHemisphereSign(), 1);
-    EXPECT_EQ(AsciiField("S", AsciiColumnNorthSouth).GetHemisphereSign(), -1);
-    EXPECT_EQ(AsciiField("E", AsciiColumnNorthSouth).GetHemisphereSign(), 0);
-    EXPECT_EQ(AsciiField("e", AsciiColumnEastWest).GetHemisphereSign(), 1);
-    EXPECT_EQ(AsciiField("W", AsciiColumnEastWest).GetHemisphereSign(), -1);
-    EXPECT_EQ(AsciiField("N", 0).GetHemisphereSign(), 0);
-    EXPECT_EQ(AsciiField(nullptr, AsciiColumnEastWest).GetHemisphereSign(), 0);
+TEST(AsciiField, HemispheresAndEmptyTexts) {
+    const std::pair<AsciiField, int> signs[] = {
+        {{"north", AsciiColumnNorthSouth}, 1}, {{"S", AsciiColumnNorthSouth}, -1},
+        {{"E", AsciiColumnNorthSouth}, 0},     {{"e", AsciiColumnEastWest}, 1},
+        {{"W", AsciiColumnEastWest}, -1},      {{"N", AsciiColumnNone}, 0},
+        {{nullptr, AsciiColumnEastWest}, 0}};
+    for (const auto& [field, sign] : signs)
+        EXPECT_EQ(field.GetHemisphereSign(), sign) << (field.GetText() ? field.GetText() : "");
     EXPECT_EQ(AsciiField("", 0).GetFirstChar(), '\0');
     EXPECT_FALSE(AsciiField("N", AsciiColumnNorthSouth).IsDouble());
-    EXPECT_FALSE(AsciiField("", 0).IsDouble());
-    EXPECT_FALSE(AsciiField(nullptr, 0).IsInt());
+    EXPECT_FALSE(AsciiField("", 0).IsDouble() || AsciiField(nullptr, 0).IsInt());
     EXPECT_EQ(AsciiField(nullptr, 0).GetDouble(), 0.0);
 }
 

@@ -123,19 +123,17 @@ int AsciiTemplate::UsedRecordCount() const {
     return std::clamp(recordCount, 0, kAsciiMaxRecords);
 }
 
-bool AsciiTemplate::FormStorePath(const char* name) {
-    if (!name || !CopyToField(templateName, sizeof templateName, name))
-        return false;
-    const std::string file = std::string(templateName) + ".aft";
-    return CopyToField(path, sizeof path, TemplateStorePath(moduleName, file.c_str()).c_str());
+std::string AsciiTemplate::StorePath(const char* name) const {
+    const std::string module(moduleName, strnlen(moduleName, sizeof moduleName));
+    return TemplateStorePath(module.c_str(), (std::string(name) + ".aft").c_str());
 }
 
 bool AsciiTemplate::Load(const char* name) {
-    if (!FormStorePath(name)) {
+    if (!name || !CopyToField(templateName, sizeof templateName, name)) {
         valid = false;
         return false;
     }
-    return LoadFromPath(std::string(path).c_str());
+    return LoadFromPath(StorePath(templateName).c_str());
 }
 
 bool AsciiTemplate::LoadFromPath(const char* fullPath) {
@@ -150,7 +148,7 @@ bool AsciiTemplate::LoadFromPath(const char* fullPath) {
 }
 
 bool AsciiTemplate::Save(const char* name) {
-    return FormStorePath(name) && SaveToPath(std::string(path).c_str());
+    return name && SaveToPath(StorePath(name).c_str());
 }
 
 bool AsciiTemplate::SaveToPath(const char* fullPath) {

@@ -7,6 +7,7 @@
 #include "vornui/platform/Export.h"
 
 #include <optional>
+#include <string>
 
 // How the value of a record is built from the columns of a line.
 enum AsciiFieldEncoding : int {
@@ -107,7 +108,7 @@ struct VORNUI_API AsciiTemplate {
     bool valid = false;
 
 private:
-    bool FormStorePath(const char* name);
+    std::string StorePath(const char* name) const;
     bool Exchange();
 };
 

@@ -119,6 +119,21 @@ void AsciiValue::Scale(double factor, double offset) {
     }
 }
 
+bool AsciiValue::operator==(const AsciiValue& other) const {
+    if (m_type != other.m_type)
+        return false;
+    switch (m_type) {
+    case AsciiValueInteger:
+        return m_nInteger == other.m_nInteger;
+    case AsciiValueDouble:
+        return m_dValue == other.m_dValue;
+    case AsciiValueStacked:
+        return m_stacked == other.m_stacked;
+    default:
+        return true;
+    }
+}
+
 void AsciiValue::SetInvalid() {
     m_type = AsciiValueInvalid;
     m_stacked.clear();

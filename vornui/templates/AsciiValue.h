@@ -39,6 +39,10 @@ public:
 
     // value * factor + offset; an Integer is rounded down afterwards.
     void Scale(double factor, double offset);
+    // Same type and same contents.
+    bool operator==(const AsciiValue& other) const;
+    bool operator!=(const AsciiValue& other) const { return !(*this == other); }
+
     // Back to Invalid, giving up the array.
     void Release();
 

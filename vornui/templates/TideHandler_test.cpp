@@ -1,4 +1,5 @@
 #include "tests/InstalledProgram.h"
+#include "tests/ScopedTimeZone.h"
 
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/templates/AsciiTemplate.h"
@@ -8,24 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <vector>
 
 namespace {
-
-class ScopedTimeZone {
-public:
-    explicit ScopedTimeZone(const char* zone) {
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ScopedTimeZone() {
-        unsetenv("TZ");
-        tzset();
-    }
-};
 
 std::vector<unsigned char> Block(int32_t count, const char* name,
                                  const std::vector<CTideHandler::Sample>& samples) {
@@ -46,25 +34,22 @@ CTideHandler TwoSamples() {
 
 TEST(CTideHandler, LookupsAtAndBetweenSamplesAndOutside) {
     const CTideHandler tide = TwoSamples();
-    float level = -1;
-    EXPECT_EQ(tide.GetTide(level, 1500), 0);
-    EXPECT_EQ(level, 2.0f);
-    EXPECT_EQ(tide.GetTide(level, 2000), 0);
-    EXPECT_EQ(level, 3.0f);
-    EXPECT_EQ(tide.GetTide(level, 1000), 0);
-    EXPECT_EQ(level, 1.0f);
-    EXPECT_EQ(tide.GetTide(level, 1250), 0);
-    EXPECT_EQ(level, 1.5f);
-    EXPECT_EQ(tide.GetTide(level, 900), -100);
-    EXPECT_EQ(level, 0.0f);
-    level = -1;
-    EXPECT_EQ(tide.GetTide(level, 2600), 600);
-    EXPECT_EQ(level, 0.0f);
-    EXPECT_EQ(tide.GetTide(level, 1L << 40), INT32_MAX); // distances beyond int saturate
-    EXPECT_TRUE(tide.ContainsTime(1000));
-    EXPECT_TRUE(tide.ContainsTime(2000));
-    EXPECT_FALSE(tide.ContainsTime(999));
-    EXPECT_FALSE(tide.ContainsTime(2001));
+    const std::pair<long, std::pair<int, float>> lookups[] = {
+        {1500, {0, 2.0f}},
+        {2000, {0, 3.0f}},
+        {1000, {0, 1.0f}},
+        {1250, {0, 1.5f}},
+        {900, {-100, 0.0f}},
+        {2600, {600, 0.0f}},
+        {1L << 40, {INT32_MAX, 0.0f}}, // distances beyond int saturate
+    };
+    for (const auto& [time, expected] : lookups) {
+        float level = -1;
+        EXPECT_EQ(tide.GetTide(level, time), expected.first) << time;
+        EXPECT_EQ(level, expected.second) << time;
+    }
+    EXPECT_TRUE(tide.ContainsTime(1000) && tide.ContainsTime(2000));
+    EXPECT_FALSE(tide.ContainsTime(999) || tide.ContainsTime(2001));
 }
 
 TEST(CTideHandler, EmptySeries) {
