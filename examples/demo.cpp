@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -45,10 +46,25 @@ std::vector<Sounding> ReadSoundings(const std::string& path) {
     return soundings;
 }
 
-// The depth in the user's unit with its symbol.
-CString FormatDepth(double metres) {
+// The depth unit the user names by its label ("m", "ft", "fth") or its name ("Fathom");
+// nothing when no depth unit is called so.
+std::optional<KUnits> DepthUnitNamed(const char* wanted) {
+    for (unsigned short code = KUnits::eDEPTH_METER; code <= KUnits::eDEPTH_FATHOM; ++code) {
+        CString label, name;
+        KUnits::GetUnit(code, label, FALSE);
+        KUnits::GetUnitFace(code, name, FALSE);
+        if (label.CompareNoCase(wanted) == 0 || name.CompareNoCase(wanted) == 0) {
+            KUnits unit;
+            unit.InitDepth(code);
+            return unit;
+        }
+    }
+    return std::nullopt;
+}
+
+CString Depth(const KUnits& unit, double metres) {
     CString text;
-    text.Format("%.2f m", metres);
+    unit.FormatM2DepthUnitSymbol(metres, text);
     return text;
 }
 
@@ -65,8 +81,12 @@ CString ChooseTideTemplate() {
     return chosen;
 }
 
-void CorrectSoundingsForTide(const char* depthUnit) {
-    std::printf("\nTide correction of survey line L-017 (depth unit: %s)\n", depthUnit);
+// Steps 2 to 4 of a tide correction: the tide series read through the chosen template,
+// the tide at each sounding's time, the corrected depth printed in the user's unit.
+void CorrectSoundingsForTide(const KUnits& unit) {
+    CString unitName;
+    unit.GetUnit(unitName, FALSE);
+    std::printf("\nTide correction of survey line L-017 (depths in %s)\n", unitName.GetString());
     const CString templateName = ChooseTideTemplate();
     const CString tideFile = CString(kDataFolder) + "/" + kTideFile;
     CTideHandler tide;
@@ -81,21 +101,29 @@ void CorrectSoundingsForTide(const char* depthUnit) {
         float level = 0;
         const int outside = tide.GetTide(level, static_cast<long>(sounding.time.GetTime()));
         std::printf("  %s  observed %s", sounding.when.c_str(),
-                    FormatDepth(sounding.depth).GetString());
+                    Depth(unit, sounding.depth).GetString());
         if (outside != 0) {
             std::printf("  no tide: %d s %s the series\n", outside < 0 ? -outside : outside,
                         outside < 0 ? "before" : "after");
             continue;
         }
-        std::printf("  tide %+.2f m  corrected %s\n", level,
-                    FormatDepth(sounding.depth - level).GetString());
+        std::printf("  tide %s  corrected %s\n", Depth(unit, level).GetString(),
+                    Depth(unit, sounding.depth - level).GetString());
     }
 }
 
 } // namespace
 
+// demo [depth unit]: the unit by label or name, metres when none is given.
 int main(int argc, char** argv) {
     ShowLibrary();
-    CorrectSoundingsForTide(argc > 1 ? argv[1] : "m");
+    const char* unitName = argc > 1 ? argv[1] : "m";
+    const std::optional<KUnits> unit = DepthUnitNamed(unitName);
+    if (!unit) {
+        std::fprintf(stderr, "no depth unit is called \"%s\"; try m, km, ft, yd or fth\n",
+                     unitName);
+        return 2;
+    }
+    CorrectSoundingsForTide(*unit);
     return 0;
 }
