@@ -1,3 +1,5 @@
+#include "tests/ScopedNumericLocale.h"
+
 #include "vornui/templates/AsciiField.h"
 #include "vornui/templates/AsciiTemplate.h"
 
@@ -146,6 +148,16 @@ TEST(AsciiField, RandomTextsReadExactlyAsTheCLibrary) {
         if (::testing::Test::HasFailure())
             return;
     }
+}
+
+TEST(AsciiField, DecimalPointsInAnyLocale) {
+    const ScopedCommaLocale comma;
+    if (!comma.IsActive())
+        GTEST_SKIP() << "no decimal-comma locale is installed";
+    EXPECT_EQ(AsciiField("1.5", AsciiColumnNone).GetDouble(), 1.5);
+    EXPECT_EQ(AsciiField("0x1.8p1", AsciiColumnNone).GetDouble(), 3.0);
+    EXPECT_EQ(AsciiField("1,5", AsciiColumnNone).GetDouble(), 1.0);
+    EXPECT_EQ(AsciiField("010:30:1.5", AsciiColumnAngle).GetDouble(), 8 + (30 + 1.5 / 60) / 60);
 }
 
 } // namespace

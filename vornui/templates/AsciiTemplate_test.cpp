@@ -1,4 +1,5 @@
 #include "tests/InstalledProgram.h"
+#include "tests/ScopedNumericLocale.h"
 #include "tests/TempDir.h"
 
 #include "vornui/templates/AsciiTemplate.h"
@@ -133,6 +134,17 @@ TEST_F(TemplateFile, TextKeysMayBeMissingButCountsMustFit) {
         LoadEdited(fresh, {{"\\[coltypes\\]\ncount=5", "[coltypes]\ncount=201"},
                            {"\\[RecordTemplate\\]\ncount=2", "[RecordTemplate]\ncount=21"}}));
     EXPECT_EQ(fresh.columnCount + fresh.recordCount, 0);
+}
+
+TEST_F(TemplateFile, NumbersKeepTheirDecimalPointInAnyLocale) {
+    const ScopedCommaLocale comma;
+    if (!comma.IsActive())
+        GTEST_SKIP() << "no decimal-comma locale is installed";
+    const std::string path = folder.file("comma.aft");
+    ASSERT_TRUE(FilledTemplate().SaveToPath(path.c_str()));
+    EXPECT_NE(TempDir::read(path).find("ConvOffset=-1.500000\n"), std::string::npos);
+    ASSERT_TRUE(loaded.LoadFromPath(path.c_str()));
+    EXPECT_EQ(loaded.records[1].ConvFactor, 0.25);
 }
 
 TEST_F(TemplateFile, BadPathsFail) {

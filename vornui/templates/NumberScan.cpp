@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <locale.h>
 
 namespace {
 
@@ -146,7 +147,26 @@ const char* ReadPlainInteger(const char* text, int& value) {
     return ReadDecimal(text, value);
 }
 
+// Files are written with a decimal point whatever locale the host has chosen, so the C
+// library reads them in the "C" locale.
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(uselocale(CLocale())) {}
+    ~CLocaleScope() { uselocale(m_previous); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    static locale_t CLocale() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", locale_t{});
+        return c;
+    }
+
+    locale_t m_previous;
+};
+
 int ScanSexagesimalSlowly(const char* text, int& whole, int& minutes, double& seconds) {
+    const CLocaleScope c;
     char separator = 0;
     return std::sscanf(text, "%i%c%i%c%lf", &whole, &separator, &minutes, &separator, &seconds);
 }
@@ -173,6 +193,7 @@ bool ScanDouble(const char* text, double& value) {
             return true;
         }
     }
+    const CLocaleScope c;
     return std::sscanf(text, "%lf", &value) == 1;
 }
 

@@ -3,7 +3,8 @@
 // The C library's scanf conversions that data and template files are read with, answered
 // without a scanf call for the plain forms that make up nearly every file. Anything
 // unusual (hexadecimal, octal, infinities, numbers beyond range) goes to sscanf itself, so
-// the answers are the C library's on every input.
+// the answers are the C library's on every input: those of its "C" locale, since files
+// are written with a decimal point whatever locale the host has chosen.
 
 // sscanf(text, "%d", &value) == 1; `value` is untouched on failure.
 bool ScanInt(const char* text, int& value);

@@ -3,6 +3,7 @@
 #include "vornui/platform/ProfileFile.h"
 #include "vornui/templates/NumberScan.h"
 
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -30,9 +31,12 @@ bool WriteProfileInt(const char* section, const char* key, const char* path, int
     return WritePrivateProfileString(section, key, text, path) != FALSE;
 }
 
+// As "%lf" prints in the "C" locale, whatever locale the host has chosen.
 bool WriteProfileDouble(const char* section, const char* key, const char* path, double value) {
     char text[512];
-    std::snprintf(text, sizeof text, "%lf", value);
+    const auto written =
+        std::to_chars(text, text + sizeof text - 1, value, std::chars_format::fixed, 6);
+    *written.ptr = '\0';
     return WritePrivateProfileString(section, key, text, path) != FALSE;
 }
 

@@ -11,7 +11,7 @@ bool ReadProfileDouble(const char* section, const char* key, const char* path, d
 void ReadProfileText(const char* section, const char* key, const char* path, char* field, int size);
 
 bool WriteProfileInt(const char* section, const char* key, const char* path, int value);
-// Six decimals, as "%lf" prints.
+// Six decimals, as "%lf" prints in the "C" locale.
 bool WriteProfileDouble(const char* section, const char* key, const char* path, double value);
 // The field up to its terminator or its end, whichever comes first.
 bool WriteProfileText(const char* section, const char* key, const char* path, const char* field,
