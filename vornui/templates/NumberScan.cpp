@@ -10,48 +10,9 @@
 
 namespace {
 
-bool IsSpace(char ch) {
-    return ch == ' ' || (ch >= '\t' && ch <= '\r');
-}
-
-bool IsDigit(char ch) {
-    return ch >= '0' && ch <= '9';
-}
-
-const char* SkipSpaces(const char* text) {
-    while (IsSpace(*text))
-        ++text;
-    return text;
-}
-
-// Reads [sign]digits as strtol does in a 64-bit long (saturating), then keeps the low 32
-// bits as scanf stores into an int. Returns the end of the number, nullptr without digits.
-const char* ReadDecimal(const char* text, int& value) {
-    const bool negative = *text == '-';
-    if (*text == '-' || *text == '+')
-        ++text;
-    if (!IsDigit(*text))
-        return nullptr;
-    // Eighteen digits cannot overflow; only longer numbers need the checks.
-    const char* const fastEnd = text + 18;
-    uint64_t magnitude = 0;
-    for (; text < fastEnd && IsDigit(*text); ++text)
-        magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
-    constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;
-    constexpr uint64_t kLimit = kMinMagnitude / 10;
-    bool overflow = false;
-    for (; IsDigit(*text); ++text) {
-        if (magnitude > kLimit)
-            overflow = true;
-        else
-            magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
-    }
-    if (overflow || magnitude > (negative ? kMinMagnitude : kMinMagnitude - 1))
-        magnitude = negative ? kMinMagnitude : kMinMagnitude - 1;
-    const uint64_t bits = negative ? uint64_t{0} - magnitude : magnitude;
-    value = static_cast<int>(static_cast<uint32_t>(bits));
-    return text;
-}
+using number_scan::IsDigit;
+using number_scan::ReadDecimal;
+using number_scan::SkipSpaces;
 
 // A plain decimal floating-point number: [sign]digits[.digits][e[sign]digits].
 struct PlainNumber {
@@ -172,10 +133,6 @@ int ScanSexagesimalSlowly(const char* text, int& whole, int& minutes, double& se
 }
 
 } // namespace
-
-bool ScanInt(const char* text, int& value) {
-    return ReadDecimal(SkipSpaces(text), value) != nullptr;
-}
 
 bool ScanDouble(const char* text, double& value) {
     const char* start = SkipSpaces(text);
