@@ -74,8 +74,8 @@ public:
     }
 
     // Writes every token of `text` to `out`, each followed by a zero byte, telling
-    // `onToken` where each one starts. `out` must
-    // hold 2 * text.size() + 1 bytes.
+    // `onToken` where each one starts. `out` must hold text.size() + 1 bytes: between
+    // two tokens stands at least one character that none of them keeps.
     template <typename OnToken>
     void SplitInto(std::string_view text, char* out, OnToken onToken) const {
         const char* in = text.data();

@@ -12,10 +12,9 @@ AsciiColumnList::AsciiColumnList(std::string_view line, const AsciiTemplate& tem
 
 void AsciiColumnList::Split(std::string_view line) {
     m_starts.clear();
-    // Every column is at most as long as the line and ends with a zero byte; the buffer
-    // only grows, so that lines of the same length reuse it untouched.
-    if (m_columns.size() < 2 * line.size() + 1)
-        m_columns.resize(2 * line.size() + 1);
+    // The buffer only grows, so that lines of the same length reuse it untouched.
+    if (m_columns.size() < line.size() + 1)
+        m_columns.resize(line.size() + 1);
     char* const first = m_columns.data();
     m_chop.SplitInto(line, first, [&](const char* start) {
         m_starts.push_back(static_cast<size_t>(start - first));
