@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <random>
 #include <tuple>
 
 namespace {
@@ -46,6 +47,25 @@ TEST(AsciiCalendar, DatesFromDayNumbers) {
         EXPECT_EQ(AsciiDayNumber(date.year, date.month, date.day), dayNumber);
     }
     EXPECT_GT(AsciiDateFromDayNumber(2e9, 1970).year, 5000000);
+}
+
+// The year-by-year and month-by-month count, as written, for any base year.
+TEST(AsciiCalendar, DatesMatchTheCountAsWritten) {
+    std::mt19937 random(1970);
+    for (int round = 0; round < 2000; ++round) {
+        const int baseYear = 1500 + static_cast<int>(random() % 1700);
+        const int dayNumber = static_cast<int>(random() % 800000);
+        int days = dayNumber;
+        int year = baseYear;
+        while (days >= AsciiYearLength(year))
+            days -= AsciiYearLength(year++);
+        int month = 1;
+        while (days >= AsciiMonthLength(year, month))
+            days -= AsciiMonthLength(year, month++);
+        const AsciiDate date = AsciiDateFromDayNumber(dayNumber + 0.75, baseYear);
+        ASSERT_EQ(std::tuple(date.year, date.month, date.day), std::tuple(year, month, days + 1))
+            << dayNumber << " days from " << baseYear;
+    }
 }
 
 TEST(AsciiCalendar, TimesOfDay) {

@@ -129,6 +129,12 @@ int CTideHandler::GetTide(float& tide, long time) const {
     return 0;
 }
 
+CTideHandler::Sample CTideHandler::GetSample(int index) const {
+    if (index < 0 || index >= m_nCount)
+        return Sample{0, 0.0f};
+    return m_samples[static_cast<size_t>(index)];
+}
+
 bool CTideHandler::ContainsTime(long time) const {
     return m_nCount > 0 && m_samples.front().time <= time && time <= m_samples.back().time;
 }

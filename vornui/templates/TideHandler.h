@@ -40,7 +40,8 @@ public:
     bool ContainsTime(long time) const;
 
     int GetCount() const { return m_nCount; }
-    const Sample& GetSample(int index) const { return m_samples.at(static_cast<size_t>(index)); }
+    // {0, 0} outside 0 ... GetCount() - 1.
+    Sample GetSample(int index) const;
     const CString& GetName() const { return m_strName; }
 
     // Day number to a point in time, counting years from `baseYear`, in local time; times

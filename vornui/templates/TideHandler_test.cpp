@@ -79,6 +79,7 @@ TEST(CTideHandler, EmbeddedBlocks) {
     EXPECT_STREQ(tide.GetName(), "Harbour");
     EXPECT_EQ(tide.GetSample(1).time, 2000);
     EXPECT_EQ(tide.GetSample(1).tide, 3.0f);
+    EXPECT_EQ(tide.GetSample(2).time, 0);
 
     const auto negative = Block(-5, "None", {});
     EXPECT_EQ(tide.LoadEmbeddedTide(negative.data()), 0);
