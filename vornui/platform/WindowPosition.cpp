@@ -248,7 +248,7 @@ HWND WindowFromPoint(POINT point) {
 HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
     if (!LiveWindow(parent))
         return nullptr;
-    RECT client;
+    RECT client{};
     GetClientRect(parent, &client);
     if (!CRect(client).PtInRect(point))
         return nullptr;

@@ -1,0 +1,59 @@
+#include "vornui/platform/CTime.h"
+
+#include <stdexcept>
+
+CTime::CTime(int year, int month, int day, int hour, int minute, int second, int dst) {
+    struct tm fields {};
+    fields.tm_year = year - 1900;
+    fields.tm_mon = month - 1;
+    fields.tm_mday = day;
+    fields.tm_hour = hour;
+    fields.tm_min = minute;
+    fields.tm_sec = second;
+    fields.tm_isdst = dst;
+    m_time = mktime(&fields);
+    if (m_time == static_cast<time_t>(-1))
+        throw std::invalid_argument("CTime: the fields form no representable time");
+}
+
+CTime CTime::GetCurrentTime() noexcept {
+    return CTime(time(nullptr));
+}
+
+struct tm* CTime::GetLocalTm(struct tm* local) const noexcept {
+    return local ? localtime_r(&m_time, local) : nullptr;
+}
+
+struct tm CTime::LocalFields() const noexcept {
+    struct tm fields {};
+    localtime_r(&m_time, &fields);
+    return fields;
+}
+
+int CTime::GetYear() const noexcept {
+    return LocalFields().tm_year + 1900;
+}
+
+int CTime::GetMonth() const noexcept {
+    return LocalFields().tm_mon + 1;
+}
+
+int CTime::GetDay() const noexcept {
+    return LocalFields().tm_mday;
+}
+
+int CTime::GetHour() const noexcept {
+    return LocalFields().tm_hour;
+}
+
+int CTime::GetMinute() const noexcept {
+    return LocalFields().tm_min;
+}
+
+int CTime::GetSecond() const noexcept {
+    return LocalFields().tm_sec;
+}
+
+int CTime::GetDayOfWeek() const noexcept {
+    return LocalFields().tm_wday + 1;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+// One data line read through a template: one value per record template, in template
+// order, and whether the line held everything the template asks for.
+
+#include "vornui/platform/Export.h"
+#include "vornui/templates/AsciiColumnList.h"
+#include "vornui/templates/AsciiTemplate.h"
+#include "vornui/templates/AsciiValue.h"
+
+#include <string_view>
+
+class VORNUI_API AsciiRecord {
+public:
+    // The template is borrowed and must outlive the record.
+    explicit AsciiRecord(const AsciiTemplate& templ);
+    AsciiRecord(std::string_view line, const AsciiTemplate& templ);
+
+    // Replaces the record with the one `line` gives, reusing the storage.
+    void Parse(std::string_view line);
+    bool IsValid() const { return m_bValid; }
+
+    // A copy of the value of the first record named `name` (case-insensitive), scaled by
+    // the record's conversion; Invalid when the template has no such record.
+    AsciiValue GetValue(const char* name) const;
+    // The same without the conversion.
+    AsciiValue GetValueUnconverted(const char* name) const;
+    int GetValueCount() const { return m_nValues; }
+    // Invalid outside 0 ... GetValueCount() - 1.
+    const AsciiValue& GetValueAt(int index) const;
+    // Gives up every value.
+    void Release();
+
+private:
+    int FindRecord(const char* name) const;
+    void ParseDouble(const AsciiRecordTemplate& record, AsciiValue& value);
+    void ParseInteger(const AsciiRecordTemplate& record, AsciiValue& value);
+    void ParseStacked(const AsciiRecordTemplate& record, AsciiValue& value) const;
+    void ParseDate(const AsciiRecordTemplate& record, AsciiValue& value);
+
+    const AsciiTemplate* m_template;
+    AsciiColumnList m_columns;
+    AsciiValue m_values[kAsciiMaxRecords];
+    int m_nValues = 0;
+    bool m_bValid = false;
+};

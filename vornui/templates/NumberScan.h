@@ -1,0 +1,69 @@
+#pragma once
+
+// The C library's scanf conversions that data and template files are read with, answered
+// without a scanf call for the plain forms that make up nearly every file. Anything
+// unusual (hexadecimal, octal, infinities, numbers beyond range) goes to sscanf itself, so
+// the answers are the C library's on every input: those of its "C" locale, since files
+// are written with a decimal point whatever locale the host has chosen.
+
+#include <cstdint>
+
+namespace number_scan {
+
+inline bool IsSpace(char ch) {
+    return ch == ' ' || (ch >= '\t' && ch <= '\r');
+}
+
+inline bool IsDigit(char ch) {
+    return ch >= '0' && ch <= '9';
+}
+
+inline const char* SkipSpaces(const char* text) {
+    while (IsSpace(*text))
+        ++text;
+    return text;
+}
+
+// Reads [sign]digits as strtol does in a 64-bit long (saturating), then keeps the low 32
+// bits as scanf stores into an int. Returns the end of the number, nullptr without digits.
+inline const char* ReadDecimal(const char* text, int& value) {
+    const bool negative = *text == '-';
+    if (*text == '-' || *text == '+')
+        ++text;
+    if (!IsDigit(*text))
+        return nullptr;
+    // Eighteen digits cannot overflow; only longer numbers need the checks.
+    uint64_t magnitude = 0;
+    for (int digits = 0; digits < 18 && IsDigit(*text); ++digits, ++text)
+        magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
+    constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;
+    constexpr uint64_t kLimit = kMinMagnitude / 10;
+    bool overflow = false;
+    for (; IsDigit(*text); ++text) {
+        if (magnitude > kLimit)
+            overflow = true;
+        else
+            magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
+    }
+    if (overflow || magnitude > (negative ? kMinMagnitude : kMinMagnitude - 1))
+        magnitude = negative ? kMinMagnitude : kMinMagnitude - 1;
+    const uint64_t bits = negative ? uint64_t{0} - magnitude : magnitude;
+    value = static_cast<int>(static_cast<uint32_t>(bits));
+    return text;
+}
+
+} // namespace number_scan
+
+// sscanf(text, "%d", &value) == 1; `value` is untouched on failure.
+inline bool ScanInt(const char* text, int& value) {
+    return number_scan::ReadDecimal(number_scan::SkipSpaces(text), value) != nullptr;
+}
+// sscanf(text, "%lf", &value) == 1; `value` is untouched on failure.
+bool ScanDouble(const char* text, double& value);
+// sscanf(text, "%i%c%i%c%lf", &whole, &separator, &minutes, &separator, &seconds): the
+// count of parts read (-1 for an empty text); parts not read are untouched.
+int ScanSexagesimal(const char* text, int& whole, int& minutes, double& seconds);
+
+// A double converted to a 32-bit integer by truncation toward zero; values beyond the
+// range (and NaN) give INT_MIN, as the processor's conversion does.
+int TruncateToInt32(double value);

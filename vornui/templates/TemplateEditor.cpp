@@ -1,0 +1,79 @@
+#include "vornui/templates/TemplateEditor.h"
+
+#include "vornui/platform/FileSystem.h"
+#include "vornui/platform/MessageBox.h"
+#include "vornui/templates/AsciiTemplate.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsModule(const char* module, const char* name) {
+    return module && std::strcmp(module, name) == 0;
+}
+
+bool Exists(const CString& path) {
+    return GetFileAttributes(path) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A new module folder starts with the meta template the suite ships, when it names one.
+bool SeedMetaTemplate(const CString& moduleFolder) {
+    char home[MAX_PATH];
+    const DWORD length = GetEnvironmentVariable("VORNHOME", home, sizeof home);
+    if (length == 0 || length >= sizeof home)
+        return true;
+    const CString source = CString(home) + "/Data/_meta_.aft";
+    return CopyFile(source, moduleFolder + "/_meta_.aft", FALSE) != FALSE;
+}
+
+} // namespace
+
+CString FormatNewTemplateCommand(const char* module, const char* exampleFile) {
+    CString command;
+    if (IsModule(module, "TERRAL_TIDE"))
+        command.Format("FormatWizard.exe /m TERRAL_TIDE /e  \"%s\"", exampleFile);
+    else if (IsModule(module, "TERRAL_CTD"))
+        command.Format("FormatWizard.exe /m TERRAL_CTD /e  \"%s\"", exampleFile);
+    else
+        command.Format("FormatWizard /m \"%s\" /e \"%s\"", module, exampleFile);
+    return command;
+}
+
+CString FormatEditTemplateCommand(const char* module, const char* exampleFile,
+                                  const char* templateName) {
+    CString command;
+    if (IsModule(module, "TERRAL_TIDE"))
+        command.Format("FormatWizard.exe /m TERRAL_TIDE /e \"%s\" /t \"%s\"", exampleFile,
+                       templateName);
+    else if (IsModule(module, "TERRAL_CTD"))
+        command.Format("FormatWizard.exe /m TERRAL_CTD /e \"%s\" /t \"%s\"", exampleFile,
+                       templateName);
+    else
+        command.Format("FormatWizard /m \"%s\" /e \"%s\" /t \"%s\"", module, exampleFile,
+                       templateName);
+    return command;
+}
+
+bool PrepareSvpTemplateStore() {
+    const CString root = GetAsciiTemplateRoot();
+    if (!Exists(root)) {
+        CString question;
+        question.Format("Needed template folder '%s' doen't exist!?\nCreate the folder?",
+                        root.GetString());
+        if (AfxMessageBox(question, MB_OKCANCEL) != IDOK)
+            return false;
+        CreateDirectory(root, nullptr);
+    }
+    const CString moduleFolder = root + "/Terral_SVP";
+    if (Exists(moduleFolder))
+        return true;
+    if (!CreateDirectory(moduleFolder, nullptr)) {
+        AfxMessageBox("Couldn't create ascii template folder!?");
+        return false;
+    }
+    if (!SeedMetaTemplate(moduleFolder)) {
+        AfxMessageBox("Couldn't find/copy meta ascii template file!?");
+        return false;
+    }
+    return true;
+}

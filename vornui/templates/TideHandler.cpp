@@ -1,0 +1,148 @@
+#include "vornui/templates/TideHandler.h"
+
+#include "vornui/platform/MessageBox.h"
+#include "vornui/templates/AsciiCalendar.h"
+#include "vornui/templates/AsciiFileReader.h"
+#include "vornui/templates/AsciiRecord.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+namespace {
+
+constexpr size_t kBlockNameOffset = 16;
+constexpr size_t kBlockNameSize = 80;
+constexpr size_t kBlockSamplesOffset = 96;
+constexpr size_t kBlockSampleSize = 8;
+
+uint32_t ReadLittleEndian32(const unsigned char* bytes) {
+    return uint32_t{bytes[0]} | uint32_t{bytes[1]} << 8 | uint32_t{bytes[2]} << 16 |
+           uint32_t{bytes[3]} << 24;
+}
+
+int32_t ReadInt32(const unsigned char* bytes) {
+    return static_cast<int32_t>(ReadLittleEndian32(bytes));
+}
+
+float ReadFloat(const unsigned char* bytes) {
+    const uint32_t bits = ReadLittleEndian32(bytes);
+    float value;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+int Distance(long time, int32_t sampleTime) {
+    const long long distance = static_cast<long long>(time) - sampleTime;
+    return static_cast<int>(std::clamp<long long>(distance, INT_MIN, INT_MAX));
+}
+
+} // namespace
+
+void CTideHandler::Clear() {
+    m_samples.clear();
+    m_nCount = 0;
+    m_strName.Empty();
+}
+
+int CTideHandler::LoadTide(const CString& templateName, const CString& filePath) {
+    Clear();
+    AsciiTemplate tideTemplate("TERRAL_TIDE");
+    tideTemplate.Load(templateName);
+    if (!tideTemplate.IsValid()) {
+        AfxMessageBox("template is invalid!\n");
+        return 0;
+    }
+    AsciiFileReader reader(filePath, tideTemplate);
+    AsciiRecord record(tideTemplate);
+    for (; !reader.IsEnd(); reader.Next()) {
+        record.Parse(reader.GetLineView());
+        if (!record.IsValid())
+            continue;
+        const double dayNumber = record.GetValue("TimeDate").AsDouble();
+        const double tide = record.GetValue("Tide (m, up+)").AsDouble();
+        const time_t time = AsciiTime2CTime(dayNumber, 1970).GetTime();
+        m_samples.push_back(
+            Sample{static_cast<int32_t>(static_cast<uint32_t>(time)), static_cast<float>(tide)});
+    }
+    m_nCount = static_cast<int>(m_samples.size());
+    reader.Close();
+    return m_nCount;
+}
+
+int CTideHandler::LoadEmbeddedTide(const void* block) {
+    Clear();
+    if (!block)
+        return 0;
+    const auto* bytes = static_cast<const unsigned char*>(block);
+    return LoadBlock(bytes, ReadInt32(bytes));
+}
+
+int CTideHandler::LoadEmbeddedTide(const void* block, size_t blockSize) {
+    Clear();
+    if (!block || blockSize < kBlockSamplesOffset)
+        return 0;
+    const auto* bytes = static_cast<const unsigned char*>(block);
+    const size_t fitting = (blockSize - kBlockSamplesOffset) / kBlockSampleSize;
+    const int32_t count = ReadInt32(bytes);
+    return LoadBlock(bytes, static_cast<int32_t>(std::min<size_t>(
+                                count > 0 ? static_cast<size_t>(count) : 0, fitting)));
+}
+
+int CTideHandler::LoadBlock(const unsigned char* block, int32_t count) {
+    const char* name = reinterpret_cast<const char*>(block + kBlockNameOffset);
+    m_strName = CString(name, static_cast<int>(strnlen(name, kBlockNameSize)));
+    if (count > 0) {
+        m_samples.reserve(static_cast<size_t>(count));
+        for (int32_t i = 0; i < count; ++i) {
+            const unsigned char* sample = block + kBlockSamplesOffset + kBlockSampleSize * i;
+            m_samples.push_back(Sample{ReadInt32(sample), ReadFloat(sample + 4)});
+        }
+    }
+    m_nCount = static_cast<int>(m_samples.size());
+    return m_nCount;
+}
+
+int CTideHandler::GetTide(float& tide, long time) const {
+    tide = 0.0f;
+    if (m_nCount < 1)
+        return 0;
+    if (time == 0)
+        time = static_cast<long>(CTime::GetCurrentTime().GetTime());
+    const auto found =
+        std::lower_bound(m_samples.begin(), m_samples.end(), time,
+                         [](const Sample& sample, long t) { return sample.time < t; });
+    const Sample& first = m_samples.front();
+    if (time < first.time)
+        return Distance(time, first.time);
+    if (found == m_samples.end())
+        return Distance(time, m_samples.back().time);
+    if (time == first.time) {
+        tide = first.tide;
+        return 0;
+    }
+    const Sample& before = *(found - 1);
+    const Sample& after = *found;
+    const double f =
+        static_cast<double>(time - before.time) / (static_cast<double>(after.time) - before.time);
+    tide = static_cast<float>(before.tide * (1 - f) + after.tide * f);
+    return 0;
+}
+
+CTideHandler::Sample CTideHandler::GetSample(int index) const {
+    if (index < 0 || index >= m_nCount)
+        return Sample{0, 0.0f};
+    return m_samples[static_cast<size_t>(index)];
+}
+
+bool CTideHandler::ContainsTime(long time) const {
+    return m_nCount > 0 && m_samples.front().time <= time && time <= m_samples.back().time;
+}
+
+CTime CTideHandler::AsciiTime2CTime(double dayNumber, int baseYear) {
+    struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
+    const time_t time = mktime(&fields);
+    if (time < 0)
+        return CTime(1970, 12, 12, 12, 12, 12, 0);
+    return CTime(time);
+}
