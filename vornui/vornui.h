@@ -6,6 +6,7 @@
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
 #include "vornui/module/VornuiModule.h"
+#include "vornui/platform/AsyncSelect.h"
 #include "vornui/platform/Button.h"
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/CString.h"
@@ -52,4 +53,5 @@
 #include "vornui/platform/Wnd.h"
 #include "vornui/resources/ResourceIds.h"
 #include "vornui/units/KUnits.h"
+#include "vornui/vornsocket/SocketClient.h"
 #include "vornui/vornsocket/VornSOCKET.h"
