@@ -30,6 +30,8 @@ struct CurrentQueueHolder {
     ~CurrentQueueHolder() {
         if (!queue)
             return;
+        // The windows destroyed since the last retrieval hold the queue: let them go first.
+        queue->graveyard.clear();
         std::lock_guard guard(Queues().lock);
         Queues().queues.erase(queue->ThreadId());
     }
