@@ -92,9 +92,9 @@ short PollEventsFor(const Registration& entry) {
 // so that the same result never comes back without news.
 void Interpret(SOCKET s, Registration& entry, short revents, std::vector<Notice>& notices) {
     auto tell = [&](long event, int error) {
-        entry.armed &= ~event;
-        if (entry.events & event)
+        if (entry.armed & event)
             notices.push_back(Notice{entry.hwnd, entry.message, s, event, error});
+        entry.armed &= ~event;
     };
     if (revents & POLLNVAL) {
         entry.closed = true;
@@ -122,8 +122,11 @@ void Interpret(SOCKET s, Registration& entry, short revents, std::vector<Notice>
             tell(FD_CLOSE, CloseError(error));
         return;
     }
-    if (revents & POLLIN)
+    if (revents & POLLIN) {
         tell(IsListening(s) ? FD_ACCEPT : FD_READ, 0);
+        // Reads of a listener and connections of a data socket are nothing to wait for.
+        entry.armed &= ~(FD_READ | FD_ACCEPT);
+    }
     if (revents & POLLOUT)
         tell(FD_WRITE, 0);
 }
