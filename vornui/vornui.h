@@ -8,6 +8,7 @@
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
 #include "vornui/module/VornuiModule.h"
+#include "vornui/platform/AsyncSelect.h"
 #include "vornui/platform/Bitmaps.h"
 #include "vornui/platform/Blits.h"
 #include "vornui/platform/Button.h"
@@ -87,4 +88,5 @@
 #include "vornui/templates/TemplateEditor.h"
 #include "vornui/templates/TideHandler.h"
 #include "vornui/units/KUnits.h"
+#include "vornui/vornsocket/SocketClient.h"
 #include "vornui/vornsocket/VornSOCKET.h"

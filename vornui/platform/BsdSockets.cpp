@@ -37,6 +37,8 @@ OptionName NameOf(Option option) {
         return {SOL_SOCKET, SO_ERROR};
     case Option::Type:
         return {SOL_SOCKET, SO_TYPE};
+    case Option::AcceptsConnections:
+        return {SOL_SOCKET, SO_ACCEPTCONN};
     case Option::NoDelay:
         return {IPPROTO_TCP, TCP_NODELAY};
     }

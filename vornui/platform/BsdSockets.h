@@ -17,6 +17,7 @@ enum class Option {
     KeepAlive,
     Error,
     Type,
+    AcceptsConnections,
     NoDelay
 };
 

@@ -1,5 +1,6 @@
 #include "vornui/platform/WinSock.h"
 
+#include "vornui/platform/AsyncSelectHooks.h"
 #include "vornui/platform/BsdSockets.h"
 #include "vornui/platform/LastError.h"
 
@@ -58,6 +59,8 @@ std::optional<bsd::Option> OptionOf(int level, int optname) {
         return bsd::Option::Error;
     case SO_TYPE:
         return bsd::Option::Type;
+    case SO_ACCEPTCONN:
+        return bsd::Option::AcceptsConnections;
     default:
         return std::nullopt;
     }
@@ -120,12 +123,22 @@ int bind(SOCKET s, const sockaddr* name, int namelen) {
 
 int listen(SOCKET s, int backlog) {
     const int fd = Descriptor(s);
-    return fd < 0 ? SOCKET_ERROR : FromResult(bsd::Listen(fd, backlog));
+    if (fd < 0)
+        return SOCKET_ERROR;
+    const int result = FromResult(bsd::Listen(fd, backlog));
+    if (result == 0)
+        AsyncSelectRestart(s, FD_ACCEPT);
+    return result;
 }
 
 int connect(SOCKET s, const sockaddr* name, int namelen) {
     const int fd = Descriptor(s);
-    return fd < 0 ? SOCKET_ERROR : FromResult(bsd::Connect(fd, name, namelen));
+    if (fd < 0)
+        return SOCKET_ERROR;
+    const int result = FromResult(bsd::Connect(fd, name, namelen));
+    if (result == 0 || WSAGetLastError() == WSAEWOULDBLOCK)
+        AsyncSelectRestart(s, FD_CONNECT);
+    return result;
 }
 
 SOCKET accept(SOCKET s, sockaddr* addr, int* addrlen) {
@@ -133,6 +146,7 @@ SOCKET accept(SOCKET s, sockaddr* addr, int* addrlen) {
     if (fd < 0)
         return INVALID_SOCKET;
     const int accepted = bsd::Accept(fd, addr, addrlen);
+    AsyncSelectReenable(s, FD_ACCEPT);
     if (accepted < 0) {
         Fail();
         return INVALID_SOCKET;
@@ -146,7 +160,10 @@ int send(SOCKET s, const char* buf, int len, int flags) {
         return SOCKET_ERROR;
     if (len < 0)
         return FailWith(WSAEFAULT);
-    return FromResult(bsd::Send(fd, buf, static_cast<size_t>(len), flags));
+    const int result = FromResult(bsd::Send(fd, buf, static_cast<size_t>(len), flags));
+    if (result < 0 && WSAGetLastError() == WSAEWOULDBLOCK)
+        AsyncSelectReenable(s, FD_WRITE);
+    return result;
 }
 
 int recv(SOCKET s, char* buf, int len, int flags) {
@@ -155,7 +172,9 @@ int recv(SOCKET s, char* buf, int len, int flags) {
         return SOCKET_ERROR;
     if (len < 0)
         return FailWith(WSAEFAULT);
-    return FromResult(bsd::Receive(fd, buf, static_cast<size_t>(len), flags));
+    const int result = FromResult(bsd::Receive(fd, buf, static_cast<size_t>(len), flags));
+    AsyncSelectReenable(s, FD_READ);
+    return result;
 }
 
 int sendto(SOCKET s, const char* buf, int len, int flags, const sockaddr* to, int tolen) {
@@ -173,7 +192,10 @@ int recvfrom(SOCKET s, char* buf, int len, int flags, sockaddr* from, int* froml
         return SOCKET_ERROR;
     if (len < 0)
         return FailWith(WSAEFAULT);
-    return FromResult(bsd::ReceiveFrom(fd, buf, static_cast<size_t>(len), flags, from, fromlen));
+    const int result =
+        FromResult(bsd::ReceiveFrom(fd, buf, static_cast<size_t>(len), flags, from, fromlen));
+    AsyncSelectReenable(s, FD_READ);
+    return result;
 }
 
 int getsockname(SOCKET s, sockaddr* name, int* namelen) {
@@ -192,7 +214,10 @@ int shutdown(SOCKET s, int how) {
 
 int closesocket(SOCKET s) {
     const int fd = Descriptor(s);
-    return fd < 0 ? SOCKET_ERROR : FromResult(bsd::Close(fd));
+    if (fd < 0)
+        return SOCKET_ERROR;
+    AsyncSelectForget(s);
+    return FromResult(bsd::Close(fd));
 }
 
 int setsockopt(SOCKET s, int level, int optname, const char* optval, int optlen) {

@@ -31,6 +31,7 @@ using SOCKET = UINT_PTR;
 #define INADDR_NONE 0xffffffff
 
 #define SOL_SOCKET 0xffff
+#define SO_ACCEPTCONN 0x0002
 #define SO_REUSEADDR 0x0004
 #define SO_KEEPALIVE 0x0008
 #define SO_BROADCAST 0x0020

@@ -1,0 +1,82 @@
+#pragma once
+
+// A receiver of one TCP server or one UDP port without a thread of its own: a hidden child
+// window to which the message loop posts a notification whenever the socket has data or
+// was closed. Each read goes to the owner's callback as it arrives or, with packet
+// buffering, gathered into packets of the packet length:
+//
+//     CSocketClient client(true);
+//     client.CreateClientWindow(&dialog, "VEROVAR Communication");
+//     client.SetCallback(OnData, &dialog);
+//     client.SetPacketLength(10);
+//     const BYTE server[4] = {127, 0, 0, 1};
+//     if (!client.EstablishConnection(server, 4001, 65536, 3))
+//         ...
+//
+// The callback runs on the window's thread, from its message handling. A close notice is a
+// call with length 0 and no data.
+
+#include "vornui/platform/AsyncSelect.h"
+#include "vornui/platform/Export.h"
+#include "vornui/platform/Wnd.h"
+
+#define MAX_BUFFER_SIZE 32768
+#define SOCKET_CLIENT_MESSAGE 4747
+#define SOCKET_CLIENT_CONTROL_ID 133337
+
+using SocketClientCallback = void (*)(unsigned short port, unsigned short length, const char* data,
+                                      void* userData);
+
+class VORNUI_API CSocketClient : public CWnd {
+public:
+    explicit CSocketClient(bool buffering);
+    ~CSocketClient() override;
+
+    // Creates the hidden child window over `owner`'s rectangle; `caption` names the use.
+    BOOL CreateClientWindow(CWnd* owner, LPCTSTR caption);
+
+    void SetCallback(SocketClientCallback callback, void* userData);
+    void SetPacketLength(int length);
+
+    // Connects to the TCP server at `address` (four octets, first to last) and `port`.
+    int EstablishConnection(const BYTE* address, int port, int receiveBufferSize, int attempts);
+    // Receives the datagrams that reach local `port`; `size` is not used.
+    int EstablishUDPConnection(const BYTE* address, int port, int size);
+    bool IsConnected() const { return m_nSocket > 0; }
+    virtual int Send(const char* data, int length);
+    void CloseConnection();
+
+    // Traces the text of the last socket error and the time; returns the error code.
+    int TraceLastSocketError();
+    // Dispatches every waiting message of the thread, offering this window dialog
+    // navigation first.
+    void PumpMessages();
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+protected:
+    int OnCreate(LPCREATESTRUCT create) override;
+    void OnDestroy() override;
+
+private:
+    LRESULT OnSocketNotification(SOCKET s, int event, int error);
+    LRESULT OnSocketError(SOCKET s, int error);
+    LRESULT OnDataToRead();
+    void Frame(int count);
+    void Deliver(const char* data, int length);
+    void NotifyClosed();
+    int RegisterForNotifications();
+    void ForgetSocket();
+
+    int m_nPort = 0;
+    int m_nSocket = 0;
+    DWORD m_dwAddress;
+    int m_nPacketLength = 0;
+    char m_RecvBuffer[65536];
+    char m_PacketBuffer[65536];
+    const bool m_bBuffering;
+    int m_nBuffered = 0;
+    SocketClientCallback m_pCallback = nullptr;
+    void* m_pUserData = nullptr;
+    bool m_bLibraryStarted = false;
+};
