@@ -22,6 +22,23 @@ int ProportionalShare(int cur, int corr, int sum) {
     return static_cast<int>(static_cast<std::int64_t>(cur) * corr / sum);
 }
 
+// Gives an item its wanted extent, or holds it at the bound the wish crosses (stored
+// negated, the difference added to the correction); true while the item stays free.
+bool TakeWanted(int want, int min, int max, int& size, int& corr) {
+    if (want < min) {
+        size = -min;
+        corr += min - want;
+        return false;
+    }
+    if (max != -1 && want > max) {
+        size = -max;
+        corr += max - want;
+        return false;
+    }
+    size = want;
+    return true;
+}
+
 } // namespace
 
 bool Pane::resizeTo(CRect& rcNewArea) {
@@ -89,14 +106,7 @@ bool Pane::resizeToRelative(int& availSpace, std::vector<int>& sizePrimary,
     int corr = 0, slack = 0, sum = 0;
     for (const size_t i : relative) {
         const int want = itemConstrainAlong(itemAt(i), base);
-        if (want < sizeMin[i]) {
-            sizePrimary[i] = -sizeMin[i];
-            corr += sizeMin[i] - want;
-        } else if (sizeMax[i] != -1 && want > sizeMax[i]) {
-            sizePrimary[i] = -sizeMax[i];
-            corr += sizeMax[i] - want;
-        } else {
-            sizePrimary[i] = want;
+        if (TakeWanted(want, sizeMin[i], sizeMax[i], sizePrimary[i], corr)) {
             slack += want - sizeMin[i];
             sum += want;
         }
@@ -151,16 +161,8 @@ bool Pane::resizeToGreedy(int& availSpace, int nGreedy, std::vector<int>& sizePr
     int left = nGreedy, corr = 0, sum = 0;
     for (const size_t i : greedy) {
         const int want = left == 1 ? availSpace : availSpace / left;
-        if (want < sizeMin[i]) {
-            sizePrimary[i] = -sizeMin[i];
-            corr += sizeMin[i] - want;
-        } else if (sizeMax[i] != -1 && want > sizeMax[i]) {
-            sizePrimary[i] = -sizeMax[i];
-            corr += sizeMax[i] - want;
-        } else {
-            sizePrimary[i] = want;
+        if (TakeWanted(want, sizeMin[i], sizeMax[i], sizePrimary[i], corr))
             sum += want;
-        }
         availSpace -= want;
         --left;
     }

@@ -12,7 +12,7 @@
 #include <mutex>
 
 struct MonitorRecord {
-    ScreenMonitor spec;
+    ScreenMonitor layout;
 };
 
 namespace {
@@ -68,29 +68,30 @@ struct ScreenState {
         Configure({ScreenMonitor{CRect(0, 0, 1920, 1080), CRect(0, 0, 1920, 1040), true}});
     }
 
-    void Configure(std::vector<ScreenMonitor> specs) {
-        if (specs.empty())
+    void Configure(std::vector<ScreenMonitor> layouts) {
+        if (layouts.empty())
             return;
-        if (std::none_of(specs.begin(), specs.end(), [](const auto& m) { return m.primary; }))
-            specs.front().primary = true;
-        std::stable_partition(specs.begin(), specs.end(), [](const auto& m) { return m.primary; });
+        if (std::none_of(layouts.begin(), layouts.end(), [](const auto& m) { return m.primary; }))
+            layouts.front().primary = true;
+        std::stable_partition(layouts.begin(), layouts.end(),
+                              [](const auto& m) { return m.primary; });
         monitors.clear();
-        for (size_t index = 0; index < specs.size(); ++index) {
-            specs[index].primary = index == 0;
-            records.push_back(std::make_unique<MonitorRecord>(MonitorRecord{specs[index]}));
+        for (size_t index = 0; index < layouts.size(); ++index) {
+            layouts[index].primary = index == 0;
+            records.push_back(std::make_unique<MonitorRecord>(MonitorRecord{layouts[index]}));
             monitors.push_back(records.back().get());
         }
     }
 
     CRect VirtualScreen() const {
-        CRect all = monitors.front()->spec.rect;
+        CRect all = monitors.front()->layout.rect;
         for (const MonitorRecord* monitor : monitors)
-            all.UnionRect(all, monitor->spec.rect);
+            all.UnionRect(all, monitor->layout.rect);
         return all;
     }
 
     int DerivedMetric(int index) const {
-        const ScreenMonitor& primary = monitors.front()->spec;
+        const ScreenMonitor& primary = monitors.front()->layout;
         switch (index) {
         case SM_CXSCREEN:
             return primary.rect.Width();
@@ -147,7 +148,7 @@ HMONITOR Fallback(const ScreenState& screen, DWORD flags, POINT nearTo) {
     const MonitorRecord* nearest = screen.monitors.front();
     long long best = LLONG_MAX;
     for (const MonitorRecord* monitor : screen.monitors) {
-        const long long distance = DistanceSquared(monitor->spec.rect, nearTo);
+        const long long distance = DistanceSquared(monitor->layout.rect, nearTo);
         if (distance < best) {
             best = distance;
             nearest = monitor;
@@ -218,7 +219,7 @@ BOOL SystemParametersInfo(UINT action, UINT, PVOID data, UINT) {
         return FALSE;
     ScreenState& screen = Screen();
     std::lock_guard guard(screen.lock);
-    *static_cast<RECT*>(data) = screen.monitors.front()->spec.work;
+    *static_cast<RECT*>(data) = screen.monitors.front()->layout.work;
     return TRUE;
 }
 
@@ -226,7 +227,7 @@ HMONITOR MonitorFromPoint(POINT point, DWORD flags) {
     ScreenState& screen = Screen();
     std::lock_guard guard(screen.lock);
     for (const MonitorRecord* monitor : screen.monitors)
-        if (monitor->spec.rect.PtInRect(point))
+        if (monitor->layout.rect.PtInRect(point))
             return monitor;
     return Fallback(screen, flags, point);
 }
@@ -238,7 +239,7 @@ HMONITOR MonitorFromRect(const RECT* rect, DWORD flags) {
     long long bestArea = 0;
     for (const MonitorRecord* monitor : screen.monitors) {
         CRect overlap;
-        if (!overlap.IntersectRect(monitor->spec.rect, rect))
+        if (!overlap.IntersectRect(monitor->layout.rect, rect))
             continue;
         const long long area = static_cast<long long>(overlap.Width()) * overlap.Height();
         if (area > bestArea) {
@@ -264,9 +265,9 @@ BOOL GetMonitorInfo(HMONITOR monitor, LPMONITORINFO info) {
     if (!info ||
         std::find(screen.monitors.begin(), screen.monitors.end(), monitor) == screen.monitors.end())
         return FALSE;
-    info->rcMonitor = monitor->spec.rect;
-    info->rcWork = monitor->spec.work;
-    info->dwFlags = monitor->spec.primary ? MONITORINFOF_PRIMARY : 0;
+    info->rcMonitor = monitor->layout.rect;
+    info->rcWork = monitor->layout.work;
+    info->dwFlags = monitor->layout.primary ? MONITORINFOF_PRIMARY : 0;
     return TRUE;
 }
 
@@ -281,7 +282,7 @@ std::vector<ScreenMonitor> GetScreenMonitors() {
     std::lock_guard guard(screen.lock);
     std::vector<ScreenMonitor> result;
     for (const MonitorRecord* monitor : screen.monitors)
-        result.push_back(monitor->spec);
+        result.push_back(monitor->layout);
     return result;
 }
 
