@@ -62,7 +62,72 @@ void FillIn(CDialog& dialog) {
     dialog.SendDlgItemMessage(kBaud, LB_SETCURSEL, 1, 0);
 }
 
+// The dialog's controls as a pane tree: rows that stretch with the dialog, fixed buttons
+// kept at the bottom right.
+KLayoutMgr::CPane BuildLayout(KLayoutMgr& layout) {
+    return layout.CreateRoot(layVertical, 6, 7)
+           << (layout.pane(layHorizontal, layGreedy, 10, 0)
+               << (layout.paneCtrl(0xFFFF, layVertical, layGreedy, 4, 7, 8)
+                   << layout.item(kSerial, layAbsoluteVert) << layout.item(kUdp, layAbsoluteVert)
+                   << layout.itemGrowing(layVertical))
+               << (layout.pane(layVertical, layGreedy, 6, 0)
+                   << (layout.pane(layHorizontal, layAbsoluteVert, 5, 0)
+                       << layout.item(kPortLabel, layFixedSize | layAlignVCenter)
+                       << layout.item(kPort, layAbsoluteVert))
+                   << (layout.pane(layHorizontal, layGreedy, 5, 0)
+                       << layout.item(kBaudLabel, layFixedSize) << layout.item(kBaud, layGreedy))))
+           << (layout.pane(layHorizontal, layAbsoluteVert, 10, 0)
+               << layout.item(kAddressLabel, layFixedSize | layAlignVCenter)
+               << layout.item(kAddress, layAbsoluteVert)
+               << (layout.paneCtrl(kChecks, layVertical, layGreedy, 3, 7, 8)
+                   << layout.item(kRaw, layAbsoluteVert)
+                   << layout.item(kTimestamps, layAbsoluteVert)))
+           << (layout.pane(layHorizontal, layAbsoluteVert, 5, 0)
+               << layout.item(kTest, layFixedSize) << layout.itemGrowing(layHorizontal)
+               << layout.item(IDOK, layFixedSize) << layout.item(IDCANCEL, layFixedSize));
+}
+
+int SavePicture(CWnd& window, const char* path) {
+    CRect rect;
+    window.GetWindowRect(&rect);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CImage image;
+    image.Attach(CreateBitmap(rect.Width(), rect.Height(), 1, 32, nullptr));
+    HGDIOBJ previous = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
+    PrintWindow(window, memory, 0);
+    memory.SelectObject(previous);
+    if (image.Save(path) != S_OK) {
+        std::fprintf(stderr, "could not write %s\n", path);
+        return 1;
+    }
+    std::printf("wrote %s (%d x %d pixels)\n", path, rect.Width(), rect.Height());
+    return 0;
+}
+
 } // namespace
+
+int WriteLayoutPictures(const char* smallPath, const char* largePath) {
+    CDialog dialog;
+    if (!dialog.CreateIndirect(&kPortDialog))
+        return 1;
+    FillIn(dialog);
+    dialog.ModifyStyle(DS_MODALFRAME, WS_THICKFRAME);
+    dialog.ShowWindow(SW_SHOW);
+    KLayoutMgr layout(&dialog);
+    KLayoutMgr::CPane root = BuildLayout(layout);
+    int failed = 0;
+    for (const auto& [size, path] :
+         {std::pair{CSize(420, 240), smallPath}, std::pair{CSize(640, 360), largePath}}) {
+        dialog.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+        CRect client;
+        dialog.GetClientRect(&client);
+        root->resizeTo(client);
+        failed |= SavePicture(dialog, path);
+    }
+    dialog.DestroyWindow();
+    return failed;
+}
 
 int WriteDialogPicture(const char* path) {
     CDialog dialog;
@@ -70,20 +135,7 @@ int WriteDialogPicture(const char* path) {
         return 1;
     FillIn(dialog);
     dialog.ShowWindow(SW_SHOW);
-    CRect window;
-    dialog.GetWindowRect(&window);
-    CDC memory;
-    memory.CreateCompatibleDC(nullptr);
-    CImage image;
-    image.Attach(CreateBitmap(window.Width(), window.Height(), 1, 32, nullptr));
-    HGDIOBJ previous = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
-    PrintWindow(dialog, memory, 0);
-    memory.SelectObject(previous);
+    const int result = SavePicture(dialog, path);
     dialog.DestroyWindow();
-    if (image.Save(path) != S_OK) {
-        std::fprintf(stderr, "could not write %s\n", path);
-        return 1;
-    }
-    std::printf("wrote %s (%d x %d pixels)\n", path, window.Width(), window.Height());
-    return 0;
+    return result;
 }

@@ -4,3 +4,6 @@
 
 // Returns 0 when the picture was written.
 int WriteDialogPicture(const char* path);
+
+// The same dialog laid out by a pane tree at two sizes, one picture each.
+int WriteLayoutPictures(const char* smallPath, const char* largePath);

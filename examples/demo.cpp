@@ -118,10 +118,13 @@ void CorrectSoundingsForTide(const KUnits& unit) {
 } // namespace
 
 // demo [depth unit]: the tide correction, with depths in the unit named by label or name
-// (metres when none is given); demo dialog [file.png]: a picture of a sample dialog.
+// (metres when none is given); demo dialog [file.png]: a picture of a sample dialog;
+// demo layout: that dialog laid out by the pane engine at two sizes.
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "dialog") == 0)
         return WriteDialogPicture(argc >= 3 ? argv[2] : "dialog.png");
+    if (argc >= 2 && std::strcmp(argv[1], "layout") == 0)
+        return WriteLayoutPictures("layout-small.png", "layout-large.png");
     ShowLibrary();
     const char* unitName = argc > 1 ? argv[1] : "m";
     const std::optional<KUnits> unit = DepthUnitNamed(unitName);
