@@ -125,6 +125,14 @@ BOOL MoveOrigin(HDC hdc, CPoint DcState::*field, int x, int y, bool relative, LP
     return TRUE;
 }
 
+BOOL ReadOrigin(HDC hdc, CPoint DcState::*field, LPPOINT origin) {
+    const DeviceContext* dc = LiveDC(hdc);
+    if (!dc || !origin)
+        return FALSE;
+    *origin = dc->state.*field;
+    return TRUE;
+}
+
 } // namespace
 
 PixelSurface* DeviceContext::surface() const {
@@ -380,11 +388,7 @@ BOOL OffsetViewportOrgEx(HDC hdc, int dx, int dy, LPPOINT previous) {
     return MoveOrigin(hdc, &DcState::viewportOrg, dx, dy, true, previous);
 }
 BOOL GetViewportOrgEx(HDC hdc, LPPOINT origin) {
-    const DeviceContext* dc = LiveDC(hdc);
-    if (!dc || !origin)
-        return FALSE;
-    *origin = dc->state.viewportOrg;
-    return TRUE;
+    return ReadOrigin(hdc, &DcState::viewportOrg, origin);
 }
 BOOL SetWindowOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
     return MoveOrigin(hdc, &DcState::windowOrg, x, y, false, previous);
@@ -393,11 +397,7 @@ BOOL OffsetWindowOrgEx(HDC hdc, int dx, int dy, LPPOINT previous) {
     return MoveOrigin(hdc, &DcState::windowOrg, dx, dy, true, previous);
 }
 BOOL GetWindowOrgEx(HDC hdc, LPPOINT origin) {
-    const DeviceContext* dc = LiveDC(hdc);
-    if (!dc || !origin)
-        return FALSE;
-    *origin = dc->state.windowOrg;
-    return TRUE;
+    return ReadOrigin(hdc, &DcState::windowOrg, origin);
 }
 BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
     return MoveOrigin(hdc, &DcState::brushOrg, x, y, false, previous);
