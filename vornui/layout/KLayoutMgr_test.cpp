@@ -249,3 +249,33 @@ TEST(KLayoutMgr, DropDownComboBoxesKeepTheirHeight) {
     layout.item(IDC_COMBO, layGreedy)->resizeTo(cell);
     EXPECT_EQ(host.rectOf(IDC_COMBO), CRect(5, 5, 205, 5 + fieldHeight));
 }
+
+TEST(KLayoutMgr, SimpleComboBoxesEndWhereTheirListEnds) {
+    Host host;
+    host.add("ComboBox", IDC_COMBO, CBS_SIMPLE, 0, 0, 120, 100);
+    host.add("ComboBox", IDC_WIDE, CBS_SIMPLE | CBS_NOINTEGRALHEIGHT, 0, 0, 120, 100);
+    const HWND combo = ::GetDlgItem(host.wnd()->m_hWnd, IDC_COMBO);
+    const int itemHeight = static_cast<int>(::SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
+    const HWND list = ::GetDlgItem(combo, IDC_COMBO_LIST);
+    KLayoutMgr layout(host.wnd());
+    const auto layOut = [&](int bottom) {
+        CRect cell(5, 5, 205, bottom);
+        layout.item(IDC_COMBO, layGreedy)->resizeTo(cell);
+        return host.rectOf(IDC_COMBO);
+    };
+
+    // Whatever the cell, the box ends exactly at its list's last whole row.
+    const int fitting = layOut(200).bottom;
+    CRect shown;
+    ::GetWindowRect(list, &shown);
+    host.wnd()->ScreenToClient(&shown);
+    EXPECT_EQ(shown.bottom, fitting);
+    EXPECT_GT(fitting, 200 - itemHeight);
+    for (int spare = 0; spare < itemHeight; ++spare)
+        EXPECT_EQ(layOut(fitting + spare), CRect(5, 5, 205, fitting)) << spare;
+    EXPECT_EQ(layOut(fitting + itemHeight), CRect(5, 5, 205, fitting + itemHeight));
+
+    CRect loose(5, 5, 205, 206);
+    layout.item(IDC_WIDE, layGreedy)->resizeTo(loose);
+    EXPECT_EQ(host.rectOf(IDC_WIDE), CRect(5, 5, 205, 206));
+}

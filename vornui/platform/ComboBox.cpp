@@ -1,7 +1,7 @@
 #include "vornui/platform/ComboBox.h"
-#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/ControlNotify.h"
+#include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/ListItems.h"
 #include "vornui/platform/Screen.h"
@@ -9,6 +9,8 @@
 #include "vornui/platform/WindowRecord.h"
 
 #include <algorithm>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -24,7 +26,11 @@ struct ComboData : ControlData {
     int droppedHeight = 0;
     int droppedWidth = 0;
     HWND edit = nullptr;
+    HWND list = nullptr; // the always-shown list of a simple combo box
 };
+
+// The border the list of a simple combo box keeps around its rows.
+constexpr int kListFrame = 2;
 
 DWORD KindOf(HWND hwnd) {
     return StyleOf(hwnd) & 0x3;
@@ -105,12 +111,8 @@ void OnLButtonDown(HWND hwnd, ComboData& data, POINT point) {
             CloseUp(hwnd, data, CBN_SELENDCANCEL);
         return;
     }
-    if (KindOf(hwnd) == CBS_SIMPLE) {
-        const int index = ItemAt(hwnd, data, point);
-        if (index >= 0)
-            KeyboardSelect(hwnd, data, index);
-        return;
-    }
+    if (KindOf(hwnd) == CBS_SIMPLE)
+        return; // its list is a window of its own
     SetFocus(data.edit ? data.edit : hwnd);
     Drop(hwnd, data);
     data.openingClick = true;
@@ -160,27 +162,52 @@ void OnKeyDown(HWND hwnd, ComboData& data, WPARAM key, bool alt) {
     }
 }
 
-void CreateParts(HWND hwnd, ComboData& data, const CREATESTRUCT& create) {
-    data.droppedHeight = create.cy;
+// The list of a simple combo box fills the box below the field; with integral height it
+// shows whole rows only, so it may end above the box.
+int ListHeight(HWND hwnd, const ComboData& data, int boxHeight) {
+    const int room = std::max(0, boxHeight - data.fieldHeight);
+    if (StyleOf(hwnd) & CBS_NOINTEGRALHEIGHT)
+        return room;
+    const int rows = std::max(0, room - kListFrame) / data.itemHeight;
+    return std::min(room, rows * data.itemHeight + kListFrame);
+}
+
+void PlaceParts(HWND hwnd, const ComboData& data) {
     RECT client;
     GetClientRect(hwnd, &client);
+    const int width = static_cast<int>(client.right);
+    if (data.edit) {
+        const int button = KindOf(hwnd) == CBS_SIMPLE ? 0 : GetSystemMetrics(SM_CXVSCROLL);
+        MoveWindow(data.edit, 3, 3, std::max(0, width - 6 - button), data.fieldHeight - 6, FALSE);
+    }
+    if (data.list)
+        MoveWindow(data.list, 0, data.fieldHeight, width,
+                   ListHeight(hwnd, data, static_cast<int>(client.bottom)), FALSE);
+}
+
+HWND CreateChild(HWND hwnd, LPCTSTR className, LPCTSTR text, DWORD style, int id) {
+    return CreateWindowEx(0, className, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, hwnd,
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr, nullptr);
+}
+
+void CreateParts(HWND hwnd, ComboData& data, const CREATESTRUCT& create) {
+    data.droppedHeight = create.cy;
     if (KindOf(hwnd) != CBS_SIMPLE)
         SetWindowPos(hwnd, nullptr, 0, 0, create.cx, data.fieldHeight,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    if (KindOf(hwnd) == CBS_DROPDOWNLIST)
-        return;
-    const int button = KindOf(hwnd) == CBS_SIMPLE ? 0 : GetSystemMetrics(SM_CXVSCROLL);
-    DWORD editStyle = WS_CHILD | WS_VISIBLE;
-    if (create.style & CBS_AUTOHSCROLL)
-        editStyle |= ES_AUTOHSCROLL;
-    if (create.style & CBS_UPPERCASE)
-        editStyle |= ES_UPPERCASE;
-    if (create.style & CBS_LOWERCASE)
-        editStyle |= ES_LOWERCASE;
-    data.edit = CreateWindowEx(
-        0, "Edit", create.lpszName, editStyle, 3, 3,
-        std::max(0, static_cast<int>(client.right) - 6 - button), data.fieldHeight - 6, hwnd,
-        reinterpret_cast<HMENU>(static_cast<UINT_PTR>(IDC_COMBO_EDIT)), nullptr, nullptr);
+    if (KindOf(hwnd) != CBS_DROPDOWNLIST) {
+        DWORD editStyle = 0;
+        if (create.style & CBS_AUTOHSCROLL)
+            editStyle |= ES_AUTOHSCROLL;
+        if (create.style & CBS_UPPERCASE)
+            editStyle |= ES_UPPERCASE;
+        if (create.style & CBS_LOWERCASE)
+            editStyle |= ES_LOWERCASE;
+        data.edit = CreateChild(hwnd, "Edit", create.lpszName, editStyle, IDC_COMBO_EDIT);
+    }
+    if (KindOf(hwnd) == CBS_SIMPLE)
+        data.list = CreateChild(hwnd, "ComboLBox", "", WS_BORDER, IDC_COMBO_LIST);
+    PlaceParts(hwnd, data);
 }
 
 LRESULT FromEdit(HWND hwnd, ComboData& data, WPARAM wParam) {
@@ -301,6 +328,7 @@ LRESULT FieldMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LP
         } else {
             data.itemHeight = height;
         }
+        PlaceParts(hwnd, data);
         return CB_OKAY;
     }
     case CB_LIMITTEXT:
@@ -378,6 +406,9 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CREATE:
         CreateParts(hwnd, *data, *reinterpret_cast<const CREATESTRUCT*>(lParam));
         return 0;
+    case WM_SIZE:
+        PlaceParts(hwnd, *data);
+        return 0;
     case WM_SETTEXT:
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
@@ -407,10 +438,6 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
         OnLButtonUp(hwnd, *data, CPoint(lParam));
         return 0;
-    case WM_LBUTTONDBLCLK:
-        if (KindOf(hwnd) == CBS_SIMPLE)
-            NotifyParent(hwnd, CBN_DBLCLK);
-        return 0;
     case WM_CAPTURECHANGED:
         if (data->dropped && reinterpret_cast<HWND>(lParam) != hwnd)
             CloseUp(hwnd, *data, CBN_SELENDCANCEL);
@@ -436,10 +463,53 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void PaintComboList(HWND list, const ComboData& data) {
+    ControlPaintScope paint(list, WM_CTLCOLORLISTBOX);
+    std::vector<std::string_view> texts;
+    ListLook look;
+    look.topIndex = data.top;
+    look.itemHeight = data.itemHeight;
+    look.caret = data.current;
+    for (int index = 0; index < data.items.Count(); ++index) {
+        texts.push_back(data.items[index].text.view());
+        look.selected.push_back(index == data.current);
+    }
+    PaintListItems(paint.dc(), paint.client(), texts, look, paint.palette());
+}
+
+// The list of a simple combo box shows and picks the items its combo box holds.
+LRESULT ComboListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    const HWND combo = GetParent(list);
+    ComboData* data = ControlDataOf<ComboData>(combo);
+    if (!data)
+        return DefWindowProc(list, message, wParam, lParam);
+    switch (message) {
+    case WM_PAINT:
+        PaintComboList(list, *data);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
+    case WM_LBUTTONDOWN: {
+        const int index = data->top + static_cast<int>(CPoint(lParam).y) / data->itemHeight;
+        if (data->items.Valid(index)) {
+            KeyboardSelect(combo, *data, index);
+            InvalidateRect(list, nullptr, TRUE);
+        }
+        return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+        NotifyParent(combo, CBN_DBLCLK);
+        return 0;
+    default:
+        return DefWindowProc(list, message, wParam, lParam);
+    }
+}
+
 } // namespace
 
 void RegisterComboBoxClass() {
     RegisterSystemClass("ComboBox", ComboBoxProc, CS_DBLCLKS | CS_PARENTDC);
+    RegisterSystemClass("ComboLBox", ComboListProc, CS_DBLCLKS | CS_PARENTDC);
 }
 
 BOOL CComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {

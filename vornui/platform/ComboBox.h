@@ -3,7 +3,8 @@
 // The "ComboBox" class: a selection field (an edit for CBS_SIMPLE and CBS_DROPDOWN, a fixed
 // text for CBS_DROPDOWNLIST) over a list that drops down, with the CBN_* notifications in
 // the system's order. The window is as high as its selection field; the height it was
-// created with is the height of the dropped-down list.
+// created with is the height of the dropped-down list. A simple combo box keeps its height
+// and shows its list below the field as a child window of its own.
 
 #include "vornui/platform/Wnd.h"
 
@@ -64,7 +65,8 @@
 #define CBN_SELENDOK 9
 #define CBN_SELENDCANCEL 10
 
-// The id of a combo box's edit field.
+// The ids of a combo box's edit field and of the list a simple combo box always shows.
+#define IDC_COMBO_LIST 1000
 #define IDC_COMBO_EDIT 1001
 
 class VORNUI_API CComboBox : public CWnd {

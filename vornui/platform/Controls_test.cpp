@@ -295,6 +295,41 @@ TEST_F(Controls, AComboBoxDropsDownAndAChoiceEndsOkClosesThenChanges) {
                                         "parent:WM_COMMAND/6", "parent:WM_COMMAND/5"}));
 }
 
+TEST_F(Controls, ASimpleComboBoxShowsWholeRowsOfItsListAndPicksByClick) {
+    const HWND combo = Add("ComboBox", "", 42, CBS_SIMPLE, CRect(10, 10, 160, 110));
+    for (const char* datum : {"WGS84", "ED50", "NAD83"})
+        SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(datum));
+    const HWND list = GetDlgItem(combo, IDC_COMBO_LIST);
+    ASSERT_NE(list, nullptr);
+    CRect box, shown;
+    GetWindowRect(combo, &box);
+    GetWindowRect(list, &shown);
+    EXPECT_EQ(box.Height(), 100); // unlike the drop-down kinds, it keeps its height
+    EXPECT_EQ(shown.right, box.right);
+    const int itemHeight = static_cast<int>(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ((shown.Height() - 2) % itemHeight, 0);
+    EXPECT_LE(box.bottom - shown.bottom, itemHeight);
+
+    // Resizing refits the list; without integral height it reaches the bottom.
+    SetWindowPos(combo, nullptr, 0, 0, 200, 150, SWP_NOMOVE | SWP_NOZORDER);
+    GetWindowRect(list, &shown);
+    EXPECT_EQ(shown.Width(), 200);
+    EXPECT_EQ((shown.Height() - 2) % itemHeight, 0);
+    const HWND loose =
+        Add("ComboBox", "", 43, CBS_SIMPLE | CBS_NOINTEGRALHEIGHT, CRect(200, 10, 350, 110));
+    GetWindowRect(loose, &box);
+    GetWindowRect(GetDlgItem(loose, IDC_COMBO_LIST), &shown);
+    EXPECT_EQ(shown.bottom, box.bottom);
+
+    m_spy.Clear();
+    ClickAt(list, CPoint(20, 1 + itemHeight + itemHeight / 2)); // the second row, "ED50"
+    EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 1);
+    EXPECT_EQ(TextOf(combo), "ED50");
+    EXPECT_EQ(m_spy.Log({WM_COMMAND}).back(), "parent:WM_COMMAND/1");
+    ClickAt(list, CPoint(20, shown.Height() - 2)); // below the last item: nothing changes
+    EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 1);
+}
+
 TEST_F(Controls, TheScriptedUserChoosesEntriesOfListsAndCombos) {
     static constexpr DialogItemTemplate items[] = {
         {"ListBox", "", 50, WS_VISIBLE | WS_TABSTOP | LBS_NOTIFY | WS_VSCROLL, 0, 5, 5, 80, 30},
