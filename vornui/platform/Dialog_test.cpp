@@ -232,3 +232,51 @@ TEST_F(Dialogs, TheSystemDialogBoxRunsADialogProcedure) {
     EXPECT_EQ(initialised, 5);
     EXPECT_EQ(DialogBoxParam(nullptr, MAKEINTRESOURCE(9999), nullptr, proc, 0), -1);
 }
+
+TEST_F(Dialogs, NestedDialogsTakeTheStepsInTurnAndTimersEndDialogsOnTheirOwn) {
+    class OuterDialog : public CDialog {
+    public:
+        INT_PTR innerResult = 0;
+        CString innerName;
+
+    protected:
+        BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
+            if (LOWORD(wParam) == kTide && HIWORD(wParam) == BN_CLICKED) {
+                SettingsDialog inner;
+                innerResult = inner.DoModal();
+                innerName = inner.m_name;
+                return TRUE;
+            }
+            return CDialog::OnCommand(wParam, lParam);
+        }
+    };
+    CScriptedUser user;
+    user.Click(kTide).TypeInto(kName, "Inner").Click(IDOK).Click(IDOK);
+    OuterDialog outer;
+    outer.InitModalIndirect(&kSettings);
+    EXPECT_EQ(outer.DoModal(), IDOK);
+    EXPECT_EQ(outer.innerResult, IDOK);
+    EXPECT_EQ(outer.innerName, "Inner");
+    EXPECT_EQ(user.DialogsShown(), (std::vector<CString>{"Settings", "Settings"}));
+
+    class TimedDialog : public CDialog {
+    public:
+        int ticks = 0;
+
+    protected:
+        BOOL OnInitDialog() override {
+            SetTimer(1, 10, nullptr);
+            return CDialog::OnInitDialog();
+        }
+        void OnTimer(UINT_PTR) override {
+            if (++ticks == 3)
+                EndDialog(IDOK);
+        }
+    };
+    CScriptedUser waiting;
+    waiting.WaitForEnd();
+    TimedDialog timed;
+    timed.InitModalIndirect(&kSettings);
+    EXPECT_EQ(timed.DoModal(), IDOK);
+    EXPECT_EQ(timed.ticks, 3);
+}

@@ -192,3 +192,22 @@ TEST(MessageLoop, WaitSourcesWakeTheLoopWhenTheirDescriptorIsReady) {
     RemoveLoopWaitSource(&source);
     DestroyWindow(hwnd);
 }
+
+TEST(MessageLoop, ThreadMessagesReachAThreadWithoutWindows) {
+    std::atomic<DWORD> workerId{0};
+    std::atomic<WPARAM> received{0};
+    std::thread worker([&] {
+        MSG msg;
+        PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE); // makes the queue
+        workerId = GetCurrentThreadId();
+        while (GetMessage(&msg, nullptr, 0, 0))
+            if (!msg.hwnd && msg.message == WM_APP)
+                received = msg.wParam;
+    });
+    while (!workerId)
+        usleep(1000);
+    EXPECT_TRUE(PostThreadMessage(workerId, WM_APP, 31, 0));
+    EXPECT_TRUE(PostThreadMessage(workerId, WM_QUIT, 0, 0));
+    worker.join();
+    EXPECT_EQ(received.load(), 31u);
+}
