@@ -478,3 +478,35 @@ TEST_F(Controls, FocusEnablingCaptureAndParentsChangeWithTheirMessages) {
         reinterpret_cast<LPARAM>(&children));
     EXPECT_EQ(children, 3);
 }
+
+TEST_F(Controls, TwoQuickPressesAreADoubleClickForClassesThatWantThem) {
+    const HWND list = Add("ListBox", "", 30, LBS_NOTIFY, CRect(10, 10, 160, 110), "list");
+    SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Pump"));
+    RECT item;
+    SendMessage(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    m_spy.Clear();
+    ClickAt(list, CRect(item).CenterPoint());
+    ClickAt(list, CRect(item).CenterPoint());
+    EXPECT_EQ(m_spy.Log({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_COMMAND}),
+              (std::vector<std::string>{"list:WM_LBUTTONDOWN", "parent:WM_COMMAND/4",
+                                        "parent:WM_COMMAND/1", "list:WM_LBUTTONDBLCLK",
+                                        "parent:WM_COMMAND/2"}));
+    // In an edit a double click selects the word under the pointer.
+    const HWND edit = Add("Edit", "tide gauge", 31, 0, CRect(10, 120, 200, 140));
+    const LRESULT at = SendMessage(edit, EM_POSFROMCHAR, 7, 0);
+    const CPoint inWord(LOWORD(at) + 2, HIWORD(at) + 4);
+    ClickAt(edit, inWord);
+    ClickAt(edit, inWord);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 5u);
+    EXPECT_EQ(end, 10u);
+
+    // The frame's class has no CS_DBLCLKS: two presses stay two presses.
+    m_spy.Clear();
+    ClickAt(m_frame, CPoint(300, 300));
+    ClickAt(m_frame, CPoint(300, 300));
+    EXPECT_EQ(m_spy.Log({WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}),
+              (std::vector<std::string>{"parent:WM_LBUTTONDOWN", "parent:WM_LBUTTONDOWN"}));
+}

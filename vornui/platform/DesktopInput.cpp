@@ -1,5 +1,6 @@
 #include "vornui/platform/DesktopInput.h"
 
+#include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/ThreadMessageQueue.h"
 #include "vornui/platform/WindowMessages.h"
 
@@ -9,6 +10,7 @@
 namespace {
 
 std::atomic<std::uint64_t> g_cursor{0};
+std::atomic<UINT> g_doubleClickTime{500};
 
 POINT Unpack(std::uint64_t packed) {
     return POINT{static_cast<LONG>(static_cast<std::uint32_t>(packed >> 32)),
@@ -32,14 +34,23 @@ BOOL Post(DWORD threadId, const InputEvent& event) {
 
 BOOL PostMouseInput(DWORD threadId, UINT message, POINT screen) {
     g_cursor = Pack(screen);
-    return Post(threadId, InputEvent{message, screen, 0, 0});
+    return Post(threadId, InputEvent{message, screen, 0, 0, GetTickCount()});
 }
 
 BOOL PostKeyInput(DWORD threadId, UINT virtualKey, BOOL down, char character) {
     POINT cursor;
     GetCursorPos(&cursor);
     return Post(threadId, InputEvent{static_cast<UINT>(down ? WM_KEYDOWN : WM_KEYUP), cursor,
-                                     virtualKey, down ? character : '\0'});
+                                     virtualKey, down ? character : '\0', GetTickCount()});
+}
+
+UINT GetDoubleClickTime() {
+    return g_doubleClickTime;
+}
+
+BOOL SetDoubleClickTime(UINT milliseconds) {
+    g_doubleClickTime = milliseconds ? milliseconds : 500;
+    return TRUE;
 }
 
 BOOL GetCursorPos(LPPOINT point) {

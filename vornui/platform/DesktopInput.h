@@ -16,5 +16,9 @@ VORNUI_API BOOL PostMouseInput(DWORD threadId, UINT message, POINT screen);
 // WM_CHAR by TranslateMessage.
 VORNUI_API BOOL PostKeyInput(DWORD threadId, UINT virtualKey, BOOL down, char character = 0);
 
+// Two presses within this many milliseconds (500 unless set) make a double click.
+VORNUI_API UINT GetDoubleClickTime();
+VORNUI_API BOOL SetDoubleClickTime(UINT milliseconds);
+
 VORNUI_API BOOL GetCursorPos(LPPOINT point);
 VORNUI_API BOOL SetCursorPos(int x, int y);

@@ -75,6 +75,8 @@ public:
 
     // Clicks the middle of dialog item `id` (a button is pressed, an edit gets the caret).
     CScriptedUser& Click(int id);
+    // Double-clicks the middle of dialog item `id`.
+    CScriptedUser& DoubleClick(int id);
     // Clicks a point of the screen.
     CScriptedUser& ClickAt(POINT screen);
     // Clicks into edit `id`, selects all its text and types `text` over it.

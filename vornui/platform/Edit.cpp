@@ -271,6 +271,23 @@ void OnChar(HWND hwnd, EditData& data, char ch) {
     }
 }
 
+// A double click selects the word around the point: the run of characters that are no
+// blanks.
+void SelectWord(HWND hwnd, EditData& data, int index) {
+    const CString& text = TextOf(hwnd);
+    const auto blank = [&text](int at) {
+        return text[at] == ' ' || text[at] == '\t' || text[at] == '\r' || text[at] == '\n';
+    };
+    int start = Clamp(text, index);
+    int end = start;
+    while (start > 0 && !blank(start - 1))
+        --start;
+    while (end < text.GetLength() && !blank(end))
+        ++end;
+    Select(data, start, end);
+    InvalidateRect(hwnd, nullptr, FALSE);
+}
+
 POINT PositionOf(HWND hwnd, const EditData& data, int index) {
     const CString& text = TextOf(hwnd);
     index = Clamp(text, index);
@@ -485,6 +502,9 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(hwnd);
         MoveCaret(hwnd, *data, IndexAt(hwnd, *data, CPoint(lParam)), (wParam & MK_SHIFT) != 0);
         SetCapture(hwnd);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        SelectWord(hwnd, *data, IndexAt(hwnd, *data, CPoint(lParam)));
         return 0;
     case WM_MOUSEMOVE:
         if (GetCapture() == hwnd)

@@ -119,6 +119,15 @@ CScriptedUser& CScriptedUser::Click(int id) {
     });
 }
 
+CScriptedUser& CScriptedUser::DoubleClick(int id) {
+    return Then([id](HWND dialog) {
+        const POINT centre = CentreOf(GetDlgItem(dialog, id));
+        PostClick(dialog, centre);
+        PostClick(dialog, centre);
+        return ModalAction::Acted;
+    });
+}
+
 CScriptedUser& CScriptedUser::ClickAt(POINT screen) {
     return Then([screen](HWND dialog) {
         PostClick(dialog, screen);

@@ -221,6 +221,7 @@ LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
         if (StyleOf(hwnd) & TCS_FOCUSONBUTTONDOWN)
             SetFocus(hwnd);
         UserSelect(hwnd, *data, HitTest(hwnd, *data, CPoint(lParam)));

@@ -1,12 +1,16 @@
 #include "vornui/platform/ThreadMessageQueue.h"
 
+#include "vornui/platform/DesktopInput.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowRecord.h"
 #include "vornui/platform/WindowSurfaces.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <map>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -191,27 +195,29 @@ bool ThreadMessageQueue::TakePosted(MSG* msg, HWND filter, UINT filterMin, UINT 
     return true;
 }
 
-bool ThreadMessageQueue::RouteInput(const InputEvent& event, MSG* msg) {
+bool ThreadMessageQueue::RouteInput(const InputEvent& event, MSG* msg, bool take) {
     const bool isKey = event.message >= WM_KEYFIRST && event.message <= WM_KEYLAST;
-    *msg = MSG{nullptr, event.message, 0, 0, GetTickCount(), event.screen};
+    *msg = MSG{nullptr, event.message, 0, 0, event.time, event.screen};
+    std::array<BYTE, 256> peeked = keyState;
+    std::array<BYTE, 256>& keys = take ? keyState : peeked;
     if (isKey) {
         const bool down = event.message == WM_KEYDOWN || event.message == WM_SYSKEYDOWN;
-        UpdateKeyState(keyState, event.key, down);
+        UpdateKeyState(keys, event.key, down);
         if (event.key == VK_LBUTTON || event.key == VK_RBUTTON)
             return false;
         msg->hwnd = focus ? focus : active;
         msg->wParam = event.key;
-        if ((keyState[VK_MENU] & 0x80) && event.key != VK_MENU)
+        if ((keys[VK_MENU] & 0x80) && event.key != VK_MENU)
             msg->message = down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
         msg->lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-        if (down)
+        if (down && take)
             pendingCharacter = event.character;
         return msg->hwnd != nullptr;
     }
     if (event.message == WM_LBUTTONDOWN || event.message == WM_LBUTTONUP)
-        UpdateKeyState(keyState, VK_LBUTTON, event.message == WM_LBUTTONDOWN);
+        UpdateKeyState(keys, VK_LBUTTON, event.message == WM_LBUTTONDOWN);
     if (event.message == WM_RBUTTONDOWN || event.message == WM_RBUTTONUP)
-        UpdateKeyState(keyState, VK_RBUTTON, event.message == WM_RBUTTONDOWN);
+        UpdateKeyState(keys, VK_RBUTTON, event.message == WM_RBUTTONDOWN);
     HWND target = capture ? capture : WindowFromPoint(event.screen);
     WindowRecord* record = LiveWindow(target);
     if (!record || record->threadId != m_threadId)
@@ -219,9 +225,30 @@ bool ThreadMessageQueue::RouteInput(const InputEvent& event, MSG* msg) {
     POINT client = event.screen;
     ScreenToClient(target, &client);
     msg->hwnd = target;
-    msg->wParam = MouseKeyFlags(keyState);
+    msg->wParam = MouseKeyFlags(keys);
     msg->lParam = MAKELPARAM(client.x, client.y);
+    DetectDoubleClick(*msg, event, take);
     return true;
+}
+
+// A second press of the same button on the same window, soon enough and close enough, is a
+// double click for a class that asks for them (CS_DBLCLKS); a third press starts anew.
+void ThreadMessageQueue::DetectDoubleClick(MSG& msg, const InputEvent& event, bool take) {
+    if (msg.message != WM_LBUTTONDOWN && msg.message != WM_RBUTTONDOWN)
+        return;
+    const MSG previous = lastButtonDown;
+    if (take)
+        lastButtonDown = msg;
+    const bool wantsDoubleClicks =
+        msg.hwnd->windowClass && (msg.hwnd->windowClass->wc.style & CS_DBLCLKS);
+    if (!wantsDoubleClicks || previous.hwnd != msg.hwnd || previous.message != msg.message ||
+        event.time - previous.time > GetDoubleClickTime() ||
+        std::abs(previous.pt.x - event.screen.x) > GetSystemMetrics(SM_CXDOUBLECLK) / 2 ||
+        std::abs(previous.pt.y - event.screen.y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2)
+        return;
+    msg.message = msg.message == WM_LBUTTONDOWN ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK;
+    if (take)
+        lastButtonDown = MSG{};
 }
 
 bool ThreadMessageQueue::TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT filterMax,
@@ -238,7 +265,8 @@ bool ThreadMessageQueue::TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT f
             if (remove)
                 m_input.pop_front();
         }
-        if (RouteInput(event, msg) && MessageMatchesFilter(*msg, filter, filterMin, filterMax))
+        if (RouteInput(event, msg, remove) &&
+            MessageMatchesFilter(*msg, filter, filterMin, filterMax))
             return true;
         if (!remove)
             return false;

@@ -23,6 +23,7 @@ struct InputEvent {
     POINT screen;   // mouse events: the pointer in screen coordinates
     UINT key;       // key events: the virtual key
     char character; // key-down events: the character the key types, 0 for none
+    DWORD time;     // when the desktop delivered it
 };
 
 struct SentMessage {
@@ -80,13 +81,17 @@ public:
     std::array<BYTE, 256> keyState{};
     char pendingCharacter = 0; // of the last key-down message retrieved
     MSG lastMessage{};
+    MSG lastButtonDown{}; // for telling a double click (screen point, time)
 
 private:
     bool TakePosted(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
     bool TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
     bool TakePaint(MSG* msg, HWND filter, UINT filterMin, UINT filterMax);
     bool TakeTimer(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
-    bool RouteInput(const InputEvent& event, MSG* msg);
+    // Decides the message an input event becomes; the thread's input state (keys, the
+    // last press) changes only when the event is taken, not when it is peeked at.
+    bool RouteInput(const InputEvent& event, MSG* msg, bool take);
+    void DetectDoubleClick(MSG& msg, const InputEvent& event, bool take);
     bool PollSources(std::chrono::milliseconds timeout);
     std::chrono::milliseconds TimeToNextTimer() const;
     void Wake();
