@@ -96,7 +96,8 @@ TEST(Screen, MetricsColoursAndResolutionAreConfigurable) {
 
     EXPECT_EQ(GetSysColor(COLOR_BTNFACE), RGB(240, 240, 240));
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
-    static int changes = 0;
+    static int changes;
+    changes = 0;
     WNDCLASS wc{};
     wc.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
         changes += message == WM_SYSCOLORCHANGE;

@@ -141,6 +141,8 @@ TEST(WindowPainting, ADialogFromATemplateRendersToAPicture) {
 TEST(WindowPainting, PaintingFollowsTheUpdateRegion) {
     static std::vector<CRect> painted;
     static std::vector<BOOL> erased;
+    painted.clear();
+    erased.clear();
     WNDCLASS windowClass{};
     windowClass.lpszClassName = "PaintProbe";
     windowClass.hbrBackground = reinterpret_cast<HANDLE>(static_cast<UINT_PTR>(COLOR_WINDOW + 1));

@@ -234,7 +234,8 @@ TEST(Windows, OwnedWindowsGoFirstAndParentsHearOfChildren) {
 
 TEST(Windows, SubclassingReplacesTheProcedureAndCallWindowProcPassesOn) {
     static WNDPROC original = nullptr;
-    static int seen = 0;
+    static int seen;
+    seen = 0;
     struct Upper {
         static LRESULT Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == WM_CHAR) {
