@@ -1,7 +1,7 @@
 #include "vornui/platform/Button.h"
-#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/ControlNotify.h"
+#include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowRecord.h"
@@ -116,8 +116,8 @@ bool PointInside(HWND hwnd, LPARAM lParam) {
 void PaintButton(HWND hwnd, const ButtonData& data) {
     const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
     const DWORD type = style & BS_TYPEMASK;
-    const bool pushLike = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON ||
-                          type == BS_PUSHBOX || (style & BS_PUSHLIKE);
+    const bool pushLike = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_PUSHBOX ||
+                          (style & BS_PUSHLIKE);
     ControlPaintScope paint(hwnd, pushLike ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC);
     ButtonLook look;
     look.pushed = data.pushed || (pushLike && IsCheckType(type) && data.check != BST_UNCHECKED);

@@ -1,9 +1,9 @@
 #include "vornui/platform/Edit.h"
-#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/Clipboard.h"
 #include "vornui/platform/CodePage.h"
 #include "vornui/platform/ControlNotify.h"
+#include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"

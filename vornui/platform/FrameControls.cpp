@@ -1,9 +1,9 @@
 #include "vornui/platform/FrameControls.h"
 
 #include "vornui/platform/ControlPainting.h"
+#include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/GdiObjects.h"
-#include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/GdiRecords.h"
 #include "vornui/platform/SystemBrushes.h"
 

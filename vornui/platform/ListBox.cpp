@@ -1,7 +1,7 @@
 #include "vornui/platform/ListBox.h"
-#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/ControlNotify.h"
+#include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/ListItems.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"

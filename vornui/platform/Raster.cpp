@@ -64,10 +64,9 @@ BrushSource BrushSource::Of(DeviceContext& dc, HBRUSH brush) {
     if (!record)
         return source;
     source.m_origin = dc.state.brushOrg;
-    source.m_color =
-        PixelFromColor(record->followsDcColor    ? dc.state.dcBrushColor
-                       : record->systemColor >= 0 ? GetSysColor(record->systemColor)
-                                                  : record->log.lbColor);
+    source.m_color = PixelFromColor(record->followsDcColor     ? dc.state.dcBrushColor
+                                    : record->systemColor >= 0 ? GetSysColor(record->systemColor)
+                                                               : record->log.lbColor);
     source.m_background = PixelFromColor(dc.state.bkColor);
     source.m_opaque = dc.state.bkMode == OPAQUE;
     switch (record->log.lbStyle) {

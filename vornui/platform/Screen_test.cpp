@@ -33,17 +33,15 @@ FontCharMetrics MeasuredWithDC(int pointSize, int dpi) {
     CDC dc;
     dc.CreateCompatibleDC(nullptr);
     CFont font;
-    font.CreateFont(-MulDiv(pointSize, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0,
-                    0, 0, 0, "MS Shell Dlg");
+    font.CreateFont(-MulDiv(pointSize, dpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                    0, 0, "MS Shell Dlg");
     CFont* old = dc.SelectObject(&font);
-    const int letters =
-        dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz").cx;
+    const int letters = dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz").cx;
     TEXTMETRIC tm{};
     dc.GetTextMetrics(&tm);
     dc.SelectObject(old);
     return FontCharMetrics{(letters / 26 + 1) / 2, static_cast<int>(tm.tmHeight)};
 }
-
 
 } // namespace
 

@@ -1,8 +1,8 @@
 #include "vornui/platform/Static.h"
-#include "vornui/platform/ControlPaint.h"
 
 #include "vornui/platform/Button.h"
 #include "vornui/platform/ControlNotify.h"
+#include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/WindowClass.h"
 #include "vornui/platform/WindowRecord.h"
 

@@ -276,8 +276,7 @@ bool ThreadMessageQueue::TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT f
 bool ThreadMessageQueue::TakePaint(MSG* msg, HWND filter, UINT filterMin, UINT filterMax) {
     for (HWND hwnd : windows) {
         const WindowRecord* record = LiveWindow(hwnd);
-        if (!record || !NeedsPainting(*record) ||
-            !IsWindowVisible(hwnd))
+        if (!record || !NeedsPainting(*record) || !IsWindowVisible(hwnd))
             continue;
         const MSG paint{hwnd, WM_PAINT, 0, 0, GetTickCount(), {}};
         if (MessageMatchesFilter(paint, filter, filterMin, filterMax)) {

@@ -3,10 +3,10 @@
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/ThreadMessageQueue.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/WindowDC.h"
 #include "vornui/platform/WindowInternals.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowRecord.h"
-#include "vornui/platform/WindowDC.h"
 #include "vornui/platform/WindowSurfaces.h"
 
 #include <algorithm>

@@ -1,7 +1,6 @@
 #include "vornui/platform/Wnd.h"
 
 #include "vornui/platform/CDC.h"
-
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WinApp.h"
