@@ -9,8 +9,6 @@
 #include "vornui/platform/WindowRecord.h"
 
 #include <algorithm>
-#include <string_view>
-#include <vector>
 
 namespace {
 
@@ -464,17 +462,11 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void PaintComboList(HWND list, const ComboData& data) {
-    ControlPaintScope paint(list, WM_CTLCOLORLISTBOX);
-    std::vector<std::string_view> texts;
     ListLook look;
     look.topIndex = data.top;
     look.itemHeight = data.itemHeight;
     look.caret = data.current;
-    for (int index = 0; index < data.items.Count(); ++index) {
-        texts.push_back(data.items[index].text.view());
-        look.selected.push_back(index == data.current);
-    }
-    PaintListItems(paint.dc(), paint.client(), texts, look, paint.palette());
+    PaintListWindow(list, data.items, look, false);
 }
 
 // The list of a simple combo box shows and picks the items its combo box holds.

@@ -341,19 +341,12 @@ LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wPara
 }
 
 void PaintListBox(HWND hwnd, const ListBoxData& data) {
-    ControlPaintScope paint(hwnd, WM_CTLCOLORLISTBOX);
-    std::vector<std::string_view> texts;
     ListLook look;
     look.topIndex = data.top;
     look.itemHeight = data.itemHeight;
     look.caret = data.current;
     look.focused = GetFocus() == hwnd;
-    const bool multiple = IsMultiple(hwnd);
-    for (int index = 0; index < data.items.Count(); ++index) {
-        texts.push_back(data.items[index].text.view());
-        look.selected.push_back(multiple ? data.items[index].selected : index == data.current);
-    }
-    PaintListItems(paint.dc(), paint.client(), texts, look, paint.palette());
+    PaintListWindow(hwnd, data.items, look, IsMultiple(hwnd));
 }
 
 LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,7 @@
 #include "vornui/platform/ListItems.h"
 
+#include "vornui/platform/ControlPaint.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -45,4 +47,14 @@ LRESULT ListItems::CopyText(int index, LPARAM buffer) const {
     std::memcpy(reinterpret_cast<char*>(buffer), text.GetString(),
                 static_cast<size_t>(text.GetLength()) + 1);
     return text.GetLength();
+}
+
+void PaintListWindow(HWND hwnd, const ListItems& items, ListLook look, bool multiple) {
+    ControlPaintScope paint(hwnd, WM_CTLCOLORLISTBOX);
+    std::vector<std::string_view> texts;
+    for (int index = 0; index < items.Count(); ++index) {
+        texts.push_back(items[index].text.view());
+        look.selected.push_back(multiple ? items[index].selected : index == look.caret);
+    }
+    PaintListItems(paint.dc(), paint.client(), texts, look, paint.palette());
 }

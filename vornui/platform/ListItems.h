@@ -4,6 +4,7 @@
 // system's search and ordering rules (case-insensitive, sorted lists insert in order).
 
 #include "vornui/platform/CString.h"
+#include "vornui/platform/ControlPainting.h"
 #include "vornui/platform/WindowTypes.h"
 
 #include <vector>
@@ -37,3 +38,7 @@ public:
 private:
     std::vector<ListItem> m_items;
 };
+
+// Paints the list window `hwnd` showing `items` with `look`'s rows and caret. With
+// `multiple` an item shows its own selection; otherwise only the caret item is selected.
+void PaintListWindow(HWND hwnd, const ListItems& items, ListLook look, bool multiple);

@@ -3,6 +3,7 @@
 
 #include "vornui/platform/Button.h"
 #include "vornui/platform/CImage.h"
+#include "vornui/platform/ComboBox.h"
 #include "vornui/platform/Dialog.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/MessageBox.h"
@@ -67,6 +68,24 @@ int InkIn(const PngPicture& picture, const CRect& area) {
     return ink;
 }
 
+// The window as PrintWindow draws it, saved as a PNG at `path` and read back.
+PngPicture Rendered(const CDialog& dialog, const std::string& path) {
+    CRect window;
+    dialog.GetWindowRect(&window);
+    CDC memory;
+    memory.CreateCompatibleDC(nullptr);
+    CImage image;
+    image.Attach(CreateBitmap(window.Width(), window.Height(), 1, 32, nullptr));
+    HGDIOBJ old = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
+    PngPicture picture;
+    if (PrintWindow(dialog, memory, 0)) {
+        memory.SelectObject(old);
+        if (image.Save(path.c_str()) == S_OK)
+            picture.read(path);
+    }
+    return picture;
+}
+
 } // namespace
 
 TEST(WindowPainting, ADialogFromATemplateRendersToAPicture) {
@@ -82,17 +101,7 @@ TEST(WindowPainting, ADialogFromATemplateRendersToAPicture) {
     dialog.ClientToScreen(&clientOrigin);
     client.OffsetRect(clientOrigin.x - window.left, clientOrigin.y - window.top);
 
-    CDC memory;
-    memory.CreateCompatibleDC(nullptr);
-    CImage image;
-    image.Attach(CreateBitmap(window.Width(), window.Height(), 1, 32, nullptr));
-    HGDIOBJ old = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
-    ASSERT_TRUE(PrintWindow(dialog, memory, 0));
-    memory.SelectObject(old);
-    const std::string path = dir.file("sounding.png");
-    ASSERT_EQ(image.Save(path.c_str()), S_OK);
-    PngPicture picture;
-    ASSERT_TRUE(picture.read(path));
+    const PngPicture picture = Rendered(dialog, dir.file("sounding.png"));
     ASSERT_EQ(picture.width, window.Width());
     ASSERT_EQ(picture.height, window.Height());
 
@@ -135,6 +144,40 @@ TEST(WindowPainting, ADialogFromATemplateRendersToAPicture) {
     EXPECT_EQ(picture.color(window.Width() / 2, 4 + GetSystemMetrics(SM_CYCAPTION) / 2),
               GetSysColor(COLOR_ACTIVECAPTION));
     EXPECT_GT(InkIn(picture, CRect(0, 0, 80, client.top)), 20);
+    dialog.DestroyWindow();
+}
+
+TEST(WindowPainting, ASimpleComboBoxPaintsItsListWithTheChoiceHighlighted) {
+    constexpr int kDatum = 300;
+    static constexpr DialogItemTemplate items[] = {
+        {"ComboBox", "", kDatum, WS_VISIBLE | WS_TABSTOP | CBS_SIMPLE, 0, 7, 7, 100, 60},
+    };
+    static constexpr DialogTemplate datum{DS_SETFONT | WS_POPUP, 0, 0,     0, 114, 74, "",
+                                          "MS Shell Dlg",        8, items, 1};
+    TempDir dir;
+    CDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(&datum));
+    for (const char* name : {"WGS84", "ED50", "NAD83"})
+        dialog.SendDlgItemMessage(kDatum, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    dialog.SendDlgItemMessage(kDatum, CB_SETCURSEL, 1);
+    dialog.ShowWindow(SW_SHOW);
+    const PngPicture picture = Rendered(dialog, dir.file("datum.png"));
+    ASSERT_GT(picture.width, 0);
+
+    CRect window, list;
+    dialog.GetWindowRect(&window);
+    ::GetWindowRect(::GetDlgItem(dialog.GetDlgItem(kDatum)->m_hWnd, IDC_COMBO_LIST), &list);
+    list.OffsetRect(-window.left, -window.top);
+    const int rowHeight =
+        static_cast<int>(dialog.SendDlgItemMessage(kDatum, CB_GETITEMHEIGHT, 0, 0));
+    const auto row = [&](int index) {
+        return CRect(list.left + 1, list.top + 1 + index * rowHeight, list.right - 1,
+                     list.top + 1 + (index + 1) * rowHeight);
+    };
+    EXPECT_GT(InkIn(picture, row(0)), 20);
+    EXPECT_EQ(picture.color(row(1).right - 3, row(1).CenterPoint().y),
+              GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(InkIn(picture, row(3)), 0); // below the last item the list is empty
     dialog.DestroyWindow();
 }
 
