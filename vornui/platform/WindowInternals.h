@@ -5,6 +5,9 @@
 
 #include "vornui/platform/WindowTypes.h"
 
+// The width of the border, dialog frame or sizing frame these styles draw around a window.
+int OuterFrameWidth(DWORD style, DWORD exStyle);
+
 // How far the client area lies inside the window for these styles (non-negative insets:
 // left, top, right, bottom), without scroll bars.
 RECT FrameInsets(DWORD style, DWORD exStyle);
