@@ -16,6 +16,10 @@ RECT FrameInsets(DWORD style, DWORD exStyle);
 // changed.
 void RecalculateClientArea(HWND hwnd);
 
+// A window size held to the tracking limits the window's procedure gives in
+// WM_GETMINMAXINFO; only windows a user may size (overlapped, or with a sizing frame) are.
+CSize TrackingSize(HWND hwnd, CSize proposed);
+
 // The framework's hook into creation: called with the new window before it receives its
 // first message, once, for the next window the calling thread creates.
 using WindowCreationHook = void (*)(HWND hwnd, void* context);
