@@ -20,6 +20,9 @@ void RecalculateClientArea(HWND hwnd);
 // WM_GETMINMAXINFO; only windows a user may size (overlapped, or with a sizing frame) are.
 CSize TrackingSize(HWND hwnd, CSize proposed);
 
+// Sends the due WM_ERASEBKGND at once, through a client-area DC, and marks it done.
+void EraseBackgroundNow(HWND hwnd);
+
 // The framework's hook into creation: called with the new window before it receives its
 // first message, once, for the next window the calling thread creates.
 using WindowCreationHook = void (*)(HWND hwnd, void* context);

@@ -366,6 +366,16 @@ TEST(Windows, InvalidAreasWaitForPaintAndScrollBarsKeepTheirPositions) {
     RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_VALIDATE);
     EXPECT_FALSE(GetUpdateRect(child, &update, FALSE));
 
+    // Asking for the update area may erase it at once, only once; so may RedrawWindow.
+    spy.Clear();
+    InvalidateRect(child, &corner, TRUE);
+    ASSERT_TRUE(GetUpdateRect(child, &update, TRUE));
+    ASSERT_TRUE(GetUpdateRect(child, &update, TRUE));
+    EXPECT_EQ(spy.Log({WM_ERASEBKGND}).size(), 1u);
+    RedrawWindow(child, &corner, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    EXPECT_EQ(spy.Log({WM_ERASEBKGND}).size(), 2u);
+    ValidateRect(child, nullptr);
+
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 20, 95, 0};
     EXPECT_EQ(SetScrollInfo(child, SB_VERT, &info, TRUE), 80); // the last page starts at 80
     EXPECT_EQ(SetScrollPos(child, SB_VERT, 10, TRUE), 80);
