@@ -63,21 +63,6 @@ void SendSizeAndMove(HWND hwnd, const WINDOWPOS& pos) {
     }
 }
 
-void EnforceTrackingSize(HWND hwnd, WINDOWPOS& pos) {
-    if ((pos.flags & SWP_NOSIZE) ||
-        !((hwnd->style & WS_THICKFRAME) || !(hwnd->style & (WS_POPUP | WS_CHILD))))
-        return;
-    MINMAXINFO info{};
-    info.ptMaxSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-    info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    pos.cx = std::clamp<int>(pos.cx, info.ptMinTrackSize.x,
-                             std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
-    pos.cy = std::clamp<int>(pos.cy, info.ptMinTrackSize.y,
-                             std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
-}
-
 LRESULT HitTest(HWND hwnd, LPARAM lParam) {
     const POINT screen{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
     RECT window;
@@ -162,9 +147,15 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_NCHITTEST:
         return HitTest(hwnd, lParam);
-    case WM_WINDOWPOSCHANGING:
-        EnforceTrackingSize(hwnd, *reinterpret_cast<WINDOWPOS*>(lParam));
+    case WM_WINDOWPOSCHANGING: {
+        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+        if (!(pos->flags & SWP_NOSIZE)) {
+            const CSize size = TrackingSize(hwnd, CSize(pos->cx, pos->cy));
+            pos->cx = size.cx;
+            pos->cy = size.cy;
+        }
         return 0;
+    }
     case WM_WINDOWPOSCHANGED:
         SendSizeAndMove(hwnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
         return 0;

@@ -28,7 +28,7 @@ LRESULT SendToOtherThread(ThreadMessageQueue& target, const MSG& msg) {
         own->DispatchIncomingSent();
         if (own->IsSentDone(*sent))
             break;
-        own->Sleep(std::chrono::milliseconds(-1), false);
+        own->Sleep();
     }
     return sent->result;
 }

@@ -346,13 +346,9 @@ bool ThreadMessageQueue::PollSources(std::chrono::milliseconds timeout) {
     return acted;
 }
 
-void ThreadMessageQueue::Sleep(std::chrono::milliseconds timeout, bool withSources) {
-    if (withSources) {
-        PollSources(timeout);
-        return;
-    }
+void ThreadMessageQueue::Sleep() {
     pollfd wake{m_wakeFd, POLLIN, 0};
-    if (poll(&wake, 1, static_cast<int>(timeout.count())) > 0)
+    if (poll(&wake, 1, -1) > 0)
         DrainWake();
 }
 
@@ -386,7 +382,7 @@ bool ThreadMessageQueue::Retrieve(MSG* msg, HWND filter, UINT filterMin, UINT fi
             continue;
         if (!wait)
             return false;
-        Sleep(TimeToNextTimer(), true);
+        PollSources(TimeToNextTimer());
     }
 }
 

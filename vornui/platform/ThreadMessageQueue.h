@@ -66,9 +66,8 @@ public:
     // Owner thread.
     void DispatchIncomingSent();
     bool Retrieve(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, UINT remove, bool wait);
-    // Sleeps until something is posted or `timeout` passes; with sources, until one of
-    // them has something too.
-    void Sleep(std::chrono::milliseconds timeout, bool withSources);
+    // Sleeps until something is posted, without consulting the wait sources.
+    void Sleep();
     void Forget(HWND hwnd); // a destroyed window leaves the thread's state
 
     std::vector<HWND> windows; // created on this thread, in creation order

@@ -175,7 +175,7 @@ HWND SetParent(HWND child, HWND newParent) {
         return nullptr;
     if (newParent == DesktopRecord())
         newParent = nullptr;
-    HWND previous = record->parent ? record->parent : DesktopRecord();
+    const HWND previous = ParentOrDesktop(child);
     UnlinkChild(ParentOrDesktop(child), child);
     record->parent = newParent;
     LinkChild(ParentOrDesktop(child), child, HWND_TOP);
@@ -188,7 +188,7 @@ HWND GetAncestor(HWND hwnd, UINT flags) {
         return nullptr;
     switch (flags) {
     case GA_PARENT:
-        return record->parent ? record->parent : DesktopRecord();
+        return ParentOrDesktop(hwnd);
     case GA_ROOT:
         while (record->parent)
             record = record->parent;

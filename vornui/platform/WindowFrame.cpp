@@ -5,6 +5,7 @@
 #include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowDC.h"
+#include "vornui/platform/WindowInternals.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
 
@@ -21,14 +22,6 @@ HFONT CaptionFont() {
         return CreateFontIndirect(&log);
     }();
     return font;
-}
-
-int OuterFrameWidth(DWORD style, DWORD exStyle) {
-    if ((exStyle & WS_EX_DLGMODALFRAME) || ((style & WS_DLGFRAME) && !(style & WS_THICKFRAME)))
-        return GetSystemMetrics(SM_CXDLGFRAME);
-    if (style & WS_THICKFRAME)
-        return GetSystemMetrics(SM_CXFRAME);
-    return (style & WS_BORDER) ? GetSystemMetrics(SM_CXBORDER) : 0;
 }
 
 void PaintCaption(HDC hdc, const CRect& bar, HWND hwnd, bool closeBox) {

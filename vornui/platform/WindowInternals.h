@@ -5,6 +5,9 @@
 
 #include "vornui/platform/WindowTypes.h"
 
+// The width of the border, dialog frame or sizing frame these styles draw around a window.
+int OuterFrameWidth(DWORD style, DWORD exStyle);
+
 // How far the client area lies inside the window for these styles (non-negative insets:
 // left, top, right, bottom), without scroll bars.
 RECT FrameInsets(DWORD style, DWORD exStyle);
@@ -12,6 +15,13 @@ RECT FrameInsets(DWORD style, DWORD exStyle);
 // Recomputes the client area through WM_NCCALCSIZE after the window rectangle or frame
 // changed.
 void RecalculateClientArea(HWND hwnd);
+
+// A window size held to the tracking limits the window's procedure gives in
+// WM_GETMINMAXINFO; only windows a user may size (overlapped, or with a sizing frame) are.
+CSize TrackingSize(HWND hwnd, CSize proposed);
+
+// Sends the due WM_ERASEBKGND at once, through a client-area DC, and marks it done.
+void EraseBackgroundNow(HWND hwnd);
 
 // The framework's hook into creation: called with the new window before it receives its
 // first message, once, for the next window the calling thread creates.

@@ -47,24 +47,6 @@ void NotifyParents(HWND hwnd, UINT event) {
                     reinterpret_cast<LPARAM>(hwnd));
 }
 
-void ApplyMinMaxInfo(HWND hwnd, CRect& rect) {
-    MINMAXINFO info{};
-    info.ptMaxSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
-    info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
-    info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
-    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
-    rect.right =
-        rect.left + std::clamp<LONG>(rect.Width(), info.ptMinTrackSize.x,
-                                     std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x));
-    rect.bottom =
-        rect.top + std::clamp<LONG>(rect.Height(), info.ptMinTrackSize.y,
-                                    std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y));
-}
-
-bool SizeTracksMinMax(DWORD style) {
-    return (style & WS_THICKFRAME) || !(style & (WS_POPUP | WS_CHILD));
-}
-
 void SendDestroy(HWND hwnd) {
     hwnd->destroying = true;
     SendMessage(hwnd, WM_DESTROY, 0, 0);
@@ -90,6 +72,22 @@ bool Contains(HWND ancestor, HWND hwnd) {
 }
 
 } // namespace
+
+CSize TrackingSize(HWND hwnd, CSize proposed) {
+    const bool userSizable =
+        (hwnd->style & WS_THICKFRAME) || !(hwnd->style & (WS_POPUP | WS_CHILD));
+    if (!userSizable)
+        return proposed;
+    MINMAXINFO info{};
+    info.ptMaxSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+    info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
+    info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
+    SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return CSize(std::clamp<LONG>(proposed.cx, info.ptMinTrackSize.x,
+                                  std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x)),
+                 std::clamp<LONG>(proposed.cy, info.ptMinTrackSize.y,
+                                  std::max(info.ptMinTrackSize.y, info.ptMaxTrackSize.y)));
+}
 
 void SetWindowCreationHook(WindowCreationHook hook, void* context) {
     t_hook = PendingHook{hook, context};
@@ -159,8 +157,9 @@ HWND CreateWindowEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
                         windowName,
                         windowClass->name.c_str(),
                         exStyle};
-    if (SizeTracksMinMax(style))
-        ApplyMinMaxInfo(hwnd, hwnd->rect);
+    const CSize size = TrackingSize(hwnd, hwnd->rect.Size());
+    hwnd->rect.right = hwnd->rect.left + size.cx;
+    hwnd->rect.bottom = hwnd->rect.top + size.cy;
     if (!SendMessage(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create))) {
         DestroyWindow(hwnd);
         return nullptr;

@@ -28,13 +28,7 @@ bool HasCaption(DWORD style) {
 }
 
 int FrameWidth(DWORD style, DWORD exStyle) {
-    int width = 0;
-    if ((exStyle & WS_EX_DLGMODALFRAME) || ((style & WS_DLGFRAME) && !(style & WS_THICKFRAME)))
-        width = GetSystemMetrics(SM_CXDLGFRAME);
-    else if (style & WS_THICKFRAME)
-        width = GetSystemMetrics(SM_CXFRAME);
-    else if (style & WS_BORDER)
-        width = GetSystemMetrics(SM_CXBORDER);
+    int width = OuterFrameWidth(style, exStyle);
     if (exStyle & WS_EX_CLIENTEDGE)
         width += GetSystemMetrics(SM_CXEDGE);
     if (exStyle & WS_EX_STATICEDGE)
@@ -73,6 +67,14 @@ HWND HitTestChildren(HWND parent, POINT screen) {
 }
 
 } // namespace
+
+int OuterFrameWidth(DWORD style, DWORD exStyle) {
+    if ((exStyle & WS_EX_DLGMODALFRAME) || ((style & WS_DLGFRAME) && !(style & WS_THICKFRAME)))
+        return GetSystemMetrics(SM_CXDLGFRAME);
+    if (style & WS_THICKFRAME)
+        return GetSystemMetrics(SM_CXFRAME);
+    return (style & WS_BORDER) ? GetSystemMetrics(SM_CXBORDER) : 0;
+}
 
 RECT FrameInsets(DWORD style, DWORD exStyle) {
     const int frame = FrameWidth(style, exStyle);

@@ -8,7 +8,6 @@
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/platform/WindowTypes.h"
 
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -58,7 +57,6 @@ struct WindowRecord {
     bool frameDirty = true; // the non-client area waits for WM_NCPAINT
     HANDLE font = nullptr;  // WM_SETFONT
     bool internalPaint = false;
-    UINT showCmd = SW_SHOWNORMAL;
     CRect normalPosition; // restored rectangle, parent client coordinates
     ScrollBarState scroll[2];
     CWnd* wnd = nullptr; // the framework object attached to the window

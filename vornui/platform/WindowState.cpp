@@ -48,6 +48,13 @@ CRect MinimizedRect() {
 
 } // namespace
 
+void EraseBackgroundNow(HWND hwnd) {
+    hwnd->erase = false;
+    HDC hdc = GetDC(hwnd);
+    SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    ReleaseDC(hwnd, hdc);
+}
+
 BOOL ShowWindow(HWND hwnd, int command) {
     WindowRecord* record = OwnWindow(hwnd);
     if (!record || hwnd == DesktopRecord())
@@ -271,12 +278,8 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
         return FALSE;
     if (rect)
         *rect = record->update.bounds();
-    if (erase && record->erase && !record->update.empty()) {
-        record->erase = false;
-        HDC hdc = GetDC(hwnd);
-        SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
-        ReleaseDC(hwnd, hdc);
-    }
+    if (erase && record->erase && !record->update.empty())
+        EraseBackgroundNow(hwnd);
     return !record->update.empty();
 }
 
@@ -317,12 +320,8 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags) {
         }
         if (flags & RDW_NOERASE)
             record->erase = false;
-        if ((flags & RDW_ERASENOW) && record->erase) {
-            record->erase = false;
-            HDC hdc = GetDC(hwnd);
-            SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
-            ReleaseDC(hwnd, hdc);
-        }
+        if ((flags & RDW_ERASENOW) && record->erase)
+            EraseBackgroundNow(hwnd);
     }
     if ((flags & RDW_UPDATENOW) && hwnd != DesktopRecord())
         UpdateWindow(hwnd);

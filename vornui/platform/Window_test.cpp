@@ -59,6 +59,16 @@ LRESULT NarrowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(hwnd, message, wParam, lParam);
 }
 
+// Tells the system the window wants to stay between 200x150 and 500x400 pixels.
+LRESULT BoundedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETMINMAXINFO) {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize = POINT{200, 150};
+        info->ptMaxTrackSize = POINT{500, 400};
+    }
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
 } // namespace
 
 TEST(Windows, ChildrenStackInCreationOrderAndTabSkipsWhatCannotTakeFocus) {
@@ -168,6 +178,29 @@ TEST(Windows, MovesSendChangingChangedAndThenMoveAndSize) {
     MoveWindow(other, 0, 0, 200, 20, TRUE);
     EXPECT_EQ(WindowRectOf(other).Width(), 50);
     DestroyWindow(frame);
+}
+
+TEST(Windows, SizableWindowsStayWithinTheirTrackingSize) {
+    WNDCLASS wc{};
+    wc.lpfnWndProc = BoundedProc;
+    wc.lpszClassName = "VornuiTestBounded";
+    RegisterClass(&wc);
+    const HWND frame = CreateWindowEx(0, "VornuiTestBounded", "Bounded", WS_OVERLAPPEDWINDOW, 10,
+                                      10, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(WindowRectOf(frame).Size(), CSize(200, 150));
+    MoveWindow(frame, 10, 10, 900, 900, TRUE);
+    EXPECT_EQ(WindowRectOf(frame).Size(), CSize(500, 400));
+    MoveWindow(frame, 10, 10, 300, 250, TRUE);
+    EXPECT_EQ(WindowRectOf(frame).Size(), CSize(300, 250));
+
+    // A child without a sizing frame takes any size.
+    const HWND child = CreateWindowEx(0, "VornuiTestBounded", "", WS_CHILD, 0, 0, 20, 10, frame,
+                                      nullptr, nullptr, nullptr);
+    EXPECT_EQ(WindowRectOf(child).Size(), CSize(20, 10));
+    MoveWindow(child, 0, 0, 900, 5, TRUE);
+    EXPECT_EQ(WindowRectOf(child).Size(), CSize(900, 5));
+    DestroyWindow(frame);
+    UnregisterClass("VornuiTestBounded", nullptr);
 }
 
 TEST(Windows, StyleChangesAreAnnouncedAndTheFrameFollowsOnFrameChanged) {
@@ -332,6 +365,16 @@ TEST(Windows, InvalidAreasWaitForPaintAndScrollBarsKeepTheirPositions) {
     EXPECT_FALSE(PeekMessage(&msg, child, WM_PAINT, WM_PAINT, PM_NOREMOVE));
     RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_VALIDATE);
     EXPECT_FALSE(GetUpdateRect(child, &update, FALSE));
+
+    // Asking for the update area may erase it at once, only once; so may RedrawWindow.
+    spy.Clear();
+    InvalidateRect(child, &corner, TRUE);
+    ASSERT_TRUE(GetUpdateRect(child, &update, TRUE));
+    ASSERT_TRUE(GetUpdateRect(child, &update, TRUE));
+    EXPECT_EQ(spy.Log({WM_ERASEBKGND}).size(), 1u);
+    RedrawWindow(child, &corner, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW);
+    EXPECT_EQ(spy.Log({WM_ERASEBKGND}).size(), 2u);
+    ValidateRect(child, nullptr);
 
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS, 0, 99, 20, 95, 0};
     EXPECT_EQ(SetScrollInfo(child, SB_VERT, &info, TRUE), 80); // the last page starts at 80

@@ -108,13 +108,7 @@ HWND CWnd::UnsubclassWindow() {
 }
 
 void CWnd::HookCreation(HWND hwnd, void* context) {
-    CWnd* wnd = static_cast<CWnd*>(context);
-    wnd->Attach(hwnd);
-    wnd->PreSubclassWindow();
-    const auto previous = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
-    if (previous != &AfxWndProc)
-        wnd->m_pfnSuper = previous;
+    static_cast<CWnd*>(context)->SubclassWindow(hwnd);
 }
 
 BOOL CWnd::Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT& rect,
