@@ -57,12 +57,10 @@ int SurfaceRow(const BITMAPINFOHEADER& header, int height, int scanLine) {
 } // namespace
 
 BitmapRecord::BitmapRecord(int width, int height, int bitsPixel_)
-    : BitmapObject(OBJ_BITMAP), bitsPixel(bitsPixel_),
-      surface(std::make_unique<PixelSurface>(width, height)) {}
+    : bitsPixel(bitsPixel_), surface(std::make_unique<PixelSurface>(width, height)) {}
 
 BitmapRecord::BitmapRecord(const BITMAPINFOHEADER& header, std::unique_ptr<Pixel[]> bits)
-    : BitmapObject(OBJ_BITMAP), bitsPixel(header.biBitCount), dibBits(std::move(bits)),
-      dibHeader(header) {
+    : bitsPixel(header.biBitCount), dibBits(std::move(bits)), dibHeader(header) {
     const int width = header.biWidth;
     const int height = std::abs(header.biHeight);
     Pixel* first = header.biHeight < 0
