@@ -71,10 +71,6 @@ Handle LiveOr(Handle handle, int stockIndex) {
     return LiveGdiObject(handle) ? handle : static_cast<Handle>(GetStockObject(stockIndex));
 }
 
-int Complexity(const Region& region) {
-    return region.empty() ? NULLREGION : region.isRectangle() ? SIMPLEREGION : COMPLEXREGION;
-}
-
 // The clip area in device coordinates when no clip region is selected.
 Region WholeDevice(DeviceContext& dc) {
     if (dc.visible)
@@ -90,7 +86,7 @@ Region WholeDevice(DeviceContext& dc) {
 int SetDeviceClip(DeviceContext& dc, std::optional<Region> clip) {
     dc.state.clip = std::move(clip);
     dc.clipChanged();
-    return Complexity(dc.state.clip ? *dc.state.clip : WholeDevice(dc));
+    return RegionComplexity(dc.state.clip ? *dc.state.clip : WholeDevice(dc));
 }
 
 CRect DeviceRect(const DeviceContext& dc, int left, int top, int right, int bottom) {
@@ -439,11 +435,11 @@ int ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
     }
     if (mode == RGN_COPY)
         return SetDeviceClip(*dc, record->region);
-    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
-    if (mode < RGN_AND || mode > RGN_DIFF)
+    const std::optional<RegionOp> op = RegionOpOfMode(mode);
+    if (!op)
         return ERROR;
     const Region current = dc->state.clip ? *dc->state.clip : WholeDevice(*dc);
-    return SetDeviceClip(*dc, Region::Combine(current, record->region, kOps[mode - RGN_AND]));
+    return SetDeviceClip(*dc, Region::Combine(current, record->region, *op));
 }
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
@@ -469,7 +465,7 @@ int OffsetClipRgn(HDC hdc, int dx, int dy) {
     if (!dc)
         return ERROR;
     if (!dc->state.clip)
-        return Complexity(WholeDevice(*dc));
+        return RegionComplexity(WholeDevice(*dc));
     Region moved = *dc->state.clip;
     moved.offset(dx, dy);
     return SetDeviceClip(*dc, std::move(moved));
@@ -483,7 +479,7 @@ int GetClipBox(HDC hdc, LPRECT rect) {
     const CPoint shift = dc->logicalToSurface();
     area.offset(-shift.x, -shift.y);
     *rect = area.bounds();
-    return Complexity(area);
+    return RegionComplexity(area);
 }
 
 int GetClipRgn(HDC hdc, HRGN region) {

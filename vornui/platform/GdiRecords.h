@@ -52,6 +52,19 @@ struct RegionRecord : RegionObject {
     Region region;
 };
 
+// How the region functions describe an area: NULLREGION, SIMPLEREGION or COMPLEXREGION.
+inline int RegionComplexity(const Region& region) {
+    return region.empty() ? NULLREGION : region.isRectangle() ? SIMPLEREGION : COMPLEXREGION;
+}
+
+// The operation of a combine mode from RGN_AND to RGN_DIFF; other modes have none.
+inline std::optional<RegionOp> RegionOpOfMode(int mode) {
+    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
+    if (mode < RGN_AND || mode > RGN_DIFF)
+        return std::nullopt;
+    return kOps[mode - RGN_AND];
+}
+
 struct PaletteRecord : PaletteObject {
     explicit PaletteRecord(std::vector<PALETTEENTRY> entries_) : entries(std::move(entries_)) {}
     std::vector<PALETTEENTRY> entries;

@@ -5,10 +5,6 @@
 
 namespace {
 
-int Complexity(const Region& region) {
-    return region.empty() ? NULLREGION : region.isRectangle() ? SIMPLEREGION : COMPLEXREGION;
-}
-
 HRGN MakeRegion(Region region) {
     return static_cast<HRGN>(RegisterGdiObject(std::make_unique<RegionRecord>(std::move(region))));
 }
@@ -50,14 +46,14 @@ int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
         return ERROR;
     if (mode == RGN_COPY) {
         target->region = a->region;
-        return Complexity(target->region);
+        return RegionComplexity(target->region);
     }
     const auto* b = LiveGdiObjectOf<RegionRecord>(source2);
-    if (!b || mode < RGN_AND || mode > RGN_DIFF)
+    const std::optional<RegionOp> op = RegionOpOfMode(mode);
+    if (!b || !op)
         return ERROR;
-    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
-    target->region = Region::Combine(a->region, b->region, kOps[mode - RGN_AND]);
-    return Complexity(target->region);
+    target->region = Region::Combine(a->region, b->region, *op);
+    return RegionComplexity(target->region);
 }
 
 BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
@@ -73,7 +69,7 @@ int OffsetRgn(HRGN region, int dx, int dy) {
     if (!record)
         return ERROR;
     record->region.offset(dx, dy);
-    return Complexity(record->region);
+    return RegionComplexity(record->region);
 }
 
 int GetRgnBox(HRGN region, LPRECT rect) {
@@ -81,7 +77,7 @@ int GetRgnBox(HRGN region, LPRECT rect) {
     if (!record || !rect)
         return ERROR;
     *rect = record->region.bounds();
-    return Complexity(record->region);
+    return RegionComplexity(record->region);
 }
 
 BOOL PtInRegion(HRGN region, int x, int y) {

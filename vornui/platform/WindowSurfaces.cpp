@@ -145,7 +145,5 @@ int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase) {
         SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
         ReleaseDC(hwnd, hdc);
     }
-    return target->region.empty()         ? NULLREGION
-           : target->region.isRectangle() ? SIMPLEREGION
-                                          : COMPLEXREGION;
+    return RegionComplexity(target->region);
 }
