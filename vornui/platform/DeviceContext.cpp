@@ -533,15 +533,7 @@ UINT RealizePalette(HDC hdc) {
 UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, LPPALETTEENTRY entries) {
     if ((hdc && !LiveDC(hdc)) || !PaletteDisplay())
         return 0;
-    const auto& system = SystemPaletteEntries();
-    const UINT size = static_cast<UINT>(system.size());
-    if (!entries)
-        return size;
-    if (start >= size)
-        return 0;
-    const UINT copied = std::min(count, size - start);
-    std::copy_n(system.begin() + start, copied, entries);
-    return copied;
+    return CopyPaletteEntries(SystemPaletteEntries(), start, count, entries);
 }
 
 void SetDisplayBitsPerPixel(int bitsPerPixel) {
