@@ -186,8 +186,7 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
             return nullptr;
         const PixelSurface& source = *bitmap->surface;
         auto copy = std::make_shared<PixelSurface>(source.width(), source.height());
-        for (int y = 0; y < source.height(); ++y)
-            std::copy_n(source.row(y), source.width(), copy->row(y));
+        copy->copyFrom(source);
         record->pattern = std::move(copy);
         break;
     }
