@@ -165,16 +165,11 @@ int StretchDIBits(HDC hdc, int x, int y, int width, int height, int sourceX, int
     if (!LiveDC(hdc) || !bits || !info || usage != DIB_RGB_COLORS)
         return 0;
     const BITMAPINFOHEADER& header = info->bmiHeader;
-    const long long rows = std::llabs(header.biHeight);
-    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biCompression != BI_RGB ||
-        !IsSupportedDibBitCount(header.biBitCount) || header.biWidth <= 0 || rows <= 0 ||
-        header.biWidth * rows > (1LL << 28))
+    if (!IsValidDibHeader(header))
         return 0;
-    PixelSurface block(header.biWidth, static_cast<int>(rows));
+    PixelSurface block(header.biWidth, std::abs(header.biHeight));
     const std::size_t stride = DibStride(header.biWidth, header.biBitCount);
-    const std::size_t colors = header.biBitCount <= 8
-                                   ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount)
-                                   : 0;
+    const std::size_t colors = DibColorTableSize(header);
     const bool bottomUp = header.biHeight > 0;
     for (int line = 0; line < block.height(); ++line) {
         const int y0 = bottomUp ? block.height() - 1 - line : line;
