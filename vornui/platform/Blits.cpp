@@ -125,11 +125,10 @@ BOOL TransferFromDC(HDC destination, const CRect& target, HDC sourceDC, const CR
     const PixelSurface* surface = source->surface();
     if (!surface)
         return LiveDC(destination) ? TRUE : FALSE;
-    const auto* bitmap = LiveGdiObjectOf<BitmapRecord>(source->state.bitmap);
-    const bool monochrome = !source->fixedSurface && bitmap && bitmap->bitsPixel == 1;
     CRect rect(sourceRect);
     rect.OffsetRect(source->logicalToSurface());
-    return Transfer(destination, target, {*surface, rect, monochrome, source->state.bkColor}, rop,
+    return Transfer(destination, target,
+                    {*surface, rect, source->monochrome(), source->state.bkColor}, rop,
                     transparent);
 }
 

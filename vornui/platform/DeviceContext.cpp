@@ -138,6 +138,11 @@ PixelSurface* DeviceContext::surface() const {
     return bitmap ? bitmap->surface.get() : nullptr;
 }
 
+bool DeviceContext::monochrome() const {
+    const auto* bitmap = LiveGdiObjectOf<BitmapRecord>(state.bitmap);
+    return !fixedSurface && bitmap && bitmap->bitsPixel == 1;
+}
+
 const Region& DeviceContext::clipOnSurface() {
     if (m_clipValid)
         return m_clip;

@@ -108,6 +108,8 @@ struct DeviceContext {
     std::vector<DcState> saved;
 
     PixelSurface* surface() const;
+    // Whether it paints into a monochrome bitmap, which keeps black and white only.
+    bool monochrome() const;
     CPoint logicalToSurface() const {
         return CPoint(state.viewportOrg.x - state.windowOrg.x + surfaceOrigin.x,
                       state.viewportOrg.y - state.windowOrg.y + surfaceOrigin.y);
