@@ -3,6 +3,7 @@
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/GdiRecords.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/Shapes.h"
 #include "vornui/platform/StaticColors.h"
 
 #include <algorithm>
@@ -90,8 +91,7 @@ int SetDeviceClip(DeviceContext& dc, std::optional<Region> clip) {
 }
 
 CRect DeviceRect(const DeviceContext& dc, int left, int top, int right, int bottom) {
-    CRect rect(left, top, right, bottom);
-    rect.NormalizeRect();
+    CRect rect = NormalizedRect(left, top, right, bottom);
     rect.OffsetRect(dc.logicalToDevice());
     return rect;
 }

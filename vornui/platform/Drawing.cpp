@@ -31,12 +31,6 @@ BrushSource PenColorSource(DeviceContext& dc) {
     return BrushSource::Solid(pen->followsDcColor ? dc.state.dcPenColor : pen->log.lopnColor);
 }
 
-CRect NormalizedRect(int left, int top, int right, int bottom) {
-    CRect rect(left, top, right, bottom);
-    rect.NormalizeRect();
-    return rect;
-}
-
 void StrokeClosed(Painter& painter, const std::vector<CPoint>& corners) {
     for (std::size_t i = 0; i < corners.size(); ++i)
         painter.stroke(corners[i], corners[(i + 1) % corners.size()]);

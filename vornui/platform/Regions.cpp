@@ -9,16 +9,10 @@ HRGN MakeRegion(Region region) {
     return static_cast<HRGN>(RegisterGdiObject(std::make_unique<RegionRecord>(std::move(region))));
 }
 
-CRect Normalized(int left, int top, int right, int bottom) {
-    CRect rect(left, top, right, bottom);
-    rect.NormalizeRect();
-    return rect;
-}
-
 } // namespace
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
-    return MakeRegion(Region(Normalized(left, top, right, bottom)));
+    return MakeRegion(Region(NormalizedRect(left, top, right, bottom)));
 }
 
 HRGN CreateRectRgnIndirect(const RECT* rect) {
@@ -32,7 +26,7 @@ HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-    return MakeRegion(EllipseRegion(Normalized(left, top, right, bottom)));
+    return MakeRegion(EllipseRegion(NormalizedRect(left, top, right, bottom)));
 }
 
 HRGN CreateEllipticRgnIndirect(const RECT* rect) {
@@ -60,7 +54,7 @@ BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
     auto* record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record)
         return FALSE;
-    record->region = Region(Normalized(left, top, right, bottom));
+    record->region = Region(NormalizedRect(left, top, right, bottom));
     return TRUE;
 }
 

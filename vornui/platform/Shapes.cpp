@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+CRect NormalizedRect(int left, int top, int right, int bottom) {
+    CRect rect(left, top, right, bottom);
+    rect.NormalizeRect();
+    return rect;
+}
+
 Region EllipseRegion(const CRect& bounds) {
     if (bounds.IsRectEmpty())
         return Region();
