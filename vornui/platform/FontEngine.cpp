@@ -58,6 +58,12 @@ Family FamilyOf(const LOGFONT& font) {
     return Family::Sans;
 }
 
+// Where the DejaVu faces are looked for.
+std::string FontDirectory() {
+    const char* configured = std::getenv("VORNUI_FONT_DIR");
+    return configured && *configured ? configured : "/usr/share/fonts/truetype/dejavu";
+}
+
 std::string FontFile(Family family, bool bold) {
     const char* base = family == Family::Mono    ? "DejaVuSansMono"
                        : family == Family::Serif ? "DejaVuSerif"
@@ -140,11 +146,6 @@ GlyphImage RenderGlyph(FT_Face face, unsigned char ch, bool italic, bool antiali
 }
 
 } // namespace
-
-std::string FontDirectory() {
-    const char* configured = std::getenv("VORNUI_FONT_DIR");
-    return configured && *configured ? configured : "/usr/share/fonts/truetype/dejavu";
-}
 
 int FontInstance::textWidth(const char* text, int count) const {
     int width = 0;
