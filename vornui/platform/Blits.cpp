@@ -32,7 +32,6 @@ public:
           m_sourceBackground(PixelFromColor(source.bkColor)),
           m_foreground(PixelFromColor(dc.state.textColor)),
           m_background(PixelFromColor(dc.state.bkColor)) {}
-    bool identity() const { return !m_fromMono && !m_toMono; }
     Pixel operator()(Pixel pixel) const {
         if (m_fromMono)
             return (pixel & 0xFFFFFF) ? m_background : m_foreground;
@@ -105,7 +104,7 @@ BOOL Transfer(HDC destination, CRect target, const BlitSource& source, DWORD rop
                     const Pixel raw = copy.pixel(sx, sy) & 0xFFFFFF;
                     if (transparent && raw == *transparent)
                         continue;
-                    const Pixel pixel = translate.identity() ? raw : translate(raw);
+                    const Pixel pixel = translate(raw);
                     Pixel pattern = 0;
                     if (code != 0xCC)
                         brush.at(x, y, pattern);
