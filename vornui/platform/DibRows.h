@@ -13,8 +13,8 @@
 // Bytes per row: rows are padded to whole 32-bit words.
 std::size_t DibStride(int width, int bitCount);
 bool IsSupportedDibBitCount(int bitCount);
-// Larger bitmaps than this are refused rather than allocated (the system has its own
-// limit on a bitmap's size, too).
+// Bitmaps of more than 2^28 pixels are refused rather than allocated (the system has
+// its own limit on a bitmap's size, too).
 bool BitmapSizeAllowed(long long width, long long height);
 // A BI_RGB header of a supported depth and an allowed size.
 bool IsValidDibHeader(const BITMAPINFOHEADER& header);
