@@ -10,14 +10,6 @@
 
 namespace {
 
-// Larger bitmaps than this are refused rather than allocated (the system has its own
-// limit on a bitmap's size, too).
-constexpr long long kMaxPixels = 1LL << 28;
-
-bool SizeAllowed(long long width, long long height) {
-    return width > 0 && height > 0 && width * height <= kMaxPixels;
-}
-
 void FillFromDdbBits(BitmapRecord& bitmap, const BYTE* bits) {
     PixelSurface& surface = *bitmap.surface;
     const int stride = bitmap.widthBytes();
@@ -33,21 +25,6 @@ std::vector<PALETTEENTRY> PaletteOf(HDC hdc) {
     return palette ? palette->entries : std::vector<PALETTEENTRY>{};
 }
 
-int ColorTableSize(const BITMAPINFOHEADER& header) {
-    if (header.biBitCount > 8)
-        return 0;
-    const int full = 1 << header.biBitCount;
-    return header.biClrUsed > 0 && header.biClrUsed < static_cast<DWORD>(full)
-               ? static_cast<int>(header.biClrUsed)
-               : full;
-}
-
-bool ValidDibHeader(const BITMAPINFOHEADER& header) {
-    return header.biSize >= sizeof(BITMAPINFOHEADER) && header.biCompression == BI_RGB &&
-           IsSupportedDibBitCount(header.biBitCount) &&
-           SizeAllowed(header.biWidth, std::llabs(header.biHeight));
-}
-
 // The surface row a DIB scan line lands on (scan line 0 is the bottom row unless the
 // block is top-down).
 int SurfaceRow(const BITMAPINFOHEADER& header, int height, int scanLine) {
@@ -57,12 +34,10 @@ int SurfaceRow(const BITMAPINFOHEADER& header, int height, int scanLine) {
 } // namespace
 
 BitmapRecord::BitmapRecord(int width, int height, int bitsPixel_)
-    : BitmapObject(OBJ_BITMAP), bitsPixel(bitsPixel_),
-      surface(std::make_unique<PixelSurface>(width, height)) {}
+    : bitsPixel(bitsPixel_), surface(std::make_unique<PixelSurface>(width, height)) {}
 
 BitmapRecord::BitmapRecord(const BITMAPINFOHEADER& header, std::unique_ptr<Pixel[]> bits)
-    : BitmapObject(OBJ_BITMAP), bitsPixel(header.biBitCount), dibBits(std::move(bits)),
-      dibHeader(header) {
+    : bitsPixel(header.biBitCount), dibBits(std::move(bits)), dibHeader(header) {
     const int width = header.biWidth;
     const int height = std::abs(header.biHeight);
     Pixel* first = header.biHeight < 0
@@ -82,7 +57,7 @@ int BitmapRecord::widthBytes() const {
 HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, const void* bits) {
     if (width == 0 || height == 0)
         width = height = 1, bitsPerPixel = 1;
-    if (planes != 1 || !SizeAllowed(width, height) || !IsSupportedDibBitCount(bitsPerPixel))
+    if (planes != 1 || !BitmapSizeAllowed(width, height) || !IsSupportedDibBitCount(bitsPerPixel))
         return nullptr;
     auto record = std::make_unique<BitmapRecord>(width, height, static_cast<int>(bitsPerPixel));
     if (bits)
@@ -107,7 +82,7 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT /*usage*/, void**
                          HANDLE section, DWORD /*offset*/) {
     if (bits)
         *bits = nullptr;
-    if ((hdc && !LiveDC(hdc)) || !info || section || !ValidDibHeader(info->bmiHeader) ||
+    if ((hdc && !LiveDC(hdc)) || !info || section || !IsValidDibHeader(info->bmiHeader) ||
         info->bmiHeader.biBitCount != 32)
         return nullptr;
     const BITMAPINFOHEADER& header = info->bmiHeader;
@@ -175,7 +150,7 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBI
 int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
               const BITMAPINFO* info, UINT usage) {
     auto* record = LiveGdiObjectOf<BitmapRecord>(bitmap);
-    if ((hdc && !LiveDC(hdc)) || !record || !bits || !info || !ValidDibHeader(info->bmiHeader) ||
+    if ((hdc && !LiveDC(hdc)) || !record || !bits || !info || !IsValidDibHeader(info->bmiHeader) ||
         usage != DIB_RGB_COLORS)
         return 0;
     const BITMAPINFOHEADER& header = info->bmiHeader;
@@ -188,7 +163,7 @@ int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
     int copied = 0;
     for (UINT line = 0; line < lines && start + line < static_cast<UINT>(height); ++line) {
         DecodeDibRow(in + line * stride, header.biWidth, header.biBitCount, info->bmiColors,
-                     static_cast<std::size_t>(ColorTableSize(header)), row.data());
+                     DibColorTableSize(header), row.data());
         const int y = SurfaceRow(header, height, static_cast<int>(start + line));
         if (y >= 0 && y < surface.height())
             std::copy_n(row.data(), width, surface.row(y));

@@ -32,7 +32,6 @@ public:
           m_sourceBackground(PixelFromColor(source.bkColor)),
           m_foreground(PixelFromColor(dc.state.textColor)),
           m_background(PixelFromColor(dc.state.bkColor)) {}
-    bool identity() const { return !m_fromMono && !m_toMono; }
     Pixel operator()(Pixel pixel) const {
         if (m_fromMono)
             return (pixel & 0xFFFFFF) ? m_background : m_foreground;
@@ -105,7 +104,7 @@ BOOL Transfer(HDC destination, CRect target, const BlitSource& source, DWORD rop
                     const Pixel raw = copy.pixel(sx, sy) & 0xFFFFFF;
                     if (transparent && raw == *transparent)
                         continue;
-                    const Pixel pixel = translate.identity() ? raw : translate(raw);
+                    const Pixel pixel = translate(raw);
                     Pixel pattern = 0;
                     if (code != 0xCC)
                         brush.at(x, y, pattern);
@@ -125,11 +124,10 @@ BOOL TransferFromDC(HDC destination, const CRect& target, HDC sourceDC, const CR
     const PixelSurface* surface = source->surface();
     if (!surface)
         return LiveDC(destination) ? TRUE : FALSE;
-    const auto* bitmap = LiveGdiObjectOf<BitmapRecord>(source->state.bitmap);
-    const bool monochrome = !source->fixedSurface && bitmap && bitmap->bitsPixel == 1;
     CRect rect(sourceRect);
     rect.OffsetRect(source->logicalToSurface());
-    return Transfer(destination, target, {*surface, rect, monochrome, source->state.bkColor}, rop,
+    return Transfer(destination, target,
+                    {*surface, rect, source->monochrome(), source->state.bkColor}, rop,
                     transparent);
 }
 
@@ -165,16 +163,11 @@ int StretchDIBits(HDC hdc, int x, int y, int width, int height, int sourceX, int
     if (!LiveDC(hdc) || !bits || !info || usage != DIB_RGB_COLORS)
         return 0;
     const BITMAPINFOHEADER& header = info->bmiHeader;
-    const long long rows = std::llabs(header.biHeight);
-    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biCompression != BI_RGB ||
-        !IsSupportedDibBitCount(header.biBitCount) || header.biWidth <= 0 || rows <= 0 ||
-        header.biWidth * rows > (1LL << 28))
+    if (!IsValidDibHeader(header))
         return 0;
-    PixelSurface block(header.biWidth, static_cast<int>(rows));
+    PixelSurface block(header.biWidth, std::abs(header.biHeight));
     const std::size_t stride = DibStride(header.biWidth, header.biBitCount);
-    const std::size_t colors = header.biBitCount <= 8
-                                   ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount)
-                                   : 0;
+    const std::size_t colors = DibColorTableSize(header);
     const bool bottomUp = header.biHeight > 0;
     for (int line = 0; line < block.height(); ++line) {
         const int y0 = bottomUp ? block.height() - 1 - line : line;

@@ -3,6 +3,7 @@
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/GdiRecords.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/Shapes.h"
 #include "vornui/platform/StaticColors.h"
 
 #include <algorithm>
@@ -71,10 +72,6 @@ Handle LiveOr(Handle handle, int stockIndex) {
     return LiveGdiObject(handle) ? handle : static_cast<Handle>(GetStockObject(stockIndex));
 }
 
-int Complexity(const Region& region) {
-    return region.empty() ? NULLREGION : region.isRectangle() ? SIMPLEREGION : COMPLEXREGION;
-}
-
 // The clip area in device coordinates when no clip region is selected.
 Region WholeDevice(DeviceContext& dc) {
     if (dc.visible)
@@ -90,12 +87,11 @@ Region WholeDevice(DeviceContext& dc) {
 int SetDeviceClip(DeviceContext& dc, std::optional<Region> clip) {
     dc.state.clip = std::move(clip);
     dc.clipChanged();
-    return Complexity(dc.state.clip ? *dc.state.clip : WholeDevice(dc));
+    return RegionComplexity(dc.state.clip ? *dc.state.clip : WholeDevice(dc));
 }
 
 CRect DeviceRect(const DeviceContext& dc, int left, int top, int right, int bottom) {
-    CRect rect(left, top, right, bottom);
-    rect.NormalizeRect();
+    CRect rect = NormalizedRect(left, top, right, bottom);
     rect.OffsetRect(dc.logicalToDevice());
     return rect;
 }
@@ -140,6 +136,11 @@ PixelSurface* DeviceContext::surface() const {
         return fixedSurface;
     auto* bitmap = LiveGdiObjectOf<BitmapRecord>(state.bitmap);
     return bitmap ? bitmap->surface.get() : nullptr;
+}
+
+bool DeviceContext::monochrome() const {
+    const auto* bitmap = LiveGdiObjectOf<BitmapRecord>(state.bitmap);
+    return !fixedSurface && bitmap && bitmap->bitsPixel == 1;
 }
 
 const Region& DeviceContext::clipOnSurface() {
@@ -439,11 +440,11 @@ int ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
     }
     if (mode == RGN_COPY)
         return SetDeviceClip(*dc, record->region);
-    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
-    if (mode < RGN_AND || mode > RGN_DIFF)
+    const std::optional<RegionOp> op = RegionOpOfMode(mode);
+    if (!op)
         return ERROR;
     const Region current = dc->state.clip ? *dc->state.clip : WholeDevice(*dc);
-    return SetDeviceClip(*dc, Region::Combine(current, record->region, kOps[mode - RGN_AND]));
+    return SetDeviceClip(*dc, Region::Combine(current, record->region, *op));
 }
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
@@ -469,7 +470,7 @@ int OffsetClipRgn(HDC hdc, int dx, int dy) {
     if (!dc)
         return ERROR;
     if (!dc->state.clip)
-        return Complexity(WholeDevice(*dc));
+        return RegionComplexity(WholeDevice(*dc));
     Region moved = *dc->state.clip;
     moved.offset(dx, dy);
     return SetDeviceClip(*dc, std::move(moved));
@@ -483,7 +484,7 @@ int GetClipBox(HDC hdc, LPRECT rect) {
     const CPoint shift = dc->logicalToSurface();
     area.offset(-shift.x, -shift.y);
     *rect = area.bounds();
-    return Complexity(area);
+    return RegionComplexity(area);
 }
 
 int GetClipRgn(HDC hdc, HRGN region) {
@@ -537,15 +538,7 @@ UINT RealizePalette(HDC hdc) {
 UINT GetSystemPaletteEntries(HDC hdc, UINT start, UINT count, LPPALETTEENTRY entries) {
     if ((hdc && !LiveDC(hdc)) || !PaletteDisplay())
         return 0;
-    const auto& system = SystemPaletteEntries();
-    const UINT size = static_cast<UINT>(system.size());
-    if (!entries)
-        return size;
-    if (start >= size)
-        return 0;
-    const UINT copied = std::min(count, size - start);
-    std::copy_n(system.begin() + start, copied, entries);
-    return copied;
+    return CopyPaletteEntries(SystemPaletteEntries(), start, count, entries);
 }
 
 void SetDisplayBitsPerPixel(int bitsPerPixel) {

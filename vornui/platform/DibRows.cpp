@@ -3,6 +3,7 @@
 #include "vornui/platform/StaticColors.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -39,6 +40,24 @@ bool IsSupportedDibBitCount(int bitCount) {
     default:
         return false;
     }
+}
+
+bool BitmapSizeAllowed(long long width, long long height) {
+    constexpr long long kMaxPixels = 1LL << 28;
+    return width > 0 && height > 0 && width * height <= kMaxPixels;
+}
+
+bool IsValidDibHeader(const BITMAPINFOHEADER& header) {
+    return header.biSize >= sizeof(BITMAPINFOHEADER) && header.biCompression == BI_RGB &&
+           IsSupportedDibBitCount(header.biBitCount) &&
+           BitmapSizeAllowed(header.biWidth, std::llabs(header.biHeight));
+}
+
+std::size_t DibColorTableSize(const BITMAPINFOHEADER& header) {
+    if (header.biBitCount > 8)
+        return 0;
+    const DWORD full = 1u << header.biBitCount;
+    return header.biClrUsed > 0 && header.biClrUsed < full ? header.biClrUsed : full;
 }
 
 std::vector<RGBQUAD> DibColorTable(int bitCount, const std::vector<PALETTEENTRY>& palette) {

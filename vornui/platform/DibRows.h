@@ -13,6 +13,13 @@
 // Bytes per row: rows are padded to whole 32-bit words.
 std::size_t DibStride(int width, int bitCount);
 bool IsSupportedDibBitCount(int bitCount);
+// Bitmaps of more than 2^28 pixels are refused rather than allocated (the system has
+// its own limit on a bitmap's size, too).
+bool BitmapSizeAllowed(long long width, long long height);
+// A BI_RGB header of a supported depth and an allowed size.
+bool IsValidDibHeader(const BITMAPINFOHEADER& header);
+// Entries of the colour table after the header (none above 8 bits per pixel).
+std::size_t DibColorTableSize(const BITMAPINFOHEADER& header);
 
 // The colour table a bitmap of `bitCount` bits gets when read from a device whose
 // palette is `palette` (the default palette gives the system's 256 colours).

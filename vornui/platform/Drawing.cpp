@@ -31,13 +31,7 @@ BrushSource PenColorSource(DeviceContext& dc) {
     return BrushSource::Solid(pen->followsDcColor ? dc.state.dcPenColor : pen->log.lopnColor);
 }
 
-CRect NormalizedRect(int left, int top, int right, int bottom) {
-    CRect rect(left, top, right, bottom);
-    rect.NormalizeRect();
-    return rect;
-}
-
-void StrokeClosed(Painter& painter, const std::vector<CPoint>& corners) {
+void StrokeClosed(Painter& painter, const std::vector<POINT>& corners) {
     for (std::size_t i = 0; i < corners.size(); ++i)
         painter.stroke(corners[i], corners[(i + 1) % corners.size()]);
 }
@@ -132,12 +126,11 @@ BOOL Polygon(HDC hdc, const POINT* points, int count) {
     if (!points || count < 2)
         return FALSE;
     return WithPainter(hdc, [&](Painter& painter) {
-        std::vector<CPoint> corners;
+        std::vector<POINT> corners;
         for (int i = 0; i < count; ++i)
             corners.push_back(painter.toSurface(points[i]));
-        std::vector<POINT> plain(corners.begin(), corners.end());
         DeviceContext& dc = painter.dc();
-        painter.fillRegion(PolygonRegion(plain.data(), count, dc.state.polyFillMode),
+        painter.fillRegion(PolygonRegion(corners.data(), count, dc.state.polyFillMode),
                            BrushSource::Of(dc, dc.state.brush), dc.state.rop2);
         StrokeClosed(painter, corners);
     });

@@ -33,22 +33,18 @@ struct FaceKey {
     bool operator<(const FaceKey& other) const { return tie() < other.tie(); }
 };
 
-bool NameContains(const char* face, const char* word) {
-    std::string lower(face);
-    for (char& ch : lower)
-        ch = ToLower1252(ch);
-    return lower.find(word) != std::string::npos;
-}
-
 Family FamilyOf(const LOGFONT& font) {
-    const char* face = font.lfFaceName;
+    std::string face(font.lfFaceName);
+    for (char& ch : face)
+        ch = ToLower1252(ch);
+    auto contains = [&face](const char* word) { return face.find(word) != std::string::npos; };
     for (const char* word : {"mono", "courier", "consol", "fixed", "terminal", "lucida console"})
-        if (NameContains(face, word))
+        if (contains(word))
             return Family::Mono;
     for (const char* word : {"times", "serif", "georgia", "roman", "garamond"})
-        if (NameContains(face, word) && !NameContains(face, "sans"))
+        if (contains(word) && !contains("sans"))
             return Family::Serif;
-    if (face[0] == '\0') {
+    if (face.empty()) {
         if ((font.lfPitchAndFamily & 0x03) == FIXED_PITCH ||
             (font.lfPitchAndFamily & 0xF0) == FF_MODERN)
             return Family::Mono;
@@ -56,6 +52,12 @@ Family FamilyOf(const LOGFONT& font) {
             return Family::Serif;
     }
     return Family::Sans;
+}
+
+// Where the DejaVu faces are looked for.
+std::string FontDirectory() {
+    const char* configured = std::getenv("VORNUI_FONT_DIR");
+    return configured && *configured ? configured : "/usr/share/fonts/truetype/dejavu";
 }
 
 std::string FontFile(Family family, bool bold) {
@@ -140,11 +142,6 @@ GlyphImage RenderGlyph(FT_Face face, unsigned char ch, bool italic, bool antiali
 }
 
 } // namespace
-
-std::string FontDirectory() {
-    const char* configured = std::getenv("VORNUI_FONT_DIR");
-    return configured && *configured ? configured : "/usr/share/fonts/truetype/dejavu";
-}
 
 int FontInstance::textWidth(const char* text, int count) const {
     int width = 0;

@@ -54,6 +54,3 @@ private:
 // The shared, rendered instance for a logical font (cached per process); null when no
 // font file could be loaded.
 std::shared_ptr<const FontInstance> FontInstanceFor(const LOGFONT& font);
-
-// Where the DejaVu faces are looked for.
-std::string FontDirectory();

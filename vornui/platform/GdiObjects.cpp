@@ -186,8 +186,7 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
             return nullptr;
         const PixelSurface& source = *bitmap->surface;
         auto copy = std::make_shared<PixelSurface>(source.width(), source.height());
-        for (int y = 0; y < source.height(); ++y)
-            std::copy_n(source.row(y), source.width(), copy->row(y));
+        copy->copyFrom(source);
         record->pattern = std::move(copy);
         break;
     }
@@ -242,17 +241,8 @@ HPALETTE CreatePalette(const LOGPALETTE* palette) {
 }
 
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, LPPALETTEENTRY entries) {
-    auto* record = LiveGdiObjectOf<PaletteRecord>(palette);
-    if (!record)
-        return 0;
-    const UINT size = static_cast<UINT>(record->entries.size());
-    if (!entries)
-        return size;
-    if (start >= size)
-        return 0;
-    const UINT copied = std::min(count, size - start);
-    std::copy_n(record->entries.begin() + start, copied, entries);
-    return copied;
+    const auto* record = LiveGdiObjectOf<PaletteRecord>(palette);
+    return record ? CopyPaletteEntries(record->entries, start, count, entries) : 0;
 }
 
 UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color) {

@@ -14,13 +14,13 @@
 #include <vector>
 
 struct PenRecord : PenObject {
-    explicit PenRecord(const LOGPEN& log_) : PenObject(OBJ_PEN), log(log_) {}
+    explicit PenRecord(const LOGPEN& log_) : log(log_) {}
     LOGPEN log;
     bool followsDcColor = false; // the DC_PEN stock pen
 };
 
 struct BrushRecord : BrushObject {
-    explicit BrushRecord(const LOGBRUSH& log_) : BrushObject(OBJ_BRUSH), log(log_) {}
+    explicit BrushRecord(const LOGBRUSH& log_) : log(log_) {}
     LOGBRUSH log;
     bool followsDcColor = false; // the DC_BRUSH stock brush
     int systemColor = -1;        // a system colour brush: the colour's index
@@ -29,7 +29,7 @@ struct BrushRecord : BrushObject {
 };
 
 struct FontRecord : FontObject {
-    explicit FontRecord(const LOGFONT& log_) : FontObject(OBJ_FONT), log(log_) {}
+    explicit FontRecord(const LOGFONT& log_) : log(log_) {}
     LOGFONT log;
     std::shared_ptr<const FontInstance> instance; // resolved on first use
     const FontInstance* resolved();
@@ -48,13 +48,25 @@ struct BitmapRecord : BitmapObject {
 };
 
 struct RegionRecord : RegionObject {
-    explicit RegionRecord(Region region_) : RegionObject(OBJ_REGION), region(std::move(region_)) {}
+    explicit RegionRecord(Region region_) : region(std::move(region_)) {}
     Region region;
 };
 
+// How the region functions describe an area: NULLREGION, SIMPLEREGION or COMPLEXREGION.
+inline int RegionComplexity(const Region& region) {
+    return region.empty() ? NULLREGION : region.isRectangle() ? SIMPLEREGION : COMPLEXREGION;
+}
+
+// The operation of a combine mode from RGN_AND to RGN_DIFF; other modes have none.
+inline std::optional<RegionOp> RegionOpOfMode(int mode) {
+    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
+    if (mode < RGN_AND || mode > RGN_DIFF)
+        return std::nullopt;
+    return kOps[mode - RGN_AND];
+}
+
 struct PaletteRecord : PaletteObject {
-    explicit PaletteRecord(std::vector<PALETTEENTRY> entries_)
-        : PaletteObject(OBJ_PAL), entries(std::move(entries_)) {}
+    explicit PaletteRecord(std::vector<PALETTEENTRY> entries_) : entries(std::move(entries_)) {}
     std::vector<PALETTEENTRY> entries;
 };
 
@@ -96,6 +108,8 @@ struct DeviceContext {
     std::vector<DcState> saved;
 
     PixelSurface* surface() const;
+    // Whether it paints into a monochrome bitmap, which keeps black and white only.
+    bool monochrome() const;
     CPoint logicalToSurface() const {
         return CPoint(state.viewportOrg.x - state.windowOrg.x + surfaceOrigin.x,
                       state.viewportOrg.y - state.windowOrg.y + surfaceOrigin.y);

@@ -8,50 +8,6 @@
 
 struct DeviceContext;
 
-// GDI handles point at objects of these classes; what each kind holds is the graphics
-// layer's own business.
-struct GdiObject {
-    virtual ~GdiObject() = default;
-    const int type;
-    bool stock = false;
-    int selections = 0; // device contexts that have it selected
-
-protected:
-    explicit GdiObject(int type_) : type(type_) {}
-};
-struct PenObject : GdiObject {
-protected:
-    using GdiObject::GdiObject;
-};
-struct BrushObject : GdiObject {
-protected:
-    using GdiObject::GdiObject;
-};
-struct FontObject : GdiObject {
-protected:
-    using GdiObject::GdiObject;
-};
-struct BitmapObject : GdiObject {
-protected:
-    using GdiObject::GdiObject;
-};
-struct RegionObject : GdiObject {
-protected:
-    using GdiObject::GdiObject;
-};
-struct PaletteObject : GdiObject {
-protected:
-    using GdiObject::GdiObject;
-};
-using HDC = DeviceContext*;
-using HGDIOBJ = GdiObject*;
-using HPEN = PenObject*;
-using HBRUSH = BrushObject*;
-using HFONT = FontObject*;
-using HBITMAP = BitmapObject*;
-using HRGN = RegionObject*;
-using HPALETTE = PaletteObject*;
-
 // Object types (GetObjectType).
 #define OBJ_PEN 1
 #define OBJ_BRUSH 2
@@ -61,6 +17,37 @@ using HPALETTE = PaletteObject*;
 #define OBJ_BITMAP 7
 #define OBJ_REGION 8
 #define OBJ_MEMDC 10
+
+// GDI handles point at objects of these classes, one per kind of object; what each kind
+// holds is the graphics layer's own business.
+struct GdiObject {
+    virtual ~GdiObject() = default;
+    const int type;
+    bool stock = false;
+    int selections = 0; // device contexts that have it selected
+
+protected:
+    explicit GdiObject(int type_) : type(type_) {}
+};
+template <int Type>
+struct GdiObjectOf : GdiObject {
+protected:
+    GdiObjectOf() : GdiObject(Type) {}
+};
+using PenObject = GdiObjectOf<OBJ_PEN>;
+using BrushObject = GdiObjectOf<OBJ_BRUSH>;
+using FontObject = GdiObjectOf<OBJ_FONT>;
+using BitmapObject = GdiObjectOf<OBJ_BITMAP>;
+using RegionObject = GdiObjectOf<OBJ_REGION>;
+using PaletteObject = GdiObjectOf<OBJ_PAL>;
+using HDC = DeviceContext*;
+using HGDIOBJ = GdiObject*;
+using HPEN = PenObject*;
+using HBRUSH = BrushObject*;
+using HFONT = FontObject*;
+using HBITMAP = BitmapObject*;
+using HRGN = RegionObject*;
+using HPALETTE = PaletteObject*;
 
 // Stock objects.
 #define WHITE_BRUSH 0

@@ -15,3 +15,9 @@ void PixelSurface::fill(Pixel value) {
     for (int y = 0; y < m_height; ++y)
         std::fill_n(row(y), m_width, value);
 }
+
+void PixelSurface::copyFrom(const PixelSurface& from) {
+    const int width = std::min(from.width(), m_width);
+    for (int y = 0; y < std::min(from.height(), m_height); ++y)
+        std::copy_n(from.row(y), width, row(y));
+}

@@ -39,6 +39,8 @@ public:
     Pixel pixel(int x, int y) const { return row(y)[x]; }
     void setPixel(int x, int y, Pixel value) { row(y)[x] = value; }
     void fill(Pixel value);
+    // Copies what of `from` fits, corner to top-left corner.
+    void copyFrom(const PixelSurface& from);
 
 private:
     int m_width;

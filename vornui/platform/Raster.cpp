@@ -156,10 +156,7 @@ Pixel ApplyRop3(BYTE rop, Pixel pattern, Pixel source, Pixel destination) {
 
 Painter::Painter(DeviceContext& dc)
     : m_dc(dc), m_surface(dc.surface()), m_clip(&dc.clipOnSurface()),
-      m_shift(dc.logicalToSurface()) {
-    if (const auto* bitmap = LiveGdiObjectOf<BitmapRecord>(dc.state.bitmap);
-        bitmap && !dc.fixedSurface)
-        m_monochrome = bitmap->bitsPixel == 1;
+      m_shift(dc.logicalToSurface()), m_monochrome(dc.monochrome()) {
     if (const auto* pen = LiveGdiObjectOf<PenRecord>(dc.state.pen)) {
         m_penStyle = static_cast<int>(pen->log.lopnStyle & PS_STYLE_MASK);
         m_penWidth = std::max<int>(pen->log.lopnWidth.x, 1);

@@ -69,7 +69,7 @@ private:
     const Region* m_clip;
     Region m_narrowedClip;
     CPoint m_shift;
-    bool m_monochrome = false;
+    bool m_monochrome;
     int m_penStyle = PS_SOLID;
     int m_penWidth = 1;
     Pixel m_penColor = 0;

@@ -206,10 +206,8 @@ Region PolygonRegion(const POINT* points, int count, int fillMode) {
         top = std::min<int>(top, points[i].y);
         bottom = std::max<int>(bottom, points[i].y);
     }
-    // Device space ends where 16-bit coordinates do; rows beyond it are never painted.
-    constexpr int kDeviceLimit = 1 << 15;
-    top = std::max(top, -kDeviceLimit);
-    bottom = std::min(bottom, kDeviceLimit);
+    top = std::max(top, -kDeviceCoordinateLimit);
+    bottom = std::min(bottom, kDeviceCoordinateLimit);
     std::vector<std::vector<Span>> rows;
     rows.reserve(static_cast<std::size_t>(std::max(bottom - top, 0)));
     for (int y = top; y < bottom; ++y)

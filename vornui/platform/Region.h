@@ -65,6 +65,9 @@ private:
     std::vector<Band> m_bands;
 };
 
+// Device space ends where 16-bit coordinates do: shapes are traced no further.
+constexpr int kDeviceCoordinateLimit = 1 << 15;
+
 // The pixels of a polygon as rows of spans, sampled at pixel centres, with the system's
 // fill modes (ALTERNATE: odd crossings inside; WINDING: non-zero winding inside).
 Region PolygonRegion(const POINT* points, int count, int fillMode);

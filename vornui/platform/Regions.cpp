@@ -5,24 +5,14 @@
 
 namespace {
 
-int Complexity(const Region& region) {
-    return region.empty() ? NULLREGION : region.isRectangle() ? SIMPLEREGION : COMPLEXREGION;
-}
-
 HRGN MakeRegion(Region region) {
     return static_cast<HRGN>(RegisterGdiObject(std::make_unique<RegionRecord>(std::move(region))));
-}
-
-CRect Normalized(int left, int top, int right, int bottom) {
-    CRect rect(left, top, right, bottom);
-    rect.NormalizeRect();
-    return rect;
 }
 
 } // namespace
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
-    return MakeRegion(Region(Normalized(left, top, right, bottom)));
+    return MakeRegion(Region(NormalizedRect(left, top, right, bottom)));
 }
 
 HRGN CreateRectRgnIndirect(const RECT* rect) {
@@ -36,7 +26,7 @@ HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
 }
 
 HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
-    return MakeRegion(EllipseRegion(Normalized(left, top, right, bottom)));
+    return MakeRegion(EllipseRegion(NormalizedRect(left, top, right, bottom)));
 }
 
 HRGN CreateEllipticRgnIndirect(const RECT* rect) {
@@ -50,21 +40,21 @@ int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
         return ERROR;
     if (mode == RGN_COPY) {
         target->region = a->region;
-        return Complexity(target->region);
+        return RegionComplexity(target->region);
     }
     const auto* b = LiveGdiObjectOf<RegionRecord>(source2);
-    if (!b || mode < RGN_AND || mode > RGN_DIFF)
+    const std::optional<RegionOp> op = RegionOpOfMode(mode);
+    if (!b || !op)
         return ERROR;
-    static constexpr RegionOp kOps[] = {RegionOp::And, RegionOp::Or, RegionOp::Xor, RegionOp::Diff};
-    target->region = Region::Combine(a->region, b->region, kOps[mode - RGN_AND]);
-    return Complexity(target->region);
+    target->region = Region::Combine(a->region, b->region, *op);
+    return RegionComplexity(target->region);
 }
 
 BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
     auto* record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record)
         return FALSE;
-    record->region = Region(Normalized(left, top, right, bottom));
+    record->region = Region(NormalizedRect(left, top, right, bottom));
     return TRUE;
 }
 
@@ -73,7 +63,7 @@ int OffsetRgn(HRGN region, int dx, int dy) {
     if (!record)
         return ERROR;
     record->region.offset(dx, dy);
-    return Complexity(record->region);
+    return RegionComplexity(record->region);
 }
 
 int GetRgnBox(HRGN region, LPRECT rect) {
@@ -81,7 +71,7 @@ int GetRgnBox(HRGN region, LPRECT rect) {
     if (!record || !rect)
         return ERROR;
     *rect = record->region.bounds();
-    return Complexity(record->region);
+    return RegionComplexity(record->region);
 }
 
 BOOL PtInRegion(HRGN region, int x, int y) {

@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <cmath>
 
+CRect NormalizedRect(int left, int top, int right, int bottom) {
+    CRect rect(left, top, right, bottom);
+    rect.NormalizeRect();
+    return rect;
+}
+
 Region EllipseRegion(const CRect& bounds) {
     if (bounds.IsRectEmpty())
         return Region();
@@ -10,9 +16,8 @@ Region EllipseRegion(const CRect& bounds) {
     const double cy = (bounds.top + bounds.bottom) / 2.0;
     const double rx = bounds.Width() / 2.0;
     const double ry = bounds.Height() / 2.0;
-    constexpr int kDeviceLimit = 1 << 15;
-    const int top = std::max<int>(bounds.top, -kDeviceLimit);
-    const int bottom = std::min<int>(bounds.bottom, kDeviceLimit);
+    const int top = std::max<int>(bounds.top, -kDeviceCoordinateLimit);
+    const int bottom = std::min<int>(bounds.bottom, kDeviceCoordinateLimit);
     std::vector<std::vector<Span>> rows;
     for (int y = top; y < bottom; ++y) {
         const double dy = (y + 0.5 - cy) / ry;

@@ -1,5 +1,7 @@
 #include "vornui/platform/StaticColors.h"
 
+#include <algorithm>
+
 const std::array<PALETTEENTRY, 20>& StaticColors() {
     static const std::array<PALETTEENTRY, 20> colors{{
         {0, 0, 0, 0},       {128, 0, 0, 0},     {0, 128, 0, 0},     {128, 128, 0, 0},
@@ -34,6 +36,18 @@ std::vector<PALETTEENTRY> MakeSystemPalette() {
 const std::vector<PALETTEENTRY>& SystemPaletteEntries() {
     static const std::vector<PALETTEENTRY> entries = MakeSystemPalette();
     return entries;
+}
+
+UINT CopyPaletteEntries(const std::vector<PALETTEENTRY>& palette, UINT start, UINT count,
+                        LPPALETTEENTRY entries) {
+    const UINT size = static_cast<UINT>(palette.size());
+    if (!entries)
+        return size;
+    if (start >= size)
+        return 0;
+    const UINT copied = std::min(count, size - start);
+    std::copy_n(palette.begin() + start, copied, entries);
+    return copied;
 }
 
 std::size_t NearestEntry(const std::vector<PALETTEENTRY>& entries, COLORREF color) {

@@ -12,5 +12,9 @@ const std::array<PALETTEENTRY, 20>& StaticColors();
 // The system palette of a palette display: the static colours at both ends and a
 // colour cube with grey steps between them, 256 entries.
 const std::vector<PALETTEENTRY>& SystemPaletteEntries();
+// GetPaletteEntries over `palette`: the entry count when `entries` is null, else the
+// number of entries copied from `start` on (at most `count`).
+UINT CopyPaletteEntries(const std::vector<PALETTEENTRY>& palette, UINT start, UINT count,
+                        LPPALETTEENTRY entries);
 // Index of the entry closest to `color` (squared distance; the first of equals).
 std::size_t NearestEntry(const std::vector<PALETTEENTRY>& entries, COLORREF color);

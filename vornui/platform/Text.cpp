@@ -111,12 +111,10 @@ BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR te
     Painter painter(*dc);
     if (!painter)
         return TRUE;
-    const Pixel background = PixelFromColor(dc->state.bkColor);
     CRect box = rect ? CRect(rect) : CRect();
     box.NormalizeRect();
     if (rect && (options & ETO_OPAQUE))
-        painter.fillRegion(Region(painter.toSurface(box)),
-                           BrushSource::Solid(ColorFromPixel(background)));
+        painter.fillRegion(Region(painter.toSurface(box)), BrushSource::Solid(dc->state.bkColor));
     if (rect && (options & ETO_CLIPPED))
         painter.restrictTo(painter.toSurface(box));
     const CPoint at = painter.toSurface(CPoint(origin.left, origin.top));

@@ -8,7 +8,6 @@
 #include "vornui/platform/WindowRecord.h"
 #include "vornui/platform/WindowStyles.h"
 
-#include <algorithm>
 #include <map>
 #include <mutex>
 
@@ -22,12 +21,6 @@ struct Surfaces {
 Surfaces& AllSurfaces() {
     static Surfaces surfaces;
     return surfaces;
-}
-
-void CopyOverlap(const PixelSurface& from, PixelSurface& to) {
-    const int width = std::min(from.width(), to.width());
-    for (int y = 0; y < std::min(from.height(), to.height()); ++y)
-        std::copy_n(from.row(y), width, to.row(y));
 }
 
 // A parent that does not clip its children paints over them: they paint again after it.
@@ -61,7 +54,7 @@ std::shared_ptr<PixelSurface> WindowSurfaceOf(HWND top) {
         return surface;
     auto resized = std::make_shared<PixelSurface>(rect.Width(), rect.Height());
     if (surface)
-        CopyOverlap(*surface, *resized);
+        resized->copyFrom(*surface);
     surface = resized;
     return surface;
 }
@@ -145,7 +138,5 @@ int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase) {
         SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
         ReleaseDC(hwnd, hdc);
     }
-    return target->region.empty()         ? NULLREGION
-           : target->region.isRectangle() ? SIMPLEREGION
-                                          : COMPLEXREGION;
+    return RegionComplexity(target->region);
 }
