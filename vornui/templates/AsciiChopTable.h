@@ -22,27 +22,12 @@ public:
     // Appends the next token of `text`, read from `position` on, to `token` and moves
     // `position` past it and its separator. False when the text holds no further token.
     bool AppendNextToken(std::string_view text, size_t& position, std::string& token) const {
-        size_t at = position;
-        while (at < text.size() && Kind(text[at]) != 0)
-            ++at;
-        if (at >= text.size()) {
-            position = text.size();
+        const size_t start = FindToken(text, position);
+        if (start == text.size()) {
+            position = start;
             return false;
         }
-        size_t run = at;
-        for (; at < text.size(); ++at) {
-            const uint8_t kind = Kind(text[at]);
-            if (kind == 0)
-                continue;
-            token.append(text.data() + run, at - run);
-            run = at + 1;
-            if (kind & kDropped)
-                continue;
-            position = at + 1;
-            return true;
-        }
-        token.append(text.data() + run, at - run);
-        position = at;
+        position = TakeToken(text, start, [&](char ch) { token.push_back(ch); });
         return true;
     }
 
@@ -50,24 +35,15 @@ public:
     // the dropped ones and a zero byte is written after them (over the separator, or at
     // text[size], which must exist). False when the text holds no further token.
     bool CutNextToken(char* text, size_t size, size_t& position, std::string_view& token) const {
-        size_t at = position;
-        while (at < size && Kind(text[at]) != 0)
-            ++at;
-        if (at >= size) {
+        const std::string_view whole(text, size);
+        const size_t at = FindToken(whole, position);
+        if (at == size) {
             position = size;
             return false;
         }
         char* const start = text + at;
         char* out = start;
-        for (; at < size; ++at) {
-            const char ch = text[at];
-            const uint8_t kind = Kind(ch);
-            if (kind == 0)
-                *out++ = ch;
-            else if (kind == kSeparator)
-                break;
-        }
-        position = at < size ? at + 1 : size;
+        position = TakeToken(whole, at, [&](char ch) { *out++ = ch; });
         *out = '\0';
         token = std::string_view(start, static_cast<size_t>(out - start));
         return true;
@@ -78,22 +54,9 @@ public:
     // two tokens stands at least one character that none of them keeps.
     template <typename OnToken>
     void SplitInto(std::string_view text, char* out, OnToken onToken) const {
-        const char* in = text.data();
-        const char* const end = in + text.size();
-        while (true) {
-            while (in < end && Kind(*in) != 0)
-                ++in;
-            if (in == end)
-                return;
+        for (size_t at = FindToken(text, 0); at < text.size(); at = FindToken(text, at)) {
             onToken(out);
-            while (in < end) {
-                const char ch = *in++;
-                const uint8_t kind = Kind(ch);
-                if (kind == 0)
-                    *out++ = ch;
-                else if (kind == kSeparator)
-                    break;
-            }
+            at = TakeToken(text, at, [&](char ch) { *out++ = ch; });
             *out++ = '\0';
         }
     }
@@ -103,6 +66,28 @@ private:
     static constexpr uint8_t kDropped = 2;
 
     uint8_t Kind(char ch) const { return m_kind[static_cast<unsigned char>(ch)]; }
+
+    // Where the first token at or after `at` starts; text.size() when none does.
+    size_t FindToken(std::string_view text, size_t at) const {
+        while (at < text.size() && Kind(text[at]) != 0)
+            ++at;
+        return at;
+    }
+
+    // Hands each character the token starting at `at` keeps to `keep`; returns where
+    // reading goes on: past the token's separator, or text.size().
+    template <typename Keep>
+    size_t TakeToken(std::string_view text, size_t at, Keep keep) const {
+        while (at < text.size()) {
+            const char ch = text[at++];
+            const uint8_t kind = Kind(ch);
+            if (kind == 0)
+                keep(ch);
+            else if (kind == kSeparator)
+                break;
+        }
+        return at;
+    }
 
     // A set fills its whole field when it has no terminator.
     void Mark(const char (&set)[kAsciiChopSetSize], uint8_t kind) {

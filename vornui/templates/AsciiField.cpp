@@ -82,12 +82,8 @@ bool AsciiField::ReadDouble(double& value) const {
         double plain = 0.0;
         return ScanDouble(m_text, plain);
     }
-    default: {
-        double plain = 0.0;
-        const bool converted = ScanDouble(m_text, plain);
-        value = converted ? plain : 0.0;
-        return converted;
-    }
+    default:
+        return ScanDouble(m_text, value);
     }
 }
 

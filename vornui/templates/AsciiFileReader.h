@@ -7,7 +7,6 @@
 #include "vornui/templates/AsciiTokenizer.h"
 
 #include <optional>
-#include <string>
 #include <string_view>
 
 struct AsciiTemplate;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <locale.h>

@@ -8,8 +8,10 @@
 
 namespace {
 
-bool IsModule(const char* module, const char* name) {
-    return module && std::strcmp(module, name) == 0;
+// The tide and CTD modules have editor command lines of their own form.
+bool HasOwnCommandLine(const char* module) {
+    return module &&
+           (std::strcmp(module, "TERRAL_TIDE") == 0 || std::strcmp(module, "TERRAL_CTD") == 0);
 }
 
 bool Exists(const CString& path) {
@@ -30,10 +32,8 @@ bool SeedMetaTemplate(const CString& moduleFolder) {
 
 CString FormatNewTemplateCommand(const char* module, const char* exampleFile) {
     CString command;
-    if (IsModule(module, "TERRAL_TIDE"))
-        command.Format("FormatWizard.exe /m TERRAL_TIDE /e  \"%s\"", exampleFile);
-    else if (IsModule(module, "TERRAL_CTD"))
-        command.Format("FormatWizard.exe /m TERRAL_CTD /e  \"%s\"", exampleFile);
+    if (HasOwnCommandLine(module))
+        command.Format("FormatWizard.exe /m %s /e  \"%s\"", module, exampleFile);
     else
         command.Format("FormatWizard /m \"%s\" /e \"%s\"", module, exampleFile);
     return command;
@@ -42,11 +42,8 @@ CString FormatNewTemplateCommand(const char* module, const char* exampleFile) {
 CString FormatEditTemplateCommand(const char* module, const char* exampleFile,
                                   const char* templateName) {
     CString command;
-    if (IsModule(module, "TERRAL_TIDE"))
-        command.Format("FormatWizard.exe /m TERRAL_TIDE /e \"%s\" /t \"%s\"", exampleFile,
-                       templateName);
-    else if (IsModule(module, "TERRAL_CTD"))
-        command.Format("FormatWizard.exe /m TERRAL_CTD /e \"%s\" /t \"%s\"", exampleFile,
+    if (HasOwnCommandLine(module))
+        command.Format("FormatWizard.exe /m %s /e \"%s\" /t \"%s\"", module, exampleFile,
                        templateName);
     else
         command.Format("FormatWizard /m \"%s\" /e \"%s\" /t \"%s\"", module, exampleFile,

@@ -41,7 +41,6 @@ int Distance(long time, int32_t sampleTime) {
 
 void CTideHandler::Clear() {
     m_samples.clear();
-    m_nCount = 0;
     m_strName.Empty();
 }
 
@@ -65,9 +64,7 @@ int CTideHandler::LoadTide(const CString& templateName, const CString& filePath)
         m_samples.push_back(
             Sample{static_cast<int32_t>(static_cast<uint32_t>(time)), static_cast<float>(tide)});
     }
-    m_nCount = static_cast<int>(m_samples.size());
-    reader.Close();
-    return m_nCount;
+    return GetCount();
 }
 
 int CTideHandler::LoadEmbeddedTide(const void* block) {
@@ -99,13 +96,12 @@ int CTideHandler::LoadBlock(const unsigned char* block, int32_t count) {
             m_samples.push_back(Sample{ReadInt32(sample), ReadFloat(sample + 4)});
         }
     }
-    m_nCount = static_cast<int>(m_samples.size());
-    return m_nCount;
+    return GetCount();
 }
 
 int CTideHandler::GetTide(float& tide, long time) const {
     tide = 0.0f;
-    if (m_nCount < 1)
+    if (m_samples.empty())
         return 0;
     if (time == 0)
         time = static_cast<long>(CTime::GetCurrentTime().GetTime());
@@ -130,13 +126,13 @@ int CTideHandler::GetTide(float& tide, long time) const {
 }
 
 CTideHandler::Sample CTideHandler::GetSample(int index) const {
-    if (index < 0 || index >= m_nCount)
+    if (index < 0 || index >= GetCount())
         return Sample{0, 0.0f};
     return m_samples[static_cast<size_t>(index)];
 }
 
 bool CTideHandler::ContainsTime(long time) const {
-    return m_nCount > 0 && m_samples.front().time <= time && time <= m_samples.back().time;
+    return !m_samples.empty() && m_samples.front().time <= time && time <= m_samples.back().time;
 }
 
 CTime CTideHandler::AsciiTime2CTime(double dayNumber, int baseYear) {

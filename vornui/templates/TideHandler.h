@@ -39,7 +39,7 @@ public:
     int GetTide(float& tide, long time) const;
     bool ContainsTime(long time) const;
 
-    int GetCount() const { return m_nCount; }
+    int GetCount() const { return static_cast<int>(m_samples.size()); }
     // {0, 0} outside 0 ... GetCount() - 1.
     Sample GetSample(int index) const;
     const CString& GetName() const { return m_strName; }
@@ -52,6 +52,5 @@ private:
     int LoadBlock(const unsigned char* block, int32_t count);
 
     std::vector<Sample> m_samples;
-    int m_nCount = 0;
     CString m_strName;
 };
