@@ -76,22 +76,27 @@ int KUnits::HasSubUnit(unsigned short code) {
     return IsAPositionUnit(code) || HasAffixUnit(code);
 }
 
-void KUnits::GetUnit(unsigned short code, CString& out, int bShowDefault) {
-    if (code == eNOUNIT) {
+namespace {
+
+// One text of the row a code is shown with, as `pick` chooses it from the row.
+template <typename Pick>
+void ShowRowText(unsigned short code, int bShowDefault, CString& out, Pick pick) {
+    if (code == KUnits::eNOUNIT) {
         out.Empty();
         return;
     }
-    const tag_sUnitDesc* row = UnitCatalogue::DisplayRowOf(code, bShowDefault);
-    out = row ? row->szLabel : "(n/a)";
+    const KUnits::tag_sUnitDesc* row = UnitCatalogue::DisplayRowOf(code, bShowDefault);
+    out = row ? pick(*row) : "(n/a)";
+}
+
+} // namespace
+
+void KUnits::GetUnit(unsigned short code, CString& out, int bShowDefault) {
+    ShowRowText(code, bShowDefault, out, [](const tag_sUnitDesc& row) { return row.szLabel; });
 }
 
 void KUnits::GetUnitFace(unsigned short code, CString& out, int bShowDefault) {
-    if (code == eNOUNIT) {
-        out.Empty();
-        return;
-    }
-    const tag_sUnitDesc* row = UnitCatalogue::DisplayRowOf(code, bShowDefault);
-    out = row ? row->szName : "(n/a)";
+    ShowRowText(code, bShowDefault, out, [](const tag_sUnitDesc& row) { return row.szName; });
 }
 
 namespace {
