@@ -101,9 +101,14 @@ void KUnits::GetUnitFace(unsigned short code, CString& out, int bShowDefault) {
 
 namespace {
 
-// Datum row 1 or 2 for the old sub-unit numbering 0 and 1.
-bool IsOldDatumNumber(unsigned short sub) {
-    return sub <= 1;
+// The datum row a sub-unit names by itself: 0 and 1 of the old numbering stand for the user
+// datum and WGS84, and a datum code above "(default)" names its own row.
+const KUnits::tag_sUnitDesc* NamedDatumRow(unsigned short sub) {
+    if (sub <= 1)
+        return UnitCatalogue::RowOf(static_cast<unsigned short>(KUnits::eDATUM_USER + sub));
+    if (sub > KUnits::eDATUM_DEFAULT && KUnits::IsADatumUnit(sub))
+        return UnitCatalogue::RowOf(sub);
+    return nullptr;
 }
 
 } // namespace
@@ -111,22 +116,19 @@ bool IsOldDatumNumber(unsigned short sub) {
 // A position is qualified by its datum; a degree notation by a datum or by the affix
 // that shows its sign; any other degree unit by its own label.
 void KUnits::GetSubUnit(unsigned short unit, unsigned short sub, CString& out, int bShowDefault) {
+    const tag_sUnitDesc* datum = NamedDatumRow(sub);
     if (IsAPositionUnit(unit)) {
-        if (IsOldDatumNumber(sub))
-            out = g_lpzDatumUnits[sub + 1].szLabel;
+        if (datum)
+            out = datum->szLabel;
         else if (sub <= eDATUM_DEFAULT)
             out = g_lpzDatumUnits[bShowDefault ? 0 : 1].szLabel;
-        else if (IsADatumUnit(sub))
-            out = g_lpzDatumUnits[sub - eDATUM_DEFAULT].szLabel;
         else
             out.Empty();
     } else if (HasAffixUnit(unit)) {
-        if (IsOldDatumNumber(sub))
-            out = g_lpzDatumUnits[sub + 1].szLabel;
+        if (datum)
+            out = datum->szLabel;
         else if (sub == eDATUM_DEFAULT)
             out = g_lpzDatumUnits[1].szLabel;
-        else if (IsADatumUnit(sub))
-            out = g_lpzDatumUnits[sub - eDATUM_DEFAULT].szLabel;
         else if (IsAAffixUnit(sub))
             out = g_lpzAffixUnits[sub - eAFFIX_DEFAULT].szLabel;
     } else if (IsADegreeUnit(unit)) {
