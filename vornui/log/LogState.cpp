@@ -1,5 +1,7 @@
 #include "vornui/log/LogState.h"
 
+#include "vornui/platform/CTime.h"
+
 #include <time.h>
 
 namespace vornlog {
@@ -16,8 +18,7 @@ void SourcePosition::Set(const char* name, int at) {
 }
 
 bool LocalTimeNow(std::tm& local) {
-    const std::time_t now = std::time(nullptr);
-    return localtime_r(&now, &local) != nullptr;
+    return CTime::GetCurrentTime().GetLocalTm(&local) != nullptr;
 }
 
 bool LocalCalendarText(char (&text)[26]) {

@@ -35,13 +35,20 @@ void PrintInUnit(unsigned short code, double value, TextBuilder& text) {
     }
 }
 
-int PrintIfOfKind(bool ofKind, unsigned short code, double value, CString& out) {
+// 1 and `out` replaced by what `print` puts into a text when the unit is of the kind;
+// otherwise 0 and `out` untouched.
+template <typename Print>
+int PrintIfOfKind(bool ofKind, CString& out, Print print) {
     if (!ofKind)
         return 0;
     TextBuilder text;
-    PrintInUnit(code, value, text);
+    print(text);
     text.CopyTo(out);
     return 1;
+}
+
+int PrintIfOfKind(bool ofKind, unsigned short code, double value, CString& out) {
+    return PrintIfOfKind(ofKind, out, [&](TextBuilder& text) { PrintInUnit(code, value, text); });
 }
 
 // The degree and clock notations already carry their signs; everything else is
@@ -94,12 +101,9 @@ int KUnits::FormatBaseTypeUnit(double value, CString& out) const {
 }
 
 int KUnits::FormatDegrees2DegreeUnit(double degrees, CString& out) const {
-    if (!IsADegreeUnit(GetUnit()))
-        return 0;
-    TextBuilder text;
-    PrintAngle(GetUnit(), degrees, m_bOption, GetDegrees2DegreeUnit(), text);
-    text.CopyTo(out);
-    return 1;
+    return PrintIfOfKind(IsADegreeUnit(GetUnit()), out, [&](TextBuilder& text) {
+        PrintAngle(GetUnit(), degrees, m_bOption, GetDegrees2DegreeUnit(), text);
+    });
 }
 
 int KUnits::FormatRadians2DegreeUnit(double radians, CString& out) const {
@@ -107,12 +111,9 @@ int KUnits::FormatRadians2DegreeUnit(double radians, CString& out) const {
 }
 
 int KUnits::FormatSeconds2TimeUnit(double seconds, CString& out) const {
-    if (!IsATimeUnit(GetUnit()))
-        return 0;
-    TextBuilder text;
-    PrintTime(GetUnit(), seconds * GetSeconds2TimeUnit(), m_bOption, text);
-    text.CopyTo(out);
-    return 1;
+    return PrintIfOfKind(IsATimeUnit(GetUnit()), out, [&](TextBuilder& text) {
+        PrintTime(GetUnit(), seconds * GetSeconds2TimeUnit(), m_bOption, text);
+    });
 }
 
 int KUnits::FormatAffixUnit(double value, CString& out) const {

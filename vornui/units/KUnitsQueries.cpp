@@ -76,29 +76,39 @@ int KUnits::HasSubUnit(unsigned short code) {
     return IsAPositionUnit(code) || HasAffixUnit(code);
 }
 
-void KUnits::GetUnit(unsigned short code, CString& out, int bShowDefault) {
-    if (code == eNOUNIT) {
+namespace {
+
+// One text of the row a code is shown with, as `pick` chooses it from the row.
+template <typename Pick>
+void ShowRowText(unsigned short code, int bShowDefault, CString& out, Pick pick) {
+    if (code == KUnits::eNOUNIT) {
         out.Empty();
         return;
     }
-    const tag_sUnitDesc* row = UnitCatalogue::DisplayRowOf(code, bShowDefault);
-    out = row ? row->szLabel : "(n/a)";
+    const KUnits::tag_sUnitDesc* row = UnitCatalogue::DisplayRowOf(code, bShowDefault);
+    out = row ? pick(*row) : "(n/a)";
+}
+
+} // namespace
+
+void KUnits::GetUnit(unsigned short code, CString& out, int bShowDefault) {
+    ShowRowText(code, bShowDefault, out, [](const tag_sUnitDesc& row) { return row.szLabel; });
 }
 
 void KUnits::GetUnitFace(unsigned short code, CString& out, int bShowDefault) {
-    if (code == eNOUNIT) {
-        out.Empty();
-        return;
-    }
-    const tag_sUnitDesc* row = UnitCatalogue::DisplayRowOf(code, bShowDefault);
-    out = row ? row->szName : "(n/a)";
+    ShowRowText(code, bShowDefault, out, [](const tag_sUnitDesc& row) { return row.szName; });
 }
 
 namespace {
 
-// Datum row 1 or 2 for the old sub-unit numbering 0 and 1.
-bool IsOldDatumNumber(unsigned short sub) {
-    return sub <= 1;
+// The datum row a sub-unit names by itself: 0 and 1 of the old numbering stand for the user
+// datum and WGS84, and a datum code above "(default)" names its own row.
+const KUnits::tag_sUnitDesc* NamedDatumRow(unsigned short sub) {
+    if (sub <= 1)
+        return UnitCatalogue::RowOf(static_cast<unsigned short>(KUnits::eDATUM_USER + sub));
+    if (sub > KUnits::eDATUM_DEFAULT && KUnits::IsADatumUnit(sub))
+        return UnitCatalogue::RowOf(sub);
+    return nullptr;
 }
 
 } // namespace
@@ -106,22 +116,19 @@ bool IsOldDatumNumber(unsigned short sub) {
 // A position is qualified by its datum; a degree notation by a datum or by the affix
 // that shows its sign; any other degree unit by its own label.
 void KUnits::GetSubUnit(unsigned short unit, unsigned short sub, CString& out, int bShowDefault) {
+    const tag_sUnitDesc* datum = NamedDatumRow(sub);
     if (IsAPositionUnit(unit)) {
-        if (IsOldDatumNumber(sub))
-            out = g_lpzDatumUnits[sub + 1].szLabel;
+        if (datum)
+            out = datum->szLabel;
         else if (sub <= eDATUM_DEFAULT)
             out = g_lpzDatumUnits[bShowDefault ? 0 : 1].szLabel;
-        else if (IsADatumUnit(sub))
-            out = g_lpzDatumUnits[sub - eDATUM_DEFAULT].szLabel;
         else
             out.Empty();
     } else if (HasAffixUnit(unit)) {
-        if (IsOldDatumNumber(sub))
-            out = g_lpzDatumUnits[sub + 1].szLabel;
+        if (datum)
+            out = datum->szLabel;
         else if (sub == eDATUM_DEFAULT)
             out = g_lpzDatumUnits[1].szLabel;
-        else if (IsADatumUnit(sub))
-            out = g_lpzDatumUnits[sub - eDATUM_DEFAULT].szLabel;
         else if (IsAAffixUnit(sub))
             out = g_lpzAffixUnits[sub - eAFFIX_DEFAULT].szLabel;
     } else if (IsADegreeUnit(unit)) {

@@ -31,16 +31,14 @@ bool UnitCatalogue::Is(UnitKind kind, unsigned short code) {
 
 unsigned short UnitCatalogue::Current(unsigned short code) {
     const UnitKindBlock* block = BlockOf(code);
-    if (!block || !block->HoldsLegacy(code))
-        return code;
-    return static_cast<unsigned short>(block->first + 1 + (code - block->legacyFirst));
+    return block ? static_cast<unsigned short>(block->first + block->RowIndex(code)) : code;
 }
 
 const KUnits::tag_sUnitDesc* UnitCatalogue::RowOf(unsigned short code) {
     const UnitKindBlock* block = BlockOf(code);
     if (!block)
         return nullptr;
-    return &block->table[Current(code) - block->first];
+    return &block->table[block->RowIndex(code)];
 }
 
 const KUnits::tag_sUnitDesc* UnitCatalogue::DisplayRowOf(unsigned short code, int bShowDefault) {

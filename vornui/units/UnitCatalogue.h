@@ -35,6 +35,11 @@ struct UnitKindBlock {
         return legacyFirst != 0 && code >= legacyFirst && code <= legacyLast;
     }
     bool Holds(unsigned short code) const { return HoldsCurrent(code) || HoldsLegacy(code); }
+    // The table row of a code the block holds; legacy codes by their current code.
+    unsigned short RowIndex(unsigned short code) const {
+        return static_cast<unsigned short>(HoldsLegacy(code) ? 1 + (code - legacyFirst)
+                                                             : code - first);
+    }
 };
 
 class UnitCatalogue {

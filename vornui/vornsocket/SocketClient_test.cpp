@@ -1,11 +1,10 @@
 #include "tests/LoopbackPeers.h"
 #include "tests/TempDir.h"
 
-#include "vornui/log/VornTrace.h"
 #include "vornui/platform/DesktopUser.h"
-#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/vornsocket/SocketClient.h"
+#include "vornui/vornsocket/SocketTrace_test.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,7 +12,6 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -71,10 +69,7 @@ protected:
     explicit SocketClientTest(bool buffering = false) : m_client(buffering) {}
 
     void SetUp() override {
-        std::filesystem::create_directory(m_home.path() / "log");
-        SetEnvironmentVariable("VORNHOME", m_home.path().c_str());
-        VornSetTraceFileName(m_home.file("trace.log").c_str());
-        VornSetTraceLevel(1);
+        StartTracingInto(m_home, 1);
         ASSERT_TRUE(m_owner.CreateEx(0, OwnerClass(), "Port settings", WS_POPUP, 10, 20, 300, 200,
                                      nullptr, nullptr));
         ASSERT_TRUE(m_client.CreateClientWindow(&m_owner, "VEROVAR Communication"));
@@ -83,19 +78,10 @@ protected:
     void TearDown() override {
         m_client.DestroyWindow();
         m_owner.DestroyWindow();
-        VornSetTraceLevel(0);
-        VornSetTraceFileName(nullptr);
-        SetEnvironmentVariable("VORNHOME", nullptr);
+        StopTracing();
     }
 
-    std::vector<std::string> TraceTexts() const {
-        std::vector<std::string> texts;
-        std::istringstream in(TempDir::read(m_home.file("trace.log")));
-        for (std::string line; std::getline(in, line);)
-            if (!line.empty())
-                texts.push_back(line.substr(line.find_last_of('|') + 1));
-        return texts;
-    }
+    std::vector<std::string> TraceTexts() const { return TraceTextsIn(m_home); }
     // Everything the client did visibly: trace lines and deliveries.
     size_t Observed() const { return TraceTexts().size() + m_deliveries.size(); }
 

@@ -123,13 +123,23 @@ sockaddr_in PeerAddress(DWORD address, unsigned short port) {
     return peer;
 }
 
+// The last socket error, traced from `line` with `format` (which prints its code) and as
+// its text.
+void TraceLastError(int line, const char* format) {
+    const int error = WSAGetLastError();
+    VornLogAt(kSourceFile, line, 1, format, error);
+    TraceSocketError(error);
+}
+
+constexpr char kConnectFailure[] = "NTCreateSocketAndConnectToServer(): socket error %d";
+constexpr char kServiceFailure[] = "NTInitSocketService() error %d";
+constexpr char kDatagramFailure[] = "NTInitSocketDGRAMService(): socket error %d";
+
 bool ConnectWithPauses(SOCKET s, const sockaddr_in& peer, int attempts) {
     for (int attempt = 0; attempt < attempts; ++attempt) {
         if (connect(s, AsGeneric(peer), sizeof peer) == 0)
             return true;
-        const int error = WSAGetLastError();
-        SOCKET_TRACE(1, "NTCreateSocketAndConnectToServer(): socket error %d", error);
-        TraceSocketError(error);
+        TraceLastError(__LINE__, kConnectFailure);
         Sleep(kAttemptPause);
     }
     return false;
@@ -174,9 +184,7 @@ int CreateSocketAndConnectToServer(int type, unsigned short port, DWORD address,
     const SOCKET s = socket(AF_INET, type, 0);
     *socketOut = s;
     if (s == INVALID_SOCKET) {
-        const int error = WSAGetLastError();
-        SOCKET_TRACE(1, "NTCreateSocketAndConnectToServer(): socket error %d", error);
-        TraceSocketError(error);
+        TraceLastError(__LINE__, kConnectFailure);
         SOCKET_REPORT(VORNERR_ERROR, "socket");
         return 0;
     }
@@ -223,16 +231,12 @@ SOCKET NTInitSocketService(int type, unsigned short port, int backlog, int block
     RaiseBuffer(s, kReceiveBuffer, bufferSize, 1);
     const sockaddr_in local = InternetAddress(INADDR_ANY, port);
     if (bind(s, AsGeneric(local), sizeof local) == SOCKET_ERROR) {
-        const int error = WSAGetLastError();
-        SOCKET_TRACE(1, "NTInitSocketService() error %d", error);
-        TraceSocketError(error);
+        TraceLastError(__LINE__, kServiceFailure);
         closesocket(s);
         return 0;
     }
     if (listen(s, backlog) == SOCKET_ERROR) {
-        const int error = WSAGetLastError();
-        SOCKET_TRACE(1, "NTInitSocketService() error %d", error);
-        TraceSocketError(error);
+        TraceLastError(__LINE__, kServiceFailure);
         SOCKET_REPORT(VORNERR_FATAL, "listen");
     }
     if (!blocking)
@@ -244,12 +248,8 @@ SOCKET NTInitSocketDGRAMService(int type, unsigned short remotePort, const BYTE*
                                 int sendBufferSize, unsigned short localPort) {
     SOCKET_TRACE(3, "InitSocketService - Server id=%d", ProcessId());
     const SOCKET s = socket(AF_INET, type, 0);
-    const auto traceFailure = [](int error) {
-        SOCKET_TRACE(1, "NTInitSocketDGRAMService(): socket error %d", error);
-        TraceSocketError(error);
-    };
     if (s == INVALID_SOCKET) {
-        traceFailure(WSAGetLastError());
+        TraceLastError(__LINE__, kDatagramFailure);
         return 0;
     }
     RaiseBuffer(s, kSendBuffer, sendBufferSize, 3);
@@ -258,7 +258,7 @@ SOCKET NTInitSocketDGRAMService(int type, unsigned short remotePort, const BYTE*
                sizeof broadcast);
     const sockaddr_in local = InternetAddress(INADDR_ANY, localPort);
     if (bind(s, AsGeneric(local), sizeof local) == SOCKET_ERROR) {
-        traceFailure(WSAGetLastError());
+        TraceLastError(__LINE__, kDatagramFailure);
         closesocket(s);
         return 0;
     }
@@ -266,6 +266,6 @@ SOCKET NTInitSocketDGRAMService(int type, unsigned short remotePort, const BYTE*
     auto& octets = remote.sin_addr.S_un.S_un_b;
     octets = {remoteAddress[0], remoteAddress[1], remoteAddress[2], remoteAddress[3]};
     if (connect(s, AsGeneric(remote), sizeof remote) == SOCKET_ERROR)
-        traceFailure(WSAGetLastError());
+        TraceLastError(__LINE__, kDatagramFailure);
     return s;
 }

@@ -1,18 +1,15 @@
 #include "tests/LoopbackPeers.h"
 #include "tests/TempDir.h"
 
-#include "vornui/log/VornTrace.h"
 #include "vornui/platform/DesktopUser.h"
-#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/ProcessIdentity.h"
+#include "vornui/vornsocket/SocketTrace_test.h"
 #include "vornui/vornsocket/VornSOCKET.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -30,27 +27,15 @@ namespace {
 class SocketService : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::filesystem::create_directory(m_home.path() / "log");
-        SetEnvironmentVariable("VORNHOME", m_home.path().c_str());
-        VornSetTraceFileName(m_home.file("trace.log").c_str());
-        VornSetTraceLevel(2);
+        StartTracingInto(m_home, 2);
         ASSERT_EQ(InitSocketLibrary(), 1);
     }
     void TearDown() override {
         WSACleanup();
-        VornSetTraceLevel(0);
-        VornSetTraceFileName(nullptr);
-        SetEnvironmentVariable("VORNHOME", nullptr);
+        StopTracing();
     }
 
-    // The text of each trace line, without its time and source position.
-    std::vector<std::string> TraceTexts() const {
-        std::vector<std::string> texts;
-        std::istringstream in(TempDir::read(m_home.file("trace.log")));
-        for (std::string line; std::getline(in, line);)
-            texts.push_back(line.substr(line.find_last_of('|') + 1));
-        return texts;
-    }
+    std::vector<std::string> TraceTexts() const { return TraceTextsIn(m_home); }
     static std::string Number(SOCKET s) { return std::to_string(static_cast<int>(s)); }
     static int ReceiveBuffer(SOCKET s) {
         int size = 0;
@@ -77,7 +62,7 @@ TEST_F(SocketService, TracesReadableTextsForErrorCodes) {
                 ElementsAre("The attempt to connect was forcefully rejected. ",
                             "An unknown socket error 12345 has been observed",
                             StartsWith("The socket is marked as nonblocking and the connection")));
-    EXPECT_THAT(TempDir::read(m_home.file("trace.log")), HasSubstr("|vornsocket/VornSOCKET@"));
+    EXPECT_THAT(TempDir::read(TraceFileIn(m_home)), HasSubstr("|vornsocket/VornSOCKET@"));
 }
 
 TEST_F(SocketService, CreateSocketRaisesTheReceiveBufferButNeverLowersIt) {
