@@ -8,10 +8,9 @@
 #include <atomic>
 #include <vector>
 
-// The profile of an application: an INI file, or an INI document in memory.
+// The profile of an application while it has no file.
 class ApplicationProfile {
 public:
-    CString m_file;
     IniDocument m_memory;
 };
 
@@ -90,8 +89,7 @@ int CWinApp::DoMessageBox(LPCTSTR prompt, UINT type, UINT) {
 }
 
 void CWinApp::SetProfileFile(LPCTSTR path) {
-    m_profile->m_file = path ? path : "";
-    m_strProfileName = m_profile->m_file;
+    m_strProfileName = path ? path : "";
     m_pszProfileName = path ? m_strProfileName.GetString() : nullptr;
 }
 
