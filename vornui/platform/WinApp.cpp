@@ -105,9 +105,7 @@ CString CWinApp::GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR defaul
 UINT CWinApp::GetProfileInt(LPCTSTR section, LPCTSTR entry, int defaultValue) {
     if (m_pszProfileName)
         return GetPrivateProfileInt(section, entry, defaultValue, m_pszProfileName);
-    if (!section || !entry)
-        return static_cast<UINT>(defaultValue);
-    return ProfileValueToUInt(m_profile->m_memory.Value(section, entry), defaultValue);
+    return ProfileInt(m_profile->m_memory, section, entry, defaultValue);
 }
 
 BOOL CWinApp::GetProfileBinary(LPCTSTR section, LPCTSTR entry, LPBYTE* data, UINT* bytes) {
@@ -129,13 +127,7 @@ BOOL CWinApp::WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR value) 
         return WritePrivateProfileString(section, entry, value, m_pszProfileName);
     if (!section)
         return FALSE;
-    IniDocument& memory = m_profile->m_memory;
-    if (!entry)
-        memory.RemoveSection(section);
-    else if (!value)
-        memory.RemoveKey(section, entry);
-    else
-        memory.SetValue(section, entry, value);
+    ApplyProfileWrite(m_profile->m_memory, section, entry, value);
     return TRUE;
 }
 
