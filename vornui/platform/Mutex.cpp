@@ -2,7 +2,6 @@
 
 #include "vornui/platform/LastError.h"
 
-#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <map>
