@@ -45,6 +45,11 @@ HPALETTE DisplayPalette() {
     return CreatePalette(palette);
 }
 
+// The colour table's size behind a device-independent bitmap's information header.
+std::size_t ColorTableBytes(WORD bitCount) {
+    return bitCount <= 8 ? (std::size_t{1} << bitCount) * sizeof(RGBQUAD) : 0;
+}
+
 // The bitmap as a device-independent block: information header, colour table, pixels.
 std::vector<BYTE> DeviceIndependentBlock(HBITMAP bitmap, DWORD compression, HPALETTE palette) {
     if (compression == BI_BITFIELDS)
@@ -61,8 +66,7 @@ std::vector<BYTE> DeviceIndependentBlock(HBITMAP bitmap, DWORD compression, HPAL
     header.biPlanes = 1;
     header.biBitCount = static_cast<WORD>(description.bmPlanes * description.bmBitsPixel);
     header.biCompression = compression;
-    const int colors = header.biBitCount <= 8 ? 1 << header.biBitCount : 0;
-    const std::size_t headerBytes = header.biSize + static_cast<std::size_t>(colors) * 4;
+    const std::size_t headerBytes = header.biSize + ColorTableBytes(header.biBitCount);
 
     CClientDC screen(nullptr);
     HPALETTE previous = SelectPalette(screen, palette, FALSE);
@@ -94,11 +98,11 @@ struct FileCloser {
 
 void WriteBitmapFile(LPCTSTR path, const std::vector<BYTE>& block) {
     const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(block.data());
-    const int colors = header->biBitCount <= 8 ? 1 << header->biBitCount : 0;
     BITMAPFILEHEADER file{};
     file.bfType = 0x4D42; // "BM"
     file.bfSize = static_cast<DWORD>(block.size() + sizeof file);
-    file.bfOffBits = static_cast<DWORD>(sizeof file + header->biSize + colors * 4);
+    file.bfOffBits =
+        static_cast<DWORD>(sizeof file + header->biSize + ColorTableBytes(header->biBitCount));
     std::unique_ptr<std::FILE, FileCloser> out(std::fopen(path, "wb"));
     if (!out)
         return;

@@ -10,8 +10,6 @@ using CPane = KLayoutMgr::CPane;
 
 namespace {
 
-constexpr int kSmallestExtent = 5;
-
 layOrientation Other(layOrientation orientation) {
     return orientation == layHorizontal ? layVertical : layHorizontal;
 }

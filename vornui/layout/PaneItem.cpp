@@ -1,4 +1,5 @@
 #include "vornui/layout/KLayoutMgr.h"
+#include "vornui/layout/PaneDirections.h"
 #include "vornui/layout/PaneWindows.h"
 #include "vornui/platform/ComboBox.h"
 
@@ -6,7 +7,6 @@ using PaneItem = KLayoutMgr::PaneItem;
 
 namespace {
 
-constexpr int kSmallestExtent = 5;
 constexpr int kComboListId = 1000;
 
 // The wanted extent of a leaf in one direction.

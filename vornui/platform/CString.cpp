@@ -75,8 +75,7 @@ int CompareNoCase1252(std::string_view lhs, std::string_view rhs) {
         if (a != b)
             return a < b ? -1 : 1;
     }
-    return Sign(static_cast<int>(lhs.size() > rhs.size()) -
-                static_cast<int>(lhs.size() < rhs.size()));
+    return static_cast<int>(lhs.size() > rhs.size()) - static_cast<int>(lhs.size() < rhs.size());
 }
 
 CString::CString(const char* text, int length) {

@@ -48,18 +48,17 @@ bool WriteAll(int fd, const std::string& content) {
     return true;
 }
 
-// Writes through a symbolic link to the file it names.
-std::string ResolvedTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
-}
-
 } // namespace
 
 std::string NativePath(const char* path) {
     std::string native(path ? path : "");
     std::replace(native.begin(), native.end(), '\\', '/');
     return native;
+}
+
+std::string ResolvedPath(const std::string& path) {
+    char resolved[PATH_MAX];
+    return realpath(path.c_str(), resolved) ? std::string(resolved) : path;
 }
 
 std::optional<std::string> ReadFileContent(const std::string& path) {
@@ -91,7 +90,8 @@ bool IsOverSizeLimit(const std::string& path) {
 }
 
 bool ReplaceFileContent(const std::string& path, const std::string& content) {
-    const std::string target = ResolvedTarget(path);
+    // Writes through a symbolic link to the file it names.
+    const std::string target = ResolvedPath(path);
     struct stat info {};
     const bool existed = stat(target.c_str(), &info) == 0;
     std::string temporary = target + ".XXXXXX";

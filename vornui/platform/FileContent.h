@@ -18,3 +18,5 @@ bool IsOverSizeLimit(const std::string& path);
 bool ReplaceFileContent(const std::string& path, const std::string& content);
 // A caller's path with either separator, in native form.
 std::string NativePath(const char* path);
+// The absolute path with symbolic links resolved; the path itself when that fails.
+std::string ResolvedPath(const std::string& path);

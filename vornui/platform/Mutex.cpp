@@ -2,7 +2,6 @@
 
 #include "vornui/platform/LastError.h"
 
-#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <map>
@@ -128,10 +127,8 @@ HANDLE CreateMutex(SECURITY_ATTRIBUTES*, BOOL initialOwner, LPCTSTR name) {
 }
 
 BOOL ReleaseMutex(HANDLE mutex) {
-    auto* handle = mutex == INVALID_HANDLE_VALUE
-                       ? nullptr
-                       : dynamic_cast<MutexHandle*>(static_cast<KernelObject*>(mutex));
-    if (!handle) {
+    auto* handle = dynamic_cast<MutexHandle*>(KernelObjectOf(mutex));
+    if (!handle) { // not a handle at all, or not a mutex's
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }

@@ -21,9 +21,7 @@ DWORD GetPrivateProfileString(LPCTSTR section, LPCTSTR key, LPCTSTR defaultText,
 }
 
 UINT GetPrivateProfileInt(LPCTSTR section, LPCTSTR key, INT defaultValue, LPCTSTR fileName) {
-    if (!section || !key)
-        return static_cast<UINT>(defaultValue);
-    return ProfileValueToUInt(LoadDocument(fileName).Value(section, key), defaultValue);
+    return ProfileInt(LoadDocument(fileName), section, key, defaultValue);
 }
 
 BOOL WritePrivateProfileString(LPCTSTR section, LPCTSTR key, LPCTSTR value, LPCTSTR fileName) {
@@ -40,12 +38,7 @@ BOOL WritePrivateProfileString(LPCTSTR section, LPCTSTR key, LPCTSTR value, LPCT
     if (!content && GetLastError() != ERROR_FILE_NOT_FOUND)
         return FALSE;
     IniDocument document(content.value_or(std::string()));
-    if (!key)
-        document.RemoveSection(section);
-    else if (!value)
-        document.RemoveKey(section, key);
-    else
-        document.SetValue(section, key, value);
+    ApplyProfileWrite(document, section, key, value);
     const std::string updated = document.Serialize();
     if (updated == content.value_or(std::string()))
         return TRUE;

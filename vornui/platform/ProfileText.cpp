@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -40,14 +42,14 @@ DWORD CopyNameList(const std::vector<std::string>& names, LPTSTR returned, DWORD
     return static_cast<DWORD>(copied);
 }
 
-} // namespace
-
+// The value as the system hands it out: enclosing quotes removed.
 std::string ProfileValueText(std::string value) {
     const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
                         value.back() == value.front();
     return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
+// The integer a profile value stands for (decimal, or 0x hex); `fallback` for an empty one.
 UINT ProfileValueToUInt(const std::optional<std::string>& value, INT fallback) {
     if (!value || value->empty())
         return static_cast<UINT>(fallback);
@@ -79,6 +81,8 @@ UINT ProfileValueToUInt(const std::optional<std::string>& value, INT fallback) {
     return negative && result != 0 ? 0 : result;
 }
 
+} // namespace
+
 DWORD CopyProfileString(const IniDocument& document, LPCTSTR section, LPCTSTR key,
                         LPCTSTR defaultText, LPTSTR returned, DWORD size) {
     if (!returned || size == 0)
@@ -94,4 +98,19 @@ DWORD CopyProfileString(const IniDocument& document, LPCTSTR section, LPCTSTR ke
     while (!fallback.empty() && fallback.back() == ' ')
         fallback.remove_suffix(1);
     return CopyText(fallback, returned, size);
+}
+
+UINT ProfileInt(const IniDocument& document, LPCTSTR section, LPCTSTR key, INT fallback) {
+    if (!section || !key)
+        return static_cast<UINT>(fallback);
+    return ProfileValueToUInt(document.Value(section, key), fallback);
+}
+
+void ApplyProfileWrite(IniDocument& document, LPCTSTR section, LPCTSTR key, LPCTSTR value) {
+    if (!key)
+        document.RemoveSection(section);
+    else if (!value)
+        document.RemoveKey(section, key);
+    else
+        document.SetValue(section, key, value);
 }

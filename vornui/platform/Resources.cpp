@@ -1,5 +1,6 @@
 #include "vornui/platform/Resources.h"
 
+#include "vornui/platform/FileContent.h"
 #include "vornui/platform/LastError.h"
 
 #include <algorithm>
@@ -55,11 +56,6 @@ std::string ResourceId(LPCTSTR name) {
 
 std::string ResourceKey(LPCTSTR type, LPCTSTR name) {
     return ResourceId(type) + '/' + ResourceId(name);
-}
-
-std::string RealPath(const char* path) {
-    char resolved[PATH_MAX];
-    return realpath(path, resolved) ? std::string(resolved) : std::string(path);
 }
 
 std::string ProgramPath() {
@@ -132,7 +128,7 @@ HMODULE RegisterModuleForAddress(const void* address) {
     for (const auto& module : registry.modules)
         if (module->base == info.dli_fbase)
             return module.get();
-    return AddModule(registry, RealPath(info.dli_fname), info.dli_fbase);
+    return AddModule(registry, ResolvedPath(info.dli_fname), info.dli_fbase);
 }
 
 HMODULE CreateResourceModule(LPCTSTR name) {

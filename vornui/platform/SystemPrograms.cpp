@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <mutex>
+#include <span>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -64,11 +65,13 @@ std::optional<std::string> ResolveProgram(const std::string& program) {
     return std::nullopt;
 }
 
-std::optional<std::vector<std::string>> WithProgram(std::vector<std::string> command) {
-    auto program = ResolveProgram(command.front());
-    if (!program)
+std::optional<std::vector<std::string>> WithProgram(const std::string& program,
+                                                    std::span<const std::string> arguments) {
+    auto resolved = ResolveProgram(program);
+    if (!resolved)
         return std::nullopt;
-    command.front() = *program;
+    std::vector<std::string> command{std::move(*resolved)};
+    command.insert(command.end(), arguments.begin(), arguments.end());
     return command;
 }
 
@@ -132,31 +135,20 @@ LinuxCommandFor(const std::vector<std::string>& windowsCommand) {
     if (windowsCommand.empty())
         return std::nullopt;
     const std::string name = BaseName(windowsCommand.front());
-    const std::vector<std::string> arguments(windowsCommand.begin() + 1, windowsCommand.end());
+    const std::span<const std::string> arguments = std::span(windowsCommand).subspan(1);
     if (SameName(name, "regsvr32"))
         return std::nullopt;
-    if (SameName(name, "mspaint")) {
-        if (!arguments.empty() && SameName(arguments.front(), "-p")) {
-            std::vector<std::string> print{"lp"};
-            print.insert(print.end(), arguments.begin() + 1, arguments.end());
-            return WithProgram(std::move(print));
-        }
-        std::vector<std::string> open{"xdg-open"};
-        open.insert(open.end(), arguments.begin(), arguments.end());
-        return WithProgram(std::move(open));
-    }
-    if (SameName(name, "notepad")) {
-        std::vector<std::string> open{"xdg-open"};
-        open.insert(open.end(), arguments.begin(), arguments.end());
-        return WithProgram(std::move(open));
-    }
+    if (SameName(name, "mspaint") && !arguments.empty() && SameName(arguments.front(), "-p"))
+        return WithProgram("lp", arguments.subspan(1));
+    if (SameName(name, "mspaint") || SameName(name, "notepad"))
+        return WithProgram("xdg-open", arguments);
     if (SameName(name, "explorer")) {
         std::string target = arguments.empty() ? "." : arguments.front();
         if (target.size() >= 8 && SameName(target.substr(0, 8), "/select,"))
             target = FolderOf(target.substr(8));
-        return WithProgram({"xdg-open", target});
+        return WithProgram("xdg-open", std::span(&target, 1));
     }
-    return WithProgram(windowsCommand);
+    return WithProgram(windowsCommand.front(), arguments);
 }
 
 UINT WinExec(LPCSTR commandLine, UINT /*show*/) {

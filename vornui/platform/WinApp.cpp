@@ -8,10 +8,9 @@
 #include <atomic>
 #include <vector>
 
-// The profile of an application: an INI file, or an INI document in memory.
+// The profile of an application while it has no file.
 class ApplicationProfile {
 public:
-    CString m_file;
     IniDocument m_memory;
 };
 
@@ -90,8 +89,7 @@ int CWinApp::DoMessageBox(LPCTSTR prompt, UINT type, UINT) {
 }
 
 void CWinApp::SetProfileFile(LPCTSTR path) {
-    m_profile->m_file = path ? path : "";
-    m_strProfileName = m_profile->m_file;
+    m_strProfileName = path ? path : "";
     m_pszProfileName = path ? m_strProfileName.GetString() : nullptr;
 }
 
@@ -107,9 +105,7 @@ CString CWinApp::GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR defaul
 UINT CWinApp::GetProfileInt(LPCTSTR section, LPCTSTR entry, int defaultValue) {
     if (m_pszProfileName)
         return GetPrivateProfileInt(section, entry, defaultValue, m_pszProfileName);
-    if (!section || !entry)
-        return static_cast<UINT>(defaultValue);
-    return ProfileValueToUInt(m_profile->m_memory.Value(section, entry), defaultValue);
+    return ProfileInt(m_profile->m_memory, section, entry, defaultValue);
 }
 
 BOOL CWinApp::GetProfileBinary(LPCTSTR section, LPCTSTR entry, LPBYTE* data, UINT* bytes) {
@@ -131,13 +127,7 @@ BOOL CWinApp::WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR value) 
         return WritePrivateProfileString(section, entry, value, m_pszProfileName);
     if (!section)
         return FALSE;
-    IniDocument& memory = m_profile->m_memory;
-    if (!entry)
-        memory.RemoveSection(section);
-    else if (!value)
-        memory.RemoveKey(section, entry);
-    else
-        memory.SetValue(section, entry, value);
+    ApplyProfileWrite(m_profile->m_memory, section, entry, value);
     return TRUE;
 }
 
