@@ -440,7 +440,6 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
         if (data->edit)
             EnableWindow(data->edit, static_cast<BOOL>(wParam));
-        InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     default:
         return FieldMessage(hwnd, *data, message, wParam, lParam);

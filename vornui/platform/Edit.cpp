@@ -539,9 +539,6 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (!ReadOnly(hwnd))
             ReplaceSelection(hwnd, *data, CString(), true);
         return 0;
-    case WM_ENABLE:
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
     default:
         return EditMessage(hwnd, *data, message, wParam, lParam);
     }

@@ -143,7 +143,6 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
         if (Notifies(hwnd))
             NotifyParent(hwnd, wParam ? STN_ENABLE : STN_DISABLE);
-        InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     case STM_SETICON:
         return reinterpret_cast<LRESULT>(
@@ -152,16 +151,10 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(data->icon);
     case STM_SETIMAGE: {
         HANDLE& slot = wParam == IMAGE_ICON ? data->icon : data->bitmap;
-        InvalidateRect(hwnd, nullptr, TRUE);
         return reinterpret_cast<LRESULT>(std::exchange(slot, reinterpret_cast<HANDLE>(lParam)));
     }
     case STM_GETIMAGE:
         return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? data->icon : data->bitmap);
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return result;
-    }
     default:
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
