@@ -314,12 +314,8 @@ void SetText(HWND hwnd, EditData& data, LPCTSTR text) {
     Select(data, 0, 0);
     data.modified = false;
     data.canUndo = false;
-    InvalidateRect(hwnd, nullptr, TRUE);
-    if (!IsMultiLine(hwnd)) {
-        NotifyParent(hwnd, EN_UPDATE);
-        if (IsWindow(hwnd))
-            NotifyParent(hwnd, EN_CHANGE);
-    }
+    if (!IsMultiLine(hwnd))
+        NotifyChanged(hwnd);
 }
 
 LRESULT GetLine(HWND hwnd, WPARAM line, LPARAM buffer) {
