@@ -145,7 +145,7 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_ERASEBKGND:
         return EraseDialogBackground(dialog, reinterpret_cast<HDC>(wParam));
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(DialogDataOf(dialog).font.m_hObject);
+        return reinterpret_cast<LRESULT>(data.font.m_hObject);
     default:
         return DefWindowProc(dialog, message, wParam, lParam);
     }
@@ -213,6 +213,7 @@ void CreateDialogFont(HWND dialog, const DialogTemplate& dialogTemplate) {
 
 bool CreateControls(HWND dialog, const DialogTemplate& dialogTemplate, CSize units,
                     HINSTANCE instance) {
+    DialogData& data = DialogDataOf(dialog);
     for (WORD index = 0; index < dialogTemplate.itemCount; ++index) {
         const DialogItemTemplate& item = dialogTemplate.items[index];
         const CRect rect = ToPixels(units, item.x, item.y, item.cx, item.cy);
@@ -222,13 +223,11 @@ bool CreateControls(HWND dialog, const DialogTemplate& dialogTemplate, CSize uni
             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance, nullptr);
         if (!control && !(dialogTemplate.style & DS_NOFAILCREATE))
             return false;
-        if (control && DialogDataOf(dialog).font.m_hObject)
-            SendMessage(control, WM_SETFONT,
-                        reinterpret_cast<WPARAM>(DialogDataOf(dialog).font.m_hObject), FALSE);
+        if (control && data.font.m_hObject)
+            SendMessage(control, WM_SETFONT, reinterpret_cast<WPARAM>(data.font.m_hObject), FALSE);
         if (control && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
-            SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON &&
-            !DialogDataOf(dialog).defaultId)
-            DialogDataOf(dialog).defaultId = item.id;
+            SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON && !data.defaultId)
+            data.defaultId = item.id;
     }
     return true;
 }
