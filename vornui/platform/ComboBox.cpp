@@ -1,5 +1,6 @@
 #include "vornui/platform/ComboBox.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/Edit.h"
@@ -373,7 +374,7 @@ void PaintComboBox(HWND hwnd, const ComboData& data) {
 LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<ComboData>();
-        data->itemHeight = MeasureFont("MS Shell Dlg", 8).height;
+        data->itemHeight = ControlFontMetrics().height;
         data->fieldHeight = data->itemHeight + 2 + 6;
         LiveWindow(hwnd)->control = std::move(data);
         return DefWindowProc(hwnd, message, wParam, lParam);

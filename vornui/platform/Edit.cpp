@@ -2,6 +2,7 @@
 
 #include "vornui/platform/Clipboard.h"
 #include "vornui/platform/CodePage.h"
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/DialogManager.h"
@@ -54,10 +55,6 @@ CString CaseConverted(HWND hwnd, CString text) {
     else if (StyleOf(hwnd) & ES_LOWERCASE)
         text.MakeLower();
     return text;
-}
-
-FontCharMetrics CharCell() {
-    return MeasureFont("MS Shell Dlg", 8);
 }
 
 int LineStart(const CString& text, int index) {
@@ -291,14 +288,14 @@ void SelectWord(HWND hwnd, EditData& data, int index) {
 POINT PositionOf(HWND hwnd, const EditData& data, int index) {
     const CString& text = TextOf(hwnd);
     index = Clamp(text, index);
-    const FontCharMetrics cell = CharCell();
+    const FontCharMetrics cell = ControlFontMetrics();
     return POINT{data.leftMargin + (index - LineStart(text, index)) * cell.averageWidth,
                  LineOf(text, index) * cell.height};
 }
 
 int IndexAt(HWND hwnd, const EditData& data, POINT point) {
     const CString& text = TextOf(hwnd);
-    const FontCharMetrics cell = CharCell();
+    const FontCharMetrics cell = ControlFontMetrics();
     const int line = IsMultiLine(hwnd) ? std::max(0, static_cast<int>(point.y) / cell.height) : 0;
     int start = IndexOfLine(text, line);
     if (start < 0)

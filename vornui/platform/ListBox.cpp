@@ -1,5 +1,6 @@
 #include "vornui/platform/ListBox.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/ListItems.h"
@@ -339,7 +340,7 @@ void PaintListBox(HWND hwnd, const ListBoxData& data) {
 LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<ListBoxData>();
-        data->itemHeight = MeasureFont("MS Shell Dlg", 8).height;
+        data->itemHeight = ControlFontMetrics().height;
         LiveWindow(hwnd)->control = std::move(data);
         return DefWindowProc(hwnd, message, wParam, lParam);
     }

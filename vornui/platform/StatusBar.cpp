@@ -1,5 +1,6 @@
 #include "vornui/platform/StatusBar.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowPosition.h"
 
@@ -8,7 +9,7 @@
 namespace {
 
 int TextWidth(const CString& text) {
-    return text.GetLength() * MeasureFont("MS Shell Dlg", 8).averageWidth;
+    return text.GetLength() * ControlFontMetrics().averageWidth;
 }
 
 } // namespace
@@ -131,7 +132,7 @@ BOOL CStatusBar::SetPaneText(int index, LPCTSTR text, BOOL) {
 CSize CStatusBar::CalcFixedLayout(BOOL, BOOL) {
     int borders[3] = {};
     SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    const int height = MeasureFont("MS Shell Dlg", 8).height + 9;
+    const int height = ControlFontMetrics().height + 9;
     return CSize(32767, std::max(height, 2 * borders[1]));
 }
 
