@@ -1,7 +1,6 @@
 #include "vornui/platform/Edit.h"
 
 #include "vornui/platform/Clipboard.h"
-#include "vornui/platform/CodePage.h"
 #include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
