@@ -1,6 +1,7 @@
 #include "vornui/platform/Static.h"
 
 #include "vornui/platform/Button.h"
+#include "vornui/platform/CGdiObject.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/WindowClass.h"
@@ -50,16 +51,8 @@ UINT TextFormat(DWORD style) {
 bool PaintShape(const ControlPaintScope& paint, DWORD type) {
     CRect rect(paint.client());
     const ControlPalette& palette = paint.palette();
-    auto fill = [&](COLORREF color) {
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(paint.dc(), &rect, brush);
-        DeleteObject(brush);
-    };
-    auto frame = [&](COLORREF color) {
-        HBRUSH brush = CreateSolidBrush(color);
-        FrameRect(paint.dc(), &rect, brush);
-        DeleteObject(brush);
-    };
+    const auto fill = [&](COLORREF color) { FillRect(paint.dc(), &rect, CBrush(color)); };
+    const auto frame = [&](COLORREF color) { FrameRect(paint.dc(), &rect, CBrush(color)); };
     switch (type) {
     case SS_BLACKRECT:
         fill(palette.darkShadow);
