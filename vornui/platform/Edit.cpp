@@ -103,13 +103,10 @@ void ReplaceSelection(HWND hwnd, EditData& data, CString insert, bool canUndo) {
     const int start = data.SelStart();
     const int end = data.SelEnd();
     const int room = std::max(0, data.limit - (text.GetLength() - (end - start)));
-    bool truncated = false;
     if (insert.GetLength() > room) {
         insert = insert.Left(room);
-        truncated = true;
-    }
-    if (truncated)
         NotifyParent(hwnd, EN_MAXTEXT);
+    }
     if (insert.IsEmpty() && start == end)
         return;
     if (canUndo)
