@@ -223,9 +223,6 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (Notifies(hwnd))
             NotifyParent(hwnd, BN_KILLFOCUS);
         return 0;
-    case WM_ENABLE:
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return 0;
     case BM_GETCHECK:
         return IsCheckType(TypeOf(hwnd)) ? data->check : BST_UNCHECKED;
     case BM_SETCHECK:
@@ -256,11 +253,6 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case BM_SETIMAGE: {
         HANDLE& slot = wParam == IMAGE_ICON ? data->icon : data->bitmap;
         return reinterpret_cast<LRESULT>(std::exchange(slot, reinterpret_cast<HANDLE>(lParam)));
-    }
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return result;
     }
     default:
         return DefWindowProc(hwnd, message, wParam, lParam);

@@ -1,5 +1,6 @@
 #include "vornui/platform/ComboBox.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/Edit.h"
@@ -11,6 +12,9 @@
 #include <algorithm>
 
 namespace {
+
+constexpr ItemQueryCodes kQueries{CB_GETCOUNT,    CB_GETLBTEXT,  CB_GETLBTEXTLEN,
+                                  CB_GETITEMDATA, CB_FINDSTRING, CB_FINDSTRINGEXACT};
 
 struct ComboData : ControlData {
     ListItems items;
@@ -246,36 +250,18 @@ LRESULT ItemMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LPA
     case CB_DELETESTRING:
         if (!data.items.Valid(index))
             return CB_ERR;
-        data.items.Delete(index);
-        if (data.current == index)
-            data.current = -1;
-        else if (data.current > index)
-            --data.current;
+        data.items.Delete(index, data.current);
         return data.items.Count();
     case CB_RESETCONTENT:
         data.items.Clear();
         Select(hwnd, data, -1);
         data.top = 0;
         return CB_OKAY;
-    case CB_GETCOUNT:
-        return data.items.Count();
-    case CB_GETLBTEXT:
-        return data.items.CopyText(index, lParam);
-    case CB_GETLBTEXTLEN:
-        return data.items.Valid(index) ? data.items[index].text.GetLength() : CB_ERR;
-    case CB_GETITEMDATA:
-        return data.items.Valid(index) ? static_cast<LRESULT>(data.items[index].data) : CB_ERR;
     case CB_SETITEMDATA:
         if (!data.items.Valid(index))
             return CB_ERR;
         data.items[index].data = static_cast<ULONG_PTR>(lParam);
         return CB_OKAY;
-    case CB_FINDSTRING:
-    case CB_FINDSTRINGEXACT: {
-        const int found = data.items.Find(index, reinterpret_cast<LPCTSTR>(lParam),
-                                          message == CB_FINDSTRINGEXACT);
-        return found < 0 ? CB_ERR : found;
-    }
     case CB_SELECTSTRING: {
         const int found = data.items.Find(index, reinterpret_cast<LPCTSTR>(lParam), false);
         if (found >= 0)
@@ -288,6 +274,8 @@ LRESULT ItemMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LPA
         Select(hwnd, data, index);
         return data.current >= 0 ? data.current : CB_ERR;
     default:
+        if (const auto answer = data.items.AnswerQuery(kQueries, message, wParam, lParam))
+            return *answer;
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
 }
@@ -386,7 +374,7 @@ void PaintComboBox(HWND hwnd, const ComboData& data) {
 LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<ComboData>();
-        data->itemHeight = MeasureFont("MS Shell Dlg", 8).height;
+        data->itemHeight = ControlFontMetrics().height;
         data->fieldHeight = data->itemHeight + 2 + 6;
         LiveWindow(hwnd)->control = std::move(data);
         return DefWindowProc(hwnd, message, wParam, lParam);
@@ -445,8 +433,7 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         OnKeyDown(hwnd, *data, wParam, message == WM_SYSKEYDOWN);
         return 0;
     case WM_CHAR: {
-        const char typed[2] = {static_cast<char>(wParam), '\0'};
-        const int found = data->items.Find(data->current, typed, false);
+        const int found = data->items.FindTyped(data->current, static_cast<char>(wParam));
         if (found >= 0)
             KeyboardSelect(hwnd, *data, found);
         return 0;
@@ -454,7 +441,6 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
         if (data->edit)
             EnableWindow(data->edit, static_cast<BOOL>(wParam));
-        InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     default:
         return FieldMessage(hwnd, *data, message, wParam, lParam);

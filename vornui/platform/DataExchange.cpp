@@ -115,26 +115,17 @@ void ExchangeReal(CDataExchange* dx, int id, Real& value, int digits) {
     value = static_cast<Real>(parsed);
 }
 
-template <typename Value>
+// The bounds are written with `format`; a precision (the digits of a real) goes before each.
+template <typename Value, typename... Precision>
 void CheckRange(CDataExchange* dx, Value value, Value minValue, Value maxValue, const char* format,
-                const char* prompt) {
+                const char* prompt, Precision... precision) {
     if (!dx->m_bSaveAndValidate || (value >= minValue && value <= maxValue))
         return;
     CString low;
     CString high;
-    low.Format(format, minValue);
-    high.Format(format, maxValue);
+    low.Format(format, precision..., minValue);
+    high.Format(format, precision..., maxValue);
     FailWith(dx, FormatPrompt(prompt, low, high));
-}
-
-void CheckRealRange(CDataExchange* dx, double value, double minValue, double maxValue, int digits) {
-    if (!dx->m_bSaveAndValidate || (value >= minValue && value <= maxValue))
-        return;
-    CString low;
-    CString high;
-    low.Format("%.*g", digits, minValue);
-    high.Format("%.*g", digits, maxValue);
-    FailWith(dx, FormatPrompt(kRealRange, low, high));
 }
 
 // A combo box gives its field's text; loading picks the matching entry, or puts the text
@@ -354,9 +345,9 @@ void DDV_MinMaxByte(CDataExchange* dx, BYTE value, BYTE minValue, BYTE maxValue)
 }
 
 void DDV_MinMaxDouble(CDataExchange* dx, const double& value, double minValue, double maxValue) {
-    CheckRealRange(dx, value, minValue, maxValue, DBL_DIG);
+    CheckRange<double>(dx, value, minValue, maxValue, "%.*g", kRealRange, DBL_DIG);
 }
 
 void DDV_MinMaxFloat(CDataExchange* dx, const float& value, float minValue, float maxValue) {
-    CheckRealRange(dx, value, minValue, maxValue, FLT_DIG);
+    CheckRange<double>(dx, value, minValue, maxValue, "%.*g", kRealRange, FLT_DIG);
 }

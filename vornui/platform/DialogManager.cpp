@@ -145,7 +145,7 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM
     case WM_ERASEBKGND:
         return EraseDialogBackground(dialog, reinterpret_cast<HDC>(wParam));
     case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(DialogDataOf(dialog).font.m_hObject);
+        return reinterpret_cast<LRESULT>(data.font.m_hObject);
     default:
         return DefWindowProc(dialog, message, wParam, lParam);
     }
@@ -213,6 +213,7 @@ void CreateDialogFont(HWND dialog, const DialogTemplate& dialogTemplate) {
 
 bool CreateControls(HWND dialog, const DialogTemplate& dialogTemplate, CSize units,
                     HINSTANCE instance) {
+    DialogData& data = DialogDataOf(dialog);
     for (WORD index = 0; index < dialogTemplate.itemCount; ++index) {
         const DialogItemTemplate& item = dialogTemplate.items[index];
         const CRect rect = ToPixels(units, item.x, item.y, item.cx, item.cy);
@@ -222,15 +223,70 @@ bool CreateControls(HWND dialog, const DialogTemplate& dialogTemplate, CSize uni
             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), instance, nullptr);
         if (!control && !(dialogTemplate.style & DS_NOFAILCREATE))
             return false;
-        if (control && DialogDataOf(dialog).font.m_hObject)
-            SendMessage(control, WM_SETFONT,
-                        reinterpret_cast<WPARAM>(DialogDataOf(dialog).font.m_hObject), FALSE);
+        if (control && data.font.m_hObject)
+            SendMessage(control, WM_SETFONT, reinterpret_cast<WPARAM>(data.font.m_hObject), FALSE);
         if (control && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON &&
-            SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON &&
-            !DialogDataOf(dialog).defaultId)
-            DialogDataOf(dialog).defaultId = item.id;
+            SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON && !data.defaultId)
+            data.defaultId = item.id;
     }
     return true;
+}
+
+// Enter presses the focused push button, else the default button (IDOK without one).
+void PressEnter(HWND dialog, HWND focus) {
+    HWND button = nullptr;
+    int id = IDOK;
+    if (focus &&
+        (SendMessage(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+        button = focus;
+        id = GetDlgCtrlID(focus);
+    } else {
+        const LRESULT defId = SendMessage(dialog, DM_GETDEFID, 0, 0);
+        if (HIWORD(defId) == DC_HASDEFID)
+            id = LOWORD(defId);
+        button = GetDlgItem(dialog, id);
+    }
+    if (button && !IsWindowEnabled(button)) {
+        MessageBeep(0);
+        return;
+    }
+    SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+}
+
+// The keys the dialog handles itself unless the focused control (its WM_GETDLGCODE answer
+// is `code`) wants them; true when `key` was one of them.
+bool NavigateWithKey(HWND dialog, WPARAM key, LRESULT code) {
+    const HWND focus = GetFocus();
+    switch (key) {
+    case VK_TAB:
+        if (code & DLGC_WANTTAB)
+            return false;
+        DialogSetFocus(GetNextDlgTabItem(dialog, focus, GetKeyState(VK_SHIFT) < 0));
+        return true;
+    case VK_LEFT:
+    case VK_UP:
+    case VK_RIGHT:
+    case VK_DOWN: {
+        if (code & DLGC_WANTARROWS)
+            return false;
+        const HWND next = GetNextDlgGroupItem(dialog, focus, key == VK_LEFT || key == VK_UP);
+        if (next && next != focus) {
+            DialogSetFocus(next);
+            if (SendMessage(next, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
+                SendMessage(next, BM_CLICK, 0, 0);
+        }
+        return true;
+    }
+    case VK_RETURN:
+        PressEnter(dialog, focus);
+        return true;
+    case VK_ESCAPE:
+        SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                    reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -344,68 +400,18 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
 BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
     if (!IsWindow(dialog) || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd)))
         return FALSE;
-    if (msg->message == WM_KEYDOWN) {
+    if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) {
         const LRESULT code =
             SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
         if (!(code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))) {
-            const HWND focus = GetFocus();
-            switch (msg->wParam) {
-            case VK_TAB:
-                if (code & DLGC_WANTTAB)
-                    break;
-                DialogSetFocus(GetNextDlgTabItem(dialog, focus, GetKeyState(VK_SHIFT) < 0));
+            if (msg->message == WM_KEYDOWN && NavigateWithKey(dialog, msg->wParam, code))
                 return TRUE;
-            case VK_LEFT:
-            case VK_UP:
-            case VK_RIGHT:
-            case VK_DOWN: {
-                if (code & DLGC_WANTARROWS)
-                    break;
-                const BOOL back = msg->wParam == VK_LEFT || msg->wParam == VK_UP;
-                const HWND next = GetNextDlgGroupItem(dialog, focus, back);
-                if (next && next != focus) {
-                    DialogSetFocus(next);
-                    if (SendMessage(next, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON)
-                        SendMessage(next, BM_CLICK, 0, 0);
-                }
+            // The characters of the keys the dialog handles are not typed into the control.
+            const bool navigation = msg->wParam == '\r' || msg->wParam == 0x1B ||
+                                    (msg->wParam == '\t' && !(code & DLGC_WANTTAB));
+            if (msg->message == WM_CHAR && navigation)
                 return TRUE;
-            }
-            case VK_RETURN: {
-                HWND button = nullptr;
-                int id = IDOK;
-                if (focus && (SendMessage(focus, WM_GETDLGCODE, 0, 0) &
-                              (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
-                    button = focus;
-                    id = GetDlgCtrlID(focus);
-                } else {
-                    const LRESULT defId = SendMessage(dialog, DM_GETDEFID, 0, 0);
-                    if (HIWORD(defId) == DC_HASDEFID)
-                        id = LOWORD(defId);
-                    button = GetDlgItem(dialog, id);
-                }
-                if (button && !IsWindowEnabled(button)) {
-                    MessageBeep(0);
-                    return TRUE;
-                }
-                SendMessage(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                            reinterpret_cast<LPARAM>(button));
-                return TRUE;
-            }
-            case VK_ESCAPE:
-                SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                            reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-                return TRUE;
-            default:
-                break;
-            }
         }
-    } else if (msg->message == WM_CHAR) {
-        const LRESULT code =
-            SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
-        const bool navigation = msg->wParam == '\t' || msg->wParam == '\r' || msg->wParam == 0x1B;
-        if (navigation && !(code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) &&
-            !(msg->wParam == '\t' && (code & DLGC_WANTTAB)))
-            return TRUE;
     }
     TranslateMessage(msg);
     DispatchMessage(msg);

@@ -1,7 +1,7 @@
 #include "vornui/platform/Edit.h"
 
 #include "vornui/platform/Clipboard.h"
-#include "vornui/platform/CodePage.h"
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/DialogManager.h"
@@ -56,10 +56,6 @@ CString CaseConverted(HWND hwnd, CString text) {
     return text;
 }
 
-FontCharMetrics CharCell() {
-    return MeasureFont("MS Shell Dlg", 8);
-}
-
 int LineStart(const CString& text, int index) {
     while (index > 0 && text[index - 1] != '\n')
         --index;
@@ -107,13 +103,10 @@ void ReplaceSelection(HWND hwnd, EditData& data, CString insert, bool canUndo) {
     const int start = data.SelStart();
     const int end = data.SelEnd();
     const int room = std::max(0, data.limit - (text.GetLength() - (end - start)));
-    bool truncated = false;
     if (insert.GetLength() > room) {
         insert = insert.Left(room);
-        truncated = true;
-    }
-    if (truncated)
         NotifyParent(hwnd, EN_MAXTEXT);
+    }
     if (insert.IsEmpty() && start == end)
         return;
     if (canUndo)
@@ -291,14 +284,14 @@ void SelectWord(HWND hwnd, EditData& data, int index) {
 POINT PositionOf(HWND hwnd, const EditData& data, int index) {
     const CString& text = TextOf(hwnd);
     index = Clamp(text, index);
-    const FontCharMetrics cell = CharCell();
+    const FontCharMetrics cell = ControlFontMetrics();
     return POINT{data.leftMargin + (index - LineStart(text, index)) * cell.averageWidth,
                  LineOf(text, index) * cell.height};
 }
 
 int IndexAt(HWND hwnd, const EditData& data, POINT point) {
     const CString& text = TextOf(hwnd);
-    const FontCharMetrics cell = CharCell();
+    const FontCharMetrics cell = ControlFontMetrics();
     const int line = IsMultiLine(hwnd) ? std::max(0, static_cast<int>(point.y) / cell.height) : 0;
     int start = IndexOfLine(text, line);
     if (start < 0)
@@ -314,12 +307,8 @@ void SetText(HWND hwnd, EditData& data, LPCTSTR text) {
     Select(data, 0, 0);
     data.modified = false;
     data.canUndo = false;
-    InvalidateRect(hwnd, nullptr, TRUE);
-    if (!IsMultiLine(hwnd)) {
-        NotifyParent(hwnd, EN_UPDATE);
-        if (IsWindow(hwnd))
-            NotifyParent(hwnd, EN_CHANGE);
-    }
+    if (!IsMultiLine(hwnd))
+        NotifyChanged(hwnd);
 }
 
 LRESULT GetLine(HWND hwnd, WPARAM line, LPARAM buffer) {
@@ -538,9 +527,6 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLEAR:
         if (!ReadOnly(hwnd))
             ReplaceSelection(hwnd, *data, CString(), true);
-        return 0;
-    case WM_ENABLE:
-        InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     default:
         return EditMessage(hwnd, *data, message, wParam, lParam);

@@ -1,5 +1,6 @@
 #include "vornui/platform/ListBox.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/ListItems.h"
@@ -10,6 +11,9 @@
 #include <algorithm>
 
 namespace {
+
+constexpr ItemQueryCodes kQueries{LB_GETCOUNT,    LB_GETTEXT,    LB_GETTEXTLEN,
+                                  LB_GETITEMDATA, LB_FINDSTRING, LB_FINDSTRINGEXACT};
 
 struct ListBoxData : ControlData {
     ListItems items;
@@ -253,11 +257,7 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
     case LB_DELETESTRING:
         if (!data.items.Valid(index))
             return LB_ERR;
-        data.items.Delete(index);
-        if (data.current == index)
-            data.current = -1;
-        else if (data.current > index)
-            --data.current;
+        data.items.Delete(index, data.current);
         SetTop(hwnd, data, data.top);
         return data.items.Count();
     case LB_RESETCONTENT:
@@ -265,14 +265,6 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
         data.current = data.anchor = -1;
         SetTop(hwnd, data, 0);
         return 0;
-    case LB_GETCOUNT:
-        return data.items.Count();
-    case LB_GETTEXT:
-        return data.items.CopyText(index, lParam);
-    case LB_GETTEXTLEN:
-        return data.items.Valid(index) ? data.items[index].text.GetLength() : LB_ERR;
-    case LB_GETITEMDATA:
-        return data.items.Valid(index) ? static_cast<LRESULT>(data.items[index].data) : LB_ERR;
     case LB_SETITEMDATA:
         if (index == -1) {
             for (int each = 0; each < data.items.Count(); ++each)
@@ -283,13 +275,9 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
             return LB_ERR;
         data.items[index].data = static_cast<ULONG_PTR>(lParam);
         return LB_OKAY;
-    case LB_FINDSTRING:
-    case LB_FINDSTRINGEXACT: {
-        const int found = data.items.Find(index, reinterpret_cast<LPCTSTR>(lParam),
-                                          message == LB_FINDSTRINGEXACT);
-        return found < 0 ? LB_ERR : found;
-    }
     default:
+        if (const auto answer = data.items.AnswerQuery(kQueries, message, wParam, lParam))
+            return *answer;
         return SelectionMessage(hwnd, data, message, wParam, lParam);
     }
 }
@@ -352,7 +340,7 @@ void PaintListBox(HWND hwnd, const ListBoxData& data) {
 LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<ListBoxData>();
-        data->itemHeight = MeasureFont("MS Shell Dlg", 8).height;
+        data->itemHeight = ControlFontMetrics().height;
         LiveWindow(hwnd)->control = std::move(data);
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
@@ -380,8 +368,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         OnKeyDown(hwnd, *data, wParam);
         return 0;
     case WM_CHAR: {
-        const char typed[2] = {static_cast<char>(wParam), '\0'};
-        const int found = data->items.Find(data->current, typed, false);
+        const int found = data->items.FindTyped(data->current, static_cast<char>(wParam));
         if (found >= 0 && !(StyleOf(hwnd) & LBS_MULTIPLESEL))
             UserSelect(hwnd, *data, found, 0);
         return 0;

@@ -25,6 +25,14 @@ int ListItems::Insert(int index, const CString& text) {
     return index;
 }
 
+void ListItems::Delete(int index, int& current) {
+    m_items.erase(m_items.begin() + index);
+    if (current == index)
+        current = -1;
+    else if (current > index)
+        --current;
+}
+
 int ListItems::Find(int start, const char* prefix, bool exact) const {
     if (!prefix || m_items.empty())
         return -1;
@@ -38,6 +46,28 @@ int ListItems::Find(int start, const char* prefix, bool exact) const {
             return index;
     }
     return -1;
+}
+
+int ListItems::FindTyped(int start, char typed) const {
+    const char prefix[2] = {typed, '\0'};
+    return Find(start, prefix, false);
+}
+
+std::optional<LRESULT> ListItems::AnswerQuery(const ItemQueryCodes& codes, UINT message,
+                                              WPARAM wParam, LPARAM lParam) const {
+    constexpr LRESULT kError = -1;
+    const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+    if (message == codes.count)
+        return Count();
+    if (message == codes.text)
+        return CopyText(index, lParam);
+    if (message == codes.textLength)
+        return Valid(index) ? (*this)[index].text.GetLength() : kError;
+    if (message == codes.data)
+        return Valid(index) ? static_cast<LRESULT>((*this)[index].data) : kError;
+    if (message == codes.find || message == codes.findExact)
+        return Find(index, reinterpret_cast<LPCTSTR>(lParam), message == codes.findExact);
+    return std::nullopt;
 }
 
 LRESULT ListItems::CopyText(int index, LPARAM buffer) const {

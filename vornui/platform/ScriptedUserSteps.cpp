@@ -26,9 +26,14 @@ POINT CentreOf(HWND window) {
     return CRect(rect).CenterPoint();
 }
 
-void PostKey(DWORD thread, UINT key, char character = 0) {
+// A key pressed and released, with Shift held around it when `shift`.
+void PostKey(DWORD thread, UINT key, char character = 0, bool shift = false) {
+    if (shift)
+        PostKeyInput(thread, VK_SHIFT, TRUE);
     PostKeyInput(thread, key, TRUE, character);
     PostKeyInput(thread, key, FALSE);
+    if (shift)
+        PostKeyInput(thread, VK_SHIFT, FALSE);
 }
 
 // The key a character is typed with on a plain keyboard, and whether it needs Shift.
@@ -63,11 +68,7 @@ void PostText(DWORD thread, const CString& text) {
         bool shift = false;
         const char ch = text[index] == '\n' ? '\r' : text[index];
         const UINT key = KeyFor(ch, shift);
-        if (shift)
-            PostKeyInput(thread, VK_SHIFT, TRUE);
-        PostKey(thread, key, ch);
-        if (shift)
-            PostKeyInput(thread, VK_SHIFT, FALSE);
+        PostKey(thread, key, ch, shift);
     }
 }
 
@@ -160,18 +161,13 @@ CScriptedUser& CScriptedUser::TypeInto(int id, const char* text) {
 
 CScriptedUser& CScriptedUser::Press(UINT virtualKey, bool shift) {
     return Then([virtualKey, shift](HWND dialog) {
-        const DWORD thread = ThreadOf(dialog);
-        if (shift)
-            PostKeyInput(thread, VK_SHIFT, TRUE);
         const char character = virtualKey == VK_RETURN   ? '\r'
                                : virtualKey == VK_ESCAPE ? '\x1B'
                                : virtualKey == VK_TAB    ? '\t'
                                : virtualKey == VK_SPACE  ? ' '
                                : virtualKey == VK_BACK   ? '\b'
                                                          : '\0';
-        PostKey(thread, virtualKey, character);
-        if (shift)
-            PostKeyInput(thread, VK_SHIFT, FALSE);
+        PostKey(ThreadOf(dialog), virtualKey, character, shift);
         return ModalAction::Acted;
     });
 }

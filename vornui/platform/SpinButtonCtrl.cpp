@@ -84,6 +84,12 @@ bool ReadBuddy(HWND hwnd, SpinData& data) {
     return true;
 }
 
+// Tells the parent of the position the way a scroll bar would.
+void NotifyScroll(HWND hwnd, WORD code, int pos) {
+    const UINT scroll = (StyleOf(hwnd) & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL;
+    SendMessage(GetParent(hwnd), scroll, MAKEWPARAM(code, pos), reinterpret_cast<LPARAM>(hwnd));
+}
+
 // The user pressed an arrow: one step towards the upper end (up) or the lower end.
 void Step(HWND hwnd, SpinData& data, bool up) {
     const int delta = (up == (data.upper >= data.lower)) ? 1 : -1;
@@ -99,9 +105,7 @@ void Step(HWND hwnd, SpinData& data, bool up) {
         target = target > high ? low : target < low ? high : target;
     data.pos = std::clamp(target, low, high);
     ShowInBuddy(hwnd, data);
-    const UINT scroll = (StyleOf(hwnd) & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL;
-    SendMessage(GetParent(hwnd), scroll, MAKEWPARAM(SB_THUMBPOSITION, data.pos),
-                reinterpret_cast<LPARAM>(hwnd));
+    NotifyScroll(hwnd, SB_THUMBPOSITION, data.pos);
 }
 
 bool InUpperHalf(HWND hwnd, POINT point) {
@@ -196,9 +200,7 @@ LRESULT SpinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (data->pressed) {
             data->pressed = false;
             ReleaseCapture();
-            const UINT scroll = (StyleOf(hwnd) & UDS_HORZ) ? WM_HSCROLL : WM_VSCROLL;
-            SendMessage(GetParent(hwnd), scroll, MAKEWPARAM(SB_ENDSCROLL, data->pos),
-                        reinterpret_cast<LPARAM>(hwnd));
+            NotifyScroll(hwnd, SB_ENDSCROLL, data->pos);
         }
         return 0;
     default:

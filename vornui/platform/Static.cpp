@@ -1,6 +1,7 @@
 #include "vornui/platform/Static.h"
 
 #include "vornui/platform/Button.h"
+#include "vornui/platform/CGdiObject.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/ControlPaint.h"
 #include "vornui/platform/WindowClass.h"
@@ -50,16 +51,8 @@ UINT TextFormat(DWORD style) {
 bool PaintShape(const ControlPaintScope& paint, DWORD type) {
     CRect rect(paint.client());
     const ControlPalette& palette = paint.palette();
-    auto fill = [&](COLORREF color) {
-        HBRUSH brush = CreateSolidBrush(color);
-        FillRect(paint.dc(), &rect, brush);
-        DeleteObject(brush);
-    };
-    auto frame = [&](COLORREF color) {
-        HBRUSH brush = CreateSolidBrush(color);
-        FrameRect(paint.dc(), &rect, brush);
-        DeleteObject(brush);
-    };
+    const auto fill = [&](COLORREF color) { FillRect(paint.dc(), &rect, CBrush(color)); };
+    const auto frame = [&](COLORREF color) { FrameRect(paint.dc(), &rect, CBrush(color)); };
     switch (type) {
     case SS_BLACKRECT:
         fill(palette.darkShadow);
@@ -143,7 +136,6 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE:
         if (Notifies(hwnd))
             NotifyParent(hwnd, wParam ? STN_ENABLE : STN_DISABLE);
-        InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     case STM_SETICON:
         return reinterpret_cast<LRESULT>(
@@ -152,16 +144,10 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(data->icon);
     case STM_SETIMAGE: {
         HANDLE& slot = wParam == IMAGE_ICON ? data->icon : data->bitmap;
-        InvalidateRect(hwnd, nullptr, TRUE);
         return reinterpret_cast<LRESULT>(std::exchange(slot, reinterpret_cast<HANDLE>(lParam)));
     }
     case STM_GETIMAGE:
         return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? data->icon : data->bitmap);
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, TRUE);
-        return result;
-    }
     default:
         return DefWindowProc(hwnd, message, wParam, lParam);
     }

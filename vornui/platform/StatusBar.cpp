@@ -1,5 +1,6 @@
 #include "vornui/platform/StatusBar.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowPosition.h"
 
@@ -8,48 +9,10 @@
 namespace {
 
 int TextWidth(const CString& text) {
-    return text.GetLength() * MeasureFont("MS Shell Dlg", 8).averageWidth;
+    return text.GetLength() * ControlFontMetrics().averageWidth;
 }
 
 } // namespace
-
-void CWnd::RepositionBars(UINT firstId, UINT lastId, UINT leftOverId, UINT flags, LPRECT rectParam,
-                          LPCRECT rectClient, BOOL stretch) {
-    AFX_SIZEPARENTPARAMS layout{nullptr, {}, {0, 0}, stretch};
-    if (flags != reposQuery)
-        layout.hDWP = ::BeginDeferWindowPos(8);
-    if (rectClient)
-        layout.rect = *rectClient;
-    else
-        GetClientRect(&layout.rect);
-    HWND leftOver = nullptr;
-    for (HWND child = ::GetWindow(m_hWnd, GW_CHILD); child;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        const UINT id = static_cast<UINT>(::GetDlgCtrlID(child));
-        if (id == leftOverId)
-            leftOver = child;
-        else if (id >= firstId && id <= lastId)
-            ::SendMessage(child, WM_SIZEPARENT, 0, reinterpret_cast<LPARAM>(&layout));
-    }
-    if (flags == reposQuery) {
-        if (rectParam)
-            *rectParam = layout.rect;
-        return;
-    }
-    if (flags == reposExtra && rectParam) {
-        layout.rect.left += rectParam->left;
-        layout.rect.top += rectParam->top;
-        layout.rect.right -= rectParam->right;
-        layout.rect.bottom -= rectParam->bottom;
-    }
-    if (leftOver && layout.hDWP)
-        layout.hDWP =
-            ::DeferWindowPos(layout.hDWP, leftOver, nullptr, layout.rect.left, layout.rect.top,
-                             layout.rect.right - layout.rect.left,
-                             layout.rect.bottom - layout.rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (layout.hDWP)
-        ::EndDeferWindowPos(layout.hDWP);
-}
 
 BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
     m_dwStyle = style & CBRS_ALL;
@@ -131,7 +94,7 @@ BOOL CStatusBar::SetPaneText(int index, LPCTSTR text, BOOL) {
 CSize CStatusBar::CalcFixedLayout(BOOL, BOOL) {
     int borders[3] = {};
     SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
-    const int height = MeasureFont("MS Shell Dlg", 8).height + 9;
+    const int height = ControlFontMetrics().height + 9;
     return CSize(32767, std::max(height, 2 * borders[1]));
 }
 

@@ -1,5 +1,6 @@
 #include "vornui/platform/StatusBarCtrl.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"
@@ -29,8 +30,7 @@ struct StatusData : ControlData {
 };
 
 int Height(const StatusData& data) {
-    return std::max(data.minHeight + 2 * kBorderVertical,
-                    MeasureFont("MS Shell Dlg", 8).height + 9);
+    return std::max(data.minHeight + 2 * kBorderVertical, ControlFontMetrics().height + 9);
 }
 
 // Along the bottom (or top) of the parent's client area, unless told to stay put.

@@ -1,5 +1,6 @@
 #include "vornui/platform/TabCtrl.h"
 
+#include "vornui/platform/ControlFont.h"
 #include "vornui/platform/ControlNotify.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowClass.h"
@@ -37,7 +38,7 @@ bool Valid(const TabData& data, int index) {
 int ItemWidth(HWND hwnd, const TabData& data, const TabItem& item) {
     if ((StyleOf(hwnd) & TCS_FIXEDWIDTH) && data.fixedWidth)
         return data.fixedWidth;
-    return item.text.GetLength() * MeasureFont("MS Shell Dlg", 8).averageWidth + 2 * kPadding;
+    return item.text.GetLength() * ControlFontMetrics().averageWidth + 2 * kPadding;
 }
 
 // The rectangles of all tabs, wrapped into rows for TCS_MULTILINE.
@@ -210,7 +211,7 @@ LRESULT TabMessage(HWND hwnd, TabData& data, UINT message, WPARAM wParam, LPARAM
 LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto data = std::make_unique<TabData>();
-        data->itemHeight = MeasureFont("MS Shell Dlg", 8).height + 7;
+        data->itemHeight = ControlFontMetrics().height + 7;
         LiveWindow(hwnd)->control = std::move(data);
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
