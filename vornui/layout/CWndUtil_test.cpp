@@ -1,3 +1,4 @@
+#include "tests/ShellCommand.h"
 #include "tests/TempDir.h"
 
 #include "vornui/layout/CWndUtil.h"
@@ -14,12 +15,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <memory>
 #include <sys/stat.h>
 #include <thread>
 
@@ -40,15 +39,6 @@ constexpr DialogTemplate kCapture{DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAP
                                   8,
                                   kItems,
                                   static_cast<WORD>(std::size(kItems))};
-
-std::string RunCommand(const std::string& command) {
-    std::string output;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::array<char, 256> buffer{};
-    while (pipe && fgets(buffer.data(), buffer.size(), pipe.get()))
-        output += buffer.data();
-    return output;
-}
 
 template <typename Value>
 Value Field(const std::string& bytes, std::size_t offset) {

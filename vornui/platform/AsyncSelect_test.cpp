@@ -1,4 +1,5 @@
 #include "tests/LoopbackPeers.h"
+#include "tests/WinSockLoopback.h"
 
 #include "vornui/platform/AsyncSelect.h"
 #include "vornui/platform/MessageLoop.h"
@@ -74,10 +75,7 @@ protected:
 
     static SOCKET ConnectTo(unsigned short port) {
         const SOCKET s = socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in peer{};
-        peer.sin_family = AF_INET;
-        peer.sin_port = htons(port);
-        peer.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        const sockaddr_in peer = LoopbackAddress(port);
         connect(s, reinterpret_cast<const sockaddr*>(&peer), sizeof peer);
         return s;
     }
@@ -161,12 +159,8 @@ TEST_F(AsyncSelect, RegisteringMakesTheSocketNonBlockingZeroCancelsAndClosingFor
 
 TEST_F(AsyncSelect, ConnectAcceptAndWriteAreToldAsTheyBecomePossible) {
     const SOCKET server = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(bind(server, reinterpret_cast<const sockaddr*>(&local), sizeof local), 0);
-    int length = sizeof local;
-    getsockname(server, reinterpret_cast<sockaddr*>(&local), &length);
+    sockaddr_in local = BindToLoopback(server);
+    ASSERT_NE(local.sin_port, 0);
     ASSERT_EQ(WSAAsyncSelect(server, m_window, kNotice, FD_ACCEPT), 0);
     PumpIdle(); // bound, not yet listening: nothing to tell
     ASSERT_EQ(listen(server, 4), 0);
@@ -203,12 +197,8 @@ TEST_F(AsyncSelect, ConnectAcceptAndWriteAreToldAsTheyBecomePossible) {
 
 TEST_F(AsyncSelect, EachDatagramIsOneReadAndRecvOnAnotherThreadWakesTheLoop) {
     const SOCKET s = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(bind(s, reinterpret_cast<const sockaddr*>(&local), sizeof local), 0);
-    int length = sizeof local;
-    getsockname(s, reinterpret_cast<sockaddr*>(&local), &length);
+    const sockaddr_in local = BindToLoopback(s);
+    ASSERT_NE(local.sin_port, 0);
     ASSERT_EQ(WSAAsyncSelect(s, m_window, kNotice, FD_READ | FD_CLOSE), 0);
     UdpSender sender;
     sender.SendTo(ntohs(local.sin_port), "one");

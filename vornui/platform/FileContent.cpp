@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <new>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -80,6 +81,28 @@ std::optional<std::string> ReadFileContent(const std::string& path) {
         if (n == 0)
             break;
         content.append(chunk, std::min(static_cast<size_t>(n), kMaxStoreFileSize - content.size()));
+    }
+    return content;
+}
+
+std::optional<FileBytes> ReadRegularFile(const char* path, size_t maxSize) {
+    const FileDescriptor file(path ? open(path, O_RDONLY | O_CLOEXEC) : -1);
+    struct stat info {};
+    if (!file.valid() || fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode) ||
+        static_cast<size_t>(info.st_size) > maxSize)
+        return std::nullopt;
+    const size_t size = static_cast<size_t>(info.st_size);
+    FileBytes content{std::unique_ptr<char[]>(new (std::nothrow) char[size + 1]), size};
+    if (!content.bytes)
+        return std::nullopt;
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = read(file.get(), content.bytes.get() + done, size - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return std::nullopt;
+        done += static_cast<size_t>(n);
     }
     return content;
 }

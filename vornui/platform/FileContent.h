@@ -3,6 +3,7 @@
 // Whole-file reads and replacements for the platform's file-backed stores.
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -13,6 +14,17 @@ inline constexpr size_t kMaxStoreFileSize = 64u << 20;
 // last system error set.
 std::optional<std::string> ReadFileContent(const std::string& path);
 bool IsOverSizeLimit(const std::string& path);
+
+// A file's bytes with room for a zero byte after them, so that a reader may cut them into
+// strings in place.
+struct FileBytes {
+    std::unique_ptr<char[]> bytes;
+    size_t size = 0;
+};
+// Exactly the bytes the regular file at `path` had when opened, when it holds at most
+// `maxSize` of them; nullopt when it cannot be read whole (it shrank, it is no regular
+// file, it is larger, or memory runs out).
+std::optional<FileBytes> ReadRegularFile(const char* path, size_t maxSize);
 // Writes `content` to a new file beside `path` and renames it over `path`, so that a
 // failure part-way leaves the old content whole. Keeps the old file's permissions.
 bool ReplaceFileContent(const std::string& path, const std::string& content);

@@ -1,4 +1,5 @@
 #include "tests/PngFile.h"
+#include "tests/ShellCommand.h"
 #include "tests/TempDir.h"
 
 #include "vornui/platform/CDC.h"
@@ -10,10 +11,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstring>
-#include <memory>
 #include <thread>
 
 namespace {
@@ -30,17 +28,6 @@ HBITMAP TestPicture(int width, int height) {
     dc.FillSolidRect(width - 5, height - 2, 5, 2, RGB(0, 0, 255));
     dc.SelectObject(old);
     return bitmap;
-}
-
-std::string RunCommand(const std::string& command) {
-    std::string output;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe)
-        return output;
-    std::array<char, 256> buffer{};
-    while (fgets(buffer.data(), buffer.size(), pipe.get()))
-        output += buffer.data();
-    return output;
 }
 
 } // namespace

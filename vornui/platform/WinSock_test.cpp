@@ -1,4 +1,5 @@
 #include "tests/LoopbackPeers.h"
+#include "tests/WinSockLoopback.h"
 
 #include "vornui/platform/WinSock.h"
 
@@ -20,16 +21,8 @@ private:
     WSADATA m_data;
 };
 
-sockaddr_in Loopback(unsigned short port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
 int Connect(SOCKET s, unsigned short port) {
-    const sockaddr_in peer = Loopback(port);
+    const sockaddr_in peer = LoopbackAddress(port);
     return connect(s, reinterpret_cast<const sockaddr*>(&peer), sizeof peer);
 }
 
@@ -139,11 +132,8 @@ TEST(WinSock, OptionsUseTheWindowsNumbers) {
 TEST(WinSock, DatagramsTravelBetweenBoundSockets) {
     SocketLibrary library;
     const SOCKET receiver = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    sockaddr_in local = Loopback(0);
-    ASSERT_EQ(bind(receiver, reinterpret_cast<const sockaddr*>(&local), sizeof local), 0);
-    int length = sizeof local;
-    ASSERT_EQ(getsockname(receiver, reinterpret_cast<sockaddr*>(&local), &length), 0);
-    EXPECT_NE(local.sin_port, 0);
+    const sockaddr_in local = BindToLoopback(receiver);
+    ASSERT_NE(local.sin_port, 0);
 
     const SOCKET sender = socket(AF_INET, SOCK_DGRAM, 0);
     EXPECT_EQ(sendto(sender, "fix", 3, 0, reinterpret_cast<const sockaddr*>(&local), sizeof local),

@@ -4,6 +4,7 @@
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowDC.h"
+#include "vornui/platform/WindowInternals.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowRecord.h"
 #include "vornui/platform/WindowStyles.h"
@@ -132,11 +133,7 @@ int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase) {
     if (!record || !target)
         return ERROR;
     target->region = record->update;
-    if (erase && record->erase && !record->update.empty()) {
-        record->erase = false;
-        HDC hdc = GetDC(hwnd);
-        SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
-        ReleaseDC(hwnd, hdc);
-    }
+    if (erase && record->erase && !record->update.empty())
+        EraseBackgroundNow(hwnd);
     return RegionComplexity(target->region);
 }

@@ -1,5 +1,6 @@
 #include "tests/LoopbackPeers.h"
 #include "tests/TempDir.h"
+#include "tests/WinSockLoopback.h"
 
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/ProcessIdentity.h"
@@ -174,12 +175,8 @@ TEST_F(SocketService, FailedListenEndsTheProcess) {
 
 TEST_F(SocketService, DatagramServiceSendsToItsPeer) {
     const SOCKET receiver = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in local{};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(bind(receiver, reinterpret_cast<const sockaddr*>(&local), sizeof local), 0);
-    int length = sizeof local;
-    getsockname(receiver, reinterpret_cast<sockaddr*>(&local), &length);
+    const sockaddr_in local = BindToLoopback(receiver);
+    ASSERT_NE(local.sin_port, 0);
 
     const BYTE loopback[4] = {127, 0, 0, 1};
     const SOCKET s = NTInitSocketDGRAMService(SOCK_DGRAM, ntohs(local.sin_port), loopback, 1, 0);
@@ -190,7 +187,7 @@ TEST_F(SocketService, DatagramServiceSendsToItsPeer) {
     EXPECT_EQ(std::string(buffer, 6), "$SDDBT");
 
     sockaddr_in bound{};
-    length = sizeof bound;
+    int length = sizeof bound;
     getsockname(s, reinterpret_cast<sockaddr*>(&bound), &length);
     EXPECT_EQ(NTInitSocketDGRAMService(SOCK_DGRAM, 9, loopback, 1, ntohs(bound.sin_port)), 0u);
     EXPECT_THAT(TraceTexts(), Contains("NTInitSocketDGRAMService(): socket error 10048"));

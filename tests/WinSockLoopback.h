@@ -1,0 +1,23 @@
+#pragma once
+
+// 127.0.0.1 addresses for tests that drive the library's WinSock calls directly.
+
+#include "vornui/platform/WinSock.h"
+
+inline sockaddr_in LoopbackAddress(unsigned short port) {
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(port);
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    return address;
+}
+
+// Binds `s` to a free port of 127.0.0.1; the address it got, with port 0 when that failed.
+inline sockaddr_in BindToLoopback(SOCKET s) {
+    sockaddr_in local = LoopbackAddress(0);
+    int length = sizeof local;
+    if (bind(s, reinterpret_cast<const sockaddr*>(&local), sizeof local) != 0 ||
+        getsockname(s, reinterpret_cast<sockaddr*>(&local), &length) != 0)
+        local.sin_port = 0;
+    return local;
+}
