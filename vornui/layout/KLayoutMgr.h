@@ -87,7 +87,7 @@ public:
         void Release();
 
         PaneBase* m_pPane;
-        std::atomic<long> m_nRefCount{1};
+        std::atomic<LONG> m_nRefCount{1};
 
     private:
         ~PaneHolder();

@@ -28,11 +28,18 @@ Blocks& AllBlocks() {
     return blocks;
 }
 
-Block* Find(HGLOBAL memory) {
+// Runs `use` on the block while the table is locked, so that threads may lock, resize and
+// free one block concurrently; `missing` when the handle names no block.
+template <typename Result, typename Use>
+Result WithBlock(HGLOBAL memory, Result missing, Use use) {
     Blocks& blocks = AllBlocks();
     std::lock_guard lock(blocks.mutex);
-    auto it = blocks.live.find(memory);
-    return it == blocks.live.end() ? nullptr : it->second.get();
+    const auto it = blocks.live.find(memory);
+    if (it == blocks.live.end()) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return missing;
+    }
+    return use(*it->second);
 }
 
 } // namespace
@@ -52,13 +59,14 @@ HGLOBAL GlobalAlloc(UINT /*flags*/, SIZE_T bytes) {
 }
 
 HGLOBAL GlobalReAlloc(HGLOBAL memory, SIZE_T bytes, UINT /*flags*/) {
-    Block* block = Find(memory);
-    if (!block || bytes > kMaxBlock) {
-        SetLastError(block ? ERROR_NOT_ENOUGH_MEMORY : ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    block->bytes.resize(std::max<SIZE_T>(bytes, 1));
-    return memory;
+    return WithBlock(memory, HGLOBAL{}, [&](Block& block) -> HGLOBAL {
+        if (bytes > kMaxBlock) {
+            SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+            return nullptr;
+        }
+        block.bytes.resize(std::max<SIZE_T>(bytes, 1));
+        return memory;
+    });
 }
 
 HGLOBAL GlobalFree(HGLOBAL memory) {
@@ -74,28 +82,25 @@ HGLOBAL GlobalFree(HGLOBAL memory) {
 }
 
 LPVOID GlobalLock(HGLOBAL memory) {
-    Block* block = Find(memory);
-    if (!block) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
-    ++block->locks;
-    return block->bytes.data();
+    return WithBlock(memory, LPVOID{}, [](Block& block) -> LPVOID {
+        ++block.locks;
+        return block.bytes.data();
+    });
 }
 
 BOOL GlobalUnlock(HGLOBAL memory) {
-    Block* block = Find(memory);
-    if (!block || block->locks == 0) {
-        SetLastError(block ? ERROR_NOT_LOCKED : ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
-    --block->locks;
-    if (block->locks == 0)
-        SetLastError(NO_ERROR);
-    return block->locks > 0 ? TRUE : FALSE;
+    return WithBlock(memory, BOOL{FALSE}, [](Block& block) -> BOOL {
+        if (block.locks == 0) {
+            SetLastError(ERROR_NOT_LOCKED);
+            return FALSE;
+        }
+        --block.locks;
+        if (block.locks == 0)
+            SetLastError(NO_ERROR);
+        return block.locks > 0 ? TRUE : FALSE;
+    });
 }
 
 SIZE_T GlobalSize(HGLOBAL memory) {
-    const Block* block = Find(memory);
-    return block ? block->bytes.size() : 0;
+    return WithBlock(memory, SIZE_T{0}, [](const Block& block) { return block.bytes.size(); });
 }
