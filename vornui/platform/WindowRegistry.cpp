@@ -122,13 +122,18 @@ HWND ParentOrDesktop(HWND hwnd) {
 }
 
 HWND GetDesktopWindow() {
-    HWND desktop = DesktopRecord();
-    desktop->rect =
-        CRect(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0);
-    desktop->rect.right = desktop->rect.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    desktop->rect.bottom = desktop->rect.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    desktop->clientArea = CRect(0, 0, desktop->rect.Width(), desktop->rect.Height());
-    return desktop;
+    CRect screen(GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN), 0, 0);
+    screen.right = screen.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    screen.bottom = screen.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    WindowRegistry& registry = Registry();
+    // Any thread may ask; the desktop follows the screen only when the screen changed.
+    std::lock_guard guard(registry.lock);
+    WindowRecord& desktop = registry.desktop;
+    if (desktop.rect != screen) {
+        desktop.rect = screen;
+        desktop.clientArea = CRect(0, 0, screen.Width(), screen.Height());
+    }
+    return &desktop;
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {
