@@ -129,7 +129,7 @@ HWND GetDesktopWindow() {
     // Any thread may ask; the desktop follows the screen only when the screen changed.
     std::lock_guard guard(registry.lock);
     WindowRecord& desktop = registry.desktop;
-    if (desktop.rect != screen) {
+    if (!desktop.rect.EqualRect(&screen)) {
         desktop.rect = screen;
         desktop.clientArea = CRect(0, 0, screen.Width(), screen.Height());
     }
