@@ -1,6 +1,6 @@
 #pragma once
 
-// ASCII data-file templates: the description of one data-file layout (how the file is cut
+// ASCII data-file templates: the layout of one kind of data file (how the file is cut
 // into lines, lines into columns, how each column is decoded and which records are built
 // from the columns), loaded from and saved to an ".aft" profile file in the template store.
 
