@@ -1,9 +1,9 @@
 # Helpers that let every folder of the library add its code and tests without
 # touching a shared list: sources and tests are found by name.
 
-# Test files of a folder become one test program named after the folder.
+# Test files of a folder and its sub-folders become one test program named after the folder.
 function(vornui_add_folder_tests folder)
-  file(GLOB test_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/vornui/${folder}/*_test.cpp")
+  file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/vornui/${folder}/*_test.cpp")
   if(NOT test_sources)
     return()
   endif()

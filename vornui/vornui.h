@@ -24,7 +24,7 @@
 #include "vornui/platform/ComboBox.h"
 #include "vornui/platform/CommonControls.h"
 #include "vornui/platform/ControlBars.h"
-#include "vornui/platform/ControlPaint.h"
+#include "vornui/platform/internal/ControlPaint.h"
 #include "vornui/platform/CrtErrors.h"
 #include "vornui/platform/DataExchange.h"
 #include "vornui/platform/DesktopDisplay.h"

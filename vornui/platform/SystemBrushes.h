@@ -2,7 +2,7 @@
 
 // Brushes of the system colours, and the colours the standard controls paint with.
 
-#include "vornui/platform/ControlPainting.h"
+#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/GdiTypes.h"
 

@@ -1,0 +1,83 @@
+#include "vornui/platform/internal/ControlPaint.h"
+
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/SystemBrushes.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowMessages.h"
+
+namespace {
+
+// Messages that only ask, or that are part of painting itself.
+bool LeavesLookAlone(UINT message) {
+    switch (message) {
+    case WM_PAINT:
+    case WM_NCPAINT:
+    case WM_ERASEBKGND:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case WM_GETFONT:
+    case WM_GETDLGCODE:
+    case WM_NCHITTEST:
+    case WM_NCCREATE:
+    case WM_NCDESTROY:
+    case WM_DESTROY:
+    case WM_MOUSEMOVE:
+    case WM_SETCURSOR:
+    case WM_TIMER:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+ControlPaintScope::ControlPaintScope(HWND hwnd, UINT colorMessage)
+    : m_hwnd(hwnd), m_palette(SystemControlPalette()) {
+    BeginPaint(hwnd, &m_paint);
+    GetClientRect(hwnd, &m_client);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessage(hwnd, WM_GETFONT, 0, 0));
+    m_oldFont = SelectObject(m_paint.hdc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+    // The parent chooses colours and background; without one, the defaults do.
+    const HWND parent = GetParent(hwnd);
+    const WPARAM hdc = reinterpret_cast<WPARAM>(m_paint.hdc);
+    const LRESULT answer =
+        parent ? SendMessage(parent, colorMessage, hdc, reinterpret_cast<LPARAM>(hwnd))
+               : DefWindowProc(hwnd, colorMessage, hdc, reinterpret_cast<LPARAM>(hwnd));
+    m_background = ResolveBrushHandle(reinterpret_cast<const void*>(answer));
+    m_textColor = GetTextColor(m_paint.hdc);
+}
+
+ControlPaintScope::~ControlPaintScope() {
+    SelectObject(m_paint.hdc, m_oldFont);
+    EndPaint(m_hwnd, &m_paint);
+}
+
+void ControlPaintScope::fillBackground() const {
+    if (m_background)
+        FillRect(m_paint.hdc, &m_client, m_background);
+}
+
+void ControlPaintScope::drawByOwner(UINT type, UINT state) const {
+    DRAWITEMSTRUCT item{type,
+                        static_cast<UINT>(GetDlgCtrlID(m_hwnd)),
+                        0,
+                        ODA_DRAWENTIRE,
+                        state,
+                        m_hwnd,
+                        m_paint.hdc,
+                        m_client,
+                        0};
+    SendMessage(GetParent(m_hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+}
+
+RepaintAfter::~RepaintAfter() {
+    if (!LeavesLookAlone(m_message) && IsWindow(m_hwnd))
+        InvalidateRect(m_hwnd, nullptr, TRUE);
+}

@@ -1,0 +1,566 @@
+#include "vornui/platform/ListBox.h"
+
+#include "vornui/platform/internal/ControlFont.h"
+#include "vornui/platform/internal/ControlNotify.h"
+#include "vornui/platform/internal/ControlPaint.h"
+#include "vornui/platform/internal/ListItems.h"
+#include "vornui/platform/Screen.h"
+#include "vornui/platform/internal/WindowClass.h"
+#include "vornui/platform/internal/WindowRecord.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr ItemQueryCodes kQueries{LB_GETCOUNT,    LB_GETTEXT,    LB_GETTEXTLEN,
+                                  LB_GETITEMDATA, LB_FINDSTRING, LB_FINDSTRINGEXACT};
+
+struct ListBoxData : ControlData {
+    ListItems items;
+    int current = -1; // single selection: the selected item; else the caret
+    int anchor = -1;
+    int top = 0;
+    int itemHeight = 13;
+    int horizontalExtent = 0;
+};
+
+bool IsMultiple(HWND hwnd) {
+    return (StyleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
+}
+
+void Notify(HWND hwnd, UINT code) {
+    if (StyleOf(hwnd) & LBS_NOTIFY)
+        NotifyParent(hwnd, code);
+}
+
+int VisibleCount(HWND hwnd, const ListBoxData& data) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return std::max(1, static_cast<int>(client.bottom) / data.itemHeight);
+}
+
+void UpdateScrollBar(HWND hwnd, const ListBoxData& data) {
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_PAGE | SIF_POS,
+                    0,
+                    std::max(0, data.items.Count() - 1),
+                    static_cast<UINT>(VisibleCount(hwnd, data)),
+                    data.top,
+                    0};
+    SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void SetTop(HWND hwnd, ListBoxData& data, int top) {
+    const int highest = std::max(0, data.items.Count() - VisibleCount(hwnd, data));
+    data.top = std::clamp(top, 0, highest);
+    UpdateScrollBar(hwnd, data);
+}
+
+void MakeVisible(HWND hwnd, ListBoxData& data, int index) {
+    if (index < data.top)
+        SetTop(hwnd, data, index);
+    else if (index >= data.top + VisibleCount(hwnd, data))
+        SetTop(hwnd, data, index - VisibleCount(hwnd, data) + 1);
+}
+
+void SelectOnly(ListBoxData& data, int index) {
+    for (int each = 0; each < data.items.Count(); ++each)
+        data.items[each].selected = each == index;
+}
+
+bool OnlySelected(const ListItems& items, int index) {
+    for (int each = 0; each < items.Count(); ++each)
+        if (items[each].selected != (each == index))
+            return false;
+    return true;
+}
+
+void SelectRange(ListBoxData& data, int first, int last, bool select) {
+    if (first > last)
+        std::swap(first, last);
+    for (int each = std::max(first, 0); each <= last && each < data.items.Count(); ++each)
+        data.items[each].selected = select;
+}
+
+LRESULT SetCurSel(HWND hwnd, ListBoxData& data, WPARAM wParam) {
+    const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+    if (IsMultiple(hwnd))
+        return LB_ERR;
+    data.current = data.items.Valid(index) ? index : -1;
+    SelectOnly(data, data.current);
+    if (data.current >= 0)
+        MakeVisible(hwnd, data, data.current);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return data.current >= 0 ? data.current : LB_ERR;
+}
+
+// A click or a key moved the selection to `index`, as the user sees it.
+void UserSelect(HWND hwnd, ListBoxData& data, int index, WPARAM keys) {
+    if (!data.items.Valid(index) || (StyleOf(hwnd) & LBS_NOSEL))
+        return;
+    const DWORD style = StyleOf(hwnd);
+    bool changed = true;
+    if (style & LBS_MULTIPLESEL) {
+        data.items[index].selected = !data.items[index].selected;
+        data.anchor = index;
+    } else if ((style & LBS_EXTENDEDSEL) && (keys & MK_SHIFT) && data.anchor >= 0) {
+        SelectOnly(data, -1);
+        SelectRange(data, data.anchor, index, true);
+    } else if ((style & LBS_EXTENDEDSEL) && (keys & MK_CONTROL)) {
+        data.items[index].selected = !data.items[index].selected;
+        data.anchor = index;
+    } else {
+        changed = data.current != index || !OnlySelected(data.items, index);
+        SelectOnly(data, index);
+        data.anchor = index;
+    }
+    data.current = index;
+    MakeVisible(hwnd, data, index);
+    if (changed)
+        Notify(hwnd, LBN_SELCHANGE);
+}
+
+int ItemAt(const ListBoxData& data, POINT point) {
+    return data.top + std::max(0, static_cast<int>(point.y)) / data.itemHeight;
+}
+
+void OnKeyDown(HWND hwnd, ListBoxData& data, WPARAM key) {
+    const int page = VisibleCount(hwnd, data);
+    const int count = data.items.Count();
+    if (count == 0)
+        return;
+    int target = data.current;
+    switch (key) {
+    case VK_UP:
+        target = std::max(0, data.current - 1);
+        break;
+    case VK_DOWN:
+        target = std::min(count - 1, data.current + 1);
+        break;
+    case VK_PRIOR:
+        target = std::max(0, data.current - page + 1);
+        break;
+    case VK_NEXT:
+        target = std::min(count - 1, data.current + page - 1);
+        break;
+    case VK_HOME:
+        target = 0;
+        break;
+    case VK_END:
+        target = count - 1;
+        break;
+    case VK_SPACE:
+        if (StyleOf(hwnd) & LBS_MULTIPLESEL)
+            UserSelect(hwnd, data, std::max(0, data.current), 0);
+        return;
+    default:
+        return;
+    }
+    if (StyleOf(hwnd) & LBS_MULTIPLESEL) {
+        data.current = target;
+        MakeVisible(hwnd, data, target);
+        return;
+    }
+    if (target != data.current || !data.items[target].selected)
+        UserSelect(hwnd, data, target, GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0);
+}
+
+LRESULT SelectionMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+    switch (message) {
+    case LB_SETCURSEL:
+        return SetCurSel(hwnd, data, wParam);
+    case LB_GETCURSEL:
+        if (IsMultiple(hwnd))
+            return data.current;
+        return data.current >= 0 ? data.current : LB_ERR;
+    case LB_SETSEL: {
+        if (!IsMultiple(hwnd))
+            return LB_ERR;
+        const int item = static_cast<int>(lParam);
+        if (item == -1)
+            SelectRange(data, 0, data.items.Count() - 1, wParam != 0);
+        else if (data.items.Valid(item))
+            data.items[item].selected = wParam != 0;
+        else
+            return LB_ERR;
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return LB_OKAY;
+    }
+    case LB_GETSEL:
+        return data.items.Valid(index) ? (data.items[index].selected ? 1 : 0) : LB_ERR;
+    case LB_GETSELCOUNT: {
+        if (!IsMultiple(hwnd))
+            return LB_ERR;
+        int count = 0;
+        for (int each = 0; each < data.items.Count(); ++each)
+            count += data.items[each].selected;
+        return count;
+    }
+    case LB_GETSELITEMS: {
+        if (!IsMultiple(hwnd))
+            return LB_ERR;
+        int* out = reinterpret_cast<int*>(lParam);
+        int count = 0;
+        for (int each = 0; each < data.items.Count() && count < index; ++each)
+            if (data.items[each].selected)
+                out[count++] = each;
+        return count;
+    }
+    case LB_SELITEMRANGE:
+        if (!IsMultiple(hwnd))
+            return LB_ERR;
+        SelectRange(data, LOWORD(lParam), HIWORD(lParam), wParam != 0);
+        return LB_OKAY;
+    case LB_SELECTSTRING: {
+        if (IsMultiple(hwnd))
+            return LB_ERR;
+        const int found = data.items.Find(index, reinterpret_cast<LPCTSTR>(lParam), false);
+        return found < 0 ? LB_ERR : SetCurSel(hwnd, data, static_cast<WPARAM>(found));
+    }
+    case LB_SETCARETINDEX:
+        if (!data.items.Valid(index))
+            return LB_ERR;
+        if (IsMultiple(hwnd))
+            data.current = index;
+        MakeVisible(hwnd, data, index);
+        return LB_OKAY;
+    case LB_GETCARETINDEX:
+        return data.current >= 0 ? data.current : 0;
+    case LB_SETANCHORINDEX:
+        data.anchor = index;
+        return LB_OKAY;
+    case LB_GETANCHORINDEX:
+        return data.anchor;
+    default:
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+    switch (message) {
+    case LB_ADDSTRING:
+    case LB_INSERTSTRING: {
+        const CString text(reinterpret_cast<LPCTSTR>(lParam));
+        const int at = message == LB_ADDSTRING
+                           ? data.items.Add(text, (StyleOf(hwnd) & LBS_SORT) != 0)
+                           : data.items.Insert(index, text);
+        if (at < 0)
+            return LB_ERR;
+        if (data.current >= at && !IsMultiple(hwnd))
+            ++data.current;
+        UpdateScrollBar(hwnd, data);
+        return at;
+    }
+    case LB_DELETESTRING:
+        if (!data.items.Valid(index))
+            return LB_ERR;
+        data.items.Delete(index, data.current);
+        SetTop(hwnd, data, data.top);
+        return data.items.Count();
+    case LB_RESETCONTENT:
+        data.items.Clear();
+        data.current = data.anchor = -1;
+        SetTop(hwnd, data, 0);
+        return 0;
+    case LB_SETITEMDATA:
+        if (index == -1) {
+            for (int each = 0; each < data.items.Count(); ++each)
+                data.items[each].data = static_cast<ULONG_PTR>(lParam);
+            return LB_OKAY;
+        }
+        if (!data.items.Valid(index))
+            return LB_ERR;
+        data.items[index].data = static_cast<ULONG_PTR>(lParam);
+        return LB_OKAY;
+    default:
+        if (const auto answer = data.items.AnswerQuery(kQueries, message, wParam, lParam))
+            return *answer;
+        return SelectionMessage(hwnd, data, message, wParam, lParam);
+    }
+}
+
+LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, LPARAM lParam) {
+    const int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+    switch (message) {
+    case LB_GETTOPINDEX:
+        return data.top;
+    case LB_SETTOPINDEX:
+        if (data.items.Count() && !data.items.Valid(index))
+            return LB_ERR;
+        SetTop(hwnd, data, index);
+        return LB_OKAY;
+    case LB_GETITEMHEIGHT:
+        return data.itemHeight;
+    case LB_SETITEMHEIGHT:
+        if (LOWORD(lParam) == 0 || LOWORD(lParam) > 255)
+            return LB_ERR;
+        data.itemHeight = LOWORD(lParam);
+        UpdateScrollBar(hwnd, data);
+        return LB_OKAY;
+    case LB_GETITEMRECT: {
+        if (!data.items.Valid(index) && !(index == 0 && data.items.Count() == 0))
+            return LB_ERR;
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const int top = (index - data.top) * data.itemHeight;
+        *reinterpret_cast<RECT*>(lParam) = RECT{0, top, client.right, top + data.itemHeight};
+        return LB_OKAY;
+    }
+    case LB_ITEMFROMPOINT: {
+        const POINT point{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+        RECT client;
+        GetClientRect(hwnd, &client);
+        const int count = data.items.Count();
+        const int item = std::clamp(ItemAt(data, point), 0, std::max(0, count - 1));
+        const bool outside = !CRect(client).PtInRect(point) || ItemAt(data, point) >= count;
+        return MAKELRESULT(item, outside ? 1 : 0);
+    }
+    case LB_GETHORIZONTALEXTENT:
+        return data.horizontalExtent;
+    case LB_SETHORIZONTALEXTENT:
+        data.horizontalExtent = index;
+        return 0;
+    default:
+        return ItemMessage(hwnd, data, message, wParam, lParam);
+    }
+}
+
+void PaintListBox(HWND hwnd, const ListBoxData& data) {
+    ListLook look;
+    look.topIndex = data.top;
+    look.itemHeight = data.itemHeight;
+    look.caret = data.current;
+    look.focused = GetFocus() == hwnd;
+    PaintListWindow(hwnd, data.items, look, IsMultiple(hwnd));
+}
+
+LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto data = std::make_unique<ListBoxData>();
+        data->itemHeight = ControlFontMetrics().height;
+        LiveWindow(hwnd)->control = std::move(data);
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+    ListBoxData* data = ControlDataOf<ListBoxData>(hwnd);
+    if (!data)
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    const RepaintAfter repaint(hwnd, message);
+    switch (message) {
+    case WM_PAINT:
+        PaintListBox(hwnd, *data);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_LBUTTONDOWN:
+        SetFocus(hwnd);
+        if (ItemAt(*data, CPoint(lParam)) < data->items.Count())
+            UserSelect(hwnd, *data, ItemAt(*data, CPoint(lParam)), wParam);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        Notify(hwnd, LBN_DBLCLK);
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(hwnd, *data, wParam);
+        return 0;
+    case WM_CHAR: {
+        const int found = data->items.FindTyped(data->current, static_cast<char>(wParam));
+        if (found >= 0 && !(StyleOf(hwnd) & LBS_MULTIPLESEL))
+            UserSelect(hwnd, *data, found, 0);
+        return 0;
+    }
+    case WM_VSCROLL: {
+        const int page = VisibleCount(hwnd, *data);
+        const int moves[] = {-1,
+                             1,
+                             -page,
+                             page,
+                             HIWORD(wParam) - data->top,
+                             HIWORD(wParam) - data->top,
+                             -data->top,
+                             data->items.Count(),
+                             0};
+        if (LOWORD(wParam) <= SB_ENDSCROLL)
+            SetTop(hwnd, *data, data->top + moves[LOWORD(wParam)]);
+        return 0;
+    }
+    case WM_SETFOCUS:
+        Notify(hwnd, LBN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        Notify(hwnd, LBN_KILLFOCUS);
+        return 0;
+    case WM_SIZE:
+        SetTop(hwnd, *data, data->top);
+        return 0;
+    default:
+        return GeometryMessage(hwnd, *data, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+void RegisterListBoxClass() {
+    RegisterSystemClass("ListBox", ListBoxProc, CS_DBLCLKS | CS_PARENTDC);
+}
+
+BOOL CListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("ListBox", nullptr, style, rect, parent, id);
+}
+
+int CListBox::GetCount() const {
+    return static_cast<int>(SendMessage(LB_GETCOUNT));
+}
+
+int CListBox::AddString(LPCTSTR text) {
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text)));
+}
+
+int CListBox::InsertString(int index, LPCTSTR text) {
+    return static_cast<int>(
+        SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text)));
+}
+
+int CListBox::DeleteString(UINT index) {
+    return static_cast<int>(SendMessage(LB_DELETESTRING, index));
+}
+
+void CListBox::ResetContent() {
+    SendMessage(LB_RESETCONTENT);
+}
+
+int CListBox::GetText(int index, LPTSTR buffer) const {
+    return static_cast<int>(
+        SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer)));
+}
+
+void CListBox::GetText(int index, CString& text) const {
+    const int length = GetTextLen(index);
+    if (length < 0) {
+        text.Empty();
+        return;
+    }
+    GetText(index, text.GetBufferSetLength(length));
+    text.ReleaseBuffer(length);
+}
+
+int CListBox::GetTextLen(int index) const {
+    return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index)));
+}
+
+int CListBox::GetCurSel() const {
+    return static_cast<int>(SendMessage(LB_GETCURSEL));
+}
+
+int CListBox::SetCurSel(int select) {
+    return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(select)));
+}
+
+int CListBox::GetSel(int index) const {
+    return static_cast<int>(SendMessage(LB_GETSEL, static_cast<WPARAM>(index)));
+}
+
+int CListBox::SetSel(int index, BOOL select) {
+    return static_cast<int>(SendMessage(LB_SETSEL, select, index));
+}
+
+int CListBox::GetSelCount() const {
+    return static_cast<int>(SendMessage(LB_GETSELCOUNT));
+}
+
+int CListBox::GetSelItems(int maxItems, LPINT items) const {
+    return static_cast<int>(SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(maxItems),
+                                        reinterpret_cast<LPARAM>(items)));
+}
+
+int CListBox::SelItemRange(BOOL select, int first, int last) {
+    return static_cast<int>(SendMessage(LB_SELITEMRANGE, select, MAKELPARAM(first, last)));
+}
+
+int CListBox::FindString(int startAfter, LPCTSTR text) const {
+    return static_cast<int>(SendMessage(LB_FINDSTRING, static_cast<WPARAM>(startAfter),
+                                        reinterpret_cast<LPARAM>(text)));
+}
+
+int CListBox::FindStringExact(int startAfter, LPCTSTR text) const {
+    return static_cast<int>(SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(startAfter),
+                                        reinterpret_cast<LPARAM>(text)));
+}
+
+int CListBox::SelectString(int startAfter, LPCTSTR text) {
+    return static_cast<int>(SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(startAfter),
+                                        reinterpret_cast<LPARAM>(text)));
+}
+
+DWORD_PTR CListBox::GetItemData(int index) const {
+    return static_cast<DWORD_PTR>(SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)));
+}
+
+int CListBox::SetItemData(int index, DWORD_PTR data) {
+    return static_cast<int>(
+        SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), static_cast<LPARAM>(data)));
+}
+
+void* CListBox::GetItemDataPtr(int index) const {
+    return reinterpret_cast<void*>(GetItemData(index));
+}
+
+int CListBox::SetItemDataPtr(int index, void* data) {
+    return SetItemData(index, reinterpret_cast<DWORD_PTR>(data));
+}
+
+int CListBox::GetTopIndex() const {
+    return static_cast<int>(SendMessage(LB_GETTOPINDEX));
+}
+
+int CListBox::SetTopIndex(int index) {
+    return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(index)));
+}
+
+int CListBox::GetItemRect(int index, LPRECT rect) const {
+    return static_cast<int>(
+        SendMessage(LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)));
+}
+
+int CListBox::GetItemHeight(int index) const {
+    return static_cast<int>(SendMessage(LB_GETITEMHEIGHT, static_cast<WPARAM>(index)));
+}
+
+int CListBox::SetItemHeight(int index, UINT height) {
+    return static_cast<int>(
+        SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(height, 0)));
+}
+
+int CListBox::GetCaretIndex() const {
+    return static_cast<int>(SendMessage(LB_GETCARETINDEX));
+}
+
+int CListBox::SetCaretIndex(int index, BOOL scroll) {
+    return static_cast<int>(SendMessage(LB_SETCARETINDEX, static_cast<WPARAM>(index), scroll));
+}
+
+int CListBox::GetAnchorIndex() const {
+    return static_cast<int>(SendMessage(LB_GETANCHORINDEX));
+}
+
+void CListBox::SetAnchorIndex(int index) {
+    SendMessage(LB_SETANCHORINDEX, static_cast<WPARAM>(index));
+}
+
+int CListBox::GetHorizontalExtent() const {
+    return static_cast<int>(SendMessage(LB_GETHORIZONTALEXTENT));
+}
+
+void CListBox::SetHorizontalExtent(int extent) {
+    SendMessage(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent));
+}
+
+UINT CListBox::ItemFromPoint(CPoint point, BOOL& outside) const {
+    const LRESULT packed = SendMessage(LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
+    outside = HIWORD(packed);
+    return LOWORD(packed);
+}

@@ -1,0 +1,144 @@
+#include "vornui/platform/ProgressCtrl.h"
+
+#include "vornui/platform/internal/WindowClass.h"
+#include "vornui/platform/internal/WindowRecord.h"
+
+#include <algorithm>
+
+namespace {
+
+struct ProgressData : ControlData {
+    int lower = 0;
+    int upper = 100;
+    int pos = 0;
+    int step = 10;
+    COLORREF bar = CLR_DEFAULT;
+    COLORREF background = CLR_DEFAULT;
+};
+
+// Moves to `pos` (within the range) and returns where it was.
+LRESULT MoveTo(HWND hwnd, ProgressData& data, int pos) {
+    const int previous = data.pos;
+    data.pos = std::clamp(pos, std::min(data.lower, data.upper), std::max(data.lower, data.upper));
+    if (data.pos != previous)
+        InvalidateRect(hwnd, nullptr, FALSE);
+    return previous;
+}
+
+LRESULT SetRange(HWND hwnd, ProgressData& data, int lower, int upper) {
+    const LRESULT previous = MAKELRESULT(data.lower, data.upper);
+    data.lower = lower;
+    data.upper = upper;
+    MoveTo(hwnd, data, data.pos);
+    InvalidateRect(hwnd, nullptr, TRUE);
+    return previous;
+}
+
+LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        LiveWindow(hwnd)->control = std::make_unique<ProgressData>();
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+    ProgressData* data = ControlDataOf<ProgressData>(hwnd);
+    if (!data)
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    switch (message) {
+    case PBM_SETRANGE:
+        return SetRange(hwnd, *data, static_cast<SHORT>(LOWORD(lParam)),
+                        static_cast<SHORT>(HIWORD(lParam)));
+    case PBM_SETRANGE32:
+        return SetRange(hwnd, *data, static_cast<int>(wParam), static_cast<int>(lParam));
+    case PBM_GETRANGE:
+        if (lParam)
+            *reinterpret_cast<PBRANGE*>(lParam) = PBRANGE{data->lower, data->upper};
+        return wParam ? data->lower : data->upper;
+    case PBM_SETPOS:
+        return MoveTo(hwnd, *data, static_cast<int>(wParam));
+    case PBM_DELTAPOS:
+        return MoveTo(hwnd, *data, data->pos + static_cast<int>(wParam));
+    case PBM_GETPOS:
+        return data->pos;
+    case PBM_SETSTEP:
+        return std::exchange(data->step, static_cast<int>(wParam));
+    case PBM_GETSTEP:
+        return data->step;
+    case PBM_STEPIT: {
+        // Past the end, the bar starts over from the beginning.
+        const int low = std::min(data->lower, data->upper);
+        const int high = std::max(data->lower, data->upper);
+        int next = data->pos + data->step;
+        if (next > high && high > low)
+            next = low + (next - low) % (high - low);
+        return MoveTo(hwnd, *data, next);
+    }
+    case PBM_SETBARCOLOR:
+        return std::exchange(data->bar, static_cast<COLORREF>(lParam));
+    case PBM_GETBARCOLOR:
+        return data->bar;
+    case PBM_SETBKCOLOR:
+        return std::exchange(data->background, static_cast<COLORREF>(lParam));
+    case PBM_GETBKCOLOR:
+        return data->background;
+    case PBM_SETMARQUEE:
+        return TRUE;
+    default:
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+void RegisterProgressClass() {
+    RegisterSystemClass(PROGRESS_CLASS, ProgressProc, CS_HREDRAW | CS_VREDRAW);
+}
+
+BOOL CProgressCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create(PROGRESS_CLASS, nullptr, style, rect, parent, id);
+}
+
+void CProgressCtrl::SetRange(short lower, short upper) {
+    SendMessage(PBM_SETRANGE, 0, MAKELPARAM(lower, upper));
+}
+
+void CProgressCtrl::SetRange32(int lower, int upper) {
+    SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), upper);
+}
+
+void CProgressCtrl::GetRange(int& lower, int& upper) const {
+    PBRANGE range{};
+    SendMessage(PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range));
+    lower = range.iLow;
+    upper = range.iHigh;
+}
+
+int CProgressCtrl::GetPos() const {
+    return static_cast<int>(SendMessage(PBM_GETPOS));
+}
+
+int CProgressCtrl::SetPos(int pos) {
+    return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(pos)));
+}
+
+int CProgressCtrl::OffsetPos(int pos) {
+    return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(pos)));
+}
+
+int CProgressCtrl::SetStep(int step) {
+    return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(step)));
+}
+
+int CProgressCtrl::GetStep() const {
+    return static_cast<int>(SendMessage(PBM_GETSTEP));
+}
+
+int CProgressCtrl::StepIt() {
+    return static_cast<int>(SendMessage(PBM_STEPIT));
+}
+
+COLORREF CProgressCtrl::SetBarColor(COLORREF color) {
+    return static_cast<COLORREF>(SendMessage(PBM_SETBARCOLOR, 0, static_cast<LPARAM>(color)));
+}
+
+COLORREF CProgressCtrl::SetBkColor(COLORREF color) {
+    return static_cast<COLORREF>(SendMessage(PBM_SETBKCOLOR, 0, static_cast<LPARAM>(color)));
+}

@@ -1,0 +1,181 @@
+#include "vornui/platform/Static.h"
+
+#include "vornui/platform/Button.h"
+#include "vornui/platform/CGdiObject.h"
+#include "vornui/platform/internal/ControlNotify.h"
+#include "vornui/platform/internal/ControlPaint.h"
+#include "vornui/platform/internal/WindowClass.h"
+#include "vornui/platform/internal/WindowRecord.h"
+
+namespace {
+
+struct StaticData : ControlData {
+    HANDLE icon = nullptr;
+    HANDLE bitmap = nullptr;
+};
+
+bool Notifies(HWND hwnd) {
+    return (StyleOf(hwnd) & SS_NOTIFY) != 0;
+}
+
+UINT TextFormat(DWORD style) {
+    UINT format = DT_EXPANDTABS;
+    switch (style & SS_TYPEMASK) {
+    case SS_CENTER:
+        format |= DT_CENTER | DT_WORDBREAK;
+        break;
+    case SS_RIGHT:
+        format |= DT_RIGHT | DT_WORDBREAK;
+        break;
+    case SS_SIMPLE:
+        format = DT_SINGLELINE;
+        break;
+    case SS_LEFTNOWORDWRAP:
+        break;
+    default:
+        format |= DT_WORDBREAK;
+        break;
+    }
+    if (style & SS_NOPREFIX)
+        format |= DT_NOPREFIX;
+    if (style & SS_CENTERIMAGE)
+        format = (format & ~DT_WORDBREAK) | DT_SINGLELINE | DT_VCENTER;
+    if (style & SS_ENDELLIPSIS)
+        format |= DT_END_ELLIPSIS;
+    if (style & SS_PATHELLIPSIS)
+        format |= DT_PATH_ELLIPSIS;
+    return format;
+}
+
+// The kinds that are rectangles, frames and etched lines rather than text.
+bool PaintShape(const ControlPaintScope& paint, DWORD type) {
+    CRect rect(paint.client());
+    const ControlPalette& palette = paint.palette();
+    const auto fill = [&](COLORREF color) { FillRect(paint.dc(), &rect, CBrush(color)); };
+    const auto frame = [&](COLORREF color) { FrameRect(paint.dc(), &rect, CBrush(color)); };
+    switch (type) {
+    case SS_BLACKRECT:
+        fill(palette.darkShadow);
+        return true;
+    case SS_GRAYRECT:
+        fill(palette.shadow);
+        return true;
+    case SS_WHITERECT:
+        fill(palette.highlight);
+        return true;
+    case SS_BLACKFRAME:
+        frame(palette.darkShadow);
+        return true;
+    case SS_GRAYFRAME:
+        frame(palette.shadow);
+        return true;
+    case SS_WHITEFRAME:
+        frame(palette.highlight);
+        return true;
+    case SS_ETCHEDHORZ:
+        PaintEdge(paint.dc(), &rect, EDGE_ETCHED, BF_TOP, palette);
+        return true;
+    case SS_ETCHEDVERT:
+        PaintEdge(paint.dc(), &rect, EDGE_ETCHED, BF_LEFT, palette);
+        return true;
+    case SS_ETCHEDFRAME:
+        PaintEdge(paint.dc(), &rect, EDGE_ETCHED, BF_RECT, palette);
+        return true;
+    case SS_ICON:
+    case SS_BITMAP:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void PaintStatic(HWND hwnd) {
+    ControlPaintScope paint(hwnd, WM_CTLCOLORSTATIC);
+    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const DWORD type = style & SS_TYPEMASK;
+    if (type == SS_OWNERDRAW) {
+        paint.drawByOwner(ODT_STATIC, IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED);
+        return;
+    }
+    paint.fillBackground();
+    if (PaintShape(paint, type))
+        return;
+    char text[1024] = {};
+    GetWindowText(hwnd, text, sizeof text);
+    PaintStaticText(paint.dc(), paint.client(), text, TextFormat(style),
+                    IsWindowEnabled(hwnd) != FALSE, paint.textColor(), paint.palette());
+}
+
+LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        LiveWindow(hwnd)->control = std::make_unique<StaticData>();
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+    StaticData* data = ControlDataOf<StaticData>(hwnd);
+    if (!data)
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    const RepaintAfter repaint(hwnd, message);
+    switch (message) {
+    case WM_PAINT:
+        PaintStatic(hwnd);
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painted whole with WM_PAINT
+    case WM_NCHITTEST:
+        return Notifies(hwnd) ? DefWindowProc(hwnd, message, wParam, lParam) : HTTRANSPARENT;
+    case WM_GETDLGCODE:
+        return DLGC_STATIC;
+    case WM_LBUTTONDOWN:
+        if (Notifies(hwnd))
+            NotifyParent(hwnd, STN_CLICKED);
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        if (Notifies(hwnd))
+            NotifyParent(hwnd, STN_DBLCLK);
+        return 0;
+    case WM_ENABLE:
+        if (Notifies(hwnd))
+            NotifyParent(hwnd, wParam ? STN_ENABLE : STN_DISABLE);
+        return 0;
+    case STM_SETICON:
+        return reinterpret_cast<LRESULT>(
+            std::exchange(data->icon, reinterpret_cast<HANDLE>(wParam)));
+    case STM_GETICON:
+        return reinterpret_cast<LRESULT>(data->icon);
+    case STM_SETIMAGE: {
+        HANDLE& slot = wParam == IMAGE_ICON ? data->icon : data->bitmap;
+        return reinterpret_cast<LRESULT>(std::exchange(slot, reinterpret_cast<HANDLE>(lParam)));
+    }
+    case STM_GETIMAGE:
+        return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? data->icon : data->bitmap);
+    default:
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+void RegisterStaticClass() {
+    RegisterSystemClass("Static", StaticProc, CS_DBLCLKS | CS_PARENTDC);
+}
+
+BOOL CStatic::Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("Static", text, style, rect, parent, id);
+}
+
+HANDLE CStatic::SetIcon(HANDLE icon) {
+    return reinterpret_cast<HANDLE>(SendMessage(STM_SETICON, reinterpret_cast<WPARAM>(icon)));
+}
+
+HANDLE CStatic::GetIcon() const {
+    return reinterpret_cast<HANDLE>(SendMessage(STM_GETICON));
+}
+
+HANDLE CStatic::SetBitmap(HANDLE bitmap) {
+    return reinterpret_cast<HANDLE>(
+        SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
+}
+
+HANDLE CStatic::GetBitmap() const {
+    return reinterpret_cast<HANDLE>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// Inside the list controls: the items of a list box or of a combo box's list, with the
+// system's search and ordering rules (case-insensitive, sorted lists insert in order).
+
+#include "vornui/platform/CString.h"
+#include "vornui/platform/internal/ControlPainting.h"
+#include "vornui/platform/WindowTypes.h"
+
+#include <optional>
+#include <vector>
+
+// The codes one list kind (LB_... or CB_...) gives the item queries both kinds answer alike.
+struct ItemQueryCodes {
+    UINT count;
+    UINT text;
+    UINT textLength;
+    UINT data;
+    UINT find;
+    UINT findExact;
+};
+
+struct ListItem {
+    CString text;
+    ULONG_PTR data = 0;
+    bool selected = false;
+};
+
+class ListItems {
+public:
+    int Count() const { return static_cast<int>(m_items.size()); }
+    bool Valid(int index) const { return index >= 0 && index < Count(); }
+    ListItem& operator[](int index) { return m_items[static_cast<size_t>(index)]; }
+    const ListItem& operator[](int index) const { return m_items[static_cast<size_t>(index)]; }
+
+    // Appends, or inserts in order when the list is sorted; returns the index.
+    int Add(const CString& text, bool sorted);
+    // Inserts at `index` (-1: at the end); -1 when the index is out of range.
+    int Insert(int index, const CString& text);
+    // Deletes item `index`; `current` (an index, or -1) keeps to its item, or to none
+    // when that item was the one deleted.
+    void Delete(int index, int& current);
+    void Clear() { m_items.clear(); }
+    // The first item after `start` (-1: from the top), wrapping around, whose text begins
+    // with `prefix` (exact: equals it), ignoring case; -1 when none does.
+    int Find(int start, const char* prefix, bool exact) const;
+    // The item after `start` that a typed character leads to: the next one it begins.
+    int FindTyped(int start, char typed) const;
+
+    // The answer to `message` when it is one of `codes`' queries (-1, the kinds' LB_ERR and
+    // CB_ERR, for an index out of range or a text not found); none for any other message.
+    std::optional<LRESULT> AnswerQuery(const ItemQueryCodes& codes, UINT message, WPARAM wParam,
+                                       LPARAM lParam) const;
+
+private:
+    // The text copied into `buffer`; its length.
+    LRESULT CopyText(int index, LPARAM buffer) const;
+
+    std::vector<ListItem> m_items;
+};
+
+// Paints the list window `hwnd` showing `items` with `look`'s rows and caret. With
+// `multiple` an item shows its own selection; otherwise only the caret item is selected.
+void PaintListWindow(HWND hwnd, const ListItems& items, ListLook look, bool multiple);

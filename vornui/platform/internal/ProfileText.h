@@ -1,0 +1,15 @@
+#pragma once
+
+// Reading and writing profile values the way the system does, shared by the profile-file
+// functions and the application profile.
+
+#include "vornui/platform/internal/IniDocument.h"
+#include "vornui/platform/WinTypes.h"
+
+DWORD CopyProfileString(const IniDocument& document, LPCTSTR section, LPCTSTR key,
+                        LPCTSTR defaultText, LPTSTR returned, DWORD size);
+// The integer the value stands for (decimal, or 0x hex); `fallback` for a missing or empty
+// one, or when section or key is null.
+UINT ProfileInt(const IniDocument& document, LPCTSTR section, LPCTSTR key, INT fallback);
+// A null key removes the section, a null value removes the key; `section` is not null.
+void ApplyProfileWrite(IniDocument& document, LPCTSTR section, LPCTSTR key, LPCTSTR value);

@@ -1,0 +1,96 @@
+#pragma once
+
+// Inside the window manager: the record behind each HWND and the registry that says which
+// handles are alive. Not part of the public interface.
+
+#include "vornui/platform/CString.h"
+#include "vornui/platform/internal/Region.h"
+#include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/WindowTypes.h"
+
+#include <memory>
+#include <vector>
+
+class CWnd;
+class ThreadMessageQueue;
+struct WindowClassRecord;
+
+// The private state of a built-in control class, owned by its window.
+struct ControlData {
+    virtual ~ControlData() = default;
+};
+
+// Deletes a framework object made for a window nobody attached (defined with CWnd).
+struct TemporaryWndDeleter {
+    void operator()(CWnd* wnd) const;
+};
+
+struct ScrollBarState {
+    int min = 0;
+    int max = 0;
+    UINT page = 0;
+    int pos = 0;
+    int trackPos = 0;
+};
+
+struct WindowRecord {
+    std::shared_ptr<ThreadMessageQueue> queue; // the owner thread's queue
+    DWORD threadId = 0;
+    const WindowClassRecord* windowClass = nullptr;
+    WNDPROC proc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    UINT_PTR id = 0;
+    HANDLE instance = nullptr;
+    LONG_PTR userData = 0;
+    CString text;
+    CRect rect;       // window rectangle in the parent's client coordinates (top level: screen)
+    CRect clientArea; // client rectangle relative to the window's top-left corner
+    HWND parent = nullptr;
+    HWND owner = nullptr;
+    std::vector<HWND> children; // z-order, topmost first
+    std::vector<BYTE> extra;    // the class's window extra bytes
+    bool destroying = false;
+    bool redraw = true;
+    Region update;          // invalid part of the client area, client coordinates
+    bool erase = false;     // WM_ERASEBKGND is due before painting
+    bool frameDirty = true; // the non-client area waits for WM_NCPAINT
+    HANDLE font = nullptr;  // WM_SETFONT
+    bool internalPaint = false;
+    CRect normalPosition; // restored rectangle, parent client coordinates
+    ScrollBarState scroll[2];
+    CWnd* wnd = nullptr; // the framework object attached to the window
+    std::unique_ptr<CWnd, TemporaryWndDeleter>
+        temporaryWrapper; // made by CWnd::FromHandle for an unattached window
+    std::unique_ptr<ControlData> control;
+};
+
+// The desktop: the root of all top-level windows; its rectangle is the virtual screen.
+HWND DesktopRecord();
+
+// The window that holds `hwnd` in its children list: its parent, or the desktop.
+HWND ParentOrDesktop(HWND hwnd);
+
+// The record when `hwnd` names a living window, else null (and ERROR_INVALID_WINDOW_HANDLE).
+WindowRecord* LiveWindow(HWND hwnd);
+bool IsLiveWindow(HWND hwnd);
+// The owner thread of a living window and its queue, read together under the registry's
+// lock, so that another thread may ask while the owner destroys the window.
+bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue);
+void RegisterWindow(HWND hwnd);
+// Takes the handle out of the living ones; the record is freed by its thread later.
+void UnregisterWindow(HWND hwnd);
+
+// Where the client area's origin lies on the screen.
+POINT ClientOriginOnScreen(HWND hwnd);
+
+// The children list of `parent` (the desktop's is shared between threads and guarded).
+std::vector<HWND> ChildrenOf(HWND parent);
+void LinkChild(HWND parent, HWND child, HWND insertAfter);
+void UnlinkChild(HWND parent, HWND child);
+
+template <typename Data>
+Data* ControlDataOf(HWND hwnd) {
+    WindowRecord* record = LiveWindow(hwnd);
+    return record ? dynamic_cast<Data*>(record->control.get()) : nullptr;
+}

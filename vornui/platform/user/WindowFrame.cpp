@@ -1,0 +1,99 @@
+#include "vornui/platform/internal/WindowFrame.h"
+
+#include "vornui/platform/CDC.h"
+#include "vornui/platform/Screen.h"
+#include "vornui/platform/SystemBrushes.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowDC.h"
+#include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/WindowStyles.h"
+
+#include <cstring>
+
+namespace {
+
+HFONT CaptionFont() {
+    static const HFONT font = [] {
+        LOGFONT log{};
+        log.lfHeight = -12;
+        log.lfWeight = FW_BOLD;
+        std::strncpy(log.lfFaceName, "Segoe UI", LF_FACESIZE - 1);
+        return CreateFontIndirect(&log);
+    }();
+    return font;
+}
+
+void PaintCaption(HDC hdc, const CRect& bar, HWND hwnd, bool closeBox) {
+    const COLORREF previous = SetBkColor(hdc, GetSysColor(COLOR_ACTIVECAPTION));
+    ExtTextOut(hdc, 0, 0, ETO_OPAQUE, &bar, nullptr, 0, nullptr);
+    SetBkColor(hdc, previous);
+    CRect title(bar);
+    title.DeflateRect(6, 0);
+    if (closeBox) {
+        const int size = bar.Height() - 6;
+        CRect box(bar.right - 3 - size, bar.top + 3, bar.right - 3, bar.bottom - 3);
+        title.right = box.left - 4;
+        HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_CAPTIONTEXT));
+        HGDIOBJ oldPen = SelectObject(hdc, pen);
+        box.DeflateRect(size / 4, size / 4);
+        MoveToEx(hdc, box.left, box.top, nullptr);
+        LineTo(hdc, box.right, box.bottom);
+        MoveToEx(hdc, box.right - 1, box.top, nullptr);
+        LineTo(hdc, box.left - 1, box.bottom);
+        SelectObject(hdc, oldPen);
+        DeleteObject(pen);
+    }
+    char text[256] = {};
+    GetWindowText(hwnd, text, sizeof text);
+    HGDIOBJ oldFont = SelectObject(hdc, CaptionFont());
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, GetSysColor(COLOR_CAPTIONTEXT));
+    DrawText(hdc, text, -1, &title, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(hdc, oldFont);
+}
+
+} // namespace
+
+void PaintWindowFrame(HWND hwnd) {
+    CRect window;
+    GetWindowRect(hwnd, &window);
+    CRect client;
+    GetClientRect(hwnd, &client);
+    POINT origin{0, 0};
+    ClientToScreen(hwnd, &origin);
+    client.OffsetRect(origin.x - window.left, origin.y - window.top);
+    window.OffsetRect(-window.left, -window.top);
+    if (EqualRect(&client, &window))
+        return;
+    const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLong(hwnd, GWL_EXSTYLE));
+    HDC hdc = GetWindowDC(hwnd);
+    const int saved = SaveDC(hdc);
+    ExcludeClipRect(hdc, client.left, client.top, client.right, client.bottom);
+    FillRect(hdc, &window, GetSysColorBrush(COLOR_3DFACE));
+
+    CRect outer(window);
+    const int frame = OuterFrameWidth(style, exStyle);
+    if (frame == GetSystemMetrics(SM_CXBORDER) && frame > 0)
+        FrameRect(hdc, &outer, GetSysColorBrush(COLOR_WINDOWFRAME));
+    else if (frame > 0)
+        DrawEdge(hdc, &outer, EDGE_RAISED, BF_RECT);
+    if ((style & WS_CAPTION) == WS_CAPTION) {
+        const int height =
+            GetSystemMetrics((exStyle & WS_EX_TOOLWINDOW) ? SM_CYSMCAPTION : SM_CYCAPTION);
+        const CRect bar(frame, frame, window.right - frame, frame + height);
+        PaintCaption(hdc, bar, hwnd, (style & WS_SYSMENU) != 0);
+    }
+    CRect edge(client);
+    if (exStyle & WS_EX_STATICEDGE) {
+        edge.InflateRect(1, 1);
+        DrawEdge(hdc, &edge, BDR_SUNKENOUTER, BF_RECT);
+    }
+    if (exStyle & WS_EX_CLIENTEDGE) {
+        edge.InflateRect(2, 2);
+        DrawEdge(hdc, &edge, EDGE_SUNKEN, BF_RECT);
+    }
+    RestoreDC(hdc, saved);
+    ReleaseDC(hwnd, hdc);
+}

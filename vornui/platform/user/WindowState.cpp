@@ -1,0 +1,415 @@
+#include "vornui/platform/DesktopDisplay.h"
+#include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Screen.h"
+#include "vornui/platform/internal/ThreadMessageQueue.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowDC.h"
+#include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/WindowRecord.h"
+#include "vornui/platform/internal/WindowSurfaces.h"
+
+#include <algorithm>
+
+namespace {
+
+ThreadMessageQueue& Queue() {
+    return *ThreadMessageQueue::Current();
+}
+
+// A window of the calling thread, else null.
+WindowRecord* OwnWindow(HWND hwnd) {
+    WindowRecord* record = LiveWindow(hwnd);
+    return record && record->threadId == GetCurrentThreadId() ? record : nullptr;
+}
+
+// The rectangle a maximized window covers: the work area of its monitor (or its parent's
+// client area), with the frame outside it.
+CRect MaximizedRect(HWND hwnd) {
+    CRect area;
+    if (hwnd->style & WS_CHILD) {
+        GetClientRect(hwnd->parent, &area);
+    } else {
+        MONITORINFO info{sizeof info, {}, {}, 0};
+        GetMonitorInfo(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info);
+        area = info.rcWork;
+    }
+    const RECT insets = FrameInsets(hwnd->style, hwnd->exStyle);
+    area.left -= insets.left;
+    area.right += insets.right;
+    area.bottom += insets.bottom;
+    area.top -= insets.left; // the caption stays on screen
+    return area;
+}
+
+CRect MinimizedRect() {
+    return CRect(-32000, -32000, -32000 + 160, -32000 + 28);
+}
+
+} // namespace
+
+void EraseBackgroundNow(HWND hwnd) {
+    hwnd->erase = false;
+    HDC hdc = GetDC(hwnd);
+    SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    ReleaseDC(hwnd, hdc);
+}
+
+BOOL ShowWindow(HWND hwnd, int command) {
+    WindowRecord* record = OwnWindow(hwnd);
+    if (!record || hwnd == DesktopRecord())
+        return FALSE;
+    const bool wasVisible = (record->style & WS_VISIBLE) != 0;
+    UINT flags = SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE;
+    bool activate = !(record->style & WS_CHILD);
+    CRect target = record->rect;
+    switch (command) {
+    case SW_HIDE:
+        if (!wasVisible)
+            return FALSE;
+        SendMessage(hwnd, WM_SHOWWINDOW, FALSE, 0);
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, flags | SWP_HIDEWINDOW | SWP_NOACTIVATE);
+        return TRUE;
+    case SW_MINIMIZE:
+    case SW_SHOWMINIMIZED:
+    case SW_SHOWMINNOACTIVE:
+        record->style = (record->style | WS_MINIMIZE) & ~WS_MAXIMIZE;
+        target = MinimizedRect();
+        flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+        activate = activate && command == SW_SHOWMINIMIZED;
+        break;
+    case SW_MAXIMIZE:
+        record->style = (record->style | WS_MAXIMIZE) & ~WS_MINIMIZE;
+        target = MaximizedRect(hwnd);
+        flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+        break;
+    case SW_RESTORE:
+    case SW_SHOWNORMAL:
+    case SW_SHOWDEFAULT:
+        if (record->style & (WS_MINIMIZE | WS_MAXIMIZE)) {
+            record->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+            target = record->normalPosition;
+            flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+        }
+        break;
+    case SW_SHOWNOACTIVATE:
+    case SW_SHOWNA:
+        activate = false;
+        break;
+    default:
+        break;
+    }
+    if (!wasVisible)
+        SendMessage(hwnd, WM_SHOWWINDOW, TRUE, 0);
+    SetWindowPos(hwnd, nullptr, target.left, target.top, target.Width(), target.Height(),
+                 flags | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    if (activate && IsLiveWindow(hwnd))
+        SetActiveWindow(hwnd);
+    return wasVisible;
+}
+
+BOOL IsWindowVisible(HWND hwnd) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return FALSE;
+    for (; record; record = record->parent)
+        if (!(record->style & WS_VISIBLE))
+            return FALSE;
+    return TRUE;
+}
+
+BOOL IsIconic(HWND hwnd) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    return record && (record->style & WS_MINIMIZE);
+}
+
+BOOL IsZoomed(HWND hwnd) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    return record && (record->style & WS_MAXIMIZE);
+}
+
+BOOL EnableWindow(HWND hwnd, BOOL enable) {
+    WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return FALSE;
+    const BOOL wasDisabled = (record->style & WS_DISABLED) != 0;
+    if (wasDisabled == !enable)
+        return wasDisabled;
+    if (enable) {
+        record->style &= ~WS_DISABLED;
+    } else {
+        record->style |= WS_DISABLED;
+        if (record->threadId == GetCurrentThreadId()) {
+            ThreadMessageQueue& queue = Queue();
+            if (queue.focus == hwnd || IsChild(hwnd, queue.focus))
+                SetFocus(nullptr);
+        }
+    }
+    SendMessage(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
+    return wasDisabled;
+}
+
+BOOL IsWindowEnabled(HWND hwnd) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    return record && !(record->style & WS_DISABLED);
+}
+
+HWND SetFocus(HWND hwnd) {
+    ThreadMessageQueue& queue = Queue();
+    if (hwnd && !OwnWindow(hwnd))
+        return nullptr;
+    const HWND previous = queue.focus;
+    if (hwnd == previous)
+        return previous;
+    if (hwnd) {
+        const HWND root = GetAncestor(hwnd, GA_ROOT);
+        if (queue.active != root)
+            SetActiveWindow(root);
+        if (queue.focus == hwnd)
+            return previous;
+    }
+    const HWND losing = queue.focus;
+    queue.focus = hwnd;
+    if (losing && IsLiveWindow(losing))
+        SendMessage(losing, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hwnd), 0);
+    if (hwnd && IsLiveWindow(hwnd) && queue.focus == hwnd)
+        SendMessage(hwnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(losing), 0);
+    return previous;
+}
+
+HWND GetFocus() {
+    return Queue().focus;
+}
+
+HWND SetCapture(HWND hwnd) {
+    ThreadMessageQueue& queue = Queue();
+    const HWND previous = queue.capture;
+    if (!OwnWindow(hwnd) || previous == hwnd)
+        return previous;
+    queue.capture = hwnd;
+    if (previous && IsLiveWindow(previous))
+        SendMessage(previous, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+    return previous;
+}
+
+HWND GetCapture() {
+    return Queue().capture;
+}
+
+BOOL ReleaseCapture() {
+    ThreadMessageQueue& queue = Queue();
+    const HWND previous = std::exchange(queue.capture, nullptr);
+    if (previous && IsLiveWindow(previous))
+        SendMessage(previous, WM_CAPTURECHANGED, 0, 0);
+    return TRUE;
+}
+
+HWND SetActiveWindow(HWND hwnd) {
+    ThreadMessageQueue& queue = Queue();
+    if (hwnd && (!OwnWindow(hwnd) || (hwnd->style & WS_CHILD)))
+        return nullptr;
+    const HWND previous = queue.active;
+    if (previous == hwnd)
+        return previous;
+    queue.active = hwnd;
+    if (previous && IsLiveWindow(previous))
+        SendMessage(previous, WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 0),
+                    reinterpret_cast<LPARAM>(hwnd));
+    if (hwnd && queue.active == hwnd)
+        SendMessage(hwnd, WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 0),
+                    reinterpret_cast<LPARAM>(previous));
+    if (!hwnd && queue.focus)
+        SetFocus(nullptr);
+    return previous;
+}
+
+HWND GetActiveWindow() {
+    return Queue().active;
+}
+
+HWND GetForegroundWindow() {
+    return Queue().active;
+}
+
+BOOL SetForegroundWindow(HWND hwnd) {
+    return SetActiveWindow(hwnd) != nullptr || GetActiveWindow() == hwnd;
+}
+
+SHORT GetKeyState(int virtualKey) {
+    const BYTE state = Queue().keyState[virtualKey & 0xFF];
+    return static_cast<SHORT>(((state & 0x80) ? 0x8000 : 0) | (state & 0x01));
+}
+
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
+    if (!hwnd) {
+        EnumChildWindows(
+            nullptr, [](HWND each, LPARAM) { return InvalidateRect(each, nullptr, TRUE); }, 0);
+        return TRUE;
+    }
+    WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return FALSE;
+    CRect area(0, 0, record->clientArea.Width(), record->clientArea.Height());
+    if (rect)
+        area.IntersectRect(area, rect);
+    else
+        record->frameDirty = true; // the whole window: its frame too
+    const BOOL invalidated = InvalidateClientRegion(hwnd, Region(area), erase);
+    GetDesktopDisplay().ContentInvalidated(hwnd);
+    return invalidated;
+}
+
+BOOL ValidateRect(HWND hwnd, const RECT* rect) {
+    if (!rect) {
+        WindowRecord* record = LiveWindow(hwnd);
+        if (!record)
+            return FALSE;
+        record->internalPaint = false;
+        record->update = Region();
+        record->erase = false;
+        return TRUE;
+    }
+    return ValidateClientRegion(hwnd, Region(*rect));
+}
+
+BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
+    WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return FALSE;
+    if (rect)
+        *rect = record->update.bounds();
+    if (erase && record->erase && !record->update.empty())
+        EraseBackgroundNow(hwnd);
+    return !record->update.empty();
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+    WindowRecord* record = OwnWindow(hwnd);
+    if (!record)
+        return FALSE;
+    if (NeedsPainting(*record) && IsWindowVisible(hwnd))
+        SendMessage(hwnd, WM_PAINT, 0, 0);
+    return TRUE;
+}
+
+BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags) {
+    if (!hwnd)
+        hwnd = DesktopRecord();
+    WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return FALSE;
+    const HRGN area = static_cast<HRGN>(static_cast<GdiObject*>(region));
+    if (hwnd != DesktopRecord()) {
+        if (flags & RDW_INVALIDATE) {
+            if (area)
+                InvalidateRgn(hwnd, area, (flags & RDW_ERASE) != 0);
+            else
+                InvalidateRect(hwnd, rect, (flags & RDW_ERASE) != 0);
+            if (flags & RDW_FRAME)
+                record->frameDirty = true;
+        }
+        if (flags & RDW_INTERNALPAINT)
+            record->internalPaint = true;
+        if (flags & RDW_VALIDATE) {
+            if (area)
+                ValidateRgn(hwnd, area);
+            else
+                ValidateRect(hwnd, rect);
+            if (flags & RDW_NOFRAME)
+                record->frameDirty = false;
+        }
+        if (flags & RDW_NOERASE)
+            record->erase = false;
+        if ((flags & RDW_ERASENOW) && record->erase)
+            EraseBackgroundNow(hwnd);
+    }
+    if ((flags & RDW_UPDATENOW) && hwnd != DesktopRecord())
+        UpdateWindow(hwnd);
+    if (flags & RDW_ALLCHILDREN)
+        for (HWND child : ChildrenOf(hwnd))
+            if (IsLiveWindow(child))
+                RedrawWindow(child, nullptr, nullptr, flags);
+    return TRUE;
+}
+
+int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL) {
+    WindowRecord* record = LiveWindow(hwnd);
+    if (!record || (bar != SB_HORZ && bar != SB_VERT) || !info)
+        return 0;
+    ScrollBarState& state = record->scroll[bar];
+    if (info->fMask & SIF_RANGE) {
+        state.min = info->nMin;
+        state.max = std::max(info->nMin, info->nMax);
+    }
+    const UINT span = static_cast<UINT>(state.max - state.min + 1);
+    if (info->fMask & SIF_PAGE)
+        state.page = std::min(info->nPage, span);
+    if (info->fMask & SIF_POS)
+        state.pos = info->nPos;
+    const int highest = state.max - std::max<int>(static_cast<int>(state.page) - 1, 0);
+    state.pos = std::clamp(state.pos, state.min, std::max(state.min, highest));
+    return state.pos;
+}
+
+BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    if (!record || (bar != SB_HORZ && bar != SB_VERT) || !info)
+        return FALSE;
+    const ScrollBarState& state = record->scroll[bar];
+    if (info->fMask & SIF_RANGE) {
+        info->nMin = state.min;
+        info->nMax = state.max;
+    }
+    if (info->fMask & SIF_PAGE)
+        info->nPage = state.page;
+    if (info->fMask & SIF_POS)
+        info->nPos = state.pos;
+    if (info->fMask & SIF_TRACKPOS)
+        info->nTrackPos = state.trackPos;
+    return TRUE;
+}
+
+int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw) {
+    SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, pos, 0};
+    const int previous = GetScrollPos(hwnd, bar);
+    SetScrollInfo(hwnd, bar, &info, redraw);
+    return previous;
+}
+
+int GetScrollPos(HWND hwnd, int bar) {
+    SCROLLINFO info{sizeof info, SIF_POS, 0, 0, 0, 0, 0};
+    return GetScrollInfo(hwnd, bar, &info) ? info.nPos : 0;
+}
+
+BOOL SetScrollRange(HWND hwnd, int bar, int minPos, int maxPos, BOOL redraw) {
+    SCROLLINFO info{sizeof info, SIF_RANGE, minPos, maxPos, 0, 0, 0};
+    if (!IsLiveWindow(hwnd))
+        return FALSE;
+    SetScrollInfo(hwnd, bar, &info, redraw);
+    return TRUE;
+}
+
+BOOL GetScrollRange(HWND hwnd, int bar, LPINT minPos, LPINT maxPos) {
+    SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(hwnd, bar, &info))
+        return FALSE;
+    *minPos = info.nMin;
+    *maxPos = info.nMax;
+    return TRUE;
+}
+
+BOOL ShowScrollBar(HWND hwnd, int bar, BOOL show) {
+    WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return FALSE;
+    const DWORD bits = bar == SB_HORZ   ? WS_HSCROLL
+                       : bar == SB_VERT ? WS_VSCROLL
+                                        : WS_HSCROLL | WS_VSCROLL;
+    const DWORD style = show ? (record->style | bits) : (record->style & ~bits);
+    if (style != record->style) {
+        record->style = style;
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    return TRUE;
+}
