@@ -1,5 +1,5 @@
 #include "vornui/module/VornuiModule.h"
-#include "vornui/platform/MessageBox.h"
+#include "vornui/platform/WinApp.h"
 #include "vornui/resources/ResourceIds.h"
 
 #include <gtest/gtest.h>

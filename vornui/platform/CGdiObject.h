@@ -6,12 +6,11 @@
 
 #include "vornui/platform/Bitmaps.h"
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Forward.h"
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/Regions.h"
 
 #include <memory>
-
-class CDC;
 
 class VORNUI_API CGdiObject {
 public:

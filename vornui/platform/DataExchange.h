@@ -7,9 +7,8 @@
 
 #include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Forward.h"
 #include "vornui/platform/WindowTypes.h"
-
-class CWnd;
 
 // What a failed validation throws; UpdateData catches it.
 class VORNUI_API CUserException {};

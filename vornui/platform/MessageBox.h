@@ -47,9 +47,3 @@
 
 // Shows a message box and returns the button the user pressed. A null caption is "Error".
 VORNUI_API int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
-
-// The framework's message box: the application's name as caption, and a warning or
-// question icon when the type names none.
-VORNUI_API int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
-// The same with string resource `promptId`, found through the resource chain.
-VORNUI_API int AfxMessageBox(UINT promptId, UINT type = MB_OK, UINT helpId = static_cast<UINT>(-1));

@@ -6,12 +6,13 @@
 
 #include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Forward.h"
+#include "vornui/platform/MessageBox.h"
 #include "vornui/platform/Resources.h"
 #include "vornui/platform/WinTypes.h"
 
 #include <memory>
 
-class CWnd;
 class ApplicationProfile;
 
 class VORNUI_API CWinApp {
@@ -53,3 +54,9 @@ private:
 // The host's application object, or the default one when the host made none.
 VORNUI_API CWinApp* AfxGetApp();
 VORNUI_API LPCTSTR AfxGetAppName();
+
+// The framework's message box: the application's name as caption, and a warning or
+// question icon when the type names none.
+VORNUI_API int AfxMessageBox(LPCTSTR text, UINT type = MB_OK, UINT helpId = 0);
+// The same with string resource `promptId`, found through the resource chain.
+VORNUI_API int AfxMessageBox(UINT promptId, UINT type = MB_OK, UINT helpId = static_cast<UINT>(-1));

@@ -10,12 +10,10 @@
 #include "vornui/platform/CString.h"
 #include "vornui/platform/ControlBars.h"
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Forward.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
-
-class CDC;
-class CDataExchange;
 
 // The framework's window procedure, shared by every window that has a CWnd.
 VORNUI_API LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

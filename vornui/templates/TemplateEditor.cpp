@@ -1,7 +1,7 @@
 #include "vornui/templates/TemplateEditor.h"
 
 #include "vornui/platform/FileSystem.h"
-#include "vornui/platform/MessageBox.h"
+#include "vornui/platform/WinApp.h"
 #include "vornui/templates/AsciiTemplate.h"
 
 #include <cstring>

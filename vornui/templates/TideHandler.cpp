@@ -1,6 +1,6 @@
 #include "vornui/templates/TideHandler.h"
 
-#include "vornui/platform/MessageBox.h"
+#include "vornui/platform/WinApp.h"
 #include "vornui/templates/AsciiCalendar.h"
 #include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"

@@ -3,10 +3,6 @@
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Window.h"
 
-DWORD StyleOf(HWND control) {
-    return static_cast<DWORD>(GetWindowLong(control, GWL_STYLE));
-}
-
 void NotifyParent(HWND control, UINT code) {
     SendMessage(GetParent(control), WM_COMMAND,
                 MAKEWPARAM(GetDlgCtrlID(control), static_cast<WORD>(code)),

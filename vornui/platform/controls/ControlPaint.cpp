@@ -2,9 +2,12 @@
 
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowMessages.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/SystemColors.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "vornui/platform/internal/ListItems.h"
 
+#include "vornui/platform/WindowMessages.h"
 #include "vornui/platform/internal/ControlPaint.h"
 
 #include <algorithm>

@@ -1,10 +1,10 @@
 #include "vornui/platform/DataExchange.h"
 
-#include "vornui/platform/Button.h"
-#include "vornui/platform/ComboBox.h"
-#include "vornui/platform/Edit.h"
-#include "vornui/platform/ListBox.h"
-#include "vornui/platform/MessageBox.h"
+#include "vornui/platform/ButtonControl.h"
+#include "vornui/platform/ComboBoxControl.h"
+#include "vornui/platform/EditControl.h"
+#include "vornui/platform/ListBoxControl.h"
+#include "vornui/platform/WinApp.h"
 #include "vornui/platform/Wnd.h"
 
 #include <cerrno>

@@ -1,9 +1,9 @@
 #include "vornui/platform/Dialog.h"
 
-#include "vornui/platform/Button.h"
+#include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/MessageBox.h"
-#include "vornui/platform/internal/ModalLoop.h"
 #include "vornui/platform/WinApp.h"
+#include "vornui/platform/internal/ModalLoop.h"
 #include "vornui/platform/internal/WindowInternals.h"
 
 CDialog::CDialog() = default;

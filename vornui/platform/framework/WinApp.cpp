@@ -1,8 +1,8 @@
 #include "vornui/platform/WinApp.h"
 
-#include "vornui/platform/internal/IniDocument.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/ProfileFile.h"
+#include "vornui/platform/internal/IniDocument.h"
 #include "vornui/platform/internal/ProfileText.h"
 
 #include <atomic>
@@ -153,4 +153,14 @@ CWinApp* AfxGetApp() {
 
 LPCTSTR AfxGetAppName() {
     return AfxGetApp()->m_pszAppName;
+}
+
+int AfxMessageBox(LPCTSTR text, UINT type, UINT helpId) {
+    return AfxGetApp()->DoMessageBox(text, type, helpId);
+}
+
+int AfxMessageBox(UINT promptId, UINT type, UINT helpId) {
+    CString text;
+    text.LoadString(promptId);
+    return AfxMessageBox(text, type, helpId == static_cast<UINT>(-1) ? promptId : helpId);
 }

@@ -1,8 +1,8 @@
 #include "vornui/platform/DeviceContext.h"
 
 #include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/internal/GdiRecords.h"
-#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/Shapes.h"
 #include "vornui/platform/internal/StaticColors.h"
 

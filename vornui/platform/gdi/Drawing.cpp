@@ -1,8 +1,9 @@
 #include "vornui/platform/Drawing.h"
 
+#include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/internal/Raster.h"
 #include "vornui/platform/internal/Shapes.h"
-#include "vornui/platform/SystemBrushes.h"
+#include "vornui/platform/internal/SystemColors.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "vornui/platform/internal/Raster.h"
 
-#include "vornui/platform/Screen.h"
+#include "vornui/platform/SystemSettings.h"
 
 #include <algorithm>
 #include <cstdlib>

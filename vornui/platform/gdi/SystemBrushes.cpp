@@ -1,7 +1,8 @@
 #include "vornui/platform/SystemBrushes.h"
 
+#include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/internal/GdiRecords.h"
-#include "vornui/platform/Screen.h"
+#include "vornui/platform/internal/SystemColors.h"
 
 #include <array>
 

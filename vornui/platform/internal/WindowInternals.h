@@ -5,6 +5,9 @@
 
 #include "vornui/platform/WindowTypes.h"
 
+// The style bits of a window (GWL_STYLE).
+DWORD StyleOf(HWND hwnd);
+
 // The width of the border, dialog frame or sizing frame these styles draw around a window.
 int OuterFrameWidth(DWORD style, DWORD exStyle);
 

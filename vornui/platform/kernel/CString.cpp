@@ -1,7 +1,5 @@
 #include "vornui/platform/CString.h"
 
-#include "vornui/platform/Resources.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -327,14 +325,6 @@ void CString::AppendFormatV(const char* format, va_list args) {
 void CString::Append(const char* text, int length) {
     if (text && length > 0)
         m_text.append(text, static_cast<size_t>(length));
-}
-
-BOOL CString::LoadString(UINT id) {
-    CString loaded;
-    if (!LoadStringFromResourceChain(id, loaded))
-        return FALSE;
-    *this = loaded;
-    return TRUE;
 }
 
 char* CString::GetBuffer(int minLength) {

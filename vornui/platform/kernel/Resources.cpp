@@ -312,3 +312,12 @@ void AfxTermExtensionModule(AFX_EXTENSION_MODULE& state, BOOL) {
     ending.clear(); // each destructor unlinks itself
     state.bInitialized = FALSE;
 }
+
+// A string of the framework, found where every other resource is.
+BOOL CString::LoadString(UINT id) {
+    CString loaded;
+    if (!LoadStringFromResourceChain(id, loaded))
+        return FALSE;
+    *this = loaded;
+    return TRUE;
+}

@@ -1,14 +1,16 @@
+#include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Resources.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/SystemColors.h"
 #include "vornui/platform/internal/WindowClass.h"
-#include "vornui/platform/WindowDC.h"
 #include "vornui/platform/internal/WindowFrame.h"
 #include "vornui/platform/internal/WindowInternals.h"
-#include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>

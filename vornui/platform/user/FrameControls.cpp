@@ -1,11 +1,12 @@
 #include "vornui/platform/FrameControls.h"
 
-#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/GdiObjects.h"
-#include "vornui/platform/internal/GdiRecords.h"
 #include "vornui/platform/SystemBrushes.h"
+#include "vornui/platform/internal/ControlPainting.h"
+#include "vornui/platform/internal/GdiRecords.h"
+#include "vornui/platform/internal/SystemColors.h"
 
 #include <algorithm>
 

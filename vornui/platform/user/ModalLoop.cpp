@@ -1,6 +1,6 @@
 #include "vornui/platform/internal/ModalLoop.h"
 
-#include "vornui/platform/Button.h"
+#include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/CodePage.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageBox.h"

@@ -1,7 +1,8 @@
-#include "vornui/platform/ComboBox.h"
+#include "vornui/platform/ComboBoxControl.h"
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
-#include "vornui/platform/ListBox.h"
+#include "vornui/platform/ListBoxControl.h"
+#include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 

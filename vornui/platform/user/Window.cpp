@@ -3,6 +3,7 @@
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/internal/WindowClass.h"
+#include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>
@@ -112,6 +113,10 @@ void CollectDescendants(HWND parent, std::vector<HWND>& out) {
 
 LONG GetWindowLong(HWND hwnd, int index) {
     return static_cast<LONG>(GetWindowData(hwnd, index, sizeof(LONG)));
+}
+
+DWORD StyleOf(HWND hwnd) {
+    return static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
 }
 
 LONG SetWindowLong(HWND hwnd, int index, LONG value) {

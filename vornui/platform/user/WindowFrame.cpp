@@ -4,10 +4,10 @@
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/Window.h"
-#include "vornui/platform/WindowDC.h"
-#include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/internal/WindowInternals.h"
 
 #include <cstring>
 

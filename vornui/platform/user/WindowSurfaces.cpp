@@ -1,13 +1,14 @@
 #include "vornui/platform/internal/WindowSurfaces.h"
 
-#include "vornui/platform/internal/GdiRecords.h"
 #include "vornui/platform/LastError.h"
+#include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Window.h"
-#include "vornui/platform/WindowDC.h"
-#include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
-#include "vornui/platform/internal/WindowRecord.h"
 #include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/internal/GdiRecords.h"
+#include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/internal/WindowRecord.h"
 
 #include <map>
 #include <mutex>

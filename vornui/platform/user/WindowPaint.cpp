@@ -1,5 +1,10 @@
-#include "vornui/platform/WindowDC.h"
+#include "vornui/platform/WindowPaint.h"
 
+#include "vornui/platform/Blits.h"
+#include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/GdiRecords.h"
 #include "vornui/platform/internal/WindowSurfaces.h"
 
@@ -130,29 +135,4 @@ BOOL PrintWindow(HWND hwnd, HDC hdc, UINT flags) {
     const BOOL copied = BitBlt(hdc, 0, 0, area.Width(), area.Height(), source, 0, 0, SRCCOPY);
     ReleaseDC(hwnd, source);
     return copied;
-}
-
-CClientDC::CClientDC(CWnd* wnd) : m_hWnd(wnd ? wnd->GetSafeHwnd() : nullptr) {
-    Attach(::GetDC(m_hWnd));
-}
-
-CClientDC::~CClientDC() {
-    ::ReleaseDC(m_hWnd, Detach());
-}
-
-CWindowDC::CWindowDC(CWnd* wnd) : m_hWnd(wnd ? wnd->GetSafeHwnd() : nullptr) {
-    Attach(::GetWindowDC(m_hWnd));
-}
-
-CWindowDC::~CWindowDC() {
-    ::ReleaseDC(m_hWnd, Detach());
-}
-
-CPaintDC::CPaintDC(CWnd* wnd) : m_hWnd(wnd ? wnd->GetSafeHwnd() : nullptr) {
-    Attach(::BeginPaint(m_hWnd, &m_ps));
-}
-
-CPaintDC::~CPaintDC() {
-    ::EndPaint(m_hWnd, &m_ps);
-    Detach();
 }

@@ -1,0 +1,31 @@
+#pragma once
+
+// The framework's class names, for headers that only hand its objects around by pointer or
+// reference and so need not include their definitions.
+
+class CBitmap;
+class CBrush;
+class CButton;
+class CClientDC;
+class CComboBox;
+class CDataExchange;
+class CDC;
+class CDialog;
+class CEdit;
+class CFont;
+class CGdiObject;
+class CImage;
+class CListBox;
+class CPaintDC;
+class CPalette;
+class CPen;
+class CProgressCtrl;
+class CRgn;
+class CSpinButtonCtrl;
+class CStatic;
+class CStatusBar;
+class CStatusBarCtrl;
+class CTabCtrl;
+class CWinApp;
+class CWindowDC;
+class CWnd;
