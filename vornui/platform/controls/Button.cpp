@@ -1,8 +1,9 @@
 #include "vornui/platform/Button.h"
 
+#include "vornui/platform/DialogManager.h"
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/ControlPaint.h"
-#include "vornui/platform/DialogManager.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -147,19 +148,13 @@ void PaintButton(HWND hwnd, const ButtonData& data) {
                          paint.palette());
 }
 
-LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        LiveWindow(hwnd)->control = std::make_unique<ButtonData>();
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    ButtonData* data = ControlDataOf<ButtonData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleButtonMessage(HWND hwnd, ButtonData& data, UINT message, WPARAM wParam,
+                            LPARAM lParam) {
     const bool groupBox = TypeOf(hwnd) == BS_GROUPBOX;
     const RepaintAfter repaint(hwnd, message);
     switch (message) {
     case WM_PAINT:
-        PaintButton(hwnd, *data);
+        PaintButton(hwnd, data);
         return 0;
     case WM_ERASEBKGND:
         return 1; // painted whole with WM_PAINT
@@ -183,7 +178,7 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP: {
         if (GetCapture() != hwnd)
             return 0;
-        const bool wasPushed = data->pushed;
+        const bool wasPushed = data.pushed;
         ReleaseCapture();
         if (wasPushed && PointInside(hwnd, lParam))
             Click(hwnd);
@@ -191,10 +186,10 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOUSEMOVE:
         if (GetCapture() == hwnd)
-            SetPushed(hwnd, *data, PointInside(hwnd, lParam));
+            SetPushed(hwnd, data, PointInside(hwnd, lParam));
         return 0;
     case WM_CAPTURECHANGED:
-        if (data->pushed)
+        if (data.pushed)
             SendMessage(hwnd, BM_SETSTATE, FALSE, 0);
         return 0;
     case WM_KEYDOWN:
@@ -202,20 +197,20 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessage(hwnd, BM_SETSTATE, TRUE, 0);
         return 0;
     case WM_KEYUP:
-        if (wParam == VK_SPACE && data->pushed) {
+        if (wParam == VK_SPACE && data.pushed) {
             SendMessage(hwnd, BM_SETSTATE, FALSE, 0);
             Click(hwnd);
         }
         return 0;
     case WM_SETFOCUS:
-        data->focused = true;
+        data.focused = true;
         InvalidateRect(hwnd, nullptr, FALSE);
         if (Notifies(hwnd))
             NotifyParent(hwnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
-        data->focused = false;
-        if (data->pushed)
+        data.focused = false;
+        if (data.pushed)
             SendMessage(hwnd, BM_SETSTATE, FALSE, 0);
         if (GetCapture() == hwnd)
             ReleaseCapture();
@@ -224,14 +219,14 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             NotifyParent(hwnd, BN_KILLFOCUS);
         return 0;
     case BM_GETCHECK:
-        return IsCheckType(TypeOf(hwnd)) ? data->check : BST_UNCHECKED;
+        return IsCheckType(TypeOf(hwnd)) ? data.check : BST_UNCHECKED;
     case BM_SETCHECK:
-        SetCheck(hwnd, *data, wParam);
+        SetCheck(hwnd, data, wParam);
         return 0;
     case BM_GETSTATE:
-        return data->check | (data->pushed ? BST_PUSHED : 0) | (data->focused ? BST_FOCUS : 0);
+        return data.check | (data.pushed ? BST_PUSHED : 0) | (data.focused ? BST_FOCUS : 0);
     case BM_SETSTATE:
-        SetPushed(hwnd, *data, wParam != 0);
+        SetPushed(hwnd, data, wParam != 0);
         return 0;
     case BM_SETSTYLE: {
         const LONG style = GetWindowLong(hwnd, GWL_STYLE);
@@ -249,9 +244,9 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         SendMessage(hwnd, WM_LBUTTONUP, 0, 0);
         return 0;
     case BM_GETIMAGE:
-        return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? data->icon : data->bitmap);
+        return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? data.icon : data.bitmap);
     case BM_SETIMAGE: {
-        HANDLE& slot = wParam == IMAGE_ICON ? data->icon : data->bitmap;
+        HANDLE& slot = wParam == IMAGE_ICON ? data.icon : data.bitmap;
         return reinterpret_cast<LRESULT>(std::exchange(slot, reinterpret_cast<HANDLE>(lParam)));
     }
     default:
@@ -259,11 +254,10 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-} // namespace
+const SystemClass kButtonClass("Button", ControlProcedure<ButtonData, HandleButtonMessage>,
+                               CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 
-void RegisterButtonClass() {
-    RegisterSystemClass("Button", ButtonProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
-}
+} // namespace
 
 BOOL CButton::Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("Button", caption, style, rect, parent, id);

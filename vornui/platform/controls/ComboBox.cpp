@@ -1,11 +1,12 @@
 #include "vornui/platform/ComboBox.h"
 
+#include "vornui/platform/Edit.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/ControlPaint.h"
-#include "vornui/platform/Edit.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/ListItems.h"
-#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -23,8 +24,8 @@ struct ComboData : ControlData {
     bool dropped = false;
     bool openingClick = false;
     bool settingEdit = false; // the combo box itself is changing its edit's text
-    int itemHeight = 13;
-    int fieldHeight = 21;
+    int itemHeight = ControlFontMetrics().height;
+    int fieldHeight = itemHeight + 2 + 6;
     int droppedHeight = 0;
     int droppedWidth = 0;
     HWND edit = nullptr;
@@ -371,79 +372,70 @@ void PaintComboBox(HWND hwnd, const ComboData& data) {
                   paint.palette());
 }
 
-LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto data = std::make_unique<ComboData>();
-        data->itemHeight = ControlFontMetrics().height;
-        data->fieldHeight = data->itemHeight + 2 + 6;
-        LiveWindow(hwnd)->control = std::move(data);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    ComboData* data = ControlDataOf<ComboData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleComboBoxMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
     const RepaintAfter repaint(hwnd, message);
     switch (message) {
     case WM_PAINT:
-        PaintComboBox(hwnd, *data);
+        PaintComboBox(hwnd, data);
         return 0;
     case WM_ERASEBKGND:
         return 1; // painted whole with WM_PAINT
     case WM_CREATE:
-        CreateParts(hwnd, *data, *reinterpret_cast<const CREATESTRUCT*>(lParam));
+        CreateParts(hwnd, data, *reinterpret_cast<const CREATESTRUCT*>(lParam));
         return 0;
     case WM_SIZE:
-        PlaceParts(hwnd, *data);
+        PlaceParts(hwnd, data);
         return 0;
     case WM_SETTEXT:
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
-        return TextMessage(hwnd, *data, message, wParam, lParam);
+        return TextMessage(hwnd, data, message, wParam, lParam);
     case WM_COMMAND:
-        return reinterpret_cast<HWND>(lParam) == data->edit ? FromEdit(hwnd, *data, wParam) : 0;
+        return reinterpret_cast<HWND>(lParam) == data.edit ? FromEdit(hwnd, data, wParam) : 0;
     case WM_GETDLGCODE:
-        return DLGC_WANTARROWS | DLGC_WANTCHARS | (data->dropped ? DLGC_WANTMESSAGE : 0);
+        return DLGC_WANTARROWS | DLGC_WANTCHARS | (data.dropped ? DLGC_WANTMESSAGE : 0);
     case WM_SETFOCUS:
-        if (data->edit) {
-            SetFocus(data->edit);
-            SendMessage(data->edit, EM_SETSEL, 0, -1);
+        if (data.edit) {
+            SetFocus(data.edit);
+            SendMessage(data.edit, EM_SETSEL, 0, -1);
         } else {
             NotifyParent(hwnd, CBN_SETFOCUS);
         }
         return 0;
     case WM_KILLFOCUS:
-        if (!data->edit || reinterpret_cast<HWND>(wParam) != data->edit) {
-            CloseUp(hwnd, *data, CBN_SELENDCANCEL);
-            if (!data->edit)
+        if (!data.edit || reinterpret_cast<HWND>(wParam) != data.edit) {
+            CloseUp(hwnd, data, CBN_SELENDCANCEL);
+            if (!data.edit)
                 NotifyParent(hwnd, CBN_KILLFOCUS);
         }
         return 0;
     case WM_LBUTTONDOWN:
-        OnLButtonDown(hwnd, *data, CPoint(lParam));
+        OnLButtonDown(hwnd, data, CPoint(lParam));
         return 0;
     case WM_LBUTTONUP:
-        OnLButtonUp(hwnd, *data, CPoint(lParam));
+        OnLButtonUp(hwnd, data, CPoint(lParam));
         return 0;
     case WM_CAPTURECHANGED:
-        if (data->dropped && reinterpret_cast<HWND>(lParam) != hwnd)
-            CloseUp(hwnd, *data, CBN_SELENDCANCEL);
+        if (data.dropped && reinterpret_cast<HWND>(lParam) != hwnd)
+            CloseUp(hwnd, data, CBN_SELENDCANCEL);
         return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        OnKeyDown(hwnd, *data, wParam, message == WM_SYSKEYDOWN);
+        OnKeyDown(hwnd, data, wParam, message == WM_SYSKEYDOWN);
         return 0;
     case WM_CHAR: {
-        const int found = data->items.FindTyped(data->current, static_cast<char>(wParam));
+        const int found = data.items.FindTyped(data.current, static_cast<char>(wParam));
         if (found >= 0)
-            KeyboardSelect(hwnd, *data, found);
+            KeyboardSelect(hwnd, data, found);
         return 0;
     }
     case WM_ENABLE:
-        if (data->edit)
-            EnableWindow(data->edit, static_cast<BOOL>(wParam));
+        if (data.edit)
+            EnableWindow(data.edit, static_cast<BOOL>(wParam));
         return 0;
     default:
-        return FieldMessage(hwnd, *data, message, wParam, lParam);
+        return FieldMessage(hwnd, data, message, wParam, lParam);
     }
 }
 
@@ -483,12 +475,11 @@ LRESULT ComboListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-} // namespace
+const SystemClass kComboBoxClass("ComboBox", ControlProcedure<ComboData, HandleComboBoxMessage>,
+                                 CS_DBLCLKS | CS_PARENTDC);
+const SystemClass kComboListClass("ComboLBox", ComboListProc, CS_DBLCLKS | CS_PARENTDC);
 
-void RegisterComboBoxClass() {
-    RegisterSystemClass("ComboBox", ComboBoxProc, CS_DBLCLKS | CS_PARENTDC);
-    RegisterSystemClass("ComboLBox", ComboListProc, CS_DBLCLKS | CS_PARENTDC);
-}
+} // namespace
 
 BOOL CComboBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("ComboBox", nullptr, style, rect, parent, id);

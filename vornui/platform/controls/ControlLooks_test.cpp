@@ -1,5 +1,4 @@
 #include "vornui/platform/Button.h"
-#include "vornui/platform/internal/ControlPaint.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/FrameControls.h"
 #include "vornui/platform/ListBox.h"
@@ -7,6 +6,7 @@
 #include "vornui/platform/Static.h"
 #include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/Wnd.h"
+#include "vornui/platform/internal/ControlPaint.h"
 
 #include <gtest/gtest.h>
 

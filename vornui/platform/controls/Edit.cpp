@@ -1,11 +1,12 @@
 #include "vornui/platform/Edit.h"
 
 #include "vornui/platform/Clipboard.h"
+#include "vornui/platform/DialogManager.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/ControlPaint.h"
-#include "vornui/platform/DialogManager.h"
-#include "vornui/platform/Screen.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -454,50 +455,44 @@ void PaintEdit(HWND hwnd, const EditData& data) {
     PaintEditText(paint.dc(), area, shown.view(), look, paint.palette());
 }
 
-LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto data = std::make_unique<EditData>();
-        const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
-        if (create->style & ES_PASSWORD)
-            data->passwordChar = '*';
-        LiveWindow(hwnd)->control = std::move(data);
+LRESULT HandleEditMessage(HWND hwnd, EditData& data, UINT message, WPARAM wParam, LPARAM lParam) {
+    const RepaintAfter repaint(hwnd, message);
+    switch (message) {
+    case WM_NCCREATE: {
+        if (reinterpret_cast<const CREATESTRUCT*>(lParam)->style & ES_PASSWORD)
+            data.passwordChar = '*';
         const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
         TextOf(hwnd) = CaseConverted(hwnd, TextOf(hwnd));
         return result;
     }
-    EditData* data = ControlDataOf<EditData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    const RepaintAfter repaint(hwnd, message);
-    switch (message) {
     case WM_PAINT:
-        PaintEdit(hwnd, *data);
+        PaintEdit(hwnd, data);
         return 0;
     case WM_ERASEBKGND:
         return 1; // painted whole with WM_PAINT
     case WM_SETTEXT:
-        SetText(hwnd, *data, reinterpret_cast<LPCTSTR>(lParam));
+        SetText(hwnd, data, reinterpret_cast<LPCTSTR>(lParam));
         return TRUE;
     case WM_GETDLGCODE:
         return DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS |
                (IsMultiLine(hwnd) ? DLGC_WANTALLKEYS : 0);
     case WM_CHAR:
-        OnChar(hwnd, *data, static_cast<char>(wParam));
+        OnChar(hwnd, data, static_cast<char>(wParam));
         return 0;
     case WM_KEYDOWN:
-        OnKeyDown(hwnd, *data, wParam);
+        OnKeyDown(hwnd, data, wParam);
         return 0;
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
-        MoveCaret(hwnd, *data, IndexAt(hwnd, *data, CPoint(lParam)), (wParam & MK_SHIFT) != 0);
+        MoveCaret(hwnd, data, IndexAt(hwnd, data, CPoint(lParam)), (wParam & MK_SHIFT) != 0);
         SetCapture(hwnd);
         return 0;
     case WM_LBUTTONDBLCLK:
-        SelectWord(hwnd, *data, IndexAt(hwnd, *data, CPoint(lParam)));
+        SelectWord(hwnd, data, IndexAt(hwnd, data, CPoint(lParam)));
         return 0;
     case WM_MOUSEMOVE:
         if (GetCapture() == hwnd)
-            MoveCaret(hwnd, *data, IndexAt(hwnd, *data, CPoint(lParam)), true);
+            MoveCaret(hwnd, data, IndexAt(hwnd, data, CPoint(lParam)), true);
         return 0;
     case WM_LBUTTONUP:
         if (GetCapture() == hwnd)
@@ -512,32 +507,31 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         NotifyParent(hwnd, EN_KILLFOCUS);
         return 0;
     case WM_COPY:
-        CopySelection(hwnd, *data);
+        CopySelection(hwnd, data);
         return 0;
     case WM_CUT:
-        if (!ReadOnly(hwnd) && !data->passwordChar) {
-            CopySelection(hwnd, *data);
-            ReplaceSelection(hwnd, *data, CString(), true);
+        if (!ReadOnly(hwnd) && !data.passwordChar) {
+            CopySelection(hwnd, data);
+            ReplaceSelection(hwnd, data, CString(), true);
         }
         return 0;
     case WM_PASTE:
         if (!ReadOnly(hwnd))
-            PasteClipboard(hwnd, *data);
+            PasteClipboard(hwnd, data);
         return 0;
     case WM_CLEAR:
         if (!ReadOnly(hwnd))
-            ReplaceSelection(hwnd, *data, CString(), true);
+            ReplaceSelection(hwnd, data, CString(), true);
         return 0;
     default:
-        return EditMessage(hwnd, *data, message, wParam, lParam);
+        return EditMessage(hwnd, data, message, wParam, lParam);
     }
 }
 
-} // namespace
+const SystemClass kEditClass("Edit", ControlProcedure<EditData, HandleEditMessage>,
+                             CS_DBLCLKS | CS_PARENTDC);
 
-void RegisterEditClass() {
-    RegisterSystemClass("Edit", EditProc, CS_DBLCLKS | CS_PARENTDC);
-}
+} // namespace
 
 BOOL CEdit::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("Edit", nullptr, style, rect, parent, id);

@@ -1,10 +1,11 @@
 #include "vornui/platform/ListBox.h"
 
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/ControlPaint.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/ListItems.h"
-#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -20,7 +21,7 @@ struct ListBoxData : ControlData {
     int current = -1; // single selection: the selected item; else the caret
     int anchor = -1;
     int top = 0;
-    int itemHeight = 13;
+    int itemHeight = ControlFontMetrics().height;
     int horizontalExtent = 0;
 };
 
@@ -337,20 +338,12 @@ void PaintListBox(HWND hwnd, const ListBoxData& data) {
     PaintListWindow(hwnd, data.items, look, IsMultiple(hwnd));
 }
 
-LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto data = std::make_unique<ListBoxData>();
-        data->itemHeight = ControlFontMetrics().height;
-        LiveWindow(hwnd)->control = std::move(data);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    ListBoxData* data = ControlDataOf<ListBoxData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleListBoxMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam,
+                             LPARAM lParam) {
     const RepaintAfter repaint(hwnd, message);
     switch (message) {
     case WM_PAINT:
-        PaintListBox(hwnd, *data);
+        PaintListBox(hwnd, data);
         return 0;
     case WM_ERASEBKGND:
         return 1; // painted whole with WM_PAINT
@@ -358,34 +351,34 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
-        if (ItemAt(*data, CPoint(lParam)) < data->items.Count())
-            UserSelect(hwnd, *data, ItemAt(*data, CPoint(lParam)), wParam);
+        if (ItemAt(data, CPoint(lParam)) < data.items.Count())
+            UserSelect(hwnd, data, ItemAt(data, CPoint(lParam)), wParam);
         return 0;
     case WM_LBUTTONDBLCLK:
         Notify(hwnd, LBN_DBLCLK);
         return 0;
     case WM_KEYDOWN:
-        OnKeyDown(hwnd, *data, wParam);
+        OnKeyDown(hwnd, data, wParam);
         return 0;
     case WM_CHAR: {
-        const int found = data->items.FindTyped(data->current, static_cast<char>(wParam));
+        const int found = data.items.FindTyped(data.current, static_cast<char>(wParam));
         if (found >= 0 && !(StyleOf(hwnd) & LBS_MULTIPLESEL))
-            UserSelect(hwnd, *data, found, 0);
+            UserSelect(hwnd, data, found, 0);
         return 0;
     }
     case WM_VSCROLL: {
-        const int page = VisibleCount(hwnd, *data);
+        const int page = VisibleCount(hwnd, data);
         const int moves[] = {-1,
                              1,
                              -page,
                              page,
-                             HIWORD(wParam) - data->top,
-                             HIWORD(wParam) - data->top,
-                             -data->top,
-                             data->items.Count(),
+                             HIWORD(wParam) - data.top,
+                             HIWORD(wParam) - data.top,
+                             -data.top,
+                             data.items.Count(),
                              0};
         if (LOWORD(wParam) <= SB_ENDSCROLL)
-            SetTop(hwnd, *data, data->top + moves[LOWORD(wParam)]);
+            SetTop(hwnd, data, data.top + moves[LOWORD(wParam)]);
         return 0;
     }
     case WM_SETFOCUS:
@@ -395,18 +388,17 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         Notify(hwnd, LBN_KILLFOCUS);
         return 0;
     case WM_SIZE:
-        SetTop(hwnd, *data, data->top);
+        SetTop(hwnd, data, data.top);
         return 0;
     default:
-        return GeometryMessage(hwnd, *data, message, wParam, lParam);
+        return GeometryMessage(hwnd, data, message, wParam, lParam);
     }
 }
 
-} // namespace
+const SystemClass kListBoxClass("ListBox", ControlProcedure<ListBoxData, HandleListBoxMessage>,
+                                CS_DBLCLKS | CS_PARENTDC);
 
-void RegisterListBoxClass() {
-    RegisterSystemClass("ListBox", ListBoxProc, CS_DBLCLKS | CS_PARENTDC);
-}
+} // namespace
 
 BOOL CListBox::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("ListBox", nullptr, style, rect, parent, id);

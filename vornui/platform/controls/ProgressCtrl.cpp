@@ -1,5 +1,6 @@
 #include "vornui/platform/ProgressCtrl.h"
 
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -34,51 +35,45 @@ LRESULT SetRange(HWND hwnd, ProgressData& data, int lower, int upper) {
     return previous;
 }
 
-LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        LiveWindow(hwnd)->control = std::make_unique<ProgressData>();
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    ProgressData* data = ControlDataOf<ProgressData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleProgressMessage(HWND hwnd, ProgressData& data, UINT message, WPARAM wParam,
+                              LPARAM lParam) {
     switch (message) {
     case PBM_SETRANGE:
-        return SetRange(hwnd, *data, static_cast<SHORT>(LOWORD(lParam)),
+        return SetRange(hwnd, data, static_cast<SHORT>(LOWORD(lParam)),
                         static_cast<SHORT>(HIWORD(lParam)));
     case PBM_SETRANGE32:
-        return SetRange(hwnd, *data, static_cast<int>(wParam), static_cast<int>(lParam));
+        return SetRange(hwnd, data, static_cast<int>(wParam), static_cast<int>(lParam));
     case PBM_GETRANGE:
         if (lParam)
-            *reinterpret_cast<PBRANGE*>(lParam) = PBRANGE{data->lower, data->upper};
-        return wParam ? data->lower : data->upper;
+            *reinterpret_cast<PBRANGE*>(lParam) = PBRANGE{data.lower, data.upper};
+        return wParam ? data.lower : data.upper;
     case PBM_SETPOS:
-        return MoveTo(hwnd, *data, static_cast<int>(wParam));
+        return MoveTo(hwnd, data, static_cast<int>(wParam));
     case PBM_DELTAPOS:
-        return MoveTo(hwnd, *data, data->pos + static_cast<int>(wParam));
+        return MoveTo(hwnd, data, data.pos + static_cast<int>(wParam));
     case PBM_GETPOS:
-        return data->pos;
+        return data.pos;
     case PBM_SETSTEP:
-        return std::exchange(data->step, static_cast<int>(wParam));
+        return std::exchange(data.step, static_cast<int>(wParam));
     case PBM_GETSTEP:
-        return data->step;
+        return data.step;
     case PBM_STEPIT: {
         // Past the end, the bar starts over from the beginning.
-        const int low = std::min(data->lower, data->upper);
-        const int high = std::max(data->lower, data->upper);
-        int next = data->pos + data->step;
+        const int low = std::min(data.lower, data.upper);
+        const int high = std::max(data.lower, data.upper);
+        int next = data.pos + data.step;
         if (next > high && high > low)
             next = low + (next - low) % (high - low);
-        return MoveTo(hwnd, *data, next);
+        return MoveTo(hwnd, data, next);
     }
     case PBM_SETBARCOLOR:
-        return std::exchange(data->bar, static_cast<COLORREF>(lParam));
+        return std::exchange(data.bar, static_cast<COLORREF>(lParam));
     case PBM_GETBARCOLOR:
-        return data->bar;
+        return data.bar;
     case PBM_SETBKCOLOR:
-        return std::exchange(data->background, static_cast<COLORREF>(lParam));
+        return std::exchange(data.background, static_cast<COLORREF>(lParam));
     case PBM_GETBKCOLOR:
-        return data->background;
+        return data.background;
     case PBM_SETMARQUEE:
         return TRUE;
     default:
@@ -86,11 +81,11 @@ LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-} // namespace
+const SystemClass kProgressClass(PROGRESS_CLASS,
+                                 ControlProcedure<ProgressData, HandleProgressMessage>,
+                                 CS_HREDRAW | CS_VREDRAW);
 
-void RegisterProgressClass() {
-    RegisterSystemClass(PROGRESS_CLASS, ProgressProc, CS_HREDRAW | CS_VREDRAW);
-}
+} // namespace
 
 BOOL CProgressCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(PROGRESS_CLASS, nullptr, style, rect, parent, id);

@@ -1,6 +1,7 @@
 #include "vornui/platform/SpinButtonCtrl.h"
 
 #include "vornui/platform/internal/ControlNotify.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -175,44 +176,36 @@ LRESULT SpinMessage(HWND hwnd, SpinData& data, UINT message, WPARAM wParam, LPAR
     }
 }
 
-LRESULT SpinProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        LiveWindow(hwnd)->control = std::make_unique<SpinData>();
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    SpinData* data = ControlDataOf<SpinData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleSpinMessage(HWND hwnd, SpinData& data, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
         if (StyleOf(hwnd) & UDS_AUTOBUDDY) {
-            data->buddy = GetWindow(hwnd, GW_HWNDPREV);
-            AlignWithBuddy(hwnd, *data);
-            ShowInBuddy(hwnd, *data);
+            data.buddy = GetWindow(hwnd, GW_HWNDPREV);
+            AlignWithBuddy(hwnd, data);
+            ShowInBuddy(hwnd, data);
         }
         return 0;
     case WM_LBUTTONDOWN:
-        data->pressed = true;
+        data.pressed = true;
         SetCapture(hwnd);
-        Step(hwnd, *data, InUpperHalf(hwnd, CPoint(lParam)));
+        Step(hwnd, data, InUpperHalf(hwnd, CPoint(lParam)));
         return 0;
     case WM_LBUTTONUP:
-        if (data->pressed) {
-            data->pressed = false;
+        if (data.pressed) {
+            data.pressed = false;
             ReleaseCapture();
-            NotifyScroll(hwnd, SB_ENDSCROLL, data->pos);
+            NotifyScroll(hwnd, SB_ENDSCROLL, data.pos);
         }
         return 0;
     default:
-        return SpinMessage(hwnd, *data, message, wParam, lParam);
+        return SpinMessage(hwnd, data, message, wParam, lParam);
     }
 }
 
-} // namespace
+const SystemClass kUpDownClass(UPDOWN_CLASS, ControlProcedure<SpinData, HandleSpinMessage>,
+                               CS_HREDRAW | CS_VREDRAW);
 
-void RegisterUpDownClass() {
-    RegisterSystemClass(UPDOWN_CLASS, SpinProc, CS_HREDRAW | CS_VREDRAW);
-}
+} // namespace
 
 BOOL CSpinButtonCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(UPDOWN_CLASS, nullptr, style, rect, parent, id);

@@ -4,6 +4,7 @@
 #include "vornui/platform/CGdiObject.h"
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/ControlPaint.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -106,14 +107,8 @@ void PaintStatic(HWND hwnd) {
                     IsWindowEnabled(hwnd) != FALSE, paint.textColor(), paint.palette());
 }
 
-LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        LiveWindow(hwnd)->control = std::make_unique<StaticData>();
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    StaticData* data = ControlDataOf<StaticData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleStaticMessage(HWND hwnd, StaticData& data, UINT message, WPARAM wParam,
+                            LPARAM lParam) {
     const RepaintAfter repaint(hwnd, message);
     switch (message) {
     case WM_PAINT:
@@ -139,25 +134,24 @@ LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case STM_SETICON:
         return reinterpret_cast<LRESULT>(
-            std::exchange(data->icon, reinterpret_cast<HANDLE>(wParam)));
+            std::exchange(data.icon, reinterpret_cast<HANDLE>(wParam)));
     case STM_GETICON:
-        return reinterpret_cast<LRESULT>(data->icon);
+        return reinterpret_cast<LRESULT>(data.icon);
     case STM_SETIMAGE: {
-        HANDLE& slot = wParam == IMAGE_ICON ? data->icon : data->bitmap;
+        HANDLE& slot = wParam == IMAGE_ICON ? data.icon : data.bitmap;
         return reinterpret_cast<LRESULT>(std::exchange(slot, reinterpret_cast<HANDLE>(lParam)));
     }
     case STM_GETIMAGE:
-        return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? data->icon : data->bitmap);
+        return reinterpret_cast<LRESULT>(wParam == IMAGE_ICON ? data.icon : data.bitmap);
     default:
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
 }
 
-} // namespace
+const SystemClass kStaticClass("Static", ControlProcedure<StaticData, HandleStaticMessage>,
+                               CS_DBLCLKS | CS_PARENTDC);
 
-void RegisterStaticClass() {
-    RegisterSystemClass("Static", StaticProc, CS_DBLCLKS | CS_PARENTDC);
-}
+} // namespace
 
 BOOL CStatic::Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create("Static", text, style, rect, parent, id);

@@ -1,8 +1,8 @@
 #include "vornui/platform/StatusBar.h"
 
-#include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ControlFont.h"
 
 #include <algorithm>
 

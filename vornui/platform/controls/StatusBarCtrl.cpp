@@ -1,8 +1,9 @@
 #include "vornui/platform/StatusBarCtrl.h"
 
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
-#include "vornui/platform/Screen.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -138,17 +139,11 @@ LRESULT StatusMessage(HWND hwnd, StatusData& data, UINT message, WPARAM wParam, 
     }
 }
 
-LRESULT StatusProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        LiveWindow(hwnd)->control = std::make_unique<StatusData>();
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    StatusData* data = ControlDataOf<StatusData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleStatusMessage(HWND hwnd, StatusData& data, UINT message, WPARAM wParam,
+                            LPARAM lParam) {
     switch (message) {
     case WM_CREATE:
-        AlignWithParent(hwnd, *data);
+        AlignWithParent(hwnd, data);
         return 0;
     case WM_SIZE:
         // The parent passes its own WM_SIZE on; the bar follows the parent.
@@ -159,19 +154,19 @@ LRESULT StatusProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             GetClientRect(GetParent(hwnd), &parent);
             MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<LPPOINT>(&own), 2);
             if (own.right != parent.right || own.bottom != parent.bottom || own.left != 0)
-                AlignWithParent(hwnd, *data);
+                AlignWithParent(hwnd, data);
         }
         return 0;
     default:
-        return StatusMessage(hwnd, *data, message, wParam, lParam);
+        return StatusMessage(hwnd, data, message, wParam, lParam);
     }
 }
 
-} // namespace
+const SystemClass kStatusBarClass(STATUSCLASSNAME,
+                                  ControlProcedure<StatusData, HandleStatusMessage>,
+                                  CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 
-void RegisterStatusBarClass() {
-    RegisterSystemClass(STATUSCLASSNAME, StatusProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
-}
+} // namespace
 
 BOOL CStatusBarCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(STATUSCLASSNAME, nullptr, style, rect, parent, id);

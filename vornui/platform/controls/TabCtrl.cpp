@@ -1,8 +1,9 @@
 #include "vornui/platform/TabCtrl.h"
 
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
-#include "vornui/platform/Screen.h"
+#include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -27,7 +28,7 @@ struct TabData : ControlData {
     std::vector<TabItem> items;
     int current = -1;
     int focus = -1;
-    int itemHeight = 20;
+    int itemHeight = ControlFontMetrics().height + 7;
     int fixedWidth = 0;
 };
 
@@ -208,16 +209,7 @@ LRESULT TabMessage(HWND hwnd, TabData& data, UINT message, WPARAM wParam, LPARAM
     }
 }
 
-LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto data = std::make_unique<TabData>();
-        data->itemHeight = ControlFontMetrics().height + 7;
-        LiveWindow(hwnd)->control = std::move(data);
-        return DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    TabData* data = ControlDataOf<TabData>(hwnd);
-    if (!data)
-        return DefWindowProc(hwnd, message, wParam, lParam);
+LRESULT HandleTabMessage(HWND hwnd, TabData& data, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -225,22 +217,21 @@ LRESULT TabProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDBLCLK:
         if (StyleOf(hwnd) & TCS_FOCUSONBUTTONDOWN)
             SetFocus(hwnd);
-        UserSelect(hwnd, *data, HitTest(hwnd, *data, CPoint(lParam)));
+        UserSelect(hwnd, data, HitTest(hwnd, data, CPoint(lParam)));
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_LEFT || wParam == VK_RIGHT)
-            UserSelect(hwnd, *data, data->current + (wParam == VK_LEFT ? -1 : 1));
+            UserSelect(hwnd, data, data.current + (wParam == VK_LEFT ? -1 : 1));
         return 0;
     default:
-        return TabMessage(hwnd, *data, message, wParam, lParam);
+        return TabMessage(hwnd, data, message, wParam, lParam);
     }
 }
 
-} // namespace
+const SystemClass kTabControlClass(WC_TABCONTROL, ControlProcedure<TabData, HandleTabMessage>,
+                                   CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
 
-void RegisterTabControlClass() {
-    RegisterSystemClass(WC_TABCONTROL, TabProc, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW);
-}
+} // namespace
 
 BOOL CTabCtrl::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
     return CWnd::Create(WC_TABCONTROL, nullptr, style, rect, parent, id);

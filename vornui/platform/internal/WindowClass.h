@@ -17,17 +17,10 @@ struct WindowClassRecord {
 // The class named `name` (case-insensitive, or an atom), null when none is registered.
 const WindowClassRecord* FindWindowClass(LPCTSTR name);
 
-// Registers one of the system's classes: their procedures live with each control.
-void RegisterSystemClass(LPCTSTR name, WNDPROC proc, UINT style, int windowExtra = 0);
-
-// Each control family registers its classes through here (called once, on first use).
-void RegisterButtonClass();
-void RegisterStaticClass();
-void RegisterEditClass();
-void RegisterListBoxClass();
-void RegisterComboBoxClass();
-void RegisterDialogClass();
-void RegisterTabControlClass();
-void RegisterUpDownClass();
-void RegisterProgressClass();
-void RegisterStatusBarClass();
+// One of the system's classes, whose procedure lives with its control or manager: made
+// where that procedure is defined, it registers the class as the library loads, before any
+// window or host class can exist.
+class SystemClass {
+public:
+    SystemClass(LPCTSTR name, WNDPROC proc, UINT style, int windowExtra = 0);
+};

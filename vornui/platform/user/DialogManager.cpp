@@ -290,12 +290,10 @@ bool NavigateWithKey(HWND dialog, WPARAM key, LRESULT code) {
     }
 }
 
-} // namespace
+// Dialogs keep their procedure and results in the window's extra bytes.
+const SystemClass kDialogClass("#32770", DialogClassProc, CS_DBLCLKS | CS_SAVEBITS, DLGWINDOWEXTRA);
 
-void RegisterDialogClass() {
-    // Dialogs keep their procedure and results in the window's extra bytes.
-    RegisterSystemClass("#32770", DialogClassProc, CS_DBLCLKS | CS_SAVEBITS, DLGWINDOWEXTRA);
-}
+} // namespace
 
 const DialogTemplate* LoadDialogTemplate(HINSTANCE module, LPCTSTR name) {
     if (!module)

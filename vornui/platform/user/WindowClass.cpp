@@ -50,25 +50,9 @@ ATOM Register(const WNDCLASS& wc) {
     return atom;
 }
 
-void RegisterSystemClasses() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        RegisterButtonClass();
-        RegisterStaticClass();
-        RegisterEditClass();
-        RegisterListBoxClass();
-        RegisterComboBoxClass();
-        RegisterDialogClass();
-        RegisterTabControlClass();
-        RegisterUpDownClass();
-        RegisterProgressClass();
-        RegisterStatusBarClass();
-    });
-}
-
 } // namespace
 
-void RegisterSystemClass(LPCTSTR name, WNDPROC proc, UINT style, int windowExtra) {
+SystemClass::SystemClass(LPCTSTR name, WNDPROC proc, UINT style, int windowExtra) {
     WNDCLASS wc{};
     wc.style = style;
     wc.cbWndExtra = windowExtra;
@@ -78,7 +62,6 @@ void RegisterSystemClass(LPCTSTR name, WNDPROC proc, UINT style, int windowExtra
 }
 
 const WindowClassRecord* FindWindowClass(LPCTSTR name) {
-    RegisterSystemClasses();
     ClassRegistry& registry = Classes();
     std::lock_guard guard(registry.lock);
     if (IS_INTRESOURCE(name)) {
@@ -93,7 +76,6 @@ const WindowClassRecord* FindWindowClass(LPCTSTR name) {
 }
 
 ATOM RegisterClass(const WNDCLASS* windowClass) {
-    RegisterSystemClasses();
     if (!windowClass || !windowClass->lpszClassName || !windowClass->lpfnWndProc) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
