@@ -1,5 +1,5 @@
 // The demo host: a small survey program that uses the library as any host would.
-#include "DialogPicture.h"
+#include "gallery/Gallery.h"
 
 #include "vornui/vornui.h"
 
@@ -118,13 +118,11 @@ void CorrectSoundingsForTide(const KUnits& unit) {
 } // namespace
 
 // demo [depth unit]: the tide correction, with depths in the unit named by label or name
-// (metres when none is given); demo dialog [file.png]: a picture of a sample dialog;
-// demo layout: that dialog laid out by the pane engine at two sizes.
+// (metres when none is given); demo gallery [file.png ...]: pictures of the library's
+// windows in the current folder, all of them or those named.
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::strcmp(argv[1], "dialog") == 0)
-        return WriteDialogPicture(argc >= 3 ? argv[2] : "dialog.png");
-    if (argc >= 2 && std::strcmp(argv[1], "layout") == 0)
-        return WriteLayoutPictures("layout-small.png", "layout-large.png");
+    if (argc >= 2 && std::strcmp(argv[1], "gallery") == 0)
+        return WriteGallery(argc - 2, argv + 2);
     ShowLibrary();
     const char* unitName = argc > 1 ? argv[1] : "m";
     const std::optional<KUnits> unit = DepthUnitNamed(unitName);

@@ -1,4 +1,7 @@
-#include "DialogPicture.h"
+// The port settings dialog of the demo, built from a dialog template, alone and laid out by
+// the pane engine at two sizes.
+
+#include "Gallery.h"
 
 #include "vornui/vornui.h"
 
@@ -87,27 +90,7 @@ KLayoutMgr::CPane BuildLayout(KLayoutMgr& layout) {
                << layout.item(IDOK, layFixedSize) << layout.item(IDCANCEL, layFixedSize));
 }
 
-int SavePicture(CWnd& window, const char* path) {
-    CRect rect;
-    window.GetWindowRect(&rect);
-    CDC memory;
-    memory.CreateCompatibleDC(nullptr);
-    CImage image;
-    image.Attach(CreateBitmap(rect.Width(), rect.Height(), 1, 32, nullptr));
-    HGDIOBJ previous = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
-    PrintWindow(window, memory, 0);
-    memory.SelectObject(previous);
-    if (image.Save(path) != S_OK) {
-        std::fprintf(stderr, "could not write %s\n", path);
-        return 1;
-    }
-    std::printf("wrote %s (%d x %d pixels)\n", path, rect.Width(), rect.Height());
-    return 0;
-}
-
-} // namespace
-
-int WriteLayoutPictures(const char* smallPath, const char* largePath) {
+int WriteLayoutAt(CSize size, const char* path) {
     CDialog dialog;
     if (!dialog.CreateIndirect(&kPortDialog))
         return 1;
@@ -116,17 +99,13 @@ int WriteLayoutPictures(const char* smallPath, const char* largePath) {
     dialog.ShowWindow(SW_SHOW);
     KLayoutMgr layout(&dialog);
     KLayoutMgr::CPane root = BuildLayout(layout);
-    int failed = 0;
-    for (const auto& [size, path] :
-         {std::pair{CSize(420, 240), smallPath}, std::pair{CSize(640, 360), largePath}}) {
-        dialog.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
-        CRect client;
-        dialog.GetClientRect(&client);
-        root->resizeTo(client);
-        failed |= SavePicture(dialog, path);
-    }
+    dialog.SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER);
+    CRect client;
+    dialog.GetClientRect(&client);
+    root->resizeTo(client);
+    const int result = SaveWindowPicture(dialog, path);
     dialog.DestroyWindow();
-    return failed;
+    return result;
 }
 
 int WriteDialogPicture(const char* path) {
@@ -135,7 +114,23 @@ int WriteDialogPicture(const char* path) {
         return 1;
     FillIn(dialog);
     dialog.ShowWindow(SW_SHOW);
-    const int result = SavePicture(dialog, path);
+    const int result = SaveWindowPicture(dialog, path);
     dialog.DestroyWindow();
     return result;
 }
+
+const GalleryPicture kPortDialogPicture("port-settings.png",
+                                        "A dialog built from a dialog template",
+                                        WriteDialogPicture);
+const GalleryPicture kLayoutSmallPicture("layout-small.png",
+                                         "Laid out by the pane engine at 420 x 240",
+                                         [](const char* path) {
+                                             return WriteLayoutAt({420, 240}, path);
+                                         });
+const GalleryPicture kLayoutLargePicture("layout-large.png",
+                                         "Laid out by the pane engine at 640 x 360",
+                                         [](const char* path) {
+                                             return WriteLayoutAt({640, 360}, path);
+                                         });
+
+} // namespace
