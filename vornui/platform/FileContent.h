@@ -31,6 +31,6 @@ VORNUI_API std::optional<FileBytes> ReadRegularFile(const char* path, size_t max
 // failure part-way leaves the old content whole. Keeps the old file's permissions.
 VORNUI_API bool ReplaceFileContent(const std::string& path, const std::string& content);
 // A caller's path with either separator, in native form.
-std::string NativePath(const char* path);
+VORNUI_API std::string NativePath(const char* path);
 // The absolute path with symbolic links resolved; the path itself when that fails.
-std::string ResolvedPath(const std::string& path);
+VORNUI_API std::string ResolvedPath(const std::string& path);

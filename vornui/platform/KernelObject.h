@@ -19,7 +19,7 @@ public:
 };
 
 // The object behind a handle; null, with ERROR_INVALID_HANDLE, for a null or invalid one.
-KernelObject* KernelObjectOf(HANDLE handle);
+VORNUI_API KernelObject* KernelObjectOf(HANDLE handle);
 
 VORNUI_API DWORD WaitForSingleObject(HANDLE object, DWORD milliseconds);
 VORNUI_API BOOL CloseHandle(HANDLE object);

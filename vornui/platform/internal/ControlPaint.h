@@ -4,8 +4,8 @@
 // the colours and background brush the parent chooses (WM_CTLCOLOR...), the system's
 // palette, and owner drawing through the parent (WM_DRAWITEM).
 
-#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/WindowDC.h"
+#include "vornui/platform/internal/ControlPainting.h"
 
 #define ODT_BUTTON 4
 #define ODT_STATIC 5

@@ -3,8 +3,8 @@
 // Inside the graphics layer: the records behind GDI handles and device contexts, and the
 // registries that say which handles are alive. Not part of the public interface.
 
-#include "vornui/platform/internal/FontEngine.h"
 #include "vornui/platform/GdiTypes.h"
+#include "vornui/platform/internal/FontEngine.h"
 #include "vornui/platform/internal/PixelSurface.h"
 #include "vornui/platform/internal/Region.h"
 

@@ -4,8 +4,8 @@
 // system's search and ordering rules (case-insensitive, sorted lists insert in order).
 
 #include "vornui/platform/CString.h"
-#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/WindowTypes.h"
+#include "vornui/platform/internal/ControlPainting.h"
 
 #include <optional>
 #include <vector>

@@ -3,8 +3,8 @@
 // Reading and writing profile values the way the system does, shared by the profile-file
 // functions and the application profile.
 
-#include "vornui/platform/internal/IniDocument.h"
 #include "vornui/platform/WinTypes.h"
+#include "vornui/platform/internal/IniDocument.h"
 
 DWORD CopyProfileString(const IniDocument& document, LPCTSTR section, LPCTSTR key,
                         LPCTSTR defaultText, LPTSTR returned, DWORD size);

@@ -25,6 +25,8 @@ CSize TrackingSize(HWND hwnd, CSize proposed);
 
 // Sends the due WM_ERASEBKGND at once, through a client-area DC, and marks it done.
 void EraseBackgroundNow(HWND hwnd);
+// Paints now whatever of the window and its descendants waits for painting.
+void PaintPendingWindows(HWND hwnd);
 
 // The framework's hook into creation: called with the new window before it receives its
 // first message, once, for the next window the calling thread creates.

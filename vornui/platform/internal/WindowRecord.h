@@ -4,9 +4,9 @@
 // handles are alive. Not part of the public interface.
 
 #include "vornui/platform/CString.h"
-#include "vornui/platform/internal/Region.h"
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/platform/WindowTypes.h"
+#include "vornui/platform/internal/Region.h"
 
 #include <memory>
 #include <vector>
@@ -74,6 +74,8 @@ HWND ParentOrDesktop(HWND hwnd);
 // The record when `hwnd` names a living window, else null (and ERROR_INVALID_WINDOW_HANDLE).
 WindowRecord* LiveWindow(HWND hwnd);
 bool IsLiveWindow(HWND hwnd);
+// The record when `hwnd` names a living window of the calling thread, else null.
+WindowRecord* OwnWindow(HWND hwnd);
 // The owner thread of a living window and its queue, read together under the registry's
 // lock, so that another thread may ask while the owner destroys the window.
 bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue);

@@ -1,8 +1,8 @@
 #include "vornui/platform/DesktopInput.h"
 
 #include "vornui/platform/MessageLoop.h"
-#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/WindowMessages.h"
+#include "vornui/platform/internal/ThreadMessageQueue.h"
 
 #include <atomic>
 #include <cstdint>

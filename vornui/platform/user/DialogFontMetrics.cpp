@@ -1,7 +1,7 @@
 #include "vornui/platform/internal/DialogFontMetrics.h"
 
-#include "vornui/platform/internal/FontEngine.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/internal/FontEngine.h"
 
 #include <cstring>
 

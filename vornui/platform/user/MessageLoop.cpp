@@ -1,8 +1,8 @@
 #include "vornui/platform/MessageLoop.h"
 
 #include "vornui/platform/LastError.h"
-#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>

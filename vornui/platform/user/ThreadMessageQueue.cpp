@@ -3,10 +3,10 @@
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
-#include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/UpdateRegions.h"
+#include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
-#include "vornui/platform/internal/WindowSurfaces.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -2,11 +2,11 @@
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
-#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowInternals.h"
-#include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>

@@ -6,6 +6,9 @@
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/GdiRecords.h"
+#include "vornui/platform/internal/UpdateRegions.h"
+#include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/internal/WindowRecord.h"
 #include "vornui/platform/internal/WindowSurfaces.h"
 
 #include <algorithm>
@@ -135,4 +138,24 @@ BOOL PrintWindow(HWND hwnd, HDC hdc, UINT flags) {
     const BOOL copied = BitBlt(hdc, 0, 0, area.Width(), area.Height(), source, 0, 0, SRCCOPY);
     ReleaseDC(hwnd, source);
     return copied;
+}
+
+void EraseBackgroundNow(HWND hwnd) {
+    hwnd->erase = false;
+    HDC hdc = GetDC(hwnd);
+    SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
+    ReleaseDC(hwnd, hdc);
+}
+
+BOOL UpdateWindow(HWND hwnd) {
+    WindowRecord* record = OwnWindow(hwnd);
+    if (!record)
+        return FALSE;
+    if (NeedsPainting(*record) && IsWindowVisible(hwnd))
+        SendMessage(hwnd, WM_PAINT, 0, 0);
+    return TRUE;
+}
+
+void PaintPendingWindows(HWND hwnd) {
+    RedrawWindow(hwnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }

@@ -10,8 +10,8 @@
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Static.h"
 #include "vornui/platform/SystemBrushes.h"
-#include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/WindowDC.h"
+#include "vornui/platform/internal/WindowClass.h"
 
 #include <gtest/gtest.h>
 

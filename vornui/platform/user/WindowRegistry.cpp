@@ -54,6 +54,11 @@ bool IsLiveWindow(HWND hwnd) {
     return LiveWindow(hwnd) != nullptr;
 }
 
+WindowRecord* OwnWindow(HWND hwnd) {
+    WindowRecord* record = LiveWindow(hwnd);
+    return record && record->threadId == GetCurrentThreadId() ? record : nullptr;
+}
+
 void RegisterWindow(HWND hwnd) {
     WindowRegistry& registry = Registry();
     std::lock_guard guard(registry.lock);

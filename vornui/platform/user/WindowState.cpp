@@ -1,13 +1,10 @@
-#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
-#include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
-#include "vornui/platform/internal/WindowSurfaces.h"
 
 #include <algorithm>
 
@@ -15,12 +12,6 @@ namespace {
 
 ThreadMessageQueue& Queue() {
     return *ThreadMessageQueue::Current();
-}
-
-// A window of the calling thread, else null.
-WindowRecord* OwnWindow(HWND hwnd) {
-    WindowRecord* record = LiveWindow(hwnd);
-    return record && record->threadId == GetCurrentThreadId() ? record : nullptr;
 }
 
 // The rectangle a maximized window covers: the work area of its monitor (or its parent's
@@ -47,13 +38,6 @@ CRect MinimizedRect() {
 }
 
 } // namespace
-
-void EraseBackgroundNow(HWND hwnd) {
-    hwnd->erase = false;
-    HDC hdc = GetDC(hwnd);
-    SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
-    ReleaseDC(hwnd, hdc);
-}
 
 BOOL ShowWindow(HWND hwnd, int command) {
     WindowRecord* record = OwnWindow(hwnd);
@@ -238,98 +222,6 @@ BOOL SetForegroundWindow(HWND hwnd) {
 SHORT GetKeyState(int virtualKey) {
     const BYTE state = Queue().keyState[virtualKey & 0xFF];
     return static_cast<SHORT>(((state & 0x80) ? 0x8000 : 0) | (state & 0x01));
-}
-
-BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
-    if (!hwnd) {
-        EnumChildWindows(
-            nullptr, [](HWND each, LPARAM) { return InvalidateRect(each, nullptr, TRUE); }, 0);
-        return TRUE;
-    }
-    WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
-        return FALSE;
-    CRect area(0, 0, record->clientArea.Width(), record->clientArea.Height());
-    if (rect)
-        area.IntersectRect(area, rect);
-    else
-        record->frameDirty = true; // the whole window: its frame too
-    const BOOL invalidated = InvalidateClientRegion(hwnd, Region(area), erase);
-    GetDesktopDisplay().ContentInvalidated(hwnd);
-    return invalidated;
-}
-
-BOOL ValidateRect(HWND hwnd, const RECT* rect) {
-    if (!rect) {
-        WindowRecord* record = LiveWindow(hwnd);
-        if (!record)
-            return FALSE;
-        record->internalPaint = false;
-        record->update = Region();
-        record->erase = false;
-        return TRUE;
-    }
-    return ValidateClientRegion(hwnd, Region(*rect));
-}
-
-BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
-    WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
-        return FALSE;
-    if (rect)
-        *rect = record->update.bounds();
-    if (erase && record->erase && !record->update.empty())
-        EraseBackgroundNow(hwnd);
-    return !record->update.empty();
-}
-
-BOOL UpdateWindow(HWND hwnd) {
-    WindowRecord* record = OwnWindow(hwnd);
-    if (!record)
-        return FALSE;
-    if (NeedsPainting(*record) && IsWindowVisible(hwnd))
-        SendMessage(hwnd, WM_PAINT, 0, 0);
-    return TRUE;
-}
-
-BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags) {
-    if (!hwnd)
-        hwnd = DesktopRecord();
-    WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
-        return FALSE;
-    const HRGN area = static_cast<HRGN>(static_cast<GdiObject*>(region));
-    if (hwnd != DesktopRecord()) {
-        if (flags & RDW_INVALIDATE) {
-            if (area)
-                InvalidateRgn(hwnd, area, (flags & RDW_ERASE) != 0);
-            else
-                InvalidateRect(hwnd, rect, (flags & RDW_ERASE) != 0);
-            if (flags & RDW_FRAME)
-                record->frameDirty = true;
-        }
-        if (flags & RDW_INTERNALPAINT)
-            record->internalPaint = true;
-        if (flags & RDW_VALIDATE) {
-            if (area)
-                ValidateRgn(hwnd, area);
-            else
-                ValidateRect(hwnd, rect);
-            if (flags & RDW_NOFRAME)
-                record->frameDirty = false;
-        }
-        if (flags & RDW_NOERASE)
-            record->erase = false;
-        if ((flags & RDW_ERASENOW) && record->erase)
-            EraseBackgroundNow(hwnd);
-    }
-    if ((flags & RDW_UPDATENOW) && hwnd != DesktopRecord())
-        UpdateWindow(hwnd);
-    if (flags & RDW_ALLCHILDREN)
-        for (HWND child : ChildrenOf(hwnd))
-            if (IsLiveWindow(child))
-                RedrawWindow(child, nullptr, nullptr, flags);
-    return TRUE;
 }
 
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL) {

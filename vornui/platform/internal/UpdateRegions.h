@@ -1,0 +1,17 @@
+#pragma once
+
+// Inside the window manager's painting: what of each window needs painting. Invalidation
+// adds to a window's update region; WM_PAINT, through BeginPaint, takes it.
+
+#include "vornui/platform/WindowTypes.h"
+#include "vornui/platform/internal/Region.h"
+
+struct WindowRecord;
+
+// A due frame does not call for WM_PAINT by itself: it is painted with the next one.
+bool NeedsPainting(const WindowRecord& record);
+BOOL InvalidateClientRegion(HWND hwnd, const Region& area, BOOL erase);
+BOOL ValidateClientRegion(HWND hwnd, const Region& area);
+// For BeginPaint: paints the frame when it is due (WM_NCPAINT), then hands over the update
+// region, leaving the window valid; `erase` says whether WM_ERASEBKGND is due.
+Region TakeUpdateRegion(HWND hwnd, BOOL* erase);
