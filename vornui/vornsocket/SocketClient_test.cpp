@@ -1,5 +1,6 @@
 #include "tests/LoopbackPeers.h"
 #include "tests/TempDir.h"
+#include "tests/TestWindowClass.h"
 
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageBox.h"
@@ -51,17 +52,6 @@ void Record(unsigned short port, unsigned short length, const char* data, void* 
             Delivery{port, length ? std::optional<std::string>("?") : std::nullopt});
 }
 
-LPCTSTR OwnerClass() {
-    static const LPCTSTR name = [] {
-        WNDCLASS windowClass{};
-        windowClass.lpfnWndProc = DefWindowProc;
-        windowClass.lpszClassName = "VornuiTestSocketOwner";
-        RegisterClass(&windowClass);
-        return "VornuiTestSocketOwner";
-    }();
-    return name;
-}
-
 // A client window over an owner window, tracing level 1 into a fresh VORNHOME, with a
 // scripted user answering the message boxes.
 class SocketClientTest : public ::testing::Test {
@@ -70,8 +60,8 @@ protected:
 
     void SetUp() override {
         StartTracingInto(m_home, 1);
-        ASSERT_TRUE(m_owner.CreateEx(0, OwnerClass(), "Port settings", WS_POPUP, 10, 20, 300, 200,
-                                     nullptr, nullptr));
+        ASSERT_TRUE(m_owner.CreateEx(0, TestWindowClass("VornuiTestSocketOwner"), "Port settings",
+                                     WS_POPUP, 10, 20, 300, 200, nullptr, nullptr));
         ASSERT_TRUE(m_client.CreateClientWindow(&m_owner, "VEROVAR Communication"));
         m_client.SetCallback(Record, &m_deliveries);
     }

@@ -1,3 +1,5 @@
+#include "tests/TestWindowClass.h"
+
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/ProgressCtrl.h"
@@ -43,13 +45,7 @@ struct Parent {
 class CommonControls : public testing::Test {
 protected:
     void SetUp() override {
-        static const bool registered = [] {
-            WNDCLASS wc{};
-            wc.lpfnWndProc = &Parent::Proc;
-            wc.lpszClassName = "VornuiTestCommonParent";
-            return RegisterClass(&wc) != 0;
-        }();
-        ASSERT_TRUE(registered);
+        ASSERT_TRUE(TestWindowClass("VornuiTestCommonParent", &Parent::Proc));
         Parent::Heard().clear();
         Parent::Refuse() = false;
         m_parent = CreateWindowEx(0, "VornuiTestCommonParent", "", WS_POPUP | WS_VISIBLE, 0, 0, 400,

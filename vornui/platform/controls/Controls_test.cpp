@@ -1,3 +1,4 @@
+#include "tests/TestWindowClass.h"
 #include "tests/WindowSpy.h"
 
 #include "vornui/platform/Button.h"
@@ -16,23 +17,13 @@
 
 namespace {
 
-const char* FrameClass() {
-    static const char* const name = [] {
-        WNDCLASS wc{};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = "VornuiTestControlsFrame";
-        RegisterClass(&wc);
-        return "VornuiTestControlsFrame";
-    }();
-    return name;
-}
-
 // A shown frame whose controls take real input, and a spy on the frame and its controls.
 class Controls : public testing::Test {
 protected:
     void SetUp() override {
-        m_frame = CreateWindowEx(0, FrameClass(), "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 600, 400, nullptr, nullptr, nullptr, nullptr);
+        m_frame = CreateWindowEx(0, TestWindowClass("VornuiTestControlsFrame"), "Frame",
+                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 600, 400, nullptr, nullptr,
+                                 nullptr, nullptr);
         m_spy.Watch(m_frame, "parent");
     }
     void TearDown() override { DestroyWindow(m_frame); }

@@ -1,3 +1,4 @@
+#include "tests/TestWindowClass.h"
 #include "tests/WindowSpy.h"
 
 #include "vornui/platform/Button.h"
@@ -7,17 +8,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-const char* FrameClass() {
-    static const char* const name = [] {
-        WNDCLASS wc{};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = "VornuiTestWndFrame";
-        RegisterClass(&wc);
-        return "VornuiTestWndFrame";
-    }();
-    return name;
-}
 
 // A frame window object that records the handlers the framework calls.
 class RecordingFrame : public CWnd {
@@ -71,8 +61,8 @@ protected:
 
 TEST(Wnd, HandlersRunInTheFrameworkOrderAndDefaultsReachTheOldProcedure) {
     RecordingFrame frame;
-    ASSERT_TRUE(frame.CreateEx(0, FrameClass(), "Survey", WS_OVERLAPPEDWINDOW,
-                               CRect(0, 0, 300, 200), nullptr, 0));
+    ASSERT_TRUE(frame.CreateEx(0, TestWindowClass("VornuiTestWndFrame"), "Survey",
+                               WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200), nullptr, 0));
     EXPECT_EQ(CWnd::FromHandlePermanent(frame.m_hWnd), &frame);
     EXPECT_EQ(CWnd::FromHandle(frame.m_hWnd), &frame);
     EXPECT_EQ(frame.calls, (std::vector<std::string>{"OnCreate Survey", "OnSize 292x169"}));
@@ -103,8 +93,9 @@ TEST(Wnd, HandlersRunInTheFrameworkOrderAndDefaultsReachTheOldProcedure) {
 
 TEST(Wnd, ControlNotificationsAreReflectedToTheControlFirst) {
     RecordingFrame frame;
-    ASSERT_TRUE(frame.CreateEx(0, FrameClass(), "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                               CRect(0, 0, 300, 200), nullptr, 0));
+    ASSERT_TRUE(frame.CreateEx(0, TestWindowClass("VornuiTestWndFrame"), "Frame",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 300, 200), nullptr,
+                               0));
     SelfHandlingButton button;
     ASSERT_TRUE(button.Create("Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 80, 30),
                               &frame, 77));
@@ -131,11 +122,12 @@ TEST(Wnd, ControlNotificationsAreReflectedToTheControlFirst) {
 
 TEST(Wnd, CenterWindowCentresOverTheOwnerInsideTheWorkArea) {
     RecordingFrame owner;
-    ASSERT_TRUE(owner.CreateEx(0, FrameClass(), "Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                               CRect(100, 100, 500, 400), nullptr, 0));
+    ASSERT_TRUE(owner.CreateEx(0, TestWindowClass("VornuiTestWndFrame"), "Owner",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 500, 400), nullptr,
+                               0));
     CWnd popup;
-    ASSERT_TRUE(
-        popup.CreateEx(0, FrameClass(), "Popup", WS_POPUP, CRect(0, 0, 100, 50), &owner, 0));
+    ASSERT_TRUE(popup.CreateEx(0, TestWindowClass("VornuiTestWndFrame"), "Popup", WS_POPUP,
+                               CRect(0, 0, 100, 50), &owner, 0));
     popup.CenterWindow();
     CRect rect;
     popup.GetWindowRect(&rect);

@@ -1,4 +1,5 @@
 #include "tests/LoopbackPeers.h"
+#include "tests/TestWindowClass.h"
 #include "tests/WinSockLoopback.h"
 
 #include "vornui/platform/AsyncSelect.h"
@@ -39,13 +40,7 @@ LRESULT RecordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 class AsyncSelect : public ::testing::Test {
 protected:
     void SetUp() override {
-        static const bool registered = [] {
-            WNDCLASS wc{};
-            wc.lpfnWndProc = RecordingProc;
-            wc.lpszClassName = "VornuiTestSocketNotices";
-            return RegisterClass(&wc) != 0;
-        }();
-        ASSERT_TRUE(registered);
+        ASSERT_TRUE(TestWindowClass("VornuiTestSocketNotices", RecordingProc));
         WSADATA data;
         ASSERT_EQ(WSAStartup(MAKEWORD(2, 2), &data), 0);
         m_window = CreateWindowEx(0, "VornuiTestSocketNotices", "", WS_POPUP, 0, 0, 10, 10, nullptr,

@@ -1,3 +1,4 @@
+#include "tests/TestWindowClass.h"
 #include "tests/WindowSpy.h"
 
 #include "vornui/platform/MessageLoop.h"
@@ -27,13 +28,7 @@ struct Recorder {
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
     static HWND Create() {
-        static const bool registered = [] {
-            WNDCLASS wc{};
-            wc.lpfnWndProc = &Recorder::Proc;
-            wc.lpszClassName = "VornuiTestRecorder";
-            return RegisterClass(&wc) != 0;
-        }();
-        EXPECT_TRUE(registered);
+        EXPECT_TRUE(TestWindowClass("VornuiTestRecorder", &Recorder::Proc));
         Log().clear();
         return CreateWindowEx(0, "VornuiTestRecorder", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                               nullptr, nullptr);

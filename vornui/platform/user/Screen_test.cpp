@@ -1,3 +1,5 @@
+#include "tests/TestWindowClass.h"
+
 #include "vornui/platform/CDC.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
@@ -96,15 +98,12 @@ TEST(Screen, MetricsColoursAndResolutionAreConfigurable) {
     EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(255, 255, 255));
     static int changes;
     changes = 0;
-    WNDCLASS wc{};
-    wc.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    const WNDPROC counting = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         changes += message == WM_SYSCOLORCHANGE;
         return DefWindowProc(hwnd, message, wParam, lParam);
     };
-    wc.lpszClassName = "VornuiTestColours";
-    RegisterClass(&wc);
-    const HWND hwnd = CreateWindowEx(0, "VornuiTestColours", "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                     nullptr, nullptr, nullptr);
+    const HWND hwnd = CreateWindowEx(0, TestWindowClass("VornuiTestColours", counting), "",
+                                     WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     const INT element = COLOR_HIGHLIGHT;
     const COLORREF before = GetSysColor(COLOR_HIGHLIGHT);
     const COLORREF red = RGB(200, 0, 0);

@@ -1,3 +1,4 @@
+#include "tests/TestWindowClass.h"
 #include "tests/WindowSpy.h"
 
 #include "vornui/platform/Button.h"
@@ -14,21 +15,9 @@
 
 namespace {
 
-// A plain window class for parents: the system's default behaviour and nothing else.
-const char* PlainClass() {
-    static const char* const name = [] {
-        WNDCLASS wc{};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = "VornuiTestPlain";
-        RegisterClass(&wc);
-        return "VornuiTestPlain";
-    }();
-    return name;
-}
-
 HWND TopLevel(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-    return CreateWindowEx(0, PlainClass(), "Frame", style, 100, 100, 400, 300, nullptr, nullptr,
-                          nullptr, nullptr);
+    return CreateWindowEx(0, TestWindowClass("VornuiTestPlain"), "Frame", style, 100, 100, 400, 300,
+                          nullptr, nullptr, nullptr, nullptr);
 }
 
 HWND Child(HWND parent, const char* className, const char* text, int id, DWORD style,
@@ -115,7 +104,8 @@ TEST(Windows, RectanglesFollowTheFrameAndConvertBetweenCoordinateSystems) {
     AdjustWindowRectEx(&adjusted, WS_OVERLAPPEDWINDOW, FALSE, 0);
     EXPECT_EQ(adjusted, CRect(-4, -27, 396, 273));
 
-    const HWND child = Child(frame, PlainClass(), "", 1, WS_BORDER, CRect(10, 20, 60, 50));
+    const HWND child =
+        Child(frame, TestWindowClass("VornuiTestPlain"), "", 1, WS_BORDER, CRect(10, 20, 60, 50));
     EXPECT_EQ(WindowRectOf(child), CRect(114, 147, 164, 177));
     EXPECT_EQ(ClientRectOf(child), CRect(0, 0, 48, 28));
     CPoint inside(115, 148);
@@ -146,7 +136,7 @@ TEST(Windows, RectanglesFollowTheFrameAndConvertBetweenCoordinateSystems) {
 
 TEST(Windows, MovesSendChangingChangedAndThenMoveAndSize) {
     const HWND frame = TopLevel();
-    const HWND child = Child(frame, PlainClass(), "", 1, 0);
+    const HWND child = Child(frame, TestWindowClass("VornuiTestPlain"), "", 1, 0);
     WindowSpy spy;
     spy.Watch(child, "child");
 
@@ -159,7 +149,7 @@ TEST(Windows, MovesSendChangingChangedAndThenMoveAndSize) {
     EXPECT_EQ(spy.Log(), (std::vector<std::string>{"child:WM_WINDOWPOSCHANGING",
                                                    "child:WM_WINDOWPOSCHANGED"}));
 
-    const HWND other = Child(frame, PlainClass(), "", 2, 0);
+    const HWND other = Child(frame, TestWindowClass("VornuiTestPlain"), "", 2, 0);
     HDWP batch = BeginDeferWindowPos(2);
     batch = DeferWindowPos(batch, child, nullptr, 1, 2, 30, 40, SWP_NOZORDER);
     batch = DeferWindowPos(batch, other, nullptr, 50, 60, 70, 80, SWP_NOZORDER);
@@ -181,12 +171,9 @@ TEST(Windows, MovesSendChangingChangedAndThenMoveAndSize) {
 }
 
 TEST(Windows, SizableWindowsStayWithinTheirTrackingSize) {
-    WNDCLASS wc{};
-    wc.lpfnWndProc = BoundedProc;
-    wc.lpszClassName = "VornuiTestBounded";
-    RegisterClass(&wc);
-    const HWND frame = CreateWindowEx(0, "VornuiTestBounded", "Bounded", WS_OVERLAPPEDWINDOW, 10,
-                                      10, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    const HWND frame =
+        CreateWindowEx(0, TestWindowClass("VornuiTestBounded", BoundedProc), "Bounded",
+                       WS_OVERLAPPEDWINDOW, 10, 10, 100, 100, nullptr, nullptr, nullptr, nullptr);
     EXPECT_EQ(WindowRectOf(frame).Size(), CSize(200, 150));
     MoveWindow(frame, 10, 10, 900, 900, TRUE);
     EXPECT_EQ(WindowRectOf(frame).Size(), CSize(500, 400));
@@ -205,7 +192,8 @@ TEST(Windows, SizableWindowsStayWithinTheirTrackingSize) {
 
 TEST(Windows, StyleChangesAreAnnouncedAndTheFrameFollowsOnFrameChanged) {
     const HWND frame = TopLevel();
-    const HWND child = Child(frame, PlainClass(), "", 1, 0, CRect(0, 0, 100, 50));
+    const HWND child =
+        Child(frame, TestWindowClass("VornuiTestPlain"), "", 1, 0, CRect(0, 0, 100, 50));
     WindowSpy spy;
     spy.Watch(child, "child");
     SetWindowLong(child, GWL_STYLE, GetWindowLong(child, GWL_STYLE) | WS_BORDER);
@@ -227,9 +215,9 @@ TEST(Windows, StyleChangesAreAnnouncedAndTheFrameFollowsOnFrameChanged) {
 
 TEST(Windows, DestructionReachesEveryWindowOnceParentsFirstAndChildrenLast) {
     const HWND frame = TopLevel();
-    const HWND first = Child(frame, PlainClass(), "", 1, 0);
-    const HWND second = Child(frame, PlainClass(), "", 2, 0);
-    const HWND inner = Child(first, PlainClass(), "", 3, 0);
+    const HWND first = Child(frame, TestWindowClass("VornuiTestPlain"), "", 1, 0);
+    const HWND second = Child(frame, TestWindowClass("VornuiTestPlain"), "", 2, 0);
+    const HWND inner = Child(first, TestWindowClass("VornuiTestPlain"), "", 3, 0);
     WindowSpy spy;
     spy.Watch(frame, "frame");
     spy.Watch(first, "first");
@@ -249,14 +237,14 @@ TEST(Windows, DestructionReachesEveryWindowOnceParentsFirstAndChildrenLast) {
 
 TEST(Windows, OwnedWindowsGoFirstAndParentsHearOfChildren) {
     const HWND owner = TopLevel();
-    const HWND popup = CreateWindowEx(0, PlainClass(), "Popup", WS_POPUP, 0, 0, 50, 50, owner,
-                                      nullptr, nullptr, nullptr);
+    const HWND popup = CreateWindowEx(0, TestWindowClass("VornuiTestPlain"), "Popup", WS_POPUP, 0,
+                                      0, 50, 50, owner, nullptr, nullptr, nullptr);
     EXPECT_EQ(GetWindow(popup, GW_OWNER), owner);
     EXPECT_EQ(GetParent(popup), owner); // a top-level window's "parent" is its owner
     WindowSpy spy;
     spy.Watch(owner, "owner");
     spy.Watch(popup, "popup");
-    const HWND child = Child(owner, PlainClass(), "", 7, 0);
+    const HWND child = Child(owner, TestWindowClass("VornuiTestPlain"), "", 7, 0);
     EXPECT_EQ(spy.Log(), (std::vector<std::string>{"owner:WM_PARENTNOTIFY"}));
     spy.Clear();
     DestroyWindow(owner);
@@ -342,7 +330,8 @@ TEST(Windows, TextAndDataRoundTripThroughMessages) {
 
 TEST(Windows, InvalidAreasWaitForPaintAndScrollBarsKeepTheirPositions) {
     const HWND frame = TopLevel();
-    const HWND child = Child(frame, PlainClass(), "", 1, WS_VSCROLL, CRect(0, 0, 100, 100));
+    const HWND child =
+        Child(frame, TestWindowClass("VornuiTestPlain"), "", 1, WS_VSCROLL, CRect(0, 0, 100, 100));
     MSG msg;
     while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) // showing left everything to paint
         DispatchMessage(&msg);
@@ -402,7 +391,7 @@ TEST(Windows, TheDisplayHearsOfTopLevelWindowsOnly) {
     IDesktopDisplay* previous = SetDesktopDisplay(&display);
     const HWND frame = TopLevel(WS_OVERLAPPEDWINDOW);
     display.watched = frame;
-    const HWND child = Child(frame, PlainClass(), "", 1, 0);
+    const HWND child = Child(frame, TestWindowClass("VornuiTestPlain"), "", 1, 0);
     display.events.clear();
     ShowWindow(frame, SW_SHOW);
     MoveWindow(child, 1, 1, 20, 20, FALSE); // a child: no news for the display
