@@ -95,5 +95,6 @@
 #include "vornui/templates/TemplateEditor.h"
 #include "vornui/templates/TideHandler.h"
 #include "vornui/units/KUnits.h"
+#include "vornui/units/KUnitsCB.h"
 #include "vornui/vornsocket/SocketClient.h"
 #include "vornui/vornsocket/VornSOCKET.h"
