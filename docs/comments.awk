@@ -3,7 +3,8 @@
 # nor removed, so warnings point at the real source lines.
 #
 #   - The comment block that opens a file (after "#pragma once" and a blank line)
-#     documents the file: the blank line becomes "\file".
+#     documents the file: the blank line becomes "\file". When the file's first
+#     declaration is a class, the block documents the class too.
 #   - Every other whole-line comment documents the declaration that follows it. When more
 #     declarations follow without a blank line, the comment speaks for all of them (as in
 #     "// Factors between ... :" over a list of getters), and each of them gets it too.
@@ -27,6 +28,24 @@ END {
         if (lines[i] ~ /^#pragma once/) {
             if (i + 2 <= NR && is_blank(lines[i + 1]) && is_comment(lines[i + 2]))
                 head = i + 2
+            break
+        }
+    }
+
+    # The text of the opening block, and the class it speaks for, if any.
+    head_text = ""
+    head_class = 0
+    if (head) {
+        for (i = head; i <= NR && is_comment(lines[i]); i++) {
+            text = lines[i]
+            sub(/^[ \t]*\/\/[ \t]?/, "", text)
+            head_text = head_text " " text
+        }
+        for (; i <= NR; i++) {
+            if (is_blank(lines[i]) || lines[i] ~ /^#/ || lines[i] ~ /^(class|struct) [A-Za-z_]+;/)
+                continue
+            if (lines[i] ~ /^(class|struct) .*\{[ \t]*$/)
+                head_class = i
             break
         }
     }
@@ -61,10 +80,14 @@ END {
         in_head = 0
         if (is_blank(line) || line ~ /^[ \t]*#/ || line ~ /^[ \t]*(public|protected|private):/) {
             doc = ""
+            if (line ~ /^#define / && match(line, /[ \t]\/\/ /))
+                line = substr(line, 1, RSTART) "///< " substr(line, RSTART + RLENGTH)
             print line
             continue
         }
 
+        if (i == head_class)
+            line = "/**" head_text " */ " line
         opens = count(line, "{")
         closes = count(line, "}")
         if (match(line, /[;{},][ \t]+\/\/ /)) {
