@@ -60,20 +60,6 @@ KLayoutMgr::CPane BuildLayout(KLayoutMgr& layout) {
                << layout.item(IDCANCEL, layFixedSize));
 }
 
-// Paints the window and everything in it into a bitmap and writes it as a PNG file.
-bool SaveAsPng(CWnd& window, const char* path) {
-    CRect rect;
-    window.GetWindowRect(&rect);
-    CDC memory;
-    memory.CreateCompatibleDC(nullptr);
-    CImage image;
-    image.Attach(CreateBitmap(rect.Width(), rect.Height(), 1, 32, nullptr));
-    HGDIOBJ previous = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
-    PrintWindow(window, memory, 0);
-    memory.SelectObject(previous);
-    return image.Save(path) == S_OK;
-}
-
 } // namespace
 
 int main() {
@@ -110,7 +96,7 @@ int main() {
         CRect list;
         dialog.GetDlgItem(IDC_LEVELS)->GetWindowRect(&list);
         std::printf("%d x %d: list %d x %d, %s %s\n", width, height, list.Width(), list.Height(),
-                    path, SaveAsPng(dialog, path) ? "written" : "NOT written");
+                    path, RenderWindowToPng(dialog, path) ? "written" : "NOT written");
     }
     dialog.DestroyWindow();
     return 0;
