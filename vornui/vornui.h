@@ -77,6 +77,7 @@
 #include "vornui/platform/WindowDC.h"
 #include "vornui/platform/WindowMessages.h"
 #include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/WindowPicture.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/platform/WindowTypes.h"

@@ -53,19 +53,12 @@ int WriteGallery(int count, char** fileNames) {
 }
 
 int SaveWindowPicture(CWnd& window, const char* path) {
-    CRect rect;
-    window.GetWindowRect(&rect);
-    CDC memory;
-    memory.CreateCompatibleDC(nullptr);
-    CImage image;
-    image.Attach(CreateBitmap(rect.Width(), rect.Height(), 1, 32, nullptr));
-    HGDIOBJ previous = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
-    PrintWindow(window, memory, 0);
-    memory.SelectObject(previous);
-    if (image.Save(path) != S_OK) {
+    if (!RenderWindowToPng(window, path)) {
         std::fprintf(stderr, "could not write %s\n", path);
         return 1;
     }
+    CRect rect;
+    window.GetWindowRect(&rect);
     std::printf("wrote %s (%d x %d pixels)\n", path, rect.Width(), rect.Height());
     return 0;
 }

@@ -21,18 +21,18 @@ enum {
 // The suite's numbered error messages, used as the format of a report. An empty entry
 // follows the last one.
 VORNUI_API extern const char* const g_lpszVornErrMsg[];
-#define VORNMSG_NO_MEMORY 1
-#define VORNMSG_OPEN_FILE 2
-#define VORNMSG_SETUP_ERRORS 3
-#define VORNMSG_FATAL_PROGRAM_ERROR 4
-#define VORNMSG_PIXMAP 5
-#define VORNMSG_SHARED_MEMORY 6
-#define VORNMSG_SERIAL_PORT 7
-#define VORNMSG_ILLEGAL_PORT_SETTING 8
-#define VORNMSG_SEMAPHORE 9
-#define VORNMSG_SIGNAL 10
-#define VORNMSG_UNIX_SOCKET 11
-#define VORNMSG_INSTRUMENT_SYNTAX 12
+#define VORNMSG_NO_MEMORY 1            // "No memory from malloc()"
+#define VORNMSG_OPEN_FILE 2            // "Could not open file: %s"
+#define VORNMSG_SETUP_ERRORS 3         // "Too many setup file errors - terminating"
+#define VORNMSG_FATAL_PROGRAM_ERROR 4  // "Fatal program error"
+#define VORNMSG_PIXMAP 5               // "Can't create pixmap from file: %s"
+#define VORNMSG_SHARED_MEMORY 6        // "Shared memory function error: %s"
+#define VORNMSG_SERIAL_PORT 7          // "Can't open serial port %s"
+#define VORNMSG_ILLEGAL_PORT_SETTING 8 // "Illegal port setting %s = %d - uses default %d"
+#define VORNMSG_SEMAPHORE 9            // "Semaphore function error: %s"
+#define VORNMSG_SIGNAL 10              // "Signal function error: %s"
+#define VORNMSG_UNIX_SOCKET 11         // "Unix domain socket function error: %s"
+#define VORNMSG_INSTRUMENT_SYNTAX 12   // "Syntax error in %s for instrument %s"
 
 // The file and line named by the next report.
 VORNUI_API void VornErrSource(const char* file, int line);

@@ -44,12 +44,17 @@ VORNUI_API void VornLogAt(const char* file, int line, int level, const char* for
 // written without the lock.
 class VORNUI_API CVornTraceLock {
 public:
+    // Waits for the lock before a trace of level `kind`.
     explicit CVornTraceLock(int kind);
+    // Releases the lock when it is held.
     ~CVornTraceLock();
+    // One guard per wait: not copyable.
     CVornTraceLock(const CVornTraceLock&) = delete;
     CVornTraceLock& operator=(const CVornTraceLock&) = delete;
 
+    // Releases the lock now, when it is held.
     void Release();
+    // Whether the wait ended with the lock.
     bool IsHeld() const { return m_bHeld; }
 
 private:
@@ -57,12 +62,14 @@ private:
     bool m_bHeld = false;
 };
 
-// Host settings. The host keeps ownership of the lock it hands in; a null lock means none.
+// Host settings. Sets the trace level: 0 is off, 1 writes levels 0 to 2, 2 adds level 3.
 VORNUI_API void VornSetTraceLevel(int level);
+// The trace level.
 VORNUI_API int VornGetTraceLevel();
-// A null or empty name means the default, "vorntrace.log".
+// Names the trace file; a null or empty name means the default, "vorntrace.log".
 VORNUI_API void VornSetTraceFileName(const char* name);
-// Returns the lock used before.
+// Hands in the lock around traces and returns the lock used before. The host keeps
+// ownership of the lock; a null lock means none.
 VORNUI_API HANDLE VornSetTraceLock(HANDLE mutex);
 
 // Resolves the trace file's path now and returns it (kept until the next resolution).
@@ -73,6 +80,7 @@ VORNUI_API BOOL VornSetTraceSearchVariable(const char* name);
 
 // Keeps the trace file open: truncated or appended to. Does nothing while one is open.
 VORNUI_API BOOL VornTraceFileOpen(BOOL truncate);
+// Closes the trace file kept open; traces open it per entry again.
 VORNUI_API void VornTraceFileClose();
 // Empties the trace file and keeps it open for appending.
 VORNUI_API BOOL VornTraceFileReset();

@@ -9,6 +9,7 @@
 
 // The library's own module (its resources), valid while the library is loaded.
 VORNUI_API HMODULE GetVornuiModule();
+// The library's version, "major.minor.patch".
 VORNUI_API const char* GetVornuiVersion();
 
 // Makes the library's module the current resource module for the guard's lifetime and

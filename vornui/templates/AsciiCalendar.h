@@ -7,24 +7,30 @@
 
 #include <ctime>
 
+// Divisible by 4, and not by 100 unless by 400.
 VORNUI_API bool AsciiIsLeapYear(int year);
+// 365 or 366 days.
 VORNUI_API int AsciiYearLength(int year);
 // A month outside 1 ... 12 counts as January.
 VORNUI_API int AsciiMonthLength(int year, int month);
 
-// A two-digit year below 70 is in the 2000s, otherwise in the 1900s.
+// The day number of a date. A two-digit year below 70 is in the 2000s, otherwise in the
+// 1900s.
 VORNUI_API double AsciiDayNumber(int year, int month, int day);
+// The fraction of a day that a time of day is.
 VORNUI_API double AsciiDayFraction(int hours, int minutes, double seconds);
 
+// A calendar date.
 struct AsciiDate {
-    int year;
+    int year;  // 1970 ... 3000
     int month; // 1 ... 12
     int day;   // 1 ... 31
 };
+// A time of day.
 struct AsciiTimeOfDay {
-    int hours; // 24 when the fraction rounds up to a whole day
-    int minutes;
-    double seconds;
+    int hours;      // 24 when the fraction rounds up to a whole day
+    int minutes;    // 0 ... 59
+    double seconds; // 0 ... below 60, with the fraction
 };
 
 // Counts whole days forward from 1 January of `baseYear`.

@@ -20,6 +20,7 @@ public:
 
     // Replaces the columns with those of `line`, reusing the storage.
     void Split(std::string_view line);
+    // The number of columns.
     int GetCount() const { return static_cast<int>(m_starts.size()); }
     // The column's text; nullptr outside 0 ... GetCount() - 1.
     const char* GetText(int index) const {

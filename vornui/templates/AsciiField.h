@@ -11,15 +11,22 @@ public:
     // `text` is borrowed; nullptr when the column does not exist.
     AsciiField(const char* text, int type) : m_text(text), m_type(type) {}
 
+    // Whether the column exists.
     bool HasText() const { return m_text != nullptr; }
+    // The column's text; nullptr when it does not exist.
     const char* GetText() const { return m_text; }
+    // The column's AsciiColumnType.
     int GetType() const { return m_type; }
     // 0 for an empty or missing text.
     char GetFirstChar() const { return m_text ? m_text[0] : '\0'; }
 
+    // The text decoded as a number by the column's type; 0.0 when empty or unreadable.
     double GetDouble() const;
+    // The text as an integer; a text that is not one is read as a number, rounded down.
     int GetInt() const;
+    // Whether the text is a valid number for the column's type.
     bool IsDouble() const;
+    // Whether the text is a valid integer.
     bool IsInt() const;
     // +1 for N/n (North/South column) or E/e (East/West column), -1 for S/s or W/w, else 0.
     int GetHemisphereSign() const;

@@ -16,10 +16,12 @@ public:
     // The template is borrowed and must outlive the reader.
     AsciiFileReader(const char* path, const AsciiTemplate& templ);
 
+    // Whether the lines are used up (at once for an unreadable file).
     bool IsEnd() const { return !m_bHasLine; }
     // The current line; nullptr at the end.
     const char* GetLine() const { return m_bHasLine ? m_line.data() : nullptr; }
     std::string_view GetLineView() const { return m_bHasLine ? m_line : std::string_view(); }
+    // Moves to the next line, giving up the current one.
     void Next();
     // Gives up the content; the reader is at its end.
     void Close();

@@ -18,6 +18,7 @@ public:
 
     // Replaces the record with the one `line` gives, reusing the storage.
     void Parse(std::string_view line);
+    // Whether the line held everything the template asks for.
     bool IsValid() const { return m_bValid; }
 
     // A copy of the value of the first record named `name` (case-insensitive), scaled by
@@ -25,6 +26,7 @@ public:
     AsciiValue GetValue(const char* name) const;
     // The same without the conversion.
     AsciiValue GetValueUnconverted(const char* name) const;
+    // The number of values, one per record template.
     int GetValueCount() const { return m_nValues; }
     // Invalid outside 0 ... GetValueCount() - 1.
     const AsciiValue& GetValueAt(int index) const;

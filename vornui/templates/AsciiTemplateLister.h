@@ -8,13 +8,18 @@
 
 class VORNUI_API AsciiTemplateLister {
 public:
+    // Starts listing the templates of `module`.
     explicit AsciiTemplateLister(const char* module);
+    // Closes the search.
     virtual ~AsciiTemplateLister();
     AsciiTemplateLister(const AsciiTemplateLister&) = delete;
     AsciiTemplateLister& operator=(const AsciiTemplateLister&) = delete;
 
+    // Starts again at the first template; false when the module has none.
     bool First();
+    // Moves to the next template; false when there is none.
     bool Next();
+    // Whether the templates are used up.
     bool IsEnd() const { return m_bEnd; }
     // The current file's name up to its first '.'.
     const char* GetName();

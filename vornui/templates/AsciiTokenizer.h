@@ -26,6 +26,7 @@ public:
     // The same as a view into the tokenizer's own text, which is rewritten in place; the
     // view stays valid (and zero-terminated) while the tokenizer lives.
     bool CutNextToken(std::string_view& token);
+    // Whether the whole text has been read.
     bool IsEnd() const { return m_position >= m_size; }
 
 private:

@@ -7,6 +7,7 @@
 
 #include <vector>
 
+// What a value holds.
 enum AsciiValueType : int {
     AsciiValueInvalid = 0,
     AsciiValueInteger = 1,
@@ -14,19 +15,27 @@ enum AsciiValueType : int {
     AsciiValueStacked = 3,
 };
 
+// One value of a parsed record.
 class VORNUI_API AsciiValue {
 public:
+    // An Invalid value.
     AsciiValue() = default;
+    // Copies are independent of the original, its array included.
     AsciiValue(const AsciiValue& other);
     AsciiValue& operator=(const AsciiValue& other);
     AsciiValue(AsciiValue&& other) noexcept = default;
     AsciiValue& operator=(AsciiValue&& other) noexcept = default;
     ~AsciiValue() = default;
+    // An Integer holding `value`.
     static AsciiValue Integer(int value);
+    // A Double holding `value`.
     static AsciiValue Double(double value);
+    // A Stacked array holding `values`.
     static AsciiValue Stacked(std::vector<double> values);
 
+    // The AsciiValueType.
     int GetType() const { return m_type; }
+    // Whether the value holds anything.
     bool IsValid() const { return m_type != AsciiValueInvalid; }
     // The number; the first element of an array; 0.0 for Invalid.
     double AsDouble() const;
@@ -46,6 +55,7 @@ public:
     // Back to Invalid, giving up the array.
     void Release();
 
+    // Becomes Invalid, an Integer or a Double.
     void SetInvalid();
     void SetInteger(int value);
     void SetDouble(double value);

@@ -14,16 +14,20 @@
 
 class VORNUI_API CTideHandler {
 public:
+    // One point of the series.
     struct Sample {
         int32_t time; // seconds since 1 January 1970 00:00 UTC
         float tide;   // metres, positive up
     };
 
+    // An empty series.
     CTideHandler() = default;
+    // Copies are independent series.
     CTideHandler(const CTideHandler& other) = default;
     CTideHandler& operator=(const CTideHandler& other) = default;
     virtual ~CTideHandler() = default;
 
+    // Empties the series.
     void Clear();
     // The samples of every valid line of `filePath` read through tide template
     // `templateName`; returns their count (0 on failure).
@@ -37,11 +41,14 @@ public:
     // 0 with `tide` set when `time` lies within the series; otherwise the signed distance
     // in seconds to the series, with `tide` 0. A time of 0 means now.
     int GetTide(float& tide, long time) const;
+    // Whether the series holds samples and `time` lies from its first to its last.
     bool ContainsTime(long time) const;
 
+    // The number of samples.
     int GetCount() const { return static_cast<int>(m_samples.size()); }
     // {0, 0} outside 0 ... GetCount() - 1.
     Sample GetSample(int index) const;
+    // The name of an embedded block; empty after LoadTide.
     const CString& GetName() const { return m_strName; }
 
     // Day number to a point in time, counting years from `baseYear`, in local time; times

@@ -15,6 +15,8 @@ class UnitCatalogue;
 
 class VORNUI_API KUnits {
 public:
+    // The unit codes, one block per kind; the first code of a block is the kind's
+    // "(default)". Programs exchange and store these values.
     enum tag_eUNITTYPES : unsigned int {
         eNOUNIT = 0,
 
@@ -157,17 +159,20 @@ public:
     // and a value in the unit into the base unit (dToBase); kilometre-point and station
     // rows hold them for a station length of 1.
     struct tag_sUnitDesc {
-        char szName[40];
-        char szLabel[10];
-        char szFormat[30];
-        double dFromBase;
-        double dToBase;
+        char szName[40];   // the long name unit choosers show
+        char szLabel[10];  // the short label printed after values
+        char szFormat[30]; // the printf format of a value in the unit
+        double dFromBase;  // base unit to this unit
+        double dToBase;    // this unit to the base unit
     };
 
     class Converter;
 
+    // No unit.
     KUnits() = default;
+    // The unit `code`, of whichever kind (InitGeneric).
     KUnits(unsigned short code);
+    // Copies hold the same unit, station length and option.
     KUnits(const KUnits&) = default;
     KUnits& operator=(const KUnits&) = default;
     virtual ~KUnits() = default;
@@ -194,7 +199,9 @@ public:
     int InitGeneric(unsigned short code);
     int InitUnit(unsigned short code) { return InitGeneric(code); }
 
+    // The held unit's code; 0 for none.
     unsigned short GetUnit() const { return static_cast<unsigned short>(m_eUnit); }
+    // The held unit's label (the "(default)" row's with `bShowDefault`).
     void GetUnit(CString& out, int bShowDefault) const { GetUnit(GetUnit(), out, bShowDefault); }
 
     // Factors between the base unit of the held unit's kind and the held unit; 1.0 when
@@ -245,6 +252,7 @@ public:
     int FormatDegrees2DegreeUnitSymbol(double degrees, CString& out) const;
     int FormatSeconds2TimeUnitSymbol(double seconds, CString& out) const;
 
+    // Whether a code belongs to a kind (legacy codes included): 1 or 0.
     static int IsARangeUnit(unsigned short code);
     static int IsAStationUnit(unsigned short code);
     static int IsADepthUnit(unsigned short code);
@@ -264,17 +272,27 @@ public:
     // The position code whose name matches, ignoring case; 0 when none does.
     static int IsAPositionUnit(const char* name);
 
+    // The "(default)" code of the code's kind; 0 for a code of no kind.
     static unsigned short GetMetaUnit(unsigned short code);
+    // Whether the code is a degree notation that prints no sign (0x309 to 0x30B).
     static int HasAffixUnit(unsigned short code);
+    // Whether the code takes a datum or an affix as sub-unit (positions, degree notations).
     static int HasSubUnit(unsigned short code);
 
+    // The label of a code ("(n/a)" for a code of no kind); legacy and "(default)" codes
+    // give the first unit's label, or "(default)" with `bShowDefault`.
     static void GetUnit(unsigned short code, CString& out, int bShowDefault);
+    // The long name of a code, found the same way.
     static void GetUnitFace(unsigned short code, CString& out, int bShowDefault);
+    // The label of the datum or affix `sub` that qualifies `unit`.
     static void GetSubUnit(unsigned short unit, unsigned short sub, CString& out, int bShowDefault);
+    // The printf format of a code; 0 and an empty text for a code of no kind.
     static int GetUnitFormatString(unsigned short code, CString& out);
+    // A value already in unit `code` printed with its format; 0 for a code of no kind.
     static int Format2Unit(unsigned short code, double value, CString& out);
 
 protected:
+    // The unit tables, one per kind, indexed by code minus the kind's first code.
     static const tag_sUnitDesc g_lpzBaseTypeUnits[13];
     static const tag_sUnitDesc g_lpzStateUnits[3];
     static const tag_sUnitDesc g_lpzRangeUnits[12];
@@ -289,9 +307,9 @@ protected:
     static const tag_sUnitDesc g_lpzAffixUnits[7];
     static const tag_sUnitDesc g_lpzScaleUnits[3];
 
-    tag_eUNITTYPES m_eUnit = eNOUNIT;
-    double m_dStationLength = 1.0;
-    int m_bOption = 0; // angles: -180 to 180; times: no day fold
+    tag_eUNITTYPES m_eUnit = eNOUNIT; // the held unit; 0 for none
+    double m_dStationLength = 1.0;    // metres per kilometre-point unit
+    int m_bOption = 0;                // angles: -180 to 180; times: no day fold
 
 private:
     friend class UnitCatalogue;
@@ -306,21 +324,26 @@ private:
 // Reset. A pairing of units of different kinds throws the converter's own address.
 class VORNUI_API KUnits::Converter {
 public:
+    // Binds the two units and works out the factor; throws on units of different kinds.
     Converter(KUnits& from, KUnits& to);
 
+    // Works the factor out again, after either unit has changed.
     void Reset() { SetScaleFactor(); }
+    // A value of the source unit in the target unit.
     double X(double value) const { return value * m_dScaleFactor; }
     void X(double value, double& result) const { result = value * m_dScaleFactor; }
     // Prints a value of the source unit in the target unit, notation included.
     void XFormat(double value, CString& out) const;
+    // The factor X multiplies by.
     double get_dScaleFactor() const { return m_dScaleFactor; }
 
 protected:
+    // Pairs the two units by kind; throws this converter's address when no kind holds both.
     void SetScaleFactor();
 
-    std::reference_wrapper<KUnits> m_rFrom;
-    std::reference_wrapper<KUnits> m_rTo;
-    double m_dToBase = -1.0;
-    double m_dFromBase = -1.0;
-    double m_dScaleFactor = -1.0;
+    std::reference_wrapper<KUnits> m_rFrom; // the source unit, not owned
+    std::reference_wrapper<KUnits> m_rTo;   // the target unit, not owned
+    double m_dToBase = -1.0;                // source unit to the base unit
+    double m_dFromBase = -1.0;              // base unit to the target unit
+    double m_dScaleFactor = -1.0;           // m_dFromBase * m_dToBase
 };

@@ -63,10 +63,11 @@ public:
     // held unit's kind. A negative index changes nothing and gives 0. Const as hosts have
     // always called it, though it changes the selection state.
     unsigned short GetUnitFromIndex(int index) const;
+    // Whether a unit is held.
     int IsInitialized() const { return GetUnit() != 0; }
 
-    int m_nCurIndex = 0;
-    int m_bSkipDefault = 0;
+    int m_nCurIndex = 0;    // the selected entry; -1 for none
+    int m_bSkipDefault = 0; // 1 when the list leaves out the kind's "(default)" row
 
 protected:
     BOOL OnReflectedCommand(UINT code) override;

@@ -20,30 +20,40 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Wnd.h"
 
-#define MAX_BUFFER_SIZE 32768
-#define SOCKET_CLIENT_MESSAGE 4747
-#define SOCKET_CLIENT_CONTROL_ID 133337
+#define MAX_BUFFER_SIZE 32768           // the largest packet length
+#define SOCKET_CLIENT_MESSAGE 4747      // the socket notification message of the client window
+#define SOCKET_CLIENT_CONTROL_ID 133337 // the client window's control id
 
+// Receives the bytes of one read or packet, or the close notice (length 0, no data).
 using SocketClientCallback = void (*)(unsigned short port, unsigned short length, const char* data,
                                       void* userData);
 
+// The receiver itself: a hidden child window that reads its socket when notified.
 class VORNUI_API CSocketClient : public CWnd {
 public:
+    // With `buffering`, reads are gathered into packets of the packet length.
     explicit CSocketClient(bool buffering);
+    // Destroys the window, which closes the connection.
     ~CSocketClient() override;
 
     // Creates the hidden child window over `owner`'s rectangle; `caption` names the use.
     BOOL CreateClientWindow(CWnd* owner, LPCTSTR caption);
 
+    // The function that gets the bytes, and what it gets with them.
     void SetCallback(SocketClientCallback callback, void* userData);
+    // The most bytes one read takes, and the size of a buffered packet (at most
+    // MAX_BUFFER_SIZE). It starts at 0: set it before connecting.
     void SetPacketLength(int length);
 
     // Connects to the TCP server at `address` (four octets, first to last) and `port`.
     int EstablishConnection(const BYTE* address, int port, int receiveBufferSize, int attempts);
     // Receives the datagrams that reach local `port`; `size` is not used.
     int EstablishUDPConnection(const BYTE* address, int port, int size);
+    // Whether the client has a socket.
     bool IsConnected() const { return m_nSocket > 0; }
+    // Sends the bytes once (1 without a connection); 0 when sending failed.
     virtual int Send(const char* data, int length);
+    // Shuts the socket down, reads what is left and closes it.
     void CloseConnection();
 
     // Traces the text of the last socket error and the time; returns the error code.
@@ -55,7 +65,9 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 protected:
+    // Starts the socket library for the window's lifetime.
     int OnCreate(LPCREATESTRUCT create) override;
+    // Closes the connection and ends the socket library.
     void OnDestroy() override;
 
 private:
