@@ -159,7 +159,7 @@ TEST(CTideHandler, LoadsTideFilesThroughTemplates) {
     });
 }
 
-// Lines every minute over the days of both daylight-saving changes of 2024 in Amsterdam
+// Lines every five minutes over the days of both daylight-saving changes of 2024 in Amsterdam
 // and St. John's, loaded in four zones: each sample is the time mktime gives for its line,
 // and in a repeated hour the first occurrence.
 TEST(CTideHandler, LoadedTimesAreMktimesAcrossDaylightSavingChanges) {
@@ -174,7 +174,7 @@ TEST(CTideHandler, LoadedTimesAreMktimesAcrossDaylightSavingChanges) {
         const int days[][2] = {{3, 9},   {3, 10},  {3, 30}, {3, 31},
                                {10, 26}, {10, 27}, {11, 2}, {11, 3}};
         for (const auto& [month, day] : days) {
-            for (int minute = 0; minute < 1440; ++minute) {
+            for (int minute = 0; minute < 1440; minute += 5) {
                 std::tm local{};
                 local.tm_year = 2024 - 1900;
                 local.tm_mon = month - 1;
@@ -217,7 +217,7 @@ TEST(CTideHandler, LoadedTimesAreMktimesAcrossDaylightSavingChanges) {
                     << (zone ? zone : "(TZ unset)") << " line " << i;
                 EXPECT_FLOAT_EQ(tide.GetSample(static_cast<int>(i)).tide, lines[i].level * 0.01f);
             }
-            EXPECT_EQ(repeated, zone && std::string(zone) != "UTC" ? 60 : 0)
+            EXPECT_EQ(repeated, zone && std::string(zone) != "UTC" ? 12 : 0)
                 << (zone ? zone : "(TZ unset)");
         }
     });
