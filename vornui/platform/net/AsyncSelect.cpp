@@ -2,7 +2,6 @@
 
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
-#include "vornui/platform/ProcessIdentity.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/internal/AsyncSelectHooks.h"
 
@@ -131,15 +130,20 @@ void Interpret(SOCKET s, Registration& entry, short revents, std::vector<Notice>
         tell(FD_WRITE, 0);
 }
 
+// The watch of the calling thread, once it has one; known without asking the system for
+// the thread's id on every read.
+thread_local SocketWatch* t_threadWatch = nullptr;
+
 // The sockets registered by one thread, watched by that thread's message loop. Calls on
 // other threads that re-enable an event wake the loop through the watch's own descriptor.
 class SocketWatch final : public ILoopWaitSource {
 public:
-    SocketWatch()
-        : m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)), m_threadId(GetCurrentThreadId()) {
+    SocketWatch() : m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {
+        t_threadWatch = this;
         AddLoopWaitSource(this);
     }
     ~SocketWatch() override {
+        t_threadWatch = nullptr;
         RemoveLoopWaitSource(this);
         {
             std::lock_guard guard(Sockets().lock);
@@ -157,7 +161,7 @@ public:
     }
 
     void WakeFromOtherThread() {
-        if (GetCurrentThreadId() == m_threadId)
+        if (t_threadWatch == this)
             return;
         const std::uint64_t one = 1;
         [[maybe_unused]] const ssize_t written = write(m_wakeFd, &one, sizeof one);
@@ -198,7 +202,6 @@ public:
 
 private:
     const int m_wakeFd;
-    const DWORD m_threadId;
 };
 
 template <typename Change>
