@@ -66,6 +66,8 @@ public:
     CLocalZone();
 
     // The calling thread's zone, read afresh whenever TZ has changed since the last call.
+    // With TZ unset, a change of the system's own setting is seen by threads started
+    // after it (mktime would look at the system's zone file on every call).
     static CLocalZone& Current();
 
     // Fields normalised as mktime normalises them; nullopt when they form no representable
