@@ -1,32 +1,40 @@
-// Reading a tide file through a template beside a plain split-and-strtod loop over the same
-// file, and tide lookups beside std::lower_bound over the same samples.
-#include "vornui/templates/AsciiFileReader.h"
-#include "vornui/templates/AsciiRecord.h"
+// Loading a tide file through a template of the store beside the plain program that splits
+// each line and calls strtod and mktime, and beside a loop that only converts the numbers;
+// saving a template beside writing its text once; tide lookups beside std::lower_bound.
+//
+// The program runs from a copy inside a temporary installation (bench/BenchInstallation.h),
+// which holds the template store. Arguments of the load benchmarks: 0 with TZ unset, 1 with
+// TZ set to a zone with daylight saving.
+#include "bench/BenchInstallation.h"
+
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/TideHandler.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace {
 
 constexpr int kLines = 1000000;
-constexpr char kColumnSeparators[] = " /:";
+constexpr char kTemplateName[] = "Gauge";
 
-// "dd/mm/yyyy hh:mm:ss level" lines, one per minute, written once per run.
+// "dd/mm/yyyy hh:mm:ss level" lines, one per minute through 2024 (both daylight-saving
+// changes included), written once per run into the installation.
 const std::string& TideFile() {
     static const std::string path = [] {
-        const std::string file = "/tmp/vornui-tide-bench-" + std::to_string(getpid()) + ".txt";
+        const std::string file = BenchInstallationFolder() + "/tide.txt";
         std::ofstream out(file, std::ios::binary);
         std::mt19937 random(7);
         char line[64];
@@ -39,10 +47,16 @@ const std::string& TideFile() {
                           minutes / 60, minutes % 60, level);
             out << line;
         }
-        std::atexit([] { std::remove(TideFile().c_str()); });
         return file;
     }();
     return path;
+}
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
 }
 
 int64_t FileSize(const std::string& path) {
@@ -50,24 +64,34 @@ int64_t FileSize(const std::string& path) {
     return static_cast<int64_t>(in.tellg());
 }
 
-AsciiTemplate TideTemplate() {
-    AsciiTemplate templ("BENCH");
-    std::strcpy(templ.fileChop.separators, "\n");
-    std::strcpy(templ.fileChop.hitlist, "\r");
-    std::strcpy(templ.columnChop.separators, kColumnSeparators);
-    std::strcpy(templ.columnChop.hitlist, "\t");
-    templ.recordCount = 2;
-    AsciiRecordTemplate& time = templ.records[0];
-    std::strcpy(time.name, "TimeDate");
-    time.encoding = AsciiEncodingDate;
-    const int sources[] = {3, 2, 1, 4, 5, 6};
-    std::memcpy(time.sources, sources, sizeof sources);
-    time.ConvFactor = 1.0;
-    AsciiRecordTemplate& tide = templ.records[1];
-    std::strcpy(tide.name, "Tide (m, up+)");
-    tide.sources[0] = 6;
-    tide.ConvFactor = 1.0;
-    return templ;
+// A tide template of the store for that file: date and time columns, then the level.
+void WriteTideTemplate() {
+    static const bool written = [] {
+        const std::string module = std::string(GetAsciiTemplateRoot()) + "/TERRAL_TIDE";
+        std::filesystem::create_directories(module);
+        std::ofstream(module + "/_meta_.aft", std::ios::binary)
+            << "[Template]\nmetatemplatename=meta\n[RecordTemplate]\ncount=2\n"
+               "[RecordTemplate_0]\nname=TimeDate\ntype=3\n"
+               "[RecordTemplate_1]\nname=Tide (m, up+)\ntype=0\n";
+        AsciiTemplate templ("TERRAL_TIDE");
+        std::strcpy(templ.columnChop.separators, " /:");
+        std::strcpy(templ.columnChop.hitlist, "\t");
+        templ.records[0].encoding = AsciiEncodingDate;
+        const int dateSources[] = {3, 2, 1, 4, 5, 6};
+        std::memcpy(templ.records[0].sources, dateSources, sizeof dateSources);
+        templ.records[1].sources[0] = 6;
+        return templ.Save(kTemplateName);
+    }();
+    if (!written)
+        std::abort();
+}
+
+void UseTimeZone(const benchmark::State& state) {
+    if (state.range(0) == 0)
+        unsetenv("TZ");
+    else
+        setenv("TZ", "Europe/Amsterdam", 1);
+    tzset();
 }
 
 void SetFileCounters(benchmark::State& state, int64_t records) {
@@ -76,31 +100,24 @@ void SetFileCounters(benchmark::State& state, int64_t records) {
     state.SetBytesProcessed(state.iterations() * FileSize(TideFile()));
 }
 
-void TemplateParser(benchmark::State& state) {
-    const AsciiTemplate templ = TideTemplate();
+void TideLoad(benchmark::State& state) {
+    UseTimeZone(state);
+    WriteTideTemplate();
     const std::string& file = TideFile();
     int64_t records = 0;
     for (auto _ : state) {
-        double sum = 0;
-        AsciiFileReader reader(file.c_str(), templ);
-        AsciiRecord record(templ);
-        for (; !reader.IsEnd(); reader.Next()) {
-            record.Parse(reader.GetLineView());
-            if (!record.IsValid())
-                continue;
-            sum += record.GetValue("TimeDate").AsDouble() +
-                   record.GetValue("Tide (m, up+)").AsDouble();
-            ++records;
-        }
-        benchmark::DoNotOptimize(sum);
+        CTideHandler tide;
+        records += tide.LoadTide(kTemplateName, file.c_str());
+        benchmark::DoNotOptimize(tide.GetSample(kLines / 2));
     }
     SetFileCounters(state, records);
 }
-BENCHMARK(TemplateParser)->Unit(benchmark::kMillisecond);
+BENCHMARK(TideLoad)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The plain way: the whole file in memory, lines split at '\n', fields at the separators,
-// every field converted with strtod.
-void PlainSplitAndStrtod(benchmark::State& state) {
+// every field converted with strtod, the date and time made a point in time with mktime.
+void PlainSplitStrtodMktime(benchmark::State& state) {
+    UseTimeZone(state);
     const std::string& file = TideFile();
     int64_t records = 0;
     for (auto _ : state) {
@@ -108,7 +125,7 @@ void PlainSplitAndStrtod(benchmark::State& state) {
         std::string content(static_cast<size_t>(in.tellg()), '\0');
         in.seekg(0);
         in.read(content.data(), static_cast<std::streamsize>(content.size()));
-        double sum = 0;
+        std::vector<CTideHandler::Sample> samples;
         std::string line;
         size_t start = 0;
         while (start < content.size()) {
@@ -124,25 +141,178 @@ void PlainSplitAndStrtod(benchmark::State& state) {
                 fields[count++] = std::strtod(token, nullptr);
             if (count < 7)
                 continue;
-            sum +=
-                fields[0] + fields[1] + fields[2] + fields[3] + fields[4] + fields[5] + fields[6];
-            ++records;
+            std::tm local{};
+            local.tm_mday = static_cast<int>(fields[0]);
+            local.tm_mon = static_cast<int>(fields[1]) - 1;
+            local.tm_year = static_cast<int>(fields[2]) - 1900;
+            local.tm_hour = static_cast<int>(fields[3]);
+            local.tm_min = static_cast<int>(fields[4]);
+            local.tm_sec = static_cast<int>(fields[5]);
+            local.tm_isdst = -1;
+            const time_t time = std::mktime(&local);
+            samples.push_back({static_cast<int32_t>(time), static_cast<float>(fields[6])});
         }
-        benchmark::DoNotOptimize(sum);
+        records += static_cast<int64_t>(samples.size());
+        benchmark::DoNotOptimize(samples.data());
     }
     SetFileCounters(state, records);
 }
-BENCHMARK(PlainSplitAndStrtod)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainSplitStrtodMktime)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
-// What LoadTide does per line after parsing: the day number to a local time.
-void DayNumberToLocalTime(benchmark::State& state) {
-    double dayNumber = 19782.0;
+// The floor: std::from_chars over every number of the file already in memory, nothing else.
+void FromCharsOverTheNumbers(benchmark::State& state) {
+    const std::string content = ReadWhole(TideFile());
     for (auto _ : state) {
-        benchmark::DoNotOptimize(CTideHandler::AsciiTime2CTime(dayNumber, 1970).GetTime());
-        dayNumber += 1.0 / 1440;
+        double sum = 0;
+        const char* p = content.data();
+        const char* const end = p + content.size();
+        while (p < end) {
+            if ((*p >= '0' && *p <= '9') || *p == '-') {
+                double value = 0;
+                p = std::from_chars(p, end, value).ptr;
+                sum += value;
+            } else {
+                ++p;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(content.size()));
+}
+BENCHMARK(FromCharsOverTheNumbers)->Unit(benchmark::kMillisecond);
+
+// A template of 2 records and 6 column types: about 160 keys.
+AsciiTemplate TemplateToSave() {
+    AsciiTemplate templ("BENCH");
+    std::strcpy(templ.moduleName, "TERRAL_TIDE");
+    std::strcpy(templ.exampleFile, "/data/tide/example.txt");
+    std::strcpy(templ.fileChop.separators, "\n");
+    std::strcpy(templ.fileChop.hitlist, "\r");
+    std::strcpy(templ.columnChop.separators, " /:");
+    std::strcpy(templ.columnChop.hitlist, "\t");
+    templ.columnCount = 6;
+    templ.recordCount = 2;
+    std::strcpy(templ.records[0].name, "TimeDate");
+    templ.records[0].type = 3;
+    templ.records[0].encoding = AsciiEncodingDate;
+    const int dateSources[] = {3, 2, 1, 4, 5, 6};
+    std::memcpy(templ.records[0].sources, dateSources, sizeof dateSources);
+    templ.records[0].ConvFactor = 1.0;
+    std::strcpy(templ.records[1].name, "Tide (m, up+)");
+    templ.records[1].sources[0] = 6;
+    templ.records[1].ConvFactor = 0.01;
+    return templ;
+}
+
+void TemplateSave(benchmark::State& state) {
+    AsciiTemplate templ = TemplateToSave();
+    const std::string path = BenchInstallationFolder() + "/saved.aft";
+    for (auto _ : state) {
+        if (!templ.SaveToPath(path.c_str()))
+            state.SkipWithError("save failed");
     }
 }
-BENCHMARK(DayNumberToLocalTime);
+BENCHMARK(TemplateSave)->Unit(benchmark::kMicrosecond);
+
+// The plain way: every key formatted into one text, written to a new file that is renamed
+// over the old one.
+void AppendKey(std::string& text, const char* key, const char* value) {
+    text += key;
+    text += '=';
+    text += value;
+    text += '\n';
+}
+
+void AppendInt(std::string& text, const char* key, int value) {
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%d", value);
+    AppendKey(text, key, digits);
+}
+
+void AppendChop(std::string& text, const char* section, const AsciiChopSettings& chop) {
+    text += '[';
+    text += section;
+    text += "]\n";
+    const std::pair<const char*, const char*> sets[] = {{"seperator", chop.separators},
+                                                        {"hitlist", chop.hitlist},
+                                                        {"quotestart", chop.quotestart},
+                                                        {"quoteend", chop.quoteend}};
+    for (const auto& [name, set] : sets) {
+        for (int i = 0; i < kAsciiChopSetSize; ++i) {
+            char key[32];
+            std::snprintf(key, sizeof key, "%s_%d", name, i);
+            AppendInt(text, key, static_cast<signed char>(set[i]));
+        }
+    }
+    AppendInt(text, "ignoremulti", chop.ignoremulti);
+}
+
+std::string PlainTemplateText(const AsciiTemplate& templ) {
+    std::string text = "[template]\n";
+    AppendKey(text, "metatemplatename", templ.moduleName);
+    AppendKey(text, "ExampleFile", templ.exampleFile);
+    AppendChop(text, "chopfile", templ.fileChop);
+    AppendChop(text, "chopColumns", templ.columnChop);
+    text += "[coltypes]\n";
+    AppendInt(text, "count", templ.columnCount);
+    for (int i = 0; i < templ.columnCount; ++i) {
+        char key[16];
+        std::snprintf(key, sizeof key, "col%d", i);
+        AppendInt(text, key, templ.columnTypes[i]);
+    }
+    text += "[RecordTemplate]\n";
+    AppendInt(text, "count", templ.recordCount);
+    for (int r = 0; r < templ.recordCount; ++r) {
+        const AsciiRecordTemplate& record = templ.records[r];
+        char line[64];
+        std::snprintf(line, sizeof line, "[RecordTemplate_%d]\n", r);
+        text += line;
+        AppendKey(text, "name", record.name);
+        AppendInt(text, "type", record.type);
+        AppendInt(text, "AsciiFieldEncoding", record.encoding);
+        std::snprintf(line, sizeof line, "%f", record.ConvFactor);
+        AppendKey(text, "ConvFactor", line);
+        std::snprintf(line, sizeof line, "%f", record.ConvOffset);
+        AppendKey(text, "ConvOffset", line);
+        for (int s = 0; s < kAsciiRecordSources; ++s) {
+            char key[16];
+            std::snprintf(key, sizeof key, "src%i", s);
+            AppendInt(text, key, record.sources[s]);
+        }
+    }
+    text += "[header]\n";
+    AppendKey(text, "matchposition", templ.matchposition);
+    AppendKey(text, "matchdate", templ.matchdate);
+    AppendKey(text, "matchtime", templ.matchtime);
+    return text;
+}
+
+bool WriteAndRename(const std::string& path, const std::string& text) {
+    const std::string temporary = path + ".new";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written && std::rename(temporary.c_str(), path.c_str()) == 0;
+}
+
+void PlainTemplateWrite(benchmark::State& state) {
+    const AsciiTemplate templ = TemplateToSave();
+    const std::string path = BenchInstallationFolder() + "/plain.aft";
+    // The same bytes as the library's save, or the comparison means nothing.
+    AsciiTemplate saved = templ;
+    const std::string libraryPath = BenchInstallationFolder() + "/compared.aft";
+    if (!saved.SaveToPath(libraryPath.c_str()) ||
+        ReadWhole(libraryPath) != PlainTemplateText(templ)) {
+        state.SkipWithError("the plain text differs from the library's file");
+        return;
+    }
+    for (auto _ : state) {
+        if (!WriteAndRename(path, PlainTemplateText(templ)))
+            state.SkipWithError("write failed");
+    }
+}
+BENCHMARK(PlainTemplateWrite)->Unit(benchmark::kMicrosecond);
 
 struct Series {
     CTideHandler handler;
@@ -200,3 +370,11 @@ void LowerBoundBaseline(benchmark::State& state) {
 BENCHMARK(LowerBoundBaseline);
 
 } // namespace
+
+int main(int argc, char** argv) {
+    EnterBenchInstallation(argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
-// Sets TZ for the life of the object and puts the old setting back.
+// Sets TZ (or, with nullptr, unsets it) for the life of the object and puts the old
+// setting back.
 
 #include <cstdlib>
 #include <ctime>
@@ -12,7 +13,10 @@ public:
     explicit ScopedTimeZone(const char* zone) {
         if (const char* old = std::getenv("TZ"))
             m_old = old;
-        setenv("TZ", zone, 1);
+        if (zone)
+            setenv("TZ", zone, 1);
+        else
+            unsetenv("TZ");
         tzset();
     }
     ~ScopedTimeZone() {

@@ -2,8 +2,6 @@
 
 #include "vornui/platform/CTime.h"
 
-#include <time.h>
-
 namespace vornlog {
 
 SourcePosition g_errorSource;
@@ -22,8 +20,7 @@ bool LocalTimeNow(std::tm& local) {
 }
 
 bool LocalCalendarText(char (&text)[26]) {
-    std::tm local{};
-    return LocalTimeNow(local) && asctime_r(&local, text);
+    return CTime::GetCurrentTime().GetCalendarText(text);
 }
 
 } // namespace vornlog

@@ -125,12 +125,12 @@ void AsciiRecord::ParseDate(const AsciiRecordTemplate& record, AsciiValue& value
 }
 
 // An exact match needs no case folding; names of different lengths never match.
-int AsciiRecord::FindRecord(const char* name) const {
+int AsciiRecord::IndexOf(const char* name) const {
     if (!name)
         return -1;
     const std::string_view wanted(name);
     const bool fits = wanted.size() < kAsciiRecordNameSize;
-    for (int i = 0; i < m_nValues; ++i) {
+    for (int i = 0; i < m_template->UsedRecordCount(); ++i) {
         const char* recordName = m_template->records[i].name;
         if (fits && std::memcmp(recordName, name, wanted.size() + 1) == 0)
             return i;
@@ -142,13 +142,15 @@ int AsciiRecord::FindRecord(const char* name) const {
 }
 
 AsciiValue AsciiRecord::GetValueUnconverted(const char* name) const {
-    const int index = FindRecord(name);
-    return index < 0 ? AsciiValue() : m_values[index];
+    return GetValueAt(IndexOf(name));
 }
 
 AsciiValue AsciiRecord::GetValue(const char* name) const {
-    const int index = FindRecord(name);
-    if (index < 0)
+    return GetValue(IndexOf(name));
+}
+
+AsciiValue AsciiRecord::GetValue(int index) const {
+    if (index < 0 || index >= m_nValues)
         return AsciiValue();
     AsciiValue value = m_values[index];
     const AsciiRecordTemplate& record = m_template->records[index];

@@ -24,6 +24,11 @@ public:
     // A copy of the value of the first record named `name` (case-insensitive), scaled by
     // the record's conversion; Invalid when the template has no such record.
     AsciiValue GetValue(const char* name) const;
+    // The same by the record's place in the template, as IndexOf finds it once for many
+    // lines; Invalid outside 0 ... GetValueCount() - 1.
+    AsciiValue GetValue(int index) const;
+    // The place of the first record template named `name`; -1 when there is none.
+    int IndexOf(const char* name) const;
     // The same without the conversion.
     AsciiValue GetValueUnconverted(const char* name) const;
     // The number of values, one per record template.
@@ -34,7 +39,6 @@ public:
     void Release();
 
 private:
-    int FindRecord(const char* name) const;
     void ParseDouble(const AsciiRecordTemplate& record, AsciiValue& value);
     void ParseInteger(const AsciiRecordTemplate& record, AsciiValue& value);
     void ParseStacked(const AsciiRecordTemplate& record, AsciiValue& value) const;

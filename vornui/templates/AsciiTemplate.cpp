@@ -1,40 +1,50 @@
 #include "vornui/templates/AsciiTemplate.h"
 
+#include "vornui/platform/ProfileFile.h"
 #include "vornui/templates/ProfileKeys.h"
 #include "vornui/templates/TemplateStore.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
 
 // Walks the keys of a template file in one direction: reading each key into its field
 // while loading, writing each field into its key while saving. Every key is visited;
-// the result remembers whether any of those that count has failed.
+// the result remembers whether any of those that count has failed. A save collects its
+// keys and replaces the file once, when Finish is called.
 class KeyExchange {
 public:
-    KeyExchange(const char* path, bool loading) : m_path(path), m_loading(loading) {}
+    KeyExchange(const char* path, bool loading) : m_path(path) {
+        if (!loading)
+            m_writes.emplace(path);
+    }
 
-    bool AllSucceeded() const { return m_succeeded; }
+    bool Finish() {
+        if (m_writes)
+            Note(m_writes->Commit() != FALSE);
+        return m_succeeded;
+    }
 
     template <int Size>
     void Text(const char* section, const char* key, char (&field)[Size], bool counts) {
-        if (m_loading)
+        if (!m_writes)
             ReadProfileText(section, key, m_path, field, Size);
         else
-            Note(WriteProfileText(section, key, m_path, field, Size) || !counts);
+            Note(WriteProfileText(*m_writes, section, key, field, Size) || !counts);
     }
 
     void Int(const char* section, const char* key, int& field) {
-        Note(m_loading ? ReadProfileInt(section, key, m_path, field)
-                       : WriteProfileInt(section, key, m_path, field));
+        Note(!m_writes ? ReadProfileInt(section, key, m_path, field)
+                       : WriteProfileInt(*m_writes, section, key, field));
     }
 
     void Double(const char* section, const char* key, double& field) {
-        Note(m_loading ? ReadProfileDouble(section, key, m_path, field)
-                       : WriteProfileDouble(section, key, m_path, field));
+        Note(!m_writes ? ReadProfileDouble(section, key, m_path, field)
+                       : WriteProfileDouble(*m_writes, section, key, field));
     }
 
     // A count that sizes a fixed array: one outside 0 ... max fails and is not taken.
@@ -85,7 +95,7 @@ private:
     void Note(bool succeeded) { m_succeeded = m_succeeded && succeeded; }
 
     const char* m_path;
-    bool m_loading;
+    std::optional<ProfileFileWrites> m_writes; // while saving
     bool m_succeeded = true;
 };
 
@@ -176,5 +186,5 @@ bool AsciiTemplate::Exchange() {
     keys.Text("header", "matchposition", matchposition, false);
     keys.Text("header", "matchdate", matchdate, false);
     keys.Text("header", "matchtime", matchtime, false);
-    return keys.AllSucceeded();
+    return keys.Finish();
 }

@@ -25,23 +25,24 @@ void ReadProfileText(const char* section, const char* key, const char* path, cha
     GetPrivateProfileString(section, key, "", field, static_cast<DWORD>(size), path);
 }
 
-bool WriteProfileInt(const char* section, const char* key, const char* path, int value) {
+bool WriteProfileInt(ProfileFileWrites& file, const char* section, const char* key, int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", value);
-    return WritePrivateProfileString(section, key, text, path) != FALSE;
+    return file.Write(section, key, text) != FALSE;
 }
 
 // As "%lf" prints in the "C" locale, whatever locale the host has chosen.
-bool WriteProfileDouble(const char* section, const char* key, const char* path, double value) {
+bool WriteProfileDouble(ProfileFileWrites& file, const char* section, const char* key,
+                        double value) {
     char text[512];
     const auto written =
         std::to_chars(text, text + sizeof text - 1, value, std::chars_format::fixed, 6);
     *written.ptr = '\0';
-    return WritePrivateProfileString(section, key, text, path) != FALSE;
+    return file.Write(section, key, text) != FALSE;
 }
 
-bool WriteProfileText(const char* section, const char* key, const char* path, const char* field,
-                      int size) {
+bool WriteProfileText(ProfileFileWrites& file, const char* section, const char* key,
+                      const char* field, int size) {
     const std::string text(field, strnlen(field, static_cast<size_t>(size)));
-    return WritePrivateProfileString(section, key, text.c_str(), path) != FALSE;
+    return file.Write(section, key, text.c_str()) != FALSE;
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -32,6 +33,18 @@ float ReadFloat(const unsigned char* bytes) {
     return value;
 }
 
+// A day number to local time in `zone`; times before 1970 (and days that form no time)
+// become 12 December 1970 12:12:12 local standard time.
+CTime DayNumberToLocalTime(double dayNumber, int baseYear, CLocalZone& zone) {
+    const struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
+    const std::optional<CTime> time =
+        zone.ToTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+                    fields.tm_min, fields.tm_sec);
+    if (time && time->GetTime() >= 0)
+        return *time;
+    return CTime(1970, 12, 12, 12, 12, 12, 0);
+}
+
 int Distance(long time, int32_t sampleTime) {
     const long long distance = static_cast<long long>(time) - sampleTime;
     return static_cast<int>(std::clamp<long long>(distance, INT_MIN, INT_MAX));
@@ -54,13 +67,16 @@ int CTideHandler::LoadTide(const CString& templateName, const CString& filePath)
     }
     AsciiFileReader reader(filePath, tideTemplate);
     AsciiRecord record(tideTemplate);
+    const int timeRecord = record.IndexOf("TimeDate");
+    const int tideRecord = record.IndexOf("Tide (m, up+)");
+    CLocalZone& zone = CLocalZone::Current();
     for (; !reader.IsEnd(); reader.Next()) {
         record.Parse(reader.GetLineView());
         if (!record.IsValid())
             continue;
-        const double dayNumber = record.GetValue("TimeDate").AsDouble();
-        const double tide = record.GetValue("Tide (m, up+)").AsDouble();
-        const time_t time = AsciiTime2CTime(dayNumber, 1970).GetTime();
+        const double dayNumber = record.GetValue(timeRecord).AsDouble();
+        const double tide = record.GetValue(tideRecord).AsDouble();
+        const time_t time = DayNumberToLocalTime(dayNumber, 1970, zone).GetTime();
         m_samples.push_back(
             Sample{static_cast<int32_t>(static_cast<uint32_t>(time)), static_cast<float>(tide)});
     }
@@ -136,9 +152,5 @@ bool CTideHandler::ContainsTime(long time) const {
 }
 
 CTime CTideHandler::AsciiTime2CTime(double dayNumber, int baseYear) {
-    struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
-    const time_t time = mktime(&fields);
-    if (time < 0)
-        return CTime(1970, 12, 12, 12, 12, 12, 0);
-    return CTime(time);
+    return DayNumberToLocalTime(dayNumber, baseYear, CLocalZone::Current());
 }

@@ -8,9 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <fstream>
+#include <string>
 #include <vector>
 
 namespace {
@@ -152,6 +156,70 @@ TEST(CTideHandler, LoadsTideFilesThroughTemplates) {
         std::ofstream(data) << "29/02/2024 12:20:00\n";
         EXPECT_EQ(tide.LoadTide("Gauge", data.c_str()), 0);
         EXPECT_EQ(tide.LoadTide("Gauge", (data + ".absent").c_str()), 0);
+    });
+}
+
+// Lines every five minutes over the days of both daylight-saving changes of 2024 in Amsterdam
+// and St. John's, loaded in four zones: each sample is the time mktime gives for its line,
+// and in a repeated hour the first occurrence.
+TEST(CTideHandler, LoadedTimesAreMktimesAcrossDaylightSavingChanges) {
+    RunInInstallation([] {
+        WriteTideStore();
+        struct Line {
+            std::tm local;
+            int level;
+        };
+        std::vector<Line> lines;
+        std::string text;
+        const int days[][2] = {{3, 9},   {3, 10},  {3, 30}, {3, 31},
+                               {10, 26}, {10, 27}, {11, 2}, {11, 3}};
+        for (const auto& [month, day] : days) {
+            for (int minute = 0; minute < 1440; minute += 5) {
+                std::tm local{};
+                local.tm_year = 2024 - 1900;
+                local.tm_mon = month - 1;
+                local.tm_mday = day;
+                local.tm_hour = minute / 60;
+                local.tm_min = minute % 60;
+                const int level = minute % 97;
+                char line[64];
+                std::snprintf(line, sizeof line, "%02d/%02d/2024 %02d:%02d:00 %d\n", day, month,
+                              minute / 60, minute % 60, level);
+                text += line;
+                lines.push_back({local, level});
+            }
+        }
+        const std::string data = TestInstallationFolder() + "/changes.txt";
+        std::ofstream(data, std::ios::binary) << text;
+        for (const char* zone :
+             {static_cast<const char*>(nullptr), "UTC", "Europe/Amsterdam", "America/St_Johns"}) {
+            ScopedTimeZone scoped(zone);
+            CTideHandler tide;
+            ASSERT_EQ(tide.LoadTide("Gauge", data.c_str()), static_cast<int>(lines.size()));
+            int repeated = 0;
+            for (size_t i = 0; i < lines.size(); ++i) {
+                std::tm standard = lines[i].local;
+                std::tm daylight = lines[i].local;
+                std::tm undecided = lines[i].local;
+                standard.tm_isdst = 0;
+                daylight.tm_isdst = 1;
+                undecided.tm_isdst = -1;
+                const time_t asStandard = mktime(&standard);
+                const time_t asDaylight = mktime(&daylight);
+                // Both instants real and showing the line's clock time: a repeated hour.
+                const bool twice = asStandard != asDaylight &&
+                                   standard.tm_hour == lines[i].local.tm_hour &&
+                                   daylight.tm_hour == lines[i].local.tm_hour;
+                repeated += twice ? 1 : 0;
+                const time_t expected =
+                    twice ? std::min(asStandard, asDaylight) : mktime(&undecided);
+                ASSERT_EQ(tide.GetSample(static_cast<int>(i)).time, expected)
+                    << (zone ? zone : "(TZ unset)") << " line " << i;
+                EXPECT_FLOAT_EQ(tide.GetSample(static_cast<int>(i)).tide, lines[i].level * 0.01f);
+            }
+            EXPECT_EQ(repeated, zone && std::string(zone) != "UTC" ? 12 : 0)
+                << (zone ? zone : "(TZ unset)");
+        }
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
+#include "vornui/platform/CTime.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/vornsocket/VornSOCKET.h"
@@ -214,9 +215,8 @@ int CSocketClient::TraceLastSocketError() {
         CLIENT_TRACE("%s", text);
     else
         CLIENT_TRACE(" The socket connection has failed due to a not known error - %d.", error);
-    const std::time_t now = std::time(nullptr);
     std::tm utc{};
-    gmtime_r(&now, &utc);
+    CTime::GetCurrentTime().GetGmtTm(&utc);
     CLIENT_TRACE("ERR %d %02d:%02d:%02d", error, utc.tm_hour, utc.tm_min, utc.tm_sec);
     return error;
 }

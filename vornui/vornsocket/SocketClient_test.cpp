@@ -10,10 +10,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <random>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -346,3 +349,123 @@ TEST_P(PiecesOverTcp, MakePacketsOnlyWhenTheyFillThemExactly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySize, PiecesOverTcp, ::testing::Range(1, 13));
+
+namespace {
+
+// Bytes that occur once in a stream of this size, so that a piece can be placed in it.
+std::string DistinctStream(size_t size) {
+    std::mt19937 random(4747);
+    std::string bytes(size, '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
+// The number in trace text `text` after `prefix`; -1 when the text does not start so.
+long NumberAfter(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0 ? std::stol(text.substr(prefix.size())) : -1;
+}
+
+// A sender that writes bursts larger than the client's receive buffer, then closes;
+// with packet buffering off (false) and on (true).
+class BurstsBeyondTheReceiveBuffer : public SocketClientTest,
+                                     public ::testing::WithParamInterface<bool> {
+protected:
+    BurstsBeyondTheReceiveBuffer() : SocketClientTest(GetParam()) {}
+
+    static constexpr int kReceiveBuffer = 8192;
+    static constexpr size_t kBurst = 256 * 1024;
+    static constexpr int kBursts = 16;
+
+    // Sends the stream and closes; returns when the client has had its close notice.
+    void Transfer(const std::string& stream) {
+        TcpPeer peer;
+        ASSERT_EQ(m_client.EstablishConnection(kLoopback, peer.port(), kReceiveBuffer, 1), 1);
+        ASSERT_TRUE(peer.Accept());
+        m_port = peer.port();
+        std::thread sender([&] {
+            for (size_t at = 0; at < stream.size(); at += kBurst)
+                peer.Send(std::string_view(stream).substr(at, kBurst));
+            peer.Close();
+        });
+        const auto closed = [&] {
+            return std::count(m_deliveries.begin(), m_deliveries.end(), Closed(m_port)) > 0;
+        };
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!closed() && std::chrono::steady_clock::now() < deadline)
+            PumpUntil(closed);
+        sender.join();
+        m_client.PumpMessages(); // anything after the close notice would show now
+    }
+
+    unsigned short m_port = 0;
+};
+
+} // namespace
+
+TEST_P(BurstsBeyondTheReceiveBuffer, DeliverEveryByteInOrderThenOneCloseNotice) {
+    const std::string stream = DistinctStream(kBurst * kBursts);
+    const bool buffering = GetParam();
+    constexpr int kPacket = 4096;
+    m_client.SetPacketLength(buffering ? kPacket : MAX_BUFFER_SIZE);
+    Transfer(stream);
+
+    ASSERT_FALSE(m_deliveries.empty());
+    EXPECT_EQ(m_deliveries.back(), Closed(m_port));
+    EXPECT_EQ(std::count(m_deliveries.begin(), m_deliveries.end(), Closed(m_port)), 1);
+    EXPECT_FALSE(m_client.IsConnected());
+    // No notification found nothing to read.
+    EXPECT_THAT(TraceTexts(), testing::Not(Contains("READ FAIL")));
+
+    if (!buffering) {
+        std::string received;
+        for (size_t index = 0; index + 1 < m_deliveries.size(); ++index)
+            received += *m_deliveries[index].data;
+        EXPECT_EQ(received.size(), stream.size());
+        EXPECT_TRUE(received == stream);
+        return;
+    }
+    // Whole packets, each a piece of the stream after the one before. Every byte was read:
+    // a read of a whole packet is delivered at once, and the trace tells each shorter read
+    // (gathered, or starting a new packet over a dropped one).
+    size_t at = 0;
+    const size_t packets = m_deliveries.size() - 1;
+    for (size_t index = 0; index < packets; ++index) {
+        const std::string& packet = *m_deliveries[index].data;
+        ASSERT_EQ(packet.size(), static_cast<size_t>(kPacket));
+        const size_t found = stream.find(packet, at);
+        ASSERT_NE(found, std::string::npos) << "packet " << index << " is out of order";
+        at = found + packet.size();
+    }
+    size_t shortReads = 0;
+    size_t gathered = 0;
+    for (const std::string& text : TraceTexts()) {
+        if (NumberAfter(text, "Packet buffered up (") >= 0) {
+            shortReads += static_cast<size_t>(NumberAfter(text, "Packet buffered up ("));
+        } else if (NumberAfter(text, "Packet skipped (") >= 0) {
+            shortReads += static_cast<size_t>(std::stol(text.substr(text.rfind('(') + 1)));
+        } else if (NumberAfter(text, "Buffered message packet generated! - size: ") >= 0) {
+            shortReads += static_cast<size_t>(std::stol(text.substr(text.find('+') + 1)));
+            ++gathered;
+        }
+    }
+    EXPECT_EQ(shortReads + (packets - gathered) * kPacket, stream.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(PacketBuffering, BurstsBeyondTheReceiveBuffer, ::testing::Bool());
+
+// Data left unread when the peer resets is not delivered: the reset ends the connection
+// silently with one close notice.
+TEST_F(SocketClientTest, AResetBehindUnreadDataGivesOnlyTheCloseNotice) {
+    TcpPeer peer;
+    m_client.SetPacketLength(100);
+    ASSERT_TRUE(ConnectTo(peer));
+    peer.Send(std::string(1000, 'd'));
+    peer.Reset();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the reset has arrived
+    PumpUntil([&] { return !m_deliveries.empty(); });
+    m_client.PumpMessages();
+    EXPECT_THAT(m_deliveries, ElementsAre(Closed(peer.port())));
+    EXPECT_FALSE(m_client.IsConnected());
+    EXPECT_TRUE(m_user.MessageBoxesShown().empty());
+}

@@ -4,8 +4,10 @@
 
 #include "vornui/platform/AsyncSelect.h"
 
-// A re-enabling call ran: recv (FD_READ), a send that would block (FD_WRITE), accept.
+// A re-enabling call ran: a send that would block (FD_WRITE), accept.
 void AsyncSelectReenable(SOCKET s, long events);
+// recv or recvfrom ran: FD_READ is re-enabled, and posted at once when data remains.
+void AsyncSelectReadDone(SOCKET s);
 // connect or listen started the socket afresh: it is watched again and `events` are armed.
 void AsyncSelectRestart(SOCKET s, long events);
 // The socket is about to be closed.

@@ -3,6 +3,14 @@
 #include <stdexcept>
 
 CTime::CTime(int year, int month, int day, int hour, int minute, int second, int dst) {
+    if (dst < 0) {
+        const std::optional<CTime> time =
+            CLocalZone::Current().ToTime(year, month, day, hour, minute, second);
+        if (!time)
+            throw std::invalid_argument("CTime: the fields form no representable time");
+        m_time = time->m_time;
+        return;
+    }
     struct tm fields {};
     fields.tm_year = year - 1900;
     fields.tm_mon = month - 1;
@@ -22,6 +30,15 @@ CTime CTime::GetCurrentTime() noexcept {
 
 struct tm* CTime::GetLocalTm(struct tm* local) const noexcept {
     return local ? localtime_r(&m_time, local) : nullptr;
+}
+
+struct tm* CTime::GetGmtTm(struct tm* utc) const noexcept {
+    return utc ? gmtime_r(&m_time, utc) : nullptr;
+}
+
+bool CTime::GetCalendarText(char (&text)[26]) const noexcept {
+    struct tm local {};
+    return localtime_r(&m_time, &local) && asctime_r(&local, text);
 }
 
 struct tm CTime::LocalFields() const noexcept {

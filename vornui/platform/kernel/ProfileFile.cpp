@@ -29,18 +29,54 @@ BOOL WritePrivateProfileString(LPCTSTR section, LPCTSTR key, LPCTSTR value, LPCT
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const std::string path = NativePath(fileName);
-    if (IsOverSizeLimit(path)) {
-        SetLastError(ERROR_NOT_SUPPORTED);
+    ProfileFileWrites writes(fileName);
+    return writes.Write(section, key, value) && writes.Commit();
+}
+
+ProfileFileWrites::ProfileFileWrites(LPCTSTR fileName) {
+    if (!fileName) {
+        m_error = ERROR_INVALID_PARAMETER;
+        return;
+    }
+    m_path = NativePath(fileName);
+    if (IsOverSizeLimit(m_path)) {
+        m_error = ERROR_NOT_SUPPORTED;
+        return;
+    }
+    std::optional<std::string> content = ReadFileContent(m_path);
+    if (!content && GetLastError() != ERROR_FILE_NOT_FOUND) {
+        m_error = GetLastError();
+        return;
+    }
+    m_original = std::move(content).value_or(std::string());
+    m_document = std::make_unique<IniDocument>(m_original);
+}
+
+ProfileFileWrites::~ProfileFileWrites() = default;
+
+BOOL ProfileFileWrites::Write(LPCTSTR section, LPCTSTR key, LPCTSTR value) {
+    if (!section) {
+        SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
     }
-    const std::optional<std::string> content = ReadFileContent(path);
-    if (!content && GetLastError() != ERROR_FILE_NOT_FOUND)
+    if (!m_document) {
+        SetLastError(m_error);
         return FALSE;
-    IniDocument document(content.value_or(std::string()));
-    ApplyProfileWrite(document, section, key, value);
-    const std::string updated = document.Serialize();
-    if (updated == content.value_or(std::string()))
+    }
+    ApplyProfileWrite(*m_document, section, key, value);
+    return TRUE;
+}
+
+BOOL ProfileFileWrites::Commit() {
+    if (!m_document) {
+        SetLastError(m_error);
+        return FALSE;
+    }
+    const std::string updated = m_document->Serialize();
+    if (updated == m_original)
         return TRUE;
-    return ReplaceFileContent(path, updated) ? TRUE : FALSE;
+    if (!ReplaceFileContent(m_path, updated))
+        return FALSE;
+    m_original = updated;
+    return TRUE;
 }

@@ -1,10 +1,9 @@
 #include "vornui/platform/AsyncSelect.h"
 
-#include "vornui/platform/internal/AsyncSelectHooks.h"
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
-#include "vornui/platform/ProcessIdentity.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/internal/AsyncSelectHooks.h"
 
 #include <cstdint>
 #include <map>
@@ -131,15 +130,20 @@ void Interpret(SOCKET s, Registration& entry, short revents, std::vector<Notice>
         tell(FD_WRITE, 0);
 }
 
+// The watch of the calling thread, once it has one; known without asking the system for
+// the thread's id on every read.
+thread_local SocketWatch* t_threadWatch = nullptr;
+
 // The sockets registered by one thread, watched by that thread's message loop. Calls on
 // other threads that re-enable an event wake the loop through the watch's own descriptor.
 class SocketWatch final : public ILoopWaitSource {
 public:
-    SocketWatch()
-        : m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)), m_threadId(GetCurrentThreadId()) {
+    SocketWatch() : m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {
+        t_threadWatch = this;
         AddLoopWaitSource(this);
     }
     ~SocketWatch() override {
+        t_threadWatch = nullptr;
         RemoveLoopWaitSource(this);
         {
             std::lock_guard guard(Sockets().lock);
@@ -157,7 +161,7 @@ public:
     }
 
     void WakeFromOtherThread() {
-        if (GetCurrentThreadId() == m_threadId)
+        if (t_threadWatch == this)
             return;
         const std::uint64_t one = 1;
         [[maybe_unused]] const ssize_t written = write(m_wakeFd, &one, sizeof one);
@@ -198,7 +202,6 @@ public:
 
 private:
     const int m_wakeFd;
-    const DWORD m_threadId;
 };
 
 template <typename Change>
@@ -245,6 +248,33 @@ int WSAAsyncSelect(SOCKET s, HWND hwnd, UINT message, long events) {
 
 void AsyncSelectReenable(SOCKET s, long events) {
     ChangeRegistration(s, [events](Registration& entry) { entry.armed |= events & entry.events; });
+}
+
+// As Windows posts the next FD_READ when a read leaves data behind: a socket that shows
+// data and nothing else (no hang-up, no error) gets its notice now, without a round through
+// the loop's poll. Anything else waits for that poll, which decides as it always does.
+void AsyncSelectReadDone(SOCKET s) {
+    AsyncSelectReenable(s, FD_READ);
+    Notice notice{};
+    {
+        std::lock_guard guard(Sockets().lock);
+        const auto found = Sockets().sockets.find(s);
+        if (found == Sockets().sockets.end())
+            return;
+        Registration& entry = found->second;
+        if (entry.closed || !(entry.armed & FD_READ) || (entry.events & FD_ACCEPT) ||
+            (entry.armed & FD_CONNECT))
+            return;
+        pollfd fd{static_cast<int>(s), POLLIN | POLLRDHUP, 0};
+        if (poll(&fd, 1, 0) != 1 || fd.revents != POLLIN)
+            return;
+        entry.armed &= ~FD_READ;
+        notice = Notice{entry.hwnd, entry.message, s, FD_READ, 0};
+    }
+    const DWORD lastError = GetLastError();
+    PostMessage(notice.hwnd, notice.message, notice.socket,
+                static_cast<LPARAM>(WSAMAKESELECTREPLY(notice.event, notice.error)));
+    SetLastError(lastError);
 }
 
 void AsyncSelectRestart(SOCKET s, long events) {

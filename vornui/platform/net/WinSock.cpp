@@ -1,8 +1,8 @@
 #include "vornui/platform/WinSock.h"
 
+#include "vornui/platform/LastError.h"
 #include "vornui/platform/internal/AsyncSelectHooks.h"
 #include "vornui/platform/internal/BsdSockets.h"
-#include "vornui/platform/LastError.h"
 
 #include <atomic>
 #include <climits>
@@ -173,7 +173,7 @@ int recv(SOCKET s, char* buf, int len, int flags) {
     if (len < 0)
         return FailWith(WSAEFAULT);
     const int result = FromResult(bsd::Receive(fd, buf, static_cast<size_t>(len), flags));
-    AsyncSelectReenable(s, FD_READ);
+    AsyncSelectReadDone(s);
     return result;
 }
 
@@ -194,7 +194,7 @@ int recvfrom(SOCKET s, char* buf, int len, int flags, sockaddr* from, int* froml
         return FailWith(WSAEFAULT);
     const int result =
         FromResult(bsd::ReceiveFrom(fd, buf, static_cast<size_t>(len), flags, from, fromlen));
-    AsyncSelectReenable(s, FD_READ);
+    AsyncSelectReadDone(s);
     return result;
 }
 

@@ -117,12 +117,15 @@ void ThreadMessageQueue::DrainWake() {
     [[maybe_unused]] const ssize_t read_ = read(m_wakeFd, &count, sizeof count);
 }
 
+// The owner thread posts while it runs, so it looks at the queue before it next waits:
+// only other threads need to wake it.
 void ThreadMessageQueue::Post(const MSG& msg) {
     {
         std::lock_guard guard(m_lock);
         m_posted.push_back(msg);
     }
-    Wake();
+    if (t_current.queue.get() != this)
+        Wake();
 }
 
 void ThreadMessageQueue::PostInput(const InputEvent& event) {
