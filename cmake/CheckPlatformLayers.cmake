@@ -18,8 +18,8 @@
 set(layers kernel gdi user net framework controls)
 
 set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages
-                       WindowStyles)
-set(header_only_gdi GdiRecords SystemColors)
+                       WindowStyles HandleTable)
+set(header_only_gdi GdiRecords SystemColors TemporaryWrappers)
 set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl
                      EditControl ListBoxControl)
 set(header_only_net WinSockErrors AsyncSelectHooks)

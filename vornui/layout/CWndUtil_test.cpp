@@ -116,7 +116,7 @@ TEST_F(ShownDialog, APaletteDisplayGivesAnEightBitFileWithAFullColourTable) {
 TEST_F(ShownDialog, CopiesTheWindowToTheClipboardWhichOwnsTheBitmap) {
     CWndUtil::CopyWndToClipboard(&m_dialog);
     ASSERT_TRUE(OpenClipboard(nullptr));
-    HBITMAP bitmap = static_cast<HBITMAP>(static_cast<GdiObject*>(GetClipboardData(CF_BITMAP)));
+    HBITMAP bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
     ASSERT_NE(bitmap, nullptr);
     BITMAP description{};
     ASSERT_TRUE(GetObject(bitmap, sizeof description, &description));

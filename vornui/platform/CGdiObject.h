@@ -2,15 +2,15 @@
 
 // The framework's wrappers of GDI objects: CGdiObject and its pen, brush, font, bitmap,
 // region and palette classes. An object owns its handle and deletes it when destroyed;
-// FromHandle gives a temporary wrapper for a handle nobody wraps.
+// FromHandle gives a temporary wrapper for a handle nobody wraps: one per handle, of the
+// class of the object it names, whichever class was asked, deleted when the thread's
+// message loop is next idle outside every window procedure.
 
 #include "vornui/platform/Bitmaps.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/Regions.h"
-
-#include <memory>
 
 class VORNUI_API CGdiObject {
 public:
@@ -33,11 +33,15 @@ public:
     BOOL UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
 
 protected:
-    // A temporary wrapper of the right class for a handle (see FromHandle).
+    // The wrapper of a handle seen as `Wrapper`; null when the handle names an object of
+    // another class.
     template <typename Wrapper>
-    static Wrapper* TemporaryFor(HGDIOBJ object);
-    static CGdiObject* LookUp(HGDIOBJ object);
-    static void KeepTemporary(HGDIOBJ object, std::unique_ptr<CGdiObject> wrapper);
+    static Wrapper* TemporaryFor(HGDIOBJ object) {
+        return dynamic_cast<Wrapper*>(WrapperOf(object));
+    }
+
+private:
+    static CGdiObject* WrapperOf(HGDIOBJ object);
 };
 
 class VORNUI_API CPen : public CGdiObject {
@@ -142,16 +146,3 @@ public:
         return ::GetNearestPaletteIndex(*this, color);
     }
 };
-
-template <typename Wrapper>
-Wrapper* CGdiObject::TemporaryFor(HGDIOBJ object) {
-    if (!object)
-        return nullptr;
-    if (auto* known = dynamic_cast<Wrapper*>(LookUp(object)))
-        return known;
-    auto wrapper = std::make_unique<Wrapper>();
-    Wrapper* temporary = wrapper.get();
-    temporary->m_hObject = object;
-    KeepTemporary(object, std::move(wrapper));
-    return temporary;
-}

@@ -6,8 +6,6 @@
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/WinTypes.h"
 
-struct DeviceContext;
-
 // Object types (GetObjectType).
 #define OBJ_PEN 1
 #define OBJ_BRUSH 2
@@ -18,36 +16,20 @@ struct DeviceContext;
 #define OBJ_REGION 8
 #define OBJ_MEMDC 10
 
-// GDI handles point at objects of these classes, one per kind of object; what each kind
-// holds is the graphics layer's own business.
-struct GdiObject {
-    virtual ~GdiObject() = default;
-    const int type;
-    bool stock = false;
-    int selections = 0; // device contexts that have it selected
-
-protected:
-    explicit GdiObject(int type_) : type(type_) {}
-};
+// GDI handles name objects that the graphics layer keeps; they are never dereferenced.
+// Each kind of object has a handle type of its own, and every kind converts to HGDIOBJ.
+struct GdiHandle {};
 template <int Type>
-struct GdiObjectOf : GdiObject {
-protected:
-    GdiObjectOf() : GdiObject(Type) {}
-};
-using PenObject = GdiObjectOf<OBJ_PEN>;
-using BrushObject = GdiObjectOf<OBJ_BRUSH>;
-using FontObject = GdiObjectOf<OBJ_FONT>;
-using BitmapObject = GdiObjectOf<OBJ_BITMAP>;
-using RegionObject = GdiObjectOf<OBJ_REGION>;
-using PaletteObject = GdiObjectOf<OBJ_PAL>;
-using HDC = DeviceContext*;
-using HGDIOBJ = GdiObject*;
-using HPEN = PenObject*;
-using HBRUSH = BrushObject*;
-using HFONT = FontObject*;
-using HBITMAP = BitmapObject*;
-using HRGN = RegionObject*;
-using HPALETTE = PaletteObject*;
+struct GdiHandleOf : GdiHandle {};
+struct DcHandle;
+using HDC = DcHandle*;
+using HGDIOBJ = GdiHandle*;
+using HPEN = GdiHandleOf<OBJ_PEN>*;
+using HBRUSH = GdiHandleOf<OBJ_BRUSH>*;
+using HFONT = GdiHandleOf<OBJ_FONT>*;
+using HBITMAP = GdiHandleOf<OBJ_BITMAP>*;
+using HRGN = GdiHandleOf<OBJ_REGION>*;
+using HPALETTE = GdiHandleOf<OBJ_PAL>*;
 
 // Stock objects.
 #define WHITE_BRUSH 0

@@ -6,11 +6,12 @@
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/WinTypes.h"
 
-struct WindowRecord;
+// A window handle names a window the window manager keeps; it is never dereferenced.
+struct WindowHandle;
 struct DeferRecord;
 struct MonitorRecord;
 struct MenuTag;
-using HWND = WindowRecord*;
+using HWND = WindowHandle*;
 using HDWP = DeferRecord*;
 using HMONITOR = const MonitorRecord*;
 using HMENU = MenuTag*;

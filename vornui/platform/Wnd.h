@@ -88,7 +88,14 @@ public:
     void GetClientRect(LPRECT rect) const;
     void MoveWindow(int x, int y, int width, int height, BOOL repaint = TRUE);
     void MoveWindow(LPCRECT rect, BOOL repaint = TRUE);
+    // `insertAfter` is a window, one of the places below, or null for the top.
     BOOL SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags);
+    // The special places of SetWindowPos: objects whose handles are HWND_TOP, HWND_BOTTOM,
+    // HWND_TOPMOST and HWND_NOTOPMOST.
+    static const CWnd wndTop;
+    static const CWnd wndBottom;
+    static const CWnd wndTopMost;
+    static const CWnd wndNoTopMost;
     void BringWindowToTop();
     void ScreenToClient(LPPOINT point) const;
     void ScreenToClient(LPRECT rect) const;
@@ -234,6 +241,7 @@ protected:
 
 private:
     friend struct TemporaryWndDeleter;
+    explicit CWnd(HWND place) : m_hWnd(place) {}
     BOOL SendChildNotifyLastMsg(LRESULT* result);
     BOOL DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL DispatchWindowState(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

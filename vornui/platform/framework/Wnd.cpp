@@ -302,15 +302,17 @@ void CWnd::MoveWindow(LPCRECT rect, BOOL repaint) {
                  repaint);
 }
 
+const CWnd CWnd::wndTop(HWND_TOP);
+const CWnd CWnd::wndBottom(HWND_BOTTOM);
+const CWnd CWnd::wndTopMost(HWND_TOPMOST);
+const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
+
 BOOL CWnd::SetWindowPos(const CWnd* insertAfter, int x, int y, int cx, int cy, UINT flags) {
-    // The framework's wndTop, wndBottom, wndTopMost and wndNoTopMost are the system's values
-    // seen as objects.
-    return ::SetWindowPos(m_hWnd,
-                          reinterpret_cast<HWND>(const_cast<CWnd*>(insertAfter)) &&
-                                  ::IsWindow(insertAfter->m_hWnd)
-                              ? insertAfter->m_hWnd
-                              : reinterpret_cast<HWND>(const_cast<CWnd*>(insertAfter)),
-                          x, y, cx, cy, flags);
+    // Older callers pass the system's places cast to a pointer; those are no objects.
+    const HWND place = reinterpret_cast<HWND>(const_cast<CWnd*>(insertAfter));
+    const bool systemPlace = place == HWND_TOP || place == HWND_BOTTOM || place == HWND_TOPMOST ||
+                             place == HWND_NOTOPMOST;
+    return ::SetWindowPos(m_hWnd, systemPlace ? place : insertAfter->m_hWnd, x, y, cx, cy, flags);
 }
 
 void CWnd::BringWindowToTop() {

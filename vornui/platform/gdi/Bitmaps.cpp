@@ -20,8 +20,8 @@ void FillFromDdbBits(BitmapRecord& bitmap, const BYTE* bits) {
 }
 
 std::vector<PALETTEENTRY> PaletteOf(HDC hdc) {
-    const DeviceContext* dc = LiveDC(hdc);
-    const auto* palette = dc ? LiveGdiObjectOf<PaletteRecord>(dc->state.palette) : nullptr;
+    const auto dc = LiveDC(hdc);
+    const auto palette = dc ? LiveGdiObjectOf<PaletteRecord>(dc->state.palette) : nullptr;
     return palette ? palette->entries : std::vector<PALETTEENTRY>{};
 }
 
@@ -66,14 +66,14 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitsPerPixel, cons
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return nullptr;
     if (width == 0 || height == 0)
         return CreateBitmap(1, 1, 1, 1, nullptr);
     int bitsPixel = GetDisplayBitsPerPixel();
     if (dc->type == OBJ_MEMDC)
-        if (const auto* selected = LiveGdiObjectOf<BitmapRecord>(dc->state.bitmap))
+        if (const auto selected = LiveGdiObjectOf<BitmapRecord>(dc->state.bitmap))
             bitsPixel = selected->bitsPixel;
     return CreateBitmap(width, height, 1, static_cast<UINT>(bitsPixel), nullptr);
 }
@@ -98,7 +98,7 @@ HBITMAP CreateDIBSection(HDC hdc, const BITMAPINFO* info, UINT /*usage*/, void**
 
 int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBITMAPINFO info,
               UINT usage) {
-    auto* record = LiveGdiObjectOf<BitmapRecord>(bitmap);
+    auto record = LiveGdiObjectOf<BitmapRecord>(bitmap);
     if (!LiveDC(hdc) || !record || !info || info->bmiHeader.biSize < sizeof(BITMAPINFOHEADER))
         return 0;
     BITMAPINFOHEADER& header = info->bmiHeader;
@@ -149,7 +149,7 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, LPVOID bits, LPBI
 
 int SetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, const void* bits,
               const BITMAPINFO* info, UINT usage) {
-    auto* record = LiveGdiObjectOf<BitmapRecord>(bitmap);
+    auto record = LiveGdiObjectOf<BitmapRecord>(bitmap);
     if ((hdc && !LiveDC(hdc)) || !record || !bits || !info || !IsValidDibHeader(info->bmiHeader) ||
         usage != DIB_RGB_COLORS)
         return 0;

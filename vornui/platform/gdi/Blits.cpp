@@ -1,7 +1,7 @@
 #include "vornui/platform/Blits.h"
 
-#include "vornui/platform/internal/DibRows.h"
 #include "vornui/platform/Drawing.h"
+#include "vornui/platform/internal/DibRows.h"
 #include "vornui/platform/internal/Raster.h"
 
 #include <cstdlib>
@@ -66,7 +66,7 @@ int SourceIndex(int i, int count, int sourceCount, bool mirror) {
 
 BOOL Transfer(HDC destination, CRect target, const BlitSource& source, DWORD rop,
               std::optional<Pixel> transparent) {
-    DeviceContext* dc = LiveDC(destination);
+    const auto dc = LiveDC(destination);
     if (!dc)
         return FALSE;
     Painter painter(*dc);
@@ -116,7 +116,7 @@ BOOL Transfer(HDC destination, CRect target, const BlitSource& source, DWORD rop
 
 BOOL TransferFromDC(HDC destination, const CRect& target, HDC sourceDC, const CRect& sourceRect,
                     DWORD rop, std::optional<Pixel> transparent) {
-    DeviceContext* source = LiveDC(sourceDC);
+    const auto source = LiveDC(sourceDC);
     if (!source)
         return FALSE;
     if (source->beforeRead)

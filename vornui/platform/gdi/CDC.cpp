@@ -1,5 +1,8 @@
 #include "vornui/platform/CDC.h"
 
+#include "vornui/platform/internal/TemporaryWrappers.h"
+
+#include <memory>
 #include <unordered_map>
 
 namespace {
@@ -9,9 +12,11 @@ namespace {
 struct DcMaps {
     std::unordered_map<HDC, CDC*> permanent;
     std::unordered_map<HDC, std::unique_ptr<CDC>> temporary;
-    ~DcMaps() {
+    ~DcMaps() { releaseTemporaries(); }
+    void releaseTemporaries() {
         for (auto& [hdc, wrapper] : temporary)
             wrapper->m_hDC = wrapper->m_hAttribDC = nullptr;
+        temporary.clear();
     }
 };
 
@@ -21,6 +26,11 @@ DcMaps& Maps() {
 }
 
 } // namespace
+
+void ReleaseTemporaryWrappers() {
+    Maps().releaseTemporaries();
+    ReleaseTemporaryGdiObjects();
+}
 
 CDC::~CDC() {
     if (m_hDC)

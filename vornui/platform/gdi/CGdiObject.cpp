@@ -2,8 +2,10 @@
 
 #include "vornui/platform/CDC.h"
 #include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/internal/TemporaryWrappers.h"
 
 #include <cstring>
+#include <memory>
 #include <unordered_map>
 
 namespace {
@@ -14,9 +16,11 @@ namespace {
 struct HandleMaps {
     std::unordered_map<HGDIOBJ, CGdiObject*> permanent;
     std::unordered_map<HGDIOBJ, std::unique_ptr<CGdiObject>> temporary;
-    ~HandleMaps() {
+    ~HandleMaps() { releaseTemporaries(); }
+    void releaseTemporaries() {
         for (auto& [handle, wrapper] : temporary)
             wrapper->m_hObject = nullptr;
+        temporary.clear();
     }
 };
 
@@ -25,29 +29,52 @@ HandleMaps& Maps() {
     return maps;
 }
 
+// A wrapper of the class of the object the handle names.
+std::unique_ptr<CGdiObject> MakeWrapper(HGDIOBJ object) {
+    switch (::GetObjectType(object)) {
+    case OBJ_PEN:
+        return std::make_unique<CPen>();
+    case OBJ_BRUSH:
+        return std::make_unique<CBrush>();
+    case OBJ_FONT:
+        return std::make_unique<CFont>();
+    case OBJ_BITMAP:
+        return std::make_unique<CBitmap>();
+    case OBJ_REGION:
+        return std::make_unique<CRgn>();
+    case OBJ_PAL:
+        return std::make_unique<CPalette>();
+    default:
+        return std::make_unique<CGdiObject>();
+    }
+}
+
 } // namespace
+
+void ReleaseTemporaryGdiObjects() {
+    Maps().releaseTemporaries();
+}
 
 CGdiObject::~CGdiObject() {
     DeleteObject();
 }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ object) {
-    return TemporaryFor<CGdiObject>(object);
+    return WrapperOf(object);
 }
 
-CGdiObject* CGdiObject::LookUp(HGDIOBJ object) {
+CGdiObject* CGdiObject::WrapperOf(HGDIOBJ object) {
+    if (!object)
+        return nullptr;
     HandleMaps& maps = Maps();
     if (auto it = maps.permanent.find(object); it != maps.permanent.end())
         return it->second;
-    auto it = maps.temporary.find(object);
-    return it == maps.temporary.end() ? nullptr : it->second.get();
-}
-
-void CGdiObject::KeepTemporary(HGDIOBJ object, std::unique_ptr<CGdiObject> wrapper) {
-    auto& slot = Maps().temporary[object];
-    if (slot)
-        slot->m_hObject = nullptr; // a wrapper of another class for a reused handle
-    slot = std::move(wrapper);
+    auto& temporary = maps.temporary[object];
+    if (!temporary) {
+        temporary = MakeWrapper(object);
+        temporary->m_hObject = object;
+    }
+    return temporary.get();
 }
 
 BOOL CGdiObject::Attach(HGDIOBJ object) {

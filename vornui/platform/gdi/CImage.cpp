@@ -27,17 +27,17 @@ void CImage::Destroy() {
 }
 
 int CImage::GetWidth() const {
-    const auto* record = LiveGdiObjectOf<BitmapRecord>(m_bitmap);
+    const auto record = LiveGdiObjectOf<BitmapRecord>(m_bitmap);
     return record ? record->surface->width() : 0;
 }
 
 int CImage::GetHeight() const {
-    const auto* record = LiveGdiObjectOf<BitmapRecord>(m_bitmap);
+    const auto record = LiveGdiObjectOf<BitmapRecord>(m_bitmap);
     return record ? record->surface->height() : 0;
 }
 
 HRESULT CImage::Save(LPCSTR fileName) const {
-    const auto* record = LiveGdiObjectOf<BitmapRecord>(m_bitmap);
+    const auto record = LiveGdiObjectOf<BitmapRecord>(m_bitmap);
     if (!record || !fileName)
         return E_FAIL;
     const std::string path = fileName;

@@ -28,40 +28,30 @@ HBITMAP DefaultBitmap() {
     return bitmap;
 }
 
-void Hold(HGDIOBJ object) {
-    if (GdiObject* record = LiveGdiObject(object))
-        ++record->selections;
-}
-
-void Release(HGDIOBJ object) {
-    if (GdiObject* record = LiveGdiObject(object))
-        record->selections = std::max(record->selections - 1, 0);
-}
-
 void HoldState(DcState& state) {
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(state.pen), static_cast<HGDIOBJ>(state.brush),
                            static_cast<HGDIOBJ>(state.font), static_cast<HGDIOBJ>(state.palette)})
-        Hold(object);
+        HoldGdiObject(object);
 }
 
 void ReleaseState(DcState& state) {
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(state.pen), static_cast<HGDIOBJ>(state.brush),
                            static_cast<HGDIOBJ>(state.font), static_cast<HGDIOBJ>(state.palette)})
-        Release(object);
+        ReleaseGdiObject(object);
 }
 
 bool AttachBitmap(DeviceContext& dc, HBITMAP bitmap) {
-    auto* record = LiveGdiObjectOf<BitmapRecord>(bitmap);
+    auto record = LiveGdiObjectOf<BitmapRecord>(bitmap);
     if (!record || (!record->stock && record->selectedInto && record->selectedInto != &dc))
         return false;
-    if (auto* old = LiveGdiObjectOf<BitmapRecord>(dc.state.bitmap); old && !old->stock) {
+    if (!record->stock && !HoldGdiObject(bitmap))
+        return false; // deleted meanwhile by another thread
+    if (auto old = LiveGdiObjectOf<BitmapRecord>(dc.state.bitmap); old && !old->stock) {
         old->selectedInto = nullptr;
-        Release(old);
+        ReleaseGdiObject(dc.state.bitmap);
     }
-    if (!record->stock) {
+    if (!record->stock)
         record->selectedInto = &dc;
-        Hold(record);
-    }
     dc.state.bitmap = bitmap;
     dc.clipChanged();
     return true;
@@ -98,7 +88,7 @@ CRect DeviceRect(const DeviceContext& dc, int left, int top, int right, int bott
 
 template <typename Value>
 Value Exchange(HDC hdc, Value DcState::*field, Value value, Value failure) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return failure;
     return std::exchange(dc->state.*field, value);
@@ -106,12 +96,12 @@ Value Exchange(HDC hdc, Value DcState::*field, Value value, Value failure) {
 
 template <typename Value>
 Value Read(HDC hdc, Value DcState::*field, Value failure) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     return dc ? dc->state.*field : failure;
 }
 
 BOOL MoveOrigin(HDC hdc, CPoint DcState::*field, int x, int y, bool relative, LPPOINT previous) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return FALSE;
     CPoint& origin = dc->state.*field;
@@ -122,7 +112,7 @@ BOOL MoveOrigin(HDC hdc, CPoint DcState::*field, int x, int y, bool relative, LP
 }
 
 BOOL ReadOrigin(HDC hdc, CPoint DcState::*field, LPPOINT origin) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || !origin)
         return FALSE;
     *origin = dc->state.*field;
@@ -134,12 +124,12 @@ BOOL ReadOrigin(HDC hdc, CPoint DcState::*field, LPPOINT origin) {
 PixelSurface* DeviceContext::surface() const {
     if (fixedSurface)
         return fixedSurface;
-    auto* bitmap = LiveGdiObjectOf<BitmapRecord>(state.bitmap);
+    auto bitmap = LiveGdiObjectOf<BitmapRecord>(state.bitmap);
     return bitmap ? bitmap->surface.get() : nullptr;
 }
 
 bool DeviceContext::monochrome() const {
-    const auto* bitmap = LiveGdiObjectOf<BitmapRecord>(state.bitmap);
+    const auto bitmap = LiveGdiObjectOf<BitmapRecord>(state.bitmap);
     return !fixedSurface && bitmap && bitmap->bitsPixel == 1;
 }
 
@@ -190,7 +180,7 @@ HDC CreateCompatibleDC(HDC hdc) {
 }
 
 BOOL DeleteDC(HDC hdc) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return FALSE;
     AttachBitmap(*dc, DefaultBitmap());
@@ -199,15 +189,16 @@ BOOL DeleteDC(HDC hdc) {
 }
 
 HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
-    DeviceContext* dc = LiveDC(hdc);
-    GdiObject* record = LiveGdiObject(object);
+    const auto dc = LiveDC(hdc);
+    const auto record = LiveGdiObject(object);
     if (!dc || !record)
         return nullptr;
     auto swap = [&](auto& slot) -> HGDIOBJ {
+        if (!HoldGdiObject(object))
+            return nullptr; // deleted meanwhile by another thread
         HGDIOBJ previous = slot;
-        Release(previous);
+        ReleaseGdiObject(previous);
         slot = static_cast<std::remove_reference_t<decltype(slot)>>(object);
-        Hold(object);
         return previous;
     };
     switch (record->type) {
@@ -232,7 +223,7 @@ HGDIOBJ SelectObject(HDC hdc, HGDIOBJ object) {
 }
 
 HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return nullptr;
     switch (type) {
@@ -252,7 +243,7 @@ HGDIOBJ GetCurrentObject(HDC hdc, UINT type) {
 }
 
 int SaveDC(HDC hdc) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return 0;
     dc->saved.push_back(dc->state);
@@ -260,7 +251,7 @@ int SaveDC(HDC hdc) {
 }
 
 BOOL RestoreDC(HDC hdc, int savedDC) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return FALSE;
     const int depth = static_cast<int>(dc->saved.size());
@@ -405,7 +396,7 @@ BOOL SetBrushOrgEx(HDC hdc, int x, int y, LPPOINT previous) {
 }
 
 BOOL LPtoDP(HDC hdc, LPPOINT points, int count) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || (!points && count > 0))
         return FALSE;
     const CPoint shift = dc->logicalToDevice();
@@ -415,7 +406,7 @@ BOOL LPtoDP(HDC hdc, LPPOINT points, int count) {
 }
 
 BOOL DPtoLP(HDC hdc, LPPOINT points, int count) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || (!points && count > 0))
         return FALSE;
     const CPoint shift = dc->logicalToDevice();
@@ -429,10 +420,10 @@ int SelectClipRgn(HDC hdc, HRGN region) {
 }
 
 int ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return ERROR;
-    const auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record) {
         if (region || mode != RGN_COPY)
             return ERROR;
@@ -448,7 +439,7 @@ int ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
 }
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return ERROR;
     const Region current = dc->state.clip ? *dc->state.clip : WholeDevice(*dc);
@@ -457,7 +448,7 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return ERROR;
     const Region current = dc->state.clip ? *dc->state.clip : WholeDevice(*dc);
@@ -466,7 +457,7 @@ int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 int OffsetClipRgn(HDC hdc, int dx, int dy) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return ERROR;
     if (!dc->state.clip)
@@ -477,7 +468,7 @@ int OffsetClipRgn(HDC hdc, int dx, int dy) {
 }
 
 int GetClipBox(HDC hdc, LPRECT rect) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || !rect)
         return ERROR;
     Region area = dc->clipOnSurface();
@@ -488,8 +479,8 @@ int GetClipBox(HDC hdc, LPRECT rect) {
 }
 
 int GetClipRgn(HDC hdc, HRGN region) {
-    DeviceContext* dc = LiveDC(hdc);
-    auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto dc = LiveDC(hdc);
+    auto record = LiveGdiObjectOf<RegionRecord>(region);
     if (!dc || !record)
         return -1;
     if (!dc->state.clip)
@@ -499,7 +490,7 @@ int GetClipRgn(HDC hdc, HRGN region) {
 }
 
 BOOL PtVisible(HDC hdc, int x, int y) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return FALSE;
     const CPoint shift = dc->logicalToSurface();
@@ -507,7 +498,7 @@ BOOL PtVisible(HDC hdc, int x, int y) {
 }
 
 BOOL RectVisible(HDC hdc, const RECT* rect) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || !rect)
         return FALSE;
     CRect area(rect);
@@ -517,21 +508,22 @@ BOOL RectVisible(HDC hdc, const RECT* rect) {
 }
 
 HPALETTE SelectPalette(HDC hdc, HPALETTE palette, BOOL /*forceBackground*/) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || !LiveGdiObjectOf<PaletteRecord>(palette))
         return nullptr;
+    if (!HoldGdiObject(palette))
+        return nullptr;
     HPALETTE previous = dc->state.palette;
-    Release(previous);
+    ReleaseGdiObject(previous);
     dc->state.palette = palette;
-    Hold(palette);
     return previous;
 }
 
 UINT RealizePalette(HDC hdc) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return GDI_ERROR;
-    const auto* palette = LiveGdiObjectOf<PaletteRecord>(dc->state.palette);
+    const auto palette = LiveGdiObjectOf<PaletteRecord>(dc->state.palette);
     return palette ? static_cast<UINT>(palette->entries.size()) : 0;
 }
 

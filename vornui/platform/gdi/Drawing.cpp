@@ -11,7 +11,7 @@ namespace {
 
 template <typename Paint>
 BOOL WithPainter(HDC hdc, Paint&& paint) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return FALSE;
     Painter painter(*dc);
@@ -26,7 +26,7 @@ BrushSource BrushFor(DeviceContext& dc, HBRUSH brush) {
 }
 
 BrushSource PenColorSource(DeviceContext& dc) {
-    const auto* pen = LiveGdiObjectOf<PenRecord>(dc.state.pen);
+    const auto pen = LiveGdiObjectOf<PenRecord>(dc.state.pen);
     if (!pen)
         return BrushSource();
     return BrushSource::Solid(pen->followsDcColor ? dc.state.dcPenColor : pen->log.lopnColor);
@@ -38,7 +38,7 @@ void StrokeClosed(Painter& painter, const std::vector<POINT>& corners) {
 }
 
 bool PenIsInsideFrame(DeviceContext& dc) {
-    const auto* pen = LiveGdiObjectOf<PenRecord>(dc.state.pen);
+    const auto pen = LiveGdiObjectOf<PenRecord>(dc.state.pen);
     return pen && (pen->log.lopnStyle & PS_STYLE_MASK) == PS_INSIDEFRAME;
 }
 
@@ -64,7 +64,7 @@ Region Eroded(const Region& region, int dx, int dy) {
 
 template <typename Apply>
 BOOL WithRegion(HDC hdc, HRGN region, Apply&& apply) {
-    const auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record)
         return FALSE;
     return WithPainter(hdc, [&](Painter& painter) {
@@ -78,7 +78,7 @@ BOOL WithRegion(HDC hdc, HRGN region, Apply&& apply) {
 } // namespace
 
 BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return FALSE;
     if (previous)
@@ -88,7 +88,7 @@ BOOL MoveToEx(HDC hdc, int x, int y, LPPOINT previous) {
 }
 
 BOOL GetCurrentPositionEx(HDC hdc, LPPOINT position) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || !position)
         return FALSE;
     *position = dc->state.current;
@@ -96,7 +96,7 @@ BOOL GetCurrentPositionEx(HDC hdc, LPPOINT position) {
 }
 
 BOOL LineTo(HDC hdc, int x, int y) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc)
         return FALSE;
     const CPoint from = dc->state.current;
@@ -154,7 +154,7 @@ BOOL Rectangle(HDC hdc, int left, int top, int right, int bottom) {
         CRect inner(outer);
         inner.DeflateRect(width, width);
         painter.fillRegion(Region(inner), brush, dc.state.rop2);
-        const auto* pen = LiveGdiObjectOf<PenRecord>(dc.state.pen);
+        const auto pen = LiveGdiObjectOf<PenRecord>(dc.state.pen);
         const int style = pen ? static_cast<int>(pen->log.lopnStyle & PS_STYLE_MASK) : PS_SOLID;
         if (width == 1 && style != PS_SOLID && style != PS_INSIDEFRAME) {
             StrokeClosed(painter, {shape.TopLeft(), CPoint(shape.right - 1, shape.top),
@@ -289,7 +289,7 @@ BOOL SetPixelV(HDC hdc, int x, int y, COLORREF color) {
 
 COLORREF GetPixel(HDC hdc, int x, int y) {
     COLORREF result = CLR_INVALID;
-    if (DeviceContext* dc = LiveDC(hdc); dc && dc->beforeRead)
+    if (const auto dc = LiveDC(hdc); dc && dc->beforeRead)
         dc->beforeRead();
     WithPainter(hdc, [&](Painter& painter) {
         const CPoint at = painter.toSurface(CPoint(x, y));

@@ -1,7 +1,7 @@
 #include "vornui/platform/GdiObjects.h"
 
-#include "vornui/platform/internal/GdiRecords.h"
 #include "vornui/platform/LastError.h"
+#include "vornui/platform/internal/GdiRecords.h"
 #include "vornui/platform/internal/StaticColors.h"
 
 #include <algorithm>
@@ -10,18 +10,18 @@
 
 namespace {
 
-template <typename Record>
-Record* MakeStock(std::unique_ptr<Record> record) {
+HGDIOBJ MakeStock(std::unique_ptr<GdiObject> record) {
     record->stock = true;
-    return static_cast<Record*>(RegisterGdiObject(std::move(record)));
+    return RegisterGdiObject(std::move(record));
 }
 
 HPEN StockPen(int style, COLORREF color) {
-    return MakeStock(std::make_unique<PenRecord>(LOGPEN{static_cast<UINT>(style), {1, 0}, color}));
+    return static_cast<HPEN>(
+        MakeStock(std::make_unique<PenRecord>(LOGPEN{static_cast<UINT>(style), {1, 0}, color})));
 }
 
 HBRUSH StockBrush(UINT style, COLORREF color) {
-    return MakeStock(std::make_unique<BrushRecord>(LOGBRUSH{style, color, 0}));
+    return static_cast<HBRUSH>(MakeStock(std::make_unique<BrushRecord>(LOGBRUSH{style, color, 0})));
 }
 
 LOGFONT StockFontLog(const char* face, int height, int weight, BYTE pitchAndFamily) {
@@ -35,7 +35,7 @@ LOGFONT StockFontLog(const char* face, int height, int weight, BYTE pitchAndFami
 }
 
 HFONT StockFont(const LOGFONT& log) {
-    return MakeStock(std::make_unique<FontRecord>(log));
+    return static_cast<HFONT>(MakeStock(std::make_unique<FontRecord>(log)));
 }
 
 std::array<HGDIOBJ, DC_PEN + 1> MakeStockObjects() {
@@ -106,35 +106,30 @@ HGDIOBJ GetStockObject(int index) {
 }
 
 BOOL DeleteObject(HGDIOBJ object) {
-    GdiObject* record = LiveGdiObject(object);
-    if (record && record->stock)
-        return TRUE;
-    if (!record || record->selections > 0)
-        return FALSE;
-    return DestroyGdiObject(object) ? TRUE : FALSE;
+    return DeleteGdiObject(object) ? TRUE : FALSE;
 }
 
 int GetObject(HGDIOBJ object, int size, LPVOID buffer) {
-    GdiObject* record = LiveGdiObject(object);
+    const auto record = LiveGdiObject(object);
     if (!record) {
         SetLastError(ERROR_INVALID_HANDLE);
         return 0;
     }
-    if (auto* pen = dynamic_cast<PenRecord*>(record))
+    if (auto* pen = dynamic_cast<PenRecord*>(record.get()))
         return CopyOut(pen->log, size, buffer);
-    if (auto* brush = dynamic_cast<BrushRecord*>(record))
+    if (auto* brush = dynamic_cast<BrushRecord*>(record.get()))
         return CopyOut(brush->log, size, buffer);
-    if (auto* font = dynamic_cast<FontRecord*>(record))
+    if (auto* font = dynamic_cast<FontRecord*>(record.get()))
         return CopyOut(font->log, size, buffer);
-    if (auto* bitmap = dynamic_cast<BitmapRecord*>(record))
+    if (auto* bitmap = dynamic_cast<BitmapRecord*>(record.get()))
         return DescribeBitmap(*bitmap, size, buffer);
-    if (auto* palette = dynamic_cast<PaletteRecord*>(record))
+    if (auto* palette = dynamic_cast<PaletteRecord*>(record.get()))
         return CopyOut(static_cast<WORD>(palette->entries.size()), size, buffer);
     return 0;
 }
 
 DWORD GetObjectType(HGDIOBJ object) {
-    GdiObject* record = LiveGdiObject(object);
+    const auto record = LiveGdiObject(object);
     return record ? static_cast<DWORD>(record->type) : 0;
 }
 
@@ -181,7 +176,7 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* brush) {
             return nullptr;
         break;
     case BS_PATTERN: {
-        auto* bitmap = LiveGdiObjectOf<BitmapRecord>(reinterpret_cast<HGDIOBJ>(brush->lbHatch));
+        auto bitmap = LiveGdiObjectOf<BitmapRecord>(reinterpret_cast<HGDIOBJ>(brush->lbHatch));
         if (!bitmap)
             return nullptr;
         const PixelSurface& source = *bitmap->surface;
@@ -241,12 +236,12 @@ HPALETTE CreatePalette(const LOGPALETTE* palette) {
 }
 
 UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, LPPALETTEENTRY entries) {
-    const auto* record = LiveGdiObjectOf<PaletteRecord>(palette);
+    const auto record = LiveGdiObjectOf<PaletteRecord>(palette);
     return record ? CopyPaletteEntries(record->entries, start, count, entries) : 0;
 }
 
 UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF color) {
-    auto* record = LiveGdiObjectOf<PaletteRecord>(palette);
+    auto record = LiveGdiObjectOf<PaletteRecord>(palette);
     if (!record)
         return CLR_INVALID;
     return static_cast<UINT>(NearestEntry(record->entries, color));

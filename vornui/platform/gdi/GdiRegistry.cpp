@@ -1,72 +1,68 @@
 #include "vornui/platform/internal/GdiRecords.h"
+#include "vornui/platform/internal/HandleTable.h"
 
-#include <mutex>
-#include <unordered_map>
+#include <algorithm>
 
 namespace {
 
-// Handles may be used from any user-interface thread, so the registries are guarded.
-template <typename Record>
-class HandleRegistry {
-public:
-    Record* add(std::unique_ptr<Record> record) {
-        Record* handle = record.get();
-        std::lock_guard lock(m_mutex);
-        m_records.emplace(handle, std::move(record));
-        return handle;
-    }
-    Record* find(const void* handle) {
-        std::lock_guard lock(m_mutex);
-        auto it = m_records.find(handle);
-        return it == m_records.end() ? nullptr : it->second.get();
-    }
-    std::unique_ptr<Record> take(const void* handle) {
-        std::lock_guard lock(m_mutex);
-        auto it = m_records.find(handle);
-        if (it == m_records.end())
-            return nullptr;
-        std::unique_ptr<Record> record = std::move(it->second);
-        m_records.erase(it);
-        return record;
-    }
-
-private:
-    std::mutex m_mutex;
-    std::unordered_map<const void*, std::unique_ptr<Record>> m_records;
-};
-
-HandleRegistry<GdiObject>& Objects() {
-    static HandleRegistry<GdiObject> registry;
-    return registry;
+// Handles may be used from any user-interface thread, so the tables are guarded. They are
+// never destroyed: objects held by statics are deleted after every static table is gone.
+HandleTable<GdiObject>& Objects() {
+    static auto* const table = new HandleTable<GdiObject>;
+    return *table;
 }
 
-HandleRegistry<DeviceContext>& Contexts() {
-    static HandleRegistry<DeviceContext> registry;
-    return registry;
+HandleTable<DeviceContext>& Contexts() {
+    static auto* const table = new HandleTable<DeviceContext>;
+    return *table;
+}
+
+template <typename Handle>
+std::uintptr_t ValueOf(Handle handle) {
+    return reinterpret_cast<std::uintptr_t>(handle);
 }
 
 } // namespace
 
-HGDIOBJ RegisterGdiObject(std::unique_ptr<GdiObject> object) {
-    return Objects().add(std::move(object));
+HGDIOBJ RegisterGdiObject(std::shared_ptr<GdiObject> object) {
+    return reinterpret_cast<HGDIOBJ>(Objects().add(std::move(object)));
 }
 
-GdiObject* LiveGdiObject(HGDIOBJ handle) {
-    return handle ? Objects().find(handle) : nullptr;
+std::shared_ptr<GdiObject> LiveGdiObject(HGDIOBJ handle) {
+    return handle ? Objects().find(ValueOf(handle)) : nullptr;
 }
 
-bool DestroyGdiObject(HGDIOBJ handle) {
-    return Objects().take(handle) != nullptr;
+bool HoldGdiObject(HGDIOBJ handle) {
+    return Objects().with(ValueOf(handle), false, [](GdiObject& object) {
+        ++object.selections;
+        return true;
+    });
 }
 
-HDC RegisterDC(std::unique_ptr<DeviceContext> dc) {
-    return Contexts().add(std::move(dc));
+void ReleaseGdiObject(HGDIOBJ handle) {
+    Objects().with(ValueOf(handle), false, [](GdiObject& object) {
+        object.selections = std::max(object.selections - 1, 0);
+        return true;
+    });
 }
 
-DeviceContext* LiveDC(HDC hdc) {
-    return hdc ? Contexts().find(hdc) : nullptr;
+bool DeleteGdiObject(HGDIOBJ handle) {
+    bool stock = false;
+    const bool deleted = Objects().takeIf(ValueOf(handle), [&stock](const GdiObject& object) {
+        stock = object.stock;
+        return !object.stock && object.selections == 0;
+    }) != nullptr;
+    return deleted || stock;
+}
+
+HDC RegisterDC(std::shared_ptr<DeviceContext> dc) {
+    return reinterpret_cast<HDC>(Contexts().add(std::move(dc)));
+}
+
+std::shared_ptr<DeviceContext> LiveDC(HDC hdc) {
+    return hdc ? Contexts().find(ValueOf(hdc)) : nullptr;
 }
 
 bool DestroyDC(HDC hdc) {
-    return Contexts().take(hdc) != nullptr;
+    return Contexts().take(ValueOf(hdc)) != nullptr;
 }

@@ -60,7 +60,7 @@ const std::vector<int>& DashPattern(int style) {
 
 BrushSource BrushSource::Of(DeviceContext& dc, HBRUSH brush) {
     BrushSource source;
-    const auto* record = LiveGdiObjectOf<BrushRecord>(brush);
+    const auto record = LiveGdiObjectOf<BrushRecord>(brush);
     if (!record)
         return source;
     source.m_origin = dc.state.brushOrg;
@@ -157,7 +157,7 @@ Pixel ApplyRop3(BYTE rop, Pixel pattern, Pixel source, Pixel destination) {
 Painter::Painter(DeviceContext& dc)
     : m_dc(dc), m_surface(dc.surface()), m_clip(&dc.clipOnSurface()),
       m_shift(dc.logicalToSurface()), m_monochrome(dc.monochrome()) {
-    if (const auto* pen = LiveGdiObjectOf<PenRecord>(dc.state.pen)) {
+    if (const auto pen = LiveGdiObjectOf<PenRecord>(dc.state.pen)) {
         m_penStyle = static_cast<int>(pen->log.lopnStyle & PS_STYLE_MASK);
         m_penWidth = std::max<int>(pen->log.lopnWidth.x, 1);
         m_penColor = PixelFromColor(pen->followsDcColor ? dc.state.dcPenColor : pen->log.lopnColor);

@@ -34,15 +34,15 @@ HRGN CreateEllipticRgnIndirect(const RECT* rect) {
 }
 
 int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
-    auto* target = LiveGdiObjectOf<RegionRecord>(destination);
-    const auto* a = LiveGdiObjectOf<RegionRecord>(source1);
+    auto target = LiveGdiObjectOf<RegionRecord>(destination);
+    const auto a = LiveGdiObjectOf<RegionRecord>(source1);
     if (!target || !a)
         return ERROR;
     if (mode == RGN_COPY) {
         target->region = a->region;
         return RegionComplexity(target->region);
     }
-    const auto* b = LiveGdiObjectOf<RegionRecord>(source2);
+    const auto b = LiveGdiObjectOf<RegionRecord>(source2);
     const std::optional<RegionOp> op = RegionOpOfMode(mode);
     if (!b || !op)
         return ERROR;
@@ -51,7 +51,7 @@ int CombineRgn(HRGN destination, HRGN source1, HRGN source2, int mode) {
 }
 
 BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
-    auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    auto record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record)
         return FALSE;
     record->region = Region(NormalizedRect(left, top, right, bottom));
@@ -59,7 +59,7 @@ BOOL SetRectRgn(HRGN region, int left, int top, int right, int bottom) {
 }
 
 int OffsetRgn(HRGN region, int dx, int dy) {
-    auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    auto record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record)
         return ERROR;
     record->region.offset(dx, dy);
@@ -67,7 +67,7 @@ int OffsetRgn(HRGN region, int dx, int dy) {
 }
 
 int GetRgnBox(HRGN region, LPRECT rect) {
-    const auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record || !rect)
         return ERROR;
     *rect = record->region.bounds();
@@ -75,12 +75,12 @@ int GetRgnBox(HRGN region, LPRECT rect) {
 }
 
 BOOL PtInRegion(HRGN region, int x, int y) {
-    const auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto record = LiveGdiObjectOf<RegionRecord>(region);
     return record && record->region.contains(x, y) ? TRUE : FALSE;
 }
 
 BOOL RectInRegion(HRGN region, const RECT* rect) {
-    const auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto record = LiveGdiObjectOf<RegionRecord>(region);
     if (!record || !rect)
         return FALSE;
     CRect area(rect);
@@ -89,8 +89,8 @@ BOOL RectInRegion(HRGN region, const RECT* rect) {
 }
 
 BOOL EqualRgn(HRGN a, HRGN b) {
-    const auto* first = LiveGdiObjectOf<RegionRecord>(a);
-    const auto* second = LiveGdiObjectOf<RegionRecord>(b);
+    const auto first = LiveGdiObjectOf<RegionRecord>(a);
+    const auto second = LiveGdiObjectOf<RegionRecord>(b);
     if (!first || !second)
         return ERROR;
     return first->region == second->region ? TRUE : FALSE;

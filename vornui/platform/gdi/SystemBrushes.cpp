@@ -29,8 +29,8 @@ HBRUSH GetSysColorBrush(int index) {
 HBRUSH ResolveBrushHandle(const void* brush) {
     const auto value = reinterpret_cast<UINT_PTR>(brush);
     if (value > kSystemColors) {
-        auto* record = LiveGdiObjectOf<BrushRecord>(static_cast<HGDIOBJ>(const_cast<void*>(brush)));
-        return record;
+        const auto handle = static_cast<HBRUSH>(const_cast<void*>(brush));
+        return LiveGdiObjectOf<BrushRecord>(handle) ? handle : nullptr;
     }
     return value >= 1 && value <= kSystemColors ? GetSysColorBrush(static_cast<int>(value) - 1)
                                                 : nullptr;

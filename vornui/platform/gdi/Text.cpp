@@ -11,7 +11,7 @@
 namespace {
 
 const FontInstance* SelectedFont(DeviceContext& dc) {
-    auto* font = LiveGdiObjectOf<FontRecord>(dc.state.font);
+    auto font = LiveGdiObjectOf<FontRecord>(dc.state.font);
     if (!font)
         font = LiveGdiObjectOf<FontRecord>(GetStockObject(SYSTEM_FONT));
     return font ? font->resolved() : nullptr;
@@ -91,7 +91,7 @@ TextOrigin AlignedOrigin(UINT align, int x, int y, int width, const TEXTMETRIC& 
 
 BOOL OutputText(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR text, int count,
                 const INT* advances) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || count < 0 || (count > 0 && !text))
         return FALSE;
     const FontInstance* font = SelectedFont(*dc);
@@ -139,7 +139,7 @@ BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect, LPCSTR te
 }
 
 int DrawText(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || !text || !rect)
         return 0;
     const FontInstance* font = SelectedFont(*dc);
@@ -221,7 +221,7 @@ BOOL GetTextExtentPoint(HDC hdc, LPCSTR text, int count, LPSIZE size) {
 
 BOOL GetTextExtentExPoint(HDC hdc, LPCSTR text, int count, int maxExtent, LPINT fit,
                           LPINT partialExtents, LPSIZE size) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || !size || count < 0 || (count > 0 && !text))
         return FALSE;
     const FontInstance* font = SelectedFont(*dc);
@@ -244,7 +244,7 @@ BOOL GetTextExtentExPoint(HDC hdc, LPCSTR text, int count, int maxExtent, LPINT 
 }
 
 BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC metrics) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     const FontInstance* font = dc ? SelectedFont(*dc) : nullptr;
     if (!font || !metrics)
         return FALSE;
@@ -253,7 +253,7 @@ BOOL GetTextMetrics(HDC hdc, LPTEXTMETRIC metrics) {
 }
 
 int GetTextFace(HDC hdc, int count, LPSTR faceName) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     const FontInstance* font = dc ? SelectedFont(*dc) : nullptr;
     if (!font)
         return 0;
@@ -269,7 +269,7 @@ int GetTextFace(HDC hdc, int count, LPSTR faceName) {
 }
 
 BOOL GetCharWidth32(HDC hdc, UINT first, UINT last, LPINT widths) {
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     const FontInstance* font = dc ? SelectedFont(*dc) : nullptr;
     if (!font || !widths || first > last || last > 0xFF)
         return FALSE;

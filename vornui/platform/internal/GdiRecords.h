@@ -13,13 +13,31 @@
 #include <optional>
 #include <vector>
 
-struct PenRecord : PenObject {
+struct DeviceContext;
+
+// The record behind a GDI handle; one class per kind of object.
+struct GdiObject {
+    virtual ~GdiObject() = default;
+    const int type;
+    bool stock = false;
+    int selections = 0; // device contexts that have it selected; guarded by the registry
+
+protected:
+    explicit GdiObject(int type_) : type(type_) {}
+};
+template <int Type>
+struct GdiObjectOf : GdiObject {
+protected:
+    GdiObjectOf() : GdiObject(Type) {}
+};
+
+struct PenRecord : GdiObjectOf<OBJ_PEN> {
     explicit PenRecord(const LOGPEN& log_) : log(log_) {}
     LOGPEN log;
     bool followsDcColor = false; // the DC_PEN stock pen
 };
 
-struct BrushRecord : BrushObject {
+struct BrushRecord : GdiObjectOf<OBJ_BRUSH> {
     explicit BrushRecord(const LOGBRUSH& log_) : log(log_) {}
     LOGBRUSH log;
     bool followsDcColor = false; // the DC_BRUSH stock brush
@@ -28,14 +46,14 @@ struct BrushRecord : BrushObject {
     std::shared_ptr<const PixelSurface> pattern;
 };
 
-struct FontRecord : FontObject {
+struct FontRecord : GdiObjectOf<OBJ_FONT> {
     explicit FontRecord(const LOGFONT& log_) : log(log_) {}
     LOGFONT log;
     std::shared_ptr<const FontInstance> instance; // resolved on first use
     const FontInstance* resolved();
 };
 
-struct BitmapRecord : BitmapObject {
+struct BitmapRecord : GdiObjectOf<OBJ_BITMAP> {
     BitmapRecord(int width, int height, int bitsPixel_);
     // A DIB section over `bits` (top-down when the header's height is negative).
     BitmapRecord(const BITMAPINFOHEADER& header, std::unique_ptr<Pixel[]> bits);
@@ -47,7 +65,7 @@ struct BitmapRecord : BitmapObject {
     int widthBytes() const;
 };
 
-struct RegionRecord : RegionObject {
+struct RegionRecord : GdiObjectOf<OBJ_REGION> {
     explicit RegionRecord(Region region_) : region(std::move(region_)) {}
     Region region;
 };
@@ -65,7 +83,7 @@ inline std::optional<RegionOp> RegionOpOfMode(int mode) {
     return kOps[mode - RGN_AND];
 }
 
-struct PaletteRecord : PaletteObject {
+struct PaletteRecord : GdiObjectOf<OBJ_PAL> {
     explicit PaletteRecord(std::vector<PALETTEENTRY> entries_) : entries(std::move(entries_)) {}
     std::vector<PALETTEENTRY> entries;
 };
@@ -127,16 +145,23 @@ private:
     bool m_clipValid = false;
 };
 
-HGDIOBJ RegisterGdiObject(std::unique_ptr<GdiObject> object);
-GdiObject* LiveGdiObject(HGDIOBJ handle);
+// Objects and device contexts stay alive while anyone holds what the look-up returned,
+// so another thread's DeleteObject or DeleteDC never frees one in use; the handle is dead
+// for every later look-up.
+HGDIOBJ RegisterGdiObject(std::shared_ptr<GdiObject> object);
+std::shared_ptr<GdiObject> LiveGdiObject(HGDIOBJ handle);
 template <typename Record>
-Record* LiveGdiObjectOf(HGDIOBJ handle) {
-    return dynamic_cast<Record*>(LiveGdiObject(handle));
+std::shared_ptr<Record> LiveGdiObjectOf(HGDIOBJ handle) {
+    return std::dynamic_pointer_cast<Record>(LiveGdiObject(handle));
 }
-bool DestroyGdiObject(HGDIOBJ handle);
+// Counts a selection into a device context; false when the handle names no object.
+bool HoldGdiObject(HGDIOBJ handle);
+void ReleaseGdiObject(HGDIOBJ handle);
+// Deletes the object unless a device context has it selected; stock objects stay.
+bool DeleteGdiObject(HGDIOBJ handle);
 
-HDC RegisterDC(std::unique_ptr<DeviceContext> dc);
-DeviceContext* LiveDC(HDC hdc);
+HDC RegisterDC(std::shared_ptr<DeviceContext> dc);
+std::shared_ptr<DeviceContext> LiveDC(HDC hdc);
 bool DestroyDC(HDC hdc);
 
 // The device context any new DC starts from: stock pen, brush, font and palette.

@@ -70,8 +70,9 @@ public:
     void Sleep();
     void Forget(HWND hwnd); // a destroyed window leaves the thread's state
 
-    std::vector<HWND> windows; // created on this thread, in creation order
-    std::vector<std::unique_ptr<WindowRecord>> graveyard; // destroyed, freed at the next retrieval
+    std::vector<HWND> windows;   // created on this thread, in creation order
+    std::vector<HWND> graveyard; // destroyed windows, freed at the next retrieval
+    void FreeGraveyard();
     std::vector<ThreadTimer> timers;
     std::vector<ILoopWaitSource*> sources;
     HWND focus = nullptr;
@@ -104,6 +105,18 @@ private:
     std::deque<std::shared_ptr<SentMessage>> m_sent;
     bool m_quit = false;
     int m_exitCode = 0;
+};
+
+// Marks a window procedure (or timer procedure) running on the calling thread. The loop
+// lets go of the thread's temporary wrappers only when it runs dry outside every
+// procedure, so that a wrapper lasts at least as long as the message that got it.
+class ProcedureCall {
+public:
+    ProcedureCall();
+    ~ProcedureCall();
+    ProcedureCall(const ProcedureCall&) = delete;
+    ProcedureCall& operator=(const ProcedureCall&) = delete;
+    static bool AnyRunning();
 };
 
 // True when `msg` passes a GetMessage/PeekMessage filter.

@@ -63,6 +63,7 @@ struct WindowRecord {
     std::unique_ptr<CWnd, TemporaryWndDeleter>
         temporaryWrapper; // made by CWnd::FromHandle for an unattached window
     std::unique_ptr<ControlData> control;
+    bool registered = false; // IsWindow: created and not yet destroyed; guarded by the registry
 };
 
 // The desktop: the root of all top-level windows; its rectangle is the virtual screen.
@@ -73,15 +74,20 @@ HWND ParentOrDesktop(HWND hwnd);
 
 // The record when `hwnd` names a living window, else null (and ERROR_INVALID_WINDOW_HANDLE).
 WindowRecord* LiveWindow(HWND hwnd);
+// The record of a living window or of one destroyed but not freed yet (its thread frees
+// it at its next retrieval); null for any other handle.
+WindowRecord* RecordOf(HWND hwnd);
 bool IsLiveWindow(HWND hwnd);
 // The record when `hwnd` names a living window of the calling thread, else null.
 WindowRecord* OwnWindow(HWND hwnd);
 // The owner thread of a living window and its queue, read together under the registry's
 // lock, so that another thread may ask while the owner destroys the window.
 bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue);
-void RegisterWindow(HWND hwnd);
-// Takes the handle out of the living ones; the record is freed by its thread later.
+HWND RegisterWindow(std::unique_ptr<WindowRecord> record);
+// Takes the handle out of the living ones; the record stays until FreeWindowRecord.
 void UnregisterWindow(HWND hwnd);
+// Frees the record; its handle never names a window again, whichever window comes next.
+void FreeWindowRecord(HWND hwnd);
 
 // Where the client area's origin lies on the screen.
 POINT ClientOriginOnScreen(HWND hwnd);

@@ -33,8 +33,8 @@ LRESULT CopyText(const CString& text, WPARAM maxCount, LPARAM buffer) {
 
 // The class's background brush over the area to paint; 0 when the class has none.
 LRESULT EraseWithClassBrush(HWND hwnd, HDC hdc) {
-    const HBRUSH brush =
-        ResolveBrushHandle(hwnd->windowClass ? hwnd->windowClass->wc.hbrBackground : nullptr);
+    const WindowClassRecord* windowClass = RecordOf(hwnd)->windowClass;
+    const HBRUSH brush = ResolveBrushHandle(windowClass ? windowClass->wc.hbrBackground : nullptr);
     if (!brush || !hdc)
         return 0;
     CRect client;
@@ -53,10 +53,11 @@ LRESULT DefaultControlColors(UINT message, HDC hdc) {
 }
 
 void SendSizeAndMove(HWND hwnd, const WINDOWPOS& pos) {
-    const CRect& client = hwnd->clientArea;
+    const WindowRecord& record = *RecordOf(hwnd);
+    const CRect& client = record.clientArea;
     if (!(pos.flags & SWP_NOCLIENTMOVE))
         SendMessage(hwnd, WM_MOVE, 0,
-                    MAKELPARAM(hwnd->rect.left + client.left, hwnd->rect.top + client.top));
+                    MAKELPARAM(record.rect.left + client.left, record.rect.top + client.top));
     if (!(pos.flags & SWP_NOCLIENTSIZE)) {
         const WPARAM kind = IsIconic(hwnd)   ? SIZE_MINIMIZED
                             : IsZoomed(hwnd) ? SIZE_MAXIMIZED
@@ -77,7 +78,8 @@ LRESULT HitTest(HWND hwnd, LPARAM lParam) {
     GetClientRect(hwnd, &area);
     if (CRect(area).PtInRect(client))
         return HTCLIENT;
-    return (hwnd->style & WS_CAPTION) == WS_CAPTION && client.y < 0 ? HTCAPTION : HTNOWHERE;
+    return (RecordOf(hwnd)->style & WS_CAPTION) == WS_CAPTION && client.y < 0 ? HTCAPTION
+                                                                              : HTNOWHERE;
 }
 
 } // namespace

@@ -42,7 +42,7 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0; // gone, or the desktop, which takes no messages
     if (threadId != GetCurrentThreadId())
         return SendToOtherThread(*queue, MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
-    return CallWindowProc(hwnd->proc, hwnd, message, wParam, lParam);
+    return CallWindowProc(RecordOf(hwnd)->proc, hwnd, message, wParam, lParam);
 }
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -109,6 +109,7 @@ BOOL TranslateMessage(const MSG* msg) {
 LRESULT DispatchMessage(const MSG* msg) {
     if (msg->message == WM_TIMER && msg->lParam) {
         const auto proc = reinterpret_cast<TIMERPROC>(msg->lParam);
+        const ProcedureCall running;
         proc(msg->hwnd, WM_TIMER, msg->wParam, GetTickCount());
         return 0;
     }

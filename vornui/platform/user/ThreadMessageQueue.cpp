@@ -4,6 +4,7 @@
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/TemporaryWrappers.h"
 #include "vornui/platform/internal/UpdateRegions.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -36,13 +37,14 @@ struct CurrentQueueHolder {
         if (!queue)
             return;
         // Destroyed windows point back at the queue; letting them go ends the cycle.
-        queue->graveyard.clear();
+        queue->FreeGraveyard();
         std::lock_guard guard(Queues().lock);
         Queues().queues.erase(queue->ThreadId());
     }
 };
 
 thread_local CurrentQueueHolder t_current;
+thread_local int t_proceduresRunning = 0;
 
 bool InRange(UINT message, UINT filterMin, UINT filterMax) {
     return (filterMin == 0 && filterMax == 0) || (message >= filterMin && message <= filterMax);
@@ -242,8 +244,8 @@ void ThreadMessageQueue::DetectDoubleClick(MSG& msg, const InputEvent& event, bo
     const MSG previous = lastButtonDown;
     if (take)
         lastButtonDown = msg;
-    const bool wantsDoubleClicks =
-        msg.hwnd->windowClass && (msg.hwnd->windowClass->wc.style & CS_DBLCLKS);
+    const WindowClassRecord* windowClass = RecordOf(msg.hwnd)->windowClass;
+    const bool wantsDoubleClicks = windowClass && (windowClass->wc.style & CS_DBLCLKS);
     if (!wantsDoubleClicks || previous.hwnd != msg.hwnd || previous.message != msg.message ||
         event.time - previous.time > GetDoubleClickTime() ||
         std::abs(previous.pt.x - event.screen.x) > GetSystemMetrics(SM_CXDOUBLECLK) / 2 ||
@@ -355,9 +357,26 @@ void ThreadMessageQueue::Sleep() {
         DrainWake();
 }
 
+void ThreadMessageQueue::FreeGraveyard() {
+    for (HWND hwnd : std::exchange(graveyard, {}))
+        FreeWindowRecord(hwnd);
+}
+
+ProcedureCall::ProcedureCall() {
+    ++t_proceduresRunning;
+}
+
+ProcedureCall::~ProcedureCall() {
+    --t_proceduresRunning;
+}
+
+bool ProcedureCall::AnyRunning() {
+    return t_proceduresRunning > 0;
+}
+
 bool ThreadMessageQueue::Retrieve(MSG* msg, HWND filter, UINT filterMin, UINT filterMax,
                                   UINT remove, bool wait) {
-    graveyard.clear();
+    FreeGraveyard();
     const bool removing = (remove & PM_REMOVE) != 0;
     for (;;) {
         DispatchIncomingSent();
@@ -383,6 +402,8 @@ bool ThreadMessageQueue::Retrieve(MSG* msg, HWND filter, UINT filterMin, UINT fi
         }
         if (PollSources(std::chrono::milliseconds(0)))
             continue;
+        if (!ProcedureCall::AnyRunning())
+            ReleaseTemporaryWrappers(); // the thread is idle
         if (!wait)
             return false;
         PollSources(TimeToNextTimer());

@@ -113,14 +113,14 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
 BOOL InvalidateRgn(HWND hwnd, HRGN region, BOOL erase) {
     if (!region)
         return InvalidateRect(hwnd, nullptr, erase);
-    const auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto record = LiveGdiObjectOf<RegionRecord>(region);
     return record ? InvalidateClientRegion(hwnd, record->region, erase) : FALSE;
 }
 
 BOOL ValidateRgn(HWND hwnd, HRGN region) {
     if (!region)
         return ValidateRect(hwnd, nullptr);
-    const auto* record = LiveGdiObjectOf<RegionRecord>(region);
+    const auto record = LiveGdiObjectOf<RegionRecord>(region);
     return record ? ValidateClientRegion(hwnd, record->region) : FALSE;
 }
 
@@ -137,7 +137,7 @@ BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase) {
 
 int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase) {
     WindowRecord* record = LiveWindow(hwnd);
-    auto* target = LiveGdiObjectOf<RegionRecord>(region);
+    auto target = LiveGdiObjectOf<RegionRecord>(region);
     if (!record || !target)
         return ERROR;
     target->region = record->update;
@@ -152,7 +152,7 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags) {
     WindowRecord* record = LiveWindow(hwnd);
     if (!record)
         return FALSE;
-    const HRGN area = static_cast<HRGN>(static_cast<GdiObject*>(region));
+    const HRGN area = static_cast<HRGN>(static_cast<HGDIOBJ>(region));
     if (hwnd != DesktopRecord()) {
         if (flags & RDW_INVALIDATE) {
             if (area)

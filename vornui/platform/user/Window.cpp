@@ -2,6 +2,7 @@
 
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -29,8 +30,16 @@ Value WriteExtra(WindowRecord& record, int index, Value value) {
     return previous;
 }
 
+// The top-level window that holds `hwnd`.
+HWND RootOf(HWND hwnd) {
+    for (HWND parent = RecordOf(hwnd)->parent; parent; parent = RecordOf(hwnd)->parent)
+        hwnd = parent;
+    return hwnd;
+}
+
 DWORD ChangeStyle(HWND hwnd, int index, DWORD value) {
-    DWORD& field = index == GWL_STYLE ? hwnd->style : hwnd->exStyle;
+    WindowRecord& record = *RecordOf(hwnd);
+    DWORD& field = index == GWL_STYLE ? record.style : record.exStyle;
     STYLESTRUCT change{field, value};
     SendMessage(hwnd, WM_STYLECHANGING, static_cast<WPARAM>(index),
                 reinterpret_cast<LPARAM>(&change));
@@ -148,7 +157,10 @@ int GetClassName(HWND hwnd, LPTSTR className, int maxCount) {
 }
 
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return proc ? proc(hwnd, message, wParam, lParam) : 0;
+    if (!proc)
+        return 0;
+    const ProcedureCall running;
+    return proc(hwnd, message, wParam, lParam);
 }
 
 BOOL SetWindowText(HWND hwnd, LPCTSTR text) {
@@ -188,24 +200,18 @@ HWND SetParent(HWND child, HWND newParent) {
 }
 
 HWND GetAncestor(HWND hwnd, UINT flags) {
-    WindowRecord* record = LiveWindow(hwnd);
-    if (!record || hwnd == DesktopRecord())
+    if (!IsLiveWindow(hwnd) || hwnd == DesktopRecord())
         return nullptr;
     switch (flags) {
     case GA_PARENT:
         return ParentOrDesktop(hwnd);
     case GA_ROOT:
-        while (record->parent)
-            record = record->parent;
-        return record;
+        return RootOf(hwnd);
     case GA_ROOTOWNER:
-        for (;;) {
-            while (record->parent)
-                record = record->parent;
-            if (!record->owner)
-                return record;
-            record = record->owner;
-        }
+        hwnd = RootOf(hwnd);
+        while (const HWND owner = RecordOf(hwnd)->owner)
+            hwnd = RootOf(owner);
+        return hwnd;
     default:
         return nullptr;
     }
@@ -253,7 +259,7 @@ BOOL IsChild(HWND parent, HWND hwnd) {
     const WindowRecord* record = LiveWindow(hwnd);
     if (!record || !parent)
         return FALSE;
-    for (HWND up = record->parent; up; up = up->parent)
+    for (HWND up = record->parent; up; up = RecordOf(up)->parent)
         if (up == parent)
             return TRUE;
     return FALSE;
@@ -263,7 +269,7 @@ HWND GetDlgItem(HWND dialog, int id) {
     if (!IsLiveWindow(dialog))
         return nullptr;
     for (HWND child : ChildrenOf(dialog))
-        if (static_cast<int>(child->id) == id)
+        if (static_cast<int>(RecordOf(child)->id) == id)
             return child;
     return nullptr;
 }

@@ -40,15 +40,16 @@ CRect DefaultTopLevelRect(int x, int y, int width, int height) {
 }
 
 void NotifyParents(HWND hwnd, UINT event) {
-    for (HWND child = hwnd;
+    const UINT_PTR id = RecordOf(hwnd)->id;
+    for (const WindowRecord* child = RecordOf(hwnd);
          (child->style & WS_CHILD) && !(child->exStyle & WS_EX_NOPARENTNOTIFY) && child->parent;
-         child = child->parent)
-        SendMessage(child->parent, WM_PARENTNOTIFY, MAKEWPARAM(event, hwnd->id),
+         child = RecordOf(child->parent))
+        SendMessage(child->parent, WM_PARENTNOTIFY, MAKEWPARAM(event, id),
                     reinterpret_cast<LPARAM>(hwnd));
 }
 
 void SendDestroy(HWND hwnd) {
-    hwnd->destroying = true;
+    RecordOf(hwnd)->destroying = true;
     SendMessage(hwnd, WM_DESTROY, 0, 0);
     for (HWND child : ChildrenOf(hwnd))
         if (IsLiveWindow(child))
@@ -61,10 +62,11 @@ void FreeWindow(HWND hwnd) {
             FreeWindow(child);
     SendMessage(hwnd, WM_NCDESTROY, 0, 0);
     UnlinkChild(ParentOrDesktop(hwnd), hwnd);
-    hwnd->queue->Forget(hwnd);
+    WindowRecord& record = *RecordOf(hwnd);
+    record.queue->Forget(hwnd);
     UnregisterWindow(hwnd);
-    hwnd->wnd = nullptr;
-    hwnd->queue->graveyard.emplace_back(hwnd);
+    record.wnd = nullptr;
+    record.queue->graveyard.push_back(hwnd);
 }
 
 bool Contains(HWND ancestor, HWND hwnd) {
@@ -74,8 +76,8 @@ bool Contains(HWND ancestor, HWND hwnd) {
 } // namespace
 
 CSize TrackingSize(HWND hwnd, CSize proposed) {
-    const bool userSizable =
-        (hwnd->style & WS_THICKFRAME) || !(hwnd->style & (WS_POPUP | WS_CHILD));
+    const DWORD style = RecordOf(hwnd)->style;
+    const bool userSizable = (style & WS_THICKFRAME) || !(style & (WS_POPUP | WS_CHILD));
     if (!userSizable)
         return proposed;
     MINMAXINFO info{};
@@ -117,30 +119,30 @@ HWND CreateWindowEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
         exStyle |= WS_EX_WINDOWEDGE;
 
     auto owned = std::make_unique<WindowRecord>();
-    HWND hwnd = owned.get();
-    hwnd->queue = ThreadMessageQueue::Current();
-    hwnd->threadId = GetCurrentThreadId();
-    hwnd->windowClass = windowClass;
-    hwnd->proc = windowClass->wc.lpfnWndProc;
-    hwnd->style = style & ~WS_VISIBLE;
-    hwnd->exStyle = exStyle;
-    hwnd->instance = instance;
-    hwnd->extra.resize(std::max(0, windowClass->wc.cbWndExtra));
+    WindowRecord& record = *owned;
+    record.queue = ThreadMessageQueue::Current();
+    record.threadId = GetCurrentThreadId();
+    record.windowClass = windowClass;
+    record.proc = windowClass->wc.lpfnWndProc;
+    record.style = style & ~WS_VISIBLE;
+    record.exStyle = exStyle;
+    record.instance = instance;
+    record.extra.resize(std::max(0, windowClass->wc.cbWndExtra));
     if (style & WS_CHILD) {
-        hwnd->parent = parent;
-        hwnd->id = reinterpret_cast<UINT_PTR>(menu);
-        hwnd->rect = CRect(x == CW_USEDEFAULT ? 0 : x, y == CW_USEDEFAULT ? 0 : y, 0, 0);
-        hwnd->rect.right = hwnd->rect.left + (width == CW_USEDEFAULT ? 0 : width);
-        hwnd->rect.bottom = hwnd->rect.top + (height == CW_USEDEFAULT ? 0 : height);
+        record.parent = parent;
+        record.id = reinterpret_cast<UINT_PTR>(menu);
+        record.rect = CRect(x == CW_USEDEFAULT ? 0 : x, y == CW_USEDEFAULT ? 0 : y, 0, 0);
+        record.rect.right = record.rect.left + (width == CW_USEDEFAULT ? 0 : width);
+        record.rect.bottom = record.rect.top + (height == CW_USEDEFAULT ? 0 : height);
     } else {
-        hwnd->owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
-        hwnd->rect = DefaultTopLevelRect(x, y, width, height);
+        record.owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
+        record.rect = DefaultTopLevelRect(x, y, width, height);
     }
-    RegisterWindow(owned.release());
+    const HWND hwnd = RegisterWindow(std::move(owned));
     // A child goes below its siblings (dialog controls stack in template order); a
     // top-level window goes on top.
     LinkChild(ParentOrDesktop(hwnd), hwnd, (style & WS_CHILD) ? HWND_BOTTOM : HWND_TOP);
-    hwnd->queue->windows.push_back(hwnd);
+    record.queue->windows.push_back(hwnd);
 
     if (const PendingHook hook = std::exchange(t_hook, PendingHook{}); hook.hook)
         hook.hook(hwnd, hook.context);
@@ -149,17 +151,17 @@ HWND CreateWindowEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
                         instance,
                         menu,
                         parent,
-                        hwnd->rect.Height(),
-                        hwnd->rect.Width(),
-                        hwnd->rect.top,
-                        hwnd->rect.left,
+                        record.rect.Height(),
+                        record.rect.Width(),
+                        record.rect.top,
+                        record.rect.left,
                         static_cast<LONG>(style),
                         windowName,
                         windowClass->name.c_str(),
                         exStyle};
-    const CSize size = TrackingSize(hwnd, hwnd->rect.Size());
-    hwnd->rect.right = hwnd->rect.left + size.cx;
-    hwnd->rect.bottom = hwnd->rect.top + size.cy;
+    const CSize size = TrackingSize(hwnd, record.rect.Size());
+    record.rect.right = record.rect.left + size.cx;
+    record.rect.bottom = record.rect.top + size.cy;
     if (!SendMessage(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create))) {
         DestroyWindow(hwnd);
         return nullptr;
@@ -171,10 +173,10 @@ HWND CreateWindowEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
     }
     if (!IsLiveWindow(hwnd))
         return nullptr;
-    const CRect& client = hwnd->clientArea;
+    const CRect& client = record.clientArea;
     SendMessage(hwnd, WM_SIZE, SIZE_RESTORED, MAKELPARAM(client.Width(), client.Height()));
     SendMessage(hwnd, WM_MOVE, 0,
-                MAKELPARAM(hwnd->rect.left + client.left, hwnd->rect.top + client.top));
+                MAKELPARAM(record.rect.left + client.left, record.rect.top + client.top));
     NotifyParents(hwnd, WM_CREATE);
     if (IsLiveWindow(hwnd) && (style & WS_VISIBLE))
         ShowWindow(hwnd, (style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED : SW_SHOW);
@@ -200,21 +202,22 @@ BOOL DestroyWindow(HWND hwnd) {
     NotifyParents(hwnd, WM_DESTROY);
     if (!IsLiveWindow(hwnd))
         return TRUE;
-    if (hwnd->style & WS_VISIBLE)
+    if (record->style & WS_VISIBLE)
         SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Owned windows go first.
-    for (HWND other : std::vector<HWND>(hwnd->queue->windows))
-        if (IsLiveWindow(other) && other->owner == hwnd && !other->destroying)
+    ThreadMessageQueue& queue = *record->queue;
+    for (HWND other : std::vector<HWND>(queue.windows))
+        if (const WindowRecord* owned = LiveWindow(other);
+            owned && owned->owner == hwnd && !owned->destroying)
             DestroyWindow(other);
-    ThreadMessageQueue& queue = *hwnd->queue;
     if (Contains(hwnd, queue.focus))
         SetFocus(nullptr);
     if (Contains(hwnd, queue.capture))
         ReleaseCapture();
     if (queue.active == hwnd)
-        SetActiveWindow(hwnd->owner && IsWindowVisible(hwnd->owner) ? hwnd->owner : nullptr);
-    if (!hwnd->parent)
+        SetActiveWindow(record->owner && IsWindowVisible(record->owner) ? record->owner : nullptr);
+    if (!record->parent)
         GetDesktopDisplay().TopLevelDestroyed(hwnd);
     SendDestroy(hwnd);
     FreeWindow(hwnd);

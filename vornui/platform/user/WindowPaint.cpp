@@ -72,7 +72,7 @@ HDC MakeWindowDC(HWND hwnd, bool client, const Region* limit = nullptr) {
     HDC hdc =
         CreateSurfaceDC(surface.get(), CPoint(area.left - topRect.left, area.top - topRect.top),
                         std::move(visible));
-    DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     dc->surfaceKeeper = std::move(surface);
     dc->window = hwnd;
     dc->beforeRead = [top] { PaintPendingWindows(top); };
@@ -94,14 +94,14 @@ HDC GetWindowDC(HWND hwnd) {
 }
 
 int ReleaseDC(HWND /*hwnd*/, HDC hdc) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     if (!dc || dc->type != OBJ_DC)
         return 0;
     return DeleteDC(hdc) ? 1 : 0;
 }
 
 HWND WindowFromDC(HDC hdc) {
-    const DeviceContext* dc = LiveDC(hdc);
+    const auto dc = LiveDC(hdc);
     return dc ? static_cast<HWND>(const_cast<void*>(dc->window)) : nullptr;
 }
 
@@ -141,7 +141,7 @@ BOOL PrintWindow(HWND hwnd, HDC hdc, UINT flags) {
 }
 
 void EraseBackgroundNow(HWND hwnd) {
-    hwnd->erase = false;
+    RecordOf(hwnd)->erase = false;
     HDC hdc = GetDC(hwnd);
     SendMessage(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
     ReleaseDC(hwnd, hdc);

@@ -26,7 +26,7 @@ BOOL RenderWindowToPng(HWND hwnd, LPCSTR path) {
         const BOOL printed = PrintWindow(hwnd, memory, 0);
         memory.SelectObject(previous);
         // The bitmap's own pixels, so that the file is PNG whatever its name says.
-        if (const auto* record = LiveGdiObjectOf<BitmapRecord>(bitmap); printed && record)
+        if (const auto record = LiveGdiObjectOf<BitmapRecord>(bitmap); printed && record)
             written = WritePngFile(*record->surface, path);
     }
     DeleteObject(bitmap);

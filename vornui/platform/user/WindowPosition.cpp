@@ -36,14 +36,54 @@ int FrameWidth(DWORD style, DWORD exStyle) {
     return width;
 }
 
+bool IsTopmost(HWND hwnd) {
+    return (RecordOf(hwnd)->exStyle & WS_EX_TOPMOST) != 0;
+}
+
+// Changes the topmost state of a top-level window and puts it on top of its new group.
+// Its owned windows follow it, above it; a window that stops being topmost takes its
+// owners along, so that no topmost window is owned by one that is not.
+void SetTopmost(HWND hwnd, bool topmost) {
+    WindowRecord& record = *RecordOf(hwnd);
+    if (!topmost)
+        for (HWND owner = record.owner; IsLiveWindow(owner); owner = RecordOf(owner)->owner)
+            if (IsTopmost(owner))
+                SetTopmost(owner, false);
+    if (topmost)
+        record.exStyle |= WS_EX_TOPMOST;
+    else
+        record.exStyle &= ~WS_EX_TOPMOST;
+    LinkChild(DesktopRecord(), hwnd, HWND_TOP);
+    for (HWND other : ChildrenOf(DesktopRecord()))
+        if (const WindowRecord* owned = RecordOf(other);
+            owned && owned->owner == hwnd && IsTopmost(other) != topmost)
+            SetTopmost(other, topmost);
+}
+
+// Topmost is a state of top-level windows: among children, HWND_TOPMOST and HWND_NOTOPMOST
+// just mean the top.
 void ApplyZOrder(HWND hwnd, HWND insertAfter) {
-    if (insertAfter == HWND_TOPMOST)
-        hwnd->exStyle |= WS_EX_TOPMOST;
-    else if (insertAfter == HWND_NOTOPMOST)
-        hwnd->exStyle &= ~WS_EX_TOPMOST;
-    if (insertAfter != HWND_TOP && insertAfter != HWND_BOTTOM && insertAfter != HWND_TOPMOST &&
-        insertAfter != HWND_NOTOPMOST && !IsLiveWindow(insertAfter))
+    WindowRecord& record = *RecordOf(hwnd);
+    const bool topLevel = !record.parent;
+    if (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
+        const bool topmost = insertAfter == HWND_TOPMOST;
+        if (!topLevel)
+            LinkChild(ParentOrDesktop(hwnd), hwnd, HWND_TOP);
+        else if (topmost || IsTopmost(hwnd)) // HWND_NOTOPMOST leaves other windows be
+            SetTopmost(hwnd, topmost);
         return;
+    }
+    if (insertAfter == HWND_BOTTOM) {
+        record.exStyle &= ~WS_EX_TOPMOST;
+    } else if (insertAfter != HWND_TOP) {
+        if (insertAfter == hwnd || !IsLiveWindow(insertAfter) ||
+            ParentOrDesktop(insertAfter) != ParentOrDesktop(hwnd))
+            return;
+        // Right below a topmost window is above every other: the window becomes topmost;
+        // below one that is not, it no longer is.
+        if (topLevel && IsTopmost(insertAfter) != IsTopmost(hwnd))
+            record.exStyle ^= WS_EX_TOPMOST;
+    }
     LinkChild(ParentOrDesktop(hwnd), hwnd, insertAfter);
 }
 
@@ -51,13 +91,14 @@ void ApplyZOrder(HWND hwnd, HWND insertAfter) {
 // asking each candidate whether it lets the point through (HTTRANSPARENT).
 HWND HitTestChildren(HWND parent, POINT screen) {
     for (HWND child : ChildrenOf(parent)) {
-        if (!(child->style & WS_VISIBLE) || (child->style & WS_DISABLED))
+        const WindowRecord* record = RecordOf(child); // another thread's may be gone
+        if (!record || !(record->style & WS_VISIBLE) || (record->style & WS_DISABLED))
             continue;
         RECT rect;
         GetWindowRect(child, &rect);
         if (!CRect(rect).PtInRect(screen))
             continue;
-        if (child->threadId == GetCurrentThreadId() &&
+        if (record->threadId == GetCurrentThreadId() &&
             SendMessage(child, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
             continue;
         const HWND deeper = HitTestChildren(child, screen);
@@ -86,10 +127,11 @@ RECT FrameInsets(DWORD style, DWORD exStyle) {
 }
 
 void RecalculateClientArea(HWND hwnd) {
-    RECT area = hwnd->rect;
+    WindowRecord& record = *RecordOf(hwnd);
+    RECT area = record.rect;
     SendMessage(hwnd, WM_NCCALCSIZE, FALSE, reinterpret_cast<LPARAM>(&area));
-    hwnd->clientArea = CRect(area);
-    hwnd->clientArea.OffsetRect(-hwnd->rect.left, -hwnd->rect.top);
+    record.clientArea = CRect(area);
+    record.clientArea.OffsetRect(-record.rect.left, -record.rect.top);
 }
 
 BOOL GetWindowRect(HWND hwnd, LPRECT rect) {
@@ -257,9 +299,10 @@ HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
     POINT screen = point;
     ClientToScreen(parent, &screen);
     for (HWND child : ChildrenOf(parent)) {
-        if (((flags & CWP_SKIPINVISIBLE) && !(child->style & WS_VISIBLE)) ||
-            ((flags & CWP_SKIPDISABLED) && (child->style & WS_DISABLED)) ||
-            ((flags & CWP_SKIPTRANSPARENT) && (child->exStyle & WS_EX_TRANSPARENT)))
+        const WindowRecord& record = *RecordOf(child);
+        if (((flags & CWP_SKIPINVISIBLE) && !(record.style & WS_VISIBLE)) ||
+            ((flags & CWP_SKIPDISABLED) && (record.style & WS_DISABLED)) ||
+            ((flags & CWP_SKIPTRANSPARENT) && (record.exStyle & WS_EX_TRANSPARENT)))
             continue;
         RECT rect;
         GetWindowRect(child, &rect);
@@ -276,7 +319,7 @@ HWND ChildWindowFromPoint(HWND parent, POINT point) {
 // Top-level windows report their normal position in workspace coordinates: relative to
 // the work area of the primary monitor.
 static POINT WorkspaceOffset(HWND hwnd) {
-    if (hwnd->style & WS_CHILD)
+    if (RecordOf(hwnd)->style & WS_CHILD)
         return POINT{0, 0};
     RECT work;
     SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);

@@ -1,21 +1,24 @@
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/internal/HandleTable.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>
 #include <mutex>
 #include <unistd.h>
-#include <unordered_set>
 
 namespace {
 
 struct WindowRegistry {
-    std::mutex lock;
-    std::unordered_set<HWND> live;
-    WindowRecord desktop;
+    std::mutex lock; // the desktop's children, which every thread's top-level windows join
+    HandleTable<WindowRecord> table;
+    const std::shared_ptr<WindowRecord> desktop = std::make_shared<WindowRecord>();
+    const HWND desktopHandle;
 
-    WindowRegistry() { live.insert(&desktop); }
+    WindowRegistry() : desktopHandle(reinterpret_cast<HWND>(table.add(desktop))) {
+        desktop->registered = true;
+    }
 };
 
 WindowRegistry& Registry() {
@@ -23,31 +26,38 @@ WindowRegistry& Registry() {
     return *registry;
 }
 
+std::uintptr_t ValueOf(HWND hwnd) {
+    return reinterpret_cast<std::uintptr_t>(hwnd);
+}
+
 } // namespace
 
 HWND DesktopRecord() {
-    return &Registry().desktop;
+    return Registry().desktopHandle;
+}
+
+WindowRecord* RecordOf(HWND hwnd) {
+    return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
+                                 [](WindowRecord& record) { return &record; });
 }
 
 WindowRecord* LiveWindow(HWND hwnd) {
-    if (!hwnd)
-        return nullptr;
-    WindowRegistry& registry = Registry();
-    std::lock_guard guard(registry.lock);
-    if (registry.live.count(hwnd))
-        return hwnd;
-    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return nullptr;
+    WindowRecord* const record =
+        Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
+                              [](WindowRecord& each) { return each.registered ? &each : nullptr; });
+    if (!record && hwnd)
+        SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return record;
 }
 
 bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue) {
-    WindowRegistry& registry = Registry();
-    std::lock_guard guard(registry.lock);
-    if (!hwnd || !registry.live.count(hwnd) || !hwnd->queue)
-        return false;
-    threadId = hwnd->threadId;
-    queue = hwnd->queue;
-    return true;
+    return Registry().table.with(ValueOf(hwnd), false, [&](const WindowRecord& record) {
+        if (!record.registered || !record.queue)
+            return false;
+        threadId = record.threadId;
+        queue = record.queue;
+        return true;
+    });
 }
 
 bool IsLiveWindow(HWND hwnd) {
@@ -59,44 +69,48 @@ WindowRecord* OwnWindow(HWND hwnd) {
     return record && record->threadId == GetCurrentThreadId() ? record : nullptr;
 }
 
-void RegisterWindow(HWND hwnd) {
-    WindowRegistry& registry = Registry();
-    std::lock_guard guard(registry.lock);
-    registry.live.insert(hwnd);
+HWND RegisterWindow(std::unique_ptr<WindowRecord> record) {
+    record->registered = true;
+    return reinterpret_cast<HWND>(Registry().table.add(std::move(record)));
 }
 
 void UnregisterWindow(HWND hwnd) {
-    WindowRegistry& registry = Registry();
-    std::lock_guard guard(registry.lock);
-    registry.live.erase(hwnd);
+    Registry().table.with(ValueOf(hwnd), false, [](WindowRecord& record) {
+        record.registered = false;
+        return true;
+    });
+}
+
+void FreeWindowRecord(HWND hwnd) {
+    Registry().table.take(ValueOf(hwnd));
 }
 
 std::vector<HWND> ChildrenOf(HWND parent) {
     WindowRegistry& registry = Registry();
-    if (parent != &registry.desktop)
-        return parent->children;
+    if (parent != registry.desktopHandle)
+        return RecordOf(parent)->children;
     std::lock_guard guard(registry.lock);
-    return registry.desktop.children;
+    return registry.desktop->children;
 }
 
 void LinkChild(HWND parent, HWND child, HWND insertAfter) {
     WindowRegistry& registry = Registry();
     std::unique_lock guard(registry.lock, std::defer_lock);
-    if (parent == &registry.desktop)
+    if (parent == registry.desktopHandle)
         guard.lock();
-    std::vector<HWND>& children = parent->children;
+    std::vector<HWND>& children = RecordOf(parent)->children;
     std::erase(children, child);
     auto at = children.begin();
     if (insertAfter == HWND_BOTTOM) {
         at = children.end();
-    } else if (insertAfter != HWND_TOP && insertAfter != HWND_TOPMOST &&
-               insertAfter != HWND_NOTOPMOST) {
+    } else if (insertAfter != HWND_TOP) {
         const auto after = std::find(children.begin(), children.end(), insertAfter);
         at = after == children.end() ? children.begin() : after + 1;
-    } else if (!(child->exStyle & WS_EX_TOPMOST)) {
+    } else if (!(RecordOf(child)->exStyle & WS_EX_TOPMOST)) {
         // A window that is not topmost goes below every topmost sibling.
-        at = std::find_if(children.begin(), children.end(),
-                          [](HWND sibling) { return !(sibling->exStyle & WS_EX_TOPMOST); });
+        at = std::find_if(children.begin(), children.end(), [](HWND sibling) {
+            return !(RecordOf(sibling)->exStyle & WS_EX_TOPMOST);
+        });
     }
     children.insert(at, child);
 }
@@ -104,17 +118,18 @@ void LinkChild(HWND parent, HWND child, HWND insertAfter) {
 void UnlinkChild(HWND parent, HWND child) {
     WindowRegistry& registry = Registry();
     std::unique_lock guard(registry.lock, std::defer_lock);
-    if (parent == &registry.desktop)
+    if (parent == registry.desktopHandle)
         guard.lock();
-    std::erase(parent->children, child);
+    std::erase(RecordOf(parent)->children, child);
 }
 
 POINT ClientOriginOnScreen(HWND hwnd) {
     if (!hwnd || hwnd == DesktopRecord())
         return POINT{0, 0};
     POINT origin = ClientOriginOnScreen(ParentOrDesktop(hwnd));
-    origin.x += hwnd->rect.left + hwnd->clientArea.left;
-    origin.y += hwnd->rect.top + hwnd->clientArea.top;
+    const WindowRecord& record = *RecordOf(hwnd);
+    origin.x += record.rect.left + record.clientArea.left;
+    origin.y += record.rect.top + record.clientArea.top;
     return origin;
 }
 
@@ -123,7 +138,8 @@ BOOL IsWindow(HWND hwnd) {
 }
 
 HWND ParentOrDesktop(HWND hwnd) {
-    return hwnd->parent ? hwnd->parent : DesktopRecord();
+    const HWND parent = RecordOf(hwnd)->parent;
+    return parent ? parent : DesktopRecord();
 }
 
 HWND GetDesktopWindow() {
@@ -133,12 +149,12 @@ HWND GetDesktopWindow() {
     WindowRegistry& registry = Registry();
     // Any thread may ask; the desktop follows the screen only when the screen changed.
     std::lock_guard guard(registry.lock);
-    WindowRecord& desktop = registry.desktop;
+    WindowRecord& desktop = *registry.desktop;
     if (!desktop.rect.EqualRect(&screen)) {
         desktop.rect = screen;
         desktop.clientArea = CRect(0, 0, screen.Width(), screen.Height());
     }
-    return &desktop;
+    return registry.desktopHandle;
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {

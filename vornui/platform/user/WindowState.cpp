@@ -17,15 +17,16 @@ ThreadMessageQueue& Queue() {
 // The rectangle a maximized window covers: the work area of its monitor (or its parent's
 // client area), with the frame outside it.
 CRect MaximizedRect(HWND hwnd) {
+    const WindowRecord& record = *RecordOf(hwnd);
     CRect area;
-    if (hwnd->style & WS_CHILD) {
-        GetClientRect(hwnd->parent, &area);
+    if (record.style & WS_CHILD) {
+        GetClientRect(record.parent, &area);
     } else {
         MONITORINFO info{sizeof info, {}, {}, 0};
         GetMonitorInfo(MonitorFromWindow(hwnd, MONITOR_DEFAULTTONEAREST), &info);
         area = info.rcWork;
     }
-    const RECT insets = FrameInsets(hwnd->style, hwnd->exStyle);
+    const RECT insets = FrameInsets(record.style, record.exStyle);
     area.left -= insets.left;
     area.right += insets.right;
     area.bottom += insets.bottom;
@@ -96,7 +97,7 @@ BOOL IsWindowVisible(HWND hwnd) {
     const WindowRecord* record = LiveWindow(hwnd);
     if (!record)
         return FALSE;
-    for (; record; record = record->parent)
+    for (; record; record = record->parent ? RecordOf(record->parent) : nullptr)
         if (!(record->style & WS_VISIBLE))
             return FALSE;
     return TRUE;
@@ -190,7 +191,7 @@ BOOL ReleaseCapture() {
 
 HWND SetActiveWindow(HWND hwnd) {
     ThreadMessageQueue& queue = Queue();
-    if (hwnd && (!OwnWindow(hwnd) || (hwnd->style & WS_CHILD)))
+    if (hwnd && (!OwnWindow(hwnd) || (RecordOf(hwnd)->style & WS_CHILD)))
         return nullptr;
     const HWND previous = queue.active;
     if (previous == hwnd)
