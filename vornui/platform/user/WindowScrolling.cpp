@@ -8,49 +8,38 @@
 #include "vornui/platform/internal/WindowRecord.h"
 #include "vornui/platform/internal/UpdateRegions.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
 
-// Moves the pixels of `moved` (client coordinates, where they land) from dx, dy back, on
-// the window's surface, through a copy so that source and target may overlap.
-void MovePixels(HWND hwnd, const Region& moved, int dx, int dy) {
-    if (moved.empty())
+// Moves the pixels of `moved` (device coordinates of `dc`, where they land) from dx, dy
+// back, a block at a time through a copy, so that source and target may overlap. Only what
+// lies on the surface moves.
+void MovePixels(const DeviceContext& dc, const Region& moved, int dx, int dy) {
+    PixelSurface* surface = dc.surface();
+    if (!surface)
         return;
-    HDC hdc = GetDC(hwnd);
-    const DeviceContext* dc = LiveDC(hdc);
-    PixelSurface* surface = dc ? dc->surface() : nullptr;
-    if (surface) {
-        const CRect target = moved.bounds();
-        const CPoint origin = dc->surfaceOrigin;
-        const int width = target.Width();
-        std::vector<Pixel> copy(static_cast<size_t>(width) * static_cast<size_t>(target.Height()));
-        const auto inside = [&](int x, int y) { return surface->contains(x, y); };
-        for (int y = target.top; y < target.bottom; ++y)
-            for (int x = target.left; x < target.right; ++x) {
-                const int sx = x - dx + origin.x;
-                const int sy = y - dy + origin.y;
-                copy[static_cast<size_t>((y - target.top) * width + (x - target.left))] =
-                    inside(sx, sy) ? surface->pixel(sx, sy) : 0;
-            }
-        for (const CRect& rect : moved.rects())
-            for (int y = rect.top; y < rect.bottom; ++y)
-                for (int x = rect.left; x < rect.right; ++x)
-                    if (inside(x + origin.x, y + origin.y))
-                        surface->setPixel(
-                            x + origin.x, y + origin.y,
-                            copy[static_cast<size_t>((y - target.top) * width + (x - target.left))]);
+    const CRect bounds(0, 0, surface->width(), surface->height());
+    std::vector<Pixel> block;
+    for (CRect target : moved.rects()) {
+        target.OffsetRect(dc.surfaceOrigin);
+        CRect source(target);
+        source.OffsetRect(-dx, -dy);
+        CRect inside;
+        if (!inside.IntersectRect(target, bounds) || inside != target ||
+            !inside.IntersectRect(source, bounds) || inside != source)
+            continue;
+        const auto width = static_cast<std::ptrdiff_t>(target.Width());
+        block.resize(static_cast<size_t>(width * target.Height()));
+        for (int y = 0; y < target.Height(); ++y) {
+            const Pixel* from = surface->row(source.top + y) + source.left;
+            std::copy(from, from + width, block.begin() + y * width);
+        }
+        for (int y = 0; y < target.Height(); ++y)
+            std::copy(block.begin() + y * width, block.begin() + (y + 1) * width,
+                      surface->row(target.top + y) + target.left);
     }
-    ReleaseDC(hwnd, hdc);
-}
-
-// What of the client area shows on the screen, in client coordinates.
-Region VisibleClient(HWND hwnd) {
-    HDC hdc = GetDC(hwnd);
-    const DeviceContext* dc = LiveDC(hdc);
-    Region visible = dc && dc->visible ? *dc->visible : Region();
-    ReleaseDC(hwnd, hdc);
-    return visible;
 }
 
 void MoveChildren(HWND hwnd, const CRect& area, int dx, int dy) {
@@ -88,13 +77,18 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
     const Region landed = Region::Combine(shifted, affected, RegionOp::And);
 
     // Only pixels that show can move, and only onto places that show.
-    const bool painting = record->redraw && IsWindowVisible(hwnd);
-    Region visible = painting ? VisibleClient(hwnd) : Region();
-    Region visibleSources = visible;
-    visibleSources.offset(dx, dy);
-    const Region moved = Region::Combine(Region::Combine(landed, visible, RegionOp::And),
-                                         visibleSources, RegionOp::And);
-    MovePixels(hwnd, moved, dx, dy);
+    Region moved;
+    if (record->redraw && IsWindowVisible(hwnd)) {
+        HDC hdc = GetDC(hwnd);
+        if (const DeviceContext* dc = LiveDC(hdc); dc && dc->visible) {
+            Region sources = *dc->visible;
+            sources.offset(dx, dy);
+            moved = Region::Combine(Region::Combine(landed, *dc->visible, RegionOp::And), sources,
+                                    RegionOp::And);
+            MovePixels(*dc, moved, dx, dy);
+        }
+        ReleaseDC(hwnd, hdc);
+    }
     const Region uncovered = Region::Combine(affected, moved, RegionOp::Diff);
 
     // The part still waiting to be painted moves with its pixels.
