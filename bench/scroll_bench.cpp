@@ -54,9 +54,9 @@ HWND OpenDocument() {
         RegisterClass(&wc);
         return "VornuiBenchDocument";
     }();
-    const HWND hwnd = CreateWindowEx(0, className, "Document",
-                                     WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE, 0, 0, 480, 360,
-                                     nullptr, nullptr, nullptr, nullptr);
+    const HWND hwnd =
+        CreateWindowEx(0, className, "Document", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_VISIBLE, 0,
+                       0, 480, 360, nullptr, nullptr, nullptr, nullptr);
     SCROLLINFO info{sizeof info, SIF_ALL, 0, kLines - 1, 20, 0, 0};
     SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
     g_top = 0;

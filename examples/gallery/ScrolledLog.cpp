@@ -32,16 +32,21 @@ const char* LogClass() {
 class SoundingLog : public CWnd {
 public:
     BOOL Open() {
-        if (!CreateEx(0, LogClass(), "Soundings", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL,
-                      60, 60, 360, 260, nullptr, nullptr))
+        if (!CreateEx(0, LogClass(), "Soundings", WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, 60,
+                      60, 360, 260, nullptr, nullptr))
             return FALSE;
         CRect client;
         GetClientRect(&client);
-        SCROLLINFO vertical{sizeof vertical,           SIF_ALL, 0, kLines - 1,
-                            static_cast<UINT>(client.Height() / kLineHeight), 0, 0};
+        SCROLLINFO vertical{sizeof vertical,
+                            SIF_ALL,
+                            0,
+                            kLines - 1,
+                            static_cast<UINT>(client.Height() / kLineHeight),
+                            0,
+                            0};
         SetScrollInfo(SB_VERT, &vertical);
-        SCROLLINFO horizontal{sizeof horizontal, SIF_ALL, 0, kTextWidth - 1,
-                              static_cast<UINT>(client.Width()), 0, 0};
+        SCROLLINFO horizontal{
+            sizeof horizontal, SIF_ALL, 0, kTextWidth - 1, static_cast<UINT>(client.Width()), 0, 0};
         SetScrollInfo(SB_HORZ, &horizontal);
         ShowWindow(SW_SHOW);
         return TRUE;

@@ -112,7 +112,8 @@ TEST(DialogKeys, AModelessDialogTakesTheSameKeysBetweenPumps) {
     CScriptedUser user;
     user.PressWith(MOD_ALT, 'T').PressWith(MOD_ALT, 'M');
     const HWND hwnd = dialog.m_hWnd;
-    ASSERT_TRUE(user.ActIn(hwnd, [hwnd](MSG* msg) { return CWnd::WalkPreTranslateTree(hwnd, msg); }));
+    ASSERT_TRUE(
+        user.ActIn(hwnd, [hwnd](MSG* msg) { return CWnd::WalkPreTranslateTree(hwnd, msg); }));
     EXPECT_EQ(dialog.IsDlgButtonChecked(kTide), BST_CHECKED);
     EXPECT_EQ(dialog.IsDlgButtonChecked(kMetres), BST_CHECKED);
     EXPECT_EQ(GetDlgCtrlID(GetFocus()), kMetres);

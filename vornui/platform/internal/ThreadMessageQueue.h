@@ -19,11 +19,11 @@ class ThreadMessageQueue;
 
 // Input as the desktop delivers it, before the queue decides which window gets it.
 struct InputEvent {
-    UINT message;   // WM_LBUTTONDOWN ..., WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_KEYDOWN, WM_KEYUP
-    POINT screen;   // mouse events: the pointer in screen coordinates
-    UINT key;       // key events: the virtual key
-    char character; // key-down events: the character the key types, 0 for none
-    DWORD time;     // when the desktop delivered it
+    UINT message;    // WM_LBUTTONDOWN ..., WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_KEYDOWN, WM_KEYUP
+    POINT screen;    // mouse events: the pointer in screen coordinates
+    UINT key;        // key events: the virtual key
+    char character;  // key-down events: the character the key types, 0 for none
+    DWORD time;      // when the desktop delivered it
     short delta = 0; // WM_MOUSEWHEEL: how far the wheel turned
 };
 
@@ -90,7 +90,7 @@ public:
     std::array<BYTE, 256> keyState{};
     char pendingCharacter = 0; // of the last key-down message retrieved
     MSG lastMessage{};
-    MSG lastButtonDown{}; // for telling a double click (screen point, time)
+    MSG lastButtonDown{};  // for telling a double click (screen point, time)
     bool altAlone = false; // Alt is down and no other key went down since
     MouseTracking tracking;
 

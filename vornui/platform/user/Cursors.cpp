@@ -31,9 +31,9 @@ constexpr Picture kIBeam = {
     "      #         ", "      #         ", "      #         ", "      #         ",
     "      #         ", "      #         ", "   ### ###      ", "                "};
 constexpr Picture kWait = {
-    "###############", "#.............#", " #...........# ", "  #.........#  ",
-    "   #..###..#   ", "    #.###.#    ", "     #.#.#     ", "      #.#      ",
-    "     #...#     ", "    #..#..#    ", "   #...#...#   ", "  #...###...#  ",
+    "###############", "#.............#",  " #...........# ", "  #.........#  ",
+    "   #..###..#   ", "    #.###.#    ",  "     #.#.#     ", "      #.#      ",
+    "     #...#     ", "    #..#..#    ",  "   #...#...#   ", "  #...###...#  ",
     " #..#######..# ", "#.############.#", "###############", "               "};
 constexpr Picture kSizeWE = {
     "                ", "                ", "                ", "                ",
@@ -76,7 +76,8 @@ char CellOf(const Picture& picture, int row, int column) {
 enum class Turn { None, Transpose, Mirror };
 
 CursorShape Draw(const Picture& picture, POINT hotspot, Turn turn = Turn::None) {
-    CursorShape shape{kCells * kScale, kCells * kScale, POINT{hotspot.x * kScale, hotspot.y * kScale},
+    CursorShape shape{kCells * kScale, kCells * kScale,
+                      POINT{hotspot.x * kScale, hotspot.y * kScale},
                       std::vector<std::uint32_t>(kCells * kCells * kScale * kScale)};
     for (int row = 0; row < kCells; ++row)
         for (int column = 0; column < kCells; ++column) {

@@ -67,12 +67,14 @@ LRESULT SetCursorFor(HWND hwnd, WPARAM wParam, LPARAM lParam) {
 // A caption button acts when the button comes up over it again.
 void PressCaptionButton(HWND hwnd, WPARAM hit) {
     POINT releasedAt{};
-    if (!TrackMouseUntilRelease(hwnd, [](POINT) {}, releasedAt) || !IsWindow(hwnd))
+    if (!TrackMouseUntilRelease(
+            hwnd, [](POINT) {}, releasedAt) ||
+        !IsWindow(hwnd))
         return;
-    if (static_cast<WPARAM>(SendMessage(hwnd, WM_NCHITTEST, 0,
-                                        MAKELPARAM(releasedAt.x, releasedAt.y))) != hit)
+    if (static_cast<WPARAM>(
+            SendMessage(hwnd, WM_NCHITTEST, 0, MAKELPARAM(releasedAt.x, releasedAt.y))) != hit)
         return;
-    const WPARAM command = hit == HTCLOSE      ? SC_CLOSE
+    const WPARAM command = hit == HTCLOSE       ? SC_CLOSE
                            : hit == HTMINBUTTON ? SC_MINIMIZE
                            : IsZoomed(hwnd)     ? SC_RESTORE
                                                 : SC_MAXIMIZE;

@@ -1,6 +1,6 @@
 #include "vornui/platform/DeviceContext.h"
-#include "vornui/platform/InputCodes.h"
 #include "vornui/platform/Drawing.h"
+#include "vornui/platform/InputCodes.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Resources.h"
 #include "vornui/platform/Screen.h"

@@ -45,8 +45,9 @@ std::uint64_t Pack(POINT point) {
 }
 
 bool ButtonMessage(UINT message) {
-    return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK && message != WM_LBUTTONDBLCLK &&
-           message != WM_RBUTTONDBLCLK && message != WM_MBUTTONDBLCLK;
+    return message >= WM_LBUTTONDOWN && message <= WM_MBUTTONDBLCLK &&
+           message != WM_LBUTTONDBLCLK && message != WM_RBUTTONDBLCLK &&
+           message != WM_MBUTTONDBLCLK;
 }
 
 BOOL Post(DWORD threadId, const InputEvent& event) {

@@ -81,8 +81,8 @@ const char* ClampingClass() {
 }
 
 HWND Frame(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-    return CreateWindowEx(0, ClampingClass(), "Frame", style, 100, 100, 400, 300, nullptr,
-                          nullptr, nullptr, nullptr);
+    return CreateWindowEx(0, ClampingClass(), "Frame", style, 100, 100, 400, 300, nullptr, nullptr,
+                          nullptr, nullptr);
 }
 
 CRect WindowRectOf(HWND hwnd) {
@@ -185,9 +185,9 @@ TEST(FrameSizing, EachEdgeAndCornerDragsThroughTheSizingLoopAndTheClampHolds) {
     mover.DragFrame(HTCAPTION, 30, 40);
     ASSERT_TRUE(mover.ActIn(frame));
     EXPECT_EQ(Placed(frame), Corners(CRect(130, 140, 630, 470)));
-    EXPECT_EQ(Messages(), (std::vector<UINT>{WM_SYSCOMMAND, WM_ENTERSIZEMOVE, WM_GETMINMAXINFO,
-                                             WM_MOVING, WM_GETMINMAXINFO, WM_MOVING,
-                                             WM_GETMINMAXINFO, WM_EXITSIZEMOVE}));
+    EXPECT_EQ(Messages(),
+              (std::vector<UINT>{WM_SYSCOMMAND, WM_ENTERSIZEMOVE, WM_GETMINMAXINFO, WM_MOVING,
+                                 WM_GETMINMAXINFO, WM_MOVING, WM_GETMINMAXINFO, WM_EXITSIZEMOVE}));
     CScriptedUser escaping;
     const CRect before = WindowRectOf(frame);
     escaping.Then([before](HWND window) {

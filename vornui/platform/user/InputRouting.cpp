@@ -236,8 +236,9 @@ bool ThreadMessageQueue::TakeHover(MSG* msg, HWND filter, UINT filterMin, UINT f
         return false;
     POINT client = tracking.restingAt;
     ScreenToClient(tracking.hwnd, &client);
-    const MSG hover{tracking.hwnd, WM_MOUSEHOVER, MouseKeyFlags(keyState),
-                    MAKELPARAM(client.x, client.y), GetTickCount(), tracking.restingAt};
+    const MSG hover{tracking.hwnd,           WM_MOUSEHOVER,
+                    MouseKeyFlags(keyState), MAKELPARAM(client.x, client.y),
+                    GetTickCount(),          tracking.restingAt};
     if (!MessageMatchesFilter(hover, filter, filterMin, filterMax))
         return false;
     *msg = hover;

@@ -20,7 +20,7 @@ struct Seen {
     UINT message;
     WPARAM wParam;
     LPARAM lParam;
-    bool shiftHeld;   // GetKeyState while the message was handled
+    bool shiftHeld; // GetKeyState while the message was handled
     bool controlHeld;
 };
 
@@ -138,9 +138,9 @@ TEST_F(Input, DoubleClicksComeOnlyToClassesThatAskForThem) {
         .DoubleClickAt(ScreenPoint(m_double, POINT{30, 30}), MK_RBUTTON)
         .DoubleClickAt(ScreenPoint(m_double, POINT{40, 40}), MK_MBUTTON);
     ASSERT_TRUE(user.ActIn(m_frame));
-    const std::vector<UINT> buttons = {WM_LBUTTONDOWN,   WM_LBUTTONUP,     WM_LBUTTONDBLCLK,
-                                       WM_RBUTTONDOWN,   WM_RBUTTONUP,     WM_RBUTTONDBLCLK,
-                                       WM_MBUTTONDOWN,   WM_MBUTTONUP,     WM_MBUTTONDBLCLK};
+    const std::vector<UINT> buttons = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
+                                       WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK,
+                                       WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK};
     EXPECT_EQ(Messages(m_double, buttons),
               (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP,
                                  WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, WM_RBUTTONUP,
@@ -152,8 +152,8 @@ TEST_F(Input, DoubleClicksComeOnlyToClassesThatAskForThem) {
 TEST_F(Input, HitTestThenCursorThenTheMouseMessageWithButtonAndModifierFlags) {
     CScriptedUser user;
     user.ClickAt(ScreenPoint(m_single, POINT{5, 6}), MK_RBUTTON, MOD_SHIFT | MOD_CONTROL)
-        .Drag({ScreenPoint(m_double, POINT{5, 5}), ScreenPoint(m_double, POINT{9, 9})},
-              MK_MBUTTON, MOD_SHIFT);
+        .Drag({ScreenPoint(m_double, POINT{5, 5}), ScreenPoint(m_double, POINT{9, 9})}, MK_MBUTTON,
+              MOD_SHIFT);
     ASSERT_TRUE(user.ActIn(m_frame));
 
     // Hit test, cursor, then the press; the child asks its parent about the cursor first.
@@ -331,20 +331,45 @@ TEST_F(Input, KeysArriveWithTheirModifiersAndAltMakesThemSystemKeys) {
     for (const Seen& each : Log())
         if (each.hwnd == m_single && each.message >= WM_KEYFIRST && each.message <= WM_KEYLAST)
             keys.emplace_back(each.message, each.wParam);
-    const std::vector<std::pair<UINT, WPARAM>> expected = {
-        {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYDOWN, 'F'},   {WM_SYSCHAR, 'f'},
-        {WM_SYSKEYUP, 'F'},       {WM_KEYUP, VK_MENU},    {WM_KEYDOWN, VK_CONTROL},
-        {WM_KEYDOWN, VK_SHIFT},   {WM_KEYDOWN, VK_END},   {WM_KEYUP, VK_END},
-        {WM_KEYUP, VK_SHIFT},     {WM_KEYUP, VK_CONTROL}, {WM_KEYDOWN, VK_ADD},
-        {WM_CHAR, '+'},           {WM_KEYUP, VK_ADD},     {WM_KEYDOWN, VK_SUBTRACT},
-        {WM_CHAR, '-'},           {WM_KEYUP, VK_SUBTRACT}, {WM_KEYDOWN, VK_MULTIPLY},
-        {WM_CHAR, '*'},           {WM_KEYUP, VK_MULTIPLY}, {WM_KEYDOWN, VK_NUMPAD7},
-        {WM_CHAR, '7'},           {WM_KEYUP, VK_NUMPAD7}, {WM_KEYDOWN, VK_SHIFT},
-        {WM_KEYDOWN, '2'},        {WM_CHAR, '@'},         {WM_KEYUP, '2'},
-        {WM_KEYUP, VK_SHIFT},     {WM_KEYDOWN, VK_CONTROL}, {WM_KEYDOWN, 'C'},
-        {WM_CHAR, 3},             {WM_KEYUP, 'C'},        {WM_KEYUP, VK_CONTROL},
-        {WM_KEYDOWN, VK_F5},      {WM_KEYUP, VK_F5},      {WM_SYSKEYDOWN, VK_F10},
-        {WM_SYSKEYUP, VK_F10},    {WM_SYSKEYDOWN, VK_MENU}, {WM_SYSKEYUP, VK_MENU}};
+    const std::vector<std::pair<UINT, WPARAM>> expected = {{WM_SYSKEYDOWN, VK_MENU},
+                                                           {WM_SYSKEYDOWN, 'F'},
+                                                           {WM_SYSCHAR, 'f'},
+                                                           {WM_SYSKEYUP, 'F'},
+                                                           {WM_KEYUP, VK_MENU},
+                                                           {WM_KEYDOWN, VK_CONTROL},
+                                                           {WM_KEYDOWN, VK_SHIFT},
+                                                           {WM_KEYDOWN, VK_END},
+                                                           {WM_KEYUP, VK_END},
+                                                           {WM_KEYUP, VK_SHIFT},
+                                                           {WM_KEYUP, VK_CONTROL},
+                                                           {WM_KEYDOWN, VK_ADD},
+                                                           {WM_CHAR, '+'},
+                                                           {WM_KEYUP, VK_ADD},
+                                                           {WM_KEYDOWN, VK_SUBTRACT},
+                                                           {WM_CHAR, '-'},
+                                                           {WM_KEYUP, VK_SUBTRACT},
+                                                           {WM_KEYDOWN, VK_MULTIPLY},
+                                                           {WM_CHAR, '*'},
+                                                           {WM_KEYUP, VK_MULTIPLY},
+                                                           {WM_KEYDOWN, VK_NUMPAD7},
+                                                           {WM_CHAR, '7'},
+                                                           {WM_KEYUP, VK_NUMPAD7},
+                                                           {WM_KEYDOWN, VK_SHIFT},
+                                                           {WM_KEYDOWN, '2'},
+                                                           {WM_CHAR, '@'},
+                                                           {WM_KEYUP, '2'},
+                                                           {WM_KEYUP, VK_SHIFT},
+                                                           {WM_KEYDOWN, VK_CONTROL},
+                                                           {WM_KEYDOWN, 'C'},
+                                                           {WM_CHAR, 3},
+                                                           {WM_KEYUP, 'C'},
+                                                           {WM_KEYUP, VK_CONTROL},
+                                                           {WM_KEYDOWN, VK_F5},
+                                                           {WM_KEYUP, VK_F5},
+                                                           {WM_SYSKEYDOWN, VK_F10},
+                                                           {WM_SYSKEYUP, VK_F10},
+                                                           {WM_SYSKEYDOWN, VK_MENU},
+                                                           {WM_SYSKEYUP, VK_MENU}};
     EXPECT_EQ(keys, expected);
 
     // The key data: Alt's context bit, the extended bit of navigation keys, the up bits.

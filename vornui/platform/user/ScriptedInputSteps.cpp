@@ -19,7 +19,7 @@ DWORD ThreadOf(HWND window) {
 }
 
 UINT DownMessage(UINT button) {
-    return button == MK_RBUTTON ? WM_RBUTTONDOWN
+    return button == MK_RBUTTON   ? WM_RBUTTONDOWN
            : button == MK_MBUTTON ? WM_MBUTTONDOWN
                                   : WM_LBUTTONDOWN;
 }
@@ -271,9 +271,9 @@ bool CScriptedUser::ActIn(HWND window, const std::function<bool(MSG*)>& preTrans
                 PostQuitMessage(static_cast<int>(msg.wParam));
                 return;
             }
-            if (preTranslate ? preTranslate(&msg)
-                             : IsWindow(window) && IsDialogWindow(window) &&
-                                   IsDialogMessage(window, &msg))
+            if (preTranslate
+                    ? preTranslate(&msg)
+                    : IsWindow(window) && IsDialogWindow(window) && IsDialogMessage(window, &msg))
                 continue;
             TranslateMessage(&msg);
             DispatchMessage(&msg);

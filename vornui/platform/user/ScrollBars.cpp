@@ -25,8 +25,8 @@ constexpr int kSmallestThumb = 8;
 
 // The lowest and highest positions the thumb can take: the last page ends at the maximum.
 int HighestPosition(const ScrollBarState& state) {
-    const long long highest =
-        static_cast<long long>(state.max) - std::max<long long>(static_cast<long long>(state.page) - 1, 0);
+    const long long highest = static_cast<long long>(state.max) -
+                              std::max<long long>(static_cast<long long>(state.page) - 1, 0);
     return static_cast<int>(std::max<long long>(state.min, highest));
 }
 
@@ -113,15 +113,17 @@ ScrollBarLayout LayOutScrollBar(const CRect& area, bool vertical, const ScrollBa
     if (span <= 1 || (state.page && state.page >= span))
         return parts; // nothing to scroll: no thumb
     const int thumbLength =
-        state.page ? std::max<int>(kSmallestThumb, static_cast<int>(trackLength * state.page / span))
-                   : thickness;
+        state.page
+            ? std::max<int>(kSmallestThumb, static_cast<int>(trackLength * state.page / span))
+            : thickness;
     if (thumbLength > trackLength)
         return parts;
     const int highest = HighestPosition(state);
     const long long room = trackLength - thumbLength;
     const long long offset =
         highest > state.min
-            ? room * (std::clamp(position, state.min, highest) - static_cast<long long>(state.min)) /
+            ? room *
+                  (std::clamp(position, state.min, highest) - static_cast<long long>(state.min)) /
                   (static_cast<long long>(highest) - state.min)
             : 0;
     const int start = Along(parts.track, vertical) + static_cast<int>(offset);
@@ -136,7 +138,8 @@ void PaintScrollBar(HDC hdc, const CRect& area, bool vertical, const ScrollBarSt
     const UINT inactive = parts.thumb.IsRectEmpty() ? DFCS_INACTIVE : 0;
     CRect before = parts.arrowBefore;
     CRect after = parts.arrowAfter;
-    DrawFrameControl(hdc, &before, DFC_SCROLL, (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive);
+    DrawFrameControl(hdc, &before, DFC_SCROLL,
+                     (vertical ? DFCS_SCROLLUP : DFCS_SCROLLLEFT) | inactive);
     DrawFrameControl(hdc, &after, DFC_SCROLL,
                      (vertical ? DFCS_SCROLLDOWN : DFCS_SCROLLRIGHT) | inactive);
     if (!parts.thumb.IsRectEmpty()) {
@@ -222,7 +225,8 @@ void TrackScrollBar(HWND hwnd, int bar, POINT screen) {
         if (code < 0)
             return;
         send(code, 0);
-        TrackMouseUntilRelease(hwnd, [](POINT) {}, releasedAt);
+        TrackMouseUntilRelease(
+            hwnd, [](POINT) {}, releasedAt);
     }
     send(SB_ENDSCROLL, 0);
     RedrawScrollBar(hwnd, bar);

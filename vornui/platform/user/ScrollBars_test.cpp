@@ -5,8 +5,8 @@
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Regions.h"
-#include "vornui/platform/ScrollBarControl.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/ScrollBarControl.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
@@ -22,9 +22,9 @@ namespace {
 struct Scrolled {
     UINT message;
     int code;
-    int position;  // HIWORD(wParam)
-    int trackPos;  // SIF_TRACKPOS while handling it
-    HWND control;  // lParam
+    int position; // HIWORD(wParam)
+    int trackPos; // SIF_TRACKPOS while handling it
+    HWND control; // lParam
 };
 
 struct Painted {
@@ -171,8 +171,8 @@ TEST(ScrollBars, AWindowBarIsClickedPagedAndDraggedWithTheDocumentedCodes) {
     const int barX = client.right + 8;
     Scrolls().clear();
     CScriptedUser user;
-    user.ClickAt(POINT{barX, client.bottom - 8})        // the down arrow
-        .ClickAt(POINT{barX, client.bottom - 30})       // the track below the thumb
+    user.ClickAt(POINT{barX, client.bottom - 8})              // the down arrow
+        .ClickAt(POINT{barX, client.bottom - 30})             // the track below the thumb
         .ClickAt(POINT{client.right - 8, client.bottom + 8}); // the right arrow
     ASSERT_TRUE(user.ActIn(hwnd));
     EXPECT_EQ(Codes(), (std::vector<int>{SB_LINEDOWN, SB_ENDSCROLL, SB_PAGEDOWN, SB_ENDSCROLL,
@@ -281,9 +281,9 @@ TEST(ScrollBars, BadRangesPagesAndHandlesGiveTheDocumentedResults) {
     EXPECT_EQ(SetScrollInfo(nullptr, SB_VERT, &info, TRUE), 0);
     EXPECT_EQ(SetScrollInfo(hwnd, SB_VERT, nullptr, TRUE), 0);
     EXPECT_EQ(ScrollWindowEx(nullptr, 0, 1, nullptr, nullptr, nullptr, nullptr, 0), ERROR);
-    EXPECT_EQ(ScrollWindowEx(hwnd, 0, 1, nullptr, nullptr, reinterpret_cast<HRGN>(0x99),
-                             nullptr, 0),
-              ERROR);
+    EXPECT_EQ(
+        ScrollWindowEx(hwnd, 0, 1, nullptr, nullptr, reinterpret_cast<HRGN>(0x99), nullptr, 0),
+        ERROR);
     DestroyWindow(hwnd);
     EXPECT_FALSE(GetScrollInfo(hwnd, SB_VERT, &info));
     EXPECT_FALSE(ShowScrollBar(hwnd, SB_VERT, TRUE));
