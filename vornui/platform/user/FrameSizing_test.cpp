@@ -1,6 +1,8 @@
 // The person sizes, moves, maximises and restores frames with the mouse, as the system's
 // sizing loop lets them.
 
+#include "tests/TestWindowClass.h"
+
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageLoop.h"
@@ -68,21 +70,9 @@ LRESULT ClampingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(hwnd, message, wParam, lParam);
 }
 
-const char* ClampingClass() {
-    static const char* const name = [] {
-        WNDCLASS wc{};
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = ClampingProc;
-        wc.lpszClassName = "VornuiTestClampingFrame";
-        RegisterClass(&wc);
-        return "VornuiTestClampingFrame";
-    }();
-    return name;
-}
-
 HWND Frame(DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-    return CreateWindowEx(0, ClampingClass(), "Frame", style, 100, 100, 400, 300, nullptr, nullptr,
-                          nullptr, nullptr);
+    return CreateWindowEx(0, TestWindowClass("VornuiTestClampingFrame", ClampingProc), "Frame",
+                          style, 100, 100, 400, 300, nullptr, nullptr, nullptr, nullptr);
 }
 
 CRect WindowRectOf(HWND hwnd) {

@@ -1,5 +1,7 @@
 // Scroll bars the person clicks and drags, ScrollWindowEx, and redraw switched off.
 
+#include "tests/TestWindowClass.h"
+
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/GdiObjects.h"
@@ -100,20 +102,10 @@ LRESULT DocumentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
 }
 
-const char* DocumentClass() {
-    static const char* const name = [] {
-        WNDCLASS wc{};
-        wc.lpfnWndProc = DocumentProc;
-        wc.lpszClassName = "VornuiTestDocument";
-        RegisterClass(&wc);
-        return "VornuiTestDocument";
-    }();
-    return name;
-}
-
 HWND Document(DWORD bars) {
-    return CreateWindowEx(0, DocumentClass(), "Document", WS_OVERLAPPEDWINDOW | WS_VISIBLE | bars,
-                          100, 100, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    return CreateWindowEx(0, TestWindowClass("VornuiTestDocument", DocumentProc), "Document",
+                          WS_OVERLAPPEDWINDOW | WS_VISIBLE | bars, 100, 100, 400, 300, nullptr,
+                          nullptr, nullptr, nullptr);
 }
 
 CRect ClientOnScreen(HWND hwnd) {
