@@ -1,8 +1,11 @@
 #pragma once
 
-// Inside the desktop: the pixels of the system's cursors, for a display that shows them.
+// Inside the desktop: the pixels of the system's cursors, for a display that shows them
+// (exported for the platform's own tests and display backends; the header is not
+// installed).
 
 #include "vornui/platform/Cursors.h"
+#include "vornui/platform/Export.h"
 
 #include <cstdint>
 #include <vector>
@@ -15,4 +18,4 @@ struct CursorShape {
 };
 
 // The shape of `cursor`, null for a handle that names no cursor.
-const CursorShape* ShapeOfCursor(HCURSOR cursor);
+VORNUI_API const CursorShape* ShapeOfCursor(HCURSOR cursor);

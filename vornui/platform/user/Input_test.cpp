@@ -5,12 +5,16 @@
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/CursorShapes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -388,4 +392,38 @@ TEST_F(Input, KeysArriveWithTheirModifiersAndAltMakesThemSystemKeys) {
             EXPECT_TRUE((flags & KF_UP) && (flags & KF_REPEAT));
         }
     }
+}
+
+TEST(Cursors, EverySystemCursorHasPixelsOfItsOwnWithTheHotspotOnIt) {
+    const LPCTSTR ids[] = {IDC_ARROW,   IDC_SIZEWE, IDC_SIZENS, IDC_SIZENWSE, IDC_SIZENESW,
+                           IDC_SIZEALL, IDC_WAIT,   IDC_HAND,   IDC_NO};
+    std::vector<const CursorShape*> shapes;
+    for (LPCTSTR id : ids) {
+        const CursorShape* shape = ShapeOfCursor(LoadCursor(nullptr, id));
+        ASSERT_NE(shape, nullptr);
+        EXPECT_EQ(shape->width, GetSystemMetrics(SM_CXCURSOR));
+        EXPECT_EQ(shape->height, GetSystemMetrics(SM_CYCURSOR));
+        ASSERT_EQ(shape->pixels.size(), static_cast<size_t>(shape->width * shape->height));
+        const auto count = [&](std::uint32_t pixel) {
+            return std::count(shape->pixels.begin(), shape->pixels.end(), pixel);
+        };
+        // Black outline, white inside, clear around.
+        EXPECT_GT(count(0xFF000000), 0);
+        EXPECT_GT(count(0xFFFFFFFF), 0);
+        EXPECT_GT(count(0), shape->width * shape->height / 8);
+        const std::uint32_t hot =
+            shape->pixels[static_cast<size_t>(shape->hotspot.y * shape->width + shape->hotspot.x)];
+        EXPECT_NE(hot, 0u) << "the hotspot of cursor " << shapes.size() << " is clear";
+        for (const CursorShape* other : shapes)
+            EXPECT_NE(other->pixels, shape->pixels);
+        shapes.push_back(shape);
+    }
+    // The north-south arrows are the west-east ones turned.
+    const CursorShape& across = *shapes[1];
+    const CursorShape& down = *shapes[2];
+    for (int y = 0; y < across.height; ++y)
+        for (int x = 0; x < across.width; ++x)
+            ASSERT_EQ(down.pixels[static_cast<size_t>(x * down.width + y)],
+                      across.pixels[static_cast<size_t>(y * across.width + x)]);
+    EXPECT_EQ(ShapeOfCursor(nullptr), nullptr);
 }
