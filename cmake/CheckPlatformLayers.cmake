@@ -17,11 +17,11 @@
 
 set(layers kernel gdi user net framework controls)
 
-set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages
+set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages InputCodes
                        WindowStyles)
 set(header_only_gdi GdiRecords SystemColors)
-set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl
-                     EditControl ListBoxControl)
+set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl CursorShapes
+                     EditControl ListBoxControl ScrollBarControl)
 set(header_only_net WinSockErrors AsyncSelectHooks)
 set(header_only_framework ControlBars)
 set(header_only_controls CommonControls ControlFont ControlProcedure)

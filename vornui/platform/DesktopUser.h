@@ -7,6 +7,7 @@
 
 #include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
+#include "vornui/platform/InputCodes.h"
 #include "vornui/platform/WinTypes.h"
 #include "vornui/platform/WindowTypes.h"
 
@@ -91,6 +92,37 @@ public:
     CScriptedUser& WaitForEnd();
     // Anything else, done when it is this step's turn.
     CScriptedUser& Then(Step step);
+
+    // Mouse and keyboard steps anywhere on the screen. `button` is MK_LBUTTON, MK_RBUTTON or
+    // MK_MBUTTON; `modifiers` any of MOD_SHIFT, MOD_CONTROL and MOD_ALT, held down around
+    // the step.
+    CScriptedUser& MouseDown(POINT screen, UINT button = MK_LBUTTON, UINT modifiers = 0);
+    CScriptedUser& MouseMove(POINT screen, UINT modifiers = 0);
+    CScriptedUser& MouseUp(POINT screen, UINT button = MK_LBUTTON, UINT modifiers = 0);
+    CScriptedUser& ClickAt(POINT screen, UINT button, UINT modifiers = 0);
+    CScriptedUser& DoubleClickAt(POINT screen, UINT button = MK_LBUTTON, UINT modifiers = 0);
+    // Presses at the first point, moves through the others and releases at the last.
+    CScriptedUser& Drag(std::vector<POINT> path, UINT button = MK_LBUTTON, UINT modifiers = 0);
+    // Turns the wheel by `delta` (WHEEL_DELTA a notch) with the pointer at `screen`.
+    CScriptedUser& Wheel(POINT screen, int delta, UINT modifiers = 0);
+    // Presses and releases a key with the modifiers held; a key that types a character types
+    // it (Ctrl with a letter its control character, Alt with a letter as WM_SYSCHAR).
+    CScriptedUser& PressWith(UINT modifiers, UINT virtualKey);
+    // The pointer rests where it is for a while.
+    CScriptedUser& Rest(UINT milliseconds);
+    // Drags the window's edge or corner `hit` (HTLEFT ... HTBOTTOMRIGHT), or its caption
+    // (HTCAPTION), by dx, dy.
+    CScriptedUser& DragFrame(int hit, int dx, int dy);
+    // Double-clicks the window's caption: it maximises, or is restored.
+    CScriptedUser& DoubleClickCaption();
+
+    // Performs the queued steps now, outside any modal loop, in `window` (a modeless window
+    // or a top-level frame): after each step the thread's messages are pumped until none
+    // waits, each offered first to `preTranslate` when given (a dialog's to
+    // IsDialogMessage). A modal dialog a step opens takes the next steps as usual. Gives up
+    // after `timeoutMs` of waiting steps; false then.
+    bool ActIn(HWND window, const std::function<bool(MSG*)>& preTranslate = {},
+               UINT timeoutMs = 5000);
 
     int AnswerMessageBox(const MessageBoxRequest& box) override;
     void ModalDialogOpened(HWND dialog) override;

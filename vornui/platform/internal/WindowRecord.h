@@ -31,6 +31,7 @@ struct ScrollBarState {
     UINT page = 0;
     int pos = 0;
     int trackPos = 0;
+    bool dragging = false; // the thumb follows the pointer at trackPos
 };
 
 struct WindowRecord {
@@ -57,9 +58,9 @@ struct WindowRecord {
     bool frameDirty = true; // the non-client area waits for WM_NCPAINT
     HANDLE font = nullptr;  // WM_SETFONT
     bool internalPaint = false;
-    CRect normalPosition; // restored rectangle, parent client coordinates
-    ScrollBarState scroll[2];
-    CWnd* wnd = nullptr; // the framework object attached to the window
+    CRect normalPosition;     // restored rectangle, parent client coordinates
+    ScrollBarState scroll[3]; // SB_HORZ, SB_VERT, and SB_CTL for a scroll bar control
+    CWnd* wnd = nullptr;      // the framework object attached to the window
     std::unique_ptr<CWnd, TemporaryWndDeleter>
         temporaryWrapper; // made by CWnd::FromHandle for an unattached window
     std::unique_ptr<ControlData> control;

@@ -161,16 +161,7 @@ CScriptedUser& CScriptedUser::TypeInto(int id, const char* text) {
 }
 
 CScriptedUser& CScriptedUser::Press(UINT virtualKey, bool shift) {
-    return Then([virtualKey, shift](HWND dialog) {
-        const char character = virtualKey == VK_RETURN   ? '\r'
-                               : virtualKey == VK_ESCAPE ? '\x1B'
-                               : virtualKey == VK_TAB    ? '\t'
-                               : virtualKey == VK_SPACE  ? ' '
-                               : virtualKey == VK_BACK   ? '\b'
-                                                         : '\0';
-        PostKey(ThreadOf(dialog), virtualKey, character, shift);
-        return ModalAction::Acted;
-    });
+    return PressWith(shift ? MOD_SHIFT : 0, virtualKey);
 }
 
 CScriptedUser& CScriptedUser::Choose(int id, const char* text) {

@@ -73,16 +73,21 @@ bool Contains(HWND ancestor, HWND hwnd) {
 
 } // namespace
 
-CSize TrackingSize(HWND hwnd, CSize proposed) {
-    const bool userSizable =
-        (hwnd->style & WS_THICKFRAME) || !(hwnd->style & (WS_POPUP | WS_CHILD));
-    if (!userSizable)
-        return proposed;
+MINMAXINFO TrackingLimits(HWND hwnd) {
     MINMAXINFO info{};
     info.ptMaxSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
     info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
     info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
     SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+CSize TrackingSize(HWND hwnd, CSize proposed) {
+    const bool userSizable =
+        (hwnd->style & WS_THICKFRAME) || !(hwnd->style & (WS_POPUP | WS_CHILD));
+    if (!userSizable)
+        return proposed;
+    const MINMAXINFO info = TrackingLimits(hwnd);
     return CSize(std::clamp<LONG>(proposed.cx, info.ptMinTrackSize.x,
                                   std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x)),
                  std::clamp<LONG>(proposed.cy, info.ptMinTrackSize.y,
