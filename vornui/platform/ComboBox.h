@@ -43,4 +43,14 @@ public:
     int SetTopIndex(int index);
     int GetDroppedWidth() const;
     int SetDroppedWidth(UINT width);
+
+    // Owner drawing (*_OWNERDRAWFIXED, *_OWNERDRAWVARIABLE): a class that draws its own
+    // items overrides these; this one leaves them to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT item);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT item);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

@@ -47,4 +47,14 @@ public:
     // The item at `point` (client coordinates); `outside` tells whether the point lies
     // outside the client area.
     UINT ItemFromPoint(CPoint point, BOOL& outside) const;
+
+    // Owner drawing (*_OWNERDRAWFIXED, *_OWNERDRAWVARIABLE): a class that draws its own
+    // items overrides these; this one leaves them to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT item);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT item);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

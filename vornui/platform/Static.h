@@ -50,4 +50,11 @@ public:
     HANDLE GetIcon() const;
     HANDLE SetBitmap(HANDLE bitmap);
     HANDLE GetBitmap() const;
+
+    // Owner drawing (BS_OWNERDRAW, SS_OWNERDRAW): a class that draws itself overrides it;
+    // this one leaves the drawing to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

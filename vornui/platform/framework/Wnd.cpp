@@ -670,6 +670,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         return TRUE;
     default:
         return DispatchWindowState(message, wParam, lParam, result) ||
+               DispatchOwnerDraw(message, wParam, lParam, result) ||
                DispatchInput(message, wParam, lParam, result);
     }
 }
