@@ -57,6 +57,7 @@
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Mutex.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/OwnerDraw.h"
 #include "vornui/platform/ProcessIdentity.h"
 #include "vornui/platform/ProfileFile.h"

@@ -7,6 +7,7 @@
 #include "vornui/platform/CGdiObject.h"
 
 class VORNUI_API CBitmapButton : public CButton {
+    DECLARE_DYNAMIC(CBitmapButton)
 public:
     // Bitmaps of the resource chain; the up look is needed, the others are optional.
     BOOL LoadBitmaps(LPCTSTR up, LPCTSTR down = nullptr, LPCTSTR focus = nullptr,

@@ -8,6 +8,7 @@
 #include "vornui/platform/Wnd.h"
 
 class VORNUI_API CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
 public:
     using CWnd::Create;
     BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);

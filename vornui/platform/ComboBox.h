@@ -10,6 +10,7 @@
 #include "vornui/platform/Wnd.h"
 
 class VORNUI_API CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

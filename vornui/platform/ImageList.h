@@ -9,6 +9,7 @@
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/Icons.h"
 #include "vornui/platform/Images.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/WindowTypes.h"
 
 struct ImageListObject;
@@ -83,7 +84,8 @@ VORNUI_API BOOL ImageList_DragLeave(HWND lock);
 VORNUI_API BOOL ImageList_DragShowNolock(BOOL show);
 VORNUI_API void ImageList_EndDrag();
 
-class VORNUI_API CImageList {
+class VORNUI_API CImageList : public CObject {
+    DECLARE_DYNCREATE(CImageList)
 public:
     CImageList() = default;
     ~CImageList();

@@ -43,6 +43,7 @@
 #define STN_DISABLE 3
 
 class VORNUI_API CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
 public:
     using CWnd::Create;
     BOOL Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);

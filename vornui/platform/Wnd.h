@@ -16,14 +16,19 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
 #include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/OwnerDraw.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 
+// The class of windows created without one (CWnd::Create with a null class name).
+inline constexpr const char* kFrameworkWindowClass = "AfxWnd";
+
 // The framework's window procedure, shared by every window that has a CWnd.
 VORNUI_API LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-class VORNUI_API CWnd {
+class VORNUI_API CWnd : public CObject {
+    DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
     virtual ~CWnd();

@@ -75,3 +75,5 @@ void CBitmapButton::DrawItem(LPDRAWITEMSTRUCT item) {
     SelectObject(source, old);
     DeleteDC(source);
 }
+
+IMPLEMENT_DYNAMIC(CBitmapButton, CButton)

@@ -319,3 +319,5 @@ BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     return TakeReflectedItemMessage(*this, message, lParam, result) ||
            CWnd::OnChildNotify(message, wParam, lParam, result);
 }
+
+IMPLEMENT_DYNAMIC(CButton, CWnd)

@@ -73,3 +73,5 @@ BOOL CImageList::DragEnter(CWnd* lock, CPoint point) {
 BOOL CImageList::DragLeave(CWnd* lock) {
     return ImageList_DragLeave(lock ? lock->m_hWnd : nullptr);
 }
+
+IMPLEMENT_DYNCREATE(CImageList, CObject)

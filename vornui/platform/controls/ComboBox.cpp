@@ -697,3 +697,5 @@ BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     return TakeReflectedItemMessage(*this, message, lParam, result) ||
            CWnd::OnChildNotify(message, wParam, lParam, result);
 }
+
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)

@@ -722,3 +722,5 @@ BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return TakeReflectedItemMessage(*this, message, lParam, result) ||
            CWnd::OnChildNotify(message, wParam, lParam, result);
 }
+
+IMPLEMENT_DYNAMIC(CListBox, CWnd)

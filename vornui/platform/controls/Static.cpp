@@ -211,3 +211,5 @@ BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT*
     return TakeReflectedItemMessage(*this, message, lParam, result) ||
            CWnd::OnChildNotify(message, wParam, lParam, result);
 }
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
