@@ -18,6 +18,7 @@
 #define SBPS_STRETCH 0x08000000
 
 class VORNUI_API CStatusBar : public CWnd {
+    DECLARE_DYNAMIC(CStatusBar)
 public:
     using CWnd::Create;
     virtual BOOL Create(CWnd* parent, DWORD style = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,

@@ -8,6 +8,7 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
 #include "vornui/platform/MessageBox.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/Resources.h"
 #include "vornui/platform/WinTypes.h"
 
@@ -15,7 +16,8 @@
 
 class ApplicationProfile;
 
-class VORNUI_API CWinApp {
+class VORNUI_API CWinApp : public CObject {
+    DECLARE_DYNAMIC(CWinApp)
 public:
     explicit CWinApp(LPCTSTR appName = nullptr);
     virtual ~CWinApp();

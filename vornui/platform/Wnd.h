@@ -4,7 +4,11 @@
 // becomes the framework's, which hands every message to WindowProc, from there to the
 // virtual handlers below (each one's default passes the message on to the procedure the
 // window had before). Control notifications that reach a parent are first offered back to
-// the control's own object (reflection): OnReflectedCommand and OnReflectedNotify.
+// the control's own object (reflection): OnReflectedCommand and OnReflectedNotify; so are
+// the owner-draw messages (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM, WM_DELETEITEM),
+// which the control classes turn into their DrawItem, MeasureItem, CompareItem and
+// DeleteItem. A reflected message the control does not take reaches the parent's own
+// handler (OnDrawItem, ...) after all.
 
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/CString.h"
@@ -12,13 +16,19 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
 #include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Object.h"
+#include "vornui/platform/OwnerDraw.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+
+// The class of windows created without one (CWnd::Create with a null class name).
+inline constexpr const char* kFrameworkWindowClass = "AfxWnd";
 
 // The framework's window procedure, shared by every window that has a CWnd.
 VORNUI_API LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-class VORNUI_API CWnd {
+class VORNUI_API CWnd : public CObject {
+    DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
     virtual ~CWnd();
@@ -174,6 +184,16 @@ public:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual BOOL OnReflectedCommand(UINT code);
     virtual BOOL OnReflectedNotify(NMHDR* header, LRESULT* result);
+    // The framework's own DrawItem, MeasureItem, CompareItem and DeleteItem call this: the
+    // class left the message to its parent.
+    static void DeclineReflectedMessage();
+    // Runs the handler of a reflected message; FALSE when the handler declined it.
+    template <typename Handler>
+    static BOOL TakeReflectedMessage(Handler&& handler) {
+        BeginReflectedMessage();
+        handler();
+        return EndReflectedMessage();
+    }
     // Offers the message being handled to the object of control `child`.
     static BOOL ReflectLastMsg(HWND child, LRESULT* result = nullptr);
     // Runs `msg` through PreTranslateMessage of each window from its target up to `stop`.
@@ -226,6 +246,10 @@ protected:
     virtual void OnParentNotify(UINT message, LPARAM lParam);
     virtual void OnStyleChanged(int styleType, LPSTYLESTRUCT style);
     virtual void OnSysColorChange();
+    virtual void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
+    virtual void OnMeasureItem(int id, LPMEASUREITEMSTRUCT item);
+    virtual int OnCompareItem(int id, LPCOMPAREITEMSTRUCT item);
+    virtual void OnDeleteItem(int id, LPDELETEITEMSTRUCT item);
 
     WNDPROC m_pfnSuper = nullptr; // the procedure the window had before it was subclassed
 
@@ -234,6 +258,11 @@ protected:
 
 private:
     friend struct TemporaryWndDeleter;
+    static void BeginReflectedMessage();
+    static BOOL EndReflectedMessage();
+    // The control an owner-draw message is about, and reflection to it.
+    BOOL ReflectOwnerDraw(UINT message, LPARAM lParam, LRESULT* result);
+    BOOL DispatchOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL SendChildNotifyLastMsg(LRESULT* result);
     BOOL DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL DispatchWindowState(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

@@ -157,3 +157,5 @@ BOOL CStatusBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
         UpdateParts();
     return handled;
 }
+
+IMPLEMENT_DYNAMIC(CStatusBar, CWnd)

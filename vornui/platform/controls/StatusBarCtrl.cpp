@@ -252,3 +252,5 @@ BOOL CStatusBarCtrl::GetRect(int part, LPRECT rect) const {
     return static_cast<BOOL>(
         SendMessage(SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(rect)));
 }
+
+IMPLEMENT_DYNAMIC(CStatusBarCtrl, CWnd)

@@ -164,3 +164,5 @@ int AfxMessageBox(UINT promptId, UINT type, UINT helpId) {
     text.LoadString(promptId);
     return AfxMessageBox(text, type, helpId == static_cast<UINT>(-1) ? promptId : helpId);
 }
+
+IMPLEMENT_DYNAMIC(CWinApp, CObject)

@@ -586,8 +586,20 @@ BOOL CWnd::PreTranslateMessage(MSG*) {
     return FALSE;
 }
 
-BOOL CWnd::PreCreateWindow(CREATESTRUCT&) {
-    return TRUE;
+BOOL CWnd::PreCreateWindow(CREATESTRUCT& create) {
+    if (create.lpszClass)
+        return TRUE;
+    // A window without a class of its own gets the framework's, registered on first use.
+    static const ATOM registered = [] {
+        WNDCLASS framework{};
+        framework.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+        framework.lpfnWndProc = ::DefWindowProc;
+        framework.hInstance = AfxGetInstanceHandle();
+        framework.lpszClassName = kFrameworkWindowClass;
+        return ::RegisterClass(&framework);
+    }();
+    create.lpszClass = kFrameworkWindowClass;
+    return registered != 0;
 }
 
 void CWnd::PreSubclassWindow() {}
@@ -670,6 +682,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         return TRUE;
     default:
         return DispatchWindowState(message, wParam, lParam, result) ||
+               DispatchOwnerDraw(message, wParam, lParam, result) ||
                DispatchInput(message, wParam, lParam, result);
     }
 }
@@ -970,3 +983,5 @@ void CWnd::OnStyleChanged(int, LPSTYLESTRUCT) {
 void CWnd::OnSysColorChange() {
     Default();
 }
+
+IMPLEMENT_DYNCREATE(CWnd, CObject)
