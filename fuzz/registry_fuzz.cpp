@@ -11,17 +11,18 @@
 
 namespace {
 
+// Made once and never destroyed, so that the clean-up at exit can still name it.
 const std::string& FuzzFolder() {
-    static const std::string folder = [] {
+    static const std::string* const folder = [] {
         std::string pattern = "/tmp/vornui-registry-fuzz-XXXXXX";
-        const char* made = mkdtemp(pattern.data());
+        auto* made = new std::string(mkdtemp(pattern.data()) ? pattern : std::string("/tmp"));
         std::atexit([] {
             std::remove((FuzzFolder() + "/HKEY_CURRENT_USER.ini").c_str());
             rmdir(FuzzFolder().c_str());
         });
-        return made ? pattern : std::string("/tmp");
+        return made;
     }();
-    return folder;
+    return *folder;
 }
 
 void ReadValues(HKEY key) {
