@@ -13,6 +13,8 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 struct MessageBoxRequest {
@@ -20,6 +22,27 @@ struct MessageBoxRequest {
     CString text;
     CString caption;
     UINT type;
+};
+
+// A file chooser waiting for the user (GetOpenFileName, GetSaveFileName, CFileDialog).
+struct FileChooserRequest {
+    HWND owner;
+    bool save;
+    CString title;
+    CString folder;                                   // the folder it shows
+    CString fileName;                                 // the name it proposes
+    std::vector<std::pair<CString, CString>> filters; // (description, patterns)
+    DWORD filterIndex;                                // 1 for the first filter
+    DWORD flags;                                      // OFN_*
+};
+
+// A folder chooser waiting for the user (SHBrowseForFolder).
+struct FolderChooserRequest {
+    HWND owner;
+    HWND browser; // the chooser's own window, which its callback talks to
+    CString title;
+    CString selection; // the folder selected now, empty for none
+    UINT flags;        // BIF_*
 };
 
 // What a user did when a modal dialog had nothing else to do.
@@ -38,6 +61,11 @@ public:
     virtual void ModalDialogOpened(HWND dialog);
     // The modal dialog's thread has no message waiting: the user's turn.
     virtual ModalAction ActInModalDialog(HWND dialog);
+    // The files chosen (full paths, or names in the request's folder); none: cancelled.
+    // Unless overridden, the user cancels and says so on standard error.
+    virtual std::vector<CString> AnswerFileChooser(const FileChooserRequest& request);
+    // The folder chosen; empty: cancelled. Unless overridden, as for files.
+    virtual CString AnswerFolderChooser(const FolderChooserRequest& request);
 };
 
 // The current user; the headless user when none is installed.
@@ -71,6 +99,21 @@ public:
 
     void AnswerNextMessageBox(int button) { m_answers.push_back(button); }
     const std::vector<MessageBoxRequest>& MessageBoxesShown() const { return m_shown; }
+
+    // Choosers take their answers from queues of their own; with none left, the user
+    // cancels. A path may be a name in the chooser's folder.
+    void AnswerNextFileChooser(const char* path) {
+        AnswerNextFileChooser(std::vector<CString>{CString(path)});
+    }
+    void AnswerNextFileChooser(std::vector<CString> paths);
+    void CancelNextFileChooser() { AnswerNextFileChooser(std::vector<CString>{}); }
+    // Null presses OK on whatever the chooser has selected.
+    void AnswerNextFolderChooser(const char* folder);
+    void CancelNextFolderChooser();
+    const std::vector<FileChooserRequest>& FileChoosersShown() const { return m_fileChoosers; }
+    const std::vector<FolderChooserRequest>& FolderChoosersShown() const {
+        return m_folderChoosers;
+    }
     // The captions of the modal dialogs that opened, in order.
     const std::vector<CString>& DialogsShown() const { return m_dialogs; }
 
@@ -127,8 +170,14 @@ public:
     int AnswerMessageBox(const MessageBoxRequest& box) override;
     void ModalDialogOpened(HWND dialog) override;
     ModalAction ActInModalDialog(HWND dialog) override;
+    std::vector<CString> AnswerFileChooser(const FileChooserRequest& request) override;
+    CString AnswerFolderChooser(const FolderChooserRequest& request) override;
 
 private:
+    std::deque<std::vector<CString>> m_fileAnswers;
+    std::deque<std::optional<CString>> m_folderAnswers; // nullopt: OK on the selection
+    std::vector<FileChooserRequest> m_fileChoosers;
+    std::vector<FolderChooserRequest> m_folderChoosers;
     IDesktopUser* m_previous;
     std::deque<int> m_answers;
     std::vector<MessageBoxRequest> m_shown;
