@@ -38,6 +38,9 @@ public:
     virtual void ModalDialogOpened(HWND dialog);
     // The modal dialog's thread has no message waiting: the user's turn.
     virtual ModalAction ActInModalDialog(HWND dialog);
+    // A popup menu is open in `menuWindow` (MN_GETHMENU names its menu) and waits for the
+    // user to pick an item or dismiss it. With Nothing the menu is dismissed.
+    virtual ModalAction ActInPopupMenu(HWND menuWindow);
 };
 
 // The current user; the headless user when none is installed.
@@ -58,8 +61,9 @@ public:
 // boxes from its queue of answers (the default button when the queue is empty) and
 // remembers every box it was shown. In modal dialogs it performs its queued steps, one
 // each time the dialog waits for input, in whichever dialog is open then (the innermost);
-// each step acts through mouse and keyboard input as a person would. When the steps run
-// out, the user has nothing to do and the dialog is cancelled.
+// each step acts through mouse and keyboard input as a person would. Open popup menus
+// take their turn from the same steps. When the steps run out, the user has nothing to do
+// and the dialog is cancelled, the menu dismissed.
 class VORNUI_API CScriptedUser : public IDesktopUser {
 public:
     using Step = std::function<ModalAction(HWND dialog)>;
@@ -90,6 +94,13 @@ public:
     CScriptedUser& Choose(int id, const char* text);
     // Waits for the dialog to end by itself (a timer, a worker thread).
     CScriptedUser& WaitForEnd();
+    // Clicks the item of the open popup menu whose text is `text` ('&' marks and the
+    // accelerator after a tab aside), or whose command id is `id`. A menu without such an
+    // item is dismissed, as a person who does not find it would.
+    CScriptedUser& ChooseMenuItem(const char* text);
+    CScriptedUser& ChooseMenuItem(UINT id);
+    // Clicks beside the open popup menu, which closes it.
+    CScriptedUser& DismissMenu();
     // Anything else, done when it is this step's turn.
     CScriptedUser& Then(Step step);
 
@@ -127,6 +138,8 @@ public:
     int AnswerMessageBox(const MessageBoxRequest& box) override;
     void ModalDialogOpened(HWND dialog) override;
     ModalAction ActInModalDialog(HWND dialog) override;
+    // Menus take their turn from the same steps as dialogs, in the order given.
+    ModalAction ActInPopupMenu(HWND menuWindow) override;
 
 private:
     IDesktopUser* m_previous;

@@ -8,6 +8,7 @@
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/internal/MenuRecord.h"
 #include "vornui/platform/internal/ScrollBars.h"
 #include "vornui/platform/internal/WindowInternals.h"
 
@@ -124,6 +125,7 @@ void PaintWindowFrame(HWND hwnd) {
         DrawEdge(hdc, &outer, EDGE_RAISED, BF_RECT);
     if (const CRect bar = CaptionBarRect(hwnd); !bar.IsRectEmpty())
         PaintCaption(hdc, bar, hwnd);
+    PaintMenuBar(hwnd, hdc);
     PaintScrollBars(hdc, hwnd);
     CRect edge(client);
     if (exStyle & WS_EX_STATICEDGE) {
