@@ -1,3 +1,5 @@
+#include "tests/TestWindowClass.h"
+
 #include "vornui/platform/Button.h"
 #include "vornui/platform/CMenu.h"
 #include "vornui/platform/CmdUI.h"
@@ -18,17 +20,6 @@ constexpr UINT kLayerFirst = 310;
 constexpr UINT kLayerLast = 319;
 constexpr UINT kLog = 325;
 constexpr UINT kFix = 330;
-
-const char* PlainClass() {
-    static const char* const name = [] {
-        WNDCLASS wc{};
-        wc.lpfnWndProc = DefWindowProc;
-        wc.lpszClassName = "VornuiTestCommandTarget";
-        RegisterClass(&wc);
-        return "VornuiTestCommandTarget";
-    }();
-    return name;
-}
 
 // A window whose message map answers line commands, a range of layer commands and the
 // Log button, and greys Stop while no line runs.
@@ -79,8 +70,9 @@ ON_COMMAND(kStop, &GuardedLineWindow::OnGuardedStop)
 END_MESSAGE_MAP()
 
 void Create(CWnd& window) {
-    ASSERT_TRUE(window.CreateEx(0, PlainClass(), "Lines", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                CRect(50, 50, 450, 350), nullptr, 0));
+    ASSERT_TRUE(window.CreateEx(0, TestWindowClass("VornuiTestCommandTarget"), "Lines",
+                                WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(50, 50, 450, 350), nullptr,
+                                0));
 }
 
 void Pump() {

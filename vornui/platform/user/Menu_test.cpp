@@ -1,3 +1,5 @@
+#include "tests/TestWindowClass.h"
+
 #include "vornui/platform/Bitmaps.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/DeviceContext.h"
@@ -71,16 +73,7 @@ struct MenuOwner {
         return DefWindowProc(hwnd, message, wParam, lParam);
     }
 
-    static const char* Class() {
-        static const char* const name = [] {
-            WNDCLASS wc{};
-            wc.lpfnWndProc = &MenuOwner::Proc;
-            wc.lpszClassName = "VornuiTestMenuOwner";
-            RegisterClass(&wc);
-            return "VornuiTestMenuOwner";
-        }();
-        return name;
-    }
+    static LPCTSTR Class() { return TestWindowClass("VornuiTestMenuOwner", &MenuOwner::Proc); }
 
     MenuOwner() {
         Log().clear();
