@@ -144,7 +144,12 @@ bool Selectable(const MenuItemRecord& item) {
     return !(item.flags & (MF_SEPARATOR | MF_GRAYED | MF_DISABLED)) && !item.subMenu;
 }
 
+// Selects item `index` (none for -1 or a separator, which is never drawn selected).
 void SetHot(const MenuTracking& tracking, int index) {
+    const MenuTag* menu = LiveMenu(tracking.menu);
+    if (!menu || index < 0 || static_cast<size_t>(index) >= menu->items.size() ||
+        (menu->items[static_cast<size_t>(index)].flags & MF_SEPARATOR))
+        index = -1;
     PopupMenuData* data = ControlDataOf<PopupMenuData>(tracking.popup);
     if (!data || data->hot == index)
         return;
