@@ -46,6 +46,9 @@ void DestroyMenusOfWindow(HWND hwnd);
 // Paints the menu bar of `hwnd`, if it has one, into its window DC `hdc`.
 void PaintMenuBar(HWND hwnd, HDC hdc);
 
+// Whether the window menu of `hwnd` has its Close item greyed.
+bool IsCloseGreyed(HWND hwnd);
+
 // The font menus are drawn with.
 HFONT MenuFont();
 

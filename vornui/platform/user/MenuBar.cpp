@@ -95,6 +95,14 @@ void PaintMenuBar(HWND hwnd, HDC hdc) {
         PaintMenuItem(hdc, item, true, (item.flags & MF_HILITE) != 0);
 }
 
+bool IsCloseGreyed(HWND hwnd) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    if (!record || !IsMenu(record->systemMenu))
+        return false;
+    const UINT state = GetMenuState(record->systemMenu, SC_CLOSE, MF_BYCOMMAND);
+    return state != static_cast<UINT>(-1) && (state & MF_GRAYED);
+}
+
 BOOL SetMenu(HWND hwnd, HMENU menu) {
     WindowRecord* record = TopLevelWindow(hwnd);
     if (!record || (menu && !LiveMenu(menu)))

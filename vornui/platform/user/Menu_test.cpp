@@ -95,26 +95,49 @@ struct MenuOwner {
     HWND hwnd;
 };
 
+// A window as PrintWindow draws it, to count the pixels of a colour in a part of it.
+class WindowPicture {
+public:
+    explicit WindowPicture(HWND hwnd) : m_memory(CreateCompatibleDC(nullptr)) {
+        GetWindowRect(hwnd, &m_window);
+        m_bitmap = CreateBitmap(m_window.right - m_window.left, m_window.bottom - m_window.top, 1,
+                                32, nullptr);
+        m_old = SelectObject(m_memory, m_bitmap);
+        m_painted = PrintWindow(hwnd, m_memory, 0) != FALSE;
+    }
+    ~WindowPicture() {
+        SelectObject(m_memory, m_old);
+        DeleteObject(m_bitmap);
+        DeleteDC(m_memory);
+    }
+    WindowPicture(const WindowPicture&) = delete;
+    WindowPicture& operator=(const WindowPicture&) = delete;
+
+    // The pixels of system colour `color` within `screen` (a rectangle on the screen).
+    int Count(const RECT& screen, int color) const {
+        int count = 0;
+        for (int y = screen.top; y < screen.bottom; ++y)
+            for (int x = screen.left; x < screen.right; ++x)
+                count +=
+                    GetPixel(m_memory, x - m_window.left, y - m_window.top) == GetSysColor(color);
+        return count;
+    }
+    bool Painted() const { return m_painted; }
+
+private:
+    HDC m_memory;
+    HBITMAP m_bitmap = nullptr;
+    HGDIOBJ m_old = nullptr;
+    RECT m_window{};
+    bool m_painted = false;
+};
+
 // Where the item's check column shows ink in the tracked menu's picture.
 int InkInCheckColumn(HWND menuWindow, HMENU menu, UINT position) {
-    RECT window;
-    GetWindowRect(menuWindow, &window);
     RECT item;
     GetMenuItemRect(nullptr, menu, position, &item);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap =
-        CreateBitmap(window.right - window.left, window.bottom - window.top, 1, 32, nullptr);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    PrintWindow(menuWindow, memory, 0);
-    int ink = 0;
-    const int columnRight = item.left - window.left + GetSystemMetrics(SM_CXMENUCHECK) + 4;
-    for (int y = item.top - window.top; y < item.bottom - window.top; ++y)
-        for (int x = item.left - window.left; x < columnRight; ++x)
-            ink += GetPixel(memory, x, y) == GetSysColor(COLOR_MENUTEXT);
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    return ink;
+    item.right = item.left + GetSystemMetrics(SM_CXMENUCHECK) + 4;
+    return WindowPicture(menuWindow).Count(item, COLOR_MENUTEXT);
 }
 
 } // namespace
@@ -271,27 +294,12 @@ TEST(Menu, AMenuBarGivenAtCreationIsPaintedInTheFrame) {
                        300, 200, nullptr, bar, nullptr, nullptr);
     ASSERT_NE(hwnd, nullptr);
     EXPECT_EQ(GetMenu(hwnd), bar);
-    RECT window, item;
-    GetWindowRect(hwnd, &window);
+    RECT item;
     ASSERT_TRUE(GetMenuItemRect(hwnd, bar, 0, &item));
-    HDC memory = CreateCompatibleDC(nullptr);
-    HBITMAP bitmap =
-        CreateBitmap(window.right - window.left, window.bottom - window.top, 1, 32, nullptr);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    ASSERT_TRUE(PrintWindow(hwnd, memory, 0));
-    int text = 0;
-    int menuColour = 0;
-    for (int y = item.top - window.top; y < item.bottom - window.top; ++y)
-        for (int x = item.left - window.left; x < item.right - window.left; ++x) {
-            const COLORREF pixel = GetPixel(memory, x, y);
-            text += pixel == GetSysColor(COLOR_MENUTEXT);
-            menuColour += pixel == GetSysColor(COLOR_MENU);
-        }
-    EXPECT_GT(text, 10);       // the word "Grid"
-    EXPECT_GT(menuColour, 50); // around it
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    const WindowPicture picture(hwnd);
+    ASSERT_TRUE(picture.Painted());
+    EXPECT_GT(picture.Count(item, COLOR_MENUTEXT), 10); // the word "Grid"
+    EXPECT_GT(picture.Count(item, COLOR_MENU), 50);     // around it
     DestroyWindow(hwnd);
 }
 
@@ -304,7 +312,14 @@ TEST(Menu, TheWindowMenuFollowsTheWindowsStyles) {
         EXPECT_NE(GetMenuState(system, command, MF_BYCOMMAND), static_cast<UINT>(-1)) << command;
     EXPECT_EQ(GetMenuState(system, SC_RESTORE, MF_BYCOMMAND), static_cast<UINT>(MF_GRAYED));
     EXPECT_EQ(StringOf(system, SC_CLOSE, MF_BYCOMMAND), "&Close\tAlt+F4");
+    // Greying Close greys the close box of the caption.
+    RECT window;
+    GetWindowRect(owner.hwnd, &window);
+    const RECT closeBox{window.right - 30, window.top, window.right, window.top + 30};
+    EXPECT_EQ(WindowPicture(owner.hwnd).Count(closeBox, COLOR_GRAYTEXT), 0);
     EnableMenuItem(system, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    RedrawWindow(owner.hwnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    EXPECT_GT(WindowPicture(owner.hwnd).Count(closeBox, COLOR_GRAYTEXT), 5);
     EXPECT_EQ(GetSystemMenu(owner.hwnd, TRUE), nullptr);
     EXPECT_FALSE(IsMenu(system));
     const HMENU fresh = GetSystemMenu(owner.hwnd, FALSE);
