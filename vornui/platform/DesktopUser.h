@@ -66,6 +66,9 @@ public:
     virtual std::vector<CString> AnswerFileChooser(const FileChooserRequest& request);
     // The folder chosen; empty: cancelled. Unless overridden, as for files.
     virtual CString AnswerFolderChooser(const FolderChooserRequest& request);
+    // A popup menu is open in `menuWindow` (MN_GETHMENU names its menu) and waits for the
+    // user to pick an item or dismiss it. With Nothing the menu is dismissed.
+    virtual ModalAction ActInPopupMenu(HWND menuWindow);
 };
 
 // The current user; the headless user when none is installed.
@@ -86,8 +89,9 @@ public:
 // boxes from its queue of answers (the default button when the queue is empty) and
 // remembers every box it was shown. In modal dialogs it performs its queued steps, one
 // each time the dialog waits for input, in whichever dialog is open then (the innermost);
-// each step acts through mouse and keyboard input as a person would. When the steps run
-// out, the user has nothing to do and the dialog is cancelled.
+// each step acts through mouse and keyboard input as a person would. Open popup menus
+// take their turn from the same steps. When the steps run out, the user has nothing to do
+// and the dialog is cancelled, the menu dismissed.
 class VORNUI_API CScriptedUser : public IDesktopUser {
 public:
     using Step = std::function<ModalAction(HWND dialog)>;
@@ -133,6 +137,13 @@ public:
     CScriptedUser& Choose(int id, const char* text);
     // Waits for the dialog to end by itself (a timer, a worker thread).
     CScriptedUser& WaitForEnd();
+    // Clicks the item of the open popup menu whose text is `text` ('&' marks and the
+    // accelerator after a tab aside), or whose command id is `id`. A menu without such an
+    // item is dismissed, as a person who does not find it would.
+    CScriptedUser& ChooseMenuItem(const char* text);
+    CScriptedUser& ChooseMenuItem(UINT id);
+    // Clicks beside the open popup menu, which closes it.
+    CScriptedUser& DismissMenu();
     // Anything else, done when it is this step's turn.
     CScriptedUser& Then(Step step);
 
@@ -172,6 +183,8 @@ public:
     ModalAction ActInModalDialog(HWND dialog) override;
     std::vector<CString> AnswerFileChooser(const FileChooserRequest& request) override;
     CString AnswerFolderChooser(const FolderChooserRequest& request) override;
+    // Menus take their turn from the same steps as dialogs, in the order given.
+    ModalAction ActInPopupMenu(HWND menuWindow) override;
 
 private:
     std::deque<std::vector<CString>> m_fileAnswers;
