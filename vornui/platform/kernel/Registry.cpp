@@ -72,6 +72,16 @@ std::optional<OpenKey> Resolve(HKEY key) {
     return found->second;
 }
 
+// The open key behind `key` when it was opened with the access `right`; otherwise nothing,
+// and `status` says why.
+std::optional<OpenKey> ResolveFor(HKEY key, REGSAM right, LSTATUS& status) {
+    std::optional<OpenKey> open = Resolve(key);
+    status = !open                     ? ERROR_INVALID_HANDLE
+             : !(open->access & right) ? ERROR_ACCESS_DENIED
+                                       : ERROR_SUCCESS;
+    return status == ERROR_SUCCESS ? open : std::nullopt;
+}
+
 const RegistryHive& View(const OpenKey& key) {
     return key.hardware ? *key.hardware : Registry().hives[key.hive];
 }
@@ -189,11 +199,10 @@ LSTATUS RegCreateKeyEx(HKEY key, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM acce
 
 LSTATUS RegQueryValueEx(HKEY key, LPCSTR name, LPDWORD, LPDWORD type, LPBYTE data, LPDWORD size) {
     std::lock_guard guard(Registry().lock);
-    const std::optional<OpenKey> open = Resolve(key);
+    LSTATUS status;
+    const std::optional<OpenKey> open = ResolveFor(key, KEY_QUERY_VALUE, status);
     if (!open)
-        return ERROR_INVALID_HANDLE;
-    if (!(open->access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
+        return status;
     const auto value = View(*open).Value(open->path, name ? name : "");
     return value ? CopyData(*value, type, data, size) : ERROR_FILE_NOT_FOUND;
 }
@@ -219,15 +228,14 @@ LSTATUS RegEnumValue(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWOR
     if (!name || !nameSize)
         return ERROR_INVALID_PARAMETER;
     std::lock_guard guard(Registry().lock);
-    const std::optional<OpenKey> open = Resolve(key);
+    LSTATUS status;
+    const std::optional<OpenKey> open = ResolveFor(key, KEY_QUERY_VALUE, status);
     if (!open)
-        return ERROR_INVALID_HANDLE;
-    if (!(open->access & KEY_QUERY_VALUE))
-        return ERROR_ACCESS_DENIED;
+        return status;
     const std::vector<std::string> names = View(*open).ValueNames(open->path);
     if (index >= names.size())
         return ERROR_NO_MORE_ITEMS;
-    if (const LSTATUS status = CopyName(names[index], name, nameSize))
+    if ((status = CopyName(names[index], name, nameSize)) != ERROR_SUCCESS)
         return status;
     return CopyData(*View(*open).Value(open->path, names[index]), type, data, dataSize);
 }
@@ -237,15 +245,14 @@ LSTATUS RegEnumKeyEx(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWOR
     if (!name || !nameSize)
         return ERROR_INVALID_PARAMETER;
     std::lock_guard guard(Registry().lock);
-    const std::optional<OpenKey> open = Resolve(key);
+    LSTATUS status;
+    const std::optional<OpenKey> open = ResolveFor(key, KEY_ENUMERATE_SUB_KEYS, status);
     if (!open)
-        return ERROR_INVALID_HANDLE;
-    if (!(open->access & KEY_ENUMERATE_SUB_KEYS))
-        return ERROR_ACCESS_DENIED;
+        return status;
     const std::vector<std::string> names = SubKeysOf(*open);
     if (index >= names.size())
         return ERROR_NO_MORE_ITEMS;
-    if (const LSTATUS status = CopyName(names[index], name, nameSize))
+    if ((status = CopyName(names[index], name, nameSize)) != ERROR_SUCCESS)
         return status;
     if (keyClass && classSize && *classSize > 0)
         keyClass[0] = '\0';
