@@ -18,13 +18,15 @@
 set(layers kernel gdi user net framework controls)
 
 set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages
-                       WindowStyles HandleTable)
-set(header_only_gdi GdiRecords SystemColors TemporaryWrappers)
+                       WindowStyles HandleTable InputCodes OwnerDraw ClockSteps KernelObject)
+set(header_only_gdi GdiRecords SystemColors TemporaryWrappers IconRecords)
 set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl
-                     EditControl ListBoxControl)
+                     MenuRecord ScriptedInput
+                     CursorShapes EditControl ListBoxControl ScrollBarControl)
 set(header_only_net WinSockErrors AsyncSelectHooks)
 set(header_only_framework ControlBars)
-set(header_only_controls CommonControls ControlFont ControlProcedure)
+set(header_only_controls CommonControls ControlFont ControlProcedure ImageListRecord ReflectedItems
+                          CustomDraw)
 
 if(NOT PLATFORM_DIR)
   message(FATAL_ERROR "PLATFORM_DIR is not set")

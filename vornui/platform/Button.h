@@ -8,6 +8,7 @@
 #include "vornui/platform/Wnd.h"
 
 class VORNUI_API CButton : public CWnd {
+    DECLARE_DYNAMIC(CButton)
 public:
     using CWnd::Create;
     BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
@@ -22,4 +23,11 @@ public:
     HANDLE GetIcon() const;
     HANDLE SetBitmap(HANDLE bitmap);
     HANDLE GetBitmap() const;
+
+    // Owner drawing (BS_OWNERDRAW, SS_OWNERDRAW): a class that draws itself overrides it;
+    // this one leaves the drawing to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

@@ -4,6 +4,7 @@
 // boxes): its styles, messages and notifications, shared by the control, the dialog
 // manager and the framework.
 
+#include "vornui/platform/Images.h"
 #include "vornui/platform/WindowTypes.h"
 
 #define BS_PUSHBUTTON 0x00000000L
@@ -60,6 +61,3 @@
 #define BN_DBLCLK BN_DOUBLECLICKED
 #define BN_SETFOCUS 6
 #define BN_KILLFOCUS 7
-
-#define IMAGE_BITMAP 0
-#define IMAGE_ICON 1

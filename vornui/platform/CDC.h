@@ -9,9 +9,11 @@
 #include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/Text.h"
 
-class VORNUI_API CDC {
+class VORNUI_API CDC : public CObject {
+    DECLARE_DYNCREATE(CDC)
 public:
     CDC() = default;
     virtual ~CDC();

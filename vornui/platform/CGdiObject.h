@@ -10,9 +10,13 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
 #include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/Regions.h"
 
-class VORNUI_API CGdiObject {
+#include <memory>
+
+class VORNUI_API CGdiObject : public CObject {
+    DECLARE_DYNCREATE(CGdiObject)
 public:
     CGdiObject() = default;
     virtual ~CGdiObject();
@@ -45,6 +49,7 @@ private:
 };
 
 class VORNUI_API CPen : public CGdiObject {
+    DECLARE_DYNAMIC(CPen)
 public:
     CPen() = default;
     CPen(int style, int width, COLORREF color) { CreatePen(style, width, color); }
@@ -58,6 +63,7 @@ public:
 };
 
 class VORNUI_API CBrush : public CGdiObject {
+    DECLARE_DYNAMIC(CBrush)
 public:
     CBrush() = default;
     explicit CBrush(COLORREF color) { CreateSolidBrush(color); }
@@ -74,6 +80,7 @@ public:
 };
 
 class VORNUI_API CFont : public CGdiObject {
+    DECLARE_DYNAMIC(CFont)
 public:
     static CFont* FromHandle(HFONT font) { return TemporaryFor<CFont>(font); }
     operator HFONT() const { return static_cast<HFONT>(m_hObject); }
@@ -88,6 +95,7 @@ public:
 };
 
 class VORNUI_API CBitmap : public CGdiObject {
+    DECLARE_DYNAMIC(CBitmap)
 public:
     static CBitmap* FromHandle(HBITMAP bitmap) { return TemporaryFor<CBitmap>(bitmap); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
@@ -99,6 +107,7 @@ public:
 };
 
 class VORNUI_API CRgn : public CGdiObject {
+    DECLARE_DYNAMIC(CRgn)
 public:
     static CRgn* FromHandle(HRGN region) { return TemporaryFor<CRgn>(region); }
     operator HRGN() const { return static_cast<HRGN>(m_hObject); }
@@ -134,6 +143,7 @@ public:
 };
 
 class VORNUI_API CPalette : public CGdiObject {
+    DECLARE_DYNAMIC(CPalette)
 public:
     static CPalette* FromHandle(HPALETTE palette) { return TemporaryFor<CPalette>(palette); }
     operator HPALETTE() const { return static_cast<HPALETTE>(m_hObject); }

@@ -10,6 +10,7 @@
 #include "vornui/platform/Wnd.h"
 
 class VORNUI_API CComboBox : public CWnd {
+    DECLARE_DYNAMIC(CComboBox)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
@@ -43,4 +44,14 @@ public:
     int SetTopIndex(int index);
     int GetDroppedWidth() const;
     int SetDroppedWidth(UINT width);
+
+    // Owner drawing (*_OWNERDRAWFIXED, *_OWNERDRAWVARIABLE): a class that draws its own
+    // items overrides these; this one leaves them to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT item);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT item);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

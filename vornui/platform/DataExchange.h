@@ -8,10 +8,13 @@
 #include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/WindowTypes.h"
 
 // What a failed validation throws; UpdateData catches it.
-class VORNUI_API CUserException {};
+class VORNUI_API CUserException : public CObject {
+    DECLARE_DYNAMIC(CUserException)
+};
 
 class VORNUI_API CDataExchange {
 public:

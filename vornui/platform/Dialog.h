@@ -10,6 +10,7 @@
 #include "vornui/platform/Wnd.h"
 
 class VORNUI_API CDialog : public CWnd {
+    DECLARE_DYNAMIC(CDialog)
 public:
     using CWnd::Create;
     CDialog();

@@ -7,6 +7,7 @@
 #include "vornui/platform/Wnd.h"
 
 class VORNUI_API CEdit : public CWnd {
+    DECLARE_DYNAMIC(CEdit)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

@@ -7,6 +7,7 @@
 #include "vornui/platform/Wnd.h"
 
 class VORNUI_API CListBox : public CWnd {
+    DECLARE_DYNAMIC(CListBox)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
@@ -47,4 +48,14 @@ public:
     // The item at `point` (client coordinates); `outside` tells whether the point lies
     // outside the client area.
     UINT ItemFromPoint(CPoint point, BOOL& outside) const;
+
+    // Owner drawing (*_OWNERDRAWFIXED, *_OWNERDRAWVARIABLE): a class that draws its own
+    // items overrides these; this one leaves them to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+    virtual void MeasureItem(LPMEASUREITEMSTRUCT item);
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT item);
+    virtual void DeleteItem(LPDELETEITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

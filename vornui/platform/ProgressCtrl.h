@@ -35,6 +35,7 @@ struct PBRANGE {
 };
 
 class VORNUI_API CProgressCtrl : public CWnd {
+    DECLARE_DYNAMIC(CProgressCtrl)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

@@ -6,6 +6,7 @@
 
 #include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Object.h"
 #include "vornui/platform/WinTypes.h"
 
 struct ModuleRecord;
@@ -77,7 +78,8 @@ struct AFX_EXTENSION_MODULE {
 // An extension module's place in the resource chain: constructing one links the module's
 // resources in, destroying it takes them out. Create it with new: the chain owns it and
 // AfxTermExtensionModule deletes it.
-class VORNUI_API CDynLinkLibrary {
+class VORNUI_API CDynLinkLibrary : public CObject {
+    DECLARE_DYNAMIC(CDynLinkLibrary)
 public:
     explicit CDynLinkLibrary(AFX_EXTENSION_MODULE& state);
     ~CDynLinkLibrary();

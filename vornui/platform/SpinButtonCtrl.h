@@ -45,6 +45,7 @@ struct NMUPDOWN {
 using LPNMUPDOWN = NMUPDOWN*;
 
 class VORNUI_API CSpinButtonCtrl : public CWnd {
+    DECLARE_DYNAMIC(CSpinButtonCtrl)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

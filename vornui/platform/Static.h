@@ -43,6 +43,7 @@
 #define STN_DISABLE 3
 
 class VORNUI_API CStatic : public CWnd {
+    DECLARE_DYNAMIC(CStatic)
 public:
     using CWnd::Create;
     BOOL Create(LPCTSTR text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF);
@@ -50,4 +51,11 @@ public:
     HANDLE GetIcon() const;
     HANDLE SetBitmap(HANDLE bitmap);
     HANDLE GetBitmap() const;
+
+    // Owner drawing (BS_OWNERDRAW, SS_OWNERDRAW): a class that draws itself overrides it;
+    // this one leaves the drawing to the parent.
+    virtual void DrawItem(LPDRAWITEMSTRUCT item);
+
+protected:
+    BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 };

@@ -30,6 +30,7 @@
 #define SB_SIMPLEID 0x00FF
 
 class VORNUI_API CStatusBarCtrl : public CWnd {
+    DECLARE_DYNAMIC(CStatusBarCtrl)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

@@ -77,6 +77,7 @@ struct TCHITTESTINFO {
 };
 
 class VORNUI_API CTabCtrl : public CWnd {
+    DECLARE_DYNAMIC(CTabCtrl)
 public:
     using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);

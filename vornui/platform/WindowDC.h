@@ -8,6 +8,7 @@
 #include "vornui/platform/WindowPaint.h"
 
 class VORNUI_API CClientDC : public CDC {
+    DECLARE_DYNAMIC(CClientDC)
 public:
     explicit CClientDC(CWnd* wnd);
     ~CClientDC() override;
@@ -17,6 +18,7 @@ protected:
 };
 
 class VORNUI_API CWindowDC : public CDC {
+    DECLARE_DYNAMIC(CWindowDC)
 public:
     explicit CWindowDC(CWnd* wnd);
     ~CWindowDC() override;
@@ -26,6 +28,7 @@ protected:
 };
 
 class VORNUI_API CPaintDC : public CDC {
+    DECLARE_DYNAMIC(CPaintDC)
 public:
     explicit CPaintDC(CWnd* wnd);
     ~CPaintDC() override;

@@ -4,26 +4,35 @@
 // becomes the framework's, which hands every message to WindowProc, from there to the
 // virtual handlers below (each one's default passes the message on to the procedure the
 // window had before). Control notifications that reach a parent are first offered back to
-// the control's own object (reflection): OnReflectedCommand and OnReflectedNotify.
+// the control's own object (reflection): OnReflectedCommand and OnReflectedNotify; so are
+// the owner-draw messages (WM_DRAWITEM, WM_MEASUREITEM, WM_COMPAREITEM, WM_DELETEITEM),
+// which the control classes turn into their DrawItem, MeasureItem, CompareItem and
+// DeleteItem. A reflected message the control does not take reaches the parent's own
+// handler (OnDrawItem, ...) after all.
 
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/CString.h"
+#include "vornui/platform/CmdTarget.h"
 #include "vornui/platform/ControlBars.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
 #include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/Object.h"
+#include "vornui/platform/OwnerDraw.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+
+// The class of windows created without one (CWnd::Create with a null class name).
+inline constexpr const char* kFrameworkWindowClass = "AfxWnd";
 
 // The framework's window procedure, shared by every window that has a CWnd.
 VORNUI_API LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-class VORNUI_API CWnd {
+class VORNUI_API CWnd : public CCmdTarget {
+    DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
-    virtual ~CWnd();
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
 
     HWND m_hWnd = nullptr;
 
@@ -82,6 +91,19 @@ public:
     BOOL IsChild(const CWnd* wnd) const;
     CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const;
     CWnd* GetNextDlgGroupItem(CWnd* control, BOOL previous = FALSE) const;
+    // The frame window that holds this window (null when none does).
+    CFrameWnd* GetParentFrame() const;
+    // The window a new popup (a dialog, a message box) should be owned by: the top-level
+    // window of `parent`, or, without one, the main window's last active popup. With
+    // `top`, the top-level window above it is disabled and handed back (null when it was
+    // not enabled or is the owner itself).
+    static CWnd* GetSafeOwner(CWnd* parent = nullptr, HWND* top = nullptr);
+
+    // The menu bar and the window menu.
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* menu);
+    void DrawMenuBar();
+    CMenu* GetSystemMenu(BOOL revert) const;
 
     // Geometry.
     void GetWindowRect(LPRECT rect) const;
@@ -163,6 +185,10 @@ public:
                         LPRECT rectParam = nullptr, LPCRECT rectClient = nullptr,
                         BOOL stretch = TRUE);
 
+    // Enables, checks and names each control of this window through the update handlers
+    // of `target` (ON_UPDATE_COMMAND_UI) for the control's id.
+    void UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler);
+
     // Data exchange between the window's controls and its members.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange* dx);
@@ -181,6 +207,16 @@ public:
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual BOOL OnReflectedCommand(UINT code);
     virtual BOOL OnReflectedNotify(NMHDR* header, LRESULT* result);
+    // The framework's own DrawItem, MeasureItem, CompareItem and DeleteItem call this: the
+    // class left the message to its parent.
+    static void DeclineReflectedMessage();
+    // Runs the handler of a reflected message; FALSE when the handler declined it.
+    template <typename Handler>
+    static BOOL TakeReflectedMessage(Handler&& handler) {
+        BeginReflectedMessage();
+        handler();
+        return EndReflectedMessage();
+    }
     // Offers the message being handled to the object of control `child`.
     static BOOL ReflectLastMsg(HWND child, LRESULT* result = nullptr);
     // Runs `msg` through PreTranslateMessage of each window from its target up to `stop`.
@@ -228,11 +264,16 @@ protected:
     virtual void OnHScroll(UINT code, UINT pos, CWnd* scrollBar);
     virtual void OnVScroll(UINT code, UINT pos, CWnd* scrollBar);
     virtual void OnContextMenu(CWnd* wnd, CPoint point);
+    virtual void OnInitMenuPopup(CMenu* popupMenu, UINT index, BOOL systemMenu);
     virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     virtual LRESULT OnNcHitTest(CPoint point);
     virtual void OnParentNotify(UINT message, LPARAM lParam);
     virtual void OnStyleChanged(int styleType, LPSTYLESTRUCT style);
     virtual void OnSysColorChange();
+    virtual void OnDrawItem(int id, LPDRAWITEMSTRUCT item);
+    virtual void OnMeasureItem(int id, LPMEASUREITEMSTRUCT item);
+    virtual int OnCompareItem(int id, LPCOMPAREITEMSTRUCT item);
+    virtual void OnDeleteItem(int id, LPDELETEITEMSTRUCT item);
 
     WNDPROC m_pfnSuper = nullptr; // the procedure the window had before it was subclassed
 
@@ -242,6 +283,11 @@ protected:
 private:
     friend struct TemporaryWndDeleter;
     explicit CWnd(HWND place) : m_hWnd(place) {}
+    static void BeginReflectedMessage();
+    static BOOL EndReflectedMessage();
+    // The control an owner-draw message is about, and reflection to it.
+    BOOL ReflectOwnerDraw(UINT message, LPARAM lParam, LRESULT* result);
+    BOOL DispatchOwnerDraw(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL SendChildNotifyLastMsg(LRESULT* result);
     BOOL DispatchInput(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
     BOOL DispatchWindowState(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);

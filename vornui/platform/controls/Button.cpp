@@ -4,6 +4,7 @@
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/ControlPaint.h"
 #include "vornui/platform/internal/ControlProcedure.h"
+#include "vornui/platform/internal/ReflectedItems.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -136,8 +137,13 @@ void PaintButton(HWND hwnd, const ButtonData& data) {
     }
     char text[512] = {};
     GetWindowText(hwnd, text, sizeof text);
+    const bool picture = (style & (BS_ICON | BS_BITMAP)) != 0;
     if (pushLike) {
-        PaintPushButton(paint.dc(), paint.client(), text, look, paint.palette());
+        PaintPushButton(paint.dc(), paint.client(), picture ? "" : text, look, paint.palette());
+        if (picture)
+            PaintControlImage(paint.dc(), paint.client(), (style & BS_ICON) ? data.icon : nullptr,
+                              (style & BS_BITMAP) ? data.bitmap : nullptr, true,
+                              look.pushed ? 1 : 0);
         return;
     }
     paint.fillBackground();
@@ -304,3 +310,14 @@ HANDLE CButton::SetBitmap(HANDLE bitmap) {
 HANDLE CButton::GetBitmap() const {
     return reinterpret_cast<HANDLE>(SendMessage(BM_GETIMAGE, IMAGE_BITMAP));
 }
+
+void CButton::DrawItem(LPDRAWITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    return TakeReflectedItemMessage(*this, message, lParam, result) ||
+           CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
+IMPLEMENT_DYNAMIC(CButton, CWnd)

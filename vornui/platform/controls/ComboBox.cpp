@@ -7,6 +7,7 @@
 #include "vornui/platform/internal/ControlPaint.h"
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/ListItems.h"
+#include "vornui/platform/internal/ReflectedItems.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -34,6 +35,42 @@ struct ComboData : ControlData {
 
 // The border the list of a simple combo box keeps around its rows.
 constexpr int kListFrame = 2;
+
+bool IsOwnerDrawn(HWND hwnd) {
+    return (StyleOf(hwnd) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0;
+}
+
+// An owner-drawn combo box without CBS_HASSTRINGS keeps the values it is given as item data.
+bool KeepsData(HWND hwnd) {
+    return IsOwnerDrawn(hwnd) && !(StyleOf(hwnd) & CBS_HASSTRINGS);
+}
+
+// The height the owner gives the selection field (`index` -1) or the items.
+int AskItemHeight(HWND hwnd, int index, int height, ULONG_PTR itemData) {
+    MEASUREITEMSTRUCT measure{ODT_COMBOBOX,
+                              static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                              static_cast<UINT>(index),
+                              0,
+                              static_cast<UINT>(height),
+                              itemData};
+    SendMessage(GetParent(hwnd), WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
+    return std::clamp(static_cast<int>(measure.itemHeight), 1, 255);
+}
+
+// Hands item `index` (-1: none) to the owner to draw in `rect` of `dc`.
+void DrawItemByOwner(HWND hwnd, const ComboData& data, HDC dc, int index, const RECT& rect,
+                     UINT state) {
+    DRAWITEMSTRUCT item{ODT_COMBOBOX,
+                        static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                        static_cast<UINT>(index),
+                        ODA_DRAWENTIRE,
+                        state | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED),
+                        hwnd,
+                        dc,
+                        rect,
+                        data.items.Valid(index) ? data.items[index].data : 0};
+    SendMessage(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+}
 
 DWORD KindOf(HWND hwnd) {
     return StyleOf(hwnd) & 0x3;
@@ -195,6 +232,11 @@ HWND CreateChild(HWND hwnd, LPCTSTR className, LPCTSTR text, DWORD style, int id
 
 void CreateParts(HWND hwnd, ComboData& data, const CREATESTRUCT& create) {
     data.droppedHeight = create.cy;
+    if (IsOwnerDrawn(hwnd)) {
+        data.fieldHeight = AskItemHeight(hwnd, -1, data.fieldHeight - 6, 0) + 6;
+        if (StyleOf(hwnd) & CBS_OWNERDRAWFIXED)
+            data.itemHeight = AskItemHeight(hwnd, 0, data.itemHeight, 0);
+    }
     if (KindOf(hwnd) != CBS_SIMPLE)
         SetWindowPos(hwnd, nullptr, 0, 0, create.cx, data.fieldHeight,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -240,10 +282,12 @@ LRESULT ItemMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LPA
     switch (message) {
     case CB_ADDSTRING:
     case CB_INSERTSTRING: {
-        const CString text(reinterpret_cast<LPCTSTR>(lParam));
+        const CString text(KeepsData(hwnd) ? "" : reinterpret_cast<LPCTSTR>(lParam));
         const int at = message == CB_ADDSTRING
                            ? data.items.Add(text, (StyleOf(hwnd) & CBS_SORT) != 0)
                            : data.items.Insert(index, text);
+        if (at >= 0 && KeepsData(hwnd))
+            data.items[at].data = static_cast<ULONG_PTR>(lParam);
         if (at >= 0 && data.current >= at)
             ++data.current;
         return at < 0 ? CB_ERR : at;
@@ -368,8 +412,13 @@ void PaintComboBox(HWND hwnd, const ComboData& data) {
     CRect field(paint.client());
     field.bottom = std::min<LONG>(field.bottom, field.top + data.fieldHeight);
     const bool focused = GetFocus() == hwnd && !data.edit;
-    PaintComboBox(paint.dc(), field, text.view(), IsWindowEnabled(hwnd) != FALSE, focused,
-                  paint.palette());
+    const bool byOwner = IsOwnerDrawn(hwnd) && !data.edit;
+    const CRect inner =
+        PaintComboBox(paint.dc(), field, byOwner ? "" : text.view(), IsWindowEnabled(hwnd) != FALSE,
+                      focused && !byOwner, paint.palette());
+    if (byOwner)
+        DrawItemByOwner(hwnd, data, paint.dc(), data.current, inner,
+                        ODS_COMBOBOXEDIT | (focused ? ODS_SELECTED | ODS_FOCUS : 0));
 }
 
 LRESULT HandleComboBoxMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam,
@@ -440,6 +489,20 @@ LRESULT HandleComboBoxMessage(HWND hwnd, ComboData& data, UINT message, WPARAM w
 }
 
 void PaintComboList(HWND list, const ComboData& data) {
+    const HWND combo = GetParent(list);
+    if (IsOwnerDrawn(combo)) {
+        ControlPaintScope paint(list, WM_CTLCOLORLISTBOX);
+        paint.fillBackground();
+        for (int index = data.top; index < data.items.Count(); ++index) {
+            const int top = (index - data.top) * data.itemHeight;
+            if (top >= paint.client().bottom)
+                break;
+            DrawItemByOwner(combo, data, paint.dc(), index,
+                            CRect(0, top, paint.client().right, top + data.itemHeight),
+                            index == data.current ? ODS_SELECTED : 0);
+        }
+        return;
+    }
     ListLook look;
     look.topIndex = data.top;
     look.itemHeight = data.itemHeight;
@@ -612,3 +675,27 @@ int CComboBox::GetDroppedWidth() const {
 int CComboBox::SetDroppedWidth(UINT width) {
     return static_cast<int>(SendMessage(CB_SETDROPPEDWIDTH, width));
 }
+
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT) {
+    DeclineReflectedMessage();
+    return 0;
+}
+
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    return TakeReflectedItemMessage(*this, message, lParam, result) ||
+           CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
+IMPLEMENT_DYNAMIC(CComboBox, CWnd)

@@ -1,5 +1,7 @@
 #include "vornui/platform/internal/ControlPaint.h"
 
+#include "vornui/platform/Blits.h"
+#include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/MessageLoop.h"
@@ -7,6 +9,7 @@
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowMessages.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/IconRecords.h"
 #include "vornui/platform/internal/SystemColors.h"
 
 namespace {
@@ -78,6 +81,30 @@ void ControlPaintScope::drawByOwner(UINT type, UINT state) const {
                         m_client,
                         0};
     SendMessage(GetParent(m_hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+}
+
+void PaintControlImage(HDC hdc, const CRect& area, HANDLE icon, HANDLE bitmap, bool centered,
+                       int shift) {
+    const auto corner = [&](int width, int height) {
+        CPoint at = centered ? CPoint(area.left + (area.Width() - width) / 2,
+                                      area.top + (area.Height() - height) / 2)
+                             : area.TopLeft();
+        return at + CPoint(shift, shift);
+    };
+    if (const IconObject* record = LiveIcon(static_cast<HICON>(icon))) {
+        const CPoint at = corner(record->image.width, record->image.height);
+        DrawIconEx(hdc, at.x, at.y, static_cast<HICON>(icon), 0, 0, 0, nullptr, DI_NORMAL);
+        return;
+    }
+    BITMAP size{};
+    if (!bitmap || !GetObject(static_cast<HGDIOBJ>(bitmap), sizeof size, &size))
+        return;
+    const HDC source = CreateCompatibleDC(hdc);
+    const HGDIOBJ old = SelectObject(source, static_cast<HGDIOBJ>(bitmap));
+    const CPoint at = corner(size.bmWidth, size.bmHeight);
+    BitBlt(hdc, at.x, at.y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
 }
 
 RepaintAfter::~RepaintAfter() {

@@ -665,3 +665,5 @@ void CEdit::SetMargins(UINT left, UINT right) {
 DWORD CEdit::GetMargins() const {
     return static_cast<DWORD>(SendMessage(EM_GETMARGINS));
 }
+
+IMPLEMENT_DYNAMIC(CEdit, CWnd)

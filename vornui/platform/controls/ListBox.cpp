@@ -6,10 +6,12 @@
 #include "vornui/platform/internal/ControlPaint.h"
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/ListItems.h"
+#include "vornui/platform/internal/ReflectedItems.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -25,6 +27,19 @@ struct ListBoxData : ControlData {
     int horizontalExtent = 0;
 };
 
+bool IsOwnerDrawn(HWND hwnd) {
+    return (StyleOf(hwnd) & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) != 0;
+}
+
+bool IsVariable(HWND hwnd) {
+    return (StyleOf(hwnd) & LBS_OWNERDRAWVARIABLE) != 0;
+}
+
+// An owner-drawn list without LBS_HASSTRINGS keeps the values it is given as item data.
+bool KeepsData(HWND hwnd) {
+    return IsOwnerDrawn(hwnd) && !(StyleOf(hwnd) & LBS_HASSTRINGS);
+}
+
 bool IsMultiple(HWND hwnd) {
     return (StyleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0;
 }
@@ -34,10 +49,42 @@ void Notify(HWND hwnd, UINT code) {
         NotifyParent(hwnd, code);
 }
 
+int HeightOf(HWND hwnd, const ListBoxData& data, int index) {
+    if (IsVariable(hwnd) && data.items.Valid(index))
+        return data.items[index].height;
+    return data.itemHeight;
+}
+
+// The rows from the top item down that the client area shows whole (at least one).
 int VisibleCount(HWND hwnd, const ListBoxData& data) {
     RECT client;
     GetClientRect(hwnd, &client);
-    return std::max(1, static_cast<int>(client.bottom) / data.itemHeight);
+    if (!IsVariable(hwnd))
+        return std::max(1, static_cast<int>(client.bottom) / data.itemHeight);
+    int count = 0;
+    for (int y = 0, index = data.top; index < data.items.Count(); ++index, ++count) {
+        y += HeightOf(hwnd, data, index);
+        if (y > client.bottom)
+            break;
+    }
+    return std::max(1, count);
+}
+
+// The item's rectangle in client coordinates (above the client area for items above the
+// top one).
+CRect ItemRect(HWND hwnd, const ListBoxData& data, int index) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    int top = 0;
+    if (!IsVariable(hwnd)) {
+        top = (index - data.top) * data.itemHeight;
+    } else {
+        for (int each = data.top; each < index; ++each)
+            top += HeightOf(hwnd, data, each);
+        for (int each = index; each < data.top; ++each)
+            top -= HeightOf(hwnd, data, each);
+    }
+    return CRect(0, top, client.right, top + HeightOf(hwnd, data, index));
 }
 
 void UpdateScrollBar(HWND hwnd, const ListBoxData& data) {
@@ -122,8 +169,17 @@ void UserSelect(HWND hwnd, ListBoxData& data, int index, WPARAM keys) {
         Notify(hwnd, LBN_SELCHANGE);
 }
 
-int ItemAt(const ListBoxData& data, POINT point) {
-    return data.top + std::max(0, static_cast<int>(point.y)) / data.itemHeight;
+int ItemAt(HWND hwnd, const ListBoxData& data, POINT point) {
+    const int y = std::max(0, static_cast<int>(point.y));
+    if (!IsVariable(hwnd))
+        return data.top + y / data.itemHeight;
+    int index = data.top;
+    for (int bottom = 0; index < data.items.Count(); ++index) {
+        bottom += HeightOf(hwnd, data, index);
+        if (y < bottom)
+            break;
+    }
+    return index;
 }
 
 void OnKeyDown(HWND hwnd, ListBoxData& data, WPARAM key) {
@@ -165,6 +221,28 @@ void OnKeyDown(HWND hwnd, ListBoxData& data, WPARAM key) {
     }
     if (target != data.current || !data.items[target].selected)
         UserSelect(hwnd, data, target, GetKeyState(VK_SHIFT) < 0 ? MK_SHIFT : 0);
+}
+
+// The height the owner gives item `index` (every item, for `index` 0 of a fixed list).
+int AskItemHeight(HWND hwnd, const ListBoxData& data, int index, ULONG_PTR itemData) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    MEASUREITEMSTRUCT measure{ODT_LISTBOX,
+                              static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                              static_cast<UINT>(index),
+                              static_cast<UINT>(client.right),
+                              static_cast<UINT>(data.itemHeight),
+                              itemData};
+    SendMessage(GetParent(hwnd), WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
+    return std::clamp(static_cast<int>(measure.itemHeight), 1, 255);
+}
+
+void TellOwnerOfDeletion(HWND hwnd, const ListBoxData& data, int index) {
+    if (!IsOwnerDrawn(hwnd))
+        return;
+    DELETEITEMSTRUCT deleted{ODT_LISTBOX, static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                             static_cast<UINT>(index), hwnd, data.items[index].data};
+    SendMessage(GetParent(hwnd), WM_DELETEITEM, deleted.CtlID, reinterpret_cast<LPARAM>(&deleted));
 }
 
 LRESULT SelectionMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -244,12 +322,16 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
     switch (message) {
     case LB_ADDSTRING:
     case LB_INSERTSTRING: {
-        const CString text(reinterpret_cast<LPCTSTR>(lParam));
+        const CString text(KeepsData(hwnd) ? "" : reinterpret_cast<LPCTSTR>(lParam));
         const int at = message == LB_ADDSTRING
                            ? data.items.Add(text, (StyleOf(hwnd) & LBS_SORT) != 0)
                            : data.items.Insert(index, text);
         if (at < 0)
             return LB_ERR;
+        if (KeepsData(hwnd))
+            data.items[at].data = static_cast<ULONG_PTR>(lParam);
+        if (IsVariable(hwnd))
+            data.items[at].height = AskItemHeight(hwnd, data, at, static_cast<ULONG_PTR>(lParam));
         if (data.current >= at && !IsMultiple(hwnd))
             ++data.current;
         UpdateScrollBar(hwnd, data);
@@ -258,10 +340,13 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
     case LB_DELETESTRING:
         if (!data.items.Valid(index))
             return LB_ERR;
+        TellOwnerOfDeletion(hwnd, data, index);
         data.items.Delete(index, data.current);
         SetTop(hwnd, data, data.top);
         return data.items.Count();
     case LB_RESETCONTENT:
+        for (int each = 0; each < data.items.Count(); ++each)
+            TellOwnerOfDeletion(hwnd, data, each);
         data.items.Clear();
         data.current = data.anchor = -1;
         SetTop(hwnd, data, 0);
@@ -276,6 +361,17 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
             return LB_ERR;
         data.items[index].data = static_cast<ULONG_PTR>(lParam);
         return LB_OKAY;
+    case LB_GETTEXT:
+    case LB_GETTEXTLEN:
+        if (!KeepsData(hwnd))
+            return *data.items.AnswerQuery(kQueries, message, wParam, lParam);
+        // The text of an item of such a list is its data.
+        if (!data.items.Valid(index))
+            return LB_ERR;
+        if (message == LB_GETTEXT && lParam)
+            std::memcpy(reinterpret_cast<void*>(lParam), &data.items[index].data,
+                        sizeof(ULONG_PTR));
+        return sizeof(ULONG_PTR);
     default:
         if (const auto answer = data.items.AnswerQuery(kQueries, message, wParam, lParam))
             return *answer;
@@ -294,20 +390,24 @@ LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wPara
         SetTop(hwnd, data, index);
         return LB_OKAY;
     case LB_GETITEMHEIGHT:
-        return data.itemHeight;
+        if (IsVariable(hwnd) && data.items.Count() > 0 && !data.items.Valid(index))
+            return LB_ERR;
+        return HeightOf(hwnd, data, index);
     case LB_SETITEMHEIGHT:
         if (LOWORD(lParam) == 0 || LOWORD(lParam) > 255)
             return LB_ERR;
-        data.itemHeight = LOWORD(lParam);
+        if (IsVariable(hwnd) && data.items.Valid(index))
+            data.items[index].height = LOWORD(lParam);
+        else if (IsVariable(hwnd) && data.items.Count() > 0)
+            return LB_ERR;
+        else
+            data.itemHeight = LOWORD(lParam);
         UpdateScrollBar(hwnd, data);
         return LB_OKAY;
     case LB_GETITEMRECT: {
         if (!data.items.Valid(index) && !(index == 0 && data.items.Count() == 0))
             return LB_ERR;
-        RECT client;
-        GetClientRect(hwnd, &client);
-        const int top = (index - data.top) * data.itemHeight;
-        *reinterpret_cast<RECT*>(lParam) = RECT{0, top, client.right, top + data.itemHeight};
+        *reinterpret_cast<RECT*>(lParam) = ItemRect(hwnd, data, index);
         return LB_OKAY;
     }
     case LB_ITEMFROMPOINT: {
@@ -315,8 +415,8 @@ LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wPara
         RECT client;
         GetClientRect(hwnd, &client);
         const int count = data.items.Count();
-        const int item = std::clamp(ItemAt(data, point), 0, std::max(0, count - 1));
-        const bool outside = !CRect(client).PtInRect(point) || ItemAt(data, point) >= count;
+        const int item = std::clamp(ItemAt(hwnd, data, point), 0, std::max(0, count - 1));
+        const bool outside = !CRect(client).PtInRect(point) || ItemAt(hwnd, data, point) >= count;
         return MAKELRESULT(item, outside ? 1 : 0);
     }
     case LB_GETHORIZONTALEXTENT:
@@ -329,7 +429,47 @@ LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wPara
     }
 }
 
+void PaintOwnerDrawnItems(HWND hwnd, const ListBoxData& data) {
+    ControlPaintScope paint(hwnd, WM_CTLCOLORLISTBOX);
+    paint.fillBackground();
+    const bool focused = GetFocus() == hwnd;
+    DRAWITEMSTRUCT item{ODT_LISTBOX,
+                        static_cast<UINT>(GetDlgCtrlID(hwnd)),
+                        0,
+                        ODA_DRAWENTIRE,
+                        0,
+                        hwnd,
+                        paint.dc(),
+                        {},
+                        0};
+    const UINT disabled = IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED;
+    if (data.items.Count() == 0 && focused) {
+        item.itemID = static_cast<UINT>(-1);
+        item.itemAction = ODA_FOCUS;
+        item.itemState = ODS_FOCUS | disabled;
+        item.rcItem = CRect(0, 0, paint.client().right, data.itemHeight);
+        SendMessage(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+        return;
+    }
+    for (int index = data.top; index < data.items.Count(); ++index) {
+        const CRect rect = ItemRect(hwnd, data, index);
+        if (rect.top >= paint.client().bottom)
+            break;
+        const bool selected = IsMultiple(hwnd) ? data.items[index].selected : index == data.current;
+        item.itemID = static_cast<UINT>(index);
+        item.itemState = (selected ? ODS_SELECTED : 0) |
+                         (focused && index == data.current ? ODS_FOCUS : 0) | disabled;
+        item.rcItem = rect;
+        item.itemData = data.items[index].data;
+        SendMessage(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
 void PaintListBox(HWND hwnd, const ListBoxData& data) {
+    if (IsOwnerDrawn(hwnd)) {
+        PaintOwnerDrawnItems(hwnd, data);
+        return;
+    }
     ListLook look;
     look.topIndex = data.top;
     look.itemHeight = data.itemHeight;
@@ -347,12 +487,16 @@ LRESULT HandleListBoxMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM 
         return 0;
     case WM_ERASEBKGND:
         return 1; // painted whole with WM_PAINT
+    case WM_CREATE:
+        if (StyleOf(hwnd) & LBS_OWNERDRAWFIXED)
+            data.itemHeight = AskItemHeight(hwnd, data, 0, 0);
+        return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
-        if (ItemAt(data, CPoint(lParam)) < data.items.Count())
-            UserSelect(hwnd, data, ItemAt(data, CPoint(lParam)), wParam);
+        if (ItemAt(hwnd, data, CPoint(lParam)) < data.items.Count())
+            UserSelect(hwnd, data, ItemAt(hwnd, data, CPoint(lParam)), wParam);
         return 0;
     case WM_LBUTTONDBLCLK:
         Notify(hwnd, LBN_DBLCLK);
@@ -556,3 +700,27 @@ UINT CListBox::ItemFromPoint(CPoint point, BOOL& outside) const {
     outside = HIWORD(packed);
     return LOWORD(packed);
 }
+
+void CListBox::DrawItem(LPDRAWITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+int CListBox::CompareItem(LPCOMPAREITEMSTRUCT) {
+    DeclineReflectedMessage();
+    return 0;
+}
+
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    return TakeReflectedItemMessage(*this, message, lParam, result) ||
+           CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
+IMPLEMENT_DYNAMIC(CListBox, CWnd)

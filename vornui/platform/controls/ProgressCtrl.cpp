@@ -137,3 +137,5 @@ COLORREF CProgressCtrl::SetBarColor(COLORREF color) {
 COLORREF CProgressCtrl::SetBkColor(COLORREF color) {
     return static_cast<COLORREF>(SendMessage(PBM_SETBKCOLOR, 0, static_cast<LPARAM>(color)));
 }
+
+IMPLEMENT_DYNAMIC(CProgressCtrl, CWnd)

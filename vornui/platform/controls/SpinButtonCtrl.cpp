@@ -259,3 +259,5 @@ int CSpinButtonCtrl::SetBase(int base) {
 UINT CSpinButtonCtrl::GetBase() const {
     return static_cast<UINT>(SendMessage(UDM_GETBASE));
 }
+
+IMPLEMENT_DYNAMIC(CSpinButtonCtrl, CWnd)

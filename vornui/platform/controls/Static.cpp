@@ -5,6 +5,7 @@
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/ControlPaint.h"
 #include "vornui/platform/internal/ControlProcedure.h"
+#include "vornui/platform/internal/ReflectedItems.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -13,7 +14,30 @@ namespace {
 struct StaticData : ControlData {
     HANDLE icon = nullptr;
     HANDLE bitmap = nullptr;
+    CBitmap loadedBitmap; // the bitmap named at creation, which the control owns
 };
+
+// An icon or bitmap control named its picture in its text (a dialog template's
+// MAKEINTRESOURCE(id), or a name): it loads the picture from its module or the resource
+// chain.
+void LoadNamedImage(StaticData& data, const CREATESTRUCT& create) {
+    const DWORD type = static_cast<DWORD>(create.style) & SS_TYPEMASK;
+    const LPCTSTR name = create.lpszName;
+    if ((type != SS_ICON && type != SS_BITMAP) || !name ||
+        (!IS_INTRESOURCE(name) && name[0] == '\0'))
+        return;
+    const bool icon = type == SS_ICON;
+    const LPCTSTR resourceType = icon ? RT_GROUP_ICON : RT_BITMAP;
+    auto* module = static_cast<HINSTANCE>(create.hInstance);
+    if (!module || !FindResource(module, name, resourceType))
+        module = AfxFindResourceHandle(name, resourceType);
+    if (icon) {
+        data.icon = LoadImage(module, name, IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED);
+        return;
+    }
+    data.loadedBitmap.Attach(LoadBitmap(module, name));
+    data.bitmap = data.loadedBitmap.GetSafeHandle();
+}
 
 bool Notifies(HWND hwnd) {
     return (StyleOf(hwnd) & SS_NOTIFY) != 0;
@@ -82,15 +106,12 @@ bool PaintShape(const ControlPaintScope& paint, DWORD type) {
     case SS_ETCHEDFRAME:
         PaintEdge(paint.dc(), &rect, EDGE_ETCHED, BF_RECT, palette);
         return true;
-    case SS_ICON:
-    case SS_BITMAP:
-        return true;
     default:
         return false;
     }
 }
 
-void PaintStatic(HWND hwnd) {
+void PaintStatic(HWND hwnd, const StaticData& data) {
     ControlPaintScope paint(hwnd, WM_CTLCOLORSTATIC);
     const DWORD style = static_cast<DWORD>(GetWindowLong(hwnd, GWL_STYLE));
     const DWORD type = style & SS_TYPEMASK;
@@ -99,6 +120,11 @@ void PaintStatic(HWND hwnd) {
         return;
     }
     paint.fillBackground();
+    if (type == SS_ICON || type == SS_BITMAP) {
+        PaintControlImage(paint.dc(), paint.client(), type == SS_ICON ? data.icon : nullptr,
+                          type == SS_BITMAP ? data.bitmap : nullptr, (style & SS_CENTERIMAGE) != 0);
+        return;
+    }
     if (PaintShape(paint, type))
         return;
     char text[1024] = {};
@@ -112,12 +138,15 @@ LRESULT HandleStaticMessage(HWND hwnd, StaticData& data, UINT message, WPARAM wP
     const RepaintAfter repaint(hwnd, message);
     switch (message) {
     case WM_PAINT:
-        PaintStatic(hwnd);
+        PaintStatic(hwnd, data);
         return 0;
     case WM_ERASEBKGND:
         return 1; // painted whole with WM_PAINT
     case WM_NCHITTEST:
         return Notifies(hwnd) ? DefWindowProc(hwnd, message, wParam, lParam) : HTTRANSPARENT;
+    case WM_CREATE:
+        LoadNamedImage(data, *reinterpret_cast<const CREATESTRUCT*>(lParam));
+        return 0;
     case WM_GETDLGCODE:
         return DLGC_STATIC;
     case WM_LBUTTONDOWN:
@@ -173,3 +202,14 @@ HANDLE CStatic::SetBitmap(HANDLE bitmap) {
 HANDLE CStatic::GetBitmap() const {
     return reinterpret_cast<HANDLE>(SendMessage(STM_GETIMAGE, IMAGE_BITMAP));
 }
+
+void CStatic::DrawItem(LPDRAWITEMSTRUCT) {
+    DeclineReflectedMessage();
+}
+
+BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    return TakeReflectedItemMessage(*this, message, lParam, result) ||
+           CWnd::OnChildNotify(message, wParam, lParam, result);
+}
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)

@@ -1,5 +1,6 @@
 #include "vornui/platform/StatusBarCtrl.h"
 
+#include "vornui/platform/InputCodes.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
@@ -139,9 +140,31 @@ LRESULT StatusMessage(HWND hwnd, StatusData& data, UINT message, WPARAM wParam, 
     }
 }
 
+// The size grip: a square as high as the bar in its bottom-right corner, while the frame
+// it sizes is not maximised.
+bool OnSizeGrip(HWND hwnd, LPARAM lParam) {
+    const HWND frame = GetParent(hwnd);
+    if (!(StyleOf(hwnd) & SBARS_SIZEGRIP) || !frame || IsZoomed(frame))
+        return false;
+    POINT point{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+    ScreenToClient(hwnd, &point);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return point.x >= client.right - client.bottom && point.x < client.right && point.y >= 0 &&
+           point.y < client.bottom;
+}
+
 LRESULT HandleStatusMessage(HWND hwnd, StatusData& data, UINT message, WPARAM wParam,
                             LPARAM lParam) {
     switch (message) {
+    case WM_NCHITTEST:
+        return OnSizeGrip(hwnd, lParam) ? HTBOTTOMRIGHT
+                                        : DefWindowProc(hwnd, message, wParam, lParam);
+    case WM_NCLBUTTONDOWN:
+        // Dragging the grip sizes the frame.
+        if (wParam == HTBOTTOMRIGHT)
+            return SendMessage(GetParent(hwnd), WM_SYSCOMMAND, SC_SIZE + WMSZ_BOTTOMRIGHT, lParam);
+        return DefWindowProc(hwnd, message, wParam, lParam);
     case WM_CREATE:
         AlignWithParent(hwnd, data);
         return 0;
@@ -229,3 +252,5 @@ BOOL CStatusBarCtrl::GetRect(int part, LPRECT rect) const {
     return static_cast<BOOL>(
         SendMessage(SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(rect)));
 }
+
+IMPLEMENT_DYNAMIC(CStatusBarCtrl, CWnd)

@@ -301,3 +301,5 @@ void CTabCtrl::AdjustRect(BOOL larger, LPRECT rect) {
 int CTabCtrl::HitTest(TCHITTESTINFO* info) const {
     return static_cast<int>(SendMessage(TCM_HITTEST, 0, reinterpret_cast<LPARAM>(info)));
 }
+
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)

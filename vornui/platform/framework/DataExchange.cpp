@@ -351,3 +351,5 @@ void DDV_MinMaxDouble(CDataExchange* dx, const double& value, double minValue, d
 void DDV_MinMaxFloat(CDataExchange* dx, const float& value, float minValue, float maxValue) {
     CheckRange<double>(dx, value, minValue, maxValue, "%.*g", kRealRange, FLT_DIG);
 }
+
+IMPLEMENT_DYNAMIC(CUserException, CObject)

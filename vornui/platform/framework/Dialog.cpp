@@ -175,3 +175,5 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
     }
     return CWnd::OnWndMsg(message, wParam, lParam, result);
 }
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)

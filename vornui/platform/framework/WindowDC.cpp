@@ -26,3 +26,9 @@ CPaintDC::~CPaintDC() {
     ::EndPaint(m_hWnd, &m_ps);
     Detach();
 }
+
+IMPLEMENT_DYNAMIC(CClientDC, CDC)
+
+IMPLEMENT_DYNAMIC(CWindowDC, CDC)
+
+IMPLEMENT_DYNAMIC(CPaintDC, CDC)

@@ -261,3 +261,5 @@ int CDC::GetTextFace(CString& faceName) const {
     faceName = buffer;
     return length;
 }
+
+IMPLEMENT_DYNCREATE(CDC, CObject)

@@ -141,3 +141,17 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* font, CDC* dc) {
 BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height) {
     return dc ? Attach(::CreateCompatibleBitmap(dc->m_hDC, width, height)) : FALSE;
 }
+
+IMPLEMENT_DYNCREATE(CGdiObject, CObject)
+
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)
+
+IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
+
+IMPLEMENT_DYNAMIC(CFont, CGdiObject)
+
+IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
+
+IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
+
+IMPLEMENT_DYNAMIC(CPalette, CGdiObject)

@@ -267,8 +267,8 @@ void PaintListItems(HDC hdc, const CRect& client, const std::vector<std::string_
     }
 }
 
-void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled, bool focused,
-                   const ControlPalette& palette) {
+CRect PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled, bool focused,
+                    const ControlPalette& palette) {
     CRect rect(client);
     PaintEdge(hdc, &rect, EDGE_SUNKEN, BF_RECT | BF_ADJUST, palette);
     Fill(hdc, rect, enabled ? palette.window : palette.face);
@@ -293,4 +293,5 @@ void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool ena
               !enabled  ? palette.grayText
               : focused ? palette.selectionText
                         : palette.windowText);
+    return field;
 }

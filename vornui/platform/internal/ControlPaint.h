@@ -4,33 +4,9 @@
 // the colours and background brush the parent chooses (WM_CTLCOLOR...), the system's
 // palette, and owner drawing through the parent (WM_DRAWITEM).
 
+#include "vornui/platform/OwnerDraw.h"
 #include "vornui/platform/WindowDC.h"
 #include "vornui/platform/internal/ControlPainting.h"
-
-#define ODT_BUTTON 4
-#define ODT_STATIC 5
-#define ODA_DRAWENTIRE 0x0001
-#define ODA_SELECT 0x0002
-#define ODA_FOCUS 0x0004
-#define ODS_SELECTED 0x0001
-#define ODS_GRAYED 0x0002
-#define ODS_DISABLED 0x0004
-#define ODS_CHECKED 0x0008
-#define ODS_FOCUS 0x0010
-#define ODS_DEFAULT 0x0020
-
-struct DRAWITEMSTRUCT {
-    UINT CtlType;
-    UINT CtlID;
-    UINT itemID;
-    UINT itemAction;
-    UINT itemState;
-    HWND hwndItem;
-    HDC hDC;
-    RECT rcItem;
-    ULONG_PTR itemData;
-};
-using LPDRAWITEMSTRUCT = DRAWITEMSTRUCT*;
 
 class ControlPaintScope {
 public:
@@ -58,6 +34,11 @@ private:
     COLORREF m_textColor = 0;
     ControlPalette m_palette;
 };
+
+// Draws a control's picture, an icon or else a bitmap, at the area's top-left corner or
+// centred in it; `shift` moves it (a pushed button's face).
+void PaintControlImage(HDC hdc, const CRect& area, HANDLE icon, HANDLE bitmap, bool centered,
+                       int shift = 0);
 
 // Invalidates a control after a message that may have changed how it looks, so that it
 // is painted again with the next WM_PAINT.

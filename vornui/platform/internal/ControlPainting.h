@@ -68,6 +68,7 @@ struct ListLook {
 };
 void PaintListItems(HDC hdc, const CRect& client, const std::vector<std::string_view>& items,
                     const ListLook& look, const ControlPalette& palette);
-// The closed box of a combo box: its text field and the drop-down button.
-void PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled, bool focused,
-                   const ControlPalette& palette);
+// The closed box of a combo box: its text field and the drop-down button; gives the field
+// inside its frame, where an owner-drawn combo box has its selection drawn.
+CRect PaintComboBox(HDC hdc, const CRect& client, std::string_view text, bool enabled, bool focused,
+                    const ControlPalette& palette);

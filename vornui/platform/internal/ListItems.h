@@ -24,6 +24,7 @@ struct ListItem {
     CString text;
     ULONG_PTR data = 0;
     bool selected = false;
+    int height = 0; // owner-drawn lists of variable height: the height its owner gave it
 };
 
 class ListItems {

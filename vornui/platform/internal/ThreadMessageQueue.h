@@ -19,11 +19,21 @@ class ThreadMessageQueue;
 
 // Input as the desktop delivers it, before the queue decides which window gets it.
 struct InputEvent {
-    UINT message;   // WM_LBUTTONDOWN ..., WM_MOUSEMOVE, WM_KEYDOWN, WM_KEYUP
-    POINT screen;   // mouse events: the pointer in screen coordinates
-    UINT key;       // key events: the virtual key
-    char character; // key-down events: the character the key types, 0 for none
-    DWORD time;     // when the desktop delivered it
+    UINT message;    // WM_LBUTTONDOWN ..., WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_KEYDOWN, WM_KEYUP
+    POINT screen;    // mouse events: the pointer in screen coordinates
+    UINT key;        // key events: the virtual key
+    char character;  // key-down events: the character the key types, 0 for none
+    DWORD time;      // when the desktop delivered it
+    short delta = 0; // WM_MOUSEWHEEL: how far the wheel turned
+};
+
+// What TrackMouseEvent asked for, and where the pointer started resting.
+struct MouseTracking {
+    HWND hwnd = nullptr;
+    DWORD flags = 0;
+    DWORD hoverTime = 0;
+    POINT restingAt{};
+    std::chrono::steady_clock::time_point hoverDue{};
 };
 
 struct SentMessage {
@@ -81,7 +91,9 @@ public:
     std::array<BYTE, 256> keyState{};
     char pendingCharacter = 0; // of the last key-down message retrieved
     MSG lastMessage{};
-    MSG lastButtonDown{}; // for telling a double click (screen point, time)
+    MSG lastButtonDown{};  // for telling a double click (screen point, time)
+    bool altAlone = false; // Alt is down and no other key went down since
+    MouseTracking tracking;
 
 private:
     bool TakePosted(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
@@ -91,7 +103,12 @@ private:
     // Decides the message an input event becomes; the thread's input state (keys, the
     // last press) changes only when the event is taken, not when it is peeked at.
     bool RouteInput(const InputEvent& event, MSG* msg, bool take);
-    void DetectDoubleClick(MSG& msg, const InputEvent& event, bool take);
+    bool RouteKey(const InputEvent& event, MSG* msg, bool take);
+    bool RouteMouse(const InputEvent& event, MSG* msg, bool take);
+    void DetectDoubleClick(MSG& msg, const InputEvent& event, bool clientArea, bool take);
+    // Ends or restarts what TrackMouseEvent watches, now that the pointer is over `target`.
+    void FollowPointer(HWND target, LRESULT hit, POINT screen, DWORD time);
+    bool TakeHover(MSG* msg, HWND filter, UINT filterMin, UINT filterMax, bool remove);
     bool PollSources(std::chrono::milliseconds timeout);
     std::chrono::milliseconds TimeToNextTimer() const;
     void Wake();

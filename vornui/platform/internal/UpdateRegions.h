@@ -8,7 +8,8 @@
 
 struct WindowRecord;
 
-// A due frame does not call for WM_PAINT by itself: it is painted with the next one.
+// A due frame does not call for WM_PAINT by itself: it is painted with the next one. A
+// window whose redraw is off (WM_SETREDRAW) needs none.
 bool NeedsPainting(const WindowRecord& record);
 BOOL InvalidateClientRegion(HWND hwnd, const Region& area, BOOL erase);
 BOOL ValidateClientRegion(HWND hwnd, const Region& area);

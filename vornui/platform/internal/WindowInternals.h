@@ -22,6 +22,12 @@ void RecalculateClientArea(HWND hwnd);
 // A window size held to the tracking limits the window's procedure gives in
 // WM_GETMINMAXINFO; only windows a user may size (overlapped, or with a sizing frame) are.
 CSize TrackingSize(HWND hwnd, CSize proposed);
+// What the window's procedure answers to WM_GETMINMAXINFO, starting from the system's.
+MINMAXINFO TrackingLimits(HWND hwnd);
+
+// The window under a point of the screen, as WindowFromPoint finds it, with its answer to
+// WM_NCHITTEST.
+HWND WindowFromPointWithHit(POINT screen, LRESULT& hit);
 
 // Sends the due WM_ERASEBKGND at once, through a client-area DC, and marks it done.
 void EraseBackgroundNow(HWND hwnd);

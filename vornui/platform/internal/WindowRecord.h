@@ -31,6 +31,7 @@ struct ScrollBarState {
     UINT page = 0;
     int pos = 0;
     int trackPos = 0;
+    bool dragging = false; // the thumb follows the pointer at trackPos
 };
 
 struct WindowRecord {
@@ -41,6 +42,8 @@ struct WindowRecord {
     DWORD style = 0;
     DWORD exStyle = 0;
     UINT_PTR id = 0;
+    HMENU menu = nullptr;       // the menu bar of a top-level window
+    HMENU systemMenu = nullptr; // its own copy of the window menu, made when first asked for
     HANDLE instance = nullptr;
     LONG_PTR userData = 0;
     CString text;
@@ -57,9 +60,9 @@ struct WindowRecord {
     bool frameDirty = true; // the non-client area waits for WM_NCPAINT
     HANDLE font = nullptr;  // WM_SETFONT
     bool internalPaint = false;
-    CRect normalPosition; // restored rectangle, parent client coordinates
-    ScrollBarState scroll[2];
-    CWnd* wnd = nullptr; // the framework object attached to the window
+    CRect normalPosition;     // restored rectangle, parent client coordinates
+    ScrollBarState scroll[3]; // SB_HORZ, SB_VERT, and SB_CTL for a scroll bar control
+    CWnd* wnd = nullptr;      // the framework object attached to the window
     std::unique_ptr<CWnd, TemporaryWndDeleter>
         temporaryWrapper; // made by CWnd::FromHandle for an unattached window
     std::unique_ptr<ControlData> control;

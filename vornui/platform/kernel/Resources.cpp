@@ -321,3 +321,5 @@ BOOL CString::LoadString(UINT id) {
     *this = loaded;
     return TRUE;
 }
+
+IMPLEMENT_DYNAMIC(CDynLinkLibrary, CObject)

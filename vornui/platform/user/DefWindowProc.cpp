@@ -1,5 +1,6 @@
 #include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Drawing.h"
+#include "vornui/platform/InputCodes.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Resources.h"
 #include "vornui/platform/Screen.h"
@@ -16,7 +17,6 @@
 #include <algorithm>
 #include <cstring>
 
-#define SC_CLOSE 0xF060
 #define MA_ACTIVATE 1
 
 namespace {
@@ -66,22 +66,6 @@ void SendSizeAndMove(HWND hwnd, const WINDOWPOS& pos) {
     }
 }
 
-LRESULT HitTest(HWND hwnd, LPARAM lParam) {
-    const POINT screen{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-    RECT window;
-    GetWindowRect(hwnd, &window);
-    if (!CRect(window).PtInRect(screen))
-        return HTNOWHERE;
-    POINT client = screen;
-    ScreenToClient(hwnd, &client);
-    RECT area;
-    GetClientRect(hwnd, &area);
-    if (CRect(area).PtInRect(client))
-        return HTCLIENT;
-    return (RecordOf(hwnd)->style & WS_CAPTION) == WS_CAPTION && client.y < 0 ? HTCAPTION
-                                                                              : HTNOWHERE;
-}
-
 } // namespace
 
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -104,6 +88,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         rect->top += insets.top;
         rect->right -= insets.right;
         rect->bottom -= insets.bottom;
+        if (record->menu && !(record->style & WS_CHILD))
+            rect->top += GetSystemMetrics(SM_CYMENU);
         if (record->style & WS_VSCROLL)
             rect->right -= GetSystemMetrics(SM_CXVSCROLL);
         if (record->style & WS_HSCROLL)
@@ -150,7 +136,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         DestroyWindow(hwnd);
         return 0;
     case WM_NCHITTEST:
-        return HitTest(hwnd, lParam);
+    case WM_SETCURSOR:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_SYSCOMMAND:
+        return DefFrameMessage(hwnd, message, wParam, lParam);
     case WM_WINDOWPOSCHANGING: {
         auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
         if (!(pos->flags & SWP_NOSIZE)) {
@@ -174,17 +164,12 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return MA_ACTIVATE;
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:
-    case WM_SETCURSOR:
         if ((record->style & WS_CHILD) && record->parent)
             return SendMessage(record->parent, message, wParam, lParam);
         return 0;
     case WM_SYSKEYDOWN:
         if (wParam == VK_F4)
             PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return 0;
-    case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) == SC_CLOSE)
-            SendMessage(hwnd, WM_CLOSE, 0, 0);
         return 0;
     default:
         return 0;

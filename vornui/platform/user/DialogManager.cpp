@@ -10,6 +10,7 @@
 #include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/DialogMnemonics.h"
 #include "vornui/platform/internal/ModalLoop.h"
 #include "vornui/platform/internal/SystemColors.h"
 #include "vornui/platform/internal/WindowClass.h"
@@ -399,9 +400,15 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
 BOOL IsDialogMessage(HWND dialog, LPMSG msg) {
     if (!IsWindow(dialog) || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd)))
         return FALSE;
+    if (msg->message == WM_SYSCHAR && ActOnMnemonic(dialog, static_cast<char>(msg->wParam)))
+        return TRUE;
     if (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) {
         const LRESULT code =
             SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+        // A letter typed where no characters are wanted is a mnemonic, as with Alt.
+        if (msg->message == WM_CHAR && !(code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) &&
+            msg->wParam > ' ' && ActOnMnemonic(dialog, static_cast<char>(msg->wParam)))
+            return TRUE;
         if (!(code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE))) {
             if (msg->message == WM_KEYDOWN && NavigateWithKey(dialog, msg->wParam, code))
                 return TRUE;
@@ -533,9 +540,5 @@ UINT IsDlgButtonChecked(HWND dialog, int id) {
 BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
     for (int id = firstId; id <= lastId; ++id)
         SendDlgItemMessage(dialog, id, BM_SETCHECK, id == checkId ? BST_CHECKED : BST_UNCHECKED, 0);
-    return TRUE;
-}
-
-BOOL MessageBeep(UINT) {
     return TRUE;
 }

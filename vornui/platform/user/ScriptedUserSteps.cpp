@@ -5,6 +5,7 @@
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ScriptedInput.h"
 
 #include <cctype>
 
@@ -12,13 +13,6 @@ namespace {
 
 DWORD ThreadOf(HWND dialog) {
     return GetWindowThreadProcessId(dialog, nullptr);
-}
-
-void PostClick(HWND dialog, POINT screen) {
-    const DWORD thread = ThreadOf(dialog);
-    PostMouseInput(thread, WM_MOUSEMOVE, screen);
-    PostMouseInput(thread, WM_LBUTTONDOWN, screen);
-    PostMouseInput(thread, WM_LBUTTONUP, screen);
 }
 
 POINT CentreOf(HWND window) {
@@ -109,6 +103,13 @@ bool IsClass(HWND hwnd, const char* name) {
 
 } // namespace
 
+void PostClick(HWND window, POINT screen) {
+    const DWORD thread = ThreadOf(window);
+    PostMouseInput(thread, WM_MOUSEMOVE, screen);
+    PostMouseInput(thread, WM_LBUTTONDOWN, screen);
+    PostMouseInput(thread, WM_LBUTTONUP, screen);
+}
+
 CScriptedUser& CScriptedUser::Then(Step step) {
     m_steps.push_back(std::move(step));
     return *this;
@@ -161,16 +162,7 @@ CScriptedUser& CScriptedUser::TypeInto(int id, const char* text) {
 }
 
 CScriptedUser& CScriptedUser::Press(UINT virtualKey, bool shift) {
-    return Then([virtualKey, shift](HWND dialog) {
-        const char character = virtualKey == VK_RETURN   ? '\r'
-                               : virtualKey == VK_ESCAPE ? '\x1B'
-                               : virtualKey == VK_TAB    ? '\t'
-                               : virtualKey == VK_SPACE  ? ' '
-                               : virtualKey == VK_BACK   ? '\b'
-                                                         : '\0';
-        PostKey(ThreadOf(dialog), virtualKey, character, shift);
-        return ModalAction::Acted;
-    });
+    return PressWith(shift ? MOD_SHIFT : 0, virtualKey);
 }
 
 CScriptedUser& CScriptedUser::Choose(int id, const char* text) {

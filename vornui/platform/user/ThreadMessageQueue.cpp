@@ -50,30 +50,6 @@ bool InRange(UINT message, UINT filterMin, UINT filterMax) {
     return (filterMin == 0 && filterMax == 0) || (message >= filterMin && message <= filterMax);
 }
 
-void UpdateKeyState(std::array<BYTE, 256>& state, UINT key, bool down) {
-    BYTE& entry = state[key & 0xFF];
-    if (down) {
-        if (!(entry & 0x80))
-            entry ^= 0x01; // toggled on each press
-        entry |= 0x80;
-    } else {
-        entry &= static_cast<BYTE>(~0x80);
-    }
-}
-
-WPARAM MouseKeyFlags(const std::array<BYTE, 256>& state) {
-    WPARAM flags = 0;
-    if (state[VK_LBUTTON] & 0x80)
-        flags |= MK_LBUTTON;
-    if (state[VK_RBUTTON] & 0x80)
-        flags |= MK_RBUTTON;
-    if (state[VK_SHIFT] & 0x80)
-        flags |= MK_SHIFT;
-    if (state[VK_CONTROL] & 0x80)
-        flags |= MK_CONTROL;
-    return flags;
-}
-
 } // namespace
 
 bool MessageMatchesFilter(const MSG& msg, HWND filter, UINT filterMin, UINT filterMax) {
@@ -200,62 +176,6 @@ bool ThreadMessageQueue::TakePosted(MSG* msg, HWND filter, UINT filterMin, UINT 
     return true;
 }
 
-bool ThreadMessageQueue::RouteInput(const InputEvent& event, MSG* msg, bool take) {
-    const bool isKey = event.message >= WM_KEYFIRST && event.message <= WM_KEYLAST;
-    *msg = MSG{nullptr, event.message, 0, 0, event.time, event.screen};
-    std::array<BYTE, 256> peeked = keyState;
-    std::array<BYTE, 256>& keys = take ? keyState : peeked;
-    if (isKey) {
-        const bool down = event.message == WM_KEYDOWN || event.message == WM_SYSKEYDOWN;
-        UpdateKeyState(keys, event.key, down);
-        if (event.key == VK_LBUTTON || event.key == VK_RBUTTON)
-            return false;
-        msg->hwnd = focus ? focus : active;
-        msg->wParam = event.key;
-        if ((keys[VK_MENU] & 0x80) && event.key != VK_MENU)
-            msg->message = down ? WM_SYSKEYDOWN : WM_SYSKEYUP;
-        msg->lParam = down ? 1 : static_cast<LPARAM>(0xC0000001u);
-        if (down && take)
-            pendingCharacter = event.character;
-        return msg->hwnd != nullptr;
-    }
-    if (event.message == WM_LBUTTONDOWN || event.message == WM_LBUTTONUP)
-        UpdateKeyState(keys, VK_LBUTTON, event.message == WM_LBUTTONDOWN);
-    if (event.message == WM_RBUTTONDOWN || event.message == WM_RBUTTONUP)
-        UpdateKeyState(keys, VK_RBUTTON, event.message == WM_RBUTTONDOWN);
-    HWND target = capture ? capture : WindowFromPoint(event.screen);
-    WindowRecord* record = LiveWindow(target);
-    if (!record || record->threadId != m_threadId)
-        return false;
-    POINT client = event.screen;
-    ScreenToClient(target, &client);
-    msg->hwnd = target;
-    msg->wParam = MouseKeyFlags(keys);
-    msg->lParam = MAKELPARAM(client.x, client.y);
-    DetectDoubleClick(*msg, event, take);
-    return true;
-}
-
-// A second press of the same button on the same window, soon enough and close enough, is a
-// double click for a class that asks for them (CS_DBLCLKS); a third press starts anew.
-void ThreadMessageQueue::DetectDoubleClick(MSG& msg, const InputEvent& event, bool take) {
-    if (msg.message != WM_LBUTTONDOWN && msg.message != WM_RBUTTONDOWN)
-        return;
-    const MSG previous = lastButtonDown;
-    if (take)
-        lastButtonDown = msg;
-    const WindowClassRecord* windowClass = RecordOf(msg.hwnd)->windowClass;
-    const bool wantsDoubleClicks = windowClass && (windowClass->wc.style & CS_DBLCLKS);
-    if (!wantsDoubleClicks || previous.hwnd != msg.hwnd || previous.message != msg.message ||
-        event.time - previous.time > GetDoubleClickTime() ||
-        std::abs(previous.pt.x - event.screen.x) > GetSystemMetrics(SM_CXDOUBLECLK) / 2 ||
-        std::abs(previous.pt.y - event.screen.y) > GetSystemMetrics(SM_CYDOUBLECLK) / 2)
-        return;
-    msg.message = msg.message == WM_LBUTTONDOWN ? WM_LBUTTONDBLCLK : WM_RBUTTONDBLCLK;
-    if (take)
-        lastButtonDown = MSG{};
-}
-
 bool ThreadMessageQueue::TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT filterMax,
                                    bool remove) {
     for (;;) {
@@ -312,10 +232,11 @@ bool ThreadMessageQueue::TakeTimer(MSG* msg, HWND filter, UINT filterMin, UINT f
 }
 
 std::chrono::milliseconds ThreadMessageQueue::TimeToNextTimer() const {
-    if (timers.empty())
+    const bool hovering = tracking.hwnd && (tracking.flags & TME_HOVER);
+    if (timers.empty() && !hovering)
         return std::chrono::milliseconds(-1);
     const auto now = std::chrono::steady_clock::now();
-    auto soonest = timers.front().due;
+    auto soonest = hovering ? tracking.hoverDue : timers.front().due;
     for (const ThreadTimer& timer : timers)
         soonest = std::min(soonest, timer.due);
     if (soonest <= now)
@@ -396,7 +317,8 @@ bool ThreadMessageQueue::Retrieve(MSG* msg, HWND filter, UINT filterMin, UINT fi
             }
         }
         if (TakePaint(msg, filter, filterMin, filterMax) ||
-            TakeTimer(msg, filter, filterMin, filterMax, removing)) {
+            TakeTimer(msg, filter, filterMin, filterMax, removing) ||
+            TakeHover(msg, filter, filterMin, filterMax, removing)) {
             lastMessage = *msg;
             return true;
         }
@@ -417,6 +339,8 @@ void ThreadMessageQueue::Forget(HWND hwnd) {
         focus = nullptr;
     if (capture == hwnd)
         capture = nullptr;
+    if (tracking.hwnd == hwnd)
+        tracking = MouseTracking{};
     if (active == hwnd)
         active = nullptr;
 }

@@ -30,7 +30,8 @@ void InvalidateCoveredChildren(HWND parent, const Region& update) {
 } // namespace
 
 bool NeedsPainting(const WindowRecord& record) {
-    return !record.update.empty() || record.internalPaint;
+    // While redraw is off nothing paints, not even what was invalid before it went off.
+    return record.redraw && (!record.update.empty() || record.internalPaint);
 }
 
 BOOL InvalidateClientRegion(HWND hwnd, const Region& area, BOOL erase) {

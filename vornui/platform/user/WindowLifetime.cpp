@@ -4,6 +4,7 @@
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/MenuRecord.h"
 #include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowInternals.h"
@@ -75,16 +76,21 @@ bool Contains(HWND ancestor, HWND hwnd) {
 
 } // namespace
 
-CSize TrackingSize(HWND hwnd, CSize proposed) {
-    const DWORD style = RecordOf(hwnd)->style;
-    const bool userSizable = (style & WS_THICKFRAME) || !(style & (WS_POPUP | WS_CHILD));
-    if (!userSizable)
-        return proposed;
+MINMAXINFO TrackingLimits(HWND hwnd) {
     MINMAXINFO info{};
     info.ptMaxSize = POINT{GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
     info.ptMinTrackSize = POINT{GetSystemMetrics(SM_CXMINTRACK), GetSystemMetrics(SM_CYMINTRACK)};
     info.ptMaxTrackSize = POINT{GetSystemMetrics(SM_CXMAXTRACK), GetSystemMetrics(SM_CYMAXTRACK)};
     SendMessage(hwnd, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&info));
+    return info;
+}
+
+CSize TrackingSize(HWND hwnd, CSize proposed) {
+    const DWORD style = RecordOf(hwnd)->style;
+    const bool userSizable = (style & WS_THICKFRAME) || !(style & (WS_POPUP | WS_CHILD));
+    if (!userSizable)
+        return proposed;
+    const MINMAXINFO info = TrackingLimits(hwnd);
     return CSize(std::clamp<LONG>(proposed.cx, info.ptMinTrackSize.x,
                                   std::max(info.ptMinTrackSize.x, info.ptMaxTrackSize.x)),
                  std::clamp<LONG>(proposed.cy, info.ptMinTrackSize.y,
@@ -139,6 +145,8 @@ HWND CreateWindowEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
         record.rect = DefaultTopLevelRect(x, y, width, height);
     }
     const HWND hwnd = RegisterWindow(std::move(owned));
+    if (!(style & WS_CHILD))
+        AttachMenuBar(hwnd, menu);
     // A child goes below its siblings (dialog controls stack in template order); a
     // top-level window goes on top.
     LinkChild(ParentOrDesktop(hwnd), hwnd, (style & WS_CHILD) ? HWND_BOTTOM : HWND_TOP);
@@ -220,6 +228,7 @@ BOOL DestroyWindow(HWND hwnd) {
     if (!record->parent)
         GetDesktopDisplay().TopLevelDestroyed(hwnd);
     SendDestroy(hwnd);
+    DestroyMenusOfWindow(hwnd);
     FreeWindow(hwnd);
     return TRUE;
 }

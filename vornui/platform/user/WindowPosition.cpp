@@ -88,8 +88,9 @@ void ApplyZOrder(HWND hwnd, HWND insertAfter) {
 }
 
 // The deepest visible, enabled window under `screen` among the children of `parent`,
-// asking each candidate whether it lets the point through (HTTRANSPARENT).
-HWND HitTestChildren(HWND parent, POINT screen) {
+// asking each candidate whether it lets the point through (HTTRANSPARENT); `hit` gets the
+// answer of the window found (HTCLIENT from a window of another thread, which is not asked).
+HWND HitTestChildren(HWND parent, POINT screen, LRESULT& hit) {
     for (HWND child : ChildrenOf(parent)) {
         const WindowRecord* record = RecordOf(child); // another thread's may be gone
         if (!record || !(record->style & WS_VISIBLE) || (record->style & WS_DISABLED))
@@ -98,11 +99,16 @@ HWND HitTestChildren(HWND parent, POINT screen) {
         GetWindowRect(child, &rect);
         if (!CRect(rect).PtInRect(screen))
             continue;
-        if (record->threadId == GetCurrentThreadId() &&
-            SendMessage(child, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)) == HTTRANSPARENT)
+        const LRESULT answer =
+            record->threadId == GetCurrentThreadId()
+                ? SendMessage(child, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y))
+                : HTCLIENT;
+        if (answer == HTTRANSPARENT)
             continue;
-        const HWND deeper = HitTestChildren(child, screen);
-        return deeper ? deeper : child;
+        if (const HWND deeper = HitTestChildren(child, screen, hit))
+            return deeper;
+        hit = answer;
+        return child;
     }
     return nullptr;
 }
@@ -286,7 +292,13 @@ int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count) {
 }
 
 HWND WindowFromPoint(POINT point) {
-    return HitTestChildren(DesktopRecord(), point);
+    LRESULT hit = HTNOWHERE;
+    return HitTestChildren(DesktopRecord(), point, hit);
+}
+
+HWND WindowFromPointWithHit(POINT screen, LRESULT& hit) {
+    hit = HTNOWHERE;
+    return HitTestChildren(DesktopRecord(), screen, hit);
 }
 
 HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags) {
