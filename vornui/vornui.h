@@ -68,6 +68,7 @@
 #include "vornui/platform/ListBoxControl.h"
 #include "vornui/platform/Menu.h"
 #include "vornui/platform/MessageBox.h"
+#include "vornui/platform/MessageBoxWindow.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/MessageWait.h"
 #include "vornui/platform/MultimediaTimer.h"

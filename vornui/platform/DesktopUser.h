@@ -162,7 +162,8 @@ public:
     // Presses and releases a key with the modifiers held; a key that types a character types
     // it (Ctrl with a letter its control character, Alt with a letter as WM_SYSCHAR).
     CScriptedUser& PressWith(UINT modifiers, UINT virtualKey);
-    // The pointer rests where it is for a while.
+    // The pointer rests where it is for a while; a stepped clock (CSteppedClock) is
+    // stepped by that much instead of waited for.
     CScriptedUser& Rest(UINT milliseconds);
     // Drags the window's edge or corner `hit` (HTLEFT ... HTBOTTOMRIGHT), or its caption
     // (HTCAPTION), by dx, dy.

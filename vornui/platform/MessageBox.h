@@ -4,6 +4,8 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/WinTypes.h"
 
+#include <span>
+
 #define MB_OK 0x00000000u
 #define MB_OKCANCEL 0x00000001u
 #define MB_ABORTRETRYIGNORE 0x00000002u
@@ -47,3 +49,8 @@
 
 // Shows a message box and returns the button the user pressed. A null caption is "Error".
 VORNUI_API int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
+
+// The buttons a message box of `type` shows, left to right, MB_HELP's Help aside.
+VORNUI_API std::span<const int> MessageBoxButtons(UINT type);
+// A button's name ("OK", "Try Again"); "?" for an id no message box has.
+VORNUI_API const char* MessageBoxButtonName(int button);

@@ -1,9 +1,12 @@
 #pragma once
 
 // What the shell tells about a file or folder: the name it shows, the kind of item it
-// says it is, its attributes. The shell's icons are not offered (a request for one fails).
+// says it is, its attributes, and its icon (one for files, one for folders, drawn by this
+// library) with its place in the shell's system image list.
 
 #include "vornui/platform/Export.h"
+#include "vornui/platform/Icons.h"
+#include "vornui/platform/ImageList.h"
 #include "vornui/platform/WinTypes.h"
 
 #define SHGFI_LARGEICON 0x000000000
@@ -23,14 +26,16 @@
 #define SFGAO_FILESYSTEM 0x40000000
 
 struct SHFILEINFO {
-    int iIcon;
+    HICON hIcon; // SHGFI_ICON: the caller's, to be destroyed with DestroyIcon
+    int iIcon;   // SHGFI_ICON or SHGFI_SYSICONINDEX: the place in the system image list
     DWORD dwAttributes;
     CHAR szDisplayName[MAX_PATH];
     CHAR szTypeName[80];
 };
 
 // Nonzero on success; 0 when the item is not there (unless SHGFI_USEFILEATTRIBUTES says
-// what it is: `fileAttributes` then decides, and the file system is not asked) or an icon
-// is asked for.
+// what it is: `fileAttributes` then decides, and the file system is not asked). With
+// SHGFI_SYSICONINDEX the answer is the system image list (small with SHGFI_SMALLICON),
+// which belongs to the shell: it lives as long as the program and is not destroyed.
 VORNUI_API DWORD_PTR SHGetFileInfo(LPCSTR path, DWORD fileAttributes, SHFILEINFO* info,
                                    UINT infoSize, UINT flags);

@@ -81,6 +81,8 @@ const char* LastErrorText(int error) {
 
 } // namespace
 
+IMPLEMENT_DYNAMIC(CSocketClient, CWnd)
+
 CSocketClient::CSocketClient(bool buffering) : m_bBuffering(buffering) {
     const BYTE loopback[4] = {127, 0, 0, 1};
     std::memcpy(&m_dwAddress, loopback, sizeof m_dwAddress);

@@ -30,6 +30,8 @@ using SocketClientCallback = void (*)(unsigned short port, unsigned short length
 
 // The receiver itself: a hidden child window that reads its socket when notified.
 class VORNUI_API CSocketClient : public CWnd {
+    DECLARE_DYNAMIC(CSocketClient)
+
 public:
     // With `buffering`, reads are gathered into packets of the packet length.
     explicit CSocketClient(bool buffering);

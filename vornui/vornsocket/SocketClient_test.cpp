@@ -133,6 +133,8 @@ TEST_F(SocketClientTest, IsAHiddenChildOverItsOwnerWithTheClientId) {
     char className[32];
     GetClassName(m_client, className, sizeof className);
     EXPECT_STREQ(className, "CSocketClient");
+    EXPECT_STREQ(m_client.GetRuntimeClass()->m_lpszClassName, "CSocketClient");
+    EXPECT_TRUE(m_client.IsKindOf(RUNTIME_CLASS(CWnd)));
     CString caption;
     m_client.GetWindowText(caption);
     EXPECT_EQ(caption, "VEROVAR Communication");

@@ -40,6 +40,10 @@ bool IsOwnerDrawn(HWND hwnd) {
     return (StyleOf(hwnd) & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0;
 }
 
+RowHeights RowsOf(HWND hwnd, const ComboData& data) {
+    return RowHeights{data.itemHeight, (StyleOf(hwnd) & CBS_OWNERDRAWVARIABLE) != 0};
+}
+
 // An owner-drawn combo box without CBS_HASSTRINGS keeps the values it is given as item data.
 bool KeepsData(HWND hwnd) {
     return IsOwnerDrawn(hwnd) && !(StyleOf(hwnd) & CBS_HASSTRINGS);
@@ -101,7 +105,8 @@ int ItemAt(HWND hwnd, const ComboData& data, POINT point) {
     if (point.x < 0 || point.x >= client.right || point.y < listTop ||
         point.y >= data.droppedHeight)
         return -1;
-    const int index = data.top + (static_cast<int>(point.y) - listTop) / data.itemHeight;
+    const int index =
+        data.items.RowAt(RowsOf(hwnd, data), data.top, static_cast<int>(point.y) - listTop);
     return data.items.Valid(index) ? index : -1;
 }
 
@@ -110,7 +115,8 @@ void Drop(HWND hwnd, ComboData& data) {
         return;
     NotifyParent(hwnd, CBN_DROPDOWN);
     data.dropped = true;
-    const int visible = std::max(1, (data.droppedHeight - data.fieldHeight) / data.itemHeight);
+    const int visible =
+        data.items.RowsFitting(RowsOf(hwnd, data), data.top, data.droppedHeight - data.fieldHeight);
     if (data.current >= 0 && (data.current < data.top || data.current >= data.top + visible))
         data.top = data.current;
     SetCapture(hwnd);
@@ -208,8 +214,10 @@ int ListHeight(HWND hwnd, const ComboData& data, int boxHeight) {
     const int room = std::max(0, boxHeight - data.fieldHeight);
     if (StyleOf(hwnd) & CBS_NOINTEGRALHEIGHT)
         return room;
-    const int rows = std::max(0, room - kListFrame) / data.itemHeight;
-    return std::min(room, rows * data.itemHeight + kListFrame);
+    const RowHeights rows = RowsOf(hwnd, data);
+    const int fitting = data.items.RowsFitting(rows, data.top, std::max(0, room - kListFrame));
+    const int shown = data.items.RowOffset(rows, data.top, data.top + fitting);
+    return std::min(room, shown + kListFrame);
 }
 
 void PlaceParts(HWND hwnd, const ComboData& data) {
@@ -288,6 +296,8 @@ LRESULT ItemMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LPA
                            : data.items.Insert(index, text);
         if (at >= 0 && KeepsData(hwnd))
             data.items[at].data = static_cast<ULONG_PTR>(lParam);
+        if (at >= 0 && RowsOf(hwnd, data).variable)
+            data.items[at].height = AskItemHeight(hwnd, at, data.itemHeight, data.items[at].data);
         if (at >= 0 && data.current >= at)
             ++data.current;
         return at < 0 ? CB_ERR : at;
@@ -344,7 +354,9 @@ LRESULT FieldMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LP
         return TRUE;
     }
     case CB_GETITEMHEIGHT:
-        return static_cast<INT_PTR>(wParam) == -1 ? data.fieldHeight - 6 : data.itemHeight;
+        if (static_cast<INT_PTR>(wParam) == -1)
+            return data.fieldHeight - 6;
+        return data.items.RowHeight(RowsOf(hwnd, data), static_cast<int>(wParam));
     case CB_SETITEMHEIGHT: {
         const int height = static_cast<int>(lParam);
         if (height <= 0 || height > 255)
@@ -356,6 +368,8 @@ LRESULT FieldMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LP
             if (KindOf(hwnd) != CBS_SIMPLE)
                 SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, data.fieldHeight,
                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        } else if (RowsOf(hwnd, data).variable && data.items.Valid(static_cast<int>(wParam))) {
+            data.items[static_cast<int>(wParam)].height = height;
         } else {
             data.itemHeight = height;
         }
@@ -493,13 +507,14 @@ void PaintComboList(HWND list, const ComboData& data) {
     if (IsOwnerDrawn(combo)) {
         ControlPaintScope paint(list, WM_CTLCOLORLISTBOX);
         paint.fillBackground();
-        for (int index = data.top; index < data.items.Count(); ++index) {
-            const int top = (index - data.top) * data.itemHeight;
-            if (top >= paint.client().bottom)
-                break;
+        const RowHeights rows = RowsOf(combo, data);
+        for (int index = data.top, top = 0;
+             index < data.items.Count() && top < paint.client().bottom; ++index) {
+            const int bottom = top + data.items.RowHeight(rows, index);
             DrawItemByOwner(combo, data, paint.dc(), index,
-                            CRect(0, top, paint.client().right, top + data.itemHeight),
+                            CRect(0, top, paint.client().right, bottom),
                             index == data.current ? ODS_SELECTED : 0);
+            top = bottom;
         }
         return;
     }
@@ -523,7 +538,8 @@ LRESULT ComboListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return 1; // painted whole with WM_PAINT
     case WM_LBUTTONDOWN: {
-        const int index = data->top + static_cast<int>(CPoint(lParam).y) / data->itemHeight;
+        const int index =
+            data->items.RowAt(RowsOf(combo, *data), data->top, static_cast<int>(CPoint(lParam).y));
         if (data->items.Valid(index)) {
             KeyboardSelect(combo, *data, index);
             InvalidateRect(list, nullptr, TRUE);

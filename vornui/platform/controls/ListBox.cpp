@@ -49,25 +49,19 @@ void Notify(HWND hwnd, UINT code) {
         NotifyParent(hwnd, code);
 }
 
+RowHeights RowsOf(HWND hwnd, const ListBoxData& data) {
+    return RowHeights{data.itemHeight, IsVariable(hwnd)};
+}
+
 int HeightOf(HWND hwnd, const ListBoxData& data, int index) {
-    if (IsVariable(hwnd) && data.items.Valid(index))
-        return data.items[index].height;
-    return data.itemHeight;
+    return data.items.RowHeight(RowsOf(hwnd, data), index);
 }
 
 // The rows from the top item down that the client area shows whole (at least one).
 int VisibleCount(HWND hwnd, const ListBoxData& data) {
     RECT client;
     GetClientRect(hwnd, &client);
-    if (!IsVariable(hwnd))
-        return std::max(1, static_cast<int>(client.bottom) / data.itemHeight);
-    int count = 0;
-    for (int y = 0, index = data.top; index < data.items.Count(); ++index, ++count) {
-        y += HeightOf(hwnd, data, index);
-        if (y > client.bottom)
-            break;
-    }
-    return std::max(1, count);
+    return data.items.RowsFitting(RowsOf(hwnd, data), data.top, client.bottom);
 }
 
 // The item's rectangle in client coordinates (above the client area for items above the
@@ -75,15 +69,7 @@ int VisibleCount(HWND hwnd, const ListBoxData& data) {
 CRect ItemRect(HWND hwnd, const ListBoxData& data, int index) {
     RECT client;
     GetClientRect(hwnd, &client);
-    int top = 0;
-    if (!IsVariable(hwnd)) {
-        top = (index - data.top) * data.itemHeight;
-    } else {
-        for (int each = data.top; each < index; ++each)
-            top += HeightOf(hwnd, data, each);
-        for (int each = index; each < data.top; ++each)
-            top -= HeightOf(hwnd, data, each);
-    }
+    const int top = data.items.RowOffset(RowsOf(hwnd, data), data.top, index);
     return CRect(0, top, client.right, top + HeightOf(hwnd, data, index));
 }
 
@@ -170,16 +156,7 @@ void UserSelect(HWND hwnd, ListBoxData& data, int index, WPARAM keys) {
 }
 
 int ItemAt(HWND hwnd, const ListBoxData& data, POINT point) {
-    const int y = std::max(0, static_cast<int>(point.y));
-    if (!IsVariable(hwnd))
-        return data.top + y / data.itemHeight;
-    int index = data.top;
-    for (int bottom = 0; index < data.items.Count(); ++index) {
-        bottom += HeightOf(hwnd, data, index);
-        if (y < bottom)
-            break;
-    }
-    return index;
+    return data.items.RowAt(RowsOf(hwnd, data), data.top, std::max(0, static_cast<int>(point.y)));
 }
 
 void OnKeyDown(HWND hwnd, ListBoxData& data, WPARAM key) {

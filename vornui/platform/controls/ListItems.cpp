@@ -80,6 +80,45 @@ LRESULT ListItems::CopyText(int index, LPARAM buffer) const {
     return text.GetLength();
 }
 
+int ListItems::RowHeight(RowHeights rows, int index) const {
+    return rows.variable && Valid(index) ? (*this)[index].height : rows.fixed;
+}
+
+int ListItems::RowOffset(RowHeights rows, int top, int index) const {
+    if (!rows.variable)
+        return (index - top) * rows.fixed;
+    int offset = 0;
+    for (int each = top; each < index; ++each)
+        offset += RowHeight(rows, each);
+    for (int each = index; each < top; ++each)
+        offset -= RowHeight(rows, each);
+    return offset;
+}
+
+int ListItems::RowAt(RowHeights rows, int top, int y) const {
+    if (!rows.variable)
+        return top + y / rows.fixed;
+    int index = top;
+    for (int bottom = 0; index < Count(); ++index) {
+        bottom += RowHeight(rows, index);
+        if (y < bottom)
+            break;
+    }
+    return index;
+}
+
+int ListItems::RowsFitting(RowHeights rows, int top, int room) const {
+    if (!rows.variable)
+        return std::max(1, room / rows.fixed);
+    int count = 0;
+    for (int y = 0, index = top; index < Count(); ++index, ++count) {
+        y += RowHeight(rows, index);
+        if (y > room)
+            break;
+    }
+    return std::max(1, count);
+}
+
 void PaintListWindow(HWND hwnd, const ListItems& items, ListLook look, bool multiple) {
     ControlPaintScope paint(hwnd, WM_CTLCOLORLISTBOX);
     std::vector<std::string_view> texts;

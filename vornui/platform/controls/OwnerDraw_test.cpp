@@ -3,6 +3,7 @@
 #include "vornui/platform/BitmapButton.h"
 #include "vornui/platform/Button.h"
 #include "vornui/platform/ComboBox.h"
+#include "vornui/platform/DialogManager.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/ListBox.h"
@@ -266,4 +267,36 @@ TEST(OwnerDraw, ComboBoxesAskForTheFieldAndTheItems) {
     EXPECT_EQ(field.hwndItem, combo.m_hWnd);
     EXPECT_TRUE(field.itemState & ODS_COMBOBOXEDIT);
     EXPECT_EQ(At(combo, 10, 12), kItemColors[2]);
+}
+
+TEST(OwnerDraw, VariableComboBoxesMeasureEachItemAndShowThemAtTheirHeights) {
+    Owner owner;
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_SIMPLE | CBS_OWNERDRAWVARIABLE,
+                             CRect(10, 10, 150, 190), &owner, 14));
+    owner.m_measured.clear();
+    for (const DWORD_PTR height : {10, 30, 25, 40})
+        combo.AddString(reinterpret_cast<LPCTSTR>(height));
+    ASSERT_EQ(owner.m_measured.size(), 4u); // every item, as it comes
+    EXPECT_EQ(owner.m_measured[2].itemID, 2u);
+    EXPECT_EQ(owner.m_measured[2].itemData, 25u);
+    EXPECT_EQ(combo.GetItemHeight(1), 30);
+    EXPECT_EQ(combo.GetItemHeight(3), 40);
+
+    // The list below the field shows each item at its own height and hands a click to the
+    // item under it.
+    const HWND list = ::GetDlgItem(combo, IDC_COMBO_LIST);
+    ASSERT_NE(list, nullptr);
+    UpdateWindow(list);
+    EXPECT_EQ(At(list, 40, 5), kItemColors[10 % 4]);
+    EXPECT_EQ(At(list, 40, 38), kItemColors[30 % 4]);
+    EXPECT_EQ(At(list, 40, 42), kItemColors[25 % 4]);
+    EXPECT_EQ(At(list, 40, 70), kItemColors[40 % 4]);
+    SendMessage(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(40, 50));
+    EXPECT_EQ(combo.GetCurSel(), 2);
+
+    // One item's height changes alone.
+    EXPECT_EQ(combo.SetItemHeight(0, 16), CB_OKAY);
+    EXPECT_EQ(combo.GetItemHeight(0), 16);
+    EXPECT_EQ(combo.GetItemHeight(1), 30);
 }

@@ -145,6 +145,33 @@ std::vector<Layer> ShieldLayers() {
     return {{outline(0), 0x303840}, {inner, 0xF2C230}, {left, 0x2F6DB5}};
 }
 
+// A sheet with its top right corner folded over.
+std::vector<Layer> DocumentLayers() {
+    // The fold runs along x - y = 0.56, from (0.62, 0.06) to (0.82, 0.26).
+    const auto sheet = [](double inset) {
+        const Shape body = Box(0.18 + inset, 0.06 + inset, 0.82 - inset, 0.94 - inset);
+        const double fold = 0.56 - inset * 1.41;
+        return [=](double x, double y) { return body(x, y) && x - y < fold; };
+    };
+    const Pixel line = 0x9AA4AE;
+    return {{sheet(0), 0x59626C},
+            {sheet(0.04), kWhite},
+            {Triangle(0.62, 0.06, 0.62, 0.26, 0.82, 0.26), 0x59626C},
+            {Triangle(0.65, 0.15, 0.65, 0.23, 0.73, 0.23), 0xC9D1DA},
+            {Box(0.3, 0.42, 0.7, 0.46), line},
+            {Box(0.3, 0.56, 0.7, 0.6), line},
+            {Box(0.3, 0.7, 0.6, 0.74), line}};
+}
+
+// A manila folder: the tab, the back and the front flap.
+std::vector<Layer> FolderLayers() {
+    return {{Box(0.06, 0.16, 0.44, 0.3), 0xB8860B},
+            {Box(0.06, 0.24, 0.94, 0.86), 0xB8860B},
+            {Box(0.1, 0.28, 0.9, 0.82), 0xE8B84A},
+            {Box(0.06, 0.38, 0.94, 0.86), 0xC99520},
+            {Box(0.1, 0.42, 0.9, 0.82), 0xF5CD62}};
+}
+
 // The numbers behind IDI_APPLICATION ... IDI_SHIELD.
 enum SystemIconId : WORD {
     kApplication = 32512,
@@ -178,4 +205,18 @@ ArgbImage SystemIconImage(WORD id, int size) {
     default:
         return {};
     }
+}
+
+ArgbImage ShellIconImage(ShellIcon kind, int size) {
+    if (size <= 0 || size > 256)
+        return {};
+    switch (kind) {
+    case ShellIcon::Document:
+        return Render(DocumentLayers(), size);
+    case ShellIcon::Folder:
+        return Render(FolderLayers(), size);
+    case ShellIcon::Count:
+        break;
+    }
+    return {};
 }

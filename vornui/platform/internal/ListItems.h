@@ -27,6 +27,13 @@ struct ListItem {
     int height = 0; // owner-drawn lists of variable height: the height its owner gave it
 };
 
+// Where a list's rows lie: each `fixed` pixels tall or, in an owner-drawn list of variable
+// height, each as tall as its owner made it.
+struct RowHeights {
+    int fixed;
+    bool variable;
+};
+
 class ListItems {
 public:
     int Count() const { return static_cast<int>(m_items.size()); }
@@ -47,6 +54,14 @@ public:
     int Find(int start, const char* prefix, bool exact) const;
     // The item after `start` that a typed character leads to: the next one it begins.
     int FindTyped(int start, char typed) const;
+
+    int RowHeight(RowHeights rows, int index) const;
+    // The top of row `index` below the top of row `top` (negative for a row above it).
+    int RowOffset(RowHeights rows, int top, int index) const;
+    // The row `y` pixels below the top of row `top`; Count() below the last row.
+    int RowAt(RowHeights rows, int top, int y) const;
+    // How many rows from `top` down fit whole into `room` pixels; at least one.
+    int RowsFitting(RowHeights rows, int top, int room) const;
 
     // The answer to `message` when it is one of `codes`' queries (-1, the kinds' LB_ERR and
     // CB_ERR, for an index out of range or a text not found); none for any other message.

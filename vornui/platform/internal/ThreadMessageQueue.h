@@ -33,7 +33,7 @@ struct MouseTracking {
     DWORD flags = 0;
     DWORD hoverTime = 0;
     POINT restingAt{};
-    std::chrono::steady_clock::time_point hoverDue{};
+    ULONGLONG hoverDue = 0; // on the desktop's time
 };
 
 struct SentMessage {
@@ -48,7 +48,7 @@ struct ThreadTimer {
     UINT_PTR id;
     UINT elapse;
     TIMERPROC proc;
-    std::chrono::steady_clock::time_point due;
+    ULONGLONG due; // on the desktop's time
 };
 
 class ThreadMessageQueue {
@@ -62,6 +62,8 @@ public:
     static const std::shared_ptr<ThreadMessageQueue>& Current();
     // The queue of another thread, null when that thread has none.
     static std::shared_ptr<ThreadMessageQueue> OfThread(DWORD threadId);
+    // After a step of the desktop's time: every waiting thread looks at its timers again.
+    static void WakeAll();
 
     DWORD ThreadId() const { return m_threadId; }
 

@@ -28,9 +28,9 @@ struct MultimediaTimer {
 // The timers and the one thread that runs them.
 class TimerThread {
 public:
-    TimerThread() : m_thread([this] { Run(); }) { SetClockStepFollower(&FollowStep); }
+    TimerThread() : m_thread([this] { Run(); }) { SetClockStepFollower(ClockFollower::MultimediaTimers, &FollowStep); }
     ~TimerThread() {
-        SetClockStepFollower(nullptr);
+        SetClockStepFollower(ClockFollower::MultimediaTimers, nullptr);
         {
             std::lock_guard guard(m_lock);
             m_stop = true;

@@ -2,6 +2,7 @@
 
 #include "vornui/platform/internal/ClockSteps.h"
 
+#include <array>
 #include <atomic>
 #include <chrono>
 #include <mutex>
@@ -21,7 +22,7 @@ DesktopClock& Clock() {
     return *clock;
 }
 
-std::atomic<void (*)()> g_follower{nullptr};
+std::array<std::atomic<void (*)()>, static_cast<size_t>(ClockFollower::Count)> g_followers{};
 
 long long RealMilliseconds() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -34,9 +35,10 @@ ULONGLONG NowLocked(const DesktopClock& clock) {
                          : static_cast<ULONGLONG>(RealMilliseconds() + clock.offset);
 }
 
-void TellFollower() {
-    if (void (*follower)() = g_follower.load())
-        follower();
+void TellFollowers() {
+    for (const auto& place : g_followers)
+        if (void (*follower)() = place.load())
+            follower();
 }
 
 } // namespace
@@ -51,8 +53,8 @@ bool IsDesktopTimeStepped() {
     return Clock().stepped;
 }
 
-void SetClockStepFollower(void (*follower)()) {
-    g_follower = follower;
+void SetClockStepFollower(ClockFollower place, void (*follower)()) {
+    g_followers[static_cast<size_t>(place)] = follower;
 }
 
 CSteppedClock::CSteppedClock() {
@@ -67,13 +69,19 @@ CSteppedClock::~CSteppedClock() {
         Clock().offset = static_cast<long long>(Clock().frozenAt) - RealMilliseconds();
         Clock().stepped = false;
     }
-    TellFollower();
+    TellFollowers();
+}
+
+void AdvanceSteppedTime(DWORD milliseconds) {
+    {
+        std::lock_guard guard(Clock().lock);
+        if (!Clock().stepped)
+            return;
+        Clock().frozenAt += milliseconds;
+    }
+    TellFollowers();
 }
 
 void CSteppedClock::Advance(DWORD milliseconds) {
-    {
-        std::lock_guard guard(Clock().lock);
-        Clock().frozenAt += milliseconds;
-    }
-    TellFollower();
+    AdvanceSteppedTime(milliseconds);
 }

@@ -5,62 +5,10 @@
 
 #include <atomic>
 #include <cstdio>
-#include <span>
 
 namespace {
 
 std::atomic<IDesktopUser*> g_user{nullptr};
-
-std::span<const int> ButtonsOf(UINT type) {
-    static constexpr int kOk[] = {IDOK};
-    static constexpr int kOkCancel[] = {IDOK, IDCANCEL};
-    static constexpr int kAbortRetryIgnore[] = {IDABORT, IDRETRY, IDIGNORE};
-    static constexpr int kYesNoCancel[] = {IDYES, IDNO, IDCANCEL};
-    static constexpr int kYesNo[] = {IDYES, IDNO};
-    static constexpr int kRetryCancel[] = {IDRETRY, IDCANCEL};
-    static constexpr int kCancelTryContinue[] = {IDCANCEL, IDTRYAGAIN, IDCONTINUE};
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-        return kOkCancel;
-    case MB_ABORTRETRYIGNORE:
-        return kAbortRetryIgnore;
-    case MB_YESNOCANCEL:
-        return kYesNoCancel;
-    case MB_YESNO:
-        return kYesNo;
-    case MB_RETRYCANCEL:
-        return kRetryCancel;
-    case MB_CANCELTRYCONTINUE:
-        return kCancelTryContinue;
-    default:
-        return kOk;
-    }
-}
-
-const char* ButtonName(int button) {
-    switch (button) {
-    case IDOK:
-        return "OK";
-    case IDCANCEL:
-        return "Cancel";
-    case IDABORT:
-        return "Abort";
-    case IDRETRY:
-        return "Retry";
-    case IDIGNORE:
-        return "Ignore";
-    case IDYES:
-        return "Yes";
-    case IDNO:
-        return "No";
-    case IDTRYAGAIN:
-        return "Try Again";
-    case IDCONTINUE:
-        return "Continue";
-    default:
-        return "?";
-    }
-}
 
 // One line per box: line breaks of the text are shown as \n.
 std::string OneLine(const CString& text) {
@@ -96,7 +44,7 @@ IDesktopUser* SetDesktopUser(IDesktopUser* user) {
 }
 
 int DefaultMessageBoxButton(UINT type) {
-    const std::span<const int> buttons = ButtonsOf(type);
+    const std::span<const int> buttons = MessageBoxButtons(type);
     const size_t index = (type & MB_DEFMASK) >> 8;
     return index < buttons.size() ? buttons[index] : buttons.front();
 }
@@ -104,7 +52,7 @@ int DefaultMessageBoxButton(UINT type) {
 int CHeadlessUser::AnswerMessageBox(const MessageBoxRequest& box) {
     const int button = DefaultMessageBoxButton(box.type);
     std::fprintf(stderr, "vornui: message box \"%s\": %s -> %s\n", OneLine(box.caption).c_str(),
-                 OneLine(box.text).c_str(), ButtonName(button));
+                 OneLine(box.text).c_str(), MessageBoxButtonName(button));
     return button;
 }
 

@@ -4,7 +4,6 @@
 #include "vornui/platform/FileSystem.h"
 #include "vornui/platform/FolderChooser.h"
 #include "vornui/platform/MessageLoop.h"
-#include "vornui/platform/ShellFileInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -87,31 +86,4 @@ TEST(FolderChooser, WithoutAUserTheChooserCancelsAndSaysSo) {
     EXPECT_EQ(SHBrowseForFolder(nullptr), nullptr);
     char path[MAX_PATH];
     EXPECT_FALSE(SHGetPathFromIDList(nullptr, path));
-}
-
-TEST(FolderChooser, ShellFileInfoNamesTheItemAndItsKind) {
-    TempDir dir;
-    const std::string file = dir.write("tide.aft", "[template]\n");
-    SHFILEINFO info{};
-    ASSERT_NE(SHGetFileInfo(file.c_str(), 0, &info, sizeof info,
-                            SHGFI_DISPLAYNAME | SHGFI_TYPENAME | SHGFI_ATTRIBUTES),
-              0u);
-    EXPECT_STREQ(info.szDisplayName, "tide.aft");
-    EXPECT_STREQ(info.szTypeName, "AFT File");
-    EXPECT_EQ(info.dwAttributes & SFGAO_FOLDER, 0u);
-    ASSERT_NE(
-        SHGetFileInfo(dir.path().c_str(), 0, &info, sizeof info, SHGFI_TYPENAME | SHGFI_ATTRIBUTES),
-        0u);
-    EXPECT_STREQ(info.szTypeName, "File folder");
-    EXPECT_NE(info.dwAttributes & SFGAO_FOLDER, 0u);
-    EXPECT_EQ(
-        SHGetFileInfo((dir.path() / "gone.txt").c_str(), 0, &info, sizeof info, SHGFI_DISPLAYNAME),
-        0u);
-    // Told what it is, the shell does not look.
-    ASSERT_NE(SHGetFileInfo("/nowhere/.hidden", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                            SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME | SHGFI_ATTRIBUTES),
-              0u);
-    EXPECT_STREQ(info.szTypeName, "File"); // a leading dot hides; it starts no extension
-    EXPECT_NE(info.dwAttributes & SFGAO_HIDDEN, 0u);
-    EXPECT_EQ(SHGetFileInfo(file.c_str(), 0, &info, sizeof info, SHGFI_ICON), 0u);
 }

@@ -5,6 +5,7 @@
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/ThreadMessageQueue.h"
@@ -225,15 +226,14 @@ void ThreadMessageQueue::FollowPointer(HWND target, LRESULT hit, POINT screen, D
     }
     if (OutsideHoverRect(tracking.restingAt, screen)) {
         tracking.restingAt = screen;
-        tracking.hoverDue =
-            std::chrono::steady_clock::now() + std::chrono::milliseconds(tracking.hoverTime);
+        tracking.hoverDue = DesktopTimeMilliseconds() + tracking.hoverTime;
     }
 }
 
 bool ThreadMessageQueue::TakeHover(MSG* msg, HWND filter, UINT filterMin, UINT filterMax,
                                    bool remove) {
     if (!tracking.hwnd || !(tracking.flags & TME_HOVER) ||
-        std::chrono::steady_clock::now() < tracking.hoverDue)
+        DesktopTimeMilliseconds() < tracking.hoverDue)
         return false;
     POINT client = tracking.restingAt;
     ScreenToClient(tracking.hwnd, &client);
@@ -283,7 +283,6 @@ BOOL TrackMouseEvent(LPTRACKMOUSEEVENT track) {
     tracking.flags |= kinds;
     tracking.hoverTime = track->dwHoverTime == HOVER_DEFAULT ? kHoverTime : track->dwHoverTime;
     tracking.restingAt = cursor;
-    tracking.hoverDue =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(tracking.hoverTime);
+    tracking.hoverDue = DesktopTimeMilliseconds() + tracking.hoverTime;
     return TRUE;
 }

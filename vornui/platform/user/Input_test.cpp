@@ -6,6 +6,7 @@
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/CursorShapes.h"
@@ -281,9 +282,10 @@ TEST_F(Input, CaptureKeepsADragThatLeavesTheWindowAndNothingElseSetsTheCursor) {
 
 TEST_F(Input, TrackedWindowsHearOfHoverAndLeave) {
     SetWindowLongPtr(m_single, GWLP_USERDATA, 2); // tracks on its first move
+    CSteppedClock clock;                          // the rest below is a step of it
     CScriptedUser user;
     user.MouseMove(ScreenPoint(m_single, POINT{30, 30}))
-        .Rest(300)
+        .Rest(400)
         .MouseMove(ScreenPoint(m_double, POINT{30, 30}));
     ASSERT_TRUE(user.ActIn(m_frame));
     EXPECT_EQ(Messages(m_single, {WM_MOUSEMOVE, WM_MOUSEHOVER, WM_MOUSELEAVE}),

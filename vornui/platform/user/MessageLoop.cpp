@@ -154,7 +154,7 @@ UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
             ++id;
     }
     elapse = std::clamp<UINT>(elapse, 10, 0x7FFFFFFF);
-    const auto due = std::chrono::steady_clock::now() + std::chrono::milliseconds(elapse);
+    const ULONGLONG due = DesktopTimeMilliseconds() + elapse;
     for (ThreadTimer& timer : queue.timers) {
         if (timer.hwnd == hwnd && timer.id == id) {
             timer = ThreadTimer{hwnd, id, elapse, proc, due};

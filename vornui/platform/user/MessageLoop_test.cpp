@@ -2,12 +2,15 @@
 #include "tests/WindowSpy.h"
 
 #include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
@@ -99,6 +102,42 @@ TEST(MessageLoop, TimersFireThroughTheLoopUntilKilled) {
     EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
     DestroyWindow(hwnd); // takes its timers along
     EXPECT_FALSE(KillTimer(hwnd, 6));
+}
+
+TEST(MessageLoop, TimersKeepTheDesktopsTimeAndWakeAWaitingLoopWhenItIsStepped) {
+    CSteppedClock clock;
+    const HWND hwnd = Recorder::Create();
+    SetTimer(hwnd, 7, 100, nullptr);
+    MSG msg;
+    clock.Advance(99);
+    EXPECT_FALSE(PeekMessage(&msg, hwnd, WM_TIMER, WM_TIMER, PM_REMOVE));
+    clock.Advance(1);
+    ASSERT_TRUE(PeekMessage(&msg, hwnd, WM_TIMER, WM_TIMER, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+    EXPECT_FALSE(PeekMessage(&msg, hwnd, WM_TIMER, WM_TIMER, PM_REMOVE)); // due again at 200
+
+    // A loop asleep in GetMessage hears of a step made on another thread. Should it not,
+    // the watchdog's message ends the wait instead of the timer.
+    std::mutex lock;
+    std::condition_variable done;
+    bool finished = false;
+    const DWORD thread = GetCurrentThreadId();
+    std::thread stepper([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        clock.Advance(100);
+        std::unique_lock hold(lock);
+        if (!done.wait_for(hold, std::chrono::seconds(5), [&] { return finished; }))
+            PostThreadMessage(thread, WM_USER + 9, 0, 0);
+    });
+    ASSERT_TRUE(GetMessage(&msg, nullptr, 0, 0));
+    {
+        std::lock_guard hold(lock);
+        finished = true;
+    }
+    done.notify_all();
+    stepper.join();
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_TIMER));
+    DestroyWindow(hwnd);
 }
 
 TEST(MessageLoop, OtherThreadsPostAndSendToTheWindowsThread) {

@@ -6,10 +6,13 @@
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ClockSteps.h"
 
 #include <chrono>
+#include <optional>
 #include <thread>
 
 namespace {
@@ -226,11 +229,15 @@ CScriptedUser& CScriptedUser::PressWith(UINT modifiers, UINT virtualKey) {
 }
 
 CScriptedUser& CScriptedUser::Rest(UINT milliseconds) {
-    using Clock = std::chrono::steady_clock;
-    return Then([milliseconds, until = Clock::time_point{}](HWND window) mutable {
-        if (until == Clock::time_point{})
-            until = Clock::now() + std::chrono::milliseconds(milliseconds);
-        if (Clock::now() >= until)
+    return Then([milliseconds, until = std::optional<ULONGLONG>{}](HWND window) mutable {
+        // On a stepped clock the rest is one step; on running time it is waited out.
+        if (!until && IsDesktopTimeStepped()) {
+            AdvanceSteppedTime(milliseconds);
+            return ModalAction::Acted;
+        }
+        if (!until)
+            until = DesktopTimeMilliseconds() + milliseconds;
+        if (DesktopTimeMilliseconds() >= *until)
             return ModalAction::Acted;
         // Keeps the loop turning while the time passes.
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

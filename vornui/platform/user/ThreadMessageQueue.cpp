@@ -2,8 +2,10 @@
 
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ClockSteps.h"
 #include "vornui/platform/internal/TemporaryWrappers.h"
 #include "vornui/platform/internal/UpdateRegions.h"
 #include "vornui/platform/internal/WindowClass.h"
@@ -63,7 +65,9 @@ bool MessageMatchesFilter(const MSG& msg, HWND filter, UINT filterMin, UINT filt
 }
 
 ThreadMessageQueue::ThreadMessageQueue(DWORD threadId)
-    : m_threadId(threadId), m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {}
+    : m_threadId(threadId), m_wakeFd(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {
+    SetClockStepFollower(ClockFollower::MessageQueues, &ThreadMessageQueue::WakeAll);
+}
 
 ThreadMessageQueue::~ThreadMessageQueue() {
     if (m_wakeFd >= 0)
@@ -83,6 +87,13 @@ std::shared_ptr<ThreadMessageQueue> ThreadMessageQueue::OfThread(DWORD threadId)
     std::lock_guard guard(Queues().lock);
     const auto found = Queues().queues.find(threadId);
     return found == Queues().queues.end() ? nullptr : found->second.lock();
+}
+
+void ThreadMessageQueue::WakeAll() {
+    std::lock_guard guard(Queues().lock);
+    for (const auto& [threadId, weak] : Queues().queues)
+        if (const auto queue = weak.lock())
+            queue->Wake();
 }
 
 void ThreadMessageQueue::Wake() {
@@ -214,7 +225,7 @@ bool ThreadMessageQueue::TakePaint(MSG* msg, HWND filter, UINT filterMin, UINT f
 
 bool ThreadMessageQueue::TakeTimer(MSG* msg, HWND filter, UINT filterMin, UINT filterMax,
                                    bool remove) {
-    const auto now = std::chrono::steady_clock::now();
+    const ULONGLONG now = DesktopTimeMilliseconds();
     ThreadTimer* earliest = nullptr;
     for (ThreadTimer& timer : timers) {
         const MSG candidate{timer.hwnd, WM_TIMER, 0, 0, 0, {}};
@@ -227,7 +238,7 @@ bool ThreadMessageQueue::TakeTimer(MSG* msg, HWND filter, UINT filterMin, UINT f
     *msg = MSG{earliest->hwnd, WM_TIMER, earliest->id, reinterpret_cast<LPARAM>(earliest->proc),
                GetTickCount(), {}};
     if (remove)
-        earliest->due = now + std::chrono::milliseconds(earliest->elapse);
+        earliest->due = now + earliest->elapse;
     return true;
 }
 
@@ -235,13 +246,16 @@ std::chrono::milliseconds ThreadMessageQueue::TimeToNextTimer() const {
     const bool hovering = tracking.hwnd && (tracking.flags & TME_HOVER);
     if (timers.empty() && !hovering)
         return std::chrono::milliseconds(-1);
-    const auto now = std::chrono::steady_clock::now();
-    auto soonest = hovering ? tracking.hoverDue : timers.front().due;
+    const ULONGLONG now = DesktopTimeMilliseconds();
+    ULONGLONG soonest = hovering ? tracking.hoverDue : timers.front().due;
     for (const ThreadTimer& timer : timers)
         soonest = std::min(soonest, timer.due);
     if (soonest <= now)
         return std::chrono::milliseconds(0);
-    return std::chrono::ceil<std::chrono::milliseconds>(soonest - now);
+    // Stepped time moves only when a test steps it, and a step wakes every queue.
+    if (IsDesktopTimeStepped())
+        return std::chrono::milliseconds(-1);
+    return std::chrono::milliseconds(soonest - now);
 }
 
 bool ThreadMessageQueue::PollSources(std::chrono::milliseconds timeout) {

@@ -3,6 +3,9 @@
 #include "vornui/platform/CString.h"
 #include "vornui/platform/FileContent.h"
 #include "vornui/platform/FileSystem.h"
+#include "vornui/platform/SystemSettings.h"
+#include "vornui/platform/internal/IconRecords.h"
+#include "vornui/platform/internal/SystemIcons.h"
 
 #include <algorithm>
 #include <cstring>
@@ -52,11 +55,43 @@ DWORD ShellAttributes(const std::string& path, const std::string& name, DWORD fi
     return attributes;
 }
 
+int IconSize(UINT flags) {
+    return GetSystemMetrics((flags & SHGFI_SMALLICON) ? SM_CXSMICON : SM_CXICON);
+}
+
+HICON MakeShellIcon(ShellIcon kind, int size) {
+    return RegisterIcon(ShellIconImage(kind, size), false);
+}
+
+HIMAGELIST MakeSystemImageList(int size) {
+    constexpr int kCount = static_cast<int>(ShellIcon::Count);
+    const HIMAGELIST list = ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, kCount, 0);
+    for (int kind = 0; kind < kCount; ++kind) {
+        const HICON icon = MakeShellIcon(static_cast<ShellIcon>(kind), size);
+        ImageList_AddIcon(list, icon);
+        DestroyIcon(icon);
+    }
+    return list;
+}
+
+HIMAGELIST SystemImageList(UINT flags) {
+    static const HIMAGELIST large = MakeSystemImageList(IconSize(SHGFI_LARGEICON));
+    static const HIMAGELIST small = MakeSystemImageList(IconSize(SHGFI_SMALLICON));
+    return (flags & SHGFI_SMALLICON) ? small : large;
+}
+
+void FillIcon(SHFILEINFO& info, UINT flags, bool folder) {
+    const ShellIcon kind = folder ? ShellIcon::Folder : ShellIcon::Document;
+    info.iIcon = static_cast<int>(kind);
+    if (flags & SHGFI_ICON)
+        info.hIcon = MakeShellIcon(kind, IconSize(flags));
+}
+
 } // namespace
 
 DWORD_PTR SHGetFileInfo(LPCSTR path, DWORD fileAttributes, SHFILEINFO* info, UINT infoSize,
                         UINT flags) {
-    if (!path || (flags & (SHGFI_ICON | SHGFI_SYSICONINDEX)))
+    if (!path)
         return 0;
     if (info && infoSize < sizeof(SHFILEINFO))
         return 0;
@@ -66,8 +101,10 @@ DWORD_PTR SHGetFileInfo(LPCSTR path, DWORD fileAttributes, SHFILEINFO* info, UIN
         if (fileAttributes == INVALID_FILE_ATTRIBUTES)
             return 0;
     }
+    const DWORD_PTR success =
+        (flags & SHGFI_SYSICONINDEX) ? reinterpret_cast<DWORD_PTR>(SystemImageList(flags)) : 1;
     if (!info)
-        return 1;
+        return success;
     const std::string name = NameOf(native);
     const bool folder = (fileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     if (flags & SHGFI_DISPLAYNAME)
@@ -76,5 +113,7 @@ DWORD_PTR SHGetFileInfo(LPCSTR path, DWORD fileAttributes, SHFILEINFO* info, UIN
         CopyField(info->szTypeName, TypeNameOf(name, folder));
     if (flags & SHGFI_ATTRIBUTES)
         info->dwAttributes = ShellAttributes(native, name, fileAttributes);
-    return 1;
+    if (flags & (SHGFI_ICON | SHGFI_SYSICONINDEX))
+        FillIcon(*info, flags, folder);
+    return success;
 }
