@@ -18,9 +18,10 @@
 set(layers kernel gdi user net framework controls)
 
 set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages
-                       InputCodes OwnerDraw WindowStyles)
+                       InputCodes OwnerDraw WindowStyles ClockSteps KernelObject)
 set(header_only_gdi GdiRecords SystemColors IconRecords)
 set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl
+                     MenuRecord ScriptedInput
                      CursorShapes EditControl ListBoxControl ScrollBarControl)
 set(header_only_net WinSockErrors AsyncSelectHooks)
 set(header_only_framework ControlBars)

@@ -13,6 +13,8 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
+#include <utility>
 #include <vector>
 
 struct MessageBoxRequest {
@@ -20,6 +22,27 @@ struct MessageBoxRequest {
     CString text;
     CString caption;
     UINT type;
+};
+
+// A file chooser waiting for the user (GetOpenFileName, GetSaveFileName, CFileDialog).
+struct FileChooserRequest {
+    HWND owner;
+    bool save;
+    CString title;
+    CString folder;                                   // the folder it shows
+    CString fileName;                                 // the name it proposes
+    std::vector<std::pair<CString, CString>> filters; // (description, patterns)
+    DWORD filterIndex;                                // 1 for the first filter
+    DWORD flags;                                      // OFN_*
+};
+
+// A folder chooser waiting for the user (SHBrowseForFolder).
+struct FolderChooserRequest {
+    HWND owner;
+    HWND browser; // the chooser's own window, which its callback talks to
+    CString title;
+    CString selection; // the folder selected now, empty for none
+    UINT flags;        // BIF_*
 };
 
 // What a user did when a modal dialog had nothing else to do.
@@ -38,6 +61,14 @@ public:
     virtual void ModalDialogOpened(HWND dialog);
     // The modal dialog's thread has no message waiting: the user's turn.
     virtual ModalAction ActInModalDialog(HWND dialog);
+    // The files chosen (full paths, or names in the request's folder); none: cancelled.
+    // Unless overridden, the user cancels and says so on standard error.
+    virtual std::vector<CString> AnswerFileChooser(const FileChooserRequest& request);
+    // The folder chosen; empty: cancelled. Unless overridden, as for files.
+    virtual CString AnswerFolderChooser(const FolderChooserRequest& request);
+    // A popup menu is open in `menuWindow` (MN_GETHMENU names its menu) and waits for the
+    // user to pick an item or dismiss it. With Nothing the menu is dismissed.
+    virtual ModalAction ActInPopupMenu(HWND menuWindow);
 };
 
 // The current user; the headless user when none is installed.
@@ -58,8 +89,9 @@ public:
 // boxes from its queue of answers (the default button when the queue is empty) and
 // remembers every box it was shown. In modal dialogs it performs its queued steps, one
 // each time the dialog waits for input, in whichever dialog is open then (the innermost);
-// each step acts through mouse and keyboard input as a person would. When the steps run
-// out, the user has nothing to do and the dialog is cancelled.
+// each step acts through mouse and keyboard input as a person would. Open popup menus
+// take their turn from the same steps. When the steps run out, the user has nothing to do
+// and the dialog is cancelled, the menu dismissed.
 class VORNUI_API CScriptedUser : public IDesktopUser {
 public:
     using Step = std::function<ModalAction(HWND dialog)>;
@@ -71,6 +103,21 @@ public:
 
     void AnswerNextMessageBox(int button) { m_answers.push_back(button); }
     const std::vector<MessageBoxRequest>& MessageBoxesShown() const { return m_shown; }
+
+    // Choosers take their answers from queues of their own; with none left, the user
+    // cancels. A path may be a name in the chooser's folder.
+    void AnswerNextFileChooser(const char* path) {
+        AnswerNextFileChooser(std::vector<CString>{CString(path)});
+    }
+    void AnswerNextFileChooser(std::vector<CString> paths);
+    void CancelNextFileChooser() { AnswerNextFileChooser(std::vector<CString>{}); }
+    // Null presses OK on whatever the chooser has selected.
+    void AnswerNextFolderChooser(const char* folder);
+    void CancelNextFolderChooser();
+    const std::vector<FileChooserRequest>& FileChoosersShown() const { return m_fileChoosers; }
+    const std::vector<FolderChooserRequest>& FolderChoosersShown() const {
+        return m_folderChoosers;
+    }
     // The captions of the modal dialogs that opened, in order.
     const std::vector<CString>& DialogsShown() const { return m_dialogs; }
 
@@ -90,6 +137,13 @@ public:
     CScriptedUser& Choose(int id, const char* text);
     // Waits for the dialog to end by itself (a timer, a worker thread).
     CScriptedUser& WaitForEnd();
+    // Clicks the item of the open popup menu whose text is `text` ('&' marks and the
+    // accelerator after a tab aside), or whose command id is `id`. A menu without such an
+    // item is dismissed, as a person who does not find it would.
+    CScriptedUser& ChooseMenuItem(const char* text);
+    CScriptedUser& ChooseMenuItem(UINT id);
+    // Clicks beside the open popup menu, which closes it.
+    CScriptedUser& DismissMenu();
     // Anything else, done when it is this step's turn.
     CScriptedUser& Then(Step step);
 
@@ -127,8 +181,16 @@ public:
     int AnswerMessageBox(const MessageBoxRequest& box) override;
     void ModalDialogOpened(HWND dialog) override;
     ModalAction ActInModalDialog(HWND dialog) override;
+    std::vector<CString> AnswerFileChooser(const FileChooserRequest& request) override;
+    CString AnswerFolderChooser(const FolderChooserRequest& request) override;
+    // Menus take their turn from the same steps as dialogs, in the order given.
+    ModalAction ActInPopupMenu(HWND menuWindow) override;
 
 private:
+    std::deque<std::vector<CString>> m_fileAnswers;
+    std::deque<std::optional<CString>> m_folderAnswers; // nullopt: OK on the selection
+    std::vector<FileChooserRequest> m_fileChoosers;
+    std::vector<FolderChooserRequest> m_folderChoosers;
     IDesktopUser* m_previous;
     std::deque<int> m_answers;
     std::vector<MessageBoxRequest> m_shown;

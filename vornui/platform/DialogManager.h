@@ -7,6 +7,7 @@
 #include "vornui/platform/DialogTemplate.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Resources.h"
+#include "vornui/platform/Sound.h"
 #include "vornui/platform/WindowMessages.h"
 #include "vornui/platform/WindowTypes.h"
 
@@ -41,4 +42,3 @@ VORNUI_API UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSign
 VORNUI_API BOOL CheckDlgButton(HWND dialog, int id, UINT check);
 VORNUI_API UINT IsDlgButtonChecked(HWND dialog, int id);
 VORNUI_API BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId);
-VORNUI_API BOOL MessageBeep(UINT type);

@@ -10,8 +10,6 @@
 #include "vornui/platform/KernelObject.h"
 #include "vornui/platform/WinTypes.h"
 
-struct SECURITY_ATTRIBUTES;
-
 // A null or empty name makes a mutex of its own.
 VORNUI_API HANDLE CreateMutex(SECURITY_ATTRIBUTES* security, BOOL initialOwner, LPCTSTR name);
 // Fails with ERROR_NOT_OWNER when the calling thread does not own the mutex.

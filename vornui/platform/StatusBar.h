@@ -2,11 +2,11 @@
 
 // The framework's status bar: a control bar over the status bar control, made of panes
 // with ids, texts, widths and styles; the stretching pane takes the width the others
-// leave. It takes its strip of the parent through CWnd::RepositionBars.
+// leave. It takes its strip of the parent through CWnd::RepositionBars, and the update
+// handlers of its frame may disable a pane or set its text (ON_UPDATE_COMMAND_UI).
 
-#include "vornui/platform/ControlBars.h"
+#include "vornui/platform/ControlBar.h"
 #include "vornui/platform/StatusBarCtrl.h"
-#include "vornui/platform/Wnd.h"
 
 #include <vector>
 
@@ -17,7 +17,7 @@
 #define SBPS_DISABLED 0x04000000
 #define SBPS_STRETCH 0x08000000
 
-class VORNUI_API CStatusBar : public CWnd {
+class VORNUI_API CStatusBar : public CControlBar {
     DECLARE_DYNAMIC(CStatusBar)
 public:
     using CWnd::Create;
@@ -37,9 +37,9 @@ public:
     CString GetPaneText(int index) const;
     BOOL SetPaneText(int index, LPCTSTR text, BOOL update = TRUE);
     int GetCount() const { return static_cast<int>(m_panes.size()); }
-    DWORD GetBarStyle() const { return m_dwStyle; }
     // The bar's height, the width it asks for.
-    CSize CalcFixedLayout(BOOL stretch, BOOL horizontal);
+    CSize CalcFixedLayout(BOOL stretch, BOOL horizontal) override;
+    void OnUpdateCmdUI(CFrameWnd* target, BOOL disableIfNoHandler) override;
 
 protected:
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -52,8 +52,7 @@ private:
         CString text;
     };
     void UpdateParts();
-    void OnSizeParent(AFX_SIZEPARENTPARAMS& layout);
+    BOOL ShowPaneText(size_t index);
 
-    DWORD m_dwStyle = 0;
     std::vector<Pane> m_panes;
 };

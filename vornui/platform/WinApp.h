@@ -5,6 +5,7 @@
 // creates no application object gets a default one named after the program.
 
 #include "vornui/platform/CString.h"
+#include "vornui/platform/CmdTarget.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
 #include "vornui/platform/MessageBox.h"
@@ -16,18 +17,20 @@
 
 class ApplicationProfile;
 
-class VORNUI_API CWinApp : public CObject {
+class VORNUI_API CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
 public:
     explicit CWinApp(LPCTSTR appName = nullptr);
-    virtual ~CWinApp();
-    CWinApp(const CWinApp&) = delete;
-    CWinApp& operator=(const CWinApp&) = delete;
+    ~CWinApp() override;
 
     virtual BOOL InitInstance() { return TRUE; }
     virtual int ExitInstance() { return 0; }
     // Every AfxMessageBox goes through here; the caption is the application's name.
     virtual int DoMessageBox(LPCTSTR prompt, UINT type, UINT promptId);
+    // What the application does while it has no message: the first time (`count` 0) the
+    // control bars of the main window are brought up to date (WM_IDLEUPDATECMDUI). TRUE
+    // while it wants more idle time.
+    virtual BOOL OnIdle(LONG count);
 
     // The INI file that holds the profile; null keeps it in memory (and forgets the file).
     void SetProfileFile(LPCTSTR path);
@@ -44,7 +47,7 @@ public:
     LPCTSTR m_pszExeName;
     LPCTSTR m_pszProfileName; // null while the profile is in memory
     HINSTANCE m_hInstance;
-    CWnd* m_pMainWnd = nullptr;
+    CWnd* m_pMainWnd = nullptr; // the main window; the host sets it
 
 private:
     CString m_strAppName;
@@ -56,6 +59,8 @@ private:
 // The host's application object, or the default one when the host made none.
 VORNUI_API CWinApp* AfxGetApp();
 VORNUI_API LPCTSTR AfxGetAppName();
+// The application's main window (m_pMainWnd), null when there is none.
+VORNUI_API CWnd* AfxGetMainWnd();
 
 // The framework's message box: the application's name as caption, and a warning or
 // question icon when the type names none.

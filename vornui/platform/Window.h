@@ -52,6 +52,8 @@ VORNUI_API HWND SetParent(HWND child, HWND newParent);
 VORNUI_API HWND GetAncestor(HWND hwnd, UINT flags);
 VORNUI_API HWND GetWindow(HWND hwnd, UINT command);
 VORNUI_API HWND GetTopWindow(HWND hwnd);
+// The owned window the user last brought forward, or `hwnd` when it owns none that shows.
+VORNUI_API HWND GetLastActivePopup(HWND hwnd);
 VORNUI_API HWND GetNextWindow(HWND hwnd, UINT command);
 VORNUI_API BOOL IsChild(HWND parent, HWND hwnd);
 VORNUI_API HWND GetDlgItem(HWND dialog, int id);

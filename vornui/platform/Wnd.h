@@ -12,6 +12,7 @@
 
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/CString.h"
+#include "vornui/platform/CmdTarget.h"
 #include "vornui/platform/ControlBars.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
@@ -27,13 +28,11 @@ inline constexpr const char* kFrameworkWindowClass = "AfxWnd";
 // The framework's window procedure, shared by every window that has a CWnd.
 VORNUI_API LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-class VORNUI_API CWnd : public CObject {
+class VORNUI_API CWnd : public CCmdTarget {
     DECLARE_DYNCREATE(CWnd)
 public:
     CWnd();
-    virtual ~CWnd();
-    CWnd(const CWnd&) = delete;
-    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
 
     HWND m_hWnd = nullptr;
 
@@ -92,6 +91,19 @@ public:
     BOOL IsChild(const CWnd* wnd) const;
     CWnd* GetNextDlgTabItem(CWnd* control, BOOL previous = FALSE) const;
     CWnd* GetNextDlgGroupItem(CWnd* control, BOOL previous = FALSE) const;
+    // The frame window that holds this window (null when none does).
+    CFrameWnd* GetParentFrame() const;
+    // The window a new popup (a dialog, a message box) should be owned by: the top-level
+    // window of `parent`, or, without one, the main window's last active popup. With
+    // `top`, the top-level window above it is disabled and handed back (null when it was
+    // not enabled or is the owner itself).
+    static CWnd* GetSafeOwner(CWnd* parent = nullptr, HWND* top = nullptr);
+
+    // The menu bar and the window menu.
+    CMenu* GetMenu() const;
+    BOOL SetMenu(CMenu* menu);
+    void DrawMenuBar();
+    CMenu* GetSystemMenu(BOOL revert) const;
 
     // Geometry.
     void GetWindowRect(LPRECT rect) const;
@@ -165,6 +177,10 @@ public:
     void RepositionBars(UINT firstId, UINT lastId, UINT leftOverId, UINT flags = reposDefault,
                         LPRECT rectParam = nullptr, LPCRECT rectClient = nullptr,
                         BOOL stretch = TRUE);
+
+    // Enables, checks and names each control of this window through the update handlers
+    // of `target` (ON_UPDATE_COMMAND_UI) for the control's id.
+    void UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler);
 
     // Data exchange between the window's controls and its members.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
@@ -241,6 +257,7 @@ protected:
     virtual void OnHScroll(UINT code, UINT pos, CWnd* scrollBar);
     virtual void OnVScroll(UINT code, UINT pos, CWnd* scrollBar);
     virtual void OnContextMenu(CWnd* wnd, CPoint point);
+    virtual void OnInitMenuPopup(CMenu* popupMenu, UINT index, BOOL systemMenu);
     virtual BOOL OnSetCursor(CWnd* wnd, UINT hitTest, UINT message);
     virtual LRESULT OnNcHitTest(CPoint point);
     virtual void OnParentNotify(UINT message, LPARAM lParam);

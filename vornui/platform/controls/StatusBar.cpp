@@ -1,5 +1,7 @@
 #include "vornui/platform/StatusBar.h"
 
+#include "vornui/platform/CmdUI.h"
+#include "vornui/platform/FrameWnd.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/ControlFont.h"
@@ -11,6 +13,28 @@ namespace {
 int TextWidth(const CString& text) {
     return text.GetLength() * ControlFontMetrics().averageWidth;
 }
+
+// A pane as the update handlers see it: disabling it empties it, SetText fills it in.
+class CStatusCmdUI : public CCmdUI {
+public:
+    explicit CStatusCmdUI(CStatusBar& bar) : m_bar(bar) {}
+
+    void Enable(BOOL on) override {
+        m_bEnableChanged = TRUE;
+        const int index = static_cast<int>(m_nIndex);
+        const UINT style = m_bar.GetPaneStyle(index) & ~SBPS_DISABLED;
+        m_bar.SetPaneStyle(index, on ? style : style | SBPS_DISABLED);
+    }
+    void SetCheck(int check) override {
+        const int index = static_cast<int>(m_nIndex);
+        const UINT style = m_bar.GetPaneStyle(index) & ~SBPS_POPOUT;
+        m_bar.SetPaneStyle(index, check ? style | SBPS_POPOUT : style);
+    }
+    void SetText(LPCTSTR text) override { m_bar.SetPaneText(static_cast<int>(m_nIndex), text); }
+
+private:
+    CStatusBar& m_bar;
+};
 
 } // namespace
 
@@ -84,11 +108,16 @@ CString CStatusBar::GetPaneText(int index) const {
 BOOL CStatusBar::SetPaneText(int index, LPCTSTR text, BOOL) {
     if (index < 0 || index >= GetCount())
         return FALSE;
-    Pane& pane = m_panes[static_cast<size_t>(index)];
-    pane.text = text;
-    return static_cast<BOOL>(SendMessage(SB_SETTEXT,
-                                         static_cast<WPARAM>(index) | (pane.style & 0xFF00),
-                                         reinterpret_cast<LPARAM>(text)));
+    m_panes[static_cast<size_t>(index)].text = text;
+    return ShowPaneText(static_cast<size_t>(index));
+}
+
+// A disabled pane shows no text.
+BOOL CStatusBar::ShowPaneText(size_t index) {
+    const Pane& pane = m_panes[index];
+    const LPCTSTR shown = (pane.style & SBPS_DISABLED) ? "" : pane.text.GetString();
+    return static_cast<BOOL>(
+        SendMessage(SB_SETTEXT, index | (pane.style & 0xFF00), reinterpret_cast<LPARAM>(shown)));
 }
 
 CSize CStatusBar::CalcFixedLayout(BOOL, BOOL) {
@@ -123,39 +152,24 @@ void CStatusBar::UpdateParts() {
     }
     SendMessage(SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
     for (size_t index = 0; index < m_panes.size(); ++index)
-        SendMessage(SB_SETTEXT, index | (m_panes[index].style & 0xFF00),
-                    reinterpret_cast<LPARAM>(m_panes[index].text.GetString()));
+        ShowPaneText(index);
 }
 
-void CStatusBar::OnSizeParent(AFX_SIZEPARENTPARAMS& layout) {
-    if (!(GetStyle() & WS_VISIBLE) || !(m_dwStyle & CBRS_ALIGN_ANY))
-        return;
-    const int height = CalcFixedLayout(layout.bStretch, TRUE).cy;
-    CRect strip = layout.rect;
-    if (m_dwStyle & CBRS_ALIGN_TOP) {
-        strip.bottom = strip.top + height;
-        layout.rect.top += height;
-    } else {
-        strip.top = strip.bottom - height;
-        layout.rect.bottom -= height;
+// Panes are never disabled for want of a handler: most only show text.
+void CStatusBar::OnUpdateCmdUI(CFrameWnd* target, BOOL) {
+    CStatusCmdUI state(*this);
+    state.m_nIndexMax = static_cast<UINT>(GetCount());
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; ++state.m_nIndex) {
+        state.m_nID = m_panes[state.m_nIndex].id;
+        state.DoUpdate(target, FALSE);
     }
-    layout.sizeTotal.cy += height;
-    if (layout.hDWP)
-        layout.hDWP =
-            ::DeferWindowPos(layout.hDWP, m_hWnd, nullptr, strip.left, strip.top, strip.Width(),
-                             strip.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL CStatusBar::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    if (message == WM_SIZEPARENT) {
-        OnSizeParent(*reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam));
-        *result = 0;
-        return TRUE;
-    }
-    const BOOL handled = CWnd::OnWndMsg(message, wParam, lParam, result);
+    const BOOL handled = CControlBar::OnWndMsg(message, wParam, lParam, result);
     if (message == WM_SIZE)
         UpdateParts();
     return handled;
 }
 
-IMPLEMENT_DYNAMIC(CStatusBar, CWnd)
+IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)

@@ -1,5 +1,6 @@
 #include "vornui/platform/WinApp.h"
 
+#include "vornui/platform/ControlBar.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/ProfileFile.h"
 #include "vornui/platform/internal/IniDocument.h"
@@ -88,6 +89,12 @@ int CWinApp::DoMessageBox(LPCTSTR prompt, UINT type, UINT) {
     return MessageBox(nullptr, prompt, m_pszAppName, type);
 }
 
+BOOL CWinApp::OnIdle(LONG count) {
+    if (count <= 0 && m_pMainWnd && m_pMainWnd->m_hWnd && m_pMainWnd->IsWindowVisible())
+        m_pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE);
+    return count < 1;
+}
+
 void CWinApp::SetProfileFile(LPCTSTR path) {
     m_strProfileName = path ? path : "";
     m_pszProfileName = path ? m_strProfileName.GetString() : nullptr;
@@ -155,6 +162,10 @@ LPCTSTR AfxGetAppName() {
     return AfxGetApp()->m_pszAppName;
 }
 
+CWnd* AfxGetMainWnd() {
+    return AfxGetApp()->m_pMainWnd;
+}
+
 int AfxMessageBox(LPCTSTR text, UINT type, UINT helpId) {
     return AfxGetApp()->DoMessageBox(text, type, helpId);
 }
@@ -165,4 +176,4 @@ int AfxMessageBox(UINT promptId, UINT type, UINT helpId) {
     return AfxMessageBox(text, type, helpId == static_cast<UINT>(-1) ? promptId : helpId);
 }
 
-IMPLEMENT_DYNAMIC(CWinApp, CObject)
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)

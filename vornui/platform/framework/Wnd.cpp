@@ -1,7 +1,11 @@
 #include "vornui/platform/Wnd.h"
 
+#include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/CDC.h"
+#include "vornui/platform/CMenu.h"
+#include "vornui/platform/CmdUI.h"
 #include "vornui/platform/DialogManager.h"
+#include "vornui/platform/FrameWnd.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/internal/WindowInternals.h"
@@ -23,6 +27,31 @@ CWnd* WndOf(WPARAM handle) {
 
 CWnd* WndOf(LPARAM handle) {
     return CWnd::FromHandle(reinterpret_cast<HWND>(handle));
+}
+
+// Asks the update handlers whether a command is enabled, and changes nothing.
+class CTestCmdUI : public CCmdUI {
+public:
+    explicit CTestCmdUI(UINT id) { m_nID = id; }
+    void Enable(BOOL on) override {
+        m_bEnabled = on;
+        m_bEnableChanged = TRUE;
+    }
+    void SetCheck(int) override {}
+    void SetRadio(BOOL) override {}
+    void SetText(LPCTSTR) override {}
+
+    BOOL m_bEnabled = TRUE;
+};
+
+// Buttons that change by themselves when clicked (check boxes, radio buttons) and group
+// boxes stay enabled without a handler: nothing carries them out.
+bool DisabledWithoutHandler(CWnd& control) {
+    if (!(control.SendMessage(WM_GETDLGCODE) & DLGC_BUTTON))
+        return false;
+    const UINT type = control.GetStyle() & 0x0F;
+    return type != BS_AUTOCHECKBOX && type != BS_AUTO3STATE && type != BS_GROUPBOX &&
+           type != BS_AUTORADIOBUTTON;
 }
 
 } // namespace
@@ -647,8 +676,83 @@ BOOL CWnd::OnReflectedNotify(NMHDR*, LRESULT*) {
     return FALSE;
 }
 
-BOOL CWnd::OnCommand(WPARAM, LPARAM lParam) {
-    return lParam && ReflectLastMsg(reinterpret_cast<HWND>(lParam));
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const UINT id = LOWORD(wParam);
+    const auto control = reinterpret_cast<HWND>(lParam);
+    int code = HIWORD(wParam);
+    if (control) {
+        if (ReflectLastMsg(control))
+            return TRUE;
+    } else {
+        if (id == 0)
+            return FALSE;
+        // A menu item or accelerator whose command was disabled since it was shown does
+        // nothing.
+        CTestCmdUI state(id);
+        OnCmdMsg(id, CN_UPDATE_COMMAND_UI, &state, nullptr);
+        if (!state.m_bEnabled)
+            return TRUE;
+        code = CN_COMMAND;
+    }
+    return id != 0 && OnCmdMsg(id, code, nullptr, nullptr);
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler) {
+    CCmdUI state;
+    for (HWND child = ::GetTopWindow(m_hWnd); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        state.m_nID = static_cast<UINT>(::GetDlgCtrlID(child));
+        state.m_pOther = FromHandle(child);
+        if (CWnd::OnCmdMsg(state.m_nID, CN_UPDATE_COMMAND_UI, &state, nullptr))
+            continue;
+        state.DoUpdate(target, disableIfNoHandler && DisabledWithoutHandler(*state.m_pOther));
+    }
+}
+
+CMenu* CWnd::GetMenu() const {
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+
+BOOL CWnd::SetMenu(CMenu* menu) {
+    return ::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr);
+}
+
+void CWnd::DrawMenuBar() {
+    ::DrawMenuBar(m_hWnd);
+}
+
+CMenu* CWnd::GetSystemMenu(BOOL revert) const {
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, revert));
+}
+
+CFrameWnd* CWnd::GetParentFrame() const {
+    for (HWND up = ::GetParent(m_hWnd); up; up = ::GetParent(up))
+        if (auto* frame = dynamic_cast<CFrameWnd*>(FromHandlePermanent(up)))
+            return frame;
+    return nullptr;
+}
+
+CWnd* CWnd::GetSafeOwner(CWnd* parent, HWND* top) {
+    HWND owner = parent ? parent->m_hWnd : nullptr;
+    if (!owner) {
+        CWnd* main = AfxGetMainWnd();
+        owner = main ? main->m_hWnd : nullptr;
+    }
+    // A popup cannot be owned by a child window.
+    while (owner && (::GetWindowLong(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+    HWND topLevel = owner;
+    for (HWND up = owner; up; up = ::GetParent(up))
+        topLevel = up;
+    if (!parent && owner)
+        owner = ::GetLastActivePopup(owner);
+    if (top) {
+        *top = nullptr;
+        if (topLevel && topLevel != owner && ::IsWindowEnabled(topLevel)) {
+            *top = topLevel;
+            ::EnableWindow(topLevel, FALSE);
+        }
+    }
+    return FromHandle(owner);
 }
 
 BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
@@ -679,6 +783,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
         return TRUE;
     case WM_TIMER:
         OnTimer(wParam);
+        return TRUE;
+    case WM_INITMENUPOPUP:
+        OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam),
+                        HIWORD(lParam));
         return TRUE;
     default:
         return DispatchWindowState(message, wParam, lParam, result) ||
@@ -964,6 +1072,10 @@ void CWnd::OnContextMenu(CWnd*, CPoint) {
     Default();
 }
 
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) {
+    Default();
+}
+
 BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) {
     return static_cast<BOOL>(Default());
 }
@@ -984,4 +1096,4 @@ void CWnd::OnSysColorChange() {
     Default();
 }
 
-IMPLEMENT_DYNCREATE(CWnd, CObject)
+IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)

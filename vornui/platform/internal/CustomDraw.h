@@ -69,9 +69,9 @@ public:
 
     // A record for an item, from the control's: the richer record's own fields are the
     // caller's to fill.
-    Record item(DWORD_PTR spec, UINT state, LPARAM param, const RECT& rect) const {
+    Record item(DWORD_PTR itemSpec, UINT state, LPARAM param, const RECT& rect) const {
         Record record = m_record;
-        record.nmcd.dwItemSpec = spec;
+        record.nmcd.dwItemSpec = itemSpec;
         record.nmcd.uItemState = state;
         record.nmcd.lItemlParam = param;
         record.nmcd.rc = rect;

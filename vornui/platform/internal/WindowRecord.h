@@ -42,6 +42,8 @@ struct WindowRecord {
     DWORD style = 0;
     DWORD exStyle = 0;
     UINT_PTR id = 0;
+    HMENU menu = nullptr;       // the menu bar of a top-level window
+    HMENU systemMenu = nullptr; // its own copy of the window menu, made when first asked for
     HANDLE instance = nullptr;
     LONG_PTR userData = 0;
     CString text;

@@ -1,19 +1,21 @@
 #include "vornui/platform/SystemPrograms.h"
 
 #include "vornui/platform/CString.h"
+#include "vornui/platform/FileContent.h"
+#include "vornui/platform/LastError.h"
+#include "vornui/platform/Process.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <mutex>
 #include <span>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace {
+
+bool IsBlank(char ch) {
+    return ch == ' ' || ch == '\t';
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     return CompareNoCase1252(a, b) == 0;
@@ -80,49 +82,115 @@ std::string FolderOf(const std::string& path) {
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
 }
 
-// Children are not waited for; the ones that have ended are reaped on the next start.
-void ReapFinishedChildren(std::vector<pid_t>& children) {
-    children.erase(std::remove_if(children.begin(), children.end(),
-                                  [](pid_t pid) { return waitpid(pid, nullptr, WNOHANG) != 0; }),
-                   children.end());
+// The argument as a command line writes it, so that SplitCommandLine gives it back.
+std::string QuotedArgument(std::string_view argument) {
+    std::string quoted = "\"";
+    size_t slashes = 0;
+    for (const char ch : argument) {
+        if (ch == '\\') {
+            ++slashes;
+        } else {
+            quoted.append(ch == '"' ? slashes + 1 : 0, '\\');
+            slashes = 0;
+        }
+        quoted += ch;
+    }
+    quoted.append(slashes, '\\');
+    return quoted + "\"";
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return stat(path.c_str(), &info) == 0;
+}
+
+HINSTANCE ShellResult(INT_PTR code) {
+    return reinterpret_cast<HINSTANCE>(code);
+}
+
+// Starts `program` with `arguments` (a command line's tail) and lets it run.
+HINSTANCE StartShellCommand(const std::string& program, const std::string& arguments,
+                            LPCSTR directory) {
+    std::string commandLine = QuotedArgument(program) + " " + arguments;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcess(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       directory, nullptr, &started)) {
+        const DWORD error = GetLastError();
+        return ShellResult(error == ERROR_DIRECTORY ? ERROR_PATH_NOT_FOUND
+                           : error == 0             ? SE_ERR_NOASSOC
+                                                    : static_cast<INT_PTR>(error));
+    }
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return ShellResult(42); // above 32: started
+}
+
+// A document or folder handed to the program that deals with it; none found: no
+// association.
+HINSTANCE StartHandler(const char* handler, const std::string& target, LPCSTR directory) {
+    if (!ResolveProgram(handler))
+        return ShellResult(SE_ERR_NOASSOC);
+    return StartShellCommand(handler, QuotedArgument(target), directory);
 }
 
 } // namespace
 
 std::vector<std::string> SplitCommandLine(std::string_view commandLine) {
     std::vector<std::string> words;
+    size_t at = commandLine.find_first_not_of(" \t");
+    if (at == std::string_view::npos)
+        return words;
+    // The program's name: quotes group, backslashes are plain characters.
+    std::string program;
+    bool quoted = false;
+    for (; at < commandLine.size() && (quoted || !IsBlank(commandLine[at])); ++at) {
+        if (commandLine[at] == '"')
+            quoted = !quoted;
+        else
+            program += commandLine[at];
+    }
+    words.push_back(std::move(program));
+    quoted = false;
     std::string word;
     bool inWord = false;
-    bool quoted = false;
-    for (std::size_t i = 0; i < commandLine.size(); ++i) {
-        const char ch = commandLine[i];
+    while (at < commandLine.size()) {
+        const char ch = commandLine[at];
         if (ch == '\\') {
-            std::size_t slashes = 0;
-            while (i < commandLine.size() && commandLine[i] == '\\')
-                ++slashes, ++i;
-            if (i < commandLine.size() && commandLine[i] == '"') {
-                word.append(slashes / 2, '\\');
-                if (slashes % 2) {
-                    word += '"';
-                } else {
-                    quoted = !quoted;
-                }
-            } else {
-                word.append(slashes, '\\');
-                --i;
+            const size_t slashes =
+                std::min(commandLine.find_first_not_of('\\', at), commandLine.size()) - at;
+            at += slashes;
+            const bool beforeQuote = at < commandLine.size() && commandLine[at] == '"';
+            word.append(beforeQuote ? slashes / 2 : slashes, '\\');
+            if (beforeQuote && slashes % 2) {
+                word += '"';
+                ++at;
             }
             inWord = true;
         } else if (ch == '"') {
-            quoted = !quoted;
+            // Inside quotes, a doubled quote is one literal quote.
+            if (quoted && at + 1 < commandLine.size() && commandLine[at + 1] == '"') {
+                word += '"';
+                ++at;
+            } else {
+                quoted = !quoted;
+            }
             inWord = true;
-        } else if ((ch == ' ' || ch == '\t') && !quoted) {
+            ++at;
+        } else if (IsBlank(ch) && !quoted) {
             if (inWord)
                 words.push_back(std::move(word));
             word.clear();
             inWord = false;
+            ++at;
         } else {
             word += ch;
             inWord = true;
+            ++at;
         }
     }
     if (inWord)
@@ -152,24 +220,39 @@ LinuxCommandFor(const std::vector<std::string>& windowsCommand) {
 }
 
 UINT WinExec(LPCSTR commandLine, UINT /*show*/) {
-    const std::vector<std::string> words = SplitCommandLine(commandLine ? commandLine : "");
-    if (words.empty())
+    std::string command = commandLine ? commandLine : "";
+    if (SplitCommandLine(command).empty())
         return ERROR_BAD_FORMAT;
-    const auto command = LinuxCommandFor(words);
-    if (!command)
-        return ERROR_FILE_NOT_FOUND;
-    std::vector<char*> argv;
-    for (const std::string& word : *command)
-        argv.push_back(const_cast<char*>(word.c_str()));
-    argv.push_back(nullptr);
-
-    static std::mutex mutex;
-    static std::vector<pid_t> children;
-    std::lock_guard lock(mutex);
-    ReapFinishedChildren(children);
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv.front(), nullptr, nullptr, argv.data(), environ) != 0)
-        return 0;
-    children.push_back(pid);
+    PROCESS_INFORMATION started{};
+    if (!CreateProcess(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       nullptr, &started))
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? ERROR_FILE_NOT_FOUND : 0;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
     return 33; // any value above 31 says the program started
+}
+
+HINSTANCE ShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory, INT) {
+    const std::string target = NativePath(file ? file : "");
+    const std::string_view action = verb && *verb ? verb : "open";
+    if (target.empty())
+        return ShellResult(ERROR_FILE_NOT_FOUND);
+    if (SameName(action, "explore"))
+        return IsFolder(target) ? StartHandler("xdg-open", target, directory)
+                                : ShellResult(ERROR_FILE_NOT_FOUND);
+    if (SameName(action, "print"))
+        return Exists(target) && !IsFolder(target) ? StartHandler("lp", target, directory)
+                                                   : ShellResult(ERROR_FILE_NOT_FOUND);
+    if (!SameName(action, "open"))
+        return ShellResult(SE_ERR_NOASSOC);
+    if (IsFolder(target))
+        return StartHandler("xdg-open", target, directory);
+    // A program runs with the parameters; a document opens in its handler.
+    const bool isProgram = target.find('/') == std::string::npos
+                               ? ResolveProgram(target).has_value()
+                               : IsExecutable(target);
+    if (isProgram)
+        return StartShellCommand(target, parameters ? parameters : "", directory);
+    return Exists(target) ? StartHandler("xdg-open", target, directory)
+                          : ShellResult(ERROR_FILE_NOT_FOUND);
 }

@@ -48,6 +48,10 @@ TEST(SystemPrograms, CommandLinesSplitAsTheRuntimeSplitsThem) {
     EXPECT_EQ(SplitCommandLine("  a   \"b c\"  d\"e f\"g "), (Words{"a", "b c", "de fg"}));
     EXPECT_EQ(SplitCommandLine(R"(x \"y\" a\\\\"b c" d\e)"),
               (Words{"x", "\"y\"", "a\\\\b c", "d\\e"}));
+    EXPECT_EQ(SplitCommandLine(R"("C:\Program Files\x.exe" a"b"" c d)"),
+              (Words{R"(C:\Program Files\x.exe)", "ab\" c d"}));
+    EXPECT_EQ(SplitCommandLine(R"(C:\dir\"a b"\x.exe "unclosed \\)"),
+              (Words{R"(C:\dir\a b\x.exe)", R"(unclosed \\)"}));
     EXPECT_EQ(SplitCommandLine(""), Words{});
 }
 
@@ -80,4 +84,42 @@ TEST(SystemPrograms, WinExecStartsWithoutWaiting) {
     EXPECT_EQ(fake.awaitRun("lp"), "lp /tmp/with space.bmp\n");
     EXPECT_EQ(WinExec("regsvr32 /s mscomm32.ocx", 0), static_cast<UINT>(ERROR_FILE_NOT_FOUND));
     EXPECT_EQ(WinExec("", 0), static_cast<UINT>(ERROR_BAD_FORMAT));
+}
+
+TEST(SystemPrograms, ShellVerbsOpenExploreAndPrintThroughTheDesktopsPrograms) {
+    FakePrograms fake;
+    fake.add("xdg-open");
+    TempDir dir;
+    const std::string document = dir.write("depths.txt", "1.5\n");
+    const auto started = [](HINSTANCE result) { return reinterpret_cast<INT_PTR>(result) > 32; };
+
+    EXPECT_TRUE(started(ShellExecute(nullptr, "open", document.c_str(), nullptr, nullptr, 1)));
+    EXPECT_EQ(fake.awaitRun("xdg-open"), "xdg-open " + document + "\n");
+    std::filesystem::remove(fake.record("xdg-open"));
+    EXPECT_TRUE(started(ShellExecute(nullptr, "explore", dir.path().c_str(), nullptr, nullptr, 1)));
+    EXPECT_EQ(fake.awaitRun("xdg-open"), "xdg-open " + dir.path().string() + "\n");
+
+    // No printing program: nothing is associated with the verb.
+    EXPECT_EQ(reinterpret_cast<INT_PTR>(
+                  ShellExecute(nullptr, "print", document.c_str(), nullptr, nullptr, 1)),
+              SE_ERR_NOASSOC);
+    fake.add("lp");
+    EXPECT_TRUE(started(ShellExecute(nullptr, "print", document.c_str(), nullptr, nullptr, 1)));
+    EXPECT_EQ(fake.awaitRun("lp"), "lp " + document + "\n");
+
+    // A program runs with its parameters.
+    fake.add("FormatWizard");
+    EXPECT_TRUE(
+        started(ShellExecute(nullptr, nullptr, "FormatWizard", "/m \"TERRAL TIDE\"", nullptr, 1)));
+    EXPECT_EQ(fake.awaitRun("FormatWizard"), "FormatWizard /m TERRAL TIDE\n");
+
+    const auto result = [](HINSTANCE value) { return reinterpret_cast<INT_PTR>(value); };
+    EXPECT_EQ(
+        result(ShellExecute(nullptr, "open", dir.file("gone.txt").c_str(), nullptr, nullptr, 1)),
+        ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(result(ShellExecute(nullptr, "explore", document.c_str(), nullptr, nullptr, 1)),
+              ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(result(ShellExecute(nullptr, "edit", document.c_str(), nullptr, nullptr, 1)),
+              SE_ERR_NOASSOC);
+    EXPECT_EQ(result(ShellExecute(nullptr, "open", "", nullptr, nullptr, 1)), ERROR_FILE_NOT_FOUND);
 }

@@ -87,6 +87,8 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         rect->top += insets.top;
         rect->right -= insets.right;
         rect->bottom -= insets.bottom;
+        if (record->menu && !(record->style & WS_CHILD))
+            rect->top += GetSystemMetrics(SM_CYMENU);
         if (record->style & WS_VSCROLL)
             rect->right -= GetSystemMetrics(SM_CXVSCROLL);
         if (record->style & WS_HSCROLL)

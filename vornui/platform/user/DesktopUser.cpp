@@ -81,6 +81,10 @@ ModalAction IDesktopUser::ActInModalDialog(HWND) {
     return ModalAction::Nothing;
 }
 
+ModalAction IDesktopUser::ActInPopupMenu(HWND) {
+    return ModalAction::Nothing;
+}
+
 IDesktopUser& GetDesktopUser() {
     static CHeadlessUser headless;
     IDesktopUser* user = g_user.load();

@@ -542,7 +542,3 @@ BOOL CheckRadioButton(HWND dialog, int firstId, int lastId, int checkId) {
         SendDlgItemMessage(dialog, id, BM_SETCHECK, id == checkId ? BST_CHECKED : BST_UNCHECKED, 0);
     return TRUE;
 }
-
-BOOL MessageBeep(UINT) {
-    return TRUE;
-}

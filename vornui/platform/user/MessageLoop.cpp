@@ -1,6 +1,7 @@
 #include "vornui/platform/MessageLoop.h"
 
 #include "vornui/platform/LastError.h"
+#include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -128,8 +129,7 @@ DWORD GetMessagePos() {
 }
 
 DWORD GetTickCount() {
-    const auto since = std::chrono::steady_clock::now().time_since_epoch();
-    return static_cast<DWORD>(std::chrono::duration_cast<std::chrono::milliseconds>(since).count());
+    return static_cast<DWORD>(DesktopTimeMilliseconds());
 }
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {

@@ -5,6 +5,7 @@
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ScriptedInput.h"
 
 #include <cctype>
 
@@ -12,13 +13,6 @@ namespace {
 
 DWORD ThreadOf(HWND dialog) {
     return GetWindowThreadProcessId(dialog, nullptr);
-}
-
-void PostClick(HWND dialog, POINT screen) {
-    const DWORD thread = ThreadOf(dialog);
-    PostMouseInput(thread, WM_MOUSEMOVE, screen);
-    PostMouseInput(thread, WM_LBUTTONDOWN, screen);
-    PostMouseInput(thread, WM_LBUTTONUP, screen);
 }
 
 POINT CentreOf(HWND window) {
@@ -108,6 +102,13 @@ bool IsClass(HWND hwnd, const char* name) {
 }
 
 } // namespace
+
+void PostClick(HWND window, POINT screen) {
+    const DWORD thread = ThreadOf(window);
+    PostMouseInput(thread, WM_MOUSEMOVE, screen);
+    PostMouseInput(thread, WM_LBUTTONDOWN, screen);
+    PostMouseInput(thread, WM_LBUTTONUP, screen);
+}
 
 CScriptedUser& CScriptedUser::Then(Step step) {
     m_steps.push_back(std::move(step));

@@ -211,6 +211,23 @@ HWND GetAncestor(HWND hwnd, UINT flags) {
     }
 }
 
+// The uppermost visible, enabled window that `owner` owns: the one the user last brought
+// forward, since activation raises a window.
+static HWND UppermostEnabledPopup(HWND owner) {
+    for (HWND window : ChildrenOf(DesktopRecord()))
+        if (window->owner == owner && (window->style & WS_VISIBLE) &&
+            !(window->style & WS_DISABLED))
+            return window;
+    return nullptr;
+}
+
+HWND GetLastActivePopup(HWND hwnd) {
+    if (!LiveWindow(hwnd))
+        return nullptr;
+    const HWND popup = UppermostEnabledPopup(hwnd);
+    return popup ? popup : hwnd;
+}
+
 HWND GetWindow(HWND hwnd, UINT command) {
     WindowRecord* record = LiveWindow(hwnd);
     if (!record)
@@ -222,7 +239,7 @@ HWND GetWindow(HWND hwnd, UINT command) {
     if (command == GW_OWNER)
         return record->owner;
     if (command == GW_ENABLEDPOPUP)
-        return nullptr;
+        return UppermostEnabledPopup(hwnd);
     if (hwnd == DesktopRecord())
         return nullptr;
     const std::vector<HWND> siblings = ChildrenOf(ParentOrDesktop(hwnd));

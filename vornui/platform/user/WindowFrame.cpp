@@ -8,6 +8,7 @@
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/internal/MenuRecord.h"
 #include "vornui/platform/internal/ScrollBars.h"
 #include "vornui/platform/internal/WindowInternals.h"
 
@@ -50,6 +51,17 @@ void DrawMinimize(HDC hdc, CRect box) {
     LineTo(hdc, box.right, box.bottom - 1);
 }
 
+// Greyed in the window menu, the close box is greyed too.
+void DrawCloseCross(HDC hdc, const CRect& box, bool greyed) {
+    if (!greyed)
+        return DrawCross(hdc, box);
+    HPEN grey = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_GRAYTEXT));
+    const HGDIOBJ held = SelectObject(hdc, grey);
+    DrawCross(hdc, box);
+    SelectObject(hdc, held);
+    DeleteObject(grey);
+}
+
 void PaintCaption(HDC hdc, const CRect& bar, HWND hwnd) {
     const COLORREF previous = SetBkColor(hdc, GetSysColor(COLOR_ACTIVECAPTION));
     ExtTextOut(hdc, 0, 0, ETO_OPAQUE, &bar, nullptr, 0, nullptr);
@@ -65,7 +77,7 @@ void PaintCaption(HDC hdc, const CRect& bar, HWND hwnd) {
             continue;
         title.right = box.left - 4;
         if (button == HTCLOSE)
-            DrawCross(hdc, box);
+            DrawCloseCross(hdc, box, IsCloseGreyed(hwnd));
         else if (button == HTMAXBUTTON)
             DrawMaximize(hdc, box, IsZoomed(hwnd) != FALSE);
         else
@@ -124,6 +136,7 @@ void PaintWindowFrame(HWND hwnd) {
         DrawEdge(hdc, &outer, EDGE_RAISED, BF_RECT);
     if (const CRect bar = CaptionBarRect(hwnd); !bar.IsRectEmpty())
         PaintCaption(hdc, bar, hwnd);
+    PaintMenuBar(hwnd, hdc);
     PaintScrollBars(hdc, hwnd);
     CRect edge(client);
     if (exStyle & WS_EX_STATICEDGE) {

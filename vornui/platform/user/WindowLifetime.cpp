@@ -4,6 +4,7 @@
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/MenuRecord.h"
 #include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowInternals.h"
@@ -139,6 +140,7 @@ HWND CreateWindowEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
         hwnd->rect.bottom = hwnd->rect.top + (height == CW_USEDEFAULT ? 0 : height);
     } else {
         hwnd->owner = parent ? GetAncestor(parent, GA_ROOT) : nullptr;
+        AttachMenuBar(hwnd, menu);
         hwnd->rect = DefaultTopLevelRect(x, y, width, height);
     }
     RegisterWindow(owned.release());
@@ -222,6 +224,7 @@ BOOL DestroyWindow(HWND hwnd) {
     if (!hwnd->parent)
         GetDesktopDisplay().TopLevelDestroyed(hwnd);
     SendDestroy(hwnd);
+    DestroyMenusOfWindow(hwnd);
     FreeWindow(hwnd);
     return TRUE;
 }

@@ -1,0 +1,25 @@
+#pragma once
+
+// The framework's view: the child of a frame that shows the program's content in the
+// space the control bars leave (child id AFX_IDW_PANE_FIRST). OnDraw paints it. Views,
+// like frames, are made with new: they delete themselves when their window is destroyed.
+
+#include "vornui/platform/ControlBars.h"
+#include "vornui/platform/Wnd.h"
+
+class VORNUI_API CView : public CWnd {
+    DECLARE_DYNAMIC(CView)
+
+public:
+    CView();
+    ~CView() override;
+
+protected:
+    // Paints the content into `dc`.
+    virtual void OnDraw(CDC* dc) = 0;
+
+    BOOL PreCreateWindow(CREATESTRUCT& create) override;
+    void PostNcDestroy() override;
+    void OnPaint() override;
+    void OnDestroy() override;
+};
