@@ -1,6 +1,8 @@
 #pragma once
 
-// Everything the library offers, in one include.
+// Everything the library offers, in one include, except the Windows socket API: that
+// comes from "vornui/vornsockets.h", which cannot share a file with the system's own
+// socket headers (<sys/socket.h>, <netinet/in.h>, <arpa/inet.h>), while this one can.
 
 #include "vornui/layout/CWndUtil.h"
 #include "vornui/layout/KLayoutMgr.h"
@@ -8,7 +10,6 @@
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
 #include "vornui/module/VornuiModule.h"
-#include "vornui/platform/AsyncSelect.h"
 #include "vornui/platform/BitmapButton.h"
 #include "vornui/platform/Bitmaps.h"
 #include "vornui/platform/Blits.h"
@@ -102,8 +103,6 @@
 #include "vornui/platform/TimeSource.h"
 #include "vornui/platform/View.h"
 #include "vornui/platform/WinApp.h"
-#include "vornui/platform/WinSock.h"
-#include "vornui/platform/WinSockErrors.h"
 #include "vornui/platform/WinThread.h"
 #include "vornui/platform/WinTypes.h"
 #include "vornui/platform/Window.h"
@@ -131,5 +130,3 @@
 #include "vornui/templates/TideHandler.h"
 #include "vornui/units/KUnits.h"
 #include "vornui/units/KUnitsCB.h"
-#include "vornui/vornsocket/SocketClient.h"
-#include "vornui/vornsocket/VornSOCKET.h"

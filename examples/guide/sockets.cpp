@@ -1,6 +1,7 @@
 // Guide example: a TCP server made with the socket service, and CSocketClient objects
 // that receive from it through the thread's message loop, with and without packet
 // buffering.
+#include "vornui/vornsockets.h"
 #include "vornui/vornui.h"
 
 #include <cstdio>

@@ -67,6 +67,19 @@ TEST_F(Placement, AWindowSavedOnAMissingMonitorComesToTheNearestWorkArea) {
     EXPECT_EQ(position.CombinePreviousAndCurrent(kSection, &m_wnd), CRect(300, 0, 600, 200));
 }
 
+TEST_F(Placement, AWindowOnAMonitorLeftOfThePrimaryComesBackToItsPlace) {
+    SetScreenMonitors({ScreenMonitor{CRect(0, 0, 1920, 1080), CRect(0, 0, 1920, 1040), true},
+                       ScreenMonitor{CRect(-1920, 0, 0, 1080), CRect(-1920, 0, 0, 1080), false}});
+    m_wnd.MoveWindow(-1500, 100, 300, 200);
+    m_wnd.ShowWindow(SW_SHOWNORMAL);
+    RememberDlgPos position;
+    position.SaveWindowPosition(kSection, &m_wnd);
+    EXPECT_EQ(static_cast<int>(m_app.GetProfileInt(kSection, "Left", 0)), -1500);
+    m_wnd.MoveWindow(0, 0, 300, 200);
+    EXPECT_EQ(position.CombinePreviousAndCurrent(kSection, &m_wnd), CRect(-1500, 100, -1200, 300));
+    EXPECT_EQ(WindowRect(), CRect(-1500, 100, -1200, 300));
+}
+
 TEST_F(Placement, WithoutSavedEntriesTheWindowStays) {
     RememberDlgPos position;
     EXPECT_EQ(position.CombinePreviousAndCurrent(kSection, &m_wnd), CRect(20, 30, 320, 230));

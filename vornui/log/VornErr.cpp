@@ -2,12 +2,14 @@
 
 #include "vornui/log/LogState.h"
 #include "vornui/platform/CrtErrors.h"
+#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/ProcessIdentity.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 using namespace vornlog;
 
@@ -83,9 +85,8 @@ void AppendToErrorFile(const Report& report) {
     const char* home = std::getenv(kHomeVariable);
     if (!home || !*home)
         home = kHomeFallback;
-    char path[MAX_PATH];
-    std::snprintf(path, sizeof path, "%s/log/error", home);
-    if (std::FILE* file = std::fopen(path, "a")) {
+    const std::string path = JoinPath(home, "log/error");
+    if (std::FILE* file = std::fopen(path.c_str(), "a")) {
         std::fprintf(file, "%s\n", report.c_str());
         std::fclose(file);
     }

@@ -6,6 +6,9 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/WinTypes.h"
 
+#include <string>
+#include <string_view>
+
 #define INVALID_FILE_ATTRIBUTES 0xFFFFFFFFu
 #define FILE_ATTRIBUTE_READONLY 0x00000001u
 #define FILE_ATTRIBUTE_HIDDEN 0x00000002u
@@ -58,3 +61,7 @@ VORNUI_API DWORD GetTempPath(DWORD size, LPTSTR buffer);
 VORNUI_API DWORD GetEnvironmentVariable(LPCTSTR name, LPTSTR buffer, DWORD size);
 // A null value removes the variable.
 VORNUI_API BOOL SetEnvironmentVariable(LPCTSTR name, LPCTSTR value);
+
+// `folder` and `name` with one '/' between them, whatever separators the folder ends with
+// or the name starts with; an empty folder gives the name alone.
+VORNUI_API std::string JoinPath(std::string_view folder, std::string_view name);

@@ -3,15 +3,23 @@
 // Windows Sockets 2 over the system's BSD sockets: the same names, types, option and
 // flag values and error codes (WSAGetLastError, which is the thread's last error). A
 // SOCKET is never 0. Files that include this header cannot include the system's socket
-// headers, whose functions have the same names.
+// headers, whose functions have the same names. When one of those came first, the check
+// below says so; when they come after this header, they fail on its names themselves.
 
 #include "vornui/platform/Export.h"
 #include "vornui/platform/WinSockErrors.h"
 #include "vornui/platform/WinTypes.h"
 
-#include <sys/types.h> // u_char, u_short, u_int and u_long, which the system names already
-
+// Declared either way, so that the headers built on this one add nothing to the error.
 using SOCKET = UINT_PTR;
+
+#if defined(_SYS_SOCKET_H) || defined(_NETINET_IN_H) || defined(_ARPA_INET_H) || defined(_NETDB_H)
+#error "vornui: the Windows socket API (vornui/platform/WinSock.h, vornui/vornsockets.h, \
+vornui/vornsocket/*.h) cannot share a file with the system's socket headers \
+(<sys/socket.h>, <netinet/in.h>, <arpa/inet.h>, <netdb.h>): include them in separate files"
+#else
+
+#include <sys/types.h> // u_char, u_short, u_int and u_long, which the system names already
 
 #define INVALID_SOCKET (static_cast<SOCKET>(~0))
 #define SOCKET_ERROR (-1)
@@ -132,3 +140,5 @@ inline ULONG htonl(ULONG value) {
 inline ULONG ntohl(ULONG value) {
     return htonl(value);
 }
+
+#endif

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -77,12 +78,21 @@ TEST(TemplateEditor, SvpStoreIsSeededWithTheSuitesMetaTemplate) {
         EXPECT_TRUE(PrepareSvpTemplateStore()); // already there
 
         std::filesystem::remove_all(std::string(GetAsciiTemplateRoot()) + "/Terral_SVP");
-        SetEnvironmentVariable("VORNHOME", (home + "/none").c_str());
+        std::filesystem::create_directories(home + "/none/log");
+        SetEnvironmentVariable("VORNHOME", (home + "/none/").c_str());
         CScriptedUser user;
         EXPECT_FALSE(PrepareSvpTemplateStore());
         ASSERT_EQ(user.MessageBoxesShown().size(), 1u);
         EXPECT_STREQ(user.MessageBoxesShown()[0].text,
                      "Couldn't find/copy meta ascii template file!?");
+        // The box keeps the system's words; the error log names the files.
+        std::ifstream log(home + "/none/log/error");
+        const std::string errors{std::istreambuf_iterator<char>(log), {}};
+        EXPECT_NE(errors.find("Couldn't copy " + home + "/none/Data/_meta_.aft to " +
+                              TestInstallationFolder() +
+                              "/Setup/AsciiFileTemplates/Terral_SVP/_meta_.aft"),
+                  std::string::npos)
+            << errors;
     });
 }
 

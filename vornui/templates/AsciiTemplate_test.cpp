@@ -219,7 +219,7 @@ TEST(TemplateStore, TemplatesAreSavedAndLoadedByName) {
         saved.records[1].ConvFactor = 0.5;
         ASSERT_TRUE(saved.Save("Harbour gauge"));
         const std::string path =
-            std::string(GetAsciiTemplateRoot()) + "/TERRAL_TIDE/Harbour gauge.aft";
+            TestInstallationFolder() + "/Setup/AsciiFileTemplates/TERRAL_TIDE/Harbour gauge.aft";
         EXPECT_STREQ(saved.path, path.c_str());
 
         AsciiTemplate loaded("TERRAL_TIDE");

@@ -1,5 +1,6 @@
 #include "vornui/templates/TemplateEditor.h"
 
+#include "vornui/log/VornErr.h"
 #include "vornui/platform/FileSystem.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/templates/AsciiTemplate.h"
@@ -7,6 +8,8 @@
 #include <cstring>
 
 namespace {
+
+constexpr const char* kSource = "templates/TemplateEditor";
 
 // The tide and CTD modules have editor command lines of their own form.
 bool HasOwnCommandLine(const char* module) {
@@ -24,8 +27,13 @@ bool SeedMetaTemplate(const CString& moduleFolder) {
     const DWORD length = GetEnvironmentVariable("VORNHOME", home, sizeof home);
     if (length == 0 || length >= sizeof home)
         return true;
-    const CString source = CString(home) + "/Data/_meta_.aft";
-    return CopyFile(source, moduleFolder + "/_meta_.aft", FALSE) != FALSE;
+    const std::string source = JoinPath(home, "Data/_meta_.aft");
+    const std::string target = JoinPath(moduleFolder.GetString(), "_meta_.aft");
+    if (CopyFile(source.c_str(), target.c_str(), FALSE))
+        return true;
+    VornErrAt(kSource, __LINE__, VORNERR_LOG_MESSAGE, "Couldn't copy %s to %s", source.c_str(),
+              target.c_str());
+    return false;
 }
 
 } // namespace
@@ -61,10 +69,12 @@ bool PrepareSvpTemplateStore() {
             return false;
         CreateDirectory(root, nullptr);
     }
-    const CString moduleFolder = root + "/Terral_SVP";
+    const CString moduleFolder = JoinPath(root.GetString(), "Terral_SVP").c_str();
     if (Exists(moduleFolder))
         return true;
     if (!CreateDirectory(moduleFolder, nullptr)) {
+        VornErrAt(kSource, __LINE__, VORNERR_LOG_MESSAGE, "Couldn't create %s",
+                  moduleFolder.GetString());
         AfxMessageBox("Couldn't create ascii template folder!?");
         return false;
     }

@@ -43,9 +43,7 @@ const char* GetAsciiTemplateRoot() {
 }
 
 std::string TemplateStorePath(const char* module, const char* fileName) {
-    std::string path = GetAsciiTemplateRoot();
-    path.append("/").append(module).append("/").append(fileName);
-    return path;
+    return JoinPath(JoinPath(GetAsciiTemplateRoot(), module), fileName);
 }
 
 bool CopyToField(char* field, int size, const char* text) {

@@ -1,9 +1,11 @@
 #include "vornui/templates/TideHandler.h"
 
+#include "vornui/log/VornErr.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/templates/AsciiCalendar.h"
 #include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
+#include "vornui/templates/TemplateStore.h"
 
 #include <algorithm>
 #include <climits>
@@ -11,6 +13,9 @@
 #include <optional>
 
 namespace {
+
+constexpr const char* kSource = "templates/TideHandler";
+constexpr const char* kTideModule = "TERRAL_TIDE";
 
 constexpr size_t kBlockNameOffset = 16;
 constexpr size_t kBlockNameSize = 80;
@@ -59,9 +64,14 @@ void CTideHandler::Clear() {
 
 int CTideHandler::LoadTide(const CString& templateName, const CString& filePath) {
     Clear();
-    AsciiTemplate tideTemplate("TERRAL_TIDE");
+    AsciiTemplate tideTemplate(kTideModule);
     tideTemplate.Load(templateName);
     if (!tideTemplate.IsValid()) {
+        // The message box keeps the system's words; the log names the files behind them.
+        VornErrAt(kSource, __LINE__, VORNERR_LOG_MESSAGE,
+                  "Tide template %s is invalid (meta template %s)",
+                  TemplateStorePath(kTideModule, CString(templateName + ".aft")).c_str(),
+                  TemplateStorePath(kTideModule, "_meta_.aft").c_str());
         AfxMessageBox("template is invalid!\n");
         return 0;
     }

@@ -2,6 +2,7 @@
 #include "tests/ScopedTimeZone.h"
 
 #include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/FileSystem.h"
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/TemplateFiles_test.h"
 #include "vornui/templates/TideHandler.h"
@@ -13,7 +14,9 @@
 #include <cstdio>
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -223,9 +226,12 @@ TEST(CTideHandler, LoadedTimesAreMktimesAcrossDaylightSavingChanges) {
     });
 }
 
-TEST(CTideHandler, InvalidTemplateIsReported) {
+TEST(CTideHandler, InvalidTemplateIsReportedAndTheLogNamesTheFiles) {
     RunInInstallation([] {
         WriteTideStore();
+        const std::string home = TestInstallationFolder();
+        std::filesystem::create_directories(home + "/log");
+        SetEnvironmentVariable("VORNHOME", home.c_str());
         CScriptedUser user;
         CTideHandler tide = TwoSamples();
         EXPECT_EQ(tide.LoadTide("No such template", "/dev/null"), 0);
@@ -233,6 +239,36 @@ TEST(CTideHandler, InvalidTemplateIsReported) {
         EXPECT_TRUE(tide.GetName().IsEmpty());
         ASSERT_EQ(user.MessageBoxesShown().size(), 1u);
         EXPECT_STREQ(user.MessageBoxesShown()[0].text, "template is invalid!\n");
+        std::ifstream log(home + "/log/error");
+        const std::string errors{std::istreambuf_iterator<char>(log), {}};
+        const std::string store = home + "/Setup/AsciiFileTemplates/TERRAL_TIDE/";
+        EXPECT_NE(errors.find("Tide template " + store +
+                              "No such template.aft is invalid (meta "
+                              "template " +
+                              store + "_meta_.aft)"),
+                  std::string::npos)
+            << errors;
+    });
+}
+
+TEST(CTideHandler, AByteOrderMarkStartsNoSampleAway) {
+    RunInInstallation([] {
+        ScopedTimeZone zone("UTC0");
+        WriteTideStore();
+        const std::string store = std::string(GetAsciiTemplateRoot()) + "/TERRAL_TIDE/";
+        for (const char* name : {"_meta_.aft", "Gauge.aft"}) {
+            std::ifstream in(store + name, std::ios::binary);
+            const std::string text{std::istreambuf_iterator<char>(in), {}};
+            std::ofstream(store + name, std::ios::binary) << "\xEF\xBB\xBF" << text;
+        }
+        const std::string data = TestInstallationFolder() + "/tide.txt";
+        std::ofstream(data, std::ios::binary) << "\xEF\xBB\xBF"
+                                                 "29/02/2024 12:00:00 150\r\n"
+                                                 "29/02/2024 12:10:00 170\r\n";
+        CTideHandler tide;
+        ASSERT_EQ(tide.LoadTide("Gauge", data.c_str()), 2);
+        EXPECT_EQ(tide.GetSample(0).time, 1709208000);
+        EXPECT_FLOAT_EQ(tide.GetSample(0).tide, 1.5f);
     });
 }
 

@@ -227,6 +227,19 @@ public:
 
     // Formatting: 1 and `out` replaced when the held unit is of the kind, else 0 and
     // `out` untouched. The decimal point is always '.', whatever the host's locale.
+    //
+    // Values that no survey screen can show, one rule for each:
+    // - NaN and infinities have no text in any unit: the function returns 0 and leaves
+    //   `out` empty (a label variant appends no label).
+    // - Plain numbers print whole, however large (1e300 metres print all 301 digits).
+    // - Angles lose their whole turns first, so any finite angle prints (1e12 degrees
+    //   print as 280 degrees in every degree unit).
+    // - Whole-number fields (integer base types, the hundreds of "Stations", the hours,
+    //   minutes and days of the clock notations) are computed in 64 bits; a value of
+    //   2^53 or more in size, where a double no longer counts in ones, returns 0 and
+    //   leaves `out` empty.
+    // - FormatAffixUnit uses only the sign: NaN counts as not below zero.
+    // Conversions are plain multiplications: NaN stays NaN, an infinity stays infinite.
     int FormatM2RangeUnit(double metres, CString& out) const;
     int FormatM2StationUnit(double metres, CString& out) const;
     int FormatInRangeUnit(double metres, CString& out) const;
@@ -289,6 +302,8 @@ public:
     // The printf format of a code; 0 and an empty text for a code of no kind.
     static int GetUnitFormatString(unsigned short code, CString& out);
     // A value already in unit `code` printed with its format; 0 for a code of no kind.
+    // The value rules above apply; the datum and state rows print their label whatever
+    // the value, and the affix rows only look at its sign.
     static int Format2Unit(unsigned short code, double value, CString& out);
 
 protected:

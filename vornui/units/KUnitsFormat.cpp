@@ -21,7 +21,7 @@ bool IsClockNotation(unsigned short code) {
 void PrintInUnit(unsigned short code, double value, TextBuilder& text) {
     const char* format = UnitCatalogue::RowOf(code)->szFormat;
     if (KUnits::IsAIntegerUnit(code)) {
-        AppendPrintf(text, format, {TruncateToInt(value)});
+        AppendPrintf(text, format, {TruncateToWhole(value)});
     } else if (code == KUnits::eSTATION_STATIONS) {
         PrintStations(value, text);
     } else if (IsDegreeNotation(code)) {
@@ -35,12 +35,17 @@ void PrintInUnit(unsigned short code, double value, TextBuilder& text) {
     }
 }
 
-// 1 and `out` replaced by what `print` puts into a text when the unit is of the kind;
-// otherwise 0 and `out` untouched.
+// 1 and `out` replaced by what `print` puts into a text when the unit is of the kind and
+// `value` has a text in unit `code`; 0 and `out` emptied when it has none; 0 and `out`
+// untouched when the unit is of another kind.
 template <typename Print>
-int PrintIfOfKind(bool ofKind, CString& out, Print print) {
+int PrintIfOfKind(bool ofKind, unsigned short code, double value, CString& out, Print print) {
     if (!ofKind)
         return 0;
+    if (!CanPrintInUnit(code, value)) {
+        out.Empty();
+        return 0;
+    }
     TextBuilder text;
     print(text);
     text.CopyTo(out);
@@ -48,7 +53,8 @@ int PrintIfOfKind(bool ofKind, CString& out, Print print) {
 }
 
 int PrintIfOfKind(bool ofKind, unsigned short code, double value, CString& out) {
-    return PrintIfOfKind(ofKind, out, [&](TextBuilder& text) { PrintInUnit(code, value, text); });
+    return PrintIfOfKind(ofKind, code, value, out,
+                         [&](TextBuilder& text) { PrintInUnit(code, value, text); });
 }
 
 // The degree and clock notations already carry their signs; everything else is
@@ -101,7 +107,7 @@ int KUnits::FormatBaseTypeUnit(double value, CString& out) const {
 }
 
 int KUnits::FormatDegrees2DegreeUnit(double degrees, CString& out) const {
-    return PrintIfOfKind(IsADegreeUnit(GetUnit()), out, [&](TextBuilder& text) {
+    return PrintIfOfKind(IsADegreeUnit(GetUnit()), GetUnit(), degrees, out, [&](TextBuilder& text) {
         PrintAngle(GetUnit(), degrees, m_bOption, GetDegrees2DegreeUnit(), text);
     });
 }
@@ -111,9 +117,9 @@ int KUnits::FormatRadians2DegreeUnit(double radians, CString& out) const {
 }
 
 int KUnits::FormatSeconds2TimeUnit(double seconds, CString& out) const {
-    return PrintIfOfKind(IsATimeUnit(GetUnit()), out, [&](TextBuilder& text) {
-        PrintTime(GetUnit(), seconds * GetSeconds2TimeUnit(), m_bOption, text);
-    });
+    const double inUnit = seconds * GetSeconds2TimeUnit();
+    return PrintIfOfKind(IsATimeUnit(GetUnit()), GetUnit(), inUnit, out,
+                         [&](TextBuilder& text) { PrintTime(GetUnit(), inUnit, m_bOption, text); });
 }
 
 int KUnits::FormatAffixUnit(double value, CString& out) const {
@@ -141,9 +147,8 @@ int KUnits::FormatDefault2Unit(double baseValue, CString& out) const {
 int KUnits::Format2Unit(unsigned short code, double value, CString& out) {
     const tag_sUnitDesc* row = UnitCatalogue::RowOf(code);
     if (!row) {
-        TextBuilder text;
-        AppendPrintf(text, "%1.2f", {value});
-        text.CopyTo(out);
+        PrintIfOfKind(true, eNOUNIT, value, out,
+                      [&](TextBuilder& text) { AppendPrintf(text, "%1.2f", {value}); });
         return 0;
     }
     code = UnitCatalogue::Current(code);

@@ -59,9 +59,9 @@ TEST(KUnitsFormat, ScaledKindsPrintWithTheirRowFormat) {
     EXPECT_EQ(Printed(KUnits(0x51), &KUnits::FormatBaseTypeUnit, -7.9), "-7");
     EXPECT_EQ(Printed(KUnits(0x53), &KUnits::FormatBaseTypeUnit, 42), "0042");
     EXPECT_EQ(Printed(KUnits(0x54), &KUnits::FormatBaseTypeUnit, 2.5), "2");
-    // Beyond an int, truncation gives what the processor gives: INT_MIN.
-    EXPECT_EQ(Printed(KUnits(0x51), &KUnits::FormatBaseTypeUnit, 3e9), "-2147483648");
-    EXPECT_EQ(Printed(KUnits(0x51), &KUnits::FormatBaseTypeUnit, NAN), "-2147483648");
+    // Beyond an int the whole part is taken in 64 bits; NaN has no text.
+    EXPECT_EQ(Printed(KUnits(0x51), &KUnits::FormatBaseTypeUnit, 3e9), "3000000000");
+    EXPECT_EQ(Printed(KUnits(0x51), &KUnits::FormatBaseTypeUnit, NAN, 0), "");
 
     const KUnits station = Station(0x141, 1000);
     EXPECT_EQ(Printed(station, &KUnits::FormatM2RangeUnit, 1, 0), "untouched");
@@ -223,7 +223,8 @@ TEST(KUnitsFormat, NumbersMatchTheCLibraryPrintf) {
         for (double value : values) {
             CString text;
             KUnits::Format2Unit(code, value, text);
-            ASSERT_EQ(text.str(), CPrintf(format, value)) << format.GetString() << " " << value;
+            const std::string expected = std::isfinite(value) ? CPrintf(format, value) : "";
+            ASSERT_EQ(text.str(), expected) << format.GetString() << " " << value;
         }
     }
     for (int value : {0, 7, -7, 123, -1234, 99999, INT_MIN}) {
@@ -263,4 +264,53 @@ TEST(KUnitsFormat, ADecimalCommaLocaleStillGetsPoints) {
     EXPECT_EQ(clock, "01:30.51");
     EXPECT_EQ(plain, "0.25000000");
     EXPECT_TRUE(fullCircleZero);
+}
+
+TEST(KUnitsFormat, ValuesBeyondTheIntRangePrintWholeAndNonFiniteOnesPrintNothing) {
+    const auto degrees = &KUnits::FormatDegrees2DegreeUnit;
+    EXPECT_EQ(Printed(Angle(0x309, 0), degrees, 1e12), "280\26000'00.00\"");
+    EXPECT_EQ(Printed(Angle(0x30A, 0), degrees, -1e12), "280\26000.0000'");
+    EXPECT_EQ(Printed(Angle(0x301, 0), degrees, 1e12), "280.00");
+    EXPECT_EQ(Printed(Angle(0x301, 0), degrees, -1e12), "80.00");
+
+    const auto time = &KUnits::FormatSeconds2TimeUnit;
+    EXPECT_EQ(Printed(Clock(0x334, 0), time, 1e10), "17:46:40(+115740)");
+    EXPECT_EQ(Printed(Clock(0x334, 1), time, 1e10), "2777777:46:40");
+    EXPECT_EQ(Printed(Clock(0x333, 1), time, 1e12), "16666666666:40");
+    EXPECT_EQ(Printed(Clock(0x336, 1), time, -1e10), "-2777777:-47");
+    EXPECT_EQ(Printed(Clock(0x334, 0), time, -1), "00:00:-1"); // the system's own oddity
+
+    const KUnits stations = Station(0x143, 1000);
+    EXPECT_EQ(Printed(stations, &KUnits::FormatM2StationUnit, 1e12), "10000000000+0.0");
+    EXPECT_EQ(Printed(stations, &KUnits::FormatM2StationUnit, -1e15), "-10000000000000+0.0");
+    EXPECT_EQ(Printed(stations, &KUnits::FormatM2StationUnit, 1e16, 0), ""); // past 2^53
+
+    CString text;
+    EXPECT_EQ(KUnits::Format2Unit(0x51, 3e9, text), 1);
+    EXPECT_EQ(text, "3000000000");
+    EXPECT_EQ(KUnits::Format2Unit(0x53, -3e9, text), 1);
+    EXPECT_EQ(text, "-3000000000");
+    EXPECT_EQ(KUnits::Format2Unit(0x51, -1e19, text), 0);
+    EXPECT_EQ(text, "");
+
+    char expected[400];
+    std::snprintf(expected, sizeof expected, "%1.2f", 1e300);
+    EXPECT_EQ(Printed(KUnits(0x151), &KUnits::FormatM2DepthUnit, 1e300), expected);
+
+    for (const double value : {NAN, -NAN, INFINITY, -INFINITY}) {
+        EXPECT_EQ(Printed(KUnits(0x151), &KUnits::FormatM2DepthUnit, value, 0), "");
+        EXPECT_EQ(Printed(KUnits(0x151), &KUnits::FormatM2DepthUnitSymbol, value, 0), "");
+        EXPECT_EQ(Printed(Angle(0x309, 0), degrees, value, 0), "");
+        EXPECT_EQ(Printed(Angle(0x301, 1), &KUnits::FormatDegrees2DegreeUnitSymbol, value, 0), "");
+        EXPECT_EQ(Printed(Clock(0x334, 0), time, value, 0), "");
+        EXPECT_EQ(Printed(stations, &KUnits::FormatInRangeUnit, value, 0), "");
+        EXPECT_EQ(Printed(Angle(0x30A, 0), &KUnits::FormatDefault2Unit, value, 0), "");
+        EXPECT_EQ(Printed(KUnits(0x151), &KUnits::FormatDefault2Unit, value, 0), "");
+        EXPECT_EQ(Printed(KUnits(0x101), &KUnits::FormatM2DepthUnit, value, 0), "untouched");
+        for (const unsigned short code : {0x51, 0x101, 0x7777}) {
+            text = "untouched";
+            EXPECT_EQ(KUnits::Format2Unit(code, value, text), 0) << code;
+            EXPECT_EQ(text, "") << code;
+        }
+    }
 }

@@ -29,17 +29,18 @@ private:
 };
 
 // One argument of AppendPrintf: the conversion takes the argument of its own type
-// (%d an int, %f a double, %c a char); a conversion whose argument is missing or of
+// (%d an int of any width, %f a double, %c a char); a conversion whose argument is missing or of
 // another type prints nothing, so no format can read what was not passed.
 struct PrintfArgument {
     enum class Type { Int, Double, Char };
     PrintfArgument(int value) : type(Type::Int), intValue(value) {}
+    PrintfArgument(long long value) : type(Type::Int), intValue(value) {}
     PrintfArgument(double value) : type(Type::Double), doubleValue(value) {}
     PrintfArgument(char value) : type(Type::Char), charValue(value) {}
 
     Type type;
     union {
-        int intValue;
+        long long intValue;
         double doubleValue;
         char charValue;
     };

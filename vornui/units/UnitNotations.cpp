@@ -4,7 +4,6 @@
 #include "vornui/units/UnitCatalogue.h"
 
 #include <charconv>
-#include <climits>
 #include <cmath>
 
 namespace {
@@ -27,11 +26,6 @@ const char* FormatOf(unsigned short code) {
     return UnitCatalogue::RowOf(code)->szFormat;
 }
 
-// Adds one without overflow trouble: garbage in, garbage out, but never undefined.
-int Successor(int value) {
-    return static_cast<int>(static_cast<unsigned>(value) + 1u);
-}
-
 // A field that would print as "60.00" (or "60.0000") has to carry into the next field,
 // or the text would show an impossible sixty seconds or minutes.
 bool PrintsAsSixty(double value, int decimals) {
@@ -41,24 +35,27 @@ bool PrintsAsSixty(double value, int decimals) {
     return PrintFixed(value, decimals, buffer, sizeof buffer).starts_with("60.");
 }
 
+// Whole turns come off as a truncated count of turns while that count times 360 is exact;
+// past that a double holds no fraction of a degree, and the exact remainder serves.
 double FoldFullTurns(double degrees) {
-    const int turns = TruncateToInt(degrees / 360);
+    if (std::fabs(degrees) >= kLargestWholeField)
+        return std::fmod(degrees, 360.0) + 0.0;
+    const long long turns = TruncateToWhole(degrees / 360);
     if (turns != 0)
         degrees = degrees - turns * 360.0;
     return degrees;
 }
 
 void PrintDegreesMinutesSeconds(double angle, TextBuilder& text) {
-    int degrees = TruncateToInt(angle);
+    long long degrees = TruncateToWhole(angle);
     const double minutes = (angle - degrees) * 60;
-    int wholeMinutes = TruncateToInt(minutes);
+    long long wholeMinutes = TruncateToWhole(minutes);
     double seconds = (minutes - wholeMinutes) * 60;
     if (PrintsAsSixty(seconds, kDmsSecondDecimals)) {
         seconds = 0.0;
-        wholeMinutes = Successor(wholeMinutes);
-        if (wholeMinutes == 60) {
+        if (++wholeMinutes == 60) {
             wholeMinutes = 0;
-            degrees = Successor(degrees);
+            ++degrees;
         }
     }
     AppendPrintf(text, FormatOf(KUnits::eDEGREE_DMS), {degrees, wholeMinutes, seconds});
@@ -66,11 +63,11 @@ void PrintDegreesMinutesSeconds(double angle, TextBuilder& text) {
 }
 
 void PrintDegreesMinutes(double angle, TextBuilder& text) {
-    int degrees = TruncateToInt(angle);
+    long long degrees = TruncateToWhole(angle);
     double minutes = (angle - degrees) * 60;
     if (PrintsAsSixty(minutes, kDmMinuteDecimals)) {
         minutes = 0.0;
-        degrees = Successor(degrees);
+        ++degrees;
     }
     AppendPrintf(text, FormatOf(KUnits::eDEGREE_DM), {degrees, minutes});
     text.SetAt(kDegreeSignIndex, kDegreeSign);
@@ -97,10 +94,16 @@ void PrintScaledAngle(unsigned short code, double degrees, int bPlusMinus180, do
 
 } // namespace
 
-int TruncateToInt(double value) {
-    if (!(value > static_cast<double>(INT_MIN) - 1.0 && value < -static_cast<double>(INT_MIN)))
-        return INT_MIN;
-    return static_cast<int>(value);
+bool CanPrintInUnit(unsigned short code, double value) {
+    if (!std::isfinite(value))
+        return false;
+    const bool wholeFields = KUnits::IsAIntegerUnit(code) || code == KUnits::eSTATION_STATIONS ||
+                             (code >= KUnits::eTIME_MIN_SEC && code <= KUnits::eTIME_HOUR_MIN);
+    return !wholeFields || std::fabs(value) < kLargestWholeField;
+}
+
+long long TruncateToWhole(double value) {
+    return static_cast<long long>(value);
 }
 
 void PrintAngle(unsigned short code, double degrees, int bPlusMinus180, double fromDegrees,
@@ -124,7 +127,7 @@ void PrintAngle(unsigned short code, double degrees, int bPlusMinus180, double f
 
 void PrintStations(double stations, TextBuilder& text) {
     const double magnitude = std::fabs(stations);
-    const int hundreds = TruncateToInt(magnitude) / 100;
+    const long long hundreds = TruncateToWhole(magnitude) / 100;
     const double rest = magnitude - hundreds * 100.0;
     AppendPrintf(text, FormatOf(KUnits::eSTATION_STATIONS), {hundreds, '+', rest});
     if (stations < 0)
@@ -134,30 +137,30 @@ void PrintStations(double stations, TextBuilder& text) {
 namespace {
 
 // Whole days folded out of a count of `units`, where `daysPerUnit` days make one unit.
-int FoldDays(int& units, int unitsPerDay, double daysPerUnit) {
-    const int days = TruncateToInt(units * daysPerUnit);
+long long FoldDays(long long& units, int unitsPerDay, double daysPerUnit) {
+    const long long days = TruncateToWhole(units * daysPerUnit);
     units -= unitsPerDay * days;
     return days;
 }
 
-int PrintClock(unsigned short code, double seconds, int bNoDayWrap, TextBuilder& text) {
+long long PrintClock(unsigned short code, double seconds, int bNoDayWrap, TextBuilder& text) {
     const char* format = FormatOf(code);
-    int days = 0;
+    long long days = 0;
     if (code == KUnits::eTIME_MIN_SEC) {
-        int minutes = TruncateToInt(seconds * kPerMinute);
-        const int wholeSeconds = TruncateToInt(seconds - 60.0 * minutes);
+        long long minutes = TruncateToWhole(seconds * kPerMinute);
+        const long long wholeSeconds = TruncateToWhole(seconds - 60.0 * minutes);
         if (!bNoDayWrap)
             days = FoldDays(minutes, 1440, kDaysPerMinute);
         AppendPrintf(text, format, {minutes, wholeSeconds});
         return days;
     }
-    int hours = TruncateToInt(seconds * kPerHour);
+    long long hours = TruncateToWhole(seconds * kPerHour);
     const double rest = seconds - 3600.0 * hours;
     if (!bNoDayWrap)
         days = FoldDays(hours, 24, kDaysPerHour);
     if (code == KUnits::eTIME_HOUR_MIN_SEC) {
-        const int minutes = TruncateToInt(rest * kPerMinute);
-        const int wholeSeconds = TruncateToInt(rest - 60.0 * minutes);
+        const long long minutes = TruncateToWhole(rest * kPerMinute);
+        const long long wholeSeconds = TruncateToWhole(rest - 60.0 * minutes);
         AppendPrintf(text, format, {hours, minutes, wholeSeconds});
         return days;
     }
@@ -166,7 +169,7 @@ int PrintClock(unsigned short code, double seconds, int bNoDayWrap, TextBuilder&
     const double carryFrom = code == KUnits::eTIME_HOUR_MIN_DEC ? 59.995 : 59.5;
     if (minutes >= carryFrom) {
         minutes = 0.0;
-        hours = Successor(hours);
+        ++hours;
     }
     AppendPrintf(text, format, {hours, minutes});
     return days;
@@ -179,7 +182,7 @@ void PrintTime(unsigned short code, double seconds, int bNoDayWrap, TextBuilder&
         AppendPrintf(text, FormatOf(code), {seconds});
         return;
     }
-    const int days = PrintClock(code, seconds, bNoDayWrap, text);
+    const long long days = PrintClock(code, seconds, bNoDayWrap, text);
     if (days > 0)
         AppendPrintf(text, "(+%d)", {days});
 }

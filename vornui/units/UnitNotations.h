@@ -8,10 +8,18 @@
 
 class TextBuilder;
 
-// Truncation toward zero as the processor does it: a value outside the int range, and
-// NaN, become INT_MIN instead of undefined behaviour.
-int TruncateToInt(double value);
+// Whole-number fields (integer base types, hundreds of stations, hours and minutes) are
+// computed in 64 bits; from 2^53 on a double no longer counts in ones, so larger values
+// are not printed in such fields.
+inline constexpr double kLargestWholeField = 0x1p53;
 
+// Whether `value`, in unit `code`, has a text in that unit: it is finite, and below
+// kLargestWholeField in size where the unit prints whole-number fields.
+bool CanPrintInUnit(unsigned short code, double value);
+// Truncation toward zero of a value that CanPrintInUnit accepted, or of a part of it.
+long long TruncateToWhole(double value);
+
+// The printers below take values that CanPrintInUnit accepted.
 // An angle in degrees in a degree unit, into an empty text; `fromDegrees` is the unit's
 // factor. The degree notations print no sign.
 void PrintAngle(unsigned short code, double degrees, int bPlusMinus180, double fromDegrees,

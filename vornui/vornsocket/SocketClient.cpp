@@ -278,14 +278,30 @@ LRESULT CSocketClient::OnSocketError(SOCKET s, int error) {
     return TraceLastSocketError();
 }
 
+// Without a usable packet length nothing can be framed, but the data is still read, so
+// that the socket does not stay readable for ever and a close can follow it.
 LRESULT CSocketClient::OnDataToRead() {
-    const int count = recv(static_cast<SOCKET>(m_nSocket), m_RecvBuffer, m_nPacketLength, 0);
+    const bool framing = m_nPacketLength > 0;
+    const int count = recv(static_cast<SOCKET>(m_nSocket), m_RecvBuffer,
+                           framing ? m_nPacketLength : MAX_BUFFER_SIZE, 0);
     if (count == SOCKET_ERROR) {
         CLIENT_TRACE("READ FAIL");
         return TraceLastSocketError();
     }
-    Frame(count);
+    if (framing)
+        Frame(count);
+    else
+        ReportUnframedData();
     return 1;
+}
+
+void CSocketClient::ReportUnframedData() {
+    if (m_bReportedUnframedData)
+        return;
+    m_bReportedUnframedData = true;
+    VornErrAt(kSource, __LINE__, VORNERR_ERROR,
+              "Data on port %d discarded: packet length %d, call SetPacketLength first", m_nPort,
+              m_nPacketLength);
 }
 
 void CSocketClient::Frame(int count) {

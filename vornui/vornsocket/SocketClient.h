@@ -14,7 +14,8 @@
 //         ...
 //
 // The callback runs on the window's thread, from its message handling. A close notice is a
-// call with length 0 and no data.
+// call with length 0 and no data. Until a packet length above 0 is set, data that arrives
+// is read and discarded, and reported once to the error log.
 
 #include "vornui/platform/AsyncSelect.h"
 #include "vornui/platform/Export.h"
@@ -76,6 +77,7 @@ private:
     LRESULT OnSocketNotification(SOCKET s, int event, int error);
     LRESULT OnSocketError(SOCKET s, int error);
     LRESULT OnDataToRead();
+    void ReportUnframedData();
     void Frame(int count);
     void Deliver(const char* data, int length);
     void NotifyClosed();
@@ -93,4 +95,5 @@ private:
     SocketClientCallback m_pCallback = nullptr;
     void* m_pUserData = nullptr;
     bool m_bLibraryStarted = false;
+    bool m_bReportedUnframedData = false;
 };

@@ -255,6 +255,36 @@ TEST_F(SocketClientTest, ABurstBeyondTheSocketBuffersArrivesWhole) {
     EXPECT_EQ(m_deliveries.back(), Closed(peer.port()));
 }
 
+TEST_F(SocketClientTest, WithoutAPacketLengthDataIsDiscardedWithOneReportAndTheCloseArrives) {
+    TcpPeer peer;
+    ASSERT_TRUE(ConnectTo(peer)); // the packet length is still the constructor's 0
+    peer.Send("$GPGGA,1");
+    PumpUntil([&] { return !m_user.MessageBoxesShown().empty(); });
+    peer.Send("$GPGGA,2");
+    peer.Close();
+    PumpUntil([&] { return !m_deliveries.empty(); });
+    m_client.PumpMessages();
+    EXPECT_THAT(m_deliveries, ElementsAre(Closed(peer.port())));
+    EXPECT_FALSE(m_client.IsConnected());
+
+    m_client.SetPacketLength(-3);
+    const unsigned short port = FreeLoopbackPort(true);
+    ASSERT_EQ(m_client.EstablishUDPConnection(kLoopback, port, 0), 1);
+    UdpSender sender;
+    for (const char* datagram : {"one", "two"}) {
+        sender.SendTo(port, datagram);
+        const auto readBy = std::chrono::steady_clock::now() + std::chrono::milliseconds(200);
+        PumpUntil([&] { return std::chrono::steady_clock::now() > readBy; });
+    }
+    EXPECT_THAT(m_deliveries, ElementsAre(Closed(peer.port())));
+
+    const std::string errors = TempDir::read((m_home.path() / "log" / "error").string());
+    const std::string why = "discarded: packet length 0, call SetPacketLength first";
+    EXPECT_THAT(errors, HasSubstr("Data on port " + std::to_string(peer.port()) + " " + why));
+    EXPECT_EQ(errors.find(why), errors.rfind(why)); // reported once
+    EXPECT_EQ(m_user.MessageBoxesShown().size(), 1u);
+}
+
 TEST_F(SocketClientTest, APacketLengthAboveTheMaximumIsReportedAndCut) {
     m_client.SetPacketLength(40000);
     ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);

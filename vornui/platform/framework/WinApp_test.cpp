@@ -17,8 +17,9 @@ void RoundTripProfile(CWinApp& app) {
 
     EXPECT_EQ(app.GetProfileString("dialog", "name"), "Port settings");
     EXPECT_EQ(app.GetProfileString("dialog", "absent", "fallback"), "fallback");
-    EXPECT_EQ(static_cast<int>(app.GetProfileInt("Dialog", "Top", 5)),
-              0); // unsigned: negative reads 0
+    EXPECT_EQ(app.GetProfileInt("Dialog", "Top", 5), 4294967284u); // two's complement
+    EXPECT_TRUE(app.WriteProfileInt("Dialog", "Top", -5000));
+    EXPECT_EQ(static_cast<int>(app.GetProfileInt("Dialog", "Top", 5)), -5000);
     EXPECT_TRUE(app.WriteProfileInt("Dialog", "Top", 250));
     EXPECT_EQ(app.GetProfileInt("Dialog", "Top", 5), 250u);
     EXPECT_EQ(app.GetProfileInt("Dialog", "Left", 5), 5u);

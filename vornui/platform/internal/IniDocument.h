@@ -3,7 +3,9 @@
 // An INI-style profile held as its lines, so that a write changes exactly the line it
 // concerns and leaves every other byte of the file as it was. Section and key names
 // match case-insensitively (code page 1252); the first of duplicate sections or keys
-// wins, as with the system's profile functions.
+// wins, as with the system's profile functions. Names handed in lose their surrounding
+// blanks, both to look up and to write; values are written as given. A line without '='
+// inside a section is no key. A UTF-8 byte order mark at the start is skipped, and kept.
 
 #include <optional>
 #include <string>
@@ -46,6 +48,7 @@ private:
     void InsertLine(size_t at, std::string text);
 
     std::vector<Line> m_lines;
+    std::string_view m_byteOrderMark;
     std::string m_newline = "\n";
     bool m_endsWithNewline = true;
 };

@@ -288,3 +288,15 @@ BOOL SetEnvironmentVariable(LPCTSTR name, LPCTSTR value) {
     const int result = value ? setenv(name, value, 1) : unsetenv(name);
     return result == 0 ? Succeed() : Fail();
 }
+
+std::string JoinPath(std::string_view folder, std::string_view name) {
+    constexpr std::string_view kSeparators = "/\\";
+    if (folder.empty())
+        return std::string(name);
+    const size_t folderEnd = folder.find_last_not_of(kSeparators);
+    folder = folderEnd == std::string_view::npos ? "" : folder.substr(0, folderEnd + 1);
+    name.remove_prefix(std::min(name.find_first_not_of(kSeparators), name.size()));
+    std::string path;
+    path.reserve(folder.size() + 1 + name.size());
+    return path.append(folder).append(1, '/').append(name);
+}

@@ -5,6 +5,7 @@
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trimmed(std::string_view text) {
     const size_t first = text.find_first_not_of(kBlanks);
@@ -20,6 +21,10 @@ bool SameName(std::string_view a, std::string_view b) {
 } // namespace
 
 IniDocument::IniDocument(std::string_view content) {
+    if (content.starts_with(kUtf8ByteOrderMark)) {
+        m_byteOrderMark = kUtf8ByteOrderMark;
+        content.remove_prefix(kUtf8ByteOrderMark.size());
+    }
     if (content.empty())
         return;
     if (content.find("\r\n") != std::string_view::npos)
@@ -45,19 +50,18 @@ IniDocument::Line IniDocument::ParseLine(std::string text) {
         line.kind = Kind::Section;
         const size_t close = body.find(']');
         line.name = Trimmed(body.substr(1, close == std::string_view::npos ? close : close - 1));
-    } else if (!body.empty() && body.front() != ';') {
+    } else if (const size_t equals = body.find('=');
+               equals != std::string_view::npos && body.front() != ';') {
         line.kind = Kind::Entry;
-        const size_t equals = body.find('=');
         line.name = Trimmed(body.substr(0, equals));
-        if (equals != std::string_view::npos)
-            line.value = Trimmed(body.substr(equals + 1));
+        line.value = Trimmed(body.substr(equals + 1));
     }
     line.text = std::move(text);
     return line;
 }
 
 std::string IniDocument::Serialize() const {
-    std::string content;
+    std::string content(m_byteOrderMark);
     for (size_t i = 0; i < m_lines.size(); ++i) {
         content += m_lines[i].text;
         if (i + 1 < m_lines.size() || m_endsWithNewline)
@@ -67,6 +71,7 @@ std::string IniDocument::Serialize() const {
 }
 
 std::optional<IniDocument::SectionRange> IniDocument::FindSection(std::string_view section) const {
+    section = Trimmed(section);
     for (size_t i = 0; i < m_lines.size(); ++i) {
         if (m_lines[i].kind != Kind::Section || !SameName(m_lines[i].name, section))
             continue;
@@ -79,6 +84,7 @@ std::optional<IniDocument::SectionRange> IniDocument::FindSection(std::string_vi
 }
 
 std::optional<size_t> IniDocument::FindKey(const SectionRange& range, std::string_view key) const {
+    key = Trimmed(key);
     for (size_t i = range.header + 1; i < range.end; ++i)
         if (m_lines[i].kind == Kind::Entry && SameName(m_lines[i].name, key))
             return i;
@@ -118,6 +124,8 @@ void IniDocument::InsertLine(size_t at, std::string text) {
 }
 
 void IniDocument::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+    section = Trimmed(section);
+    key = Trimmed(key);
     const auto range = FindSection(section);
     if (!range) {
         m_endsWithNewline = true;

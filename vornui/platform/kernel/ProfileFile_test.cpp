@@ -35,7 +35,7 @@ TEST(ProfileFile, ReadsValuesCaseInsensitivelyWithWindowsTrimming) {
     EXPECT_EQ(Read("Template", "single", file), "x");
     EXPECT_EQ(Read("Template", "half", file), "\"open");
     EXPECT_EQ(Read("Template", "empty", file), "");
-    EXPECT_EQ(Read("Template", "bare", file), "");
+    EXPECT_EQ(Read("Template", "bare", file), "none"); // a line without '=' is no key
     EXPECT_EQ(Read("Template", "second", file), "none");
     EXPECT_EQ(Read("Template", "missing", file, "dflt   "),
               "dflt"); // default loses trailing blanks
@@ -60,7 +60,7 @@ TEST(ProfileFile, CutsToTheBufferAndListsNames) {
     const std::string numbers =
         dir.write("n.ini", "[n]\nhex=0x1F\nneg=-5\ntext=abc\nmixed=42abc\n");
     EXPECT_EQ(GetPrivateProfileInt("n", "hex", 0, numbers.c_str()), 31u);
-    EXPECT_EQ(GetPrivateProfileInt("n", "neg", 9, numbers.c_str()), 0u);
+    EXPECT_EQ(static_cast<int>(GetPrivateProfileInt("n", "neg", 9, numbers.c_str())), -5);
     EXPECT_EQ(GetPrivateProfileInt("n", "text", 9, numbers.c_str()), 0u);
     EXPECT_EQ(GetPrivateProfileInt("n", "mixed", 9, numbers.c_str()), 42u);
 }
@@ -122,4 +122,60 @@ TEST(ProfileFile, CreatesFilesAndSurvivesBinaryContent) {
     const std::string after = TempDir::read(file);
     EXPECT_EQ(after.substr(0, 4096), binary.substr(0, 4096)); // the rest of the file is kept
     EXPECT_EQ(Read("s", "added", file), "1");
+}
+
+TEST(ProfileFile, ReadsIntegersAsTheSystemConvertsThem) {
+    TempDir dir;
+    const std::string file = dir.write("i.ini", "[n]\n"
+                                                "minus=-1\n"
+                                                "left=-5000\n"
+                                                "plus=+1\n"
+                                                "wraps=4294967297\n"
+                                                "trailing=42A9\n"
+                                                "leading=B42\n"
+                                                "octal=0o17\n"
+                                                "binary=-0b101\n"
+                                                "quoted=\"-7\"\n"
+                                                "empty=\n");
+    const auto read = [&](const char* key) {
+        return GetPrivateProfileInt("n", key, 99, file.c_str());
+    };
+    EXPECT_EQ(read("minus"), 4294967295u);
+    EXPECT_EQ(static_cast<int>(read("left")), -5000);
+    EXPECT_EQ(read("plus"), 1u);
+    EXPECT_EQ(read("wraps"), 1u);
+    EXPECT_EQ(read("trailing"), 42u);
+    EXPECT_EQ(read("leading"), 0u); // no digits: zero, not the default
+    EXPECT_EQ(read("octal"), 15u);
+    EXPECT_EQ(static_cast<int>(read("binary")), -5);
+    EXPECT_EQ(static_cast<int>(read("quoted")), -7);
+    EXPECT_EQ(read("empty"), 99u);
+    EXPECT_EQ(read("missing"), 99u);
+}
+
+TEST(ProfileFile, LinesWithoutEqualsAreNoKeysAndNamesAreWrittenTrimmed) {
+    TempDir dir;
+    const std::string file = dir.write("k.ini", "[sec]\nname1=val1\nname3\nname4=a\n");
+    EXPECT_EQ(Read("sec", nullptr, file), std::string("name1\0name4\0", 12));
+    ASSERT_TRUE(WritePrivateProfileString("sec", "name5", "b", file.c_str()));
+    EXPECT_EQ(Read("sec", nullptr, file), std::string("name1\0name4\0name5\0", 18));
+    EXPECT_EQ(TempDir::read(file), "[sec]\nname1=val1\nname3\nname4=a\nname5=b\n");
+
+    const std::string trimmed = dir.file("t.ini");
+    ASSERT_TRUE(WritePrivateProfileString("   sec   ", "  key  ", "  value  ", trimmed.c_str()));
+    ASSERT_TRUE(WritePrivateProfileString("sec", " other ", "x", trimmed.c_str()));
+    ASSERT_TRUE(WritePrivateProfileString(" sec", "key ", " changed ", trimmed.c_str()));
+    EXPECT_EQ(TempDir::read(trimmed), "[sec]\nkey= changed \nother=x\n");
+    EXPECT_EQ(Read("  sec ", " key", trimmed), "changed");
+}
+
+TEST(ProfileFile, SkipsAUtf8ByteOrderMarkAndKeepsItOnWrite) {
+    TempDir dir;
+    const std::string file =
+        dir.write("bom.aft", "\xEF\xBB\xBF[template]\r\nmetatemplatename=TIDE\r\n");
+    EXPECT_EQ(Read(nullptr, nullptr, file), std::string("template\0", 9));
+    EXPECT_EQ(Read("template", "metatemplatename", file), "TIDE");
+    ASSERT_TRUE(WritePrivateProfileString("template", "ExampleFile", "x.txt", file.c_str()));
+    EXPECT_EQ(TempDir::read(file),
+              "\xEF\xBB\xBF[template]\r\nmetatemplatename=TIDE\r\nExampleFile=x.txt\r\n");
 }

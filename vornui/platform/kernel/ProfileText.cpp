@@ -49,7 +49,31 @@ std::string ProfileValueText(std::string value) {
     return quoted ? value.substr(1, value.size() - 2) : value;
 }
 
-// The integer a profile value stands for (decimal, or 0x hex); `fallback` for an empty one.
+int DigitValue(char ch) {
+    if (ch >= '0' && ch <= '9')
+        return ch - '0';
+    if (ch >= 'a' && ch <= 'z')
+        return ch - 'a' + 10;
+    if (ch >= 'A' && ch <= 'Z')
+        return ch - 'A' + 10;
+    return 99;
+}
+
+// The base a prefix names (0x, 0o, 0b), with the prefix skipped; 10 without one.
+int ReadBase(const char*& text) {
+    if (text[0] != '0')
+        return 10;
+    const char prefix = static_cast<char>(text[1] | 0x20);
+    const int base = prefix == 'x' ? 16 : prefix == 'o' ? 8 : prefix == 'b' ? 2 : 10;
+    if (base != 10)
+        text += 2;
+    return base;
+}
+
+// The integer a profile value stands for, converted as the system converts it: a sign, a
+// base prefix, then digits up to the first that does not belong. The number wraps at 32
+// bits and a minus negates it, so "-1" reads as 4294967295 and "-5000", cast back to an
+// int, as -5000; text without digits reads as 0. `fallback` only for an empty value.
 UINT ProfileValueToUInt(const std::optional<std::string>& value, INT fallback) {
     if (!value || value->empty())
         return static_cast<UINT>(fallback);
@@ -58,27 +82,11 @@ UINT ProfileValueToUInt(const std::optional<std::string>& value, INT fallback) {
     const bool negative = *text == '-';
     if (*text == '-' || *text == '+')
         ++text;
-    int base = 10;
-    if (text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
-        base = 16;
-        text += 2;
-    }
+    const int base = ReadBase(text);
     UINT result = 0;
-    for (;; ++text) {
-        const char ch = *text;
-        int digit;
-        if (ch >= '0' && ch <= '9')
-            digit = ch - '0';
-        else if (base == 16 && ch >= 'a' && ch <= 'f')
-            digit = ch - 'a' + 10;
-        else if (base == 16 && ch >= 'A' && ch <= 'F')
-            digit = ch - 'A' + 10;
-        else
-            break;
+    for (int digit; (digit = DigitValue(*text)) < base; ++text)
         result = result * static_cast<UINT>(base) + static_cast<UINT>(digit);
-    }
-    // The value is unsigned: a negative number reads as zero.
-    return negative && result != 0 ? 0 : result;
+    return negative ? 0u - result : result;
 }
 
 } // namespace
