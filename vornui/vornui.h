@@ -2,8 +2,10 @@
 
 // Everything the library offers, in one include.
 
+#include "vornui/layout/CWndResizer.h"
 #include "vornui/layout/CWndUtil.h"
 #include "vornui/layout/KLayoutMgr.h"
+#include "vornui/layout/KPropCtrlBase.h"
 #include "vornui/layout/RememberDlgPos.h"
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
@@ -97,6 +99,7 @@
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/TabCtrl.h"
 #include "vornui/platform/Text.h"
+#include "vornui/platform/Themes.h"
 #include "vornui/platform/Thread.h"
 #include "vornui/platform/TimeSource.h"
 #include "vornui/platform/View.h"
