@@ -13,6 +13,13 @@
 #include "vornui/platform/Wnd.h"
 
 #include <functional>
+#include <ostream>
+
+// Rectangles read as corners in failed expectations.
+inline void PrintTo(const CRect& rect, std::ostream* out) {
+    *out << "(" << rect.left << ", " << rect.top << ", " << rect.right << ", " << rect.bottom
+         << ")";
+}
 
 class ResizerHost {
 public:

@@ -78,6 +78,23 @@ void EachPanel(CWndResizer::CPanel* panel, const Visit& visit) {
         EachPanel(child, visit);
 }
 
+// Where a control goes, held within a range to which the window manager can add origins.
+struct Placement {
+    int x;
+    int y;
+    int cx;
+    int cy;
+};
+
+constexpr long long kPlacementBound = INT_MAX / 4;
+
+Placement PlacementOf(const CRect& rect) {
+    const auto held = [](long long value) {
+        return static_cast<int>(std::clamp(value, -kPlacementBound, kPlacementBound));
+    };
+    return Placement{held(rect.left), held(rect.top), held(WidthOf(rect)), held(HeightOf(rect))};
+}
+
 CPoint PointOf(LPARAM lParam) {
     return CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
 }
@@ -244,16 +261,17 @@ void CWndResizer::ResizeUI(CPanel* panel) {
     });
     if (!plain.empty()) {
         HDWP batch = BeginDeferWindowPos(static_cast<int>(plain.size()));
-        for (const auto& [window, rect] : plain)
-            batch = DeferWindowPos(batch, window, nullptr, rect->left, rect->top,
-                                   Saturate(WidthOf(*rect)), Saturate(HeightOf(*rect)),
+        for (const auto& [window, rect] : plain) {
+            const Placement place = PlacementOf(*rect);
+            batch = DeferWindowPos(batch, window, nullptr, place.x, place.y, place.cx, place.cy,
                                    SWP_NOZORDER | SWP_NOACTIVATE);
+        }
         EndDeferWindowPos(batch);
         ::InvalidateRect(hwnd, panel, FALSE);
     }
     for (const auto& [window, rect] : containers)
-        ::MoveWindow(window, rect->left, rect->top, Saturate(WidthOf(*rect)), Saturate(HeightOf(*rect)),
-                     TRUE);
+        ::MoveWindow(window, rect->left, rect->top, Saturate(WidthOf(*rect)),
+                     Saturate(HeightOf(*rect)), TRUE);
     if (m_pPropCtrl && m_pPropCtrlReference && ::IsWindow(m_pPropCtrl->GetSafeHwnd()) &&
         ::IsWindow(m_pPropCtrlReference->GetSafeHwnd())) {
         CRect area;
