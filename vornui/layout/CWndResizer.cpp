@@ -54,6 +54,15 @@ T* CWndResizer::Find(LPCTSTR name) {
     return dynamic_cast<T*>(FindPanel(name));
 }
 
+template <class T, class Use>
+BOOL CWndResizer::WithPanel(LPCTSTR name, const Use& use) {
+    T* panel = Find<T>(name);
+    if (!panel)
+        return FALSE;
+    use(*panel);
+    return TRUE;
+}
+
 bool CWndResizer::ControlRect(UINT uID, CRect& rect) const {
     if (!m_pHookedWnd)
         return false;
@@ -92,11 +101,7 @@ BOOL CWndResizer::SetAnchor(UINT uID, UINT anchor) {
 }
 
 BOOL CWndResizer::GetAnchor(LPCTSTR panelName, UINT& anchor) {
-    const CPanel* panel = FindPanel(panelName);
-    if (!panel)
-        return FALSE;
-    anchor = panel->Anchor;
-    return TRUE;
+    return WithPanel<CPanel>(panelName, [&](CPanel& panel) { anchor = panel.Anchor; });
 }
 
 BOOL CWndResizer::GetAnchor(UINT uID, UINT& anchor) {
@@ -104,11 +109,7 @@ BOOL CWndResizer::GetAnchor(UINT uID, UINT& anchor) {
 }
 
 BOOL CWndResizer::SetDock(LPCTSTR panelName, UINT dock) {
-    CPanel* panel = FindPanel(panelName);
-    if (!panel)
-        return FALSE;
-    panel->Dock = dock;
-    return TRUE;
+    return WithPanel<CPanel>(panelName, [&](CPanel& panel) { panel.Dock = dock; });
 }
 
 BOOL CWndResizer::SetDock(UINT uID, UINT dock) {
@@ -120,11 +121,7 @@ BOOL CWndResizer::SetDock(UINT uID, UINT dock) {
 }
 
 BOOL CWndResizer::GetDock(LPCTSTR panelName, UINT& dock) {
-    const CPanel* panel = FindPanel(panelName);
-    if (!panel)
-        return FALSE;
-    dock = panel->Dock;
-    return TRUE;
+    return WithPanel<CPanel>(panelName, [&](CPanel& panel) { dock = panel.Dock; });
 }
 
 BOOL CWndResizer::GetDock(UINT uID, UINT& dock) {
@@ -156,11 +153,7 @@ BOOL CWndResizer::SetMinimumSize(UINT uID, CSize& size, bool scale) {
 }
 
 BOOL CWndResizer::GetMinimumSize(LPCTSTR panelName, CSize& size) {
-    const CPanel* panel = FindPanel(panelName);
-    if (!panel)
-        return FALSE;
-    size = panel->MinSize;
-    return TRUE;
+    return WithPanel<CPanel>(panelName, [&](CPanel& panel) { size = panel.MinSize; });
 }
 
 BOOL CWndResizer::GetMinimumSize(UINT uID, CSize& size) {
@@ -179,11 +172,7 @@ BOOL CWndResizer::SetMaximumSize(UINT uID, CSize& size, bool scale) {
 }
 
 BOOL CWndResizer::GetMaximumSize(LPCTSTR panelName, CSize& size) {
-    const CPanel* panel = FindPanel(panelName);
-    if (!panel)
-        return FALSE;
-    size = panel->MaxSize;
-    return TRUE;
+    return WithPanel<CPanel>(panelName, [&](CPanel& panel) { size = panel.MaxSize; });
 }
 
 BOOL CWndResizer::GetMaximumSize(UINT uID, CSize& size) {
@@ -224,130 +213,6 @@ BOOL CWndResizer::GetParent(UINT uID, CString& parentName) {
     return GetParent(ControlName(uID), parentName);
 }
 
-BOOL CWndResizer::CreatePanel(UINT uID) {
-    if (FindPanel(uID))
-        return FALSE;
-    CUIPanel* panel = CreateUIPanel(uID);
-    if (!panel)
-        return FALSE;
-    panel->m_bOle = 1;
-    m_pRootPanel.AddChild(panel);
-    return TRUE;
-}
-
-bool CWndResizer::IsFreeName(LPCTSTR name) {
-    return name && *name && !FindPanel(name);
-}
-
-BOOL CWndResizer::CreatePanel(LPCTSTR panelName, const CRect* rect) {
-    if (!rect || !IsFreeName(panelName))
-        return FALSE;
-    return AdoptGroupPanel(new CPanel(rect), panelName, nullptr, FALSE);
-}
-
-BOOL CWndResizer::CreateFlowLayoutPanel(LPCTSTR panelName, const CRect* rect) {
-    if (!rect || !IsFreeName(panelName))
-        return FALSE;
-    return AdoptGroupPanel(new CFlowLayoutPanel(rect), panelName, nullptr, FALSE);
-}
-
-bool CWndResizer::UnionOfControls(const CUIntArray& ids, CRect& rect) const {
-    rect.SetRectEmpty();
-    for (INT_PTR i = 0; i < ids.GetSize(); ++i) {
-        CRect control;
-        if (!ControlRect(ids[i], control))
-            return false;
-        rect.UnionRect(&rect, &control);
-    }
-    return true;
-}
-
-BOOL CWndResizer::CreatePanel(LPCTSTR panelName, CUIntArray* ids, BOOL setAsChildren) {
-    CRect rect;
-    if (!ids || !IsFreeName(panelName) || !UnionOfControls(*ids, rect))
-        return FALSE;
-    return AdoptGroupPanel(new CPanel(&rect), panelName, ids, setAsChildren);
-}
-
-BOOL CWndResizer::CreateFlowLayoutPanel(LPCTSTR panelName, CUIntArray* ids, BOOL setAsChildren) {
-    CRect rect;
-    if (!ids || !IsFreeName(panelName) || !UnionOfControls(*ids, rect))
-        return FALSE;
-    return AdoptGroupPanel(new CFlowLayoutPanel(&rect), panelName, ids, setAsChildren);
-}
-
-// Names a new grouping panel and attaches it to the root (which owns it from then on) and,
-// when asked, the listed controls' new panels to it; a control that has a panel already
-// undoes the whole group.
-BOOL CWndResizer::AdoptGroupPanel(CPanel* panel, LPCTSTR name, CUIntArray* ids,
-                                  BOOL setAsChildren) {
-    panel->Name = name;
-    m_pRootPanel.AddChild(panel);
-    if (!setAsChildren)
-        return TRUE;
-    for (INT_PTR i = 0; i < ids->GetSize(); ++i) {
-        if (FindPanel((*ids)[i])) {
-            m_pRootPanel.RemoveChild(panel);
-            delete panel;
-            return FALSE;
-        }
-        panel->AddChild(CreateUIPanel((*ids)[i]));
-    }
-    return TRUE;
-}
-
-BOOL CWndResizer::CreateSplitContainer(LPCTSTR splitContainerName, LPCTSTR firstPanelName,
-                                       LPCTSTR secondPanelName) {
-    return CreateSplitContainer(splitContainerName, FindPanel(firstPanelName),
-                                FindPanel(secondPanelName));
-}
-
-BOOL CWndResizer::CreateSplitContainer(LPCTSTR splitContainerName, UINT firstID, UINT secondID) {
-    return CreateSplitContainer(splitContainerName, FindOrCreateUIPanel(firstID),
-                                FindOrCreateUIPanel(secondID));
-}
-
-BOOL CWndResizer::CreateSplitContainer(LPCTSTR splitContainerName, LPCTSTR firstPanelName,
-                                       UINT secondID) {
-    return CreateSplitContainer(splitContainerName, FindPanel(firstPanelName),
-                                FindOrCreateUIPanel(secondID));
-}
-
-BOOL CWndResizer::CreateSplitContainer(LPCTSTR splitContainerName, UINT firstID,
-                                       LPCTSTR secondPanelName) {
-    return CreateSplitContainer(splitContainerName, FindOrCreateUIPanel(firstID),
-                                FindPanel(secondPanelName));
-}
-
-BOOL CWndResizer::CreateSplitContainer(LPCTSTR splitContainerName, CPanel* first, CPanel* second) {
-    if (!IsFreeName(splitContainerName) || !first || !second || first == second)
-        return FALSE;
-    if (dynamic_cast<CSplitPanel*>(first) || dynamic_cast<CSplitPanel*>(second))
-        return FALSE;
-    CRect overlap;
-    if (overlap.IntersectRect(first, second))
-        return FALSE;
-    int orientation;
-    if (first->right < second->left)
-        orientation = splitLeftRight;
-    else if (first->bottom < second->top)
-        orientation = splitTopBottom;
-    else
-        return FALSE;
-    CPanel* firstParent = first->Parent;
-    if (!firstParent || !second->Parent || !firstParent->RemoveChild(first))
-        return FALSE;
-    if (!second->Parent->RemoveChild(second)) {
-        firstParent->AddChild(first);
-        return FALSE;
-    }
-    auto* container = new CSplitContainer(new CSplitPanel(first), new CSplitPanel(second),
-                                          orientation); // owned by the root from here
-    container->Name = splitContainerName;
-    m_pRootPanel.AddChild(container);
-    return TRUE;
-}
-
 BOOL CWndResizer::SetSplitterPosition(LPCTSTR splitContainerName, UINT position) {
     CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
     if (!container)
@@ -358,107 +223,75 @@ BOOL CWndResizer::SetSplitterPosition(LPCTSTR splitContainerName, UINT position)
 }
 
 BOOL CWndResizer::GetSplitterPosition(LPCTSTR splitContainerName, UINT& position) {
-    const CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
-    if (!container)
-        return FALSE;
-    position = static_cast<UINT>(container->GetSplitterPosition());
-    return TRUE;
+    return WithPanel<CSplitContainer>(splitContainerName, [&](CSplitContainer& container) {
+        position = static_cast<UINT>(container.GetSplitterPosition());
+    });
 }
 
 BOOL CWndResizer::SetFixedPanel(LPCTSTR splitContainerName, short panel) {
-    CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
-    if (!container)
-        return FALSE;
-    container->m_FixedPanel = panel;
-    return TRUE;
+    return WithPanel<CSplitContainer>(
+        splitContainerName, [&](CSplitContainer& container) { container.m_FixedPanel = panel; });
 }
 
 BOOL CWndResizer::GetFixedPanel(LPCTSTR splitContainerName, short& panel) {
-    const CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
-    if (!container)
-        return FALSE;
-    panel = container->m_FixedPanel;
-    return TRUE;
+    return WithPanel<CSplitContainer>(
+        splitContainerName, [&](CSplitContainer& container) { panel = container.m_FixedPanel; });
 }
 
 BOOL CWndResizer::SetIsSplitterFixed(LPCTSTR splitContainerName, BOOL fixed) {
-    CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
-    if (!container)
-        return FALSE;
-    container->m_IsSplitterFixed = fixed;
-    return TRUE;
+    return WithPanel<CSplitContainer>(splitContainerName, [&](CSplitContainer& container) {
+        container.m_IsSplitterFixed = fixed;
+    });
 }
 
 BOOL CWndResizer::GetIsSplitterFixed(LPCTSTR splitContainerName, BOOL& fixed) {
-    const CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
-    if (!container)
-        return FALSE;
-    fixed = container->m_IsSplitterFixed;
-    return TRUE;
+    return WithPanel<CSplitContainer>(splitContainerName, [&](CSplitContainer& container) {
+        fixed = container.m_IsSplitterFixed;
+    });
 }
 
 BOOL CWndResizer::SetShowSplitterGrip(LPCTSTR splitContainerName, BOOL show) {
-    CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
-    if (!container)
-        return FALSE;
-    container->GetSplitterPanel()->m_pGrippePanel->m_bVisible = show;
-    return TRUE;
+    return WithPanel<CSplitContainer>(splitContainerName, [&](CSplitContainer& container) {
+        container.GetSplitterPanel()->m_pGrippePanel->m_bVisible = show;
+    });
 }
 
 BOOL CWndResizer::GetShowSplitterGrip(LPCTSTR splitContainerName, BOOL& show) {
-    const CSplitContainer* container = Find<CSplitContainer>(splitContainerName);
-    if (!container)
-        return FALSE;
-    show = container->GetSplitterPanel()->m_pGrippePanel->m_bVisible;
-    return TRUE;
+    return WithPanel<CSplitContainer>(splitContainerName, [&](CSplitContainer& container) {
+        show = container.GetSplitterPanel()->m_pGrippePanel->m_bVisible;
+    });
 }
 
 BOOL CWndResizer::SetFlowDirection(LPCTSTR flowPanelName, short direction) {
-    CFlowLayoutPanel* panel = Find<CFlowLayoutPanel>(flowPanelName);
-    if (!panel)
-        return FALSE;
-    panel->m_nFlowDirection = direction == flowLeftToRight ? 3 : 4;
-    return TRUE;
+    return WithPanel<CFlowLayoutPanel>(flowPanelName, [&](CFlowLayoutPanel& panel) {
+        panel.m_nFlowDirection = direction == flowLeftToRight ? 3 : 4;
+    });
 }
 
 BOOL CWndResizer::GetFlowDirection(LPCTSTR flowPanelName, short& direction) {
-    const CFlowLayoutPanel* panel = Find<CFlowLayoutPanel>(flowPanelName);
-    if (!panel)
-        return FALSE;
-    direction = panel->m_nFlowDirection == 3 ? flowLeftToRight : flowTopToBottom;
-    return TRUE;
+    return WithPanel<CFlowLayoutPanel>(flowPanelName, [&](CFlowLayoutPanel& panel) {
+        direction = panel.m_nFlowDirection == 3 ? flowLeftToRight : flowTopToBottom;
+    });
 }
 
 BOOL CWndResizer::SetFlowItemSpacingX(LPCTSTR flowPanelName, int spacing) {
-    CFlowLayoutPanel* panel = Find<CFlowLayoutPanel>(flowPanelName);
-    if (!panel)
-        return FALSE;
-    panel->m_nItemSpacingX = spacing;
-    return TRUE;
+    return WithPanel<CFlowLayoutPanel>(
+        flowPanelName, [&](CFlowLayoutPanel& panel) { panel.m_nItemSpacingX = spacing; });
 }
 
 BOOL CWndResizer::GetFlowItemSpacingX(LPCTSTR flowPanelName, int& spacing) {
-    const CFlowLayoutPanel* panel = Find<CFlowLayoutPanel>(flowPanelName);
-    if (!panel)
-        return FALSE;
-    spacing = panel->m_nItemSpacingX;
-    return TRUE;
+    return WithPanel<CFlowLayoutPanel>(
+        flowPanelName, [&](CFlowLayoutPanel& panel) { spacing = panel.m_nItemSpacingX; });
 }
 
 BOOL CWndResizer::SetFlowItemSpacingY(LPCTSTR flowPanelName, int spacing) {
-    CFlowLayoutPanel* panel = Find<CFlowLayoutPanel>(flowPanelName);
-    if (!panel)
-        return FALSE;
-    panel->m_nItemSpacingY = spacing;
-    return TRUE;
+    return WithPanel<CFlowLayoutPanel>(
+        flowPanelName, [&](CFlowLayoutPanel& panel) { panel.m_nItemSpacingY = spacing; });
 }
 
 BOOL CWndResizer::GetFlowItemSpacingY(LPCTSTR flowPanelName, int& spacing) {
-    const CFlowLayoutPanel* panel = Find<CFlowLayoutPanel>(flowPanelName);
-    if (!panel)
-        return FALSE;
-    spacing = panel->m_nItemSpacingY;
-    return TRUE;
+    return WithPanel<CFlowLayoutPanel>(
+        flowPanelName, [&](CFlowLayoutPanel& panel) { spacing = panel.m_nItemSpacingY; });
 }
 
 CWndResizer::CGripperPanel* CWndResizer::Gripper() {

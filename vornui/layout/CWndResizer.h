@@ -388,6 +388,9 @@ private:
     CUIPanel* CreateUIPanel(UINT uID);
     template <class T>
     T* Find(LPCTSTR name);
+    // Calls `use` with the panel `name` when it is a T; FALSE when it is not.
+    template <class T, class Use>
+    BOOL WithPanel(LPCTSTR name, const Use& use);
     bool ControlRect(UINT uID, CRect& rect) const;
     bool UnionOfControls(const CUIntArray& ids, CRect& rect) const;
     bool IsFreeName(LPCTSTR name);
