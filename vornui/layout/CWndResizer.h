@@ -370,6 +370,7 @@ public:
     CString GetDebugInfo();
 
 private:
+    BOOL HookAt(CWnd* parent, const CSize* designed);
     static LRESULT WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnSize();
     void OnSizing(UINT side, LPRECT rect);

@@ -84,7 +84,11 @@ TEST(CWndResizer, AFreshResizerPrintsItsRootAndAfterHookingItsGrip) {
     CWndResizer sized;
     CSize size(250, 150);
     ASSERT_TRUE(sized.Hook(designed.Wnd(), size));
-    EXPECT_NE(Text(sized.GetDebugInfo()).find("Size(w:250, h:150), Area(l:0, t:0, r:250, b:150)"),
+    const std::string designedTree = Text(sized.GetDebugInfo());
+    EXPECT_NE(designedTree.find("Size(w:250, h:150), Area(l:0, t:0, r:250, b:150)"),
+              std::string::npos);
+    EXPECT_NE(designedTree.find("Area(l:" + std::to_string(250 - cx) +
+                                ", t:" + std::to_string(150 - cy) + ", r:250, b:150)"),
               std::string::npos);
 }
 

@@ -102,12 +102,25 @@ CPoint PointOf(LPARAM lParam) {
 } // namespace
 
 BOOL CWndResizer::Hook(CWnd* parent) {
+    return HookAt(parent, nullptr);
+}
+
+BOOL CWndResizer::Hook(CWnd* parent, CSize& size) {
+    return HookAt(parent, &size);
+}
+
+// The root takes the window's true client rectangle, or `designed` as its size; the grip
+// takes the root's bottom-right corner.
+BOOL CWndResizer::HookAt(CWnd* parent, const CSize* designed) {
     if (!parent || !::IsWindow(parent->GetSafeHwnd()) || m_pHookedWnd ||
         ResizerMap().count(parent->GetSafeHwnd()))
         return FALSE;
     m_pHookedWnd = parent;
     m_pRootPanel.m_pHookedWnd = parent;
-    const CRect client = TrueClientRect(parent);
+    CRect client = TrueClientRect(parent);
+    if (designed)
+        client.SetRect(client.left, client.top, Saturate(client.left + 0LL + designed->cx),
+                       Saturate(client.top + 0LL + designed->cy));
     m_pRootPanel.SetRect(client.left, client.top, client.right, client.bottom);
     const CRect gripRect(Saturate(client.right - 0LL - GetSystemMetrics(SM_CXHSCROLL)),
                          Saturate(client.bottom - 0LL - GetSystemMetrics(SM_CYVSCROLL)),
@@ -119,14 +132,6 @@ BOOL CWndResizer::Hook(CWnd* parent) {
     ResizerMap()[hwnd] = this;
     m_pfnWndProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowProc)));
-    return TRUE;
-}
-
-BOOL CWndResizer::Hook(CWnd* parent, CSize& size) {
-    if (!Hook(parent))
-        return FALSE;
-    m_pRootPanel.right = Saturate(m_pRootPanel.left + 0LL + size.cx);
-    m_pRootPanel.bottom = Saturate(m_pRootPanel.top + 0LL + size.cy);
     return TRUE;
 }
 
