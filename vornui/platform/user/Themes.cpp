@@ -21,6 +21,7 @@ namespace {
 
 bool g_visualStyles = true;
 
+// The style draws parts of the scroll bar only.
 bool KnownClass(std::string_view name) {
     return CompareNoCase1252(name, "SCROLLBAR") == 0;
 }
@@ -82,7 +83,8 @@ HRESULT DrawThemeBackground(HTHEME theme, HDC hdc, int partId, int stateId, cons
                             const RECT* clip) {
     if (!theme || !rect || !LiveDC(hdc))
         return E_INVALIDARG;
-    if (partId != SBP_SIZEBOX || stateId < SZB_RIGHTALIGN || stateId > SZB_HALFTOPLEFTALIGN)
+    if (!KnownClass(theme->className.GetString()) || partId != SBP_SIZEBOX ||
+        stateId < SZB_RIGHTALIGN || stateId > SZB_HALFTOPLEFTALIGN)
         return E_NOTIMPL;
     const int saved = SaveDC(hdc);
     if (clip)
