@@ -4,8 +4,10 @@
 // comes from "vornui/vornsockets.h", which cannot share a file with the system's own
 // socket headers (<sys/socket.h>, <netinet/in.h>, <arpa/inet.h>), while this one can.
 
+#include "vornui/layout/CWndResizer.h"
 #include "vornui/layout/CWndUtil.h"
 #include "vornui/layout/KLayoutMgr.h"
+#include "vornui/layout/KPropCtrlBase.h"
 #include "vornui/layout/RememberDlgPos.h"
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
@@ -99,6 +101,7 @@
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/TabCtrl.h"
 #include "vornui/platform/Text.h"
+#include "vornui/platform/Themes.h"
 #include "vornui/platform/Thread.h"
 #include "vornui/platform/TimeSource.h"
 #include "vornui/platform/View.h"
