@@ -2,6 +2,8 @@
 
 // Everything the library offers, in one include.
 
+#include "vornui/edits/CmEdit.h"
+#include "vornui/edits/CmEditChar.h"
 #include "vornui/layout/CWndUtil.h"
 #include "vornui/layout/KLayoutMgr.h"
 #include "vornui/layout/RememberDlgPos.h"
