@@ -11,8 +11,8 @@
 //   CString digits = m_time.GetData();            // "1234"
 //
 // Mask syntax: "[...]" is one editable position whose set lists characters and ranges
-// ("[0-9A-F]"; "\]" inside a set stands for ']'); "\[" is a literal '['; every other
-// character is a literal position showing itself.
+// ("[0-9A-F]"; "\]" inside a set stands for ']'); "\[" and "\]" outside a set are the
+// literal brackets; every other character is a literal position showing itself.
 //
 // Keys and mouse: typing fills the position under the caret and moves on, across literals
 // to the next field (a run of editable positions); Backspace and Delete empty positions

@@ -36,8 +36,10 @@ std::vector<CmEditChar> ParseMask(std::string_view mask) {
     std::vector<CmEditChar> positions;
     size_t at = 0;
     while (at < mask.size()) {
-        if (mask[at] == '\\' && at + 1 < mask.size() && mask[at + 1] == '[') {
-            positions.emplace_back('[');
+        // An escaped bracket is a literal: \[[0-9]\] shows as [_].
+        if (mask[at] == '\\' && at + 1 < mask.size() &&
+            (mask[at + 1] == '[' || mask[at + 1] == ']')) {
+            positions.emplace_back(mask[at + 1]);
             at += 2;
         } else if (mask[at] == '[') {
             std::string valid;
