@@ -46,14 +46,18 @@ void CmEdit::GetSelection(int& start, int& end) const {
         CEdit::GetSel(start, end);
 }
 
-// The text goes to the edit's own procedure: WM_SETTEXT from anyone else means
-// SetWindowText, which would come back here.
 void CmEdit::Refresh() {
-    if (!GetSafeHwnd())
-        return;
     int start;
     int end;
     GetSelection(start, end);
+    Show(start, end);
+}
+
+// The text goes to the edit's own procedure: WM_SETTEXT from anyone else means
+// SetWindowText, which would come back here.
+void CmEdit::Show(int start, int end) {
+    if (!GetSafeHwnd())
+        return;
     const CString shown = DisplayedText();
     CWnd::DefWindowProc(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(shown.GetString()));
     if (start > Length())
@@ -76,12 +80,17 @@ void CmEdit::SetSel(int nStart, int nEnd, int bNoScroll) {
         CEdit::SetSel(nStart, nEnd, bNoScroll);
 }
 
-void CmEdit::SetMaskedSel(int position) {
+std::pair<int, int> CmEdit::FieldAt(int position) const {
     if (position == Length())
         position = 0;
     const int start = NextMasked(position);
+    return {start, FieldEnd(start)};
+}
+
+void CmEdit::SetMaskedSel(int position) {
+    const auto [start, end] = FieldAt(position);
     if (GetSafeHwnd())
-        CEdit::SetSel(start, FieldEnd(start));
+        CEdit::SetSel(start, end);
 }
 
 void CmEdit::SelectNextField() {
@@ -150,8 +159,8 @@ void CmEdit::ReplaceSel(const char* text, int) {
         if (next < typed.size())
             position.SetValue(Converted(typed[next++]));
     }
-    SetMaskedSel(start);
-    Refresh();
+    const auto [fieldStart, fieldEnd] = FieldAt(start);
+    Show(fieldStart, fieldEnd);
 }
 
 void CmEdit::SetPrompt(char prompt) {

@@ -35,6 +35,7 @@
 #include "vornui/edits/CmEditChar.h"
 #include "vornui/platform/Edit.h"
 
+#include <utility>
 #include <vector>
 
 class VORNUI_API CmEdit : public CEdit {
@@ -117,8 +118,12 @@ private:
     CString DisplayedText() const;
     // The window shows the template again, keeping its selection.
     void Refresh();
+    // The window shows the template again, with (start, end) selected as SetSel selects.
+    void Show(int start, int end);
     void GetSelection(int& start, int& end) const;
-    // Selects the field at or after `position` (the length wraps to the first field).
+    // The field at or after `position` (the length wraps to the first field), or the end
+    // when no editable position follows.
+    std::pair<int, int> FieldAt(int position) const;
     void SetMaskedSel(int position);
     void SelectPreviousField();
     void SelectNextField();

@@ -73,8 +73,8 @@ void CmEdit::Cut() {
         return;
     Copy();
     EmptyPositions(start, end);
-    Refresh();
-    SetMaskedSel(start);
+    const auto [fieldStart, fieldEnd] = FieldAt(start);
+    Show(fieldStart, fieldEnd);
 }
 
 void CmEdit::Paste() {
@@ -90,8 +90,8 @@ void CmEdit::Paste() {
 
 void CmEdit::Clear() {
     EmptyPositions(0, Length());
-    Refresh();
-    SetMaskedSel(0);
+    const auto [fieldStart, fieldEnd] = FieldAt(0);
+    Show(fieldStart, fieldEnd);
 }
 
 bool CmEdit::HandleClipboardMessage(UINT message, LRESULT& result) {
@@ -111,8 +111,7 @@ bool CmEdit::HandleClipboardMessage(UINT message, LRESULT& result) {
         int end;
         GetSelection(start, end);
         EmptyPositions(start, end);
-        Refresh();
-        SetSel(start, start);
+        Show(start, start);
         return true;
     }
     case WM_UNDO:

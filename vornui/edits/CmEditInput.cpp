@@ -59,12 +59,11 @@ void CmEdit::OnChar(UINT ch, UINT, UINT) {
     const int position = NextMasked(start);
     if (position >= Length() || !m_aChars[position].Accepts(typed))
         return;
-    // A selection of literals only would take no character: write from its start.
-    if (end <= position)
-        CEdit::SetSel(start, start, TRUE);
-    const char text[2] = {typed, 0};
-    ReplaceSel(text);
-    SetMaskedSel(position + 1);
+    // What ReplaceSel of the one character would store, and where its field would then be
+    // selected, shown at once: typing is the edit's busiest path.
+    m_aChars[position].SetValue(Converted(typed));
+    const auto [fieldStart, fieldEnd] = FieldAt(position + 1);
+    Show(fieldStart, fieldEnd);
 }
 
 void CmEdit::OnKeyDown(UINT key, UINT repeat, UINT flags) {
@@ -146,8 +145,7 @@ void CmEdit::PressBackspace() {
             --start;
         EmptyPositions(start, start + 1);
     }
-    Refresh();
-    SetSel(start, start);
+    Show(start, start);
 }
 
 void CmEdit::PressDelete() {
@@ -155,8 +153,7 @@ void CmEdit::PressDelete() {
     int end;
     GetSelection(start, end);
     EmptyPositions(start, start == end ? start + 1 : end);
-    Refresh();
-    SetSel(start, start);
+    Show(start, start);
 }
 
 void CmEdit::OnKeyUp(UINT key, UINT repeat, UINT flags) {
