@@ -65,12 +65,15 @@ void CmEdit::Show(int start, int end) {
     SetSel(start, std::min(end, Length()));
 }
 
+// Outside the text no position is editable: the moves start at its nearer end.
 void CmEdit::SetSel(int nStart, int nEnd, int bNoScroll) {
     if (nEnd < nStart && nStart >= 0) {
+        nStart = std::min(nStart, Length());
         while (nStart > 0 && !IsMaskedAt(nStart))
             --nStart;
     }
     if (nEnd == nStart) {
+        nStart = std::max(nStart, 0);
         while (nStart < Length() && !IsMaskedAt(nStart))
             ++nStart;
     }

@@ -10,6 +10,9 @@
 //   ...                                           // the user types 1234: 12:34
 //   CString digits = m_time.GetData();            // "1234"
 //
+// The window shows the template from the first change after it is attached: attach first,
+// then set the mask.
+//
 // Mask syntax: "[...]" is one editable position whose set lists characters and ranges
 // ("[0-9A-F]"; "\]" inside a set stands for ']'); "\[" and "\]" outside a set are the
 // literal brackets; every other character is a literal position showing itself.

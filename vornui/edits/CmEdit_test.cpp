@@ -1,5 +1,6 @@
 #include "vornui/edits/CmEditHost_test.h"
 
+#include <climits>
 #include <memory>
 
 namespace {
@@ -243,6 +244,10 @@ TEST_F(MaskedEdit, SelectionsSnapToEditablePositionsAndStopAtTheEnd) {
     EXPECT_EQ(Selection(), Span(1, 4));
     m_edit.SetSel(40, 40);
     EXPECT_EQ(Selection(), Span(6, 6));
+    m_edit.SetSel(INT_MAX, -1);
+    EXPECT_EQ(Selection(), Span(5, 5));
+    m_edit.SetSel(INT_MIN, INT_MIN);
+    EXPECT_EQ(Selection(), Span(1, 1));
 
     // Literals only: every move ends at the end.
     m_edit.SetMask("N/A");
