@@ -303,6 +303,8 @@ TEST(MaskedEditClass, IsCreatedByNameAndSubclassesAnEdit) {
     auto* const edit = dynamic_cast<CmEdit*>(object.get());
     ASSERT_NE(edit, nullptr);
     EXPECT_TRUE(edit->IsKindOf(RUNTIME_CLASS(CEdit)));
+    std::unique_ptr<CObject> byName(CRuntimeClass::CreateObject("CmEdit"));
+    EXPECT_NE(dynamic_cast<CmEdit*>(byName.get()), nullptr);
 
     const HWND frame = CreateWindowEx(0, TestWindowClass("VornuiTestMaskedEditClass"), "", WS_POPUP,
                                       0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr);
