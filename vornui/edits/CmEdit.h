@@ -91,6 +91,7 @@ public:
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    // The keys and the mouse, as the header above says.
     void OnChar(UINT ch, UINT repeat, UINT flags) override;
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     void OnKeyUp(UINT key, UINT repeat, UINT flags) override;
@@ -101,13 +102,13 @@ protected:
     void OnSetFocus(CWnd* oldWnd) override;
 
     std::vector<CmEditChar> m_aChars; // one per character of the text
-    char m_cPrompt = '_';
-    char m_cPassword = 0;
-    bool m_bToLower = false;
-    bool m_bToUpper = false;
-    bool m_bCopyNonMasked = false;
-    bool m_bShiftDown = false;
-    bool m_bControlDown = false;
+    char m_cPrompt = '_';             // shown by an empty editable position
+    char m_cPassword = 0;             // shown instead of each value when not 0
+    bool m_bToLower = false;          // values are converted to lower case
+    bool m_bToUpper = false;          // values are converted to upper case (after lower)
+    bool m_bCopyNonMasked = false;    // GetData gives the full text
+    bool m_bShiftDown = false;        // Shift went down here and has not come up here
+    bool m_bControlDown = false;      // Control, likewise
 
 private:
     int Length() const { return static_cast<int>(m_aChars.size()); }

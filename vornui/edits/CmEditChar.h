@@ -19,9 +19,11 @@ public:
     CmEditChar(const CmEditChar&) = default;
     CmEditChar& operator=(const CmEditChar&) = default;
 
+    // Whether the position is editable, and making it so.
     bool Masked() const { return m_bMasked; }
     void setMasked(bool masked) { m_bMasked = masked; }
 
+    // The characters an editable position accepts; empty for a literal.
     const CString& GetValidSet() const { return m_strValid; }
     // Whether an editable position accepts `ch`; 0 is never accepted, it means empty.
     bool Accepts(char ch) const;
