@@ -7,6 +7,18 @@ CmEdit::CmEdit() = default;
 
 CmEdit::~CmEdit() = default;
 
+BOOL CmEdit::SubclassWindow(HWND hwnd) {
+    if (!CEdit::SubclassWindow(hwnd))
+        return FALSE;
+    Refresh();
+    return TRUE;
+}
+
+BOOL CmEdit::SubclassDlgItem(UINT id, CWnd* parent) {
+    const HWND item = parent ? ::GetDlgItem(parent->m_hWnd, static_cast<int>(id)) : nullptr;
+    return item && SubclassWindow(item);
+}
+
 bool CmEdit::IsMaskedAt(int position) const {
     return position >= 0 && position < Length() && m_aChars[position].Masked();
 }

@@ -10,9 +10,6 @@
 //   ...                                           // the user types 1234: 12:34
 //   CString digits = m_time.GetData();            // "1234"
 //
-// The window shows the template from the first change after it is attached: attach first,
-// then set the mask.
-//
 // Mask syntax: "[...]" is one editable position whose set lists characters and ranges
 // ("[0-9A-F]"; "\]" inside a set stands for ']'); "\[" and "\]" outside a set are the
 // literal brackets; every other character is a literal position showing itself.
@@ -46,6 +43,11 @@ class VORNUI_API CmEdit : public CEdit {
 public:
     CmEdit();
     ~CmEdit() override;
+
+    // Attach to an edit as CWnd's do; the edit then shows the template at once (nothing
+    // before a mask is set).
+    BOOL SubclassWindow(HWND hwnd);
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
 
     // Rebuilds the template from `mask`; every value entered is lost.
     void SetMask(CString mask);

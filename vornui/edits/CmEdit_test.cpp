@@ -310,12 +310,23 @@ TEST(MaskedEditClass, IsCreatedByNameAndSubclassesAnEdit) {
                                       0, 0, 200, 60, nullptr, nullptr, nullptr, nullptr);
     const HWND plain = CreateWindowEx(0, "Edit", "old text", WS_CHILD | WS_VISIBLE, 5, 5, 150, 20,
                                       frame, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(edit->SubclassWindow(plain));
     edit->SetMask("[0-9]/[0-9]");
+    edit->SetWindowText("7");
+    ASSERT_TRUE(edit->SubclassWindow(plain)); // the old text gives way to the template
+    EXPECT_EQ(ShownText(plain), "7/_");
+    edit->Clear();
     EXPECT_EQ(ShownText(plain), "_/_");
     SendMessage(plain, WM_CHAR, '3', 1);
     EXPECT_EQ(ShownText(plain), "3/_");
     edit->UnsubclassWindow();
+
+    // Without a mask there are no positions: nothing shows, nothing can be typed.
+    CmEdit bare;
+    ASSERT_TRUE(bare.SubclassWindow(plain));
+    EXPECT_EQ(ShownText(plain), "");
+    SendMessage(plain, WM_CHAR, '3', 1);
+    EXPECT_EQ(ShownText(plain), "");
+    bare.UnsubclassWindow();
     DestroyWindow(frame);
 }
 
