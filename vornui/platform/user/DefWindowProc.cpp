@@ -162,6 +162,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (const LRESULT answer = SendMessage(record->parent, message, wParam, lParam))
                 return answer;
         return MA_ACTIVATE;
+    case WM_RBUTTONUP: {
+        // Releasing the right button asks for the window's context menu, at the pointer.
+        POINT point{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+        ClientToScreen(hwnd, &point);
+        SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+                    MAKELPARAM(point.x, point.y));
+        return 0;
+    }
     case WM_CONTEXTMENU:
     case WM_MOUSEWHEEL:
         if ((record->style & WS_CHILD) && record->parent)
