@@ -3,8 +3,10 @@
 // Everything the library offers, in one include.
 
 #include "vornui/layout/CWndUtil.h"
+#include "vornui/layout/HoverButton.h"
 #include "vornui/layout/KLayoutMgr.h"
 #include "vornui/layout/RememberDlgPos.h"
+#include "vornui/layout/TrueColorToolBar.h"
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
 #include "vornui/module/VornuiModule.h"
@@ -99,6 +101,9 @@
 #include "vornui/platform/Text.h"
 #include "vornui/platform/Thread.h"
 #include "vornui/platform/TimeSource.h"
+#include "vornui/platform/ToolBar.h"
+#include "vornui/platform/ToolBarCtrl.h"
+#include "vornui/platform/ToolTipCtrl.h"
 #include "vornui/platform/View.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/WinSock.h"
