@@ -245,6 +245,21 @@ void SetDelay(ToolTipData& data, WPARAM which, int time) {
     }
 }
 
+bool IsToolMessage(UINT message) {
+    switch (message) {
+    case TTM_ADDTOOL:
+    case TTM_DELTOOL:
+    case TTM_NEWTOOLRECT:
+    case TTM_UPDATETIPTEXT:
+    case TTM_GETTEXT:
+    case TTM_GETTOOLINFO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The messages that name a tool by the TOOLINFO in lParam.
 LRESULT ToolMessage(HWND hwnd, ToolTipData& data, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto* info = reinterpret_cast<const TOOLINFO*>(lParam);
     const int index = FindTool(data, info);
@@ -290,10 +305,8 @@ LRESULT ToolMessage(HWND hwnd, ToolTipData& data, UINT message, WPARAM wParam, L
         reinterpret_cast<TOOLINFO*>(lParam)->uFlags = data.tools[static_cast<size_t>(index)].flags;
         reinterpret_cast<TOOLINFO*>(lParam)->rect = data.tools[static_cast<size_t>(index)].rect;
         return TRUE;
-    case TTM_GETTOOLCOUNT:
-        return static_cast<LRESULT>(data.tools.size());
     default:
-        return DefWindowProc(hwnd, message, wParam, lParam);
+        return 0;
     }
 }
 
@@ -329,8 +342,11 @@ LRESULT HandleToolTipMessage(HWND hwnd, ToolTipData& data, UINT message, WPARAM 
         return wParam == TTDT_RESHOW    ? data.delays.reshow
                : wParam == TTDT_AUTOPOP ? data.delays.autoPop
                                         : data.delays.initial;
+    case TTM_GETTOOLCOUNT:
+        return static_cast<LRESULT>(data.tools.size());
     default:
-        return ToolMessage(hwnd, data, message, wParam, lParam);
+        return IsToolMessage(message) ? ToolMessage(hwnd, data, message, wParam, lParam)
+                                      : DefWindowProc(hwnd, message, wParam, lParam);
     }
 }
 
@@ -344,25 +360,28 @@ BOOL CToolTipCtrl::Create(CWnd* parent, DWORD style) {
                           WS_POPUP | style, CRect(0, 0, 0, 0), parent, 0);
 }
 
+// A tool without an id is the whole client area of its window, held by the window's parent.
 TOOLINFO CToolTipCtrl::ToolFor(CWnd* wnd, UINT_PTR toolId) const {
     TOOLINFO info{};
     info.cbSize = sizeof info;
-    info.hwnd = wnd ? wnd->m_hWnd : nullptr;
-    info.uId = toolId;
+    const HWND hwnd = wnd ? wnd->m_hWnd : nullptr;
+    if (toolId) {
+        info.hwnd = hwnd;
+        info.uId = toolId;
+    } else {
+        info.uFlags = TTF_IDISHWND;
+        info.hwnd = ::GetParent(hwnd) ? ::GetParent(hwnd) : hwnd;
+        info.uId = reinterpret_cast<UINT_PTR>(hwnd);
+    }
     return info;
 }
 
 BOOL CToolTipCtrl::AddTool(CWnd* wnd, LPCTSTR text, LPCRECT rect, UINT_PTR toolId) {
-    if (!wnd)
+    if (!wnd || !wnd->m_hWnd)
         return FALSE;
     TOOLINFO info = ToolFor(wnd, toolId);
-    if (rect && toolId) {
+    if (rect)
         info.rect = *rect;
-    } else {
-        info.uFlags = TTF_IDISHWND;
-        info.uId = reinterpret_cast<UINT_PTR>(wnd->m_hWnd);
-        info.hwnd = wnd->GetParent() ? wnd->GetParent()->m_hWnd : wnd->m_hWnd;
-    }
     info.lpszText = const_cast<LPSTR>(text);
     return static_cast<BOOL>(SendMessage(TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&info)));
 }
