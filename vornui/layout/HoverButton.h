@@ -33,15 +33,24 @@ public:
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
+    // Asks, once, to hear when the mouse rests over the button and when it leaves.
     void OnMouseMove(UINT flags, CPoint point) override;
+    // The mouse rests over the button: the hover picture shows.
     void OnMouseHover(UINT flags, CPoint point) override;
+    // The mouse left: the normal picture shows, and the next move asks again.
     void OnMouseLeave() override;
+    // Reports the background as erased without painting it.
     BOOL OnEraseBkgnd(CDC* dc) override;
 
+    // The mouse rests over the button.
     BOOL m_bHover = FALSE;
+    // Hover and leave notifications have been asked for.
     BOOL m_bTracking = FALSE;
+    // The strip LoadBitmap loaded.
     CBitmap mybitmap;
+    // One picture of that strip: a third of its width, its height.
     CSize m_ButtonSize;
+    // Made on first need; it starts inactive.
     CToolTipCtrl m_ToolTip;
 
 private:

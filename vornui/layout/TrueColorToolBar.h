@@ -28,16 +28,24 @@ public:
     void AddDropDownButton(CWnd* parent, UINT buttonId, UINT menuId);
 
 protected:
+    // A button whose arrow opens a menu.
     struct stDropDownInfo {
+        // The button's command id.
         UINT uButtonID;
+        // 0 for the main menu bar's submenu; any other id opens nothing.
         UINT uMenuID;
+        // The window that receives the menu's commands.
         CWnd* pParent;
     };
 
+    // Hands TBN_DROPDOWN to OnToolbarDropDown.
     BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+    // Opens the menu of the first entry for the button whose arrow was pressed.
     void OnToolbarDropDown(NMHDR* header, LRESULT* result);
 
+    // The toolbar draws drop-down arrows (from the first drop-down button on).
     BOOL m_bDropDown = FALSE;
+    // The drop-down entries, in the order added.
     std::vector<stDropDownInfo> m_lstDropDownButton;
 
 private:
