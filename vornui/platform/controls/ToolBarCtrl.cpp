@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <type_traits>
 #include <vector>
 
 namespace {

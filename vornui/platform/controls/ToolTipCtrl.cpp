@@ -162,19 +162,18 @@ void Relay(HWND hwnd, ToolTipData& data, const MSG& msg) {
                                           POINT{static_cast<SHORT>(LOWORD(msg.lParam)),
                                                 static_cast<SHORT>(HIWORD(msg.lParam))})
                                  : -1;
-    if (tool < 0 || (tool != data.shown && data.shown >= 0)) {
-        const bool wasShown = data.shown >= 0;
+    if (tool < 0) {
         Hide(hwnd, data);
-        if (tool < 0)
-            return;
-        data.pending = tool;
-        SetTimer(hwnd, kShowTimer, static_cast<UINT>(wasShown ? data.delays.reshow : 0), nullptr);
         return;
     }
     if (tool == data.shown || tool == data.pending)
         return;
+    // From one tool's tip to the next the wait is shorter.
+    const bool switching = data.shown >= 0;
+    Hide(hwnd, data);
     data.pending = tool;
-    SetTimer(hwnd, kShowTimer, static_cast<UINT>(data.delays.initial), nullptr);
+    SetTimer(hwnd, kShowTimer,
+             static_cast<UINT>(switching ? data.delays.reshow : data.delays.initial), nullptr);
 }
 
 bool IsRelayed(UINT message) {
