@@ -31,3 +31,6 @@ int WriteGallery(int count, char** fileNames);
 
 // Writes the window, as a person would see it on the screen, to a PNG file; 0 on success.
 int SaveWindowPicture(CWnd& window, const char* path);
+// Writes the window and a window that lies over it (an open menu, a tooltip) as the screen
+// shows them together, on the desktop's colour; 0 on success.
+int SaveWindowsPicture(CWnd& window, CWnd& over, const char* path);

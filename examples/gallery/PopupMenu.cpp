@@ -97,45 +97,6 @@ void BuildLineMenu(CMenu& menu) {
     menu.AppendMenu(MF_STRING, kProperties, "&Properties...");
 }
 
-// Draws `window` into `dc` where it lies on the screen, relative to `origin`.
-void DrawWindowAt(CDC& dc, CWnd& window, CPoint origin) {
-    CRect rect;
-    window.GetWindowRect(&rect);
-    CDC part;
-    part.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    bitmap.Attach(CreateBitmap(rect.Width(), rect.Height(), 1, 32, nullptr));
-    CBitmap* previous = part.SelectObject(&bitmap);
-    PrintWindow(window, part, 0);
-    dc.BitBlt(rect.left - origin.x, rect.top - origin.y, rect.Width(), rect.Height(), &part, 0, 0,
-              SRCCOPY);
-    part.SelectObject(previous);
-}
-
-// The frame with the menu open over it, as the screen shows them together.
-int SaveFrameWithMenu(CWnd& frame, CWnd& menuWindow, const char* path) {
-    CRect area;
-    frame.GetWindowRect(&area);
-    CRect menuRect;
-    menuWindow.GetWindowRect(&menuRect);
-    area.UnionRect(&area, &menuRect);
-    CDC memory;
-    memory.CreateCompatibleDC(nullptr);
-    CImage image;
-    image.Attach(CreateBitmap(area.Width(), area.Height(), 1, 32, nullptr));
-    HGDIOBJ previous = memory.SelectObject(static_cast<HGDIOBJ>(static_cast<HBITMAP>(image)));
-    memory.FillSolidRect(0, 0, area.Width(), area.Height(), GetSysColor(COLOR_BACKGROUND));
-    DrawWindowAt(memory, frame, area.TopLeft());
-    DrawWindowAt(memory, menuWindow, area.TopLeft());
-    memory.SelectObject(previous);
-    if (image.Save(path) != S_OK) {
-        std::fprintf(stderr, "could not write %s\n", path);
-        return 1;
-    }
-    std::printf("wrote %s (%d x %d pixels)\n", path, area.Width(), area.Height());
-    return 0;
-}
-
 int WriteOpenPopupMenu(const char* path) {
     auto* frame = new LineFrame; // deletes itself with its window
     if (!frame->Create(nullptr, "Line planning", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
@@ -163,7 +124,7 @@ int WriteOpenPopupMenu(const char* path) {
         return ModalAction::Acted;
     });
     user.Then([&](HWND menuWindow) {
-        result = SaveFrameWithMenu(*frame, *CWnd::FromHandle(menuWindow), path);
+        result = SaveWindowsPicture(*frame, *CWnd::FromHandle(menuWindow), path);
         return ModalAction::Acted;
     });
     user.DismissMenu();
