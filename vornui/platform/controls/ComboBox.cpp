@@ -212,12 +212,12 @@ void OnKeyDown(HWND hwnd, ComboData& data, WPARAM key, bool alt) {
 // shows whole rows only, so it may end above the box.
 int ListHeight(HWND hwnd, const ComboData& data, int boxHeight) {
     const int room = std::max(0, boxHeight - data.fieldHeight);
-    if (StyleOf(hwnd) & CBS_NOINTEGRALHEIGHT)
+    // Rows of their own heights cannot be shown whole at every scroll position: such a
+    // list fills the box, as if it had CBS_NOINTEGRALHEIGHT.
+    if ((StyleOf(hwnd) & CBS_NOINTEGRALHEIGHT) || RowsOf(hwnd, data).variable)
         return room;
-    const RowHeights rows = RowsOf(hwnd, data);
-    const int fitting = data.items.RowsFitting(rows, data.top, std::max(0, room - kListFrame));
-    const int shown = data.items.RowOffset(rows, data.top, data.top + fitting);
-    return std::min(room, shown + kListFrame);
+    const int rows = std::max(0, room - kListFrame) / data.itemHeight;
+    return std::min(room, rows * data.itemHeight + kListFrame);
 }
 
 void PlaceParts(HWND hwnd, const ComboData& data) {
