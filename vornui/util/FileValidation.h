@@ -1,0 +1,16 @@
+#pragma once
+
+// Data exchange and validation for file and folder names typed into a dialog. The flags of
+// the validators are letters in any case: r (the name must exist), w (it must be
+// writable), c (folders only: offer to create a missing one). A failure tells the user and
+// keeps the dialog open on the control.
+
+#include "vornui/platform/CString.h"
+#include "vornui/platform/DataExchange.h"
+#include "vornui/platform/Export.h"
+
+VORNUI_API void DDX_File(CDataExchange* pDX, int nIDC, CString& value);
+VORNUI_API void DDX_Path(CDataExchange* pDX, int nIDC, CString& value);
+
+VORNUI_API void DDV_ValidFile(CDataExchange* pDX, const CString& file, LPCTSTR flags);
+VORNUI_API void DDV_ValidPath(CDataExchange* pDX, const CString& path, LPCTSTR flags);
