@@ -28,11 +28,10 @@ const std::string& DataFile() {
         char line[96];
         size_t written = 0;
         for (unsigned i = 0; written < kFileSize; ++i) {
-            const int length = std::snprintf(line, sizeof line,
-                                             "2024-03-15 %02u:%02u:%02u,%u.%02u,%u.%02u,%u.%02u,0.%02u\n",
-                                             i / 3600 % 24, i / 60 % 60, i % 60, 400000 + i % 9999,
-                                             i % 100, 6000000 + i % 99999, i % 97, 10 + i % 40,
-                                             i % 89, i % 50);
+            const int length = std::snprintf(
+                line, sizeof line, "2024-03-15 %02u:%02u:%02u,%u.%02u,%u.%02u,%u.%02u,0.%02u\n",
+                i / 3600 % 24, i / 60 % 60, i % 60, 400000 + i % 9999, i % 100, 6000000 + i % 99999,
+                i % 97, 10 + i % 40, i % 89, i % 50);
             std::fwrite(line, 1, static_cast<size_t>(length), out.get());
             written += static_cast<size_t>(length);
         }

@@ -214,10 +214,9 @@ TEST(IncludeExclude, SelectedNamesMoveAcrossAndOKHandsBothListsBack) {
     bool icons = false;
     user.Then(Look([&](HWND dialog) {
             sortedAtStart = Entries(dialog, IDC_EXCLUDED_LIST);
-            icons = SendMessage(GetDlgItem(dialog, IDC_MOVE_TO_INCLUDED), BM_GETIMAGE, IMAGE_ICON,
-                                0) &&
-                    SendMessage(GetDlgItem(dialog, IDC_MOVE_TO_EXCLUDED), BM_GETIMAGE, IMAGE_ICON,
-                                0);
+            icons =
+                SendMessage(GetDlgItem(dialog, IDC_MOVE_TO_INCLUDED), BM_GETIMAGE, IMAGE_ICON, 0) &&
+                SendMessage(GetDlgItem(dialog, IDC_MOVE_TO_EXCLUDED), BM_GETIMAGE, IMAGE_ICON, 0);
         }))
         .Choose(IDC_INCLUDED_LIST, "B")
         .Choose(IDC_INCLUDED_LIST, "D")

@@ -3,8 +3,8 @@
 #include "vornui/module/VornuiModule.h"
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DataExchange.h"
-#include "vornui/platform/MessageBox.h"
 #include "vornui/platform/Images.h"
+#include "vornui/platform/MessageBox.h"
 #include "vornui/resources/EditorDialogIds.h"
 
 namespace {

@@ -53,17 +53,25 @@ constexpr DialogItemTemplate kIncludeExcludeItems[] = {
 
 constexpr DialogTemplate Template(short width, short height, LPCTSTR caption,
                                   const DialogItemTemplate* items, size_t count) {
-    return DialogTemplate{kDialogStyle, 0,     0,     0, width, height, caption, "MS Shell Dlg",
-                          8,            items, static_cast<WORD>(count)};
+    return DialogTemplate{kDialogStyle,
+                          0,
+                          0,
+                          0,
+                          width,
+                          height,
+                          caption,
+                          "MS Shell Dlg",
+                          8,
+                          items,
+                          static_cast<WORD>(count)};
 }
 
-constexpr DialogTemplate kEditString = Template(186, 50, "Edit string", kEditStringItems,
-                                                std::size(kEditStringItems));
-constexpr DialogTemplate kEditSequence = Template(220, 150, "Edit sequence", kEditSequenceItems,
-                                                  std::size(kEditSequenceItems));
-constexpr DialogTemplate kIncludeExclude = Template(260, 162, "Include/exclude",
-                                                    kIncludeExcludeItems,
-                                                    std::size(kIncludeExcludeItems));
+constexpr DialogTemplate kEditString =
+    Template(186, 50, "Edit string", kEditStringItems, std::size(kEditStringItems));
+constexpr DialogTemplate kEditSequence =
+    Template(220, 150, "Edit sequence", kEditSequenceItems, std::size(kEditSequenceItems));
+constexpr DialogTemplate kIncludeExclude =
+    Template(260, 162, "Include/exclude", kIncludeExcludeItems, std::size(kIncludeExcludeItems));
 
 void AddTemplate(HMODULE library, WORD id, const DialogTemplate& dialog) {
     AddResource(library, RT_DIALOG, MAKEINTRESOURCE(id), &dialog, sizeof dialog);

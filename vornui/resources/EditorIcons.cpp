@@ -30,8 +30,7 @@ constexpr size_t ImageSize(int side) {
 }
 
 template <size_t Size>
-constexpr void PutLittle(std::array<BYTE, Size>& bytes, size_t at, std::uint32_t value,
-                         int count) {
+constexpr void PutLittle(std::array<BYTE, Size>& bytes, size_t at, std::uint32_t value, int count) {
     for (int each = 0; each < count; ++each)
         bytes[at + each] = static_cast<BYTE>(value >> (8 * each));
 }

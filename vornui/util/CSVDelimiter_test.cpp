@@ -46,9 +46,8 @@ TEST(CSVDelimiter, TheOneCandidateThatKeepsItsCountOnEveryLineWins) {
 }
 
 TEST(CSVDelimiter, AnyContentGivesAClearAnswerAndTheFileIsRewound) {
-    for (const std::string& content :
-         {""s, "header only"s, "header only\n"s, "\r\n"s, "\n\n\n"s, "h\n\0;\0\n\0;\0;\n"s,
-          std::string(10000, ';')}) {
+    for (const std::string& content : {""s, "header only"s, "header only\n"s, "\r\n"s, "\n\n\n"s,
+                                       "h\n\0;\0\n\0;\0;\n"s, std::string(10000, ';')}) {
         const auto [delimiter, rewound] = Guess(content);
         EXPECT_EQ(delimiter.GetLength(), 1);
         EXPECT_TRUE(rewound);

@@ -34,8 +34,8 @@ TEST(ClipboardText, PlainTextGoesOnTheClipboardAndComesBack) {
 
 TEST(ClipboardText, WhileAnotherWindowHoldsTheClipboardNothingChanges) {
     ASSERT_TRUE(SetClipboard("kept"));
-    const HWND holder = CreateWindowEx(0, TestWindowClass("ClipboardHolder"), "", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                       nullptr, nullptr, nullptr);
+    const HWND holder = CreateWindowEx(0, TestWindowClass("ClipboardHolder"), "", WS_POPUP, 0, 0,
+                                       10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(holder, nullptr);
     ASSERT_TRUE(OpenClipboard(holder));
     CString text = "stale";

@@ -36,7 +36,8 @@ bool IsReadOnly(DWORD attributes) {
 // Drive and folder of a file name, with the separator that ends them.
 CString FolderPart(const CString& file) {
     const size_t separator = file.view().find_last_of("/\\");
-    return separator == std::string_view::npos ? CString() : file.Left(static_cast<int>(separator) + 1);
+    return separator == std::string_view::npos ? CString()
+                                               : file.Left(static_cast<int>(separator) + 1);
 }
 
 // The folder's own name, as the shell shows it.

@@ -119,11 +119,13 @@ TEST(FileValidation, FileNamesAreCheckedByTheirFlags) {
     failsWith(Validate(Kind::File, locked, "W"), Quoted(locked, " is readonly"));
     failsWith(Validate(Kind::File, dir.file("gone.txt"), "rw"),
               Quoted(dir.file("gone.txt"), " does not exist"));
-    failsWith(Validate(Kind::File, "bare.txt", "w"), Quoted("bare.txt", " does not contain a valid path"));
+    failsWith(Validate(Kind::File, "bare.txt", "w"),
+              Quoted("bare.txt", " does not contain a valid path"));
     failsWith(Validate(Kind::File, dir.file("missing/x.txt"), "w"),
               Quoted(dir.file("missing/x.txt"), " does not contain a valid path"));
     // A read-only folder is named by its own name.
-    failsWith(Validate(Kind::File, dir.file("sealed/x.txt"), "w"), Quoted("sealed", " is readonly"));
+    failsWith(Validate(Kind::File, dir.file("sealed/x.txt"), "w"),
+              Quoted("sealed", " is readonly"));
     chmod(dir.file("sealed").c_str(), 0755);
 }
 

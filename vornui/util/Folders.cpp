@@ -72,5 +72,6 @@ CString ChooseDirectory(LPCTSTR initialFolder, CWnd* parent) {
 CString ChooseDirectory2(LPCTSTR initialFolder, LPCTSTR title, CWnd* parent) {
     const bool titled = title && *title;
     return BrowseForFolder(initialFolder, titled ? title : nullptr,
-                           BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON, parent);
+                           BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | BIF_NONEWFOLDERBUTTON,
+                           parent);
 }

@@ -71,8 +71,8 @@ HRESULT SetHorizontalLBExtent(CListBox* listBox, const int* tabStop) {
     CString entry;
     for (int index = 0; index < listBox->GetCount(); ++index) {
         listBox->GetText(index, entry);
-        widest = std::max(widest, tabStop ? TabbedWidth(dc, entry, tabWidth)
-                                          : dc.Width(entry + "x"));
+        widest =
+            std::max(widest, tabStop ? TabbedWidth(dc, entry, tabWidth) : dc.Width(entry + "x"));
     }
     listBox->SetHorizontalExtent(widest);
     return S_OK;

@@ -1,7 +1,7 @@
 #include "tests/TestWindowClass.h"
 
-#include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/Text.h"
 #include "vornui/platform/WindowPaint.h"
@@ -54,15 +54,15 @@ TEST(ListBoxExtent, TheExtentIsTheWidestEntryInTheListsFont) {
     list.AddString("KP\t12+345\tend");
     const Measure measure(list.GetSafeHwnd());
     EXPECT_EQ(SetHorizontalLBExtent(&list, nullptr), S_OK);
-    EXPECT_EQ(list.GetHorizontalExtent(),
-              std::max(measure.width("Very long survey line namex"), measure.width("KP\t12+345\tendx")));
+    EXPECT_EQ(list.GetHorizontalExtent(), std::max(measure.width("Very long survey line namex"),
+                                                   measure.width("KP\t12+345\tendx")));
 
     // With a tab stop: every tab counts the same, then the text after the last one.
     const int stop = 40;
     EXPECT_EQ(SetHorizontalLBExtent(&list, &stop), S_OK);
     const int tab = LOWORD(GetDialogBaseUnits()) * stop / measure.averageWidth();
-    EXPECT_EQ(list.GetHorizontalExtent(),
-              std::max(measure.width("Very long survey line name"), 2 * tab + measure.width("end")));
+    EXPECT_EQ(list.GetHorizontalExtent(), std::max(measure.width("Very long survey line name"),
+                                                   2 * tab + measure.width("end")));
 
     CListBox unmade;
     EXPECT_EQ(SetHorizontalLBExtent(&unmade, nullptr), E_FAIL);

@@ -63,9 +63,9 @@ bool Reaped(pid_t pid) {
 class RecordingOpener {
 public:
     RecordingOpener() : m_savedPath(std::getenv("PATH") ? std::getenv("PATH") : "") {
-        const std::string script = m_dir.write(
-            "xdg-open", "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record() + ".tmp'\nmv '" +
-                            record() + ".tmp' '" + record() + "'\n");
+        const std::string script =
+            m_dir.write("xdg-open", "#!/bin/sh\nprintf '%s\\0' \"$@\" > '" + record() +
+                                        ".tmp'\nmv '" + record() + ".tmp' '" + record() + "'\n");
         chmod(script.c_str(), 0755);
         setenv("PATH", (m_dir.path().string() + ":" + m_savedPath).c_str(), 1);
     }
@@ -91,7 +91,8 @@ std::string Probe() {
 TEST(StartProgram, TheCommandLineReachesTheChildAsItsArgumentsWithOnlyTheStandardDescriptors) {
     TempDir dir;
     const std::string args = dir.file("args");
-    EXPECT_EQ(StartWindowsApp((Probe() + " args \"" + args + "\" plain \"two words\" $HOME "
+    EXPECT_EQ(StartWindowsApp((Probe() + " args \"" + args +
+                               "\" plain \"two words\" $HOME "
                                R"(a\"q\" "" -x)")
                                   .c_str()),
               S_OK);
@@ -141,18 +142,19 @@ TEST(StartProgram, FailuresTellTheUserTheSystemsCode) {
               CString("Warning: 'NoSuchProgram.exe /m survey' could not be started or "
                       "found!\nError 2"));
     EXPECT_EQ(user.MessageBoxesShown()[0].type & MB_ICONMASK, MB_ICONINFORMATION);
-    EXPECT_EQ(user.MessageBoxesShown()[1].text,
-              CString(("Warning: '\"" + plain + "\" x' could not be started or found!\nError 5")
-                          .c_str()));
+    EXPECT_EQ(
+        user.MessageBoxesShown()[1].text,
+        CString(
+            ("Warning: '\"" + plain + "\" x' could not be started or found!\nError 5").c_str()));
 
     // 2049 characters are refused before anything starts; 2048 are tried.
     const std::string tooLong = "NoSuchProgram " + std::string(2049 - 14, 'x');
     EXPECT_EQ(StartWindowsApp(tooLong.c_str()), E_FAIL);
     ASSERT_EQ(user.MessageBoxesShown().size(), 3u);
-    EXPECT_EQ(user.MessageBoxesShown()[2].text,
-              CString(("The file path is too long. Please choose a shorter file path.\n\n" +
-                       tooLong)
-                          .c_str()));
+    EXPECT_EQ(
+        user.MessageBoxesShown()[2].text,
+        CString(("The file path is too long. Please choose a shorter file path.\n\n" + tooLong)
+                    .c_str()));
     EXPECT_EQ(user.MessageBoxesShown()[2].type & MB_ICONMASK, MB_ICONERROR);
     EXPECT_EQ(StartWindowsApp(tooLong.substr(1).c_str()), E_FAIL);
     ASSERT_EQ(user.MessageBoxesShown().size(), 4u);

@@ -709,8 +709,8 @@ BOOL CListBox::SetTabStops(const int& eachStop) {
 }
 
 BOOL CListBox::SetTabStops(int count, LPINT stops) {
-    return static_cast<BOOL>(SendMessage(LB_SETTABSTOPS, static_cast<WPARAM>(count),
-                                         reinterpret_cast<LPARAM>(stops)));
+    return static_cast<BOOL>(
+        SendMessage(LB_SETTABSTOPS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(stops)));
 }
 
 void CListBox::SetHorizontalExtent(int extent) {

@@ -8,12 +8,14 @@
 namespace {
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && CompareNoCase1252(text.substr(0, prefix.size()), prefix) == 0;
+    return text.size() >= prefix.size() &&
+           CompareNoCase1252(text.substr(0, prefix.size()), prefix) == 0;
 }
 
 bool NameMatches(std::string_view path, std::string_view wanted) {
     const size_t slash = path.find_last_of('/');
-    const std::string_view fileName = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::string_view fileName =
+        slash == std::string_view::npos ? path : path.substr(slash + 1);
     return CompareNoCase1252(fileName, wanted) == 0 ||
            StartsWithNoCase(fileName, std::string(wanted) + ".");
 }

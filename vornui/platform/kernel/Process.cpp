@@ -5,8 +5,8 @@
 #include "vornui/platform/internal/KernelWait.h"
 
 #include <cerrno>
-#include <fcntl.h>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
 #include <spawn.h>
@@ -217,8 +217,8 @@ std::shared_ptr<ProcessObject> ProcessOf(HANDLE process) {
 
 BOOL CreateProcess(LPCSTR applicationName, LPSTR commandLine, SECURITY_ATTRIBUTES*,
                    SECURITY_ATTRIBUTES*, BOOL, DWORD creationFlags, LPVOID environment,
-                   LPCSTR currentDirectory,
-                   LPSTARTUPINFO, LPPROCESS_INFORMATION processInformation) {
+                   LPCSTR currentDirectory, LPSTARTUPINFO,
+                   LPPROCESS_INFORMATION processInformation) {
     const std::vector<std::string> windowsCommand = WindowsCommand(applicationName, commandLine);
     if (windowsCommand.empty() || windowsCommand.front().empty() || !processInformation)
         return Fail(ERROR_INVALID_PARAMETER);

@@ -11,7 +11,7 @@ namespace {
 const char* StreamMode(UINT flags) {
     if (flags & CStdioFile::modeReadWrite)
         return (flags & CStdioFile::modeCreate) && !(flags & CStdioFile::modeNoTruncate) ? "w+"
-                                                                                        : "r+";
+                                                                                         : "r+";
     if (flags & CStdioFile::modeWrite)
         return (flags & CStdioFile::modeNoTruncate) ? "a" : "w";
     return "r";
