@@ -10,21 +10,31 @@
 
 class VORNUI_API CEditSequence : public CDialog {
 public:
+    // The dialog of template "Edit sequence", owned by `pParent`.
     explicit CEditSequence(CWnd* pParent = nullptr);
 
     // The sequence shown when the dialog opens, and the list's final order after OK.
     CStringArray m_Sequence;
 
 protected:
+    // Fills the list from m_Sequence and selects its first entry.
     BOOL OnInitDialog() override;
+    // Attaches the list.
     void DoDataExchange(CDataExchange* pDX) override;
+    // Takes the list, in its order, into m_Sequence.
     void OnOK() override;
 
+    // "&Edit": the selected entry, edited in "Edit string", stays in its place.
     void OnEdit();
+    // "&Delete": the selected entry goes; nothing is selected afterwards.
     void OnDelete();
+    // "&Copy": the selected entry with "***" after it is added at the end and selected.
     void OnCopy();
+    // "&New": a string typed in "Edit string" is added at the end and selected.
     void OnNew();
+    // "&Up": the selected entry trades places with the one above it.
     void OnUp();
+    // "Do&wn": the selected entry trades places with the one below it.
     void OnDown();
 
     DECLARE_MESSAGE_MAP()

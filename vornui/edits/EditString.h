@@ -9,15 +9,19 @@
 
 class VORNUI_API CEditString : public CDialog {
 public:
+    // The dialog of template "Edit string", owned by `pParent`.
     explicit CEditString(CWnd* pParent = nullptr);
 
     // The window title; the template's own when empty.
     void Setup(const CString& caption);
 
+    // The text shown when the dialog opens, and the text typed after OK.
     CString m_strValue;
 
 protected:
+    // Shows the caption set with Setup.
     BOOL OnInitDialog() override;
+    // The value and its limit of 200 characters.
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:

@@ -14,6 +14,7 @@
 
 class VORNUI_API CIncludeExclude : public CDialog {
 public:
+    // The dialog of template "Include/exclude", owned by `pParent`.
     explicit CIncludeExclude(CWnd* pParent = nullptr);
 
     // The two groups when the dialog opens, and as the lists show them after OK.
@@ -21,11 +22,16 @@ public:
     CStringList m_Included;
 
 protected:
+    // Puts the arrows on the buttons and fills both lists.
     BOOL OnInitDialog() override;
+    // Attaches the lists and the buttons.
     void DoDataExchange(CDataExchange* pDX) override;
+    // Takes both lists, as they are shown, into m_Excluded and m_Included.
     void OnOK() override;
 
+    // The selected excluded names join the end of the included list.
     void OnMoveToIncluded();
+    // The selected included names join the excluded list in their sorted places.
     void OnMoveToExcluded();
 
     DECLARE_MESSAGE_MAP()

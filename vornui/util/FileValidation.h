@@ -9,8 +9,14 @@
 #include "vornui/platform/DataExchange.h"
 #include "vornui/platform/Export.h"
 
+// Exchanges the control's text with a file name as DDX_Text does.
 VORNUI_API void DDX_File(CDataExchange* pDX, int nIDC, CString& value);
+// Exchanges the control's text with a folder name as DDX_Text does.
 VORNUI_API void DDX_Path(CDataExchange* pDX, int nIDC, CString& value);
 
+// While saving: the file name is not empty, and by `flags` exists (r), or is writable or
+// can be made in a writable folder (w). Nothing with empty flags.
 VORNUI_API void DDV_ValidFile(CDataExchange* pDX, const CString& file, LPCTSTR flags);
+// While saving: the folder name is not empty, and by `flags` exists (r), is writable
+// (w), or, missing, is created in one level after the user agrees (c).
 VORNUI_API void DDV_ValidPath(CDataExchange* pDX, const CString& path, LPCTSTR flags);
