@@ -18,6 +18,8 @@
 #else
 #define VORNUI_COUNTS_BITS
 #endif
+// The block's work goes inside each version, to count with its instructions.
+#define VORNUI_INLINE [[gnu::always_inline]] inline
 
 namespace {
 
@@ -34,7 +36,7 @@ struct BlockMasks {
     std::array<std::uint64_t, kCandidates.size()> candidates{};
 };
 
-BlockMasks MasksOf(const char* block) {
+VORNUI_INLINE BlockMasks MasksOf(const char* block) {
     BlockMasks masks;
 #ifdef __SSE2__
     for (size_t part = 0; part < kBlockSize / 16; ++part) {
@@ -111,7 +113,7 @@ private:
 };
 
 // A block's lines: the bits below each line end belong to the line it ends.
-std::optional<char> CountBlock(BlockMasks masks, LineCounter& lines) {
+VORNUI_INLINE std::optional<char> CountBlock(BlockMasks masks, LineCounter& lines) {
     for (std::uint64_t newlines = masks.newlines; newlines; newlines &= newlines - 1) {
         const std::uint64_t before = (newlines & (~newlines + 1)) - 1;
         for (size_t each = 0; each < kCandidates.size(); ++each) {
