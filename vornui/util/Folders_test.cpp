@@ -1,7 +1,9 @@
 #include "tests/TempDir.h"
+#include "tests/TestWindowClass.h"
 
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/FolderChooser.h"
+#include "vornui/platform/Wnd.h"
 #include "vornui/util/Folders.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +52,12 @@ TEST(Folders, TheFolderBrowserOpensOnTheInitialFolderAndIsAnsweredOrCancelled) {
     EXPECT_EQ(second.title, CString("Raw data folder"));
     EXPECT_TRUE(second.flags & BIF_NONEWFOLDERBUTTON);
 
+    // The parent window owns the browser.
+    const HWND parent = CreateWindowEx(0, TestWindowClass("FolderParent"), "Survey", WS_POPUP, 0, 0,
+                                       200, 100, nullptr, nullptr, nullptr, nullptr);
     user.CancelNextFolderChooser();
-    EXPECT_TRUE(ChooseDirectory2(dir.path().c_str(), "").IsEmpty());
+    EXPECT_TRUE(ChooseDirectory2(dir.path().c_str(), "", CWnd::FromHandle(parent)).IsEmpty());
     EXPECT_TRUE(user.FolderChoosersShown()[2].title.IsEmpty());
+    EXPECT_EQ(user.FolderChoosersShown()[2].owner, parent);
+    DestroyWindow(parent);
 }
