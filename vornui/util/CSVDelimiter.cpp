@@ -36,59 +36,75 @@ struct BlockMasks {
     std::array<std::uint64_t, kCandidates.size()> candidates{};
 };
 
-VORNUI_INLINE BlockMasks MasksOf(const char* block) {
-    BlockMasks masks;
 #ifdef __SSE2__
-    for (size_t part = 0; part < kBlockSize / 16; ++part) {
-        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + part * 16));
-        const auto bitsOf = [&](char wanted) {
-            const int bits = _mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8(wanted)));
-            return static_cast<std::uint64_t>(static_cast<unsigned>(bits)) << (part * 16);
-        };
-        masks.newlines |= bitsOf('\n');
-        for (size_t each = 0; each < kCandidates.size(); ++each)
-            masks.candidates[each] |= bitsOf(kCandidates[each]);
-    }
+// The bits of the 64 bytes in the four parts that equal `wanted`.
+VORNUI_INLINE std::uint64_t BitsOf(const __m128i (&parts)[4], char wanted) {
+    const __m128i needle = _mm_set1_epi8(wanted);
+    const auto bits = [&needle](__m128i part) {
+        return static_cast<std::uint64_t>(
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(part, needle))));
+    };
+    return bits(parts[0]) | bits(parts[1]) << 16 | bits(parts[2]) << 32 | bits(parts[3]) << 48;
+}
+
+VORNUI_INLINE BlockMasks MasksOf(const char* block) {
+    const auto load = [block](int part) {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
+    };
+    const __m128i parts[4] = {load(0), load(1), load(2), load(3)};
+    return BlockMasks{BitsOf(parts, '\n'),
+                      {BitsOf(parts, kCandidates[0]), BitsOf(parts, kCandidates[1]),
+                       BitsOf(parts, kCandidates[2]), BitsOf(parts, kCandidates[3])}};
+}
 #else
+BlockMasks MasksOf(const char* block) {
+    BlockMasks masks;
     for (size_t at = 0; at < kBlockSize; ++at) {
         masks.newlines |= static_cast<std::uint64_t>(block[at] == '\n') << at;
         for (size_t each = 0; each < kCandidates.size(); ++each)
             masks.candidates[each] |= static_cast<std::uint64_t>(block[at] == kCandidates[each])
                                       << at;
     }
-#endif
     return masks;
 }
+#endif
 
-// The candidates still in the running, each with the count it keeps on every line.
+// Calls `act` with each candidate's index, written out so that the calls unroll.
+template <typename Act>
+VORNUI_INLINE void ForEachCandidate(Act act) {
+    static_assert(kCandidates.size() == 4);
+    act(0);
+    act(1);
+    act(2);
+    act(3);
+}
+
+// The candidates still in the running (one bit each), with the counts they keep on every
+// line. Every candidate learns its count on the first data line, when all are running.
 class DelimiterGuess {
 public:
     // Takes one data line's counts; the answer once it is decided.
     std::optional<char> TakeLine(const Counts& counts) {
-        size_t remaining = 0;
-        size_t last = 0;
-        for (size_t each = 0; each < kCandidates.size(); ++each) {
-            if (!m_alive[each])
-                continue;
-            if (!m_kept[each])
-                m_kept[each] = counts[each];
-            else if (*m_kept[each] != counts[each])
-                m_alive[each] = false;
-            if (m_alive[each]) {
-                ++remaining;
-                last = each;
-            }
+        if (!m_bKnown) {
+            m_kept = counts;
+            m_bKnown = true;
         }
-        if (remaining == 1)
-            return kCandidates[last];
-        if (remaining == 0)
+        unsigned alive = 0;
+        ForEachCandidate([&](size_t each) {
+            alive |= static_cast<unsigned>(m_kept[each] == counts[each]) << each;
+        });
+        m_alive &= alive;
+        if (m_alive == 0)
             return kDefaultDelimiter;
+        if ((m_alive & (m_alive - 1)) == 0)
+            return kCandidates[static_cast<size_t>(std::countr_zero(m_alive))];
         return std::nullopt;
     }
 
 private:
-    std::array<bool, kCandidates.size()> m_alive{true, true, true, true};
-    std::array<std::optional<size_t>, kCandidates.size()> m_kept;
+    unsigned m_alive = 0xF;
+    bool m_bKnown = false;
+    Counts m_kept{};
 };
 
 // Counts the candidates line by line; the first line (the header) is counted and ignored.
@@ -116,15 +132,16 @@ private:
 VORNUI_INLINE std::optional<char> CountBlock(BlockMasks masks, LineCounter& lines) {
     for (std::uint64_t newlines = masks.newlines; newlines; newlines &= newlines - 1) {
         const std::uint64_t before = (newlines & (~newlines + 1)) - 1;
-        for (size_t each = 0; each < kCandidates.size(); ++each) {
+        ForEachCandidate([&](size_t each) {
             lines.Add(each, static_cast<size_t>(std::popcount(masks.candidates[each] & before)));
             masks.candidates[each] &= ~(before << 1 | 1);
-        }
+        });
         if (const auto answer = lines.EndLine())
             return answer;
     }
-    for (size_t each = 0; each < kCandidates.size(); ++each)
+    ForEachCandidate([&](size_t each) {
         lines.Add(each, static_cast<size_t>(std::popcount(masks.candidates[each])));
+    });
     return std::nullopt;
 }
 
