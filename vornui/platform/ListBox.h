@@ -45,6 +45,10 @@ public:
     void SetAnchorIndex(int index);
     int GetHorizontalExtent() const;
     void SetHorizontalExtent(int extent);
+    // Tab stops in dialog units (LBS_USETABSTOPS): none gives every 32, one every its value.
+    BOOL SetTabStops();
+    BOOL SetTabStops(const int& eachStop);
+    BOOL SetTabStops(int count, LPINT stops);
     // The item at `point` (client coordinates); `outside` tells whether the point lies
     // outside the client area.
     UINT ItemFromPoint(CPoint point, BOOL& outside) const;

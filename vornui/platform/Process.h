@@ -8,8 +8,10 @@
 // Each child is reaped by its own process id by a thread that waits for it alone, so that
 // a host's own children and its SIGCHLD handling stay the host's. The process handle (and
 // the thread handle, which stands for the child's main thread) is signalled when the child
-// has ended. Console and window flags of the start-up information have no meaning here
-// and are accepted as given.
+// has ended. A child with a console of its own (CREATE_NEW_CONSOLE, DETACHED_PROCESS)
+// starts in a session of its own with its input from /dev/null, out of reach of the
+// host's terminal and its Ctrl+C. Console titles, colours and window flags of the start-up
+// information have no meaning here and are accepted as given.
 
 #include "vornui/platform/Export.h"
 #include "vornui/platform/KernelObject.h"

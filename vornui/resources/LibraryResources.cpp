@@ -1,5 +1,7 @@
 #include "vornui/resources/LibraryResources.h"
 
 void RegisterLibraryResources(HMODULE library) {
+    RegisterEditorDialogs(library);
+    RegisterEditorIcons(library);
     RegisterLibraryStrings(library);
 }

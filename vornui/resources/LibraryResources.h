@@ -6,4 +6,6 @@
 // kind of resource has its own registration function, called from here.
 void RegisterLibraryResources(HMODULE library);
 
+void RegisterEditorDialogs(HMODULE library);
+void RegisterEditorIcons(HMODULE library);
 void RegisterLibraryStrings(HMODULE library);

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -25,6 +26,7 @@ struct ListBoxData : ControlData {
     int top = 0;
     int itemHeight = ControlFontMetrics().height;
     int horizontalExtent = 0;
+    std::vector<int> tabStops; // dialog units; empty: every 32
 };
 
 bool IsOwnerDrawn(HWND hwnd) {
@@ -401,6 +403,13 @@ LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wPara
     case LB_SETHORIZONTALEXTENT:
         data.horizontalExtent = index;
         return 0;
+    case LB_SETTABSTOPS: {
+        if (!(StyleOf(hwnd) & LBS_USETABSTOPS) || (wParam && !lParam) || wParam > 1024)
+            return FALSE;
+        const auto* stops = reinterpret_cast<const int*>(lParam);
+        data.tabStops.assign(stops, stops + (wParam > 0 ? wParam : 0));
+        return TRUE;
+    }
     default:
         return ItemMessage(hwnd, data, message, wParam, lParam);
     }
@@ -666,6 +675,19 @@ void CListBox::SetAnchorIndex(int index) {
 
 int CListBox::GetHorizontalExtent() const {
     return static_cast<int>(SendMessage(LB_GETHORIZONTALEXTENT));
+}
+
+BOOL CListBox::SetTabStops() {
+    return static_cast<BOOL>(SendMessage(LB_SETTABSTOPS, 0, 0));
+}
+
+BOOL CListBox::SetTabStops(const int& eachStop) {
+    return static_cast<BOOL>(SendMessage(LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&eachStop)));
+}
+
+BOOL CListBox::SetTabStops(int count, LPINT stops) {
+    return static_cast<BOOL>(
+        SendMessage(LB_SETTABSTOPS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(stops)));
 }
 
 void CListBox::SetHorizontalExtent(int extent) {

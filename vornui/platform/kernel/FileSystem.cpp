@@ -50,7 +50,8 @@ FILETIME ToFileTime(const timespec& time) {
 
 DWORD AttributesOf(const std::string& path, const struct stat& info) {
     DWORD attributes = S_ISDIR(info.st_mode) ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_ARCHIVE;
-    if (access(path.c_str(), W_OK) != 0)
+    // Without any write bit a file is read-only even for root, who may write anyway.
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0 || access(path.c_str(), W_OK) != 0)
         attributes |= FILE_ATTRIBUTE_READONLY;
     const size_t slash = path.find_last_of('/');
     const std::string_view name =

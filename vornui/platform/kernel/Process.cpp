@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <fcntl.h>
 #include <memory>
 #include <optional>
 #include <spawn.h>
@@ -143,6 +144,14 @@ public:
     void ChangeDirectory(const char* folder) {
         posix_spawn_file_actions_addchdir_np(&m_actions, folder);
     }
+    // A session of its own, with nothing to read: neither the host's terminal nor its
+    // Ctrl+C reaches the child, and the child outlives the host.
+    void Detach() {
+        short flags = 0;
+        posix_spawnattr_getflags(&m_attributes, &flags);
+        posix_spawnattr_setflags(&m_attributes, static_cast<short>(flags | POSIX_SPAWN_SETSID));
+        posix_spawn_file_actions_addopen(&m_actions, 0, "/dev/null", O_RDONLY, 0);
+    }
     int Run(pid_t& pid, std::vector<std::string> argv, char** environment) {
         std::vector<char*> pointers = PointersTo(argv);
         return posix_spawn(&pid, pointers.front(), &m_actions, &m_attributes, pointers.data(),
@@ -166,7 +175,7 @@ std::vector<std::string> WindowsCommand(LPCSTR applicationName, LPCSTR commandLi
 }
 
 std::shared_ptr<ProcessState> Start(const std::vector<std::string>& command, LPVOID environment,
-                                    LPCSTR currentDirectory) {
+                                    LPCSTR currentDirectory, bool detached) {
     std::vector<std::string> environmentEntries;
     std::vector<char*> environmentPointers;
     if (environment) {
@@ -176,6 +185,8 @@ std::shared_ptr<ProcessState> Start(const std::vector<std::string>& command, LPV
     Spawn spawn;
     if (currentDirectory)
         spawn.ChangeDirectory(currentDirectory);
+    if (detached)
+        spawn.Detach();
     auto state = std::make_shared<ProcessState>();
     if (const int error =
             spawn.Run(state->pid, command, environment ? environmentPointers.data() : environ)) {
@@ -205,8 +216,9 @@ std::shared_ptr<ProcessObject> ProcessOf(HANDLE process) {
 } // namespace
 
 BOOL CreateProcess(LPCSTR applicationName, LPSTR commandLine, SECURITY_ATTRIBUTES*,
-                   SECURITY_ATTRIBUTES*, BOOL, DWORD, LPVOID environment, LPCSTR currentDirectory,
-                   LPSTARTUPINFO, LPPROCESS_INFORMATION processInformation) {
+                   SECURITY_ATTRIBUTES*, BOOL, DWORD creationFlags, LPVOID environment,
+                   LPCSTR currentDirectory, LPSTARTUPINFO,
+                   LPPROCESS_INFORMATION processInformation) {
     const std::vector<std::string> windowsCommand = WindowsCommand(applicationName, commandLine);
     if (windowsCommand.empty() || windowsCommand.front().empty() || !processInformation)
         return Fail(ERROR_INVALID_PARAMETER);
@@ -215,7 +227,8 @@ BOOL CreateProcess(LPCSTR applicationName, LPSTR commandLine, SECURITY_ATTRIBUTE
     const auto command = LinuxCommandFor(windowsCommand);
     if (!command)
         return Fail(NotFoundError(windowsCommand.front()));
-    std::shared_ptr<ProcessState> state = Start(*command, environment, currentDirectory);
+    const bool detached = (creationFlags & (CREATE_NEW_CONSOLE | DETACHED_PROCESS)) != 0;
+    std::shared_ptr<ProcessState> state = Start(*command, environment, currentDirectory, detached);
     if (!state)
         return FALSE;
     processInformation->dwProcessId = static_cast<DWORD>(state->pid);

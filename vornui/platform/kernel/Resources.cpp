@@ -2,6 +2,7 @@
 
 #include "vornui/platform/FileContent.h"
 #include "vornui/platform/LastError.h"
+#include "vornui/platform/internal/LoadedObjects.h"
 
 #include <algorithm>
 #include <climits>
@@ -105,15 +106,20 @@ std::vector<HMODULE> SearchOrder(ModuleRegistry& registry) {
 } // namespace
 
 HMODULE GetModuleHandle(LPCTSTR moduleName) {
-    ModuleRegistry& registry = Registry();
-    std::lock_guard guard(registry.lock);
-    if (!moduleName)
-        return ProgramModule(registry);
-    for (const auto& module : registry.modules) {
-        if (CompareNoCase1252(module->path, moduleName) == 0 ||
-            CompareNoCase1252(FileNameOf(module->path), moduleName) == 0)
-            return module.get();
+    {
+        ModuleRegistry& registry = Registry();
+        std::lock_guard guard(registry.lock);
+        if (!moduleName)
+            return ProgramModule(registry);
+        for (const auto& module : registry.modules) {
+            if (CompareNoCase1252(module->path, moduleName) == 0 ||
+                CompareNoCase1252(FileNameOf(module->path), moduleName) == 0)
+                return module.get();
+        }
     }
+    // A library the program loaded that no one has asked for before.
+    if (const void* address = LoadedObjectAddress(moduleName))
+        return RegisterModuleForAddress(address);
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
 }

@@ -77,6 +77,21 @@ std::optional<std::vector<std::string>> WithProgram(const std::string& program,
     return command;
 }
 
+// A path handed to a program as its file: one that begins with '-' would be read as an
+// option, so it is written as the same file below the current folder.
+std::string AsFileArgument(const std::string& path) {
+    if (path.starts_with('-'))
+        return "./" + path;
+    return path;
+}
+
+std::vector<std::string> AsFileArguments(std::span<const std::string> arguments) {
+    std::vector<std::string> files;
+    for (const std::string& argument : arguments)
+        files.push_back(AsFileArgument(argument));
+    return files;
+}
+
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
@@ -207,13 +222,14 @@ LinuxCommandFor(const std::vector<std::string>& windowsCommand) {
     if (SameName(name, "regsvr32"))
         return std::nullopt;
     if (SameName(name, "mspaint") && !arguments.empty() && SameName(arguments.front(), "-p"))
-        return WithProgram("lp", arguments.subspan(1));
+        return WithProgram("lp", AsFileArguments(arguments.subspan(1)));
     if (SameName(name, "mspaint") || SameName(name, "notepad"))
-        return WithProgram("xdg-open", arguments);
+        return WithProgram("xdg-open", AsFileArguments(arguments));
     if (SameName(name, "explorer")) {
         std::string target = arguments.empty() ? "." : arguments.front();
         if (target.size() >= 8 && SameName(target.substr(0, 8), "/select,"))
             target = FolderOf(target.substr(8));
+        target = AsFileArgument(target);
         return WithProgram("xdg-open", std::span(&target, 1));
     }
     return WithProgram(windowsCommand.front(), arguments);

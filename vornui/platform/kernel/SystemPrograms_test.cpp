@@ -73,6 +73,10 @@ TEST(SystemPrograms, SystemProgramsMapToTheirLinuxCounterparts) {
     const auto wizard = LinuxCommandFor({"FormatWizard.exe", "-m"});
     ASSERT_TRUE(wizard.has_value());
     EXPECT_EQ(std::filesystem::path((*wizard)[0]).filename(), "FormatWizard");
+    // A file that begins with '-' is handed over so that it cannot be read as an option.
+    EXPECT_EQ((*LinuxCommandFor({"notepad", "-notes.txt"}))[1], "./-notes.txt");
+    EXPECT_EQ((*LinuxCommandFor({"explorer", "/select,-raw/a.txt"}))[1], "./-raw");
+    EXPECT_EQ((*LinuxCommandFor({"mspaint", "-p", "-a.bmp"}))[1], "./-a.bmp");
     EXPECT_FALSE(LinuxCommandFor({"regsvr32", "mscomm32.ocx"}).has_value());
     EXPECT_FALSE(LinuxCommandFor({"NoSuchProgram.exe"}).has_value());
 }

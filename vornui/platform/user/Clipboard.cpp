@@ -43,7 +43,8 @@ void Release(UINT format, HANDLE data) {
 BOOL OpenClipboard(HWND owner) {
     ClipboardState& state = State();
     std::lock_guard lock(state.mutex);
-    if (state.openedBy && !OpenHere(state)) {
+    // Another window, or another thread, holds it open.
+    if (state.openedBy && (!OpenHere(state) || state.openWindow != owner)) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }
