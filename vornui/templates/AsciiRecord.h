@@ -27,6 +27,9 @@ public:
     // The same by the record's place in the template, as IndexOf finds it once for many
     // lines; Invalid outside 0 ... GetValueCount() - 1.
     AsciiValue GetValue(int index) const;
+    // GetValue(index).AsDouble(), without copying the value: what a loop over many lines
+    // asks for.
+    double GetDouble(int index) const;
     // The place of the first record template named `name`; -1 when there is none.
     int IndexOf(const char* name) const;
     // The same without the conversion.
@@ -39,6 +42,7 @@ public:
     void Release();
 
 private:
+    bool Converts(int index) const;
     void ParseDouble(const AsciiRecordTemplate& record, AsciiValue& value);
     void ParseInteger(const AsciiRecordTemplate& record, AsciiValue& value);
     void ParseStacked(const AsciiRecordTemplate& record, AsciiValue& value) const;
