@@ -66,14 +66,10 @@ int64_t DaysBeforeMonth(int year, int month) {
     return kDaysBefore[whole] + (leapDay ? 1 : 0) + int64_t{31} * std::max(month - 1 - 12, 0);
 }
 
-double Fraction(double dayNumber) {
-    return dayNumber - std::floor(dayNumber);
-}
-
-// The whole days of `dayNumber` counted from 1 January 1970, when they lie inside the
-// calendar span counted from a base year inside it.
-std::optional<int64_t> DaysSinceFirstYear(double dayNumber, int baseYear) {
-    const int64_t days = TruncateToInt32(std::floor(dayNumber));
+// The whole days of a day number (its floor) counted from 1 January 1970, when they lie
+// inside the calendar span counted from a base year inside it.
+std::optional<int64_t> DaysSinceFirstYear(double wholeDays, int baseYear) {
+    const int64_t days = TruncateToInt32(wholeDays);
     if (!InCalendar(baseYear) || days < 0)
         return std::nullopt;
     const int64_t sinceFirstYear = DaysBetweenYears(kFirstYear, baseYear) + days;
@@ -82,9 +78,10 @@ std::optional<int64_t> DaysSinceFirstYear(double dayNumber, int baseYear) {
     return sinceFirstYear;
 }
 
-// The fraction of the day to the nearest millisecond.
-int Milliseconds(double dayNumber) {
-    return TruncateToInt32(std::floor(Fraction(dayNumber) * 24 * 60 * 60 * 1000 + 0.5));
+// The fraction of a day to the nearest millisecond. The sum is never negative (or NaN), so
+// truncation rounds it down.
+int Milliseconds(double fraction) {
+    return TruncateToInt32(fraction * 24 * 60 * 60 * 1000 + 0.5);
 }
 
 } // namespace
@@ -124,7 +121,7 @@ double AsciiDayFraction(int hours, int minutes, double seconds) {
 }
 
 AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear) {
-    if (const std::optional<int64_t> days = DaysSinceFirstYear(dayNumber, baseYear))
+    if (const std::optional<int64_t> days = DaysSinceFirstYear(std::floor(dayNumber), baseYear))
         return GregorianDate(*days);
     // Outside the span a year has 365 days, counted one by one.
     int64_t days = TruncateToInt32(std::floor(dayNumber));
@@ -148,7 +145,7 @@ AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear) {
 }
 
 AsciiTimeOfDay AsciiTimeFromDayNumber(double dayNumber) {
-    const int ms = Milliseconds(dayNumber);
+    const int ms = Milliseconds(dayNumber - std::floor(dayNumber));
     return AsciiTimeOfDay{ms / 3600000, (ms / 60000) % 60, (ms % 60000) / 1000.0};
 }
 
@@ -171,8 +168,9 @@ struct tm AsciiBrokenDownTime(double dayNumber, int baseYear, double* seconds) {
 // The seconds of the broken-down fields, hours, minutes and whole seconds, add up to the
 // whole seconds of the milliseconds.
 std::optional<int64_t> AsciiLocalSeconds(double dayNumber, int baseYear) {
-    const std::optional<int64_t> days = DaysSinceFirstYear(dayNumber, baseYear);
+    const double wholeDays = std::floor(dayNumber);
+    const std::optional<int64_t> days = DaysSinceFirstYear(wholeDays, baseYear);
     if (!days)
         return std::nullopt;
-    return *days * 86400 + Milliseconds(dayNumber) / 1000;
+    return *days * 86400 + Milliseconds(dayNumber - wholeDays) / 1000;
 }

@@ -149,31 +149,14 @@ AsciiValue AsciiRecord::GetValue(const char* name) const {
     return GetValue(IndexOf(name));
 }
 
-// An identity conversion is skipped rather than applied: it would turn -0.0 into 0.0.
-bool AsciiRecord::Converts(int index) const {
-    const AsciiRecordTemplate& record = m_template->records[index];
-    return record.ConvFactor != 1.0 || record.ConvOffset != 0.0;
-}
-
 AsciiValue AsciiRecord::GetValue(int index) const {
     if (index < 0 || index >= m_nValues)
         return AsciiValue();
     AsciiValue value = m_values[index];
-    if (Converts(index))
-        value.Scale(m_template->records[index].ConvFactor, m_template->records[index].ConvOffset);
-    return value;
-}
-
-double AsciiRecord::GetDouble(int index) const {
-    if (index < 0 || index >= m_nValues)
-        return 0.0;
-    const AsciiValue& value = m_values[index];
-    if (value.GetType() != AsciiValueDouble)
-        return GetValue(index).AsDouble();
-    if (!Converts(index))
-        return value.AsDouble();
     const AsciiRecordTemplate& record = m_template->records[index];
-    return value.AsDouble() * record.ConvFactor + record.ConvOffset;
+    if (Converts(record))
+        value.Scale(record.ConvFactor, record.ConvOffset);
+    return value;
 }
 
 const AsciiValue& AsciiRecord::GetValueAt(int index) const {
