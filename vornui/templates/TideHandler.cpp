@@ -33,8 +33,8 @@ float ReadFloat(const unsigned char* bytes) {
     return value;
 }
 
-// A day number to local time in `zone`; times before 1970 (and days that form no time)
-// become 12 December 1970 12:12:12 local standard time.
+// The zone's answer for a day number's local time; nullopt when it forms no time. Inside
+// the calendar span the time is counted without broken-down fields.
 std::optional<CTime> DayNumberToTime(double dayNumber, int baseYear, CLocalZone& zone) {
     if (const std::optional<int64_t> seconds = AsciiLocalSeconds(dayNumber, baseYear))
         return zone.LocalSecondsToTime(*seconds);
@@ -43,6 +43,8 @@ std::optional<CTime> DayNumberToTime(double dayNumber, int baseYear, CLocalZone&
                        fields.tm_min, fields.tm_sec);
 }
 
+// A day number to local time in `zone`; times before 1970 (and days that form no time)
+// become 12 December 1970 12:12:12 local standard time.
 CTime DayNumberToLocalTime(double dayNumber, int baseYear, CLocalZone& zone) {
     const std::optional<CTime> time = DayNumberToTime(dayNumber, baseYear, zone);
     if (time && time->GetTime() >= 0)
