@@ -74,6 +74,9 @@ public:
     // time (or the one second, 1969-12-31 23:59:59 UTC, that mktime cannot tell from a
     // failure).
     std::optional<CTime> ToTime(int year, int month, int day, int hour, int minute, int second);
+    // The same for a local time already counted in seconds from 1970-01-01 00:00 as if it
+    // were UTC, as a caller that keeps its own calendar has it.
+    std::optional<CTime> LocalSecondsToTime(int64_t localSeconds);
 
 private:
     // Seconds [start, end) of one UTC offset, as far as learnt.

@@ -12,20 +12,20 @@ constexpr int kFirstYear = 1970;
 constexpr int kLastYear = 3000;
 constexpr int kMonthLengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-bool InCalendar(int64_t year) {
+constexpr bool InCalendar(int64_t year) {
     return year >= kFirstYear && year <= kLastYear;
 }
 
-bool IsLeap(int64_t year) {
+constexpr bool IsLeap(int64_t year) {
     return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
 }
 
-int64_t YearLength(int64_t year) {
+constexpr int64_t YearLength(int64_t year) {
     return InCalendar(year) && IsLeap(year) ? 366 : 365;
 }
 
 // Leap years of the calendar span that come before `year`.
-int64_t LeapYearsBefore(int64_t year) {
+constexpr int64_t LeapYearsBefore(int64_t year) {
     const int64_t last = std::min<int64_t>(year, kLastYear + 1) - 1;
     if (last < kFirstYear)
         return 0;
@@ -33,8 +33,28 @@ int64_t LeapYearsBefore(int64_t year) {
     return upTo(last) - upTo(kFirstYear - 1);
 }
 
-int64_t DaysBetweenYears(int64_t from, int64_t to) {
+constexpr int64_t DaysBetweenYears(int64_t from, int64_t to) {
     return 365 * (to - from) + LeapYearsBefore(to) - LeapYearsBefore(from);
+}
+
+constexpr int64_t kCalendarDays = DaysBetweenYears(kFirstYear, kLastYear + 1);
+
+// The date `days` after 1 January 1970 inside the calendar span, where the calendar is the
+// Gregorian one: whole 400-year eras counted from 1 March 0000, then centuries, four-year
+// cycles and years inside the era, with the months counted from March.
+AsciiDate GregorianDate(int64_t days) {
+    const int64_t fromMarch = days + 719468;
+    const int64_t era = fromMarch / 146097;
+    const int64_t dayOfEra = fromMarch - era * 146097;
+    const int64_t yearOfEra =
+        (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
+    const int64_t dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
+    const int64_t monthFromMarch = (5 * dayOfYear + 2) / 153;
+    const int day = static_cast<int>(dayOfYear - (153 * monthFromMarch + 2) / 5 + 1);
+    const int month =
+        static_cast<int>(monthFromMarch < 10 ? monthFromMarch + 3 : monthFromMarch - 9);
+    const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
+    return AsciiDate{year, month, day};
 }
 
 // Days of the months before `month` (a month beyond December counting as January).
@@ -46,8 +66,22 @@ int64_t DaysBeforeMonth(int year, int month) {
     return kDaysBefore[whole] + (leapDay ? 1 : 0) + int64_t{31} * std::max(month - 1 - 12, 0);
 }
 
-double Fraction(double dayNumber) {
-    return dayNumber - std::floor(dayNumber);
+// The whole days of a day number (its floor) counted from 1 January 1970, when they lie
+// inside the calendar span counted from a base year inside it.
+std::optional<int64_t> DaysSinceFirstYear(double wholeDays, int baseYear) {
+    const int64_t days = TruncateToInt32(wholeDays);
+    if (!InCalendar(baseYear) || days < 0)
+        return std::nullopt;
+    const int64_t sinceFirstYear = DaysBetweenYears(kFirstYear, baseYear) + days;
+    if (sinceFirstYear >= kCalendarDays)
+        return std::nullopt;
+    return sinceFirstYear;
+}
+
+// The fraction of a day to the nearest millisecond. The sum is never negative (or NaN), so
+// truncation rounds it down.
+int Milliseconds(double fraction) {
+    return TruncateToInt32(fraction * 24 * 60 * 60 * 1000 + 0.5);
 }
 
 } // namespace
@@ -87,6 +121,9 @@ double AsciiDayFraction(int hours, int minutes, double seconds) {
 }
 
 AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear) {
+    if (const std::optional<int64_t> days = DaysSinceFirstYear(std::floor(dayNumber), baseYear))
+        return GregorianDate(*days);
+    // Outside the span a year has 365 days, counted one by one.
     int64_t days = TruncateToInt32(std::floor(dayNumber));
     int64_t year = baseYear;
     // Whole years in one step while at least 366 days remain, then year by year.
@@ -108,7 +145,7 @@ AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear) {
 }
 
 AsciiTimeOfDay AsciiTimeFromDayNumber(double dayNumber) {
-    const int ms = TruncateToInt32(std::floor(Fraction(dayNumber) * 24 * 60 * 60 * 1000 + 0.5));
+    const int ms = Milliseconds(dayNumber - std::floor(dayNumber));
     return AsciiTimeOfDay{ms / 3600000, (ms / 60000) % 60, (ms % 60000) / 1000.0};
 }
 
@@ -126,4 +163,14 @@ struct tm AsciiBrokenDownTime(double dayNumber, int baseYear, double* seconds) {
     if (seconds)
         *seconds = time.seconds;
     return fields;
+}
+
+// The seconds of the broken-down fields, hours, minutes and whole seconds, add up to the
+// whole seconds of the milliseconds.
+std::optional<int64_t> AsciiLocalSeconds(double dayNumber, int baseYear) {
+    const double wholeDays = std::floor(dayNumber);
+    const std::optional<int64_t> days = DaysSinceFirstYear(wholeDays, baseYear);
+    if (!days)
+        return std::nullopt;
+    return *days * 86400 + Milliseconds(dayNumber - wholeDays) / 1000;
 }

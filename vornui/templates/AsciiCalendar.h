@@ -5,7 +5,9 @@
 
 #include "vornui/platform/Export.h"
 
+#include <cstdint>
 #include <ctime>
+#include <optional>
 
 // Divisible by 4, and not by 100 unless by 400.
 VORNUI_API bool AsciiIsLeapYear(int year);
@@ -40,3 +42,7 @@ VORNUI_API AsciiTimeOfDay AsciiTimeFromDayNumber(double dayNumber);
 // As mktime expects it (daylight saving left to the library); `seconds` receives the
 // seconds with their fraction.
 VORNUI_API struct tm AsciiBrokenDownTime(double dayNumber, int baseYear, double* seconds = nullptr);
+// The local time of AsciiBrokenDownTime counted in whole seconds from 1970-01-01 00:00 as
+// if it were UTC, where that count needs no broken-down fields: a base year and day number
+// inside the calendar span. Nullopt elsewhere.
+VORNUI_API std::optional<int64_t> AsciiLocalSeconds(double dayNumber, int baseYear);

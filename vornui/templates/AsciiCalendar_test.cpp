@@ -1,3 +1,4 @@
+#include "vornui/platform/CTime.h"
 #include "vornui/templates/AsciiCalendar.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,31 @@ TEST(AsciiCalendar, DatesMatchTheCountAsWritten) {
         ASSERT_EQ(std::tuple(date.year, date.month, date.day), std::tuple(year, month, days + 1))
             << dayNumber << " days from " << baseYear;
     }
+}
+
+// The seconds count of a local time is the zone's answer for its broken-down fields, and
+// it exists exactly for base years and dates inside the calendar span.
+TEST(AsciiCalendar, LocalSecondsAgreeWithTheBrokenDownFields) {
+    CLocalZone& zone = CLocalZone::Current();
+    std::mt19937 random(2099);
+    for (int round = 0; round < 20000; ++round) {
+        const int baseYear = 1950 + static_cast<int>(random() % 1100);
+        const double dayNumber = static_cast<double>(random() % 400000) +
+                                 static_cast<double>(random() % 86400000) / 86400000;
+        const std::optional<int64_t> seconds = AsciiLocalSeconds(dayNumber, baseYear);
+        const struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
+        const bool inSpan = baseYear >= 1970 && baseYear <= 3000 && fields.tm_year + 1900 <= 3000;
+        ASSERT_EQ(seconds.has_value(), inSpan) << dayNumber << " days from " << baseYear;
+        if (!seconds)
+            continue;
+        const std::optional<CTime> byFields =
+            zone.ToTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+                        fields.tm_min, fields.tm_sec);
+        ASSERT_EQ(zone.LocalSecondsToTime(*seconds), byFields) << dayNumber << " from " << baseYear;
+    }
+    EXPECT_FALSE(AsciiLocalSeconds(-0.5, 1970));
+    EXPECT_FALSE(AsciiLocalSeconds(std::numeric_limits<double>::quiet_NaN(), 1970));
+    EXPECT_EQ(AsciiLocalSeconds(1 - 1e-12, 1970), 86400); // rounds up to a whole day
 }
 
 TEST(AsciiCalendar, TimesOfDay) {

@@ -2,6 +2,8 @@
 
 #include "vornui/templates/AsciiTemplate.h"
 
+#include <algorithm>
+
 AsciiColumnList::AsciiColumnList(const AsciiTemplate& templ)
     : m_template(&templ), m_chop(templ.columnChop) {}
 
@@ -10,15 +12,19 @@ AsciiColumnList::AsciiColumnList(std::string_view line, const AsciiTemplate& tem
     Split(line);
 }
 
+// The line is copied once and its columns cut out of the copy in place.
 void AsciiColumnList::Split(std::string_view line) {
     m_starts.clear();
     // The buffer only grows, so that lines of the same length reuse it untouched.
     if (m_columns.size() < line.size() + 1)
         m_columns.resize(line.size() + 1);
-    char* const first = m_columns.data();
-    m_chop.SplitInto(line, first, [&](const char* start) {
-        m_starts.push_back(static_cast<size_t>(start - first));
-    });
+    char* const text = m_columns.data();
+    std::copy(line.begin(), line.end(), text);
+    text[line.size()] = '\0';
+    size_t position = 0;
+    std::string_view column;
+    while (m_chop.CutNextToken(text, line.size(), position, column))
+        m_starts.push_back(static_cast<size_t>(column.data() - text));
 }
 
 AsciiField AsciiColumnList::GetField(int index) const {

@@ -154,7 +154,7 @@ AsciiValue AsciiRecord::GetValue(int index) const {
         return AsciiValue();
     AsciiValue value = m_values[index];
     const AsciiRecordTemplate& record = m_template->records[index];
-    if (record.ConvFactor != 1.0 || record.ConvOffset != 0.0)
+    if (Converts(record))
         value.Scale(record.ConvFactor, record.ConvOffset);
     return value;
 }

@@ -27,6 +27,15 @@ public:
     // The same by the record's place in the template, as IndexOf finds it once for many
     // lines; Invalid outside 0 ... GetValueCount() - 1.
     AsciiValue GetValue(int index) const;
+    // GetValue(index).AsDouble(), without copying the value: what a loop over many lines
+    // asks for.
+    double GetDouble(int index) const {
+        if (index < 0 || index >= m_nValues || m_values[index].GetType() != AsciiValueDouble)
+            return GetValue(index).AsDouble();
+        const AsciiRecordTemplate& record = m_template->records[index];
+        const double value = m_values[index].AsDouble();
+        return Converts(record) ? value * record.ConvFactor + record.ConvOffset : value;
+    }
     // The place of the first record template named `name`; -1 when there is none.
     int IndexOf(const char* name) const;
     // The same without the conversion.
@@ -39,6 +48,10 @@ public:
     void Release();
 
 private:
+    // An identity conversion is skipped rather than applied: it would turn -0.0 into 0.0.
+    static bool Converts(const AsciiRecordTemplate& record) {
+        return record.ConvFactor != 1.0 || record.ConvOffset != 0.0;
+    }
     void ParseDouble(const AsciiRecordTemplate& record, AsciiValue& value);
     void ParseInteger(const AsciiRecordTemplate& record, AsciiValue& value);
     void ParseStacked(const AsciiRecordTemplate& record, AsciiValue& value) const;

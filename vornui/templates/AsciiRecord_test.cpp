@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -129,6 +130,11 @@ TEST(AsciiRecord, ConversionWhenFetchedAndReuse) {
     EXPECT_EQ(record.GetValue("I").AsInt(), 3);
     EXPECT_EQ(record.GetValueUnconverted("I").AsInt(), 7);
     EXPECT_EQ(record.GetValue("S"), AsciiValue::Stacked({101, 71}));
+    for (int index = -1; index <= record.GetValueCount(); ++index)
+        EXPECT_EQ(record.GetDouble(index), record.GetValue(index).AsDouble()) << index;
+    record.Parse("-0,7");
+    EXPECT_TRUE(std::signbit(record.GetValueUnconverted("D").AsDouble()));
+    EXPECT_EQ(record.GetDouble(0), -1.0);
     record.Parse("4");
     EXPECT_EQ(record.GetValueUnconverted("S"), AsciiValue::Stacked({4}));
     record.Release();

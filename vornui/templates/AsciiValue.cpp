@@ -68,12 +68,10 @@ std::vector<double>& AsciiValue::SetStacked() {
     return m_stacked;
 }
 
-double AsciiValue::AsDouble() const {
+double AsciiValue::OtherAsDouble() const {
     switch (m_type) {
     case AsciiValueInteger:
         return m_nInteger;
-    case AsciiValueDouble:
-        return m_dValue;
     case AsciiValueStacked:
         return m_stacked.empty() ? 0.0 : m_stacked.front();
     default:

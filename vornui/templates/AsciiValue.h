@@ -38,7 +38,7 @@ public:
     // Whether the value holds anything.
     bool IsValid() const { return m_type != AsciiValueInvalid; }
     // The number; the first element of an array; 0.0 for Invalid.
-    double AsDouble() const;
+    double AsDouble() const { return m_type == AsciiValueDouble ? m_dValue : OtherAsDouble(); }
     // The integer of an Integer, otherwise AsDouble truncated toward zero.
     int AsInt() const;
     // 1 for a Double, the array's size for Stacked, 0 otherwise.
@@ -63,6 +63,8 @@ public:
     std::vector<double>& SetStacked();
 
 private:
+    double OtherAsDouble() const;
+
     int m_type = AsciiValueInvalid;
     int m_nInteger = 0;
     double m_dValue = 0.0;         // the number of a Double

@@ -135,8 +135,6 @@ int ScanSexagesimalSlowly(const char* text, int& whole, int& minutes, double& se
 
 bool ScanDouble(const char* text, double& value) {
     const char* start = SkipSpaces(text);
-    if (!CanStartDouble(*start))
-        return false;
     const PlainNumber number = ReadPlainNumber(start);
     if (number.end) {
         if (ExactDouble(number, value))
@@ -149,6 +147,8 @@ bool ScanDouble(const char* text, double& value) {
             return true;
         }
     }
+    if (!CanStartDouble(*start))
+        return false;
     const CLocaleScope c;
     return std::sscanf(text, "%lf", &value) == 1;
 }

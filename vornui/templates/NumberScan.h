@@ -24,6 +24,19 @@ inline const char* SkipSpaces(const char* text) {
     return text;
 }
 
+// The magnitude of a run of more than eighteen digits, saturated past 2^63 as strtol
+// saturates.
+inline uint64_t SaturatedMagnitude(const char* digits, const char* end) {
+    constexpr uint64_t kSaturated = (uint64_t{1} << 63) + 1;
+    uint64_t magnitude = 0;
+    for (; digits != end; ++digits) {
+        if (magnitude > kSaturated / 10)
+            return kSaturated;
+        magnitude = magnitude * 10 + static_cast<uint64_t>(*digits - '0');
+    }
+    return magnitude;
+}
+
 // Reads [sign]digits as strtol does in a 64-bit long (saturating), then keeps the low 32
 // bits as scanf stores into an int. Returns the end of the number, nullptr without digits.
 inline const char* ReadDecimal(const char* text, int& value) {
@@ -32,20 +45,16 @@ inline const char* ReadDecimal(const char* text, int& value) {
         ++text;
     if (!IsDigit(*text))
         return nullptr;
-    // Eighteen digits cannot overflow; only longer numbers need the checks.
+    // Eighteen digits cannot overflow, so the common short number needs one test a digit;
+    // a longer one is read again with the checks.
+    const char* const first = text;
     uint64_t magnitude = 0;
-    for (int digits = 0; digits < 18 && IsDigit(*text); ++digits, ++text)
+    for (; IsDigit(*text); ++text)
         magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
+    if (text - first > 18)
+        magnitude = SaturatedMagnitude(first, text);
     constexpr uint64_t kMinMagnitude = uint64_t{1} << 63;
-    constexpr uint64_t kLimit = kMinMagnitude / 10;
-    bool overflow = false;
-    for (; IsDigit(*text); ++text) {
-        if (magnitude > kLimit)
-            overflow = true;
-        else
-            magnitude = magnitude * 10 + static_cast<uint64_t>(*text - '0');
-    }
-    if (overflow || magnitude > (negative ? kMinMagnitude : kMinMagnitude - 1))
+    if (magnitude > (negative ? kMinMagnitude : kMinMagnitude - 1))
         magnitude = negative ? kMinMagnitude : kMinMagnitude - 1;
     const uint64_t bits = negative ? uint64_t{0} - magnitude : magnitude;
     value = static_cast<int>(static_cast<uint32_t>(bits));

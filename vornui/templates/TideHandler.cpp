@@ -38,13 +38,20 @@ float ReadFloat(const unsigned char* bytes) {
     return value;
 }
 
+// The zone's answer for a day number's local time; nullopt when it forms no time. Inside
+// the calendar span the time is counted without broken-down fields.
+std::optional<CTime> DayNumberToTime(double dayNumber, int baseYear, CLocalZone& zone) {
+    if (const std::optional<int64_t> seconds = AsciiLocalSeconds(dayNumber, baseYear))
+        return zone.LocalSecondsToTime(*seconds);
+    const struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
+    return zone.ToTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+                       fields.tm_min, fields.tm_sec);
+}
+
 // A day number to local time in `zone`; times before 1970 (and days that form no time)
 // become 12 December 1970 12:12:12 local standard time.
 CTime DayNumberToLocalTime(double dayNumber, int baseYear, CLocalZone& zone) {
-    const struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
-    const std::optional<CTime> time =
-        zone.ToTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
-                    fields.tm_min, fields.tm_sec);
+    const std::optional<CTime> time = DayNumberToTime(dayNumber, baseYear, zone);
     if (time && time->GetTime() >= 0)
         return *time;
     return CTime(1970, 12, 12, 12, 12, 12, 0);
@@ -84,8 +91,8 @@ int CTideHandler::LoadTide(const CString& templateName, const CString& filePath)
         record.Parse(reader.GetLineView());
         if (!record.IsValid())
             continue;
-        const double dayNumber = record.GetValue(timeRecord).AsDouble();
-        const double tide = record.GetValue(tideRecord).AsDouble();
+        const double dayNumber = record.GetDouble(timeRecord);
+        const double tide = record.GetDouble(tideRecord);
         const time_t time = DayNumberToLocalTime(dayNumber, 1970, zone).GetTime();
         m_samples.push_back(
             Sample{static_cast<int32_t>(static_cast<uint32_t>(time)), static_cast<float>(tide)});

@@ -63,7 +63,11 @@ CLocalZone& CLocalZone::Current() {
 
 std::optional<CTime> CLocalZone::ToTime(int year, int month, int day, int hour, int minute,
                                         int second) {
-    const std::optional<int64_t> utc = ToUtc(LocalSeconds(year, month, day, hour, minute, second));
+    return LocalSecondsToTime(LocalSeconds(year, month, day, hour, minute, second));
+}
+
+std::optional<CTime> CLocalZone::LocalSecondsToTime(int64_t localSeconds) {
+    const std::optional<int64_t> utc = ToUtc(localSeconds);
     if (!utc || *utc == -1)
         return std::nullopt;
     return CTime(static_cast<time_t>(*utc));
