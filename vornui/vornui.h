@@ -153,5 +153,3 @@
 #include "vornui/util/JulianDay.h"
 #include "vornui/util/ListBoxExtent.h"
 #include "vornui/util/StartProgram.h"
-#include "vornui/vornsocket/SocketClient.h"
-#include "vornui/vornsocket/VornSOCKET.h"
