@@ -2,4 +2,5 @@
 
 void RegisterLibraryResources(HMODULE library) {
     RegisterLibraryStrings(library);
+    RegisterReportingTemplates(library);
 }

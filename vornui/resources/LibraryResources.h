@@ -7,3 +7,4 @@
 void RegisterLibraryResources(HMODULE library);
 
 void RegisterLibraryStrings(HMODULE library);
+void RegisterReportingTemplates(HMODULE library);

@@ -18,12 +18,25 @@ struct ProgressData : ControlData {
 };
 
 // Moves to `pos` (within the range) and returns where it was.
-LRESULT MoveTo(HWND hwnd, ProgressData& data, int pos) {
+LRESULT MoveTo(HWND hwnd, ProgressData& data, long long pos) {
     const int previous = data.pos;
-    data.pos = std::clamp(pos, std::min(data.lower, data.upper), std::max(data.lower, data.upper));
+    data.pos = static_cast<int>(std::clamp<long long>(pos, std::min(data.lower, data.upper),
+                                                      std::max(data.lower, data.upper)));
     if (data.pos != previous)
         InvalidateRect(hwnd, nullptr, FALSE);
     return previous;
+}
+
+// One step on: past either end the bar starts over from the other (past the upper end
+// from the lower one, as the system documents for its steps).
+long long NextStep(const ProgressData& data) {
+    const long long low = std::min(data.lower, data.upper);
+    const long long high = std::max(data.lower, data.upper);
+    const long long next = static_cast<long long>(data.pos) + data.step;
+    if ((next <= high && next >= low) || high == low)
+        return next;
+    const long long range = high - low;
+    return low + ((next - low) % range + range) % range;
 }
 
 LRESULT SetRange(HWND hwnd, ProgressData& data, int lower, int upper) {
@@ -50,22 +63,15 @@ LRESULT HandleProgressMessage(HWND hwnd, ProgressData& data, UINT message, WPARA
     case PBM_SETPOS:
         return MoveTo(hwnd, data, static_cast<int>(wParam));
     case PBM_DELTAPOS:
-        return MoveTo(hwnd, data, data.pos + static_cast<int>(wParam));
+        return MoveTo(hwnd, data, static_cast<long long>(data.pos) + static_cast<int>(wParam));
     case PBM_GETPOS:
         return data.pos;
     case PBM_SETSTEP:
         return std::exchange(data.step, static_cast<int>(wParam));
     case PBM_GETSTEP:
         return data.step;
-    case PBM_STEPIT: {
-        // Past the end, the bar starts over from the beginning.
-        const int low = std::min(data.lower, data.upper);
-        const int high = std::max(data.lower, data.upper);
-        int next = data.pos + data.step;
-        if (next > high && high > low)
-            next = low + (next - low) % (high - low);
-        return MoveTo(hwnd, data, next);
-    }
+    case PBM_STEPIT:
+        return MoveTo(hwnd, data, NextStep(data));
     case PBM_SETBARCOLOR:
         return std::exchange(data.bar, static_cast<COLORREF>(lParam));
     case PBM_GETBARCOLOR:

@@ -1,0 +1,40 @@
+#pragma once
+
+// A small modeless window with one line of text, for "busy" notices that worker code
+// updates while it runs. Its owner is disabled while it is up. Enter does nothing;
+// Escape and the close box hide it through the dialog's usual cancel, after which the
+// worker's calls stay harmless.
+
+#include "vornui/platform/CString.h"
+#include "vornui/platform/Dialog.h"
+#include "vornui/reporting/IMessageReporter.h"
+
+class VORNUI_API CMessageDlg : public CDialog, public IMessageReporter {
+public:
+    CMessageDlg();
+    // `placementName`, when not empty, is the profile section that remembers the position.
+    explicit CMessageDlg(CString placementName);
+    ~CMessageDlg() override;
+    CMessageDlg(const CMessageDlg&) = delete;
+    CMessageDlg& operator=(const CMessageDlg&) = delete;
+
+    // The window "Message"; the owner is the safe owner of `parent`. 0 on failure.
+    int Create(CWnd* parent) override;
+    // Gives the owner back and destroys the window.
+    int DestroyWindow() override;
+    void SetMessage(const char* text) override;
+    // Nothing: Enter does not close the window.
+    void OnOK() override;
+    // Handles every message waiting in the thread's queue; host callbacks may run inside.
+    void PumpMessages() override;
+
+protected:
+    void ReEnableParent();
+    BOOL OnInitDialog() override;
+
+    CString m_strPlacement;
+    int m_bParentDisabled = 0;
+
+private:
+    HWND m_hOwner = nullptr; // the owner disabled while the window is up
+};
