@@ -318,7 +318,8 @@ void CMessageBoxDialog::LayOut() {
     }
 
     CRect frame(0, 0, width, height);
-    ::AdjustWindowRectEx(&frame, GetStyle(), FALSE, GetExStyle());
+    // GetStyle here is the message-box style: the window's is the frame's own.
+    ::AdjustWindowRectEx(&frame, CWnd::GetStyle(), FALSE, GetExStyle());
     SetWindowPos(nullptr, 0, 0, frame.Width(), frame.Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     CenterWindow();

@@ -38,12 +38,15 @@ public:
     void AddButton(unsigned int id, CString caption, int isDefault = 0, int isEscape = 0);
     void AddButton(unsigned int id, unsigned int captionId, int isDefault = 0, int isEscape = 0);
 
+    // The message, as text or a string of the resource chain.
     void SetMessage(CString message);
     void SetMessage(unsigned int messageId);
     CString GetMessage() const { return m_strMessage; }
+    // The caption; empty text or id 0 is the application's name.
     void SetTitle(CString title);
     void SetTitle(unsigned int titleId);
     CString GetTitle() const { return m_strTitle; }
+    // The message-box style flags (MB_*).
     void SetStyle(unsigned int style) { m_nStyle = style; }
     unsigned int GetStyle() const { return m_nStyle; }
 
@@ -53,33 +56,37 @@ public:
     // nonzero: a system icon (IDI_*), which also chooses the beep unless one is set.
     void SetMessageIcon(const char* name, int system);
     HICON GetMessageIcon() const { return m_hIcon; }
+    // The sound played when the box opens (a MessageBeep type).
     void SetMessageBeep(unsigned int beep) { m_nBeep = beep; }
 
+    // Runs the box and returns the id of the button that ended it.
     INT_PTR DoModal() override;
 
 protected:
+    // The box is built here: icon, message, buttons, size, beep and style effects.
     BOOL OnInitDialog() override;
+    // Buttons, keys and the close box end the box by the rules above.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     void OnClose() override;
 
-    CString m_strMessage;
-    CString m_strTitle;
-    unsigned int m_nStyle;
-    unsigned int m_nHelp;
-    HICON m_hIcon = nullptr;
-    std::vector<std::pair<unsigned int, CString>> m_aButtons; // in the order added
-    unsigned int m_nDefaultButton = static_cast<unsigned int>(-1);
-    unsigned int m_nEscapeButton = static_cast<unsigned int>(-1);
-    CStatic m_stcIcon;
-    CStatic m_stcMessage;
-    CWnd* m_pParent;
-    unsigned int m_nBeep = static_cast<unsigned int>(-1);
-    int m_aDlgScale[2] = {0, 0}; // pixels per 1000 dialog units, horizontally and vertically
-    int m_aIconSize[2] = {0, 0};
-    int m_aMessageSize[2] = {0, 0};
-    int m_aButtonSize[2] = {0, 0};
+    CString m_strMessage;    // the text shown
+    CString m_strTitle;      // the caption
+    unsigned int m_nStyle;   // MB_* flags
+    unsigned int m_nHelp;    // the help context id
+    HICON m_hIcon = nullptr; // left of the message; destroyed with the box
+    std::vector<std::pair<unsigned int, CString>> m_aButtons;      // in the order added
+    unsigned int m_nDefaultButton = static_cast<unsigned int>(-1); // Enter's; -1: none
+    unsigned int m_nEscapeButton = static_cast<unsigned int>(-1);  // Escape's; -1: none
+    CStatic m_stcIcon;                                    // shows the icon, when there is one
+    CStatic m_stcMessage;                                 // shows the message
+    CWnd* m_pParent;                                      // the owner
+    unsigned int m_nBeep = static_cast<unsigned int>(-1); // played on opening; -1: none
+    int m_aDlgScale[2] = {0, 0};    // pixels per 1000 dialog units, horizontally and vertically
+    int m_aIconSize[2] = {0, 0};    // pixels
+    int m_aMessageSize[2] = {0, 0}; // pixels
+    int m_aButtonSize[2] = {0, 0};  // pixels, common to all buttons
 
 private:
     void ParseStyle();

@@ -174,16 +174,21 @@ TEST_F(MessageBoxDialog, ALongMessageWrapsWithinHalfTheScreen) {
         CMessageBoxDialog box(nullptr, CString(text.c_str()), CString("Long"), MB_ICONEXCLAMATION,
                               0);
         box.AddButton(IDOK, CString("OK"), TRUE, TRUE);
-        CRect message;
-        HWND dialogSeen = nullptr;
+        CRect message, button, client;
         m_user.Then([&](HWND dialog) {
-            dialogSeen = dialog;
             GetWindowRect(MessageControl(dialog), &message);
+            GetWindowRect(GetDlgItem(dialog, IDOK), &button);
+            GetClientRect(dialog, &client);
+            ClientToScreen(dialog, reinterpret_cast<POINT*>(&client.left));
+            ClientToScreen(dialog, reinterpret_cast<POINT*>(&client.right));
             return ModalAction::Acted;
         });
         m_user.Press(VK_RETURN);
         EXPECT_EQ(box.DoModal(), IDOK);
         EXPECT_LE(message.Width(), limit);
+        // The button row lies below the message, inside the client area.
+        EXPECT_LE(message.bottom, button.top);
+        EXPECT_TRUE(CRect().IntersectRect(client, button) && CRect(client) == (client | button));
         if (text.size() == 10000) {
             EXPECT_GT(message.Height(), 100); // wrapped over many lines
         }

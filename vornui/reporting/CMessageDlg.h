@@ -29,11 +29,13 @@ public:
     void PumpMessages() override;
 
 protected:
+    // Enables the owner again if this window disabled it.
     void ReEnableParent();
+    // Puts the window where it was last time, when it has a placement name.
     BOOL OnInitDialog() override;
 
-    CString m_strPlacement;
-    int m_bParentDisabled = 0;
+    CString m_strPlacement;    // profile section of the remembered position, or empty
+    int m_bParentDisabled = 0; // 1 while the owner is disabled by this window
 
 private:
     HWND m_hOwner = nullptr; // the owner disabled while the window is up

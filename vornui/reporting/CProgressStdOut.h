@@ -12,6 +12,7 @@
 
 class VORNUI_API CProgressStdOut : public IProgressIndicator {
 public:
+    // The arguments are unused, as the interface's; the bar on standard error starts off.
     explicit CProgressStdOut(int cancelAllowed = 0);
     CProgressStdOut(int cancelAllowed, unsigned int titleId);
     ~CProgressStdOut() override;

@@ -9,6 +9,7 @@
 
 class VORNUI_API IMessageReporter {
 public:
+    // Made and ended as part of an implementation.
     IMessageReporter() = default;
     virtual ~IMessageReporter();
 
@@ -21,6 +22,7 @@ public:
     virtual void PumpMessages() = 0;
 
 protected:
+    // Copied only as part of an implementation, never sliced.
     IMessageReporter(const IMessageReporter&) = default;
     IMessageReporter& operator=(const IMessageReporter&) = default;
 };

@@ -25,6 +25,7 @@ public:
     virtual int SetPos(int pos) = 0;
 
 protected:
+    // Copied only as part of an implementation, never sliced.
     IProgressIndicator(const IProgressIndicator&) = default;
     IProgressIndicator& operator=(const IProgressIndicator&) = default;
 };
@@ -32,6 +33,7 @@ protected:
 // Accepts every call and reports nothing.
 class VORNUI_API CProgressNullObject : public IProgressIndicator {
 public:
+    // The arguments are unused, as the interface's.
     explicit CProgressNullObject(int cancelAllowed = 0);
     CProgressNullObject(int cancelAllowed, unsigned int titleId);
 

@@ -137,8 +137,7 @@ int KProgressDlg::IsCancelled() {
         m_bCancelRequested = 0;
         return 1;
     }
-    if (::IsWindow(m_hWnd))
-        PumpMessages(); // may delete a self-owned dialog: nothing of it is touched after
+    PumpMessages(); // may delete a self-owned dialog: nothing of it is touched after
     return 0;
 }
 
@@ -158,7 +157,8 @@ void KProgressDlg::SetRange(int lower, int upper) {
 }
 
 bool KProgressDlg::HasBar() const {
-    return ::IsWindow(m_hWnd) && ::IsWindow(m_Progress.m_hWnd);
+    // The bar is a child of the dialog: it goes when the dialog goes.
+    return m_hWnd && ::IsWindow(m_Progress.m_hWnd);
 }
 
 int KProgressDlg::SetPos(int pos) {

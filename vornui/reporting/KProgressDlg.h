@@ -19,6 +19,7 @@
 
 class VORNUI_API KProgressDlg : public CDialog, public IProgressIndicator {
 public:
+    // `cancelAllowed` enables the Cancel button (and Escape); the caption is "Processing".
     explicit KProgressDlg(int cancelAllowed);
     // `titleId` is a string of the host application (0: the library's "Processing");
     // `placementName`, when not empty, is the profile section that remembers the position.
@@ -73,25 +74,29 @@ protected:
     // Handles every message waiting in the thread's queue; returns when it is empty or
     // the window is gone (a message may have destroyed the dialog and its object).
     void PumpMessages();
+    // Enables the owner again if this dialog disabled it.
     void ReEnableParent();
 
+    // The window's life: the bar is bound to item 20104; initialisation sends the range,
+    // step and caption; Cancel is refused, recorded, or (shared instance) ends the dialog;
+    // the shared instance deletes itself when its window is gone.
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnCancel() override;
     void PostNcDestroy() override;
 
-    CProgressCtrl m_Progress;
-    unsigned int m_nTitleId = 0;
-    int m_nLower = 0;
-    int m_nUpper = 100;
-    int m_nStep = 5;
-    int m_bParentDisabled = 0;
-    int m_bCounter = 0;
-    int m_bCancelAllowed;
-    int m_bCancelRequested = 0;
-    int m_nCurrent = 0;
-    int m_bSelfOwned = 0;
-    CString m_strPlacement;
+    CProgressCtrl m_Progress;    // the bar, item 20104
+    unsigned int m_nTitleId = 0; // caption string of the host; 0: "Processing"
+    int m_nLower = 0;            // logical start of the range
+    int m_nUpper = 100;          // logical end; may be below the start
+    int m_nStep = 5;             // what StepIt adds
+    int m_bParentDisabled = 0;   // 1 while the owner is disabled by this dialog
+    int m_bCounter = 0;          // 1: a raw count instead of a percentage
+    int m_bCancelAllowed;        // the Cancel button and Escape work
+    int m_bCancelRequested = 0;  // set by Cancel, cleared when IsCancelled reports it
+    int m_nCurrent = 0;          // the percentage (or count) shown last
+    int m_bSelfOwned = 0;        // 1 for the shared instance, which deletes itself
+    CString m_strPlacement;      // profile section of the remembered position, or empty
 
 private:
     int CreateFromTemplate(UINT templateId, CWnd* parent);

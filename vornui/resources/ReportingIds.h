@@ -10,10 +10,10 @@
 #define IDD_PROGRESS_COUNTER 20100 // raw count, the bar hidden
 
 // Dialog items
-#define IDC_YES 13130
-#define IDC_YES_TO_ALL 13131
-#define IDC_NO 13132
-#define IDC_NO_TO_ALL 13133
-#define IDC_PROGRESS_BAR 20104
-#define IDC_PROGRESS_VALUE 20106 // the percentage or the count
-#define IDC_STATUS_TEXT 20108
+#define IDC_ANSWER_YES 13130        // "Yes"
+#define IDC_ANSWER_YES_TO_ALL 13131 // "Yes to all"
+#define IDC_ANSWER_NO 13132         // "No"
+#define IDC_ANSWER_NO_TO_ALL 13133  // "No to all"
+#define IDC_PROGRESS_BAR 20104      // the bar
+#define IDC_PROGRESS_VALUE 20106    // the percentage or the count
+#define IDC_STATUS_TEXT 20108       // the status line, or the message

@@ -59,10 +59,10 @@ constexpr DialogTemplate kMessage{
     std::size(kMessageItems)};
 
 constexpr DialogItemTemplate kYesNoToAllItems[] = {
-    {"Button", "Yes", IDC_YES, kButton, 0, 24, 27, 50, 14},
-    {"Button", "Yes to all", IDC_YES_TO_ALL, kButton, 0, 86, 27, 50, 14},
-    {"Button", "No", IDC_NO, kButton, 0, 154, 27, 50, 14},
-    {"Button", "No to all", IDC_NO_TO_ALL, kButton, 0, 216, 27, 50, 14},
+    {"Button", "Yes", IDC_ANSWER_YES, kButton, 0, 24, 27, 50, 14},
+    {"Button", "Yes to all", IDC_ANSWER_YES_TO_ALL, kButton, 0, 86, 27, 50, 14},
+    {"Button", "No", IDC_ANSWER_NO, kButton, 0, 154, 27, 50, 14},
+    {"Button", "No to all", IDC_ANSWER_NO_TO_ALL, kButton, 0, 216, 27, 50, 14},
 };
 constexpr DialogTemplate kYesNoToAll{DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION |
                                          WS_SYSMENU,
