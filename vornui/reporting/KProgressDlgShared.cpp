@@ -8,11 +8,13 @@ int KProgressDlg::g_nRef = 0;
 int KProgressDlg::CreateShared(CString title, int cancelAllowed, bool counter) {
     if (!g_pDlg) {
         auto* shared = new KProgressDlg(cancelAllowed);
-        shared->m_bSelfOwned = 1;
-        g_pDlg = shared;
         const int created = counter ? shared->CreateCounter(nullptr) : shared->Create(nullptr);
-        if (!created) {
-            g_pDlg = nullptr; // never had a window, so nothing else deletes it
+        if (created) {
+            // From here the object goes with its window; before, a window that failed to
+            // come up must not take the object with it, since it is deleted here.
+            shared->m_bSelfOwned = 1;
+            g_pDlg = shared;
+        } else {
             delete shared;
         }
         g_nRef = 0;
