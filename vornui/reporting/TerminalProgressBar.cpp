@@ -45,11 +45,10 @@ void TerminalProgressBar::Show(long long percent) {
     std::string line = "\r[";
     line.append(filled, '#');
     line.append(barWidth - filled, '.');
+    const std::string shown = std::to_string(whole) + '%';
     line += "] ";
-    line += std::to_string(whole);
-    line += '%';
-    if (const int padding = 3 - static_cast<int>(std::to_string(whole).size()); padding > 0)
-        line.append(padding, ' ');
+    line += shown;
+    line.append(4 - shown.size(), ' '); // a shorter percentage covers a longer one's end
     std::fwrite(line.data(), 1, line.size(), m_stream);
     m_shown = whole;
     if (whole == 100)
