@@ -54,3 +54,7 @@ void CMessageDlg::OnOK() {}
 void CMessageDlg::PumpMessages() {
     PumpDialogMessages(m_hWnd, PumpEnd::QueueEmpty);
 }
+
+BOOL CMessageDlg::Create(UINT idTemplate, CWnd* parent) {
+    return CDialog::Create(idTemplate, parent);
+}

@@ -38,5 +38,9 @@ protected:
     int m_bParentDisabled = 0; // 1 while the owner is disabled by this window
 
 private:
+    // The framework's creation from any template, kept out of reach: the window is made
+    // from its own template (Create(CWnd*)).
+    BOOL Create(UINT idTemplate, CWnd* parent) override;
+
     HWND m_hOwner = nullptr; // the owner disabled while the window is up
 };

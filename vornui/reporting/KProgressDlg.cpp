@@ -226,3 +226,7 @@ void KProgressDlg::PostNcDestroy() {
     if (m_bSelfOwned)
         delete this;
 }
+
+BOOL KProgressDlg::Create(UINT idTemplate, CWnd* parent) {
+    return CDialog::Create(idTemplate, parent);
+}

@@ -99,6 +99,10 @@ protected:
     CString m_strPlacement;      // profile section of the remembered position, or empty
 
 private:
+    // The framework's creation from any template, kept out of reach: the window is made
+    // from its own template (Create(CWnd*)).
+    BOOL Create(UINT idTemplate, CWnd* parent) override;
+
     int CreateFromTemplate(UINT templateId, CWnd* parent);
     static int CreateShared(CString title, int cancelAllowed, bool counter);
     bool HasBar() const;
