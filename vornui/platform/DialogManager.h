@@ -25,6 +25,8 @@ VORNUI_API INT_PTR DialogBoxIndirectParam(HINSTANCE instance, const DialogTempla
                                           HWND parent, DLGPROC proc, LPARAM param);
 VORNUI_API INT_PTR DialogBoxParam(HINSTANCE instance, LPCTSTR name, HWND parent, DLGPROC proc,
                                   LPARAM param);
+// Marks the dialog ended with `result` and hides it; a modal loop then ends, a modeless
+// dialog stays (hidden) until it is destroyed.
 VORNUI_API BOOL EndDialog(HWND dialog, INT_PTR result);
 VORNUI_API LRESULT DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 VORNUI_API BOOL IsDialogMessage(HWND dialog, LPMSG msg);

@@ -29,6 +29,7 @@
 #define SS_RIGHTJUST 0x00000400L
 #define SS_REALSIZEIMAGE 0x00000800L
 #define SS_SUNKEN 0x00001000L
+#define SS_EDITCONTROL 0x00002000L // words too long for a line are broken, as in an edit
 #define SS_ENDELLIPSIS 0x00004000L
 #define SS_PATHELLIPSIS 0x00008000L
 

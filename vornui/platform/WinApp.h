@@ -17,6 +17,8 @@
 
 class ApplicationProfile;
 
+#define HELP_CONTEXT 0x0001L
+
 class VORNUI_API CWinApp : public CCmdTarget {
     DECLARE_DYNAMIC(CWinApp)
 public:
@@ -32,6 +34,10 @@ public:
     // while it wants more idle time.
     virtual BOOL OnIdle(LONG count);
 
+    // Opens the application's help (m_pszHelpFilePath) with the desktop's handler for it;
+    // nothing when the application has no help file. `data` is the help context.
+    virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
+
     // The INI file that holds the profile; null keeps it in memory (and forgets the file).
     void SetProfileFile(LPCTSTR path);
 
@@ -46,6 +52,7 @@ public:
     LPCTSTR m_pszAppName;
     LPCTSTR m_pszExeName;
     LPCTSTR m_pszProfileName; // null while the profile is in memory
+    LPCTSTR m_pszHelpFilePath = nullptr; // the host's help file, null for none
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr; // the main window; the host sets it
 

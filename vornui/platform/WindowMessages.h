@@ -126,6 +126,7 @@
 // Virtual keys
 #define VK_LBUTTON 0x01
 #define VK_RBUTTON 0x02
+#define VK_CANCEL 0x03 // Ctrl+Break
 #define VK_BACK 0x08
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D

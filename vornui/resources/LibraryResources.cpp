@@ -4,4 +4,5 @@ void RegisterLibraryResources(HMODULE library) {
     RegisterEditorDialogs(library);
     RegisterEditorIcons(library);
     RegisterLibraryStrings(library);
+    RegisterReportingTemplates(library);
 }

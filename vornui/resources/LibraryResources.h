@@ -9,3 +9,4 @@ void RegisterLibraryResources(HMODULE library);
 void RegisterEditorDialogs(HMODULE library);
 void RegisterEditorIcons(HMODULE library);
 void RegisterLibraryStrings(HMODULE library);
+void RegisterReportingTemplates(HMODULE library);

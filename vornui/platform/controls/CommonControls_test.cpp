@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 // A parent that writes down the notifications it gets and refuses changes when told to.
@@ -162,6 +164,18 @@ TEST_F(CommonControls, AProgressBarStaysInItsRangeAndStepsRoundAgain) {
     EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), 5);
     EXPECT_EQ(SendMessage(bar, PBM_DELTAPOS, static_cast<WPARAM>(-2), 0), 5);
     EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), 3);
+
+    // Over the whole int range nothing overflows: deltas clamp, steps round again.
+    SendMessage(bar, PBM_SETRANGE32, static_cast<WPARAM>(INT_MIN), INT_MAX);
+    SendMessage(bar, PBM_SETPOS, static_cast<WPARAM>(INT_MAX - 1), 0);
+    SendMessage(bar, PBM_DELTAPOS, static_cast<WPARAM>(INT_MAX), 0);
+    EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), INT_MAX);
+    SendMessage(bar, PBM_SETSTEP, 3, 0);
+    SendMessage(bar, PBM_STEPIT, 0, 0);
+    EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), INT_MIN + 3);
+    SendMessage(bar, PBM_SETSTEP, static_cast<WPARAM>(-5), 0);
+    SendMessage(bar, PBM_STEPIT, 0, 0);
+    EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), INT_MAX - 2); // before the start: from the end
 }
 
 TEST_F(CommonControls, AStatusBarLinesTheBottomAndFollowsItsParent) {

@@ -1,5 +1,12 @@
 #include "vornui/platform/ProgressCtrl.h"
 
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/SystemBrushes.h"
+#include "vornui/platform/SystemSettings.h"
+#include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/WindowStyles.h"
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -17,13 +24,81 @@ struct ProgressData : ControlData {
     COLORREF background = CLR_DEFAULT;
 };
 
-// Moves to `pos` (within the range) and returns where it was.
-LRESULT MoveTo(HWND hwnd, ProgressData& data, int pos) {
+// The bar's client area and which way it fills, read once for each change.
+struct BarShape {
+    RECT client;
+    bool vertical;
+
+    explicit BarShape(HWND hwnd) : vertical((GetWindowLong(hwnd, GWL_STYLE) & PBS_VERTICAL) != 0) {
+        GetClientRect(hwnd, &client);
+    }
+
+    // How much of the bar is filled, in pixels along its length.
+    int FilledExtent(const ProgressData& data) const {
+        const long long length = vertical ? client.bottom : client.right;
+        const long long low = std::min(data.lower, data.upper);
+        const long long high = std::max(data.lower, data.upper);
+        return high == low ? 0 : static_cast<int>(length * (data.pos - low) / (high - low));
+    }
+
+    // The part between two filled extents (the filled part from 0).
+    RECT Band(int from, int to) const {
+        const int first = std::min(from, to);
+        const int last = std::max(from, to);
+        if (vertical) // fills from the bottom up
+            return RECT{0, client.bottom - last, client.right, client.bottom - first};
+        return RECT{first, 0, last, client.bottom};
+    }
+};
+
+// Moves to `pos` (within the range) and returns where it was. Only the pixels that change
+// are repainted: a move within one pixel paints nothing.
+LRESULT MoveTo(HWND hwnd, ProgressData& data, long long pos) {
     const int previous = data.pos;
-    data.pos = std::clamp(pos, std::min(data.lower, data.upper), std::max(data.lower, data.upper));
-    if (data.pos != previous)
-        InvalidateRect(hwnd, nullptr, FALSE);
+    data.pos = static_cast<int>(std::clamp<long long>(pos, std::min(data.lower, data.upper),
+                                                      std::max(data.lower, data.upper)));
+    if (data.pos == previous)
+        return previous;
+    const BarShape shape(hwnd);
+    ProgressData before = data;
+    before.pos = previous;
+    const int filledBefore = shape.FilledExtent(before);
+    if (const int filled = shape.FilledExtent(data); filled != filledBefore) {
+        const RECT band = shape.Band(filledBefore, filled);
+        InvalidateRect(hwnd, &band, FALSE);
+    }
     return previous;
+}
+
+void FillWithColor(HDC hdc, const RECT& rect, COLORREF color, int systemColor) {
+    if (color == CLR_DEFAULT) {
+        FillRect(hdc, &rect, GetSysColorBrush(systemColor));
+        return;
+    }
+    const HBRUSH brush = CreateSolidBrush(color);
+    FillRect(hdc, &rect, brush);
+    DeleteObject(brush);
+}
+
+void Paint(HWND hwnd, const ProgressData& data) {
+    PAINTSTRUCT paint;
+    const HDC hdc = BeginPaint(hwnd, &paint);
+    const BarShape shape(hwnd);
+    FillWithColor(hdc, shape.client, data.background, COLOR_3DFACE);
+    FillWithColor(hdc, shape.Band(0, shape.FilledExtent(data)), data.bar, COLOR_HIGHLIGHT);
+    EndPaint(hwnd, &paint);
+}
+
+// One step on: past either end the bar starts over from the other (past the upper end
+// from the lower one, as the system documents for its steps).
+long long NextStep(const ProgressData& data) {
+    const long long low = std::min(data.lower, data.upper);
+    const long long high = std::max(data.lower, data.upper);
+    const long long next = static_cast<long long>(data.pos) + data.step;
+    if ((next <= high && next >= low) || high == low)
+        return next;
+    const long long range = high - low;
+    return low + ((next - low) % range + range) % range;
 }
 
 LRESULT SetRange(HWND hwnd, ProgressData& data, int lower, int upper) {
@@ -50,22 +125,15 @@ LRESULT HandleProgressMessage(HWND hwnd, ProgressData& data, UINT message, WPARA
     case PBM_SETPOS:
         return MoveTo(hwnd, data, static_cast<int>(wParam));
     case PBM_DELTAPOS:
-        return MoveTo(hwnd, data, data.pos + static_cast<int>(wParam));
+        return MoveTo(hwnd, data, static_cast<long long>(data.pos) + static_cast<int>(wParam));
     case PBM_GETPOS:
         return data.pos;
     case PBM_SETSTEP:
         return std::exchange(data.step, static_cast<int>(wParam));
     case PBM_GETSTEP:
         return data.step;
-    case PBM_STEPIT: {
-        // Past the end, the bar starts over from the beginning.
-        const int low = std::min(data.lower, data.upper);
-        const int high = std::max(data.lower, data.upper);
-        int next = data.pos + data.step;
-        if (next > high && high > low)
-            next = low + (next - low) % (high - low);
-        return MoveTo(hwnd, data, next);
-    }
+    case PBM_STEPIT:
+        return MoveTo(hwnd, data, NextStep(data));
     case PBM_SETBARCOLOR:
         return std::exchange(data.bar, static_cast<COLORREF>(lParam));
     case PBM_GETBARCOLOR:
@@ -76,6 +144,11 @@ LRESULT HandleProgressMessage(HWND hwnd, ProgressData& data, UINT message, WPARA
         return data.background;
     case PBM_SETMARQUEE:
         return TRUE;
+    case WM_ERASEBKGND:
+        return TRUE; // WM_PAINT fills every pixel
+    case WM_PAINT:
+        Paint(hwnd, data);
+        return 0;
     default:
         return DefWindowProc(hwnd, message, wParam, lParam);
     }

@@ -63,6 +63,8 @@ UINT TextFormat(DWORD style) {
     }
     if (style & SS_NOPREFIX)
         format |= DT_NOPREFIX;
+    if (style & SS_EDITCONTROL)
+        format |= DT_EDITCONTROL;
     if (style & SS_CENTERIMAGE)
         format = (format & ~DT_WORDBREAK) | DT_SINGLELINE | DT_VCENTER;
     if (style & SS_ENDELLIPSIS)

@@ -3,6 +3,7 @@
 #include "vornui/platform/LastError.h"
 
 #include <cstring>
+#include <pthread.h>
 #include <pwd.h>
 #include <string>
 #include <sys/types.h>
@@ -26,8 +27,24 @@ DWORD GetCurrentProcessId() {
     return static_cast<DWORD>(getpid());
 }
 
+namespace {
+
+// The id is asked for on every message; each thread keeps its own. A forked child's only
+// thread is a new one and asks the system again.
+thread_local DWORD t_threadId = 0;
+
+void ForgetThreadIdInChild() {
+    t_threadId = 0;
+}
+
+[[maybe_unused]] const int g_forgetOnFork = pthread_atfork(nullptr, nullptr, ForgetThreadIdInChild);
+
+} // namespace
+
 DWORD GetCurrentThreadId() {
-    return static_cast<DWORD>(gettid());
+    if (t_threadId == 0)
+        t_threadId = static_cast<DWORD>(gettid());
+    return t_threadId;
 }
 
 BOOL GetUserName(LPTSTR buffer, LPDWORD size) {

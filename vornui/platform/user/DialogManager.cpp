@@ -394,6 +394,9 @@ BOOL EndDialog(HWND dialog, INT_PTR result) {
     DialogData& data = DialogDataOf(dialog);
     data.ended = true;
     data.result = result;
+    // The dialog disappears at once, also a modeless one, which stays until destroyed.
+    SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
     return TRUE;
 }
 

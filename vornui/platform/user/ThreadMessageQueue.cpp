@@ -225,6 +225,8 @@ bool ThreadMessageQueue::TakePaint(MSG* msg, HWND filter, UINT filterMin, UINT f
 
 bool ThreadMessageQueue::TakeTimer(MSG* msg, HWND filter, UINT filterMin, UINT filterMax,
                                    bool remove) {
+    if (timers.empty())
+        return false; // without asking the clock, which a busy poller would ask every time
     const ULONGLONG now = DesktopTimeMilliseconds();
     ThreadTimer* earliest = nullptr;
     for (ThreadTimer& timer : timers) {
@@ -259,6 +261,11 @@ std::chrono::milliseconds ThreadMessageQueue::TimeToNextTimer() const {
 }
 
 bool ThreadMessageQueue::PollSources(std::chrono::milliseconds timeout) {
+    // Nothing to look at and no time to wait: a look would only drain the wake-up, which
+    // the next sleep does as well. A program that polls its queue often (a worker asking
+    // whether it was cancelled) saves a system call each time.
+    if (sources.empty() && timeout.count() == 0)
+        return false;
     std::vector<pollfd> fds{pollfd{m_wakeFd, POLLIN, 0}};
     std::vector<std::pair<ILoopWaitSource*, size_t>> spans;
     for (ILoopWaitSource* source : sources) {
