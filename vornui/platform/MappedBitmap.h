@@ -5,6 +5,7 @@
 
 #include "vornui/platform/Export.h"
 #include "vornui/platform/GdiTypes.h"
+#include "vornui/platform/Resources.h"
 #include "vornui/platform/WindowTypes.h"
 
 struct COLORMAP {

@@ -6,4 +6,5 @@
 // kind of resource has its own registration function, called from here.
 void RegisterLibraryResources(HMODULE library);
 
+void RegisterLibraryListBitmaps(HMODULE library);
 void RegisterLibraryStrings(HMODULE library);

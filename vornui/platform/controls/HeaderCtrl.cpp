@@ -357,10 +357,13 @@ void OnButtonUp(HWND hwnd, HeaderData& data, POINT point) {
 void OnDoubleClick(HWND hwnd, HeaderData& data, POINT point) {
     HDHITTESTINFO hit{point, 0, -1};
     HitTest(hwnd, data, hit);
-    if (hit.flags & HHT_ONDIVIDER)
+    if (hit.flags & HHT_ONDIVIDER) {
         Notify(hwnd, HDN_DIVIDERDBLCLICK, hit.iItem);
-    else if (hit.flags & HHT_ONHEADER)
+    } else if (hit.flags & HHT_ONHEADER) {
+        // The second press of a double click is a press too: it clicks once more.
         Notify(hwnd, HDN_ITEMDBLCLICK, hit.iItem);
+        OnButtonDown(hwnd, data, point);
+    }
 }
 
 LRESULT ItemMessage(HWND hwnd, HeaderData& data, UINT message, WPARAM wParam, LPARAM lParam) {
