@@ -10,19 +10,27 @@
 class VORNUI_API KCheckListCtrl : public KListCtrlEx {
     DECLARE_DYNAMIC(KCheckListCtrl)
 public:
+    // `extendedStyle` (LVS_EX_*) is applied when the window is attached.
     explicit KCheckListCtrl(unsigned long extendedStyle = 0);
     ~KCheckListCtrl() override;
 
+    // Nonzero while the person drags a row.
     int IsDragging() const { return m_nDragging; }
 
 protected:
     void PreSubclassWindow() override;
     void PostNcDestroy() override;
     BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+    // LVN_BEGINDRAG: the row follows the pointer until the button is released.
     void OnBeginDrag(NMHDR* header, LRESULT* result);
+    // NM_DBLCLK: answers 1; the parent sees the notification too.
     void OnDblclk(NMHDR* header, LRESULT* result);
+    // While dragging: moves the picture and the drop highlight, scrolls near the edges
+    // and cancels on Escape, a right or middle button alone, or a lost capture.
     void OnMouseMove(UINT flags, CPoint point) override;
+    // Drops the dragged row on the highlighted one.
     void OnLButtonUp(UINT flags, CPoint point) override;
+    // The automatic scrolling of a drag, one line each tick.
     void OnTimer(UINT_PTR id) override;
 
     // A transparent image list of 16 x 16 images from bitmap `bitmapId`; the caller owns it.

@@ -17,6 +17,7 @@
 
 class VORNUI_API KListBase {
 public:
+    // Serves `list`, the window class the base is mixed into.
     explicit KListBase(CListCtrl* list);
     KListBase(const KListBase&) = delete;
     KListBase& operator=(const KListBase&) = delete;
@@ -41,6 +42,8 @@ public:
     void setSortAscending(bool ascending);
     void setSortNumbers(bool numbers) { m_bSortNumbers = numbers; }
 
+    // Pixel insets of the owner-drawn cells: the label's text, other columns' texts,
+    // the state image.
     static constexpr int m_nFirstColXOff = 2;
     static constexpr int m_nNextColXOff = 6;
     static constexpr int m_nIconXOff = 4;
@@ -48,13 +51,20 @@ public:
 protected:
     ~KListBase();
 
+    // Column 0's format is kept, and justifies its title in owner-drawn and full-row lists.
     int InsertColumn(int column, const char* heading, int format, int width, int subItem);
     int InsertColumn(int column, const LVCOLUMN* description);
+    // For small images, gives the arrows back to the header, which lost them.
     CImageList* SetImageList(CImageList* list, int type);
+    // The control's hit test, refined for owner-drawn rows to the label, icon and state
+    // image where KListBase draws them.
     int HitTest(CPoint point, UINT* flags);
     int HitTest(LVHITTESTINFO* info);
+    // The column displayed at position `order`.
     int OrderToIndex(int order);
+    // Draws one row of an owner-drawn list.
     void DrawItem(LPDRAWITEMSTRUCT item);
+    // Handlers the binding window class routes here; TRUE when the message was handled.
     BOOL OnColumnclick(NMHDR* header, LRESULT* result);
     BOOL OnCustomDraw(NMHDR* header, LRESULT* result);
     BOOL OnEraseBkgnd(CDC* dc);
@@ -78,23 +88,32 @@ protected:
     static CString MakeShortString(CDC* dc, const char* text, int width);
     void CreateSortIcons();
 
+    // How an owner-drawn cell draws its small icon, its state image and its text;
+    // derived classes change the look here.
     virtual void DrawSmallIcon(CDC* dc, LVITEM* item, RECT* rect);
     virtual void DrawStateIcon(CDC* dc, LVITEM* item, RECT* rect);
     virtual void DrawSubItemText(CDC* dc, LVITEM* item, LVCOLUMN* column, RECT* rect);
 
+    // The list control served.
     CListCtrl* m_pListCtrl;
+    // The arrow in the sort column's title, and the tint of the sort column.
     bool m_bSortIconEnabled = false;
     bool m_bColorSortColumn = false;
+    // The arrows (9 x 5 pixels, 13307 up, 13306 down) and their places in the list.
     CImageList m_SortIconList;
     CBitmap m_UpBitmap;
     CBitmap m_DownBitmap;
     int m_nUpIconIndex = -1;
     int m_nDownIconIndex = -1;
+    // The tint, made from the list's background.
     COLORREF m_SortColumnColor = 0;
+    // The column last sorted, column 0's format, and the label kept left.
     int m_nSortColumn = 0;
     int m_nFirstColumnFormat = LVCFMT_LEFT;
     bool m_bKeepLabelLeft = false;
+    // Ctrl held while column 0 is not displayed first.
     bool m_bControlKeyDown = false;
+    // The direction, numbers instead of texts, and the "_S" part first.
     bool m_bSortAscending = true;
     bool m_bSortNumbers = false;
     bool m_bSplitSort = false;

@@ -362,7 +362,7 @@ void KListBase::PaintFirstColumnStrip(NMLVCUSTOMDRAW* draw) {
     if (!GetLVITEM(index, item, text))
         return;
     const int saved = dc->SaveDC();
-    dc->IntersectClipRect(&column);
+    dc->IntersectClipRect(column.left, label.top, column.right, label.bottom);
     CRect state;
     GetStateIconRect(index, &state);
     DrawStateIcon(dc, &item, &state);

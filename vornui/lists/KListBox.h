@@ -7,6 +7,8 @@
 class VORNUI_API KListBox : public CListBox {
     DECLARE_DYNAMIC(KListBox)
 public:
+    // The list box's own operations, with the same results; each keeps the extent.
+    // ResetContent also forgets the widest string.
     int AddString(const char* text);
     int InsertString(int index, const char* text);
     int DeleteString(unsigned int index);

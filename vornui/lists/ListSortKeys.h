@@ -28,6 +28,7 @@ VORNUI_API ListSortKey MakeSortKey(const char* text);
 // it reads none.
 VORNUI_API double ReadSortNumber(const char* text);
 
+// The keys of one sort, found by item data.
 class VORNUI_API ListSortKeys {
 public:
     // Keys of `texts`, the sort column's cells in row order, for rows with `data`.

@@ -249,7 +249,13 @@ void OnScroll(HWND hwnd, ListViewData& data, bool vertical, WPARAM wParam) {
 
 void OnFocus(HWND hwnd, ListViewData& data, bool gained) {
     data.focused = gained;
-    InvalidateRect(hwnd, nullptr, TRUE);
+    // Only the selection and the focus change how they look.
+    for (int each = 0; each < data.Count(); ++each) {
+        RECT area;
+        if ((data.Row(each).state & (LVIS_SELECTED | LVIS_FOCUSED)) &&
+            ListItemRect(hwnd, data, each, 0, LVIR_SELECTBOUNDS, area))
+            InvalidateRect(hwnd, &area, TRUE);
+    }
     NMHDR header{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)),
                  static_cast<UINT>(gained ? NM_SETFOCUS : NM_KILLFOCUS)};
     SendMessage(GetParent(hwnd), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
