@@ -251,3 +251,17 @@ TEST(KListBase, AViewOfTheFrameworkSortsToo) {
     EXPECT_EQ(Column(view->GetListCtrl(), 0), (std::vector<CString>{"COM1", "COM2"}));
     view->DestroyWindow();
 }
+
+TEST(KListBase, OwnerDrawnListsKeepColumnZerosJustification) {
+    ListTestHost host;
+    KListCtrlEx drawn;
+    host.Adopt(drawn, LVS_OWNERDRAWFIXED);
+    drawn.InsertColumn(0, "Depth", LVCFMT_RIGHT, 80);
+    EXPECT_EQ(Title(drawn, 0).fmt & HDF_JUSTIFYMASK, HDF_RIGHT);
+    EXPECT_TRUE(drawn.KeepLabelLeft(true));
+
+    KListCtrlEx plain;
+    host.Adopt(plain, 0, CRect(10, 150, 200, 300));
+    plain.InsertColumn(0, "Depth", LVCFMT_RIGHT, 80);
+    EXPECT_EQ(Title(plain, 0).fmt & HDF_JUSTIFYMASK, HDF_LEFT); // the control's own rule
+}
