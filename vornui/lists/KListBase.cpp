@@ -7,7 +7,8 @@
 #include "vornui/resources/ListResourceIds.h"
 
 #include <algorithm>
-#include <set>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -165,14 +166,15 @@ void KListBase::SortList(int column, int ascending) {
     m_nSortColumn = column;
     const int count = m_pListCtrl->GetItemCount();
     if (count > 0) {
-        std::set<LPARAM> distinct;
+        std::vector<LPARAM> data(static_cast<size_t>(count));
         bool allZero = true;
         for (int index = 0; index < count; ++index) {
-            const auto data = static_cast<LPARAM>(m_pListCtrl->GetItemData(index));
-            allZero = allZero && data == 0;
-            distinct.insert(data);
+            data[static_cast<size_t>(index)] = static_cast<LPARAM>(m_pListCtrl->GetItemData(index));
+            allZero = allZero && data[static_cast<size_t>(index)] == 0;
         }
-        if (static_cast<int>(distinct.size()) == count) {
+        std::sort(data.begin(), data.end());
+        const bool distinct = std::adjacent_find(data.begin(), data.end()) == data.end();
+        if (distinct) {
             SortByKeys();
         } else if (allZero) {
             for (int index = 0; index < count; ++index)
@@ -198,25 +200,21 @@ void KListBase::SortByKeys() {
 
 int KListBase::CompareFunc(LPARAM first, LPARAM second, LPARAM baseParam) {
     auto* base = reinterpret_cast<KListBase*>(baseParam);
-    ListSortKey firstKey;
-    ListSortKey secondKey;
-    const ListSortKey* a = nullptr;
-    const ListSortKey* b = nullptr;
-    if (base->m_sortKeys) {
-        a = base->m_sortKeys->Find(first);
-        b = base->m_sortKeys->Find(second);
-    }
+    const ListSortKey* a = base->m_sortKeys ? base->m_sortKeys->Find(first) : nullptr;
+    const ListSortKey* b = base->m_sortKeys ? base->m_sortKeys->Find(second) : nullptr;
     // Outside a sort, or for data no row has, the cells are read as they are now.
-    const auto read = [base](LPARAM data, ListSortKey& key) {
+    std::optional<ListSortKey> firstRead;
+    std::optional<ListSortKey> secondRead;
+    const auto read = [base](LPARAM data, std::optional<ListSortKey>& key) {
         LVFINDINFO find{LVFI_PARAM, nullptr, data, {}, 0};
         const int index = base->m_pListCtrl->FindItem(&find);
         key = MakeSortKey(base->m_pListCtrl->GetItemText(index, base->m_nSortColumn));
-        return &key;
+        return &*key;
     };
     if (!a)
-        a = read(first, firstKey);
+        a = read(first, firstRead);
     if (!b)
-        b = read(second, secondKey);
+        b = read(second, secondRead);
     const int result = CompareSortKeys(*a, *b, base->m_bSortNumbers, base->m_bSplitSort);
     return base->m_bSortAscending ? result : -result;
 }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <numeric>
 
 namespace {
@@ -233,7 +232,8 @@ namespace {
 
 // A merge sort of row positions: stable, and safe with a comparison that contradicts
 // itself (every position is taken exactly once whatever it answers).
-void MergeSort(std::vector<int>& order, const std::function<bool(int, int)>& before) {
+template <typename Before>
+void MergeSort(std::vector<int>& order, const Before& before) {
     std::vector<int> buffer(order.size());
     for (size_t width = 1; width < order.size(); width *= 2) {
         for (size_t left = 0; left < order.size(); left += 2 * width) {
