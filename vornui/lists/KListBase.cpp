@@ -7,6 +7,7 @@
 #include "vornui/resources/ListResourceIds.h"
 
 #include <algorithm>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -15,6 +16,7 @@ namespace {
 constexpr int kLabelLength = 80;
 constexpr int kArrowWidth = 9;
 constexpr int kArrowHeight = 5;
+constexpr size_t kReadBuffer = 512;
 
 // A sort arrow with its black drawn in the grey of disabled text.
 HBITMAP LoadArrow(UINT id) {
@@ -164,35 +166,50 @@ void KListBase::setSortAscending(bool ascending) {
 void KListBase::SortList(int column, int ascending) {
     setSortAscending(ascending != 0);
     m_nSortColumn = column;
-    const int count = m_pListCtrl->GetItemCount();
-    if (count > 0) {
-        std::vector<LPARAM> data(static_cast<size_t>(count));
-        bool allZero = true;
-        for (int index = 0; index < count; ++index) {
-            data[static_cast<size_t>(index)] = static_cast<LPARAM>(m_pListCtrl->GetItemData(index));
-            allZero = allZero && data[static_cast<size_t>(index)] == 0;
+    std::vector<LPARAM> data;
+    std::vector<CString> texts;
+    ReadSortColumn(data, texts);
+    if (!data.empty()) {
+        std::vector<LPARAM> sorted = data;
+        std::sort(sorted.begin(), sorted.end());
+        const bool distinct = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+        const bool allZero = sorted.front() == 0 && sorted.back() == 0;
+        if (!distinct && allZero) {
+            for (size_t index = 0; index < data.size(); ++index) {
+                m_pListCtrl->SetItemData(static_cast<int>(index), index);
+                data[index] = static_cast<LPARAM>(index);
+            }
         }
-        std::sort(data.begin(), data.end());
-        const bool distinct = std::adjacent_find(data.begin(), data.end()) == data.end();
-        if (distinct) {
-            SortByKeys();
-        } else if (allZero) {
-            for (int index = 0; index < count; ++index)
-                m_pListCtrl->SetItemData(index, static_cast<DWORD_PTR>(index));
-            SortByKeys();
-        }
+        if (distinct || allZero)
+            SortByKeys(data, texts);
     }
     SetSortIcon();
 }
 
-void KListBase::SortByKeys() {
+void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<CString>& texts) {
     const int count = m_pListCtrl->GetItemCount();
-    std::vector<LPARAM> data(static_cast<size_t>(count));
-    std::vector<CString> texts(static_cast<size_t>(count));
+    data.resize(static_cast<size_t>(count));
+    texts.resize(static_cast<size_t>(count));
+    // One message a row for its data and text; a text that fills the buffer is read whole.
+    char buffer[kReadBuffer];
     for (int index = 0; index < count; ++index) {
-        data[static_cast<size_t>(index)] = static_cast<LPARAM>(m_pListCtrl->GetItemData(index));
-        texts[static_cast<size_t>(index)] = m_pListCtrl->GetItemText(index, m_nSortColumn);
+        LVITEM item{};
+        item.mask = LVIF_PARAM | LVIF_TEXT;
+        item.iItem = index;
+        item.iSubItem = m_nSortColumn;
+        item.pszText = buffer;
+        item.cchTextMax = sizeof buffer;
+        buffer[0] = '\0';
+        m_pListCtrl->GetItem(&item);
+        const size_t slot = static_cast<size_t>(index);
+        data[slot] = item.lParam;
+        texts[slot] = strnlen(buffer, sizeof buffer) < sizeof buffer - 1
+                          ? CString(buffer)
+                          : m_pListCtrl->GetItemText(index, m_nSortColumn);
     }
+}
+
+void KListBase::SortByKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts) {
     m_sortKeys = std::make_unique<ListSortKeys>(data, texts);
     m_pListCtrl->SortItems(CompareFunc, reinterpret_cast<DWORD_PTR>(this));
     m_sortKeys.reset();

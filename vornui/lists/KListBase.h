@@ -14,6 +14,7 @@
 #include "vornui/platform/ListCtrl.h"
 
 #include <memory>
+#include <vector>
 
 class VORNUI_API KListBase {
 public:
@@ -131,7 +132,9 @@ private:
     void PaintFirstColumnStrip(NMLVCUSTOMDRAW* draw);
     void DrawCell(CDC* dc, int index, int column, LVITEM& item, const CString& label,
                   CRect& labelHighlight);
-    void SortByKeys();
+    // The item data of every row and its text in the sort column.
+    void ReadSortColumn(std::vector<LPARAM>& data, std::vector<CString>& texts);
+    void SortByKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts);
 
     // The keys of the sort that is running, if any.
     std::unique_ptr<ListSortKeys> m_sortKeys;
