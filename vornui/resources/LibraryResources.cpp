@@ -3,6 +3,7 @@
 void RegisterLibraryResources(HMODULE library) {
     RegisterEditorDialogs(library);
     RegisterEditorIcons(library);
+    RegisterLibraryListBitmaps(library);
     RegisterLibraryStrings(library);
     RegisterReportingTemplates(library);
 }

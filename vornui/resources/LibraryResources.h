@@ -8,5 +8,6 @@ void RegisterLibraryResources(HMODULE library);
 
 void RegisterEditorDialogs(HMODULE library);
 void RegisterEditorIcons(HMODULE library);
+void RegisterLibraryListBitmaps(HMODULE library);
 void RegisterLibraryStrings(HMODULE library);
 void RegisterReportingTemplates(HMODULE library);

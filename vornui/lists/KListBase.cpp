@@ -1,0 +1,294 @@
+#include "vornui/lists/KListBase.h"
+
+#include "vornui/module/VornuiModule.h"
+#include "vornui/platform/MappedBitmap.h"
+#include "vornui/platform/Resources.h"
+#include "vornui/platform/SystemSettings.h"
+#include "vornui/resources/ListResourceIds.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace {
+
+constexpr int kLabelLength = 80;
+constexpr int kArrowWidth = 9;
+constexpr int kArrowHeight = 5;
+constexpr size_t kReadBuffer = 512;
+
+// A sort arrow with its black drawn in the grey of disabled text.
+HBITMAP LoadArrow(UINT id) {
+    COLORMAP gray{RGB(0, 0, 0), GetSysColor(COLOR_GRAYTEXT)};
+    return CreateMappedBitmap(AfxFindResourceHandle(MAKEINTRESOURCE(id), RT_BITMAP), id, 0, &gray,
+                              1);
+}
+
+int Tinted(int component) {
+    return component < 232 ? component + component / 10 : 255;
+}
+
+} // namespace
+
+KListBase::KListBase(CListCtrl* list) : m_pListCtrl(list) {}
+
+KListBase::~KListBase() = default;
+
+int KListBase::AddItem(CStringList& strings) {
+    if (strings.IsEmpty())
+        return -1;
+    const CString label = strings.GetHead().Left(kLabelLength);
+    strings.RemoveHead();
+    const int index = m_pListCtrl->InsertItem(LVIF_TEXT | LVIF_PARAM, 0, label, 0, 0, 0, 0);
+    if (index < 0)
+        return index;
+    for (int column = 1; !strings.IsEmpty() && IsColumn(column); ++column) {
+        m_pListCtrl->SetItemText(index, column, strings.GetHead());
+        strings.RemoveHead();
+    }
+    return index;
+}
+
+void KListBase::CreateColumns(char** const headings, int* const widths, int* const formats,
+                              int count) {
+    for (int column = 0; column < count; ++column)
+        InsertColumn(column, headings[column], formats[column], widths[column], column);
+}
+
+int KListBase::InsertColumn(int column, const char* heading, int format, int width, int subItem) {
+    if (column == 0)
+        m_nFirstColumnFormat = format;
+    const int inserted =
+        m_pListCtrl->CListCtrl::InsertColumn(column, heading, format, width, subItem);
+    if (inserted == 0)
+        JustifyFirstColumn(format);
+    return inserted;
+}
+
+int KListBase::InsertColumn(int column, const LVCOLUMN* description) {
+    const int format =
+        description && (description->mask & LVCF_FMT) ? description->fmt : LVCFMT_LEFT;
+    if (column == 0)
+        m_nFirstColumnFormat = format;
+    const int inserted = m_pListCtrl->CListCtrl::InsertColumn(column, description);
+    if (inserted == 0)
+        JustifyFirstColumn(format);
+    return inserted;
+}
+
+void KListBase::JustifyFirstColumn(int format) {
+    const bool ownerOrFullRow =
+        OwnerDrawn() || (m_pListCtrl->GetExtendedStyle() & LVS_EX_FULLROWSELECT);
+    CHeaderCtrl* header = m_pListCtrl->GetHeaderCtrl();
+    if (!ownerOrFullRow || !header)
+        return;
+    HDITEM item{};
+    item.mask = HDI_FORMAT;
+    header->GetItem(0, &item);
+    item.fmt = (item.fmt & ~HDF_JUSTIFYMASK) | (format & HDF_JUSTIFYMASK);
+    header->SetItem(0, &item);
+}
+
+CImageList* KListBase::SetImageList(CImageList* list, int type) {
+    CImageList* const previous = m_pListCtrl->CListCtrl::SetImageList(list, type);
+    // The list's small images replaced the header's arrows: give them back.
+    if (type == LVSIL_SMALL) {
+        CreateSortIcons();
+        if (CHeaderCtrl* header = m_pListCtrl->GetHeaderCtrl())
+            header->SetImageList(&m_SortIconList);
+    }
+    return previous;
+}
+
+void KListBase::CreateSortIcons() {
+    if (m_SortIconList.GetSafeHandle())
+        return;
+    KResourceScope library;
+    m_UpBitmap.Attach(LoadArrow(IDB_SORT_UP));
+    m_DownBitmap.Attach(LoadArrow(IDB_SORT_DOWN));
+    m_SortIconList.Create(kArrowWidth, kArrowHeight, ILC_COLOR24 | ILC_MASK, 2, 0);
+    m_nUpIconIndex = m_SortIconList.Add(&m_UpBitmap, RGB(255, 255, 255));
+    m_nDownIconIndex = m_SortIconList.Add(&m_DownBitmap, RGB(255, 255, 255));
+}
+
+void KListBase::ColorSortColumn(bool color) {
+    if (color == m_bColorSortColumn)
+        return;
+    m_bColorSortColumn = color;
+    if (color) {
+        const COLORREF back = m_pListCtrl->GetBkColor();
+        const int red = GetRValue(back);
+        const int green = GetGValue(back);
+        const int blue = GetBValue(back);
+        m_SortColumnColor = red > 240 && green > 240 && blue > 240
+                                ? RGB(red - 8, green - 8, blue - 8)
+                                : RGB(Tinted(red), Tinted(green), Tinted(blue));
+    }
+    m_pListCtrl->Invalidate();
+}
+
+void KListBase::EnableSortIcon(bool enable, int column) {
+    m_bSortIconEnabled = enable;
+    m_nSortColumn = column;
+    CreateSortIcons();
+    if (CHeaderCtrl* header = m_pListCtrl->GetHeaderCtrl())
+        header->SetImageList(&m_SortIconList);
+    SetSortIcon();
+}
+
+void KListBase::SetSortIcon() {
+    CHeaderCtrl* header = m_pListCtrl->GetHeaderCtrl();
+    if (!header)
+        return;
+    for (int column = 0; column < header->GetItemCount(); ++column) {
+        HDITEM item{};
+        item.mask = HDI_FORMAT;
+        header->GetItem(column, &item);
+        const int justification = item.fmt & HDF_JUSTIFYMASK;
+        if (m_bSortIconEnabled && column == m_nSortColumn) {
+            item.mask = HDI_FORMAT | HDI_IMAGE;
+            item.iImage = m_bSortAscending ? m_nUpIconIndex : m_nDownIconIndex;
+            item.fmt = justification | HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT;
+        } else {
+            item.fmt = justification | HDF_STRING;
+        }
+        header->SetItem(column, &item);
+    }
+}
+
+void KListBase::setSortAscending(bool ascending) {
+    m_bSortAscending = ascending;
+    if (ascending)
+        m_bSplitSort = !m_bSplitSort;
+}
+
+void KListBase::SortList(int column, int ascending) {
+    setSortAscending(ascending != 0);
+    m_nSortColumn = column;
+    std::vector<LPARAM> data;
+    std::vector<CString> texts;
+    ReadSortColumn(data, texts);
+    if (!data.empty()) {
+        std::vector<LPARAM> sorted = data;
+        std::sort(sorted.begin(), sorted.end());
+        const bool distinct = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
+        const bool allZero = sorted.front() == 0 && sorted.back() == 0;
+        if (!distinct && allZero) {
+            for (size_t index = 0; index < data.size(); ++index) {
+                m_pListCtrl->SetItemData(static_cast<int>(index), index);
+                data[index] = static_cast<LPARAM>(index);
+            }
+        }
+        if (distinct || allZero)
+            SortByKeys(data, texts);
+    }
+    SetSortIcon();
+}
+
+void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<CString>& texts) {
+    const int count = m_pListCtrl->GetItemCount();
+    data.resize(static_cast<size_t>(count));
+    texts.resize(static_cast<size_t>(count));
+    // One message a row for its data and text; a text that fills the buffer is read whole.
+    char buffer[kReadBuffer];
+    for (int index = 0; index < count; ++index) {
+        LVITEM item{};
+        item.mask = LVIF_PARAM | LVIF_TEXT;
+        item.iItem = index;
+        item.iSubItem = m_nSortColumn;
+        item.pszText = buffer;
+        item.cchTextMax = sizeof buffer;
+        buffer[0] = '\0';
+        m_pListCtrl->GetItem(&item);
+        const size_t slot = static_cast<size_t>(index);
+        data[slot] = item.lParam;
+        texts[slot] = strnlen(buffer, sizeof buffer) < sizeof buffer - 1
+                          ? CString(buffer)
+                          : m_pListCtrl->GetItemText(index, m_nSortColumn);
+    }
+}
+
+void KListBase::SortByKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts) {
+    m_sortKeys = std::make_unique<ListSortKeys>(data, texts);
+    m_pListCtrl->SortItems(CompareFunc, reinterpret_cast<DWORD_PTR>(this));
+    m_sortKeys.reset();
+}
+
+int KListBase::CompareFunc(LPARAM first, LPARAM second, LPARAM baseParam) {
+    auto* base = reinterpret_cast<KListBase*>(baseParam);
+    const ListSortKey* a = base->m_sortKeys ? base->m_sortKeys->Find(first) : nullptr;
+    const ListSortKey* b = base->m_sortKeys ? base->m_sortKeys->Find(second) : nullptr;
+    // Outside a sort, or for data no row has, the cells are read as they are now.
+    std::optional<ListSortKey> firstRead;
+    std::optional<ListSortKey> secondRead;
+    const auto read = [base](LPARAM data, std::optional<ListSortKey>& key) {
+        LVFINDINFO find{LVFI_PARAM, nullptr, data, {}, 0};
+        const int index = base->m_pListCtrl->FindItem(&find);
+        key = MakeSortKey(base->m_pListCtrl->GetItemText(index, base->m_nSortColumn));
+        return &*key;
+    };
+    if (!a)
+        a = read(first, firstRead);
+    if (!b)
+        b = read(second, secondRead);
+    const int result = CompareSortKeys(*a, *b, base->m_bSortNumbers, base->m_bSplitSort);
+    return base->m_bSortAscending ? result : -result;
+}
+
+BOOL KListBase::OnColumnclick(NMHDR* header, LRESULT* result) {
+    const auto* notice = reinterpret_cast<const NMLISTVIEW*>(header);
+    const int column = notice->iSubItem;
+    const bool ascending = column != m_nSortColumn || !m_bSortAscending;
+    SortList(column, ascending);
+    *result = 0;
+    return FALSE;
+}
+
+bool KListBase::KeepLabelLeft(bool keep) {
+    if (!keep) {
+        m_bKeepLabelLeft = false;
+        return true;
+    }
+    if (!OwnerDrawn())
+        return false;
+    m_bKeepLabelLeft = true;
+    return true;
+}
+
+int KListBase::IndexToOrder(int column) {
+    LVCOLUMN description{};
+    description.mask = LVCF_ORDER;
+    return m_pListCtrl->GetColumn(column, &description) ? description.iOrder : -1;
+}
+
+int KListBase::OrderToIndex(int order) {
+    CHeaderCtrl* header = m_pListCtrl->GetHeaderCtrl();
+    return header ? header->OrderToIndex(order) : -1;
+}
+
+int KListBase::IsColumn(int column) {
+    CHeaderCtrl* header = m_pListCtrl->GetHeaderCtrl();
+    return header && column >= 0 && column < header->GetItemCount();
+}
+
+int KListBase::IsItem(int index) {
+    return index < m_pListCtrl->GetItemCount();
+}
+
+void KListBase::OnSysColorChange() {
+    m_SortIconList.DeleteImageList();
+    m_UpBitmap.DeleteObject();
+    m_DownBitmap.DeleteObject();
+    CreateSortIcons();
+    if (CHeaderCtrl* header = m_pListCtrl->GetHeaderCtrl())
+        header->SetImageList(&m_SortIconList);
+    SetSortIcon();
+    const bool color = m_bColorSortColumn;
+    ColorSortColumn(!color);
+    ColorSortColumn(color);
+}
+
+bool KListBase::OwnerDrawn() const {
+    return (m_pListCtrl->GetStyle() & LVS_OWNERDRAWFIXED) != 0;
+}

@@ -1,0 +1,267 @@
+#include "tests/ListTestHost.h"
+
+#include "vornui/lists/KListCtrlEx.h"
+#include "vornui/lists/KListViewEx.h"
+#include "vornui/lists/ListSortKeys.h"
+#include "vornui/platform/CDC.h"
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/WindowDC.h"
+#include "vornui/platform/WindowPaint.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <random>
+#include <string>
+
+namespace {
+
+// A list that lets the tests reach the shortening rule, as a class of the host would.
+class ShorteningList : public KListCtrlEx {
+public:
+    using KListBase::MakeShortString;
+};
+
+std::vector<CString> Column(CListCtrl& list, int column) {
+    std::vector<CString> texts;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        texts.push_back(list.GetItemText(row, column));
+    return texts;
+}
+
+HDITEM Title(CListCtrl& list, int column) {
+    HDITEM item{};
+    item.mask = HDI_FORMAT | HDI_IMAGE;
+    list.GetHeaderCtrl()->GetItem(column, &item);
+    return item;
+}
+
+void Fill(KListCtrlEx& list, const std::vector<std::vector<const char*>>& rows) {
+    for (auto row = rows.rbegin(); row != rows.rend(); ++row) { // AddItem inserts at the top
+        CStringList strings;
+        for (const char* text : *row)
+            strings.AddTail(text);
+        list.AddItem(strings);
+    }
+}
+
+COLORREF PixelAt(CWnd& wnd, int x, int y) {
+    wnd.UpdateWindow();
+    CClientDC dc(&wnd);
+    return dc.GetPixel(x, y);
+}
+
+// The comparison as first written: the texts read once per call, numbers through sscanf,
+// "_S" moved by building the rotated strings.
+int ReferenceCompare(const char* a, const char* b, bool numbers, bool split) {
+    if (numbers) {
+        double x = 0;
+        double y = 0;
+        if (std::sscanf(a, "%lf", &x) != 1)
+            x = 0;
+        if (std::sscanf(b, "%lf", &y) != 1)
+            y = 0;
+        return x < y ? -1 : (x > y ? 1 : 0);
+    }
+    std::string first = a;
+    std::string second = b;
+    if (split && first.find("_S") != std::string::npos && second.find("_S") != std::string::npos) {
+        const size_t i = first.find("_S");
+        const size_t j = second.find("_S");
+        first = first.substr(i) + first.substr(0, i);
+        second = second.substr(j) + second.substr(0, j);
+    }
+    const int result = CString(first.c_str()).CompareNoCase(second.c_str());
+    return (result > 0) - (result < 0);
+}
+
+} // namespace
+
+TEST(KListBase, HeaderClicksSortShowTheArrowAndCycleTheSplitSort) {
+    ListTestHost host;
+    KListCtrlEx list;
+    host.Adopt(list, 0);
+    char name[] = "Name";
+    char depth[] = "Depth";
+    char* headings[] = {name, depth};
+    int widths[] = {120, 90};
+    int formats[] = {LVCFMT_LEFT, LVCFMT_RIGHT};
+    list.CreateColumns(headings, widths, formats, 2);
+    Fill(list, {{"b", "10"}, {"a", "9"}, {"C", "100"}, {"A", "9.5"}});
+    list.EnableSortIcon(true, 0);
+    EXPECT_EQ(Title(list, 0).fmt, HDF_LEFT | HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+
+    CScriptedUser user;
+    user.ClickAt(ListTestHost::OnTitle(list, 1));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(Column(list, 1), (std::vector<CString>{"10", "100", "9", "9.5"}));
+    EXPECT_TRUE(list.getSortAscending());
+    EXPECT_TRUE(list.getSplitSort()); // another column: ascending, split inverted
+    EXPECT_EQ(Title(list, 1).fmt, HDF_RIGHT | HDF_STRING | HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+    const int up = Title(list, 1).iImage;
+    EXPECT_EQ(Title(list, 0).fmt, HDF_LEFT | HDF_STRING);
+
+    user.ClickAt(ListTestHost::OnTitle(list, 1));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(Column(list, 1), (std::vector<CString>{"9.5", "9", "100", "10"}));
+    EXPECT_FALSE(list.getSortAscending());
+    EXPECT_NE(Title(list, 1).iImage, up);
+    EXPECT_TRUE(list.getSplitSort());
+
+    list.setSortNumbers(true);
+    user.ClickAt(ListTestHost::OnTitle(list, 1));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(Column(list, 1), (std::vector<CString>{"9", "9.5", "10", "100"}));
+    EXPECT_FALSE(list.getSplitSort()); // ascending again: inverted back
+    EXPECT_EQ(Title(list, 1).iImage, up);
+
+    // Text sort ignores case and keeps equal rows in their order.
+    user.ClickAt(ListTestHost::OnTitle(list, 0));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"a", "A", "b", "C"}));
+    int clicks = 0;
+    for (const UINT code : host.heard)
+        clicks += code == LVN_COLUMNCLICK;
+    EXPECT_EQ(clicks, 4); // the parent heard every click as well
+}
+
+TEST(KListBase, SortsAsTheRulesSay) {
+    ListTestHost host;
+    KListCtrlEx list;
+    host.Adopt(list, 0);
+    list.InsertColumn(0, "Line", LVCFMT_LEFT, 100);
+    Fill(list, {{"c"}, {"a"}, {"b"}});
+    // Data all 0: numbered 0, 1, 2 first, then sorted; the next sort works on them.
+    list.SortList(0, 1);
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"a", "b", "c"}));
+    EXPECT_EQ(list.GetItemData(0), 1u);
+    EXPECT_EQ(list.GetItemData(2), 0u);
+    list.SortList(0, 0);
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"c", "b", "a"}));
+
+    // Repeated data: nothing moves, only the arrow.
+    list.SetItemData(0, 5);
+    list.SetItemData(1, 5);
+    list.SetItemData(2, 7);
+    list.SortList(0, 1);
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"c", "b", "a"}));
+
+    list.DeleteAllItems();
+    Fill(list, {{"10"}, {"9"}, {"100"}});
+    list.setSortNumbers(true);
+    list.SortList(0, 1);
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"9", "10", "100"}));
+    list.setSortNumbers(false);
+    list.SortList(0, 1);
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"10", "100", "9"}));
+
+    list.DeleteAllItems();
+    Fill(list, {{"A_S2"}, {"B_S1"}, {"A"}});
+    list.SortList(0, 1); // split on now
+    ASSERT_TRUE(list.getSplitSort());
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"A", "B_S1", "A_S2"}));
+
+    list.DeleteAllItems();
+    list.SortList(0, 1); // an empty list only changes the arrow
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_FALSE(list.KeepLabelLeft(true)); // not owner-drawn
+    EXPECT_TRUE(list.KeepLabelLeft(false));
+    EXPECT_EQ(list.IndexToOrder(5), -1);
+    EXPECT_TRUE(list.IsColumn(0));
+    EXPECT_FALSE(list.IsColumn(1));
+    CStringList none;
+    EXPECT_LT(list.AddItem(none), 0);
+}
+
+TEST(KListBase, TheFastComparisonAnswersAsTheFirstOneOnRandomLists) {
+    const char* pool[] = {"10",  "9",         "0x1A",  "inf", "nan", "-3.5",  "abc",
+                          "ABC", "B_S1",      "A_S2",  "x_S", "_S",  "",      " 7",
+                          "1e3", "Line12_S3", "line1", "é",   "É",   "12abc", "Ab_s1"};
+    std::mt19937 random(11);
+    for (int round = 0; round < 200; ++round) {
+        const char* a = pool[random() % std::size(pool)];
+        const char* b = pool[random() % std::size(pool)];
+        for (const bool numbers : {false, true})
+            for (const bool split : {false, true})
+                ASSERT_EQ(CompareSortKeys(MakeSortKey(a), MakeSortKey(b), numbers, split),
+                          ReferenceCompare(a, b, numbers, split))
+                    << a << " / " << b << " numbers " << numbers << " split " << split;
+    }
+    // Repeated data find the first row that has them, as a search from the start does.
+    const ListSortKeys dense({3, 1, 3, 2}, {"x", "y", "z", "w"});
+    EXPECT_EQ(dense.Find(3)->folded, "x");
+    EXPECT_EQ(dense.Find(9), nullptr);
+    const ListSortKeys sparse({1000000007, -5, 1000000007}, {"p", "q", "r"});
+    EXPECT_EQ(sparse.Find(1000000007)->folded, "p");
+    EXPECT_EQ(sparse.Find(-5)->folded, "q");
+    EXPECT_EQ(sparse.Find(0), nullptr);
+}
+
+TEST(KListBase, TintsTheSortColumnAndShortensTexts) {
+    ListTestHost host;
+    KListCtrlEx list;
+    host.Adopt(list, 0);
+    list.InsertColumn(0, "Line", LVCFMT_LEFT, 100);
+    list.InsertColumn(1, "Depth", LVCFMT_LEFT, 100);
+    Fill(list, {{"a", "1"}, {"b", "2"}});
+    list.SetBkColor(RGB(255, 255, 255));
+    list.SortList(1, 1);
+    list.ColorSortColumn(true);
+    CRect cell;
+    list.GetSubItemRect(0, 1, LVIR_BOUNDS, cell);
+    EXPECT_EQ(PixelAt(list, cell.right - 3, cell.top + 1), RGB(247, 247, 247));
+    CRect client;
+    list.GetClientRect(&client);
+    EXPECT_EQ(PixelAt(list, cell.right - 3, client.bottom - 3), RGB(247, 247, 247)); // the band
+    EXPECT_EQ(PixelAt(list, cell.left - 3, client.bottom - 3), RGB(255, 255, 255));
+    list.ColorSortColumn(false);
+    list.SetBkColor(RGB(200, 100, 240));
+    list.ColorSortColumn(true);
+    EXPECT_EQ(PixelAt(list, cell.right - 3, cell.top + 1), RGB(220, 110, 255));
+
+    CClientDC dc(&list);
+    const int withAb = dc.GetTextExtent("ab...", 5).cx;
+    EXPECT_EQ(ShorteningList::MakeShortString(&dc, "abcdef", withAb), "ab...");
+    const int withA = dc.GetTextExtent("a..", 3).cx;
+    EXPECT_EQ(ShorteningList::MakeShortString(&dc, "abcdef", withA), "a..");
+    EXPECT_EQ(ShorteningList::MakeShortString(&dc, "abcdef", 1), "a");
+    EXPECT_EQ(ShorteningList::MakeShortString(&dc, "", 0), "");
+    EXPECT_EQ(ShorteningList::MakeShortString(&dc, "ab", 200), "ab");
+}
+
+TEST(KListBase, AViewOfTheFrameworkSortsToo) {
+    CRuntimeClass* runtime = RUNTIME_CLASS(KListViewEx);
+    auto* view = static_cast<KListViewEx*>(runtime->CreateObject());
+    ASSERT_NE(view, nullptr);
+    ListTestHost host;
+    ASSERT_TRUE(view->Create(nullptr, nullptr, LVS_REPORT, CRect(0, 0, 300, 200), &host, 12));
+    EXPECT_TRUE(view->GetStyle() & WS_VISIBLE);
+    view->InsertColumn(0, "Port", LVCFMT_LEFT, 80);
+    CStringList row;
+    row.AddTail("COM2");
+    view->AddItem(row);
+    row.AddTail("COM1");
+    view->AddItem(row);
+    CScriptedUser user;
+    user.ClickAt(ListTestHost::OnTitle(view->GetListCtrl(), 0)); // the sort column: descending
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(Column(view->GetListCtrl(), 0), (std::vector<CString>{"COM2", "COM1"}));
+    user.ClickAt(ListTestHost::OnTitle(view->GetListCtrl(), 0));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(Column(view->GetListCtrl(), 0), (std::vector<CString>{"COM1", "COM2"}));
+    view->DestroyWindow();
+}
+
+TEST(KListBase, OwnerDrawnListsKeepColumnZerosJustification) {
+    ListTestHost host;
+    KListCtrlEx drawn;
+    host.Adopt(drawn, LVS_OWNERDRAWFIXED);
+    drawn.InsertColumn(0, "Depth", LVCFMT_RIGHT, 80);
+    EXPECT_EQ(Title(drawn, 0).fmt & HDF_JUSTIFYMASK, HDF_RIGHT);
+    EXPECT_TRUE(drawn.KeepLabelLeft(true));
+
+    KListCtrlEx plain;
+    host.Adopt(plain, 0, CRect(10, 150, 200, 300));
+    plain.InsertColumn(0, "Depth", LVCFMT_RIGHT, 80);
+    EXPECT_EQ(Title(plain, 0).fmt & HDF_JUSTIFYMASK, HDF_LEFT); // the control's own rule
+}

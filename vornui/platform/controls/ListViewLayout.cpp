@@ -1,0 +1,328 @@
+// Where the list view's rows, cells and their parts lie; the hit tests use the same
+// rectangles as the painting.
+
+#include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/Text.h"
+#include "vornui/platform/WindowScrolling.h"
+#include "vornui/platform/internal/ControlFont.h"
+#include "vornui/platform/internal/ControlPaintDC.h"
+#include "vornui/platform/internal/ListViewData.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+// The gap left of the state image, and the padding around a label's text.
+constexpr int kStateInset = 4;
+constexpr int kLabelPadding = 2;
+
+SIZE ImageSize(HIMAGELIST images) {
+    int width = 0;
+    int height = 0;
+    if (images)
+        ImageList_GetIconSize(images, &width, &height);
+    return SIZE{width, height};
+}
+
+struct FirstColumnParts {
+    CRect state;
+    CRect icon;
+    CRect label;
+};
+
+FirstColumnParts PartsOf(const ListViewData& data, const ListRow& row, const CRect& cell) {
+    const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
+    const SIZE state = ImageSize(data.images[LVSIL_STATE]);
+    FirstColumnParts parts;
+    int x = cell.left + row.indent * (small.cx ? small.cx : 16);
+    if (state.cx) {
+        parts.state = CRect(x + kStateInset, cell.top, x + kStateInset + state.cx, cell.bottom);
+        x = parts.state.right;
+    } else {
+        parts.state = CRect(x, cell.top, x, cell.bottom);
+    }
+    parts.icon = CRect(x, cell.top, x + small.cx, cell.bottom);
+    parts.label =
+        CRect(parts.icon.right, cell.top, std::max(parts.icon.right, cell.right), cell.bottom);
+    return parts;
+}
+
+int ColumnLeft(const ListViewData& data, int column) {
+    int left = -data.scrollX;
+    for (const int each : ListColumnOrder(data)) {
+        if (each == column)
+            return left;
+        left += ListColumnWidth(data, each);
+    }
+    return left;
+}
+
+} // namespace
+
+int ListRowHeight(const ListViewData& data) {
+    const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
+    const SIZE state = ImageSize(data.images[LVSIL_STATE]);
+    return std::max(
+        {ControlFontMetrics().height + 3, static_cast<int>(small.cy), static_cast<int>(state.cy)});
+}
+
+int ListHeaderHeight(const ListViewData& data) {
+    if (!data.header || !IsWindowVisible(data.header))
+        return 0;
+    RECT rect;
+    GetWindowRect(data.header, &rect);
+    return rect.bottom - rect.top;
+}
+
+int ListRowsPerPage(HWND hwnd, const ListViewData& data) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    return std::max(1, (client.bottom - ListHeaderHeight(data)) / ListRowHeight(data));
+}
+
+int ListColumnCount(const ListViewData& data) {
+    return static_cast<int>(data.columns.size());
+}
+
+int ListColumnWidth(const ListViewData& data, int column) {
+    HDITEM item{};
+    item.mask = HDI_WIDTH;
+    return SendMessage(data.header, HDM_GETITEM, static_cast<WPARAM>(column),
+                       reinterpret_cast<LPARAM>(&item))
+               ? item.cxy
+               : 0;
+}
+
+std::vector<int> ListColumnOrder(const ListViewData& data) {
+    std::vector<int> order(data.columns.size());
+    if (!order.empty())
+        SendMessage(data.header, HDM_GETORDERARRAY, order.size(),
+                    reinterpret_cast<LPARAM>(order.data()));
+    return order;
+}
+
+int ListTotalWidth(const ListViewData& data) {
+    int total = 0;
+    for (int column = 0; column < ListColumnCount(data); ++column)
+        total += ListColumnWidth(data, column);
+    return total;
+}
+
+CRect ListCellRect(HWND, const ListViewData& data, int index, int column) {
+    const int height = ListRowHeight(data);
+    const int top = ListHeaderHeight(data) + (index - data.top) * height;
+    const int left = ColumnLeft(data, column);
+    return CRect(left, top, left + ListColumnWidth(data, column), top + height);
+}
+
+bool ListItemRect(HWND hwnd, const ListViewData& data, int index, int column, int area,
+                  RECT& rect) {
+    if (!data.Valid(index) || column < 0 || (column > 0 && column >= ListColumnCount(data)))
+        return false;
+    const int height = ListRowHeight(data);
+    const int top = ListHeaderHeight(data) + (index - data.top) * height;
+    const CRect row(-data.scrollX, top, ListTotalWidth(data) - data.scrollX, top + height);
+    if (data.columns.empty()) {
+        rect = row;
+        return area >= LVIR_BOUNDS && area <= LVIR_SELECTBOUNDS;
+    }
+    const CRect cell = ListCellRect(hwnd, data, index, column);
+    if (column > 0) {
+        switch (area) {
+        case LVIR_BOUNDS:
+        case LVIR_LABEL:
+        case LVIR_SELECTBOUNDS:
+            rect = cell;
+            return true;
+        case LVIR_ICON:
+            rect = CRect(cell.left, cell.top, cell.left, cell.bottom);
+            return true;
+        default:
+            return false;
+        }
+    }
+    const FirstColumnParts parts = PartsOf(data, data.Row(index), cell);
+    switch (area) {
+    case LVIR_BOUNDS:
+        rect = row;
+        return true;
+    case LVIR_ICON:
+        rect = parts.icon;
+        return true;
+    case LVIR_LABEL:
+        rect = parts.label;
+        return true;
+    case LVIR_SELECTBOUNDS:
+        rect = (data.extended & LVS_EX_FULLROWSELECT)
+                   ? row
+                   : CRect(parts.state.left, cell.top, parts.label.right, cell.bottom);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ListStateIconRect(HWND hwnd, const ListViewData& data, int index, RECT& rect) {
+    if (!data.Valid(index))
+        return false;
+    rect = PartsOf(data, data.Row(index), ListCellRect(hwnd, data, index, 0)).state;
+    return true;
+}
+
+int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool subItems) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    info.flags = 0;
+    info.iItem = -1;
+    info.iSubItem = 0;
+    const POINT pt = info.pt;
+    if (pt.y < 0)
+        info.flags |= LVHT_ABOVE;
+    if (pt.y >= client.bottom)
+        info.flags |= LVHT_BELOW;
+    if (pt.x < 0)
+        info.flags |= LVHT_TOLEFT;
+    if (pt.x >= client.right)
+        info.flags |= LVHT_TORIGHT;
+    if (info.flags)
+        return -1;
+    const int headerHeight = ListHeaderHeight(data);
+    const int index =
+        pt.y < headerHeight ? -1 : data.top + (pt.y - headerHeight) / ListRowHeight(data);
+    if (!data.Valid(index)) {
+        info.flags = LVHT_NOWHERE;
+        return -1;
+    }
+    int column = -1;
+    for (int each = 0; each < ListColumnCount(data); ++each)
+        if (const CRect cell = ListCellRect(hwnd, data, index, each);
+            pt.x >= cell.left && pt.x < cell.right)
+            column = each;
+    if (subItems)
+        info.iSubItem = column < 0 ? -1 : column;
+    const CRect cell0 = ListCellRect(hwnd, data, index, 0);
+    const ListRow& row = data.Row(index);
+    const FirstColumnParts parts = PartsOf(data, row, cell0);
+    const bool inColumn0 = column == 0 || data.columns.empty();
+    // Without full-row selection a label is hit only over its text.
+    const int textRight = parts.label.left +
+                          ListTextWidth(hwnd, ListCellText(hwnd, data, index, 0)) +
+                          2 * kLabelPadding;
+    if (inColumn0 && parts.state.Width() && parts.state.PtInRect(pt))
+        info.flags = LVHT_ONITEMSTATEICON;
+    else if (inColumn0 && parts.icon.Width() && parts.icon.PtInRect(pt))
+        info.flags = LVHT_ONITEMICON;
+    else if (inColumn0 && pt.x >= parts.label.left &&
+             pt.x < std::min<int>(textRight, parts.label.right))
+        info.flags = LVHT_ONITEMLABEL;
+    else if (column >= 0 && ((data.extended & LVS_EX_FULLROWSELECT) ||
+                             (GetWindowLong(hwnd, GWL_STYLE) & LVS_OWNERDRAWFIXED)))
+        info.flags = LVHT_ONITEMLABEL; // a row its owner draws is hit anywhere
+    else
+        info.flags = LVHT_NOWHERE;
+    info.iItem = index;
+    return info.flags & LVHT_ONITEM ? index : (subItems ? index : -1);
+}
+
+void ListUpdateScrollBars(HWND hwnd, ListViewData& data) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int page = ListRowsPerPage(hwnd, data);
+    const int total = ListTotalWidth(data);
+    const bool noScroll = (GetWindowLong(hwnd, GWL_STYLE) & LVS_NOSCROLL) != 0;
+    ShowScrollBar(hwnd, SB_VERT, !noScroll && data.Count() > page);
+    ShowScrollBar(hwnd, SB_HORZ, !noScroll && total > client.right);
+    GetClientRect(hwnd, &client);
+    data.top = std::clamp(data.top, 0, std::max(0, data.Count() - ListRowsPerPage(hwnd, data)));
+    data.scrollX = std::clamp(data.scrollX, 0, std::max(0, total - static_cast<int>(client.right)));
+    SCROLLINFO vertical{sizeof vertical,
+                        SIF_RANGE | SIF_PAGE | SIF_POS,
+                        0,
+                        std::max(0, data.Count() - 1),
+                        static_cast<UINT>(ListRowsPerPage(hwnd, data)),
+                        data.top,
+                        0};
+    SetScrollInfo(hwnd, SB_VERT, &vertical, TRUE);
+    SCROLLINFO horizontal{sizeof horizontal,
+                          SIF_RANGE | SIF_PAGE | SIF_POS,
+                          0,
+                          std::max(0, total - 1),
+                          static_cast<UINT>(client.right),
+                          data.scrollX,
+                          0};
+    SetScrollInfo(hwnd, SB_HORZ, &horizontal, TRUE);
+    ListPlaceHeader(hwnd, data);
+}
+
+void ListSetTop(HWND hwnd, ListViewData& data, int top) {
+    const int previous = data.top;
+    data.top = std::clamp(top, 0, std::max(0, data.Count() - ListRowsPerPage(hwnd, data)));
+    if (data.top != previous)
+        InvalidateRect(hwnd, nullptr, TRUE);
+    ListUpdateScrollBars(hwnd, data);
+}
+
+void ListScrollHorizontally(HWND hwnd, ListViewData& data, int scrollX) {
+    const int previous = data.scrollX;
+    data.scrollX = std::max(0, scrollX);
+    ListUpdateScrollBars(hwnd, data);
+    if (data.scrollX != previous)
+        InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void ListEnsureVisible(HWND hwnd, ListViewData& data, int index) {
+    if (!data.Valid(index))
+        return;
+    const int page = ListRowsPerPage(hwnd, data);
+    if (index < data.top)
+        ListSetTop(hwnd, data, index);
+    else if (index >= data.top + page)
+        ListSetTop(hwnd, data, index - page + 1);
+}
+
+void ListPlaceHeader(HWND hwnd, const ListViewData& data) {
+    if (!data.header)
+        return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    RECT area{-data.scrollX, 0, std::max<int>(client.right, ListTotalWidth(data) - data.scrollX),
+              client.bottom};
+    WINDOWPOS pos{};
+    HDLAYOUT layout{&area, &pos};
+    SendMessage(data.header, HDM_LAYOUT, 0, reinterpret_cast<LPARAM>(&layout));
+    const bool hidden = (GetWindowLong(hwnd, GWL_STYLE) & LVS_NOCOLUMNHEADER) != 0;
+    SetWindowPos(data.header, nullptr, pos.x, pos.y, pos.cx + data.scrollX, pos.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (hidden ? SWP_HIDEWINDOW : SWP_SHOWWINDOW));
+}
+
+CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem) {
+    if (!data.Valid(index) || subItem < 0)
+        return CString();
+    const ListRow& row = data.Row(index);
+    if (subItem == 0 && row.textCallback) {
+        char buffer[260] = {};
+        NMLVDISPINFO info{
+            {hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), LVN_GETDISPINFO},
+            {LVIF_TEXT, index, 0, 0, 0, buffer, static_cast<int>(sizeof buffer), 0, row.param, 0}};
+        SendMessage(GetParent(hwnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+        if (!info.item.pszText || info.item.pszText == LPSTR_TEXTCALLBACK)
+            return CString();
+        return CString(info.item.pszText, static_cast<int>(strnlen(info.item.pszText, 259)));
+    }
+    if (subItem == 0)
+        return row.text;
+    const size_t slot = static_cast<size_t>(subItem - 1);
+    return slot < row.subItems.size() ? row.subItems[slot] : CString();
+}
+
+int ListTextWidth(HWND hwnd, const char* text) {
+    const HDC dc = GetDC(hwnd);
+    SIZE size{};
+    {
+        ControlFontScope font(hwnd, dc);
+        GetTextExtentPoint32(dc, text, static_cast<int>(std::strlen(text)), &size);
+    }
+    ReleaseDC(hwnd, dc);
+    return size.cx;
+}

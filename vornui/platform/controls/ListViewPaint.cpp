@@ -1,0 +1,239 @@
+// How the list view paints its report: each visible row by its parent (owner drawing) or
+// by itself, cell by cell, with the parent's custom drawing at each stage it asks for.
+
+#include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/SystemSettings.h"
+#include "vornui/platform/Text.h"
+#include "vornui/platform/internal/ControlPaintDC.h"
+#include "vornui/platform/internal/CustomDraw.h"
+#include "vornui/platform/internal/ListViewData.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kLabelTextInset = 2;
+constexpr int kSubItemTextInset = 6;
+
+using ListCustomDraw = CustomDraw<NMLVCUSTOMDRAW>;
+
+void FillBox(HDC dc, const RECT& rect, COLORREF color) {
+    if (color == CLR_NONE || rect.right <= rect.left || rect.bottom <= rect.top)
+        return;
+    const HBRUSH brush = CreateSolidBrush(color);
+    FillRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+UINT AlignmentOf(int format) {
+    switch (format & LVCFMT_JUSTIFYMASK) {
+    case LVCFMT_RIGHT:
+        return DT_RIGHT;
+    case LVCFMT_CENTER:
+        return DT_CENTER;
+    default:
+        return DT_LEFT;
+    }
+}
+
+bool ShowsSelection(HWND hwnd, const ListViewData& data) {
+    return data.focused || (GetWindowLong(hwnd, GWL_STYLE) & LVS_SHOWSELALWAYS);
+}
+
+struct RowLook {
+    bool highlighted; // drawn in the selection colours
+    COLORREF highlight;
+    COLORREF highlightText;
+};
+
+RowLook LookOf(HWND hwnd, const ListViewData& data, const ListRow& row) {
+    const bool selected = (row.state & (LVIS_SELECTED | LVIS_DROPHILITED)) != 0;
+    const bool showing = ShowsSelection(hwnd, data) || (row.state & LVIS_DROPHILITED);
+    return RowLook{selected && showing,
+                   data.focused || (row.state & LVIS_DROPHILITED) ? GetSysColor(COLOR_HIGHLIGHT)
+                                                                  : GetSysColor(COLOR_BTNFACE),
+                   data.focused || (row.state & LVIS_DROPHILITED) ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                                                  : GetSysColor(COLOR_BTNTEXT)};
+}
+
+void DrawImages(HDC dc, const ListViewData& data, const ListRow& row, const RECT& state,
+                const RECT& icon, const RECT& cell) {
+    const int saved = SaveDC(dc);
+    IntersectClipRect(dc, cell.left, cell.top, cell.right, cell.bottom);
+    const int stateImage = static_cast<int>((row.state & LVIS_STATEIMAGEMASK) >> 12);
+    int width = 0;
+    int height = 0;
+    if (data.images[LVSIL_STATE] && stateImage > 0 &&
+        ImageList_GetIconSize(data.images[LVSIL_STATE], &width, &height))
+        ImageList_Draw(data.images[LVSIL_STATE], stateImage - 1, dc, state.left,
+                       state.top + (state.bottom - state.top - height) / 2, ILD_TRANSPARENT);
+    if (data.images[LVSIL_SMALL] && row.image >= 0 &&
+        ImageList_GetIconSize(data.images[LVSIL_SMALL], &width, &height))
+        ImageList_Draw(data.images[LVSIL_SMALL], row.image, dc, icon.left,
+                       icon.top + (icon.bottom - icon.top - height) / 2,
+                       ILD_TRANSPARENT | (row.state & LVIS_OVERLAYMASK));
+    RestoreDC(dc, saved);
+}
+
+// One cell as the list paints it by itself, in the colours the record carries.
+void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, HDC dc,
+               const NMLVCUSTOMDRAW& record, const RowLook& look) {
+    const ListRow& row = data.Row(index);
+    const ListColumn& own = data.columns[static_cast<size_t>(column)];
+    const CRect cell = ListCellRect(hwnd, data, index, column);
+    const bool fullRow = (data.extended & LVS_EX_FULLROWSELECT) != 0;
+    const COLORREF back = record.clrTextBk == CLR_DEFAULT ? data.background : record.clrTextBk;
+    CRect text = cell;
+    CRect highlight = cell;
+    if (column == 0) {
+        RECT state;
+        RECT icon;
+        RECT label;
+        ListItemRect(hwnd, data, index, 0, LVIR_LABEL, label);
+        ListItemRect(hwnd, data, index, 0, LVIR_ICON, icon);
+        ListStateIconRect(hwnd, data, index, state);
+        FillBox(dc, cell, back);
+        DrawImages(dc, data, row, state, icon, cell);
+        text = CRect(label);
+        text.DeflateRect(kLabelTextInset, 0);
+        const CString value = ListCellText(hwnd, data, index, own.subItem);
+        highlight = fullRow ? cell
+                            : CRect(label.left, cell.top,
+                                    std::min<int>(label.right, label.left + 2 * kLabelTextInset +
+                                                                   ListTextWidth(hwnd, value)),
+                                    cell.bottom);
+    } else {
+        FillBox(dc, cell, back);
+        text.DeflateRect(kSubItemTextInset, 0);
+    }
+    const bool lit = look.highlighted && (fullRow || column == 0);
+    if (lit)
+        FillBox(dc, highlight, look.highlight);
+    const CString value = ListCellText(hwnd, data, index, own.subItem);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, lit ? look.highlightText
+                         : (record.clrText == CLR_DEFAULT ? data.text : record.clrText));
+    DrawText(dc, value.GetString(), value.GetLength(), &text,
+             AlignmentOf(own.format) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    if (column == 0 && data.focused && (row.state & LVIS_FOCUSED)) {
+        RECT focus = fullRow ? CRect(-data.scrollX, cell.top, ListTotalWidth(data) - data.scrollX,
+                                     cell.bottom)
+                             : highlight;
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void PaintRowByItself(HWND hwnd, const ListViewData& data, int index, HDC dc,
+                      ListCustomDraw& draw) {
+    const ListRow& row = data.Row(index);
+    RECT bounds;
+    ListItemRect(hwnd, data, index, 0, LVIR_BOUNDS, bounds);
+    UINT state = 0;
+    if (row.state & LVIS_SELECTED)
+        state |= CDIS_SELECTED;
+    if ((row.state & LVIS_FOCUSED) && data.focused)
+        state |= CDIS_FOCUS;
+    NMLVCUSTOMDRAW record = draw.item(static_cast<DWORD_PTR>(index), state, row.param, bounds);
+    record.clrText = data.text;
+    record.clrTextBk = data.textBackground == CLR_DEFAULT ? data.background : data.textBackground;
+    const COLORREF defaultText = record.clrText;
+    const COLORREF defaultBack = record.clrTextBk;
+    const RowLook look = LookOf(hwnd, data, row);
+    ListCustomDraw::Item item(draw, record, CDDS_ITEM);
+    if (item.skipped())
+        return;
+    for (const int column : ListColumnOrder(data)) {
+        NMLVCUSTOMDRAW cell = record;
+        cell.iSubItem = column;
+        cell.dwItemType = LVCDI_ITEM;
+        // A sub-item starts from the item's colours when the parent does not set its own.
+        if (item.notifiesSubitems()) {
+            cell.clrText = defaultText;
+            cell.clrTextBk = defaultBack;
+        }
+        ListCustomDraw::Item sub(draw, cell, CDDS_ITEM | CDDS_SUBITEM, item.notifiesSubitems());
+        if (!sub.skipped())
+            PaintCell(hwnd, data, index, column, dc, cell, look);
+    }
+}
+
+void PaintRowByOwner(HWND hwnd, const ListViewData& data, int index, HDC dc) {
+    const ListRow& row = data.Row(index);
+    DRAWITEMSTRUCT item{};
+    item.CtlType = ODT_LISTVIEW;
+    item.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+    item.itemID = static_cast<UINT>(index);
+    item.itemAction = ODA_DRAWENTIRE;
+    if (row.state & LVIS_SELECTED)
+        item.itemState |= ODS_SELECTED;
+    if ((row.state & LVIS_FOCUSED) && data.focused)
+        item.itemState |= ODS_FOCUS;
+    item.hwndItem = hwnd;
+    item.hDC = dc;
+    ListItemRect(hwnd, data, index, 0, LVIR_BOUNDS, item.rcItem);
+    item.itemData = static_cast<ULONG_PTR>(row.param);
+    const int saved = SaveDC(dc);
+    SendMessage(GetParent(hwnd), WM_DRAWITEM, item.CtlID, reinterpret_cast<LPARAM>(&item));
+    RestoreDC(dc, saved);
+}
+
+void PaintGridLines(HWND hwnd, const ListViewData& data, HDC dc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const COLORREF color = GetSysColor(COLOR_BTNFACE);
+    const int top = ListHeaderHeight(data);
+    const int height = ListRowHeight(data);
+    for (int y = top + height - 1; y < client.bottom; y += height)
+        FillBox(dc, RECT{0, y, client.right, y + 1}, color);
+    int x = -data.scrollX;
+    for (const int column : ListColumnOrder(data)) {
+        x += ListColumnWidth(data, column);
+        FillBox(dc, RECT{x - 1, top, x, client.bottom}, color);
+    }
+}
+
+} // namespace
+
+void ListEraseBackground(HWND hwnd, const ListViewData& data, HDC dc) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillBox(dc, client, data.background);
+}
+
+void ListPaint(HWND hwnd, ListViewData& data) {
+    ControlPaintDC paint(hwnd);
+    const HDC dc = paint.dc();
+    RECT client;
+    GetClientRect(hwnd, &client);
+    ListCustomDraw draw(hwnd, dc, client);
+    if (draw.skipsAll())
+        return;
+    const bool byOwner = (GetWindowLong(hwnd, GWL_STYLE) & LVS_OWNERDRAWFIXED) != 0;
+    const int top = ListHeaderHeight(data);
+    const int height = ListRowHeight(data);
+    const RECT& area = paint.area();
+    const int first = data.top + std::max(0, static_cast<int>(area.top) - top) / height;
+    const int last = data.top + std::max(0, static_cast<int>(area.bottom) - top - 1) / height;
+    for (int index = first; index <= last && data.Valid(index); ++index) {
+        if (byOwner)
+            PaintRowByOwner(hwnd, data, index, dc);
+        else if (!data.columns.empty())
+            PaintRowByItself(hwnd, data, index, dc, draw);
+    }
+    if ((data.extended & LVS_EX_GRIDLINES) && !byOwner)
+        PaintGridLines(hwnd, data, dc);
+}
+
+void ListInvalidateRow(HWND hwnd, const ListViewData& data, int index) {
+    RECT bounds;
+    if (!ListItemRect(hwnd, data, index, 0, LVIR_BOUNDS, bounds))
+        return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    bounds.left = 0;
+    bounds.right = client.right;
+    if (bounds.bottom > 0 && bounds.top < client.bottom)
+        InvalidateRect(hwnd, &bounds, TRUE);
+}

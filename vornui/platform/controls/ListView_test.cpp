@@ -1,0 +1,427 @@
+#include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/GdiObjects.h"
+#include "vornui/platform/ListCtrl.h"
+#include "vornui/platform/ListView.h"
+#include "vornui/platform/SystemSettings.h"
+#include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/internal/GapVector.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kListId = 7;
+
+// A dialog-like host that writes down the notifications of its list and answers custom
+// drawing with a red text background for sub-item 1.
+class Host : public CWnd {
+public:
+    Host() { CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 40, 40, 420, 300, nullptr, nullptr); }
+    ~Host() override { DestroyWindow(); }
+
+    CListCtrl& addList(DWORD style, DWORD extended = 0) {
+        m_list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | style, CRect(10, 10, 400, 280), this,
+                      kListId);
+        m_list.SetExtendedStyle(extended);
+        m_list.InsertColumn(0, "Name", LVCFMT_LEFT, 100);
+        m_list.InsertColumn(1, "Depth", LVCFMT_RIGHT, 80);
+        m_list.InsertColumn(2, "Note", LVCFMT_LEFT, 120);
+        for (int row = 0; row < 8; ++row) {
+            const std::string name = "Line " + std::to_string(row);
+            m_list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, name.c_str(), 0, 0, 0, 100 + row);
+            m_list.SetItemText(row, 1, std::to_string(row * 10).c_str());
+        }
+        heard.clear();
+        return m_list;
+    }
+
+    POINT screen(const RECT& rect) const {
+        POINT point = CRect(rect).CenterPoint();
+        m_list.ClientToScreen(&point);
+        return point;
+    }
+    POINT rowPoint(int row) const {
+        CRect label;
+        m_list.GetItemRect(row, &label, LVIR_LABEL);
+        POINT point{label.left + 4, label.CenterPoint().y};
+        m_list.ClientToScreen(&point);
+        return point;
+    }
+    std::vector<int> selected() const {
+        std::vector<int> rows;
+        POSITION position = m_list.GetFirstSelectedItemPosition();
+        while (position)
+            rows.push_back(m_list.GetNextSelectedItem(position));
+        return rows;
+    }
+    int count(UINT code) const {
+        return static_cast<int>(std::count(heard.begin(), heard.end(), code));
+    }
+
+    std::vector<UINT> heard;
+    std::vector<NMLISTVIEW> changes;
+    std::vector<NMLVCUSTOMDRAW> drawn;
+    std::vector<DRAWITEMSTRUCT> ownerDrawn;
+    NMITEMACTIVATE lastClick{};
+    NMLISTVIEW lastColumnClick{};
+    mutable CListCtrl m_list;
+
+protected:
+    BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom != kListId)
+            return FALSE;
+        heard.push_back(header->code);
+        if (header->code == LVN_ITEMCHANGED)
+            changes.push_back(*reinterpret_cast<const NMLISTVIEW*>(lParam));
+        if (header->code == NM_CLICK)
+            lastClick = *reinterpret_cast<const NMITEMACTIVATE*>(lParam);
+        if (header->code == LVN_COLUMNCLICK)
+            lastColumnClick = *reinterpret_cast<const NMLISTVIEW*>(lParam);
+        if (header->code == NM_CUSTOMDRAW) {
+            auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
+            drawn.push_back(*draw);
+            if (draw->nmcd.dwDrawStage == CDDS_PREPAINT ||
+                draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT)
+                *result = CDRF_NOTIFYSUBITEMDRAW;
+            else if (draw->nmcd.dwDrawStage == (CDDS_SUBITEM | CDDS_ITEMPREPAINT) &&
+                     draw->iSubItem == 1) {
+                draw->clrTextBk = RGB(255, 0, 0);
+                *result = CDRF_NEWFONT;
+            }
+        }
+        return TRUE;
+    }
+    void OnDrawItem(int, LPDRAWITEMSTRUCT item) override { ownerDrawn.push_back(*item); }
+};
+
+COLORREF PixelAt(HWND hwnd, int x, int y) {
+    UpdateWindow(hwnd);
+    const HDC dc = GetDC(hwnd);
+    const COLORREF color = GetPixel(dc, x, y);
+    ReleaseDC(hwnd, dc);
+    return color;
+}
+
+int CompareData(LPARAM a, LPARAM b, LPARAM) {
+    return static_cast<int>(a % 3) - static_cast<int>(b % 3);
+}
+
+// A comparison that reads the list it sorts, by the rows' texts.
+int CompareTextsDescending(LPARAM a, LPARAM b, LPARAM list) {
+    auto* control = reinterpret_cast<CListCtrl*>(list);
+    LVFINDINFO find{LVFI_PARAM, nullptr, a, {}, 0};
+    const CString first = control->GetItemText(control->FindItem(&find), 0);
+    find.lParam = b;
+    const CString second = control->GetItemText(control->FindItem(&find), 0);
+    return -first.Compare(second);
+}
+
+std::mt19937 g_random(7);
+
+int CompareAtRandom(LPARAM, LPARAM, LPARAM) {
+    return static_cast<int>(g_random() % 3) - 1;
+}
+
+} // namespace
+
+TEST(ListView, KeepsRowsSubItemsStatesAndDataAndFindsThem) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    EXPECT_EQ(list.GetItemCount(), 8);
+    EXPECT_EQ(list.GetItemText(3, 0), "Line 3");
+    EXPECT_EQ(list.GetItemText(3, 1), "30");
+    EXPECT_EQ(list.GetItemText(3, 2), "");
+    EXPECT_EQ(list.GetItemData(5), 105u);
+    EXPECT_EQ(list.GetItemText(99, 0), "");
+    EXPECT_EQ(list.GetItemData(-1), 0u);
+    EXPECT_EQ(list.InsertItem(1000, "at the end"), 8); // beyond the end: appended
+    EXPECT_EQ(host.count(LVN_INSERTITEM), 1);
+
+    // A long text comes back whole, and cut (with its zero) into a small buffer.
+    const std::string longText(1000, 'x');
+    list.SetItemText(2, 2, longText.c_str());
+    EXPECT_EQ(list.GetItemText(2, 2).GetLength(), 1000);
+    char small[8];
+    EXPECT_EQ(list.GetItemText(2, 2, small, sizeof small), 7);
+    EXPECT_STREQ(small, "xxxxxxx");
+
+    LVFINDINFO find{LVFI_PARAM, nullptr, 104, {}, 0};
+    EXPECT_EQ(list.FindItem(&find), 4);
+    EXPECT_EQ(list.FindItem(&find, 4), -1);
+    find = LVFINDINFO{LVFI_STRING | LVFI_PARTIAL, "line 6", 0, {}, 0};
+    EXPECT_EQ(list.FindItem(&find), 6);
+
+    EXPECT_TRUE(list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED));
+    EXPECT_TRUE(list.SetItemState(6, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED));
+    EXPECT_TRUE(list.SetItemState(4, LVIS_FOCUSED, LVIS_FOCUSED)); // only one row has the focus
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 4);
+    EXPECT_EQ(list.GetSelectedCount(), 2u);
+    EXPECT_EQ(host.selected(), (std::vector<int>{2, 6}));
+    EXPECT_EQ(list.GetNextItem(6, LVNI_SELECTED | LVNI_ABOVE), 2);
+    EXPECT_FALSE(list.SetItemState(50, LVIS_SELECTED, LVIS_SELECTED));
+
+    host.heard.clear();
+    EXPECT_TRUE(list.DeleteItem(0));
+    EXPECT_EQ(host.heard, (std::vector<UINT>{LVN_DELETEITEM}));
+    EXPECT_EQ(host.selected(), (std::vector<int>{1, 5}));
+    EXPECT_FALSE(list.DeleteItem(8));
+    host.heard.clear();
+    EXPECT_TRUE(list.DeleteAllItems());
+    EXPECT_EQ(host.count(LVN_DELETEALLITEMS), 1);
+    EXPECT_EQ(host.count(LVN_DELETEITEM), 8); // the parent did not answer TRUE
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), -1);
+}
+
+TEST(ListView, SortsStablyLetsTheComparisonReadTheListAndSurvivesNonsense) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    ASSERT_TRUE(list.SortItems(CompareData, 0));
+    // Data 100..107 by their remainder of 3, ties keeping their order.
+    std::vector<DWORD_PTR> data;
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        data.push_back(list.GetItemData(row));
+    EXPECT_EQ(data, (std::vector<DWORD_PTR>{102, 105, 100, 103, 106, 101, 104, 107}));
+    EXPECT_EQ(list.GetItemText(0, 1), "20"); // sub-items travel with their rows
+
+    ASSERT_TRUE(list.SortItems(CompareTextsDescending, reinterpret_cast<DWORD_PTR>(&list)));
+    EXPECT_EQ(list.GetItemText(0, 0), "Line 7");
+    EXPECT_EQ(list.GetItemText(7, 0), "Line 0");
+
+    for (int round = 0; round < 20; ++round) {
+        ASSERT_TRUE(list.SortItems(CompareAtRandom, 0));
+        data.clear();
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            data.push_back(list.GetItemData(row));
+        std::sort(data.begin(), data.end());
+        EXPECT_EQ(data, (std::vector<DWORD_PTR>{100, 101, 102, 103, 104, 105, 106, 107}));
+    }
+}
+
+TEST(ListView, ClicksSelectWithControlAndShiftAndTellTheParentInOrder) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    CScriptedUser user;
+    user.ClickAt(host.rowPoint(1));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(host.selected(), (std::vector<int>{1}));
+    EXPECT_EQ(host.lastClick.iItem, 1);
+    // Selection changes come before the click, and focus before all.
+    const auto click = std::find(host.heard.begin(), host.heard.end(), NM_CLICK);
+    const auto changed = std::find(host.heard.begin(), host.heard.end(), LVN_ITEMCHANGED);
+    EXPECT_LT(changed - host.heard.begin(), click - host.heard.begin());
+    EXPECT_EQ(host.heard.front(), NM_SETFOCUS);
+
+    user.ClickAt(host.rowPoint(3), MK_LBUTTON, MOD_CONTROL)
+        .ClickAt(host.rowPoint(6), MK_LBUTTON, MOD_SHIFT);
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(host.selected(), (std::vector<int>{3, 4, 5, 6}));
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 6);
+
+    user.ClickAt(host.rowPoint(4), MK_LBUTTON, MOD_CONTROL)              // toggles one off
+        .ClickAt(host.rowPoint(0), MK_LBUTTON, MOD_CONTROL | MOD_SHIFT); // adds a range
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(host.selected(), (std::vector<int>{0, 1, 2, 3, 4, 5, 6}));
+
+    // A click beside every row clears the selection; one on a sub-item's text does not
+    // hit a row without full-row selection.
+    CRect cell;
+    list.GetSubItemRect(2, 2, LVIR_BOUNDS, cell);
+    user.ClickAt(host.screen(cell));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_TRUE(host.selected().empty());
+    EXPECT_EQ(host.lastClick.iItem, -1);
+
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    user.ClickAt(host.screen(cell));
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(host.selected(), (std::vector<int>{2}));
+    EXPECT_EQ(host.lastClick.iSubItem, 2);
+}
+
+TEST(ListView, CheckBoxesToggleByMouseAndSpaceAndDragsStart) {
+    Host host;
+    CListCtrl& list = host.addList(0, LVS_EX_CHECKBOXES);
+    ASSERT_NE(list.SendMessage(LVM_GETIMAGELIST, LVSIL_STATE), 0);
+    EXPECT_FALSE(list.GetCheck(2));
+    UINT flags = 0;
+    CRect icon;
+    list.GetItemRect(2, &icon, LVIR_ICON);
+    const CPoint box(icon.left - 8, icon.CenterPoint().y); // the state image lies left of it
+    EXPECT_EQ(list.HitTest(box, &flags), 2);
+    EXPECT_EQ(flags, static_cast<UINT>(LVHT_ONITEMSTATEICON));
+    POINT screen = box;
+    list.ClientToScreen(&screen);
+    CScriptedUser user;
+    user.ClickAt(screen);
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_TRUE(list.GetCheck(2));
+    EXPECT_TRUE(host.selected().empty()); // the check box does not select
+    user.ClickAt(host.rowPoint(2)).Press(VK_SPACE);
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_FALSE(list.GetCheck(2));
+
+    host.heard.clear();
+    const POINT from = host.rowPoint(5);
+    user.Drag({from, POINT{from.x + 20, from.y + 30}});
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(host.count(LVN_BEGINDRAG), 1);
+    EXPECT_EQ(host.count(NM_CLICK), 0);
+}
+
+TEST(ListView, HeaderClicksDragsAndDividersReachTheList) {
+    Host host;
+    CListCtrl& list = host.addList(0, LVS_EX_HEADERDRAGDROP);
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->GetItemCount(), 3);
+    CRect second;
+    header->GetItemRect(1, &second);
+    POINT point = second.CenterPoint();
+    header->ClientToScreen(&point);
+    CScriptedUser user;
+    user.ClickAt(point);
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(host.count(LVN_COLUMNCLICK), 1);
+    EXPECT_EQ(host.lastColumnClick.iSubItem, 1);
+
+    // Column 0 dragged to the third place.
+    CRect first;
+    CRect third;
+    header->GetItemRect(0, &first);
+    header->GetItemRect(2, &third);
+    POINT from = first.CenterPoint();
+    POINT to{third.right - 5, third.CenterPoint().y};
+    header->ClientToScreen(&from);
+    header->ClientToScreen(&to);
+    user.Drag({from, POINT{from.x + 30, from.y}, to});
+    ASSERT_TRUE(user.ActIn(host));
+    int order[3] = {};
+    ASSERT_TRUE(list.GetColumnOrderArray(order, 3));
+    EXPECT_EQ(std::vector<int>(order, order + 3), (std::vector<int>{1, 2, 0}));
+    EXPECT_EQ(host.count(LVN_COLUMNCLICK), 1); // a drag is no click
+    CRect cell;
+    list.GetSubItemRect(0, 1, LVIR_BOUNDS, cell);
+    EXPECT_EQ(cell.left, 0); // the rows follow the header
+
+    // Dragging the divider of column 1 (now first) widens it by 25.
+    header->GetItemRect(1, &second);
+    POINT divider{second.right, second.CenterPoint().y};
+    header->ClientToScreen(&divider);
+    user.Drag({divider, POINT{divider.x + 10, divider.y}, POINT{divider.x + 25, divider.y}});
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(list.GetColumnWidth(1), 105);
+
+    // A double click on it fits the widest text.
+    header->GetItemRect(1, &second);
+    divider = POINT{second.right, second.CenterPoint().y};
+    header->ClientToScreen(&divider);
+    user.DoubleClickAt(divider);
+    ASSERT_TRUE(user.ActIn(host));
+    EXPECT_EQ(list.GetColumnWidth(1), list.GetStringWidth("70") + 12);
+}
+
+TEST(ListView, PaintsWhereItsRectanglesSayWithCustomAndOwnerDrawing) {
+    Host host;
+    CListCtrl& list = host.addList(LVS_SHOWSELALWAYS);
+    list.SetItemState(1, LVIS_SELECTED, LVIS_SELECTED);
+    CRect label;
+    list.GetItemRect(1, &label, LVIR_LABEL);
+    EXPECT_EQ(PixelAt(list, label.left + 1, label.CenterPoint().y), GetSysColor(COLOR_BTNFACE));
+    CRect cell;
+    list.GetSubItemRect(3, 1, LVIR_BOUNDS, cell);
+    EXPECT_EQ(PixelAt(list, cell.left + 2, cell.top + 1), RGB(255, 0, 0));
+    list.GetSubItemRect(3, 2, LVIR_BOUNDS, cell);
+    EXPECT_EQ(PixelAt(list, cell.left + 2, cell.top + 1), GetSysColor(COLOR_WINDOW));
+    // Stages in the framework's order: the control, then each item with its sub-items.
+    ASSERT_GE(host.drawn.size(), 5u);
+    EXPECT_EQ(host.drawn[0].nmcd.dwDrawStage, static_cast<DWORD>(CDDS_PREPAINT));
+    EXPECT_EQ(host.drawn[1].nmcd.dwDrawStage, static_cast<DWORD>(CDDS_ITEMPREPAINT));
+    EXPECT_EQ(host.drawn[2].nmcd.dwDrawStage, static_cast<DWORD>(CDDS_SUBITEM | CDDS_ITEMPREPAINT));
+    EXPECT_EQ(host.drawn[2].iSubItem, 0);
+    EXPECT_EQ(host.drawn[3].iSubItem, 1);
+
+    Host owner;
+    CListCtrl& drawnByOwner = owner.addList(LVS_OWNERDRAWFIXED);
+    drawnByOwner.UpdateWindow();
+    ASSERT_EQ(owner.ownerDrawn.size(), 8u);
+    CRect bounds;
+    drawnByOwner.GetItemRect(4, &bounds, LVIR_BOUNDS);
+    EXPECT_EQ(CRect(owner.ownerDrawn[4].rcItem), bounds);
+    EXPECT_EQ(owner.ownerDrawn[4].CtlType, static_cast<UINT>(ODT_LISTVIEW));
+    EXPECT_EQ(owner.ownerDrawn[4].itemData, 104u);
+}
+
+TEST(ListView, SmallImagesReplaceTheHeadersAndScrollingMovesRows) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    CImageList headerImages;
+    headerImages.Create(9, 5, ILC_COLOR24 | ILC_MASK, 2, 0);
+    list.GetHeaderCtrl()->SetImageList(&headerImages);
+    EXPECT_EQ(list.GetHeaderCtrl()->GetImageList(), &headerImages);
+    CImageList small;
+    small.Create(16, 16, ILC_COLOR24 | ILC_MASK, 2, 0);
+    list.SetImageList(&small, LVSIL_SMALL);
+    EXPECT_EQ(list.GetHeaderCtrl()->GetImageList(), nullptr);
+    EXPECT_EQ(reinterpret_cast<HIMAGELIST>(list.GetHeaderCtrl()->SendMessage(HDM_GETIMAGELIST)),
+              small.GetSafeHandle());
+
+    for (int row = 8; row < 100; ++row)
+        list.InsertItem(row, "more");
+    EXPECT_TRUE(list.GetStyle() & WS_VSCROLL);
+    EXPECT_TRUE(list.EnsureVisible(60, FALSE));
+    const int top = list.GetTopIndex();
+    EXPECT_GT(top, 0);
+    EXPECT_LE(top, 60);
+    EXPECT_GT(top + list.GetCountPerPage(), 60);
+    CRect row;
+    list.GetItemRect(top, &row, LVIR_BOUNDS);
+    EXPECT_EQ(list.HitTest(CPoint(row.left + 90, row.CenterPoint().y)), -1); // beside the text
+    EXPECT_EQ(list.HitTest(CPoint(row.left + 20, row.CenterPoint().y)), top);
+}
+
+TEST(ListView, AViewIsMadeByItsClassAndSpeaksThroughItsListControl) {
+    CRuntimeClass* runtime = RUNTIME_CLASS(CListView);
+    auto* view = static_cast<CListView*>(runtime->CreateObject());
+    ASSERT_NE(view, nullptr);
+    Host host;
+    ASSERT_TRUE(view->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | LVS_REPORT,
+                             CRect(0, 0, 200, 100), &host, 9));
+    char className[32] = {};
+    GetClassName(*view, className, sizeof className);
+    EXPECT_STREQ(className, WC_LISTVIEW);
+    CListCtrl& list = view->GetListCtrl();
+    list.InsertColumn(0, "Port", LVCFMT_LEFT, 80);
+    EXPECT_EQ(list.InsertItem(0, "COM1"), 0);
+    EXPECT_EQ(list.GetItemText(0, 0), "COM1");
+    view->DestroyWindow(); // deletes the view
+}
+
+TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
+    GapVector<int> gap;
+    std::vector<int> plain;
+    std::mt19937 random(3);
+    for (int step = 0; step < 4000; ++step) {
+        const bool insert = plain.empty() || random() % 3 != 0;
+        const size_t at = random() % (plain.size() + (insert ? 1 : 0));
+        if (insert) {
+            gap.insert(at, step);
+            plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), step);
+        } else {
+            gap.erase(at);
+            plain.erase(plain.begin() + static_cast<ptrdiff_t>(at));
+        }
+    }
+    ASSERT_EQ(gap.size(), plain.size());
+    for (size_t each = 0; each < plain.size(); ++each)
+        ASSERT_EQ(gap[each], plain[each]);
+    EXPECT_EQ(gap.release(), plain);
+    EXPECT_TRUE(gap.empty());
+}

@@ -1,0 +1,109 @@
+#pragma once
+
+// Inside the list view: its rows and columns, and the pieces its messages, painting and
+// mouse handling share. Columns keep their format and sub-item here; their widths, titles
+// and display order live in the header, which the person changes directly.
+
+#include "vornui/platform/ListCtrl.h"
+#include "vornui/platform/internal/GapVector.h"
+#include "vornui/platform/internal/WindowRecord.h"
+
+#include <vector>
+
+struct ListRow {
+    CString text;
+    bool textCallback = false;
+    int image = 0;
+    UINT state = 0;
+    LPARAM param = 0;
+    int indent = 0;
+    std::vector<CString> subItems; // sub-item 1 at index 0
+};
+
+struct ListColumn {
+    int format = LVCFMT_LEFT;
+    int subItem = 0;
+    int image = -1;
+};
+
+enum class ListGesture { none, pressed, dragged };
+
+struct ListViewData : ControlData {
+    GapVector<ListRow> rows;
+    std::vector<ListColumn> columns;
+    HWND header = nullptr;
+    HIMAGELIST images[3] = {};
+    HIMAGELIST ownCheckBoxes = nullptr; // made for LVS_EX_CHECKBOXES, destroyed with the list
+    DWORD extended = 0;
+    COLORREF background;
+    COLORREF text;
+    COLORREF textBackground;
+    int top = 0;     // first row shown
+    int scrollX = 0; // pixels the columns are scrolled left
+    int anchor = -1; // where Shift ranges start (the selection mark)
+    ListGesture gesture = ListGesture::none;
+    int pressedItem = -1;
+    int pressedSubItem = 0;
+    POINT pressedAt{};
+    UINT pressedKeys = 0;
+    bool focused = false;
+
+    ListViewData();
+    int Count() const { return static_cast<int>(rows.size()); }
+    bool Valid(int index) const { return index >= 0 && index < Count(); }
+    ListRow& Row(int index) { return rows[static_cast<size_t>(index)]; }
+    const ListRow& Row(int index) const { return rows[static_cast<size_t>(index)]; }
+};
+
+// Geometry (ListViewLayout.cpp).
+int ListRowHeight(const ListViewData& data);
+int ListHeaderHeight(const ListViewData& data);
+// Rows that fit the client area below the header (at least 1).
+int ListRowsPerPage(HWND hwnd, const ListViewData& data);
+int ListColumnCount(const ListViewData& data);
+int ListColumnWidth(const ListViewData& data, int column);
+std::vector<int> ListColumnOrder(const ListViewData& data);
+int ListTotalWidth(const ListViewData& data);
+// Column `column`'s cell in row `index` (the row may lie outside the client area).
+CRect ListCellRect(HWND hwnd, const ListViewData& data, int index, int column);
+// LVM_GETITEMRECT and LVM_GETSUBITEMRECT: FALSE for a bad index or area code.
+bool ListItemRect(HWND hwnd, const ListViewData& data, int index, int column, int area, RECT& rect);
+// Where row `index` shows its state image (empty without a state image list).
+bool ListStateIconRect(HWND hwnd, const ListViewData& data, int index, RECT& rect);
+int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool subItems);
+void ListUpdateScrollBars(HWND hwnd, ListViewData& data);
+void ListSetTop(HWND hwnd, ListViewData& data, int top);
+void ListScrollHorizontally(HWND hwnd, ListViewData& data, int scrollX);
+void ListEnsureVisible(HWND hwnd, ListViewData& data, int index);
+// Puts the header above the rows, scrolled with them.
+void ListPlaceHeader(HWND hwnd, const ListViewData& data);
+// The text of a cell, asking the parent for callback texts.
+CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem);
+int ListTextWidth(HWND hwnd, const char* text);
+
+// Items (ListViewItems.cpp).
+// Changes the states of row `index` (-1: every row), telling the parent before and after;
+// false when the parent refuses.
+bool ListSetState(HWND hwnd, ListViewData& data, int index, UINT state, UINT mask);
+LRESULT ListNotify(HWND hwnd, UINT code, int item, int subItem = 0, UINT newState = 0,
+                   UINT oldState = 0, UINT changed = 0, POINT action = {}, LPARAM param = 0);
+int ListInsertItem(HWND hwnd, ListViewData& data, const LVITEM& item);
+bool ListDeleteItem(HWND hwnd, ListViewData& data, int index);
+bool ListDeleteAll(HWND hwnd, ListViewData& data);
+bool ListGetItem(HWND hwnd, const ListViewData& data, LVITEM& item);
+bool ListSetItem(HWND hwnd, ListViewData& data, const LVITEM& item);
+// LVM_GETITEMTEXT: the length copied.
+int ListItemText(HWND hwnd, const ListViewData& data, int index, LVITEM& item);
+int ListNextItem(const ListViewData& data, int start, UINT flags);
+int ListFindItem(HWND hwnd, const ListViewData& data, int start, const LVFINDINFO& find);
+// Sorts the rows stably by `compare`, which gets their item data and `extra`.
+bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM extra);
+
+// Painting (ListViewPaint.cpp).
+void ListPaint(HWND hwnd, ListViewData& data);
+void ListEraseBackground(HWND hwnd, const ListViewData& data, HDC dc);
+void ListInvalidateRow(HWND hwnd, const ListViewData& data, int index);
+
+// The person (ListViewInput.cpp); none when the message is not one of input.
+bool ListInput(HWND hwnd, ListViewData& data, UINT message, WPARAM wParam, LPARAM lParam,
+               LRESULT& result);
