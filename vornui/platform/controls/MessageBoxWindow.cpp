@@ -2,6 +2,7 @@
 
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DialogManager.h"
+#include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/DialogTemplate.h"
 #include "vornui/platform/Icons.h"
 #include "vornui/platform/MessageBox.h"
