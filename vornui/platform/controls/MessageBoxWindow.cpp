@@ -1,8 +1,8 @@
 #include "vornui/platform/MessageBoxWindow.h"
 
 #include "vornui/platform/ButtonControl.h"
-#include "vornui/platform/DialogManager.h"
 #include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/DialogManager.h"
 #include "vornui/platform/DialogTemplate.h"
 #include "vornui/platform/Icons.h"
 #include "vornui/platform/MessageBox.h"

@@ -1,6 +1,9 @@
 #include "tests/TempDir.h"
 
+#include "vornui/platform/Bitmaps.h"
 #include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/ShellFileInfo.h"
 #include "vornui/platform/SystemSettings.h"
