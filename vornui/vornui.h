@@ -99,6 +99,8 @@
 #include "vornui/platform/Text.h"
 #include "vornui/platform/Thread.h"
 #include "vornui/platform/TimeSource.h"
+#include "vornui/platform/TreeCtrl.h"
+#include "vornui/platform/TreeView.h"
 #include "vornui/platform/View.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/WinSock.h"
