@@ -5,6 +5,8 @@
 #include "vornui/layout/CWndUtil.h"
 #include "vornui/layout/KLayoutMgr.h"
 #include "vornui/layout/RememberDlgPos.h"
+#include "vornui/lists/KMultiTree.h"
+#include "vornui/lists/KWaitingTreeCtrl.h"
 #include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
 #include "vornui/module/VornuiModule.h"

@@ -148,6 +148,13 @@ void OnKeyDown(HWND hwnd, TreeViewData& data, WPARAM key) {
         NotifyParentHeader(hwnd, NM_RETURN);
         return;
     }
+    // With Ctrl the arrows scroll and leave the caret where it is.
+    if (GetKeyState(VK_CONTROL) < 0 && key >= VK_LEFT && key <= VK_DOWN) {
+        const bool vertical = key == VK_UP || key == VK_DOWN;
+        const bool back = key == VK_UP || key == VK_LEFT;
+        SendMessage(hwnd, vertical ? WM_VSCROLL : WM_HSCROLL, back ? SB_LINEUP : SB_LINEDOWN, 0);
+        return;
+    }
     TreeItem* caret = data.caret;
     if (!caret) {
         if (TreeItem* first = data.items.Root().firstChild; first && key != VK_SPACE)
