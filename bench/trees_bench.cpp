@@ -62,8 +62,7 @@ HTREEITEM AddFolder(CTreeCtrl& tree) {
 void BM_LazyTreeOpensBranch(benchmark::State& state) {
     Parent parent;
     LazyBranch tree;
-    tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 300, 300),
-                &parent, 1);
+    tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 300, 300), &parent, 1);
     for (auto _ : state) {
         state.PauseTiming();
         const HTREEITEM folder = AddFolder(tree);
@@ -77,8 +76,7 @@ BENCHMARK(BM_LazyTreeOpensBranch)->Unit(benchmark::kMillisecond);
 void BM_PlainTreeInsertsRedrawOff(benchmark::State& state) {
     Parent parent;
     CTreeCtrl tree;
-    tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 300, 300),
-                &parent, 1);
+    tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS, CRect(0, 0, 300, 300), &parent, 1);
     for (auto _ : state) {
         state.PauseTiming();
         const HTREEITEM folder = AddFolder(tree);
@@ -137,8 +135,16 @@ void BM_PlainTreeSetItemState(benchmark::State& state) {
             tree.SetItemState(item, 0, TVIS_SELECTED);
         state.ResumeTiming();
         for (HTREEITEM item : items) {
-            TVITEM fields{TVIF_STATE | TVIF_HANDLE, item, TVIS_SELECTED, TVIS_SELECTED, nullptr, 0, 0,
-                          0, 0, 0};
+            TVITEM fields{TVIF_STATE | TVIF_HANDLE,
+                          item,
+                          TVIS_SELECTED,
+                          TVIS_SELECTED,
+                          nullptr,
+                          0,
+                          0,
+                          0,
+                          0,
+                          0};
             tree.SendMessage(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(&fields));
         }
     }

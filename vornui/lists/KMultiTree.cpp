@@ -195,7 +195,8 @@ LRESULT KMultiTree::_SendNotify(NMHDR* header) {
     m_bEmulatedNotify = 1;
     CWnd* parent = GetParent();
     const LRESULT answer =
-        parent ? parent->SendMessage(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header)) : 0;
+        parent ? parent->SendMessage(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header))
+               : 0;
     m_bEmulatedNotify = previous;
     return answer;
 }

@@ -3,7 +3,6 @@
 // and the selection band drawn over empty space.
 
 #include "vornui/lists/KMultiTree.h"
-
 #include "vornui/platform/CDC.h"
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/SystemSettings.h"
@@ -155,7 +154,8 @@ void KMultiTree::DoBanding(int left, UINT flags, CPoint point) {
     SetTimer(kBandTimer, kBandTickMs, nullptr);
     // The press is kept where it lies in the scrolled content.
     const int rowHeight = GetItemHeight();
-    const CPoint pressed(point.x + GetScrollPos(SB_HORZ), point.y + GetScrollPos(SB_VERT) * rowHeight);
+    const CPoint pressed(point.x + GetScrollPos(SB_HORZ),
+                         point.y + GetScrollPos(SB_VERT) * rowHeight);
     bool banding = false;
     bool drawn = false;
     CRect band;

@@ -67,11 +67,11 @@ protected:
         m_parent.DestroyWindow();
     }
 
-    // A point of the item's row on the screen: its label, or right of it (`empty`).
-    POINT At(HTREEITEM item, bool empty = false) {
+    // A point of the item's row on the screen: its label, or `empty` pixels right of it.
+    POINT At(HTREEITEM item, int empty = 0) {
         CRect label;
         EXPECT_TRUE(m_tree.GetItemRect(item, &label, TRUE));
-        CPoint point(empty ? label.right + 20 : label.CenterPoint().x, label.CenterPoint().y);
+        CPoint point(empty ? label.right + empty : label.CenterPoint().x, label.CenterPoint().y);
         m_tree.ClientToScreen(&point);
         return point;
     }
@@ -107,8 +107,10 @@ TEST_F(MultiTree, ClicksWithShiftAndCtrlSelectRangesAndToggle) {
     Act();
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{a, c}));
     EXPECT_EQ(m_tree.GetFocusedItem(), b);
-    EXPECT_EQ(m_tree.GetItemState(b, TVIS_FOCUSED | TVIS_SELECTED), static_cast<UINT>(TVIS_FOCUSED));
-    EXPECT_EQ(m_tree.GetItemState(c, TVIS_FOCUSED | TVIS_SELECTED), static_cast<UINT>(TVIS_SELECTED));
+    EXPECT_EQ(m_tree.GetItemState(b, TVIS_FOCUSED | TVIS_SELECTED),
+              static_cast<UINT>(TVIS_FOCUSED));
+    EXPECT_EQ(m_tree.GetItemState(c, TVIS_FOCUSED | TVIS_SELECTED),
+              static_cast<UINT>(TVIS_SELECTED));
     EXPECT_EQ(m_tree.GetSelectedCount(), 2u);
     EXPECT_EQ(m_tree.GetFirstSelectedItem(), a);
     EXPECT_EQ(m_tree.GetNextSelectedItem(a), c);
@@ -125,7 +127,7 @@ TEST_F(MultiTree, ClicksWithShiftAndCtrlSelectRangesAndToggle) {
 
     // A plain click keeps one; Ctrl+right-click only sets the anchor.
     m_user.ClickAt(At(b), MK_LBUTTON).ClickAt(At(m_items[3]), MK_RBUTTON, MOD_CONTROL);
-    m_user.ClickAt(At(c, false), MK_LBUTTON, MOD_SHIFT);
+    m_user.ClickAt(At(c), MK_LBUTTON, MOD_SHIFT);
     Act();
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{c, m_items[3]}));
 }
@@ -142,7 +144,7 @@ TEST_F(MultiTree, AParentThatRefusesKeepsEveryState) {
     EXPECT_EQ(m_tree.SetItemState(m_items[1], TVIS_SELECTED, TVIS_SELECTED), 0);
     EXPECT_FALSE(m_tree.IsSelected(m_items[1]));
     m_user.ClickAt(At(m_items[0]), MK_LBUTTON).ClickAt(At(m_items[2]), MK_LBUTTON, MOD_SHIFT);
-    m_user.Drag({At(m_items[0], true), At(m_items[2], true)});
+    m_user.Drag({At(m_items[0], 40), At(m_items[2], 20)});
     Act();
     EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
     EXPECT_EQ(m_tree.GetFocusedItem(), nullptr);
@@ -204,26 +206,28 @@ TEST_F(MultiTree, SwitchedOffOnlyTheCaretStaysSelected) {
 TEST_F(MultiTree, ABandSelectsWhatItMeets) {
     // Without modifiers: exactly the three items the band crosses.
     m_tree.SetItemState(m_items[3], TVIS_SELECTED, TVIS_SELECTED);
-    m_user.Drag({At(m_items[0], true), At(m_items[1], true), At(m_items[2], true)});
+    m_user.Drag({At(m_items[0], 40), At(m_items[1], 30), At(m_items[2], 20)});
     Act();
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_items[1], m_items[2]}));
     EXPECT_EQ(m_parent.heard.back(), "click*");
 
     // With Ctrl, what was selected inside the band is deselected and the rest kept.
-    m_tree.SetItemState(m_items[3], TVIS_SELECTED, TVIS_SELECTED);
-    m_tree.SetItemState(m_items[0], 0, TVIS_SELECTED);
-    m_user.Drag({At(m_items[0], true), At(m_items[2], true)}, MK_LBUTTON, MOD_CONTROL);
+    EXPECT_EQ(m_tree.SetItemState(m_items[3], TVIS_SELECTED, TVIS_SELECTED), 1);
+    EXPECT_EQ(m_tree.SetItemState(m_items[0], 0, TVIS_SELECTED), 1);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[1], m_items[2], m_items[3]}));
+    // (Pressed elsewhere than before, so that it is no double click.)
+    m_user.Drag({At(m_items[0], 60), At(m_items[2], 20)}, MK_LBUTTON, MOD_CONTROL);
     Act();
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_items[3]}));
 
     // Escape, while the button is still down, deselects everything and ends the band.
-    m_user.MouseDown(At(m_items[0], true)).MouseMove(At(m_items[2], true));
+    m_user.MouseDown(At(m_items[0], 40)).MouseMove(At(m_items[2], 20));
     m_user.Then([&](HWND) {
         EXPECT_EQ(CWnd::GetCapture(), &m_tree);
         EXPECT_EQ(m_tree.GetSelectedCount(), 3u);
         return ModalAction::Acted;
     });
-    m_user.Press(VK_ESCAPE).MouseUp(At(m_items[2], true));
+    m_user.Press(VK_ESCAPE).MouseUp(At(m_items[2], 20));
     Act();
     EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
@@ -235,10 +239,10 @@ TEST_F(MultiTree, ABandPastTheBottomScrollsOnTheTimer) {
     ASSERT_EQ(m_tree.GetFirstVisibleItem(), m_items[0]);
     CRect window;
     m_tree.GetWindowRect(&window);
-    m_user.MouseDown(At(m_items[0], true)).MouseMove(At(m_items[1], true));
+    m_user.MouseDown(At(m_items[0], 40)).MouseMove(At(m_items[1], 20));
     // Below the tree the pointer rests: each tick counts as a move there.
-    m_user.MouseMove(POINT{At(m_items[1], true).x, window.bottom + 10}).Rest(400);
-    m_user.MouseUp(POINT{At(m_items[1], true).x, window.bottom + 10});
+    const POINT below{At(m_items[1], 20).x, window.bottom + 10};
+    m_user.MouseMove(below).Rest(400).MouseUp(below);
     Act();
     EXPECT_NE(m_tree.GetFirstVisibleItem(), m_items[0]);
     EXPECT_GT(m_tree.GetSelectedCount(), static_cast<UINT>(m_tree.GetVisibleCount()));
@@ -248,11 +252,11 @@ TEST_F(MultiTree, ABandPastTheBottomScrollsOnTheTimer) {
 TEST_F(MultiTree, EmptySpaceClicksDragsAndKeys) {
     m_user.ClickAt(At(m_items[1]), MK_LBUTTON);
     // A click on empty space clears the selection and is a click.
-    m_user.ClickAt(At(m_items[2], true), MK_LBUTTON);
+    m_user.ClickAt(At(m_items[2], 20), MK_LBUTTON);
     Act();
     EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
     EXPECT_EQ(m_parent.heard.back(), "click*");
-    m_user.ClickAt(At(m_items[2], true), MK_RBUTTON);
+    m_user.ClickAt(At(m_items[2], 30), MK_RBUTTON);
     Act();
     EXPECT_EQ(m_parent.heard.back(), "rclick*");
 
@@ -269,11 +273,11 @@ TEST_F(MultiTree, EmptySpaceClicksDragsAndKeys) {
     Act();
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[1], m_items[2], m_items[3]}));
     EXPECT_EQ(m_tree.GetFocusedItem(), m_items[3]);
-    m_user.PressWith(MOD_CONTROL, VK_UP);
+    m_user.PressWith(MOD_CONTROL, VK_DOWN);
     Act();
-    EXPECT_EQ(m_tree.GetFocusedItem(), m_items[2]);
-    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[1], m_items[3]}));
-    m_user.Press(VK_DOWN);
+    EXPECT_EQ(m_tree.GetFocusedItem(), m_branch);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[1], m_items[2], m_items[3]}));
+    m_user.Press(VK_UP);
     Act();
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[3]}));
 }

@@ -199,7 +199,7 @@ void KWaitingTreeCtrl::DrawUserIcon() {
     CClientDC dc(this);
     const COLORREF background = GetBkColor();
     dc.FillSolidRect(&icon, background == static_cast<COLORREF>(-1) ? GetSysColor(COLOR_WINDOW)
-                                                                     : background);
+                                                                    : background);
     if (m_hIconMessage)
         DrawIconEx(dc.GetSafeHdc(), icon.left, icon.top, m_hIconMessage, icon.Width(),
                    icon.Height(), 0, nullptr, DI_NORMAL);

@@ -115,8 +115,7 @@ protected:
     void ClickButton(HTREEITEM item) {
         CRect label;
         ASSERT_TRUE(m_tree.GetItemRect(item, &label, TRUE));
-        CPoint button(label.left - static_cast<int>(m_tree.GetIndent()) / 2,
-                      label.CenterPoint().y);
+        CPoint button(label.left - static_cast<int>(m_tree.GetIndent()) / 2, label.CenterPoint().y);
         m_tree.ClientToScreen(&button);
         CScriptedUser user;
         user.ClickAt(button, MK_LBUTTON);
@@ -233,7 +232,8 @@ TEST_F(WaitingTree, TheFrozenPictureIsWhatErasingPaints) {
         canvas.CreateCompatibleBitmap(&treeDc, 240, 150);
         CBitmap* old = memory.SelectObject(&canvas);
         memory.FillSolidRect(0, 0, 240, 150, RGB(255, 0, 0));
-        EXPECT_TRUE(m_tree.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.GetSafeHdc())));
+        EXPECT_TRUE(
+            m_tree.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.GetSafeHdc())));
         EXPECT_NE(memory.GetPixel(2, 2), RGB(255, 0, 0));
         memory.SelectObject(old);
         EXPECT_TRUE(m_tree.WaitForCalls(0, 2)); // and the animation was asked to draw

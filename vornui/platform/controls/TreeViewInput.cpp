@@ -157,7 +157,9 @@ void OnKeyDown(HWND hwnd, TreeViewData& data, WPARAM key) {
     }
     TreeItem* caret = data.caret;
     if (!caret) {
-        if (TreeItem* first = data.items.Root().firstChild; first && key != VK_SPACE)
+        // Without a caret, the keys that walk start at the first item.
+        const bool walks = (key >= VK_PRIOR && key <= VK_DOWN);
+        if (TreeItem* first = data.items.Root().firstChild; first && walks)
             SelectCaret(hwnd, data, first, TVC_BYKEYBOARD);
         return;
     }
