@@ -23,19 +23,28 @@ public:
     int SetMultiSelect(int multiSelect);
     int IsMultiSelect() const { return m_bMultiSelect; }
 
+    // The control's state for the mask; TVIS_FOCUSED added when asked and the item is the
+    // caret.
     UINT GetItemState(HTREEITEM item, UINT stateMask) const;
     // 0 when the item could not become the caret or the parent refused the change.
     int SetItemState(HTREEITEM item, UINT state, UINT stateMask);
+    // Whether the item's selected bit is set.
     int IsSelected(HTREEITEM item) const;
+    // The first selected item in visible order, or null.
     HTREEITEM GetFirstSelectedItem() const;
+    // The next selected item after `item` in visible order, or null.
     HTREEITEM GetNextSelectedItem(HTREEITEM item) const;
+    // How many visible items are selected.
     UINT GetSelectedCount() const;
+    // Empties the list, then adds the selected items in visible order.
     void GetSelectedList(CTypedPtrList<CPtrList, HTREEITEM>& list) const;
+    // The caret, or null.
     HTREEITEM GetFocusedItem() const;
     // Makes `item` the caret; null takes the caret away.
     int FocusItem(HTREEITEM item);
     // The control's own caret selection.
     int SelectItem(HTREEITEM item);
+    // Selects (or deselects) every visible item whose state differs.
     void SelectAll(int select = TRUE);
     // Selects the visible items from one to the other; with `only`, deselects the rest.
     void SelectRange(HTREEITEM first, HTREEITEM last, int only = TRUE);
@@ -46,23 +55,36 @@ public:
     int IsEmulatedNotify() const { return m_bEmulatedNotify; }
 
 protected:
+    // A press of the left (`left` nonzero) or right button: buttons and check boxes get
+    // the control's own handling, empty space a band, an item its selection and action.
     void OnButtonDown(int left, UINT flags, CPoint point);
+    // What the press itself changes, by button and modifiers (`flags` as the mouse
+    // message has them).
     void DoPreSelection(HTREEITEM item, int left, UINT flags);
     // Runs while the button stays down on an item: a drag or a click.
     void DoAction(HTREEITEM item, int left, UINT flags, CPoint point);
     // Runs while the button stays down on empty space: the selection band.
     void DoBanding(int left, UINT flags, CPoint point);
+    // SelectAll, leaving `ignore` as it is.
     void SelectAllIgnore(int select, HTREEITEM ignore);
+    // Selects the items the band meets and gives the others their remembered state back.
     void UpdateSelectionForRect(LPCRECT band, UINT flags,
                                 CTypedPtrList<CPtrList, HTREEITEM>& remembered);
     // Sends the notification to the parent with IsEmulatedNotify set; its answer.
     LRESULT _SendNotify(NMHDR* header);
 
+    // Both buttons go to OnButtonDown.
     void OnLButtonDown(UINT flags, CPoint point) override;
+    // Both buttons go to OnButtonDown.
     void OnRButtonDown(UINT flags, CPoint point) override;
+    // Up and Down with Shift range from the anchor, with Ctrl move the caret alone.
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    // The selected labels are painted again: their highlight follows the focus.
     void OnSetFocus(CWnd* oldWnd) override;
+    // The selected labels are painted again: their highlight follows the focus.
     void OnKillFocus(CWnd* newWnd) override;
+    // A collapsing branch loses its selected descendants, and the caret if it was among
+    // them and the branch itself is not selected.
     BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
 
 private:

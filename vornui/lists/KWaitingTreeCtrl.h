@@ -34,7 +34,9 @@ public:
 
     // Progress, for PopulateItem to report; each asks the animation to draw again.
     void SetPopulationCount(int total, int current = 0);
+    // Adds to the current progress.
     void IncreasePopulation(int increment = 1);
+    // Sets the current progress.
     void UpdatePopulation(int current);
     // The current progress; the total through `total` when it is not null.
     int GetPopulationCount(int* total = nullptr) const;
@@ -60,11 +62,19 @@ protected:
     // Adds the children of `item` (of the top level for TVI_ROOT); nonzero when it did.
     virtual int PopulateItem(HTREEITEM item) = 0;
 
+    // Before an item opens: unless its children are kept, it becomes the item to fill and
+    // gets the placeholder, with redrawing off.
     void PreExpandItem(HTREEITEM item);
+    // After it opened: the frozen picture, the animation and PopulateItem.
     void ExpandItem(HTREEITEM item);
+    // The wait icon beside the placeholder, on the tree's background.
     void DrawUserIcon();
 
+    // Expansions: filled before and after; a collapsed item that wants refreshing loses
+    // its children.
     BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+    // While a branch is filled, erasing paints the frozen picture and asks the animation
+    // to draw again.
     BOOL OnEraseBkgnd(CDC* dc) override;
 
 private:
