@@ -35,8 +35,8 @@ bool KMultiTree::ChangeSelected(HTREEITEM item, bool select) {
     TVITEM& described = select ? notice.itemNew : notice.itemOld;
     described.mask = TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;
     described.hItem = item;
-    described.state = CTreeCtrl::GetItemState(item, ~0u);
-    described.lParam = static_cast<LPARAM>(GetItemData(item));
+    described.stateMask = ~0u;
+    GetItem(&described);
     notice.hdr.code = TVN_SELCHANGING;
     if (_SendNotify(&notice.hdr))
         return false;
@@ -51,31 +51,9 @@ int KMultiTree::SetItemState(HTREEITEM item, UINT state, UINT stateMask) {
         return CTreeCtrl::SetItemState(item, state, stateMask);
     if (!item || item == TVI_ROOT)
         return 0;
-    const HTREEITEM caret = CTreeCtrl::GetSelectedItem();
-    const bool caretSelected = caret && IsSelected(caret);
-    const bool wasSelected = IsSelected(item);
-    if ((stateMask & TVIS_FOCUSED) && (state & TVIS_FOCUSED)) {
-        if (caret && caret != item && caretSelected) {
-            // Taking the caret away deselects it in the control: it is selected again.
-            CTreeCtrl::SelectItem(nullptr);
-            CTreeCtrl::SetItemState(caret, TVIS_SELECTED, TVIS_SELECTED);
-        }
-        if (!CTreeCtrl::SelectItem(item))
+    if (stateMask & TVIS_FOCUSED) {
+        if (!MoveCaret(item, state, stateMask))
             return 0;
-        if (stateMask & TVIS_SELECTED) {
-            if ((state & TVIS_SELECTED) && (caret != item || wasSelected))
-                stateMask &= ~TVIS_SELECTED;
-        } else if (!wasSelected) {
-            stateMask |= TVIS_SELECTED;
-            state &= ~TVIS_SELECTED;
-        }
-    } else if ((stateMask & TVIS_FOCUSED) && item && item == caret) {
-        CTreeCtrl::SelectItem(nullptr);
-        const bool keepSelected = (stateMask & TVIS_SELECTED) ? (state & TVIS_SELECTED) != 0 : true;
-        if (keepSelected && wasSelected)
-            CTreeCtrl::SetItemState(item, TVIS_SELECTED, TVIS_SELECTED);
-        if ((stateMask & TVIS_SELECTED) && (state & TVIS_SELECTED) && wasSelected)
-            stateMask &= ~TVIS_SELECTED;
     }
     stateMask &= ~TVIS_FOCUSED;
     if (!stateMask)
@@ -88,6 +66,35 @@ int KMultiTree::SetItemState(HTREEITEM item, UINT state, UINT stateMask) {
     if (stateMask)
         CTreeCtrl::SetItemState(item, state, stateMask);
     return 1;
+}
+
+bool KMultiTree::MoveCaret(HTREEITEM item, UINT& state, UINT& stateMask) {
+    const HTREEITEM caret = CTreeCtrl::GetSelectedItem();
+    const bool wasSelected = IsSelected(item);
+    if (state & TVIS_FOCUSED) {
+        if (caret && caret != item && IsSelected(caret)) {
+            // Taking the caret away deselects it in the control: it is selected again.
+            CTreeCtrl::SelectItem(nullptr);
+            CTreeCtrl::SetItemState(caret, TVIS_SELECTED, TVIS_SELECTED);
+        }
+        if (!CTreeCtrl::SelectItem(item))
+            return false;
+        if (stateMask & TVIS_SELECTED) {
+            if ((state & TVIS_SELECTED) && (caret != item || wasSelected))
+                stateMask &= ~TVIS_SELECTED;
+        } else if (!wasSelected) {
+            stateMask |= TVIS_SELECTED;
+            state &= ~TVIS_SELECTED;
+        }
+    } else if (item == caret) {
+        CTreeCtrl::SelectItem(nullptr);
+        const bool keepSelected = (stateMask & TVIS_SELECTED) ? (state & TVIS_SELECTED) != 0 : true;
+        if (keepSelected && wasSelected)
+            CTreeCtrl::SetItemState(item, TVIS_SELECTED, TVIS_SELECTED);
+        if ((stateMask & TVIS_SELECTED) && (state & TVIS_SELECTED) && wasSelected)
+            stateMask &= ~TVIS_SELECTED;
+    }
+    return true;
 }
 
 int KMultiTree::IsSelected(HTREEITEM item) const {

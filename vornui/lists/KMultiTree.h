@@ -88,6 +88,9 @@ protected:
     BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
 
 private:
+    // The focus bit of SetItemState: the caret moves, and the selected bit left to do is
+    // adjusted; false when the item could not become the caret.
+    bool MoveCaret(HTREEITEM item, UINT& state, UINT& stateMask);
     // TVN_SELCHANGING, the change, TVN_SELCHANGED; false when the parent refused.
     bool ChangeSelected(HTREEITEM item, bool select);
     void InvalidateSelectedLabels();
