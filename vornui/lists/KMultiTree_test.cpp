@@ -231,6 +231,12 @@ TEST_F(MultiTree, ABandSelectsWhatItMeets) {
     Act();
     EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
     EXPECT_EQ(CWnd::GetCapture(), nullptr);
+
+    // A user with nothing more to do lets the button go: the band ends where it was.
+    m_user.MouseDown(At(m_items[0], 50)).MouseMove(At(m_items[1], 30));
+    Act();
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_items[1]}));
 }
 
 TEST_F(MultiTree, ABandPastTheBottomScrollsOnTheTimer) {
