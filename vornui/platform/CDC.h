@@ -121,6 +121,11 @@ public:
     void FillRect(LPCRECT rect, CBrush* brush);
     void FrameRect(LPCRECT rect, CBrush* brush);
     void InvertRect(LPCRECT rect) { ::InvertRect(m_hDC, rect); }
+    // The frame of a rectangle being dragged (`size` thick), drawn by inverting through a
+    // halftone brush (or `brush`), so that drawing it again erases it. The frame of
+    // `lastRect` (null: none), drawn before, is erased first.
+    void DrawDragRect(LPCRECT rect, SIZE size, LPCRECT lastRect, SIZE lastSize,
+                      CBrush* brush = nullptr, CBrush* lastBrush = nullptr);
     void DrawFocusRect(LPCRECT rect) { ::DrawFocusRect(m_hDC, rect); }
     // Fills with the colour through the background colour, which stays set afterwards.
     void FillSolidRect(LPCRECT rect, COLORREF color);

@@ -201,3 +201,22 @@ private:
 
 class CStringList : public CList<CString, const char*> {};
 class CPtrList : public CList<void*, void*> {};
+
+// A list of pointers (BaseClass: CPtrList) that hands them out as `TYPE`.
+template <class BaseClass, class TYPE>
+class CTypedPtrList : public BaseClass {
+public:
+    TYPE GetHead() const { return static_cast<TYPE>(BaseClass::GetHead()); }
+    TYPE GetTail() const { return static_cast<TYPE>(BaseClass::GetTail()); }
+    TYPE RemoveHead() { return static_cast<TYPE>(BaseClass::RemoveHead()); }
+    TYPE RemoveTail() { return static_cast<TYPE>(BaseClass::RemoveTail()); }
+    POSITION AddHead(TYPE value) { return BaseClass::AddHead(value); }
+    POSITION AddTail(TYPE value) { return BaseClass::AddTail(value); }
+    TYPE GetNext(POSITION& pos) const { return static_cast<TYPE>(BaseClass::GetNext(pos)); }
+    TYPE GetPrev(POSITION& pos) const { return static_cast<TYPE>(BaseClass::GetPrev(pos)); }
+    TYPE GetAt(POSITION pos) const { return static_cast<TYPE>(BaseClass::GetAt(pos)); }
+    void SetAt(POSITION pos, TYPE value) { BaseClass::SetAt(pos, value); }
+    POSITION Find(TYPE value, POSITION startAfter = nullptr) const {
+        return BaseClass::Find(value, startAfter);
+    }
+};

@@ -69,6 +69,9 @@ public:
     // A popup menu is open in `menuWindow` (MN_GETHMENU names its menu) and waits for the
     // user to pick an item or dismiss it. With Nothing the menu is dismissed.
     virtual ModalAction ActInPopupMenu(HWND menuWindow);
+    // A button is held down on `window`, which has the capture, and its loop waits for the
+    // next move. With Nothing the user lets go: the capture is released.
+    virtual ModalAction ActInCapturedLoop(HWND window);
 };
 
 // The current user; the headless user when none is installed.
@@ -186,6 +189,9 @@ public:
     CString AnswerFolderChooser(const FolderChooserRequest& request) override;
     // Menus take their turn from the same steps as dialogs, in the order given.
     ModalAction ActInPopupMenu(HWND menuWindow) override;
+    // Loops that hold the mouse captured take their turn from the same steps too; a step
+    // given with Then runs there, inside the loop, where a test can look.
+    ModalAction ActInCapturedLoop(HWND window) override;
 
 private:
     std::deque<std::vector<CString>> m_fileAnswers;

@@ -3,6 +3,7 @@
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/internal/CapturedInput.h"
 #include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -77,6 +78,7 @@ void PostQuitMessage(int exitCode) {
 BOOL GetMessage(LPMSG msg, HWND hwnd, UINT filterMin, UINT filterMax) {
     if (hwnd && !IsWindow(hwnd))
         return -1;
+    LetUserActWhileCaptured();
     CurrentQueue().Retrieve(msg, hwnd, filterMin, filterMax, PM_REMOVE, true);
     return msg->message != WM_QUIT;
 }

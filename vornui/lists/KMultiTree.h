@@ -1,0 +1,102 @@
+#pragma once
+
+// A tree in which the person selects several items, as in a multi-select list: Ctrl+click
+// toggles, Shift+click selects a range, a drag on empty space draws a selection band, and
+// Shift or Ctrl with the arrow keys extend the selection or move the caret alone.
+//
+// The tree control itself knows one selected item, its caret. This class keeps the caret
+// and the selected state apart: TVIS_FOCUSED means "is the caret" when read or set here,
+// and a caret need not be selected. Each change of an item's selected state is told to the
+// parent as TVN_SELCHANGING (which may refuse it) and TVN_SELCHANGED; IsEmulatedNotify
+// tells those apart from the control's own. Queries and bulk changes see only the visible
+// items (TVGN_ROOT, then TVGN_NEXTVISIBLE), never those inside collapsed branches.
+
+#include "vornui/platform/Collections.h"
+#include "vornui/platform/TreeCtrl.h"
+
+class VORNUI_API KMultiTree : public CTreeCtrl {
+    DECLARE_DYNAMIC(KMultiTree)
+public:
+    KMultiTree() = default;
+
+    // Returns the previous setting. Switching off keeps only a selected caret selected.
+    int SetMultiSelect(int multiSelect);
+    int IsMultiSelect() const { return m_bMultiSelect; }
+
+    // The control's state for the mask; TVIS_FOCUSED added when asked and the item is the
+    // caret.
+    UINT GetItemState(HTREEITEM item, UINT stateMask) const;
+    // 0 when the item could not become the caret or the parent refused the change.
+    int SetItemState(HTREEITEM item, UINT state, UINT stateMask);
+    // Whether the item's selected bit is set.
+    int IsSelected(HTREEITEM item) const;
+    // The first selected item in visible order, or null.
+    HTREEITEM GetFirstSelectedItem() const;
+    // The next selected item after `item` in visible order, or null.
+    HTREEITEM GetNextSelectedItem(HTREEITEM item) const;
+    // How many visible items are selected.
+    UINT GetSelectedCount() const;
+    // Empties the list, then adds the selected items in visible order.
+    void GetSelectedList(CTypedPtrList<CPtrList, HTREEITEM>& list) const;
+    // The caret, or null.
+    HTREEITEM GetFocusedItem() const;
+    // Makes `item` the caret; null takes the caret away.
+    int FocusItem(HTREEITEM item);
+    // The control's own caret selection.
+    int SelectItem(HTREEITEM item);
+    // Selects (or deselects) every visible item whose state differs.
+    void SelectAll(int select = TRUE);
+    // Selects the visible items from one to the other; with `only`, deselects the rest.
+    void SelectRange(HTREEITEM first, HTREEITEM last, int only = TRUE);
+    // Nonzero when the caret was among the children visited.
+    int SelectChildren(HTREEITEM parent, int select = TRUE, int recurse = TRUE);
+    // Nonzero: the band selects items it meets on their labels only.
+    int SetBandingHit(int labelOnly);
+    int IsEmulatedNotify() const { return m_bEmulatedNotify; }
+
+protected:
+    // A press of the left (`left` nonzero) or right button: buttons and check boxes get
+    // the control's own handling, empty space a band, an item its selection and action.
+    void OnButtonDown(int left, UINT flags, CPoint point);
+    // What the press itself changes, by button and modifiers (`flags` as the mouse
+    // message has them).
+    void DoPreSelection(HTREEITEM item, int left, UINT flags);
+    // Runs while the button stays down on an item: a drag or a click.
+    void DoAction(HTREEITEM item, int left, UINT flags, CPoint point);
+    // Runs while the button stays down on empty space: the selection band.
+    void DoBanding(int left, UINT flags, CPoint point);
+    // SelectAll, leaving `ignore` as it is.
+    void SelectAllIgnore(int select, HTREEITEM ignore);
+    // Selects the items the band meets and gives the others their remembered state back.
+    void UpdateSelectionForRect(LPCRECT band, UINT flags,
+                                CTypedPtrList<CPtrList, HTREEITEM>& remembered);
+    // Sends the notification to the parent with IsEmulatedNotify set; its answer.
+    LRESULT _SendNotify(NMHDR* header);
+
+    // Both buttons go to OnButtonDown.
+    void OnLButtonDown(UINT flags, CPoint point) override;
+    // Both buttons go to OnButtonDown.
+    void OnRButtonDown(UINT flags, CPoint point) override;
+    // Up and Down with Shift range from the anchor, with Ctrl move the caret alone.
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    // The selected labels are painted again: their highlight follows the focus.
+    void OnSetFocus(CWnd* oldWnd) override;
+    // The selected labels are painted again: their highlight follows the focus.
+    void OnKillFocus(CWnd* newWnd) override;
+    // A collapsing branch loses its selected descendants, and the caret if it was among
+    // them and the branch itself is not selected.
+    BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
+
+private:
+    // The focus bit of SetItemState: the caret moves, and the selected bit left to do is
+    // adjusted; false when the item could not become the caret.
+    bool MoveCaret(HTREEITEM item, UINT& state, UINT& stateMask);
+    // TVN_SELCHANGING, the change, TVN_SELCHANGED; false when the parent refused.
+    bool ChangeSelected(HTREEITEM item, bool select);
+    void InvalidateSelectedLabels();
+
+    int m_bMultiSelect = 1;
+    HTREEITEM m_hAnchor = nullptr;
+    int m_bEmulatedNotify = 0;
+    int m_nBandingHit = 0;
+};

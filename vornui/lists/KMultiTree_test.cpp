@@ -1,0 +1,304 @@
+#include "vornui/lists/KMultiTree.h"
+#include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/WindowPosition.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The parent, a framework window so that the tree hears its own notifications back:
+// writes down what the tree tells it (with "*" for the tree's emulated notifications) and
+// refuses selection changes when told to.
+class Parent : public CWnd {
+public:
+    KMultiTree* tree = nullptr;
+    std::vector<std::string> heard;
+    bool refuseSelection = false;
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        if (CWnd::OnNotify(wParam, lParam, result))
+            return TRUE;
+        const auto* notice = reinterpret_cast<const NMTREEVIEW*>(lParam);
+        *result = 0;
+        const char* name = nullptr;
+        switch (notice->hdr.code) {
+        case TVN_SELCHANGING:
+            name = "selchanging";
+            *result = refuseSelection;
+            break;
+        case TVN_BEGINDRAG:
+            name = "begindrag";
+            break;
+        case NM_CLICK:
+            name = "click";
+            break;
+        case NM_RCLICK:
+            name = "rclick";
+            break;
+        default:
+            return TRUE;
+        }
+        heard.push_back(std::string(name) + (tree->IsEmulatedNotify() ? "*" : ""));
+        return TRUE;
+    }
+};
+
+class MultiTree : public testing::Test {
+protected:
+    void SetUp() override {
+        m_parent.tree = &m_tree;
+        ASSERT_TRUE(m_parent.CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 50, 50, 300, 200,
+                                      nullptr, nullptr));
+        ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_LINESATROOT,
+                                  CRect(0, 0, 240, 120), &m_parent, 5));
+        for (const char* name : {"A", "B", "C", "D"})
+            m_items.push_back(m_tree.InsertItem(name));
+        m_branch = m_tree.InsertItem("branch");
+        for (const char* name : {"leaf 1", "leaf 2"})
+            m_leaves.push_back(m_tree.InsertItem(name, m_branch));
+    }
+    void TearDown() override {
+        m_tree.DestroyWindow();
+        m_parent.DestroyWindow();
+    }
+
+    // A point of the item's row on the screen: its label, or `empty` pixels right of it.
+    POINT At(HTREEITEM item, int empty = 0) {
+        CRect label;
+        EXPECT_TRUE(m_tree.GetItemRect(item, &label, TRUE));
+        CPoint point(empty ? label.right + empty : label.CenterPoint().x, label.CenterPoint().y);
+        m_tree.ClientToScreen(&point);
+        return point;
+    }
+
+    void Act() { ASSERT_TRUE(m_user.ActIn(m_parent)); }
+
+    std::vector<HTREEITEM> Selected() {
+        CTypedPtrList<CPtrList, HTREEITEM> list;
+        m_tree.GetSelectedList(list);
+        std::vector<HTREEITEM> items;
+        for (POSITION pos = list.GetHeadPosition(); pos;)
+            items.push_back(list.GetNext(pos));
+        return items;
+    }
+
+    CScriptedUser m_user;
+    Parent m_parent;
+    KMultiTree m_tree;
+    std::vector<HTREEITEM> m_items;
+    HTREEITEM m_branch = nullptr;
+    std::vector<HTREEITEM> m_leaves;
+};
+
+} // namespace
+
+TEST_F(MultiTree, ClicksWithShiftAndCtrlSelectRangesAndToggle) {
+    const HTREEITEM a = m_items[0], b = m_items[1], c = m_items[2];
+    m_user.ClickAt(At(a), MK_LBUTTON).ClickAt(At(c), MK_LBUTTON, MOD_SHIFT);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{a, b, c}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), c);
+    m_user.ClickAt(At(b), MK_LBUTTON, MOD_CONTROL);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{a, c}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), b);
+    EXPECT_EQ(m_tree.GetItemState(b, TVIS_FOCUSED | TVIS_SELECTED),
+              static_cast<UINT>(TVIS_FOCUSED));
+    EXPECT_EQ(m_tree.GetItemState(c, TVIS_FOCUSED | TVIS_SELECTED),
+              static_cast<UINT>(TVIS_SELECTED));
+    EXPECT_EQ(m_tree.GetSelectedCount(), 2u);
+    EXPECT_EQ(m_tree.GetFirstSelectedItem(), a);
+    EXPECT_EQ(m_tree.GetNextSelectedItem(a), c);
+    EXPECT_EQ(m_tree.GetNextSelectedItem(c), nullptr);
+
+    // The Ctrl+click cleared the anchor: a Shift+click ranges from the caret; Ctrl keeps the
+    // rest.
+    m_user.ClickAt(At(m_items[3]), MK_LBUTTON, MOD_SHIFT | MOD_CONTROL);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{a, b, c, m_items[3]}));
+    // Each change was told as the tree's own emulated notification; clicks end with NM_CLICK.
+    EXPECT_EQ(m_parent.heard.back(), "click*");
+    EXPECT_FALSE(m_tree.IsEmulatedNotify());
+
+    // A plain click keeps one; Ctrl+right-click only sets the anchor.
+    m_user.ClickAt(At(b), MK_LBUTTON).ClickAt(At(m_items[3]), MK_RBUTTON, MOD_CONTROL);
+    m_user.ClickAt(At(c), MK_LBUTTON, MOD_SHIFT);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{c, m_items[3]}));
+}
+
+TEST_F(MultiTree, ShiftClickWithoutAnchorOrCaretSelectsTheItemAlone) {
+    m_user.ClickAt(At(m_items[2]), MK_LBUTTON, MOD_SHIFT);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[2]}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), m_items[2]);
+}
+
+TEST_F(MultiTree, AParentThatRefusesKeepsEveryState) {
+    m_parent.refuseSelection = true;
+    EXPECT_EQ(m_tree.SetItemState(m_items[1], TVIS_SELECTED, TVIS_SELECTED), 0);
+    EXPECT_FALSE(m_tree.IsSelected(m_items[1]));
+    m_user.ClickAt(At(m_items[0]), MK_LBUTTON).ClickAt(At(m_items[2]), MK_LBUTTON, MOD_SHIFT);
+    m_user.Drag({At(m_items[0], 40), At(m_items[2], 20)});
+    Act();
+    EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
+    EXPECT_EQ(m_tree.GetFocusedItem(), nullptr);
+
+    // Bad input: no item, the root, no caret.
+    m_parent.refuseSelection = false;
+    EXPECT_EQ(m_tree.FocusItem(nullptr), 0);
+    EXPECT_FALSE(m_tree.IsSelected(nullptr));
+    EXPECT_FALSE(m_tree.IsSelected(TVI_ROOT));
+    EXPECT_EQ(m_tree.GetItemState(nullptr, TVIS_FOCUSED | TVIS_SELECTED), 0u);
+    EXPECT_EQ(m_tree.GetNextSelectedItem(nullptr), nullptr);
+    EXPECT_EQ(m_tree.SetItemState(nullptr, TVIS_FOCUSED, TVIS_FOCUSED), 0);
+    m_tree.SelectRange(nullptr, nullptr, TRUE);
+    EXPECT_EQ(m_tree.SelectChildren(TVI_ROOT, TRUE, TRUE), 0);
+    EXPECT_EQ(m_tree.GetSelectedCount(), 5u);
+    m_tree.DeleteAllItems();
+    EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
+    EXPECT_EQ(m_tree.GetFirstSelectedItem(), nullptr);
+    m_tree.SelectAll(TRUE);
+    EXPECT_EQ(m_tree.FocusItem(nullptr), 0);
+}
+
+TEST_F(MultiTree, CollapsingDeselectsTheHiddenAndTakesTheirCaret) {
+    m_tree.Expand(m_branch, TVE_EXPAND);
+    m_user.ClickAt(At(m_items[0]), MK_LBUTTON).ClickAt(At(m_leaves[1]), MK_LBUTTON, MOD_CONTROL);
+    m_user.ClickAt(At(m_leaves[0]), MK_LBUTTON, MOD_CONTROL);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_leaves[0], m_leaves[1]}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), m_leaves[0]);
+
+    CRect label;
+    m_tree.GetItemRect(m_branch, &label, TRUE);
+    CPoint button(label.left - 10, label.CenterPoint().y);
+    m_tree.ClientToScreen(&button);
+    m_user.ClickAt(button, MK_LBUTTON);
+    Act();
+    EXPECT_EQ(m_tree.GetItemState(m_branch, TVIS_EXPANDED), 0u);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0]}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), nullptr);
+    m_tree.Expand(m_branch, TVE_EXPAND);
+    EXPECT_FALSE(m_tree.IsSelected(m_leaves[0]));
+}
+
+TEST_F(MultiTree, SwitchedOffOnlyTheCaretStaysSelected) {
+    m_user.ClickAt(At(m_items[0]), MK_LBUTTON).ClickAt(At(m_items[2]), MK_LBUTTON, MOD_SHIFT);
+    Act();
+    ASSERT_EQ(m_tree.GetSelectedCount(), 3u);
+    EXPECT_EQ(m_tree.SetMultiSelect(FALSE), 1);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[2]}));
+    EXPECT_EQ(m_tree.GetSelectedItem(), m_items[2]);
+
+    // A plain tree: Shift+click just moves the one selection.
+    m_user.ClickAt(At(m_items[0]), MK_LBUTTON, MOD_SHIFT);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0]}));
+    EXPECT_EQ(m_tree.SetMultiSelect(TRUE), 0);
+}
+
+TEST_F(MultiTree, ABandSelectsWhatItMeets) {
+    // Without modifiers: exactly the three items the band crosses.
+    m_tree.SetItemState(m_items[3], TVIS_SELECTED, TVIS_SELECTED);
+    m_user.Drag({At(m_items[0], 40), At(m_items[1], 30), At(m_items[2], 20)});
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_items[1], m_items[2]}));
+    EXPECT_EQ(m_parent.heard.back(), "click*");
+
+    // With Ctrl, what was selected inside the band is deselected and the rest kept.
+    EXPECT_EQ(m_tree.SetItemState(m_items[3], TVIS_SELECTED, TVIS_SELECTED), 1);
+    EXPECT_EQ(m_tree.SetItemState(m_items[0], 0, TVIS_SELECTED), 1);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[1], m_items[2], m_items[3]}));
+    // (Pressed elsewhere than before, so that it is no double click.)
+    m_user.Drag({At(m_items[0], 60), At(m_items[2], 20)}, MK_LBUTTON, MOD_CONTROL);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_items[3]}));
+
+    // Escape, while the button is still down, deselects everything and ends the band.
+    m_user.MouseDown(At(m_items[0], 40)).MouseMove(At(m_items[2], 20));
+    m_user.Then([&](HWND) {
+        EXPECT_EQ(CWnd::GetCapture(), &m_tree);
+        EXPECT_EQ(m_tree.GetSelectedCount(), 3u);
+        return ModalAction::Acted;
+    });
+    m_user.Press(VK_ESCAPE).MouseUp(At(m_items[2], 20));
+    Act();
+    EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+
+    // A user with nothing more to do lets the button go: the band ends where it was.
+    m_user.MouseDown(At(m_items[0], 50)).MouseMove(At(m_items[1], 30));
+    Act();
+    EXPECT_EQ(CWnd::GetCapture(), nullptr);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_items[1]}));
+}
+
+TEST_F(MultiTree, ABandPastTheBottomScrollsOnTheTimer) {
+    for (int index = 0; index < 20; ++index)
+        m_tree.InsertItem(("more " + std::to_string(index)).c_str());
+    ASSERT_EQ(m_tree.GetFirstVisibleItem(), m_items[0]);
+    CRect window;
+    m_tree.GetWindowRect(&window);
+    m_user.MouseDown(At(m_items[0], 40)).MouseMove(At(m_items[1], 20));
+    // Below the tree the pointer rests: each tick counts as a move there.
+    const POINT below{At(m_items[1], 20).x, window.bottom + 10};
+    m_user.MouseMove(below).Rest(400).MouseUp(below);
+    Act();
+    EXPECT_NE(m_tree.GetFirstVisibleItem(), m_items[0]);
+    EXPECT_GT(m_tree.GetSelectedCount(), static_cast<UINT>(m_tree.GetVisibleCount()));
+    EXPECT_TRUE(m_tree.IsSelected(m_items[0]));
+}
+
+TEST_F(MultiTree, EmptySpaceClicksDragsAndKeys) {
+    m_user.ClickAt(At(m_items[1]), MK_LBUTTON);
+    // A click on empty space clears the selection and is a click.
+    m_user.ClickAt(At(m_items[2], 20), MK_LBUTTON);
+    Act();
+    EXPECT_EQ(m_tree.GetSelectedCount(), 0u);
+    EXPECT_EQ(m_parent.heard.back(), "click*");
+    m_user.ClickAt(At(m_items[2], 30), MK_RBUTTON);
+    Act();
+    EXPECT_EQ(m_parent.heard.back(), "rclick*");
+
+    // A press on an item that moves on is a drag of it.
+    const POINT from = At(m_items[3]);
+    m_user.Drag({from, POINT{from.x + 12, from.y + 12}});
+    Act();
+    EXPECT_EQ(m_parent.heard.back(), "begindrag*");
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[3]}));
+
+    // Shift with the arrows ranges; Ctrl moves the caret alone; plain arrows start afresh.
+    m_user.ClickAt(At(m_items[1]), MK_LBUTTON);
+    m_user.PressWith(MOD_SHIFT, VK_DOWN).PressWith(MOD_SHIFT, VK_DOWN);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[1], m_items[2], m_items[3]}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), m_items[3]);
+    m_user.PressWith(MOD_CONTROL, VK_DOWN);
+    Act();
+    EXPECT_EQ(m_tree.GetFocusedItem(), m_branch);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[1], m_items[2], m_items[3]}));
+    m_user.Press(VK_UP);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[3]}));
+}
+
+TEST_F(MultiTree, FocusRepaintsTheSelectedLabels) {
+    m_tree.SetItemState(m_items[0], TVIS_SELECTED, TVIS_SELECTED);
+    m_tree.SetItemState(m_items[3], TVIS_SELECTED, TVIS_SELECTED);
+    m_tree.SetFocus();
+    m_tree.UpdateWindow();
+    m_parent.SetFocus();
+    CRect update;
+    ASSERT_TRUE(m_tree.GetUpdateRect(&update));
+    CRect first, last;
+    m_tree.GetItemRect(m_items[0], &first, TRUE);
+    m_tree.GetItemRect(m_items[3], &last, TRUE);
+    EXPECT_LE(update.top, first.top);
+    EXPECT_GE(update.bottom, last.bottom);
+}
