@@ -259,8 +259,7 @@ public:
         int m_nFlowDirection = 3;
 
     private:
-        void FlowInRows();
-        void FlowInColumns();
+        void Flow(bool inRows);
     };
 
     // An unhooked resizer: a root and nothing else.

@@ -21,45 +21,33 @@ void MoveTo(CRect& child, long long x, long long y) {
 CWndResizer::CFlowLayoutPanel::CFlowLayoutPanel(const CRect* rect) : CPanel(rect) {}
 
 void CWndResizer::CFlowLayoutPanel::OnResized() {
-    if (m_nFlowDirection == 3)
-        FlowInRows();
-    else
-        FlowInColumns();
+    Flow(m_nFlowDirection == 3);
     ResizeChildren();
 }
 
-void CWndResizer::CFlowLayoutPanel::FlowInRows() {
-    long long x = left;
-    long long y = top;
-    long long rowHeight = 0;
+// Children line up along one axis and wrap to a new line, which follows the last one on
+// the other axis, when the next child would pass the panel's far edge.
+void CWndResizer::CFlowLayoutPanel::Flow(bool inRows) {
+    const long long lineStart = inRows ? left : top;
+    const long long lineEnd = inRows ? right : bottom;
+    const long long spacingAlong = inRows ? m_nItemSpacingX : m_nItemSpacingY;
+    const long long spacingAcross = inRows ? m_nItemSpacingY : m_nItemSpacingX;
+    long long along = lineStart;
+    long long across = inRows ? top : left;
+    long long lineDepth = 0;
     for (size_t i = 0; i < Children.size(); ++i) {
         CPanel& child = *Children[i];
-        const long long width = WidthOf(child);
-        if (i > 0 && x + width > right) {
-            x = left;
-            y += m_nItemSpacingY + rowHeight;
-            rowHeight = 0;
+        const long long length = inRows ? WidthOf(child) : HeightOf(child);
+        if (i > 0 && along + length > lineEnd) {
+            along = lineStart;
+            across += spacingAcross + lineDepth;
+            lineDepth = 0;
         }
-        MoveTo(child, x, y);
-        x += width + m_nItemSpacingX;
-        rowHeight = std::max(rowHeight, HeightOf(child));
-    }
-}
-
-void CWndResizer::CFlowLayoutPanel::FlowInColumns() {
-    long long x = left;
-    long long y = top;
-    long long columnWidth = 0;
-    for (size_t i = 0; i < Children.size(); ++i) {
-        CPanel& child = *Children[i];
-        const long long height = HeightOf(child);
-        if (i > 0 && y + height > bottom) {
-            y = top;
-            x += m_nItemSpacingX + columnWidth;
-            columnWidth = 0;
-        }
-        MoveTo(child, x, y);
-        y += height + m_nItemSpacingY;
-        columnWidth = std::max(columnWidth, WidthOf(child));
+        if (inRows)
+            MoveTo(child, along, across);
+        else
+            MoveTo(child, across, along);
+        along += length + spacingAlong;
+        lineDepth = std::max(lineDepth, inRows ? HeightOf(child) : WidthOf(child));
     }
 }
