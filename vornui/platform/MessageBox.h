@@ -56,3 +56,5 @@ VORNUI_API int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
 VORNUI_API std::span<const int> MessageBoxButtons(UINT type);
 // A button's name ("OK", "Try Again"); "?" for an id no message box has.
 VORNUI_API const char* MessageBoxButtonName(int button);
+// The system icon (IDI_*) the MB_ICON* bits of `type` name; null for none.
+VORNUI_API LPCTSTR MessageBoxIconName(UINT type);

@@ -61,21 +61,6 @@ unsigned int BeepForSystemIcon(const char* name) {
     return kNone;
 }
 
-const char* SystemIconForStyle(unsigned int style) {
-    switch (style & MB_ICONMASK) {
-    case MB_ICONHAND:
-        return IDI_HAND;
-    case MB_ICONQUESTION:
-        return IDI_QUESTION;
-    case MB_ICONEXCLAMATION:
-        return IDI_EXCLAMATION;
-    case MB_ICONASTERISK:
-        return IDI_ASTERISK;
-    default:
-        return nullptr;
-    }
-}
-
 CSize IconSize(HICON icon) {
     ICONINFO info{};
     if (!GetIconInfo(icon, &info))
@@ -233,7 +218,7 @@ void CMessageBoxDialog::ParseStyle() {
     if (position >= 1 && position <= 3 && position < m_aButtons.size())
         m_nDefaultButton = m_aButtons[position].first;
     if (!m_hIcon)
-        if (const char* icon = SystemIconForStyle(m_nStyle))
+        if (const char* icon = MessageBoxIconName(m_nStyle))
             SetMessageIcon(icon, TRUE);
 }
 

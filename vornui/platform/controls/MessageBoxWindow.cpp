@@ -55,21 +55,6 @@ std::string LabelOf(int button) {
     return button == IDOK || button == IDCANCEL ? name : "&" + name;
 }
 
-LPCTSTR IconOf(UINT type) {
-    switch (type & MB_ICONMASK) {
-    case MB_ICONHAND:
-        return IDI_HAND;
-    case MB_ICONQUESTION:
-        return IDI_QUESTION;
-    case MB_ICONEXCLAMATION:
-        return IDI_EXCLAMATION;
-    case MB_ICONASTERISK:
-        return IDI_ASTERISK;
-    default:
-        return nullptr;
-    }
-}
-
 HWND AddChild(HWND box, LPCTSTR windowClass, LPCTSTR text, int id, DWORD style,
               const CRect& place) {
     const HWND child = CreateWindowEx(
@@ -102,7 +87,7 @@ void Centre(HWND box, CSize size, HWND owner) {
 }
 
 void LayOut(HWND box, const BoxState& state) {
-    const LPCTSTR iconName = IconOf(state.box.type);
+    const LPCTSTR iconName = MessageBoxIconName(state.box.type);
     const int iconSize = iconName ? GetSystemMetrics(SM_CXICON) : 0;
     const int textLeft = kMargin + (iconName ? iconSize + kMargin : 0);
     const CSize text = MeasureText(box, state.box.text);

@@ -1,5 +1,7 @@
 #include "vornui/platform/MessageBox.h"
 
+#include "vornui/platform/Icons.h"
+
 int MessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type) {
     return GetDesktopUser().AnswerMessageBox(
         MessageBoxRequest{owner, CString(text), CString(caption ? caption : "Error"), type});
@@ -57,5 +59,20 @@ const char* MessageBoxButtonName(int button) {
         return "Continue";
     default:
         return "?";
+    }
+}
+
+LPCTSTR MessageBoxIconName(UINT type) {
+    switch (type & MB_ICONMASK) {
+    case MB_ICONHAND:
+        return IDI_HAND;
+    case MB_ICONQUESTION:
+        return IDI_QUESTION;
+    case MB_ICONEXCLAMATION:
+        return IDI_EXCLAMATION;
+    case MB_ICONASTERISK:
+        return IDI_ASTERISK;
+    default:
+        return nullptr;
     }
 }
