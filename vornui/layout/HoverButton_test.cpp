@@ -6,6 +6,7 @@
 #include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/SystemSettings.h"
+#include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPaint.h"
 
@@ -210,6 +211,7 @@ TEST_F(HoverButton, AStripFromResourcesSizesTheButtonToOnePicture) {
 }
 
 TEST_F(HoverButton, TheTooltipStartsInactiveAndShowsItsTextAfterAHover) {
+    CSteppedClock clock; // each rest below is a step of it, not a wait
     const HMODULE module = CreateResourceModule("hover-button-tips");
     const StringResource strings[] = {{kTipString, "Choose the port"}, {kEmptyString, ""}};
     AddStringResources(module, strings, 2);
