@@ -14,6 +14,8 @@ void PaintWindowFrame(HWND hwnd);
 CRect CaptionBarRect(HWND hwnd);
 CRect CaptionButtonRect(HWND hwnd, int button);
 CRect WindowScrollBarRect(HWND hwnd, int bar);
+// The client area, in the same window coordinates.
+CRect ClientInWindow(HWND hwnd);
 
 // What DefWindowProc answers to WM_NCHITTEST for a point of the screen: the sizing edges
 // and corners of a sizing frame, the caption and its buttons, the scroll bars, the client

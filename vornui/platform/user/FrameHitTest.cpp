@@ -11,18 +11,6 @@ bool HasCaption(DWORD style) {
     return (style & WS_CAPTION) == WS_CAPTION;
 }
 
-// The client area in window coordinates.
-CRect ClientInWindow(HWND hwnd) {
-    CRect window;
-    GetWindowRect(hwnd, &window);
-    CRect client;
-    GetClientRect(hwnd, &client);
-    POINT origin{0, 0};
-    ClientToScreen(hwnd, &origin);
-    client.OffsetRect(origin.x - window.left, origin.y - window.top);
-    return client;
-}
-
 // Which edge or corner of a sizing frame `point` lies on; HTNOWHERE inside the frame. Near
 // a corner (within a caption's height of it) the corner wins, as the system has it.
 LRESULT SizingEdge(const CRect& window, POINT point, int frame) {

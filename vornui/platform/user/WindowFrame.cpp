@@ -110,7 +110,7 @@ void PaintScrollBars(HDC hdc, HWND hwnd) {
 
 } // namespace
 
-void PaintWindowFrame(HWND hwnd) {
+CRect ClientInWindow(HWND hwnd) {
     CRect window;
     GetWindowRect(hwnd, &window);
     CRect client;
@@ -118,6 +118,13 @@ void PaintWindowFrame(HWND hwnd) {
     POINT origin{0, 0};
     ClientToScreen(hwnd, &origin);
     client.OffsetRect(origin.x - window.left, origin.y - window.top);
+    return client;
+}
+
+void PaintWindowFrame(HWND hwnd) {
+    CRect window;
+    GetWindowRect(hwnd, &window);
+    const CRect client = ClientInWindow(hwnd);
     window.OffsetRect(-window.left, -window.top);
     if (EqualRect(&client, &window))
         return;
