@@ -17,6 +17,7 @@
 #include "vornui/layout/RememberDlgPos.h"
 #include "vornui/layout/TrueColorToolBar.h"
 #include "vornui/lists/CListCtrlEx.h"
+#include "vornui/lists/ColumnAlignment.h"
 #include "vornui/lists/KCheckListCtrl.h"
 #include "vornui/lists/KListBase.h"
 #include "vornui/lists/KListBinding.h"

@@ -1,5 +1,6 @@
 #include "vornui/lists/CListCtrlEx.h"
 
+#include "vornui/lists/ColumnAlignment.h"
 #include "vornui/lists/ListSortKeys.h"
 #include "vornui/platform/CDC.h"
 #include "vornui/platform/CGdiObject.h"
@@ -21,17 +22,6 @@ constexpr int kTextOffset = 12;
 constexpr int kIconSize = 16;
 constexpr size_t kShortBuffer = 260;
 constexpr COLORREF kDarkBackground = RGB(0x53, 0x53, 0x53);
-
-UINT Alignment(int format) {
-    switch (format & LVCFMT_JUSTIFYMASK) {
-    case LVCFMT_CENTER:
-        return DT_CENTER;
-    case LVCFMT_RIGHT:
-        return DT_RIGHT;
-    default:
-        return DT_LEFT;
-    }
-}
 
 } // namespace
 
@@ -323,7 +313,8 @@ void CListCtrlEx::DrawItem(LPDRAWITEMSTRUCT draw) {
             MakeShortString(dc, GetItemText(index, column), text.Width(), kTextOffset);
         text.DeflateRect(kTextOffset / 2, 0);
         dc->DrawText(shown, shown.GetLength(), &text,
-                     Alignment(description.fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+                     ColumnTextAlignment(description.fmt) | DT_SINGLELINE | DT_VCENTER |
+                         DT_NOPREFIX);
         if (m_nGridLineHorz) {
             dc->MoveTo(cell.left, cell.bottom - 1);
             dc->LineTo(cell.right, cell.bottom - 1);

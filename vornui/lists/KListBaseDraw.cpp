@@ -2,6 +2,7 @@
 // whose label stays left, owner drawing, the tint of the sort column, and the clicks,
 // keys and header notifications that depend on them.
 
+#include "vornui/lists/ColumnAlignment.h"
 #include "vornui/lists/KListBase.h"
 #include "vornui/platform/CDC.h"
 #include "vornui/platform/InputCodes.h"
@@ -21,17 +22,6 @@ constexpr int kAutosizeLabelPadding = 8;
 void Fill(CDC* dc, const CRect& rect, COLORREF color) {
     if (!rect.IsRectEmpty())
         dc->FillSolidRect(&rect, color);
-}
-
-UINT Alignment(int format) {
-    switch (format & LVCFMT_JUSTIFYMASK) {
-    case LVCFMT_CENTER:
-        return DT_CENTER;
-    case LVCFMT_RIGHT:
-        return DT_RIGHT;
-    default:
-        return DT_LEFT;
-    }
 }
 
 } // namespace
@@ -223,7 +213,8 @@ void KListBase::DrawSubItemText(CDC* dc, LVITEM* item, LVCOLUMN* column, RECT* r
     const CString text = MakeShortString(dc, item->pszText, width);
     CRect area(*rect);
     dc->DrawText(text, text.GetLength(), &area,
-                 Alignment(column->fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+                 ColumnTextAlignment(column->fmt) | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX |
+                     DT_NOCLIP);
 }
 
 void KListBase::DrawCell(CDC* dc, int index, int column, LVITEM& item, const CString& label,
