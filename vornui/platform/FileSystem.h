@@ -40,6 +40,7 @@ using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
 VORNUI_API DWORD GetFileAttributes(LPCTSTR path);
 VORNUI_API BOOL CreateDirectory(LPCTSTR path, LPSECURITY_ATTRIBUTES security);
 VORNUI_API BOOL RemoveDirectory(LPCTSTR path);
+// A folder or a read-only file (FILE_ATTRIBUTE_READONLY) is refused with access denied.
 VORNUI_API BOOL DeleteFile(LPCTSTR path);
 VORNUI_API BOOL CopyFile(LPCTSTR existing, LPCTSTR newFile, BOOL failIfExists);
 VORNUI_API BOOL MoveFile(LPCTSTR existing, LPCTSTR newFile);

@@ -6,4 +6,5 @@ void RegisterLibraryResources(HMODULE library) {
     RegisterLibraryListBitmaps(library);
     RegisterLibraryStrings(library);
     RegisterReportingTemplates(library);
+    RegisterTemplateDialogs(library);
 }

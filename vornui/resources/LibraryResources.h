@@ -11,3 +11,4 @@ void RegisterEditorIcons(HMODULE library);
 void RegisterLibraryListBitmaps(HMODULE library);
 void RegisterLibraryStrings(HMODULE library);
 void RegisterReportingTemplates(HMODULE library);
+void RegisterTemplateDialogs(HMODULE library);

@@ -161,7 +161,9 @@ BOOL RemoveDirectory(LPCTSTR path) {
 BOOL DeleteFile(LPCTSTR path) {
     const std::string native = NativePath(path);
     struct stat info {};
-    if (stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
+    // A folder, and a read-only file, are not the system's to delete, whoever asks.
+    if (stat(native.c_str(), &info) == 0 &&
+        (S_ISDIR(info.st_mode) || (AttributesOf(native, info) & FILE_ATTRIBUTE_READONLY))) {
         SetLastError(ERROR_ACCESS_DENIED);
         return FALSE;
     }

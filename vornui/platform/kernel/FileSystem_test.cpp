@@ -81,6 +81,11 @@ TEST(FileSystem, FoldersFilesAndErrorsUseSystemCodes) {
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_DIR_NOT_EMPTY));
     EXPECT_FALSE(DeleteFile(folder.c_str()));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    // A read-only file stays, even for root, until it may be written again.
+    chmod(copy.c_str(), 0444);
+    EXPECT_FALSE(DeleteFile(copy.c_str()));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    chmod(copy.c_str(), 0644);
     ASSERT_TRUE(DeleteFile(copy.c_str()) && DeleteFile(source.c_str()));
     EXPECT_TRUE(RemoveDirectory(folder.c_str()));
 

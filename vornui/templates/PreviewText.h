@@ -1,0 +1,17 @@
+#pragma once
+
+// The texts of the template dialogs' previews, written into buffers of the caller's so
+// that a preview of a million rows allocates nothing per value.
+
+#include "vornui/platform/CTime.h"
+
+// Room for "%.2f" of any double.
+using PreviewNumberText = char[400];
+// Room for a day, month, year, hour and minute of any time.
+using PreviewTimeText = char[64];
+
+// `value` with "%.2f" (which "%.2lf" writes alike); returns `text`.
+const char* FormatTwoDecimals(double value, PreviewNumberText& text);
+// The local time with "%d/%m/%y %H:%M" (as strftime writes it); empty when the time has no
+// local form. Returns `text`.
+const char* FormatLocalMinute(const CTime& time, PreviewTimeText& text);
