@@ -82,10 +82,10 @@ TEST(FileSystem, FoldersFilesAndErrorsUseSystemCodes) {
     EXPECT_FALSE(DeleteFile(folder.c_str()));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
     // A read-only file stays, even for root, until it may be written again.
-    chmod(copy.c_str(), 0444);
+    chmod(dir.file("Setup/copy.aft").c_str(), 0444);
     EXPECT_FALSE(DeleteFile(copy.c_str()));
     EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
-    chmod(copy.c_str(), 0644);
+    chmod(dir.file("Setup/copy.aft").c_str(), 0644);
     ASSERT_TRUE(DeleteFile(copy.c_str()) && DeleteFile(source.c_str()));
     EXPECT_TRUE(RemoveDirectory(folder.c_str()));
 
