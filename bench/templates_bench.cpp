@@ -6,6 +6,7 @@
 // which holds the template store. Arguments of the load benchmarks: 0 with TZ unset, 1 with
 // TZ set to a zone with daylight saving.
 #include "bench/BenchInstallation.h"
+#include "bench/TideBenchFiles.h"
 
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/TideHandler.h"
@@ -26,65 +27,6 @@
 #include <vector>
 
 namespace {
-
-constexpr int kLines = 1000000;
-constexpr char kTemplateName[] = "Gauge";
-
-// "dd/mm/yyyy hh:mm:ss level" lines, one per minute through 2024 (both daylight-saving
-// changes included), written once per run into the installation.
-const std::string& TideFile() {
-    static const std::string path = [] {
-        const std::string file = BenchInstallationFolder() + "/tide.txt";
-        std::ofstream out(file, std::ios::binary);
-        std::mt19937 random(7);
-        char line[64];
-        for (int i = 0; i < kLines; ++i) {
-            const int minutes = i % 1440;
-            const int day = 1 + (i / 1440) % 28;
-            const int month = 1 + (i / (1440 * 28)) % 12;
-            const double level = (static_cast<int>(random() % 600) - 200) / 100.0;
-            std::snprintf(line, sizeof line, "%02d/%02d/2024 %02d:%02d:00 %.3f\r\n", day, month,
-                          minutes / 60, minutes % 60, level);
-            out << line;
-        }
-        return file;
-    }();
-    return path;
-}
-
-std::string ReadWhole(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-int64_t FileSize(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    return static_cast<int64_t>(in.tellg());
-}
-
-// A tide template of the store for that file: date and time columns, then the level.
-void WriteTideTemplate() {
-    static const bool written = [] {
-        const std::string module = std::string(GetAsciiTemplateRoot()) + "/TERRAL_TIDE";
-        std::filesystem::create_directories(module);
-        std::ofstream(module + "/_meta_.aft", std::ios::binary)
-            << "[Template]\nmetatemplatename=meta\n[RecordTemplate]\ncount=2\n"
-               "[RecordTemplate_0]\nname=TimeDate\ntype=3\n"
-               "[RecordTemplate_1]\nname=Tide (m, up+)\ntype=0\n";
-        AsciiTemplate templ("TERRAL_TIDE");
-        std::strcpy(templ.columnChop.separators, " /:");
-        std::strcpy(templ.columnChop.hitlist, "\t");
-        templ.records[0].encoding = AsciiEncodingDate;
-        const int dateSources[] = {3, 2, 1, 4, 5, 6};
-        std::memcpy(templ.records[0].sources, dateSources, sizeof dateSources);
-        templ.records[1].sources[0] = 6;
-        return templ.Save(kTemplateName);
-    }();
-    if (!written)
-        std::abort();
-}
 
 void UseTimeZone(const benchmark::State& state) {
     if (state.range(0) == 0)

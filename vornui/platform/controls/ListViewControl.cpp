@@ -535,6 +535,16 @@ LRESULT ListMessage(HWND hwnd, ListViewData& data, UINT message, WPARAM wParam, 
     case WM_SYSCOLORCHANGE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
+    case WM_SETREDRAW:
+        // While redrawing is off, rows come and go without their scroll bars and repaints,
+        // which are brought up to date once it is back on.
+        data.redraw = wParam != 0;
+        DefWindowProc(hwnd, message, wParam, lParam);
+        if (data.redraw) {
+            ListUpdateScrollBars(hwnd, data);
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return 0;
     case WM_NOTIFY:
         if (lParam && reinterpret_cast<const NMHDR*>(lParam)->hwndFrom == data.header)
             OnHeaderNotify(hwnd, data, *reinterpret_cast<const NMHEADER*>(lParam));

@@ -104,8 +104,7 @@ int ListInsertItem(HWND hwnd, ListViewData& data, const LVITEM& item) {
     data.rows.insert(static_cast<size_t>(index), std::move(row));
     if (data.anchor >= index)
         ++data.anchor;
-    ListUpdateScrollBars(hwnd, data);
-    InvalidateRect(hwnd, nullptr, TRUE);
+    ListRowsChanged(hwnd, data);
     if ((item.mask & LVIF_STATE) && (item.stateMask & item.state & LVIS_FOCUSED))
         ListSetState(hwnd, data, index, LVIS_FOCUSED, LVIS_FOCUSED);
     ListNotify(hwnd, LVN_INSERTITEM, index, 0, 0, 0, 0, {}, data.Row(index).param);
@@ -123,8 +122,7 @@ bool ListDeleteItem(HWND hwnd, ListViewData& data, int index) {
         data.anchor = -1;
     else if (data.anchor > index)
         --data.anchor;
-    ListUpdateScrollBars(hwnd, data);
-    InvalidateRect(hwnd, nullptr, TRUE);
+    ListRowsChanged(hwnd, data);
     return true;
 }
 
@@ -136,8 +134,7 @@ bool ListDeleteAll(HWND hwnd, ListViewData& data) {
     data.rows.clear();
     data.anchor = -1;
     data.top = 0;
-    ListUpdateScrollBars(hwnd, data);
-    InvalidateRect(hwnd, nullptr, TRUE);
+    ListRowsChanged(hwnd, data);
     return true;
 }
 

@@ -226,6 +226,8 @@ int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool s
 }
 
 void ListUpdateScrollBars(HWND hwnd, ListViewData& data) {
+    if (!data.redraw)
+        return;
     RECT client;
     GetClientRect(hwnd, &client);
     const int page = ListRowsPerPage(hwnd, data);
@@ -253,6 +255,13 @@ void ListUpdateScrollBars(HWND hwnd, ListViewData& data) {
                           0};
     SetScrollInfo(hwnd, SB_HORZ, &horizontal, TRUE);
     ListPlaceHeader(hwnd, data);
+}
+
+void ListRowsChanged(HWND hwnd, ListViewData& data) {
+    if (!data.redraw)
+        return;
+    ListUpdateScrollBars(hwnd, data);
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void ListSetTop(HWND hwnd, ListViewData& data, int top) {

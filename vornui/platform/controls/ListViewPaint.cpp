@@ -227,6 +227,8 @@ void ListPaint(HWND hwnd, ListViewData& data) {
 }
 
 void ListInvalidateRow(HWND hwnd, const ListViewData& data, int index) {
+    if (!data.redraw)
+        return;
     RECT bounds;
     if (!ListItemRect(hwnd, data, index, 0, LVIR_BOUNDS, bounds))
         return;

@@ -47,6 +47,7 @@ struct ListViewData : ControlData {
     POINT pressedAt{};
     UINT pressedKeys = 0;
     bool focused = false;
+    bool redraw = true; // WM_SETREDRAW
 
     ListViewData();
     int Count() const { return static_cast<int>(rows.size()); }
@@ -71,7 +72,11 @@ bool ListItemRect(HWND hwnd, const ListViewData& data, int index, int column, in
 // Where row `index` shows its state image (empty without a state image list).
 bool ListStateIconRect(HWND hwnd, const ListViewData& data, int index, RECT& rect);
 int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool subItems);
+// Nothing while redrawing is off: WM_SETREDRAW brings them up to date.
 void ListUpdateScrollBars(HWND hwnd, ListViewData& data);
+// Rows were added or removed: the scroll bars and the whole list need updating, unless
+// redrawing is off.
+void ListRowsChanged(HWND hwnd, ListViewData& data);
 void ListSetTop(HWND hwnd, ListViewData& data, int top);
 void ListScrollHorizontally(HWND hwnd, ListViewData& data, int scrollX);
 void ListEnsureVisible(HWND hwnd, ListViewData& data, int index);
@@ -102,6 +107,7 @@ bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM e
 // Painting (ListViewPaint.cpp).
 void ListPaint(HWND hwnd, ListViewData& data);
 void ListEraseBackground(HWND hwnd, const ListViewData& data, HDC dc);
+// Nothing while redrawing is off.
 void ListInvalidateRow(HWND hwnd, const ListViewData& data, int index);
 
 // The person (ListViewInput.cpp); none when the message is not one of input.

@@ -1,0 +1,85 @@
+// Opening the tide template dialog on a million-line tide file until its preview is
+// filled (every record a row), beside CTideHandler::LoadTide of the same file through the
+// same template: the dialog reads the file as the loader does and adds a row per record.
+//
+// The program runs from a copy inside a temporary installation (bench/BenchInstallation.h),
+// which holds the template store. Arguments: 0 with TZ unset, 1 with TZ set to a zone with
+// daylight saving.
+#include "bench/BenchInstallation.h"
+#include "bench/TideBenchFiles.h"
+
+#include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/ListCtrl.h"
+#include "vornui/platform/MessageBox.h"
+#include "vornui/platform/Window.h"
+#include "vornui/resources/TemplateDialogIds.h"
+#include "vornui/templates/TideDialogTemplate.h"
+#include "vornui/templates/TideHandler.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+void UseTimeZone(const benchmark::State& state) {
+    if (state.range(0) == 0)
+        unsetenv("TZ");
+    else
+        setenv("TZ", "Europe/Amsterdam", 1);
+    tzset();
+}
+
+void SetRecordCounter(benchmark::State& state, int64_t records) {
+    state.counters["records/s"] =
+        benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);
+}
+
+void TideDialogPreview(benchmark::State& state) {
+    UseTimeZone(state);
+    WriteTideTemplate();
+    const std::string& file = TideFile();
+    int64_t rows = 0;
+    for (auto _ : state) {
+        CScriptedUser user;
+        user.Then([&rows](HWND dialog) {
+                rows +=
+                    SendMessage(GetDlgItem(dialog, IDC_TEMPLATE_PREVIEW), LVM_GETITEMCOUNT, 0, 0);
+                return ModalAction::Acted;
+            })
+            .Click(IDCANCEL);
+        CTideDialogTemplate dialog;
+        dialog.m_strFileName = file.c_str();
+        dialog.m_strTemplateName = kTemplateName;
+        dialog.DoModal();
+    }
+    if (rows != state.iterations() * kLines)
+        state.SkipWithError("the preview does not show every record");
+    SetRecordCounter(state, rows);
+}
+BENCHMARK(TideDialogPreview)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void TideLoadOfTheSameFile(benchmark::State& state) {
+    UseTimeZone(state);
+    WriteTideTemplate();
+    const std::string& file = TideFile();
+    int64_t records = 0;
+    for (auto _ : state) {
+        CTideHandler tide;
+        records += tide.LoadTide(kTemplateName, file.c_str());
+        benchmark::DoNotOptimize(tide.GetSample(kLines / 2));
+    }
+    SetRecordCounter(state, records);
+}
+BENCHMARK(TideLoadOfTheSameFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    EnterBenchInstallation(argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
