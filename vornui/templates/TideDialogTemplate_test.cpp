@@ -11,6 +11,7 @@
 #include "vornui/templates/TemplateDialogs_test.h"
 #include "vornui/templates/TideDialogTemplate.h"
 
+#include <csignal>
 #include <sys/stat.h>
 
 namespace {
@@ -97,7 +98,7 @@ TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
         const std::string data = WriteDataFile("a;b $(x).txt", TideLines(5));
 
         CScriptedUser user;
-        std::vector<std::string> afterNew, newArguments, editArguments, afterDelete;
+        std::vector<std::string> afterNew, newArguments, editArguments, afterDelete, afterFailure;
         user.Click(IDC_TEMPLATE_NEW)
             .Then(Look([&](HWND dialog) {
                 afterNew = ListBoxEntries(dialog, IDC_TEMPLATE_LIST);
@@ -113,8 +114,15 @@ TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
                 return ModalAction::Acted;
             })
             .Click(IDC_TEMPLATE_DELETE)
-            .Then(
-                Look([&](HWND dialog) { afterDelete = ListBoxEntries(dialog, IDC_TEMPLATE_LIST); }))
+            .Then(Look([&](HWND dialog) {
+                afterDelete = ListBoxEntries(dialog, IDC_TEMPLATE_LIST);
+                // An editor that fails at once saves nothing; the list is made again.
+                SetEnvironmentVariable("FORMATWIZARD_EXIT", "3");
+                SetEnvironmentVariable("FORMATWIZARD_NEW_NAME", "Never saved");
+            }))
+            .Click(IDC_TEMPLATE_NEW)
+            .Then(Look(
+                [&](HWND dialog) { afterFailure = ListBoxEntries(dialog, IDC_TEMPLATE_LIST); }))
             .Click(IDCANCEL);
         CTideDialogTemplate dialog;
         dialog.m_strFileName = data.c_str();
@@ -130,6 +138,12 @@ TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
                   static_cast<UINT>(MB_OKCANCEL | MB_ICONQUESTION));
         EXPECT_EQ(afterDelete, (std::vector<std::string>{"Gauge"}));
         EXPECT_FALSE(std::filesystem::exists(StoreFile("TERRAL_TIDE", "Fresh gauge.aft")));
+        EXPECT_EQ(afterFailure, (std::vector<std::string>{"Gauge"}));
+        EXPECT_EQ(user.MessageBoxesShown().size(), 1u);
+        // The editor was reaped without a SIGCHLD handler of the library's.
+        struct sigaction child {};
+        sigaction(SIGCHLD, nullptr, &child);
+        EXPECT_EQ(child.sa_handler, SIG_DFL);
     });
 }
 
@@ -234,8 +248,11 @@ TEST(CTideDialogTemplate, FailuresAreToldInTheSystemsWords) {
         const std::string longData = WriteDataFile(
             std::string(140, 'x') + "/" + std::string(140, 'y') + ".txt", TideLines(4));
 
+        // Edit and Delete without a selected template do nothing.
         CScriptedUser user;
-        user.Click(IDC_TEMPLATE_NEW)
+        user.Click(IDC_TEMPLATE_EDIT)
+            .Click(IDC_TEMPLATE_DELETE)
+            .Click(IDC_TEMPLATE_NEW)
             .Choose(IDC_TEMPLATE_LIST, "Locked")
             .Click(IDC_TEMPLATE_DELETE)
             .Choose(IDC_TEMPLATE_LIST, "a")
