@@ -535,6 +535,14 @@ LRESULT ListMessage(HWND hwnd, ListViewData& data, UINT message, WPARAM wParam, 
     case WM_SYSCOLORCHANGE:
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
+    case WM_SETREDRAW:
+        DefWindowProc(hwnd, message, wParam, lParam);
+        data.redraw = wParam != 0;
+        if (data.redraw) {
+            ListUpdateScrollBars(hwnd, data);
+            InvalidateRect(hwnd, nullptr, TRUE);
+        }
+        return 0;
     case WM_NOTIFY:
         if (lParam && reinterpret_cast<const NMHDR*>(lParam)->hwndFrom == data.header)
             OnHeaderNotify(hwnd, data, *reinterpret_cast<const NMHEADER*>(lParam));

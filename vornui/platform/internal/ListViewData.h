@@ -10,14 +10,19 @@
 
 #include <vector>
 
-struct ListRow {
+// A cell's text, or the mark that its parent supplies it when asked (LPSTR_TEXTCALLBACK).
+struct ListCell {
     CString text;
-    bool textCallback = false;
+    bool callback = false;
+};
+
+struct ListRow {
+    ListCell label;
     int image = 0;
     UINT state = 0;
     LPARAM param = 0;
     int indent = 0;
-    std::vector<CString> subItems; // sub-item 1 at index 0
+    std::vector<ListCell> subItems; // sub-item 1 at index 0
 };
 
 struct ListColumn {
@@ -47,6 +52,8 @@ struct ListViewData : ControlData {
     POINT pressedAt{};
     UINT pressedKeys = 0;
     bool focused = false;
+    // Off between WM_SETREDRAW FALSE and TRUE: the scroll bars wait for it to come back on.
+    bool redraw = true;
 
     ListViewData();
     int Count() const { return static_cast<int>(rows.size()); }
