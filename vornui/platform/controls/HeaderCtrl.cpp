@@ -379,7 +379,10 @@ LRESULT ItemMessage(HWND hwnd, HeaderData& data, UINT message, WPARAM wParam, LP
     case HDM_GETITEM:
         if (!Valid(data, index) || !lParam)
             return FALSE;
-        CopyItem(data.items[static_cast<size_t>(index)], PositionOf(data, index),
+        // The position costs a search through the order: only when it is asked for.
+        CopyItem(data.items[static_cast<size_t>(index)],
+                 (reinterpret_cast<HDITEM*>(lParam)->mask & HDI_ORDER) ? PositionOf(data, index)
+                                                                       : -1,
                  *reinterpret_cast<HDITEM*>(lParam));
         return TRUE;
     case HDM_SETITEM:

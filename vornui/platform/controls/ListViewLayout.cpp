@@ -109,6 +109,18 @@ int ListTotalWidth(const ListViewData& data) {
     return total;
 }
 
+std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data) {
+    std::vector<ListColumnSpan> spans(data.columns.size());
+    int left = -data.scrollX;
+    for (const int each : ListColumnOrder(data)) {
+        const int right = left + ListColumnWidth(data, each);
+        if (each >= 0 && static_cast<size_t>(each) < spans.size())
+            spans[static_cast<size_t>(each)] = ListColumnSpan{left, right};
+        left = right;
+    }
+    return spans;
+}
+
 CRect ListCellRect(HWND, const ListViewData& data, int index, int column) {
     const int height = ListRowHeight(data);
     const int top = ListHeaderHeight(data) + (index - data.top) * height;
@@ -195,9 +207,10 @@ int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool s
         return -1;
     }
     int column = -1;
+    const std::vector<ListColumnSpan> spans = ListColumnSpans(data);
     for (int each = 0; each < ListColumnCount(data); ++each)
-        if (const CRect cell = ListCellRect(hwnd, data, index, each);
-            pt.x >= cell.left && pt.x < cell.right)
+        if (pt.x >= spans[static_cast<size_t>(each)].left &&
+            pt.x < spans[static_cast<size_t>(each)].right)
             column = each;
     if (subItems)
         info.iSubItem = column < 0 ? -1 : column;

@@ -395,6 +395,22 @@ TEST(ListView, SmallImagesReplaceTheHeadersAndScrollingMovesRows) {
     EXPECT_EQ(list.HitTest(CPoint(row.left + 20, row.CenterPoint().y)), top);
 }
 
+TEST(ListView, DrawsTheImagesOfASelectedFullRowOverItsHighlight) {
+    Host host;
+    CListCtrl& list = host.addList(LVS_SHOWSELALWAYS, LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    LVHITTESTINFO hit{};
+    CRect icon;
+    list.GetItemRect(2, &icon, LVIR_ICON);
+    // The middle of the check box, left of the icon: the box's white, not the highlight.
+    const CPoint box(icon.left - 8, icon.CenterPoint().y);
+    hit.pt = box;
+    ASSERT_EQ(list.SubItemHitTest(&hit), 2);
+    ASSERT_EQ(hit.flags, static_cast<UINT>(LVHT_ONITEMSTATEICON));
+    EXPECT_EQ(PixelAt(list, box.x, box.y), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(PixelAt(list, icon.right + 40, box.y), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST(ListView, AsksTheParentForCallbackTextsOfEveryColumn) {
     Host host;
     CListCtrl& list = host.addList(0);

@@ -71,6 +71,12 @@ int ListColumnCount(const ListViewData& data);
 int ListColumnWidth(const ListViewData& data, int column);
 std::vector<int> ListColumnOrder(const ListViewData& data);
 int ListTotalWidth(const ListViewData& data);
+// Where each column lies across the client area (by column index), all found in one pass.
+struct ListColumnSpan {
+    int left;
+    int right;
+};
+std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data);
 // Column `column`'s cell in row `index` (the row may lie outside the client area).
 CRect ListCellRect(HWND hwnd, const ListViewData& data, int index, int column);
 // LVM_GETITEMRECT and LVM_GETSUBITEMRECT: FALSE for a bad index or area code.
