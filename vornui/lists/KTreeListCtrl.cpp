@@ -3,6 +3,7 @@
 #include "vornui/module/VornuiModule.h"
 #include "vornui/resources/ListResourceIds.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -60,19 +61,25 @@ int KTreeListCtrl::AddItem(const char* text, int image, int level, bool expandab
     info.m_bCollapsed = level >= m_nExpandLevel;
     info.m_bExpandable = expandable;
 
-    while (!m_OpenAncestors.empty() && m_Items[m_OpenAncestors.back()].m_nLevel >= level)
-        m_OpenAncestors.pop_back();
-    const int parent = m_OpenAncestors.empty() ? -1 : m_OpenAncestors.back();
-    // The items from the parent on all lie in its subtree, so the parent has a row exactly
-    // when the last row shows it or an item after it.
-    const bool shown =
-        parent < 0 ? level <= m_nExpandLevel
-                   : !m_Items[parent].m_bCollapsed && ItemOfRow(GetItemCount() - 1) >= parent;
+    const bool shown = ShownWhenAdded(level);
     m_Items.push_back(std::move(info));
     m_OpenAncestors.push_back(index);
     if (shown)
         InsertItem(index, index, m_Items.back()); // past the last row: appended
     return index;
+}
+
+bool KTreeListCtrl::ShownWhenAdded(int level) {
+    while (!m_OpenAncestors.empty() &&
+           m_Items[static_cast<size_t>(m_OpenAncestors.back())].m_nLevel >= level)
+        m_OpenAncestors.pop_back();
+    if (m_OpenAncestors.empty())
+        return level <= m_nExpandLevel;
+    const int parent = m_OpenAncestors.back();
+    // The items from the parent on all lie in its subtree, so the parent has a row exactly
+    // when the last row shows it or an item after it.
+    return !m_Items[static_cast<size_t>(parent)].m_bCollapsed &&
+           ItemOfRow(GetItemCount() - 1) >= parent;
 }
 
 int KTreeListCtrl::SetItemText(int item, int column, const char* text) {

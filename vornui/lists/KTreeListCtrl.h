@@ -103,6 +103,10 @@ protected:
 
 private:
     void SetUpList();
+    // Whether an item of `level` appended now is visible: at the top when its level is at
+    // most the expand level, else when its parent has a row and is expanded. Keeps the
+    // chain of open ancestors up to date for it.
+    bool ShownWhenAdded(int level);
     bool ValidRow(int row) const { return row >= 0 && row < GetItemCount(); }
     // The item shown in row `row`, or -1.
     int ItemOfRow(int row) const;
