@@ -25,6 +25,7 @@
 #include "vornui/lists/KListCtrlEx.h"
 #include "vornui/lists/KListViewEx.h"
 #include "vornui/lists/KMultiTree.h"
+#include "vornui/lists/KTreeListCtrl.h"
 #include "vornui/lists/KWaitingTreeCtrl.h"
 #include "vornui/lists/ListSortKeys.h"
 #include "vornui/log/VornErr.h"

@@ -57,11 +57,12 @@ constexpr unsigned char kPalette[16][4] = {
     {255, 0, 0, 0},     {255, 0, 255, 0}, {255, 255, 0, 0}, {255, 255, 255, 0}};
 constexpr int kBlack = 0;
 constexpr int kDarkGrey = 8;
-constexpr int kMagenta = 13; // the transparent colour around the boxes
+constexpr int kRed = 9;      // the transparent colour around the tree list's boxes
+constexpr int kMagenta = 13; // the transparent colour around the check boxes
 constexpr int kWhite = 15;
 
-// Palette index of pixel (x, y), counted from the top, of box `box` (1: ticked).
-int BoxPixel(int box, int x, int y) {
+// Palette index of pixel (x, y), counted from the top, of check box `box` (1: ticked).
+int CheckBoxPixel(int box, int x, int y) {
     if (x < 1 || x > 13 || y < 1 || y > 13)
         return kMagenta;
     if (x == 1 || x == 13 || y == 1 || y == 13)
@@ -75,7 +76,20 @@ int BoxPixel(int box, int x, int y) {
     return kWhite;
 }
 
-Bytes CheckBoxes() {
+// Palette index of pixel (x, y) of the tree list's box `box`: 0 a plus, 1 a minus, each a
+// 9 x 9 square centred on (7, 7).
+int TreeBoxPixel(int box, int x, int y) {
+    if (x < 3 || x > 11 || y < 3 || y > 11)
+        return kRed;
+    if (x == 3 || x == 11 || y == 3 || y == 11)
+        return kDarkGrey;
+    const bool across = y == 7 && x >= 5 && x <= 9;
+    const bool down = box == 0 && x == 7 && y >= 5 && y <= 9;
+    return across || down ? kBlack : kWhite;
+}
+
+// Two 16 x 16 boxes side by side, 16 colours, drawn by `pixel`.
+Bytes Boxes(int (*pixel)(int box, int x, int y)) {
     const int width = 2 * kBoxSize;
     Bytes bytes = Header(width, kBoxSize, 4, 16);
     std::memcpy(&bytes[sizeof(BITMAPINFOHEADER)], kPalette, sizeof kPalette);
@@ -83,7 +97,7 @@ Bytes CheckBoxes() {
     for (int row = kBoxSize - 1; row >= 0; --row) {
         Bytes line(stride, 0);
         for (int x = 0; x < width; ++x) {
-            const int index = BoxPixel(x / kBoxSize, x % kBoxSize, row);
+            const int index = pixel(x / kBoxSize, x % kBoxSize, row);
             line[static_cast<size_t>(x) / 2] |=
                 static_cast<unsigned char>(x % 2 ? index : index << 4);
         }
@@ -102,8 +116,10 @@ void Register(HMODULE library, UINT id, const Bytes& bytes) {
 void RegisterLibraryListBitmaps(HMODULE library) {
     static const Bytes down = Arrow(false);
     static const Bytes up = Arrow(true);
-    static const Bytes boxes = CheckBoxes();
+    static const Bytes boxes = Boxes(CheckBoxPixel);
+    static const Bytes plusMinus = Boxes(TreeBoxPixel);
     Register(library, IDB_SORT_DOWN, down);
     Register(library, IDB_SORT_UP, up);
     Register(library, IDB_CHECK_BOXES, boxes);
+    Register(library, IDB_TREE_LIST_BOXES, plusMinus);
 }

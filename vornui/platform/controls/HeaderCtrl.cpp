@@ -261,11 +261,20 @@ void Paint(HWND hwnd, const HeaderData& data) {
     const HBRUSH face = CreateSolidBrush(palette.face);
     FillRect(paint.dc(), &client, face);
     DeleteObject(face);
+    // Only the items that reach into what can be seen are painted: a header of thousands
+    // of columns shows a few of them.
+    RECT shown;
+    GetClipBox(paint.dc(), &shown);
+    int left = 0;
     for (const int each : data.order) {
+        const HeaderItem& item = data.items[static_cast<size_t>(each)];
+        const CRect rect(left, 0, left + item.width, client.bottom);
+        left = rect.right;
+        if (rect.right <= shown.left || rect.left >= shown.right)
+            continue;
         const bool pushed = data.gesture == Gesture::pressed && data.item == each &&
                             (GetWindowLong(hwnd, GWL_STYLE) & HDS_BUTTONS);
-        PaintItem(paint.dc(), data, data.items[static_cast<size_t>(each)],
-                  ItemRect(hwnd, data, each), pushed, palette);
+        PaintItem(paint.dc(), data, item, rect, pushed, palette);
     }
 }
 
@@ -379,7 +388,10 @@ LRESULT ItemMessage(HWND hwnd, HeaderData& data, UINT message, WPARAM wParam, LP
     case HDM_GETITEM:
         if (!Valid(data, index) || !lParam)
             return FALSE;
-        CopyItem(data.items[static_cast<size_t>(index)], PositionOf(data, index),
+        // The position costs a search through the order: only when it is asked for.
+        CopyItem(data.items[static_cast<size_t>(index)],
+                 (reinterpret_cast<HDITEM*>(lParam)->mask & HDI_ORDER) ? PositionOf(data, index)
+                                                                       : -1,
                  *reinterpret_cast<HDITEM*>(lParam));
         return TRUE;
     case HDM_SETITEM:

@@ -536,10 +536,8 @@ LRESULT ListMessage(HWND hwnd, ListViewData& data, UINT message, WPARAM wParam, 
         InvalidateRect(hwnd, nullptr, TRUE);
         return 0;
     case WM_SETREDRAW:
-        // While redrawing is off, rows come and go without their scroll bars and repaints,
-        // which are brought up to date once it is back on.
-        data.redraw = wParam != 0;
         DefWindowProc(hwnd, message, wParam, lParam);
+        data.redraw = wParam != 0;
         if (data.redraw) {
             ListUpdateScrollBars(hwnd, data);
             InvalidateRect(hwnd, nullptr, TRUE);

@@ -18,15 +18,12 @@ void CopyText(const CString& text, LPSTR buffer, int size) {
 }
 
 void SetCellText(ListRow& row, int subItem, LPCSTR text) {
-    if (subItem == 0) {
-        row.textCallback = text == LPSTR_TEXTCALLBACK;
-        row.text = row.textCallback || !text ? "" : text;
-        return;
-    }
     const size_t slot = static_cast<size_t>(subItem - 1);
-    if (row.subItems.size() <= slot)
+    if (subItem > 0 && row.subItems.size() <= slot)
         row.subItems.resize(slot + 1);
-    row.subItems[slot] = text && text != LPSTR_TEXTCALLBACK ? text : "";
+    ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
+    cell.callback = text == LPSTR_TEXTCALLBACK;
+    cell.text = cell.callback || !text ? "" : text;
 }
 
 // Changes the states of one row, as the parent allows.

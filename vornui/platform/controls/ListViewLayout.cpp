@@ -109,6 +109,18 @@ int ListTotalWidth(const ListViewData& data) {
     return total;
 }
 
+std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data) {
+    std::vector<ListColumnSpan> spans(data.columns.size());
+    int left = -data.scrollX;
+    for (const int each : ListColumnOrder(data)) {
+        const int right = left + ListColumnWidth(data, each);
+        if (each >= 0 && static_cast<size_t>(each) < spans.size())
+            spans[static_cast<size_t>(each)] = ListColumnSpan{left, right};
+        left = right;
+    }
+    return spans;
+}
+
 CRect ListCellRect(HWND, const ListViewData& data, int index, int column) {
     const int height = ListRowHeight(data);
     const int top = ListHeaderHeight(data) + (index - data.top) * height;
@@ -195,9 +207,10 @@ int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool s
         return -1;
     }
     int column = -1;
+    const std::vector<ListColumnSpan> spans = ListColumnSpans(data);
     for (int each = 0; each < ListColumnCount(data); ++each)
-        if (const CRect cell = ListCellRect(hwnd, data, index, each);
-            pt.x >= cell.left && pt.x < cell.right)
+        if (pt.x >= spans[static_cast<size_t>(each)].left &&
+            pt.x < spans[static_cast<size_t>(each)].right)
             column = each;
     if (subItems)
         info.iSubItem = column < 0 ? -1 : column;
@@ -226,8 +239,11 @@ int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool s
 }
 
 void ListUpdateScrollBars(HWND hwnd, ListViewData& data) {
-    if (!data.redraw)
+    if (!data.redraw) {
+        // A run of changes with redrawing off sets the bars once, when it is switched on.
+        data.top = std::clamp(data.top, 0, std::max(0, data.Count() - ListRowsPerPage(hwnd, data)));
         return;
+    }
     RECT client;
     GetClientRect(hwnd, &client);
     const int page = ListRowsPerPage(hwnd, data);
@@ -309,20 +325,20 @@ CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem
     if (!data.Valid(index) || subItem < 0)
         return CString();
     const ListRow& row = data.Row(index);
-    if (subItem == 0 && row.textCallback) {
-        char buffer[260] = {};
-        NMLVDISPINFO info{
-            {hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), LVN_GETDISPINFO},
-            {LVIF_TEXT, index, 0, 0, 0, buffer, static_cast<int>(sizeof buffer), 0, row.param, 0}};
-        SendMessage(GetParent(hwnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
-        if (!info.item.pszText || info.item.pszText == LPSTR_TEXTCALLBACK)
-            return CString();
-        return CString(info.item.pszText, static_cast<int>(strnlen(info.item.pszText, 259)));
-    }
-    if (subItem == 0)
-        return row.text;
     const size_t slot = static_cast<size_t>(subItem - 1);
-    return slot < row.subItems.size() ? row.subItems[slot] : CString();
+    if (subItem > 0 && slot >= row.subItems.size())
+        return CString();
+    const ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
+    if (!cell.callback)
+        return cell.text;
+    char buffer[260] = {};
+    NMLVDISPINFO info{{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), LVN_GETDISPINFO},
+                      {LVIF_TEXT, index, subItem, 0, 0, buffer, static_cast<int>(sizeof buffer), 0,
+                       row.param, 0}};
+    SendMessage(GetParent(hwnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    if (!info.item.pszText || info.item.pszText == LPSTR_TEXTCALLBACK)
+        return CString();
+    return CString(info.item.pszText, static_cast<int>(strnlen(info.item.pszText, 259)));
 }
 
 int ListTextWidth(HWND hwnd, const char* text) {

@@ -78,24 +78,22 @@ void DrawImages(HDC dc, const ListViewData& data, const ListRow& row, const RECT
 }
 
 // One cell as the list paints it by itself, in the colours the record carries.
-void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, HDC dc,
-               const NMLVCUSTOMDRAW& record, const RowLook& look) {
+void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, const CRect& cell,
+               HDC dc, const NMLVCUSTOMDRAW& record, const RowLook& look) {
     const ListRow& row = data.Row(index);
     const ListColumn& own = data.columns[static_cast<size_t>(column)];
-    const CRect cell = ListCellRect(hwnd, data, index, column);
     const bool fullRow = (data.extended & LVS_EX_FULLROWSELECT) != 0;
     const COLORREF back = record.clrTextBk == CLR_DEFAULT ? data.background : record.clrTextBk;
     CRect text = cell;
     CRect highlight = cell;
+    RECT state;
+    RECT icon;
     if (column == 0) {
-        RECT state;
-        RECT icon;
         RECT label;
         ListItemRect(hwnd, data, index, 0, LVIR_LABEL, label);
         ListItemRect(hwnd, data, index, 0, LVIR_ICON, icon);
         ListStateIconRect(hwnd, data, index, state);
         FillBox(dc, cell, back);
-        DrawImages(dc, data, row, state, icon, cell);
         text = CRect(label);
         text.DeflateRect(kLabelTextInset, 0);
         const CString value = ListCellText(hwnd, data, index, own.subItem);
@@ -111,6 +109,9 @@ void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, HDC d
     const bool lit = look.highlighted && (fullRow || column == 0);
     if (lit)
         FillBox(dc, highlight, look.highlight);
+    // The images stand on the row's background, the highlight of a full row included.
+    if (column == 0)
+        DrawImages(dc, data, row, state, icon, cell);
     const CString value = ListCellText(hwnd, data, index, own.subItem);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, lit ? look.highlightText
@@ -125,8 +126,9 @@ void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, HDC d
     }
 }
 
-void PaintRowByItself(HWND hwnd, const ListViewData& data, int index, HDC dc,
-                      ListCustomDraw& draw) {
+// Only the cells that reach into `area` are painted, and told to the parent.
+void PaintRowByItself(HWND hwnd, const ListViewData& data, int index, HDC dc, ListCustomDraw& draw,
+                      const std::vector<ListColumnSpan>& spans, const RECT& area) {
     const ListRow& row = data.Row(index);
     RECT bounds;
     ListItemRect(hwnd, data, index, 0, LVIR_BOUNDS, bounds);
@@ -145,6 +147,9 @@ void PaintRowByItself(HWND hwnd, const ListViewData& data, int index, HDC dc,
     if (item.skipped())
         return;
     for (const int column : ListColumnOrder(data)) {
+        const ListColumnSpan span = spans[static_cast<size_t>(column)];
+        if (span.right <= area.left || span.left >= area.right)
+            continue;
         NMLVCUSTOMDRAW cell = record;
         cell.iSubItem = column;
         cell.dwItemType = LVCDI_ITEM;
@@ -155,7 +160,8 @@ void PaintRowByItself(HWND hwnd, const ListViewData& data, int index, HDC dc,
         }
         ListCustomDraw::Item sub(draw, cell, CDDS_ITEM | CDDS_SUBITEM, item.notifiesSubitems());
         if (!sub.skipped())
-            PaintCell(hwnd, data, index, column, dc, cell, look);
+            PaintCell(hwnd, data, index, column,
+                      CRect(span.left, bounds.top, span.right, bounds.bottom), dc, cell, look);
     }
 }
 
@@ -216,11 +222,12 @@ void ListPaint(HWND hwnd, ListViewData& data) {
     const RECT& area = paint.area();
     const int first = data.top + std::max(0, static_cast<int>(area.top) - top) / height;
     const int last = data.top + std::max(0, static_cast<int>(area.bottom) - top - 1) / height;
+    const std::vector<ListColumnSpan> spans = ListColumnSpans(data);
     for (int index = first; index <= last && data.Valid(index); ++index) {
         if (byOwner)
             PaintRowByOwner(hwnd, data, index, dc);
         else if (!data.columns.empty())
-            PaintRowByItself(hwnd, data, index, dc, draw);
+            PaintRowByItself(hwnd, data, index, dc, draw, spans, area);
     }
     if ((data.extended & LVS_EX_GRIDLINES) && !byOwner)
         PaintGridLines(hwnd, data, dc);

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -84,6 +85,13 @@ protected:
             lastClick = *reinterpret_cast<const NMITEMACTIVATE*>(lParam);
         if (header->code == LVN_COLUMNCLICK)
             lastColumnClick = *reinterpret_cast<const NMLISTVIEW*>(lParam);
+        if (header->code == LVN_GETDISPINFO) {
+            // The text a callback cell shows: where it is.
+            auto& item = reinterpret_cast<NMLVDISPINFO*>(lParam)->item;
+            const std::string text =
+                "cell " + std::to_string(item.iItem) + "," + std::to_string(item.iSubItem);
+            snprintf(item.pszText, static_cast<size_t>(item.cchTextMax), "%s", text.c_str());
+        }
         if (header->code == NM_CUSTOMDRAW) {
             auto* draw = reinterpret_cast<NMLVCUSTOMDRAW*>(lParam);
             drawn.push_back(*draw);
@@ -385,6 +393,65 @@ TEST(ListView, SmallImagesReplaceTheHeadersAndScrollingMovesRows) {
     list.GetItemRect(top, &row, LVIR_BOUNDS);
     EXPECT_EQ(list.HitTest(CPoint(row.left + 90, row.CenterPoint().y)), -1); // beside the text
     EXPECT_EQ(list.HitTest(CPoint(row.left + 20, row.CenterPoint().y)), top);
+}
+
+TEST(ListView, DrawsTheImagesOfASelectedFullRowOverItsHighlight) {
+    Host host;
+    CListCtrl& list = host.addList(LVS_SHOWSELALWAYS, LVS_EX_FULLROWSELECT | LVS_EX_CHECKBOXES);
+    list.SetItemState(2, LVIS_SELECTED, LVIS_SELECTED);
+    LVHITTESTINFO hit{};
+    CRect icon;
+    list.GetItemRect(2, &icon, LVIR_ICON);
+    // The middle of the check box, left of the icon: the box's white, not the highlight.
+    const CPoint box(icon.left - 8, icon.CenterPoint().y);
+    hit.pt = box;
+    ASSERT_EQ(list.SubItemHitTest(&hit), 2);
+    ASSERT_EQ(hit.flags, static_cast<UINT>(LVHT_ONITEMSTATEICON));
+    EXPECT_EQ(PixelAt(list, box.x, box.y), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(PixelAt(list, icon.right + 40, box.y), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST(ListView, AsksTheParentForCallbackTextsOfEveryColumn) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    list.InsertItem(LVIF_TEXT, 8, LPSTR_TEXTCALLBACK, 0, 0, 0, 0);
+    list.SetItemText(8, 2, LPSTR_TEXTCALLBACK);
+    list.SetItemText(3, 1, LPSTR_TEXTCALLBACK);
+    EXPECT_EQ(list.GetItemText(8, 0), "cell 8,0");
+    EXPECT_EQ(list.GetItemText(8, 1), "");
+    EXPECT_EQ(list.GetItemText(8, 2), "cell 8,2");
+    EXPECT_EQ(list.GetItemText(3, 1), "cell 3,1");
+    // A stored text takes the callback's place again.
+    list.SetItemText(3, 1, "thirty");
+    EXPECT_EQ(list.GetItemText(3, 1), "thirty");
+    host.heard.clear();
+    EXPECT_EQ(list.GetItemText(3, 1), "thirty");
+    EXPECT_EQ(host.count(LVN_GETDISPINFO), 0);
+}
+
+TEST(ListView, RedrawOffHoldsBackPaintingAndScrollBarsUntilItIsOnAgain) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    list.UpdateWindow();
+    ASSERT_FALSE(list.GetStyle() & WS_VSCROLL);
+    list.SetRedraw(FALSE);
+    for (int row = 8; row < 60; ++row)
+        list.InsertItem(row, "more");
+    list.DeleteItem(0);
+    CRect update;
+    EXPECT_FALSE(list.GetUpdateRect(&update));
+    EXPECT_FALSE(list.GetStyle() & WS_VSCROLL);
+    EXPECT_EQ(list.GetItemCount(), 59);
+
+    list.SetRedraw(TRUE);
+    EXPECT_TRUE(list.GetStyle() & WS_VSCROLL);
+    ASSERT_TRUE(list.GetUpdateRect(&update));
+    CRect client;
+    list.GetClientRect(&client);
+    EXPECT_EQ(update, client);
+    SCROLLINFO info{sizeof info, SIF_RANGE, 0, 0, 0, 0, 0};
+    list.GetScrollInfo(SB_VERT, &info);
+    EXPECT_EQ(info.nMax, 58);
 }
 
 TEST(ListView, AViewIsMadeByItsClassAndSpeaksThroughItsListControl) {

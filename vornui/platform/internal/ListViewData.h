@@ -10,14 +10,19 @@
 
 #include <vector>
 
-struct ListRow {
+// A cell's text, or the mark that its parent supplies it when asked (LPSTR_TEXTCALLBACK).
+struct ListCell {
     CString text;
-    bool textCallback = false;
+    bool callback = false;
+};
+
+struct ListRow {
+    ListCell label;
     int image = 0;
     UINT state = 0;
     LPARAM param = 0;
     int indent = 0;
-    std::vector<CString> subItems; // sub-item 1 at index 0
+    std::vector<ListCell> subItems; // sub-item 1 at index 0
 };
 
 struct ListColumn {
@@ -47,7 +52,8 @@ struct ListViewData : ControlData {
     POINT pressedAt{};
     UINT pressedKeys = 0;
     bool focused = false;
-    bool redraw = true; // WM_SETREDRAW
+    // Off between WM_SETREDRAW FALSE and TRUE: the scroll bars wait for it to come back on.
+    bool redraw = true;
 
     ListViewData();
     int Count() const { return static_cast<int>(rows.size()); }
@@ -65,6 +71,12 @@ int ListColumnCount(const ListViewData& data);
 int ListColumnWidth(const ListViewData& data, int column);
 std::vector<int> ListColumnOrder(const ListViewData& data);
 int ListTotalWidth(const ListViewData& data);
+// Where each column lies across the client area (by column index), all found in one pass.
+struct ListColumnSpan {
+    int left;
+    int right;
+};
+std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data);
 // Column `column`'s cell in row `index` (the row may lie outside the client area).
 CRect ListCellRect(HWND hwnd, const ListViewData& data, int index, int column);
 // LVM_GETITEMRECT and LVM_GETSUBITEMRECT: FALSE for a bad index or area code.
