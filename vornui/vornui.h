@@ -4,6 +4,7 @@
 // comes from "vornui/vornsockets.h", which cannot share a file with the system's own
 // socket headers (<sys/socket.h>, <netinet/in.h>, <arpa/inet.h>), while this one can.
 
+#include "vornui/comms/PortSetUpStructure.h"
 #include "vornui/edits/CmEdit.h"
 #include "vornui/edits/CmEditChar.h"
 #include "vornui/edits/EditSequence.h"
