@@ -95,6 +95,7 @@
 #include "vornui/platform/ListBoxControl.h"
 #include "vornui/platform/ListCtrl.h"
 #include "vornui/platform/ListView.h"
+#include "vornui/platform/MSComm.h"
 #include "vornui/platform/MappedBitmap.h"
 #include "vornui/platform/Menu.h"
 #include "vornui/platform/MessageBox.h"

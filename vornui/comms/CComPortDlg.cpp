@@ -1,10 +1,13 @@
 #include "vornui/comms/CComPortDlg.h"
 
+#include "vornui/comms/SerialEventFlags.h"
 #include "vornui/comms/SerialPortListing.h"
 #include "vornui/platform/ButtonControl.h"
+#include "vornui/platform/ComboBoxControl.h"
 #include "vornui/platform/DataExchange.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/resources/PortDialogIds.h"
+#include "vornui/vornsocket/SocketClient.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -40,7 +43,12 @@ int ProfileInt(LPCTSTR entry, int fallback) {
 
 CComPortDlg::CComPortDlg(CWnd* pParent, unsigned int allowedKinds)
     : CDialog(IDD_COM_PORT, pParent), m_nAllowedKinds(allowedKinds),
-      m_nPortLimit(ProfileInt("ComPortSelectLimit", kDefaultPortLimit)) {}
+      m_nPortLimit(ProfileInt("ComPortSelectLimit", kDefaultPortLimit)) {
+    for (int flag = 0; flag < kShowFlagCount; ++flag)
+        m_bShow[flag] = ProfileInt(g_SerialEventFlags[flag].profileKey, 1) != 0;
+}
+
+CComPortDlg::~CComPortDlg() = default;
 
 // clang-format off
 BEGIN_MESSAGE_MAP(CComPortDlg, CDialog)
@@ -50,6 +58,20 @@ BEGIN_MESSAGE_MAP(CComPortDlg, CDialog)
     ON_BN_CLICKED(IDC_KIND_TCP, &ThisClass::OnKindTcp)
     ON_BN_CLICKED(IDC_KIND_DUVA, &ThisClass::OnKindDuva)
     ON_BN_CLICKED(IDC_LOCAL, &ThisClass::OnLocal)
+    ON_CONTROL(CBN_SELCHANGE, IDC_COM_PORT_LIST, &ThisClass::OnPortChosen)
+    ON_CONTROL(CBN_SELCHANGE, IDC_BAUD_LIST, &ThisClass::OnSerialSettingChanged)
+    ON_BN_CLICKED(IDC_PARITY_NONE, &ThisClass::OnSerialSettingChanged)
+    ON_BN_CLICKED(IDC_PARITY_ODD, &ThisClass::OnSerialSettingChanged)
+    ON_BN_CLICKED(IDC_PARITY_EVEN, &ThisClass::OnSerialSettingChanged)
+    ON_BN_CLICKED(IDC_DATA_BITS_7, &ThisClass::OnSerialSettingChanged)
+    ON_BN_CLICKED(IDC_DATA_BITS_8, &ThisClass::OnSerialSettingChanged)
+    ON_BN_CLICKED(IDC_STOP_BITS_1, &ThisClass::OnSerialSettingChanged)
+    ON_BN_CLICKED(IDC_STOP_BITS_2, &ThisClass::OnSerialSettingChanged)
+    ON_CONTROL(MSCOMMN_ONCOMM, IDC_MSCOMM, &ThisClass::OnComm)
+    ON_BN_CLICKED(IDC_CONNECT, &ThisClass::OnConnect)
+    ON_BN_CLICKED(IDC_CAPTURE, &ThisClass::OnCapture)
+    ON_BN_CLICKED(IDC_SHOW_SETTINGS, &ThisClass::OnShowSettings)
+    ON_BN_CLICKED(IDC_RAWMONITOR, &ThisClass::OnRawMonitor)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -59,6 +81,7 @@ void CComPortDlg::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_BAUD_LIST, m_BaudList);
     DDX_Control(pDX, IDC_IP_ADDRESS, m_Address);
     DDX_Control(pDX, IDC_DISPLAY, m_Display);
+    DDX_Control(pDX, IDC_MSCOMM, m_Comm);
     DDX_Radio(pDX, IDC_PARITY_NONE, m_nParityChoice);
     DDX_Radio(pDX, IDC_DATA_BITS_7, m_nDataBitsChoice);
     DDX_Radio(pDX, IDC_STOP_BITS_1, m_nStopBitsChoice);
@@ -80,9 +103,13 @@ BOOL CComPortDlg::OnInitDialog() {
     ListBaudRates();
     if (IsIpKind(m_nPortType))
         m_Address.SetAddress(m_IPAddress[0], m_IPAddress[1], m_IPAddress[2], m_IPAddress[3]);
+    if (m_nPortType == PORT_COM)
+        OpenSerialPort();
     ChooseKind(m_nPortType);
-    m_Display.SetWindowText(
-        "Listing available ports - note ports opened by Posmar, Sonvar etc will not be included");
+    PrepareViewerButton();
+    m_strDisplay =
+        "Listing available ports - note ports opened by Posmar, Sonvar etc will not be included";
+    m_Display.SetWindowText(m_strDisplay);
     return TRUE;
 }
 
@@ -122,7 +149,13 @@ void CComPortDlg::PresetSerialChoices() {
     m_nParityChoice = m_nParity >= 0 && m_nParity <= 2 ? m_nParity : 0;
 }
 
+// The choices as the controls show them now.
 void CComPortDlg::ReadSerialChoices() {
+    m_nParityChoice = IsDlgButtonChecked(IDC_PARITY_ODD)    ? 1
+                      : IsDlgButtonChecked(IDC_PARITY_EVEN) ? 2
+                                                            : 0;
+    m_nDataBitsChoice = IsDlgButtonChecked(IDC_DATA_BITS_7) ? 0 : 1;
+    m_nStopBitsChoice = IsDlgButtonChecked(IDC_STOP_BITS_2) ? 1 : 0;
     CString text;
     m_PortList.GetWindowText(text);
     std::sscanf(text, "COM%d", &m_nComPort);
@@ -149,6 +182,8 @@ void CComPortDlg::EnableControls() {
     for (const int id : kIpIds)
         GetDlgItem(id)->EnableWindow(ip);
     m_Address.EnableWindow(ip && !IsDlgButtonChecked(IDC_LOCAL));
+    if (m_pClient)
+        Disconnect();
 }
 
 void CComPortDlg::ShowLocalAddress() {
@@ -158,22 +193,27 @@ void CComPortDlg::ShowLocalAddress() {
 }
 
 void CComPortDlg::OnKindNone() {
+    CloseSerialPort();
     ChooseKind(PORT_NONE);
 }
 
 void CComPortDlg::OnKindCom() {
     ChooseKind(PORT_COM);
+    OpenSerialPort();
 }
 
 void CComPortDlg::OnKindUdp() {
+    CloseSerialPort();
     ChooseKind(PORT_UDP);
 }
 
 void CComPortDlg::OnKindTcp() {
+    CloseSerialPort();
     ChooseKind(PORT_TCP);
 }
 
 void CComPortDlg::OnKindDuva() {
+    CloseSerialPort();
     ChooseKind(PORT_DUVA);
 }
 
@@ -184,7 +224,16 @@ void CComPortDlg::OnLocal() {
 void CComPortDlg::OnOK() {
     if (!UpdateData(TRUE))
         return;
+    CloseSerialPort();
     ReadSerialChoices();
+    if (m_pClient)
+        Disconnect();
     m_Address.GetAddress(m_IPAddress[0], m_IPAddress[1], m_IPAddress[2], m_IPAddress[3]);
     EndDialog(IDOK);
+}
+
+void CComPortDlg::OnCancel() {
+    if (m_pClient)
+        Disconnect();
+    CDialog::OnCancel();
 }

@@ -5,6 +5,7 @@
 #include "vornui/platform/DialogTemplate.h"
 #include "vornui/platform/EditControl.h"
 #include "vornui/platform/IPAddressCtrl.h"
+#include "vornui/platform/MSComm.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/Static.h"
 #include "vornui/platform/WindowStyles.h"
@@ -63,6 +64,7 @@ constexpr DialogItemTemplate kItems[] = {
     {"Edit", "", IDC_DISPLAY,
      WS_VISIBLE | WS_VSCROLL | WS_GROUP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL,
      WS_EX_CLIENTEDGE, 7, 151, 326, 56},
+    {MSCOMM_CLASS, "", IDC_MSCOMM, 0, 0, 7, 212, 16, 14},
     {"Button", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 229, 212, 50, 14},
     {"Button", "Cancel", IDCANCEL, kButton, 0, 283, 212, 50, 14},
 };
