@@ -20,6 +20,14 @@ public:
     int Peer() const { return m_master; }
     // Writes every byte, waiting while the line's buffer is full.
     void Write(std::string_view bytes) const;
+    // The line's settings as a second descriptor on the device reads them.
+    struct Settings {
+        unsigned baud = 0;
+        char parity = '?'; // N, O or E
+        int dataBits = 0;
+        int stopBits = 0;
+    };
+    Settings LineSettings() const;
     // Ends the line: the device disappears.
     void Close();
 
