@@ -24,6 +24,7 @@
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <mutex>
@@ -36,6 +37,7 @@
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -119,12 +121,12 @@ CScriptedUser::Step Look(std::function<void(HWND)> look) {
 }
 
 // Waits, as a person would, until `done` holds; gives up after ten seconds.
-CScriptedUser::Step WaitUntil(std::function<bool()> done) {
+CScriptedUser::Step WaitUntil(std::function<bool(HWND)> done) {
     const auto start = std::make_shared<std::optional<std::chrono::steady_clock::time_point>>();
     return [done, start](HWND dialog) {
         if (!*start)
             *start = std::chrono::steady_clock::now();
-        if (done() || std::chrono::steady_clock::now() - **start > std::chrono::seconds(10))
+        if (done(dialog) || std::chrono::steady_clock::now() - **start > std::chrono::seconds(10))
             return ModalAction::Acted;
         usleep(1000);
         PostMessage(dialog, WM_NULL, 0, 0); // looks again soon
@@ -198,7 +200,7 @@ TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
     record.cParity = 'N';
     m_user.AnswerNextMessageBox(IDYES); // "Save in"
     m_user.Click(IDC_RAWMONITOR)
-        .Then(WaitUntil([&] { return std::filesystem::exists(viewerPid); }))
+        .Then(WaitUntil([&](HWND) { return std::filesystem::exists(viewerPid); }))
         .Click(IDC_CAPTURE)
         .Then(Look([&](HWND dialog) { captureButton = TextOf(dialog, IDC_CAPTURE); }))
         .Choose(IDC_BAUD_LIST, "56000")
@@ -209,7 +211,7 @@ TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
             settings = m_line.LineSettings();
             peer = std::thread([&] { m_line.Write(bytes); });
         }))
-        .Then(WaitUntil([&] { return viewerPort.Received().size() >= bytes.size(); }))
+        .Then(WaitUntil([&](HWND) { return viewerPort.Received().size() >= bytes.size(); }))
         .Then(Look([&](HWND dialog) {
             clock.Advance(101);
             RaiseCommEvent(GetDlgItem(dialog, IDC_MSCOMM), comEvCTS);
@@ -274,4 +276,123 @@ TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
         usleep(1000);
     }
     EXPECT_TRUE(ended);
+}
+
+namespace {
+
+// The socket client's window id, beyond what a template item's id can hold.
+constexpr int kClientWindowId = 133337;
+
+bool Shows(HWND dialog, const std::string& text) {
+    return TextOf(dialog, IDC_DISPLAY).find(text) != std::string::npos;
+}
+
+PortSetUpStructure Loopback(int kind, unsigned short port) {
+    PortSetUpStructure record{};
+    record.nPortType = kind;
+    record.nPort = port;
+    record.IPAddress[0] = 127;
+    record.IPAddress[3] = 1;
+    return record;
+}
+
+std::vector<std::string> BoxTexts(const CScriptedUser& user) {
+    std::vector<std::string> texts;
+    for (const MessageBoxRequest& box : user.MessageBoxesShown())
+        texts.push_back(box.text.str());
+    return texts;
+}
+
+} // namespace
+
+TEST_F(ComPortBench, ATcpServerIsConnectedReadAndDisconnected) {
+    CSteppedClock clock;
+    TcpPeer server;
+    const std::string port = std::to_string(server.port());
+    PortSetUpStructure record = Loopback(PORT_TCP, server.port());
+    std::string button, display;
+    bool clientFound = false, lowIdFound = true;
+    m_user.Click(IDC_CONNECT)
+        .Then(Look([&](HWND dialog) {
+            ASSERT_TRUE(server.Accept());
+            clock.Advance(101);
+            server.Send("$GPGGA,123519,4807.038,N\r\n");
+            button = TextOf(dialog, IDC_CONNECT);
+            clientFound = GetDlgItem(dialog, kClientWindowId) != nullptr;
+            lowIdFound = GetDlgItem(dialog, kClientWindowId & 0xFFFF) != nullptr;
+        }))
+        .Then(WaitUntil([](HWND dialog) { return Shows(dialog, "4807.038"); }))
+        .Then(Look([&](HWND dialog) {
+            display = TextOf(dialog, IDC_DISPLAY);
+            server.Reset(); // the client hears the reset; the dialog goes on
+        }))
+        .Click(IDC_CONNECT)
+        .Then(Look([&](HWND dialog) { button += "|" + TextOf(dialog, IDC_CONNECT); }))
+        .Click(IDOK);
+    ASSERT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 1);
+    EXPECT_EQ(button, "Disconnect|Connect");
+    EXPECT_TRUE(clientFound);
+    EXPECT_FALSE(lowIdFound);
+    EXPECT_NE(display.find("TCP/IP OK 1  - it may take a while before data arrives\r\n"),
+              std::string::npos);
+    EXPECT_NE(display.find("$GPGGA,123519,4807.038,N\r\n\r\n"), std::string::npos);
+    EXPECT_EQ(BoxTexts(m_user), (std::vector<std::string>{"Open 127.0.0.1 Port " + port,
+                                                          "Close 127.0.0.1 Port " + port}));
+    EXPECT_EQ(record.GetText().str(), "TCP " + port + " 127.0.0.1");
+}
+
+TEST_F(ComPortBench, AClosedPortIsTriedThreeTimesAndReported) {
+    ClosedPort closed;
+    PortSetUpStructure record = Loopback(PORT_TCP, closed.port());
+    std::string button;
+    m_user.Click(IDC_CONNECT)
+        .Then(Look([&](HWND dialog) { button = TextOf(dialog, IDC_CONNECT); }))
+        .Click(IDCANCEL);
+    EXPECT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 0);
+    EXPECT_EQ(button, "Connect");
+    ASSERT_EQ(m_user.MessageBoxesShown().size(), 2u);
+    char expected[128];
+    std::snprintf(expected, sizeof expected,
+                  "Can't connect to Server on IP-address: 127.0.0.1   Socket port: %04d",
+                  closed.port());
+    EXPECT_EQ(m_user.MessageBoxesShown()[1].text.str(), expected);
+    EXPECT_EQ(m_user.MessageBoxesShown()[1].caption, CString("Connection error: 0"));
+}
+
+TEST_F(ComPortBench, UdpAndDuvaDatagramsAreShownAndAKindChangeDisconnects) {
+    CSteppedClock clock;
+    UdpSender sender;
+    const unsigned short port = FreeLoopbackPort(true);
+    PortSetUpStructure record = Loopback(PORT_UDP, port);
+    std::string display, button;
+    const auto send = [&](std::string datagram) {
+        return Look([&clock, &sender, port, datagram](HWND) {
+            clock.Advance(101);
+            sender.SendTo(port, datagram);
+        });
+    };
+    m_user.Click(IDC_CONNECT)
+        .Then(send("first datagram"))
+        .Then(WaitUntil([](HWND dialog) { return Shows(dialog, "first datagram"); }))
+        .Click(IDC_KIND_DUVA) // a kind change ends the connection
+        .Then(Look([&](HWND dialog) { button = TextOf(dialog, IDC_CONNECT); }))
+        .Click(IDC_CONNECT)
+        .Then(send("E" + std::string(23, 'h') + "event body"))
+        .Then(WaitUntil([](HWND dialog) { return Shows(dialog, "event body"); }))
+        .Then(send("R" + std::string(26, 'h') + "record body"))
+        .Then(WaitUntil([](HWND dialog) { return Shows(dialog, "record body"); }))
+        .Then(send("Eshort"))
+        .Then(send("x")) // shorter than 2 bytes: ignored
+        .Then(send("Rtail"))
+        .Then(WaitUntil([](HWND dialog) { return Shows(dialog, "record body\r\n\r\n\r\n"); }))
+        .Then(Look([&](HWND dialog) { display = TextOf(dialog, IDC_DISPLAY); }))
+        .Click(IDOK);
+    ASSERT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 1);
+    EXPECT_EQ(button, "Connect");
+    const std::string tail = "UDP/IP OK 1 - it may take a while before data arrives\r\n"
+                             "event body\r\nrecord body\r\n\r\n\r\n";
+    ASSERT_GE(display.size(), tail.size());
+    EXPECT_EQ(display.substr(display.size() - tail.size()), tail);
+    EXPECT_EQ(record.nPortType, PORT_DUVA);
+    EXPECT_EQ(BoxTexts(m_user).size(), 4u); // open, close (kind change), open, close (OK)
 }
