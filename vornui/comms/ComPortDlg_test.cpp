@@ -396,3 +396,58 @@ TEST_F(ComPortBench, UdpAndDuvaDatagramsAreShownAndAKindChangeDisconnects) {
     EXPECT_EQ(record.nPortType, PORT_DUVA);
     EXPECT_EQ(BoxTexts(m_user).size(), 4u); // open, close (kind change), open, close (OK)
 }
+
+TEST_F(ComPortBench, ALineGoneAfterListingIsReportedAndNoKeepsTheOldPort) {
+    PseudoTerminal other;
+    AfxGetApp()->WriteProfileString("Serial devices", "COM3", other.Device().c_str());
+    PortSetUpStructure record{};
+    record.nPortType = PORT_COM;
+    record.nPort = 12;
+    record.nBaud = 4800;
+    std::string shownPort;
+    m_user.AnswerNextMessageBox(IDNO);
+    m_user.Then(Look([&](HWND) { other.Close(); }))
+        .Choose(IDC_COM_PORT_LIST, "COM3")
+        .Then(Look([&](HWND dialog) { shownPort = TextOf(dialog, IDC_COM_PORT_LIST); }))
+        .Click(IDOK);
+    ASSERT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 1);
+    EXPECT_EQ(shownPort, "COM12");
+    EXPECT_EQ(record.nPort, 12);
+    ASSERT_GE(m_user.MessageBoxesShown().size(), 1u);
+    const MessageBoxRequest& warning = m_user.MessageBoxesShown()[0];
+    EXPECT_EQ(warning.caption, CString("Warning"));
+    EXPECT_EQ(warning.type, static_cast<UINT>(MB_YESNO | MB_ICONEXCLAMATION));
+    EXPECT_EQ(warning.text.str().rfind(
+                  "COM3 not detected!\nOutput windows will not be active!\nSelect anyway?"
+                  "\nDetails: ",
+                  0),
+              0u)
+        << warning.text.str();
+}
+
+TEST_F(ComPortBench, ADeviceThatIsNoSerialLineIsReportedAndNothingIsOpened) {
+    const std::string fifo = m_folder.file("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string regular = m_folder.write("regular", "data");
+    for (const std::string& device :
+         {fifo, regular, m_folder.path().string(), m_folder.file("missing")}) {
+        AfxGetApp()->WriteProfileString("Serial devices", "COM5", device.c_str());
+        PortSetUpStructure record{};
+        record.nPortType = PORT_COM;
+        record.nPort = 5;
+        record.nBaud = 9600;
+        bool open = true;
+        CScriptedUser user;
+        user.Then(Look([&](HWND dialog) {
+                open = CWnd::FromHandle(GetDlgItem(dialog, IDC_MSCOMM)) &&
+                       static_cast<CMSComm*>(CWnd::FromHandle(GetDlgItem(dialog, IDC_MSCOMM)))
+                           ->GetPortOpen();
+            }))
+            .Click(IDCANCEL);
+        EXPECT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 0);
+        EXPECT_FALSE(open) << device;
+        ASSERT_EQ(user.MessageBoxesShown().size(), 1u) << device;
+        EXPECT_NE(user.MessageBoxesShown()[0].text.Find(device.c_str()), -1)
+            << user.MessageBoxesShown()[0].text.str();
+    }
+}
