@@ -160,6 +160,7 @@
 #include "vornui/reporting/KProgressDlg.h"
 #include "vornui/resources/EditorDialogIds.h"
 #include "vornui/resources/ListResourceIds.h"
+#include "vornui/resources/PortDialogIds.h"
 #include "vornui/resources/ReportingIds.h"
 #include "vornui/resources/ResourceIds.h"
 #include "vornui/templates/AsciiCalendar.h"

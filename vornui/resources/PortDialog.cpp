@@ -22,7 +22,7 @@ constexpr DWORD kFrame = WS_VISIBLE | BS_GROUPBOX;
 constexpr DWORD kRadio = WS_VISIBLE | BS_AUTORADIOBUTTON;
 constexpr DWORD kFirstRadio = kRadio | WS_GROUP | WS_TABSTOP;
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT;
-constexpr DWORD kDropList = WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr DWORD kDropList = WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST;
 
 constexpr DialogItemTemplate kItems[] = {
     {"Button", "Port type", kNoId, kFrame, 0, 7, 7, 80, 84},
