@@ -4,6 +4,10 @@
 // comes from "vornui/vornsockets.h", which cannot share a file with the system's own
 // socket headers (<sys/socket.h>, <netinet/in.h>, <arpa/inet.h>), while this one can.
 
+#include "vornui/comms/CComPortDlg.h"
+#include "vornui/comms/PortSelection.h"
+#include "vornui/comms/PortSetUpStructure.h"
+#include "vornui/comms/SerialPortListing.h"
 #include "vornui/edits/CmEdit.h"
 #include "vornui/edits/CmEditChar.h"
 #include "vornui/edits/EditSequence.h"
@@ -81,6 +85,7 @@
 #include "vornui/platform/GdiTypes.h"
 #include "vornui/platform/GlobalMemory.h"
 #include "vornui/platform/HeaderCtrl.h"
+#include "vornui/platform/IPAddressCtrl.h"
 #include "vornui/platform/Icons.h"
 #include "vornui/platform/ImageList.h"
 #include "vornui/platform/Images.h"
@@ -91,6 +96,7 @@
 #include "vornui/platform/ListBoxControl.h"
 #include "vornui/platform/ListCtrl.h"
 #include "vornui/platform/ListView.h"
+#include "vornui/platform/MSComm.h"
 #include "vornui/platform/MappedBitmap.h"
 #include "vornui/platform/Menu.h"
 #include "vornui/platform/MessageBox.h"
@@ -155,6 +161,7 @@
 #include "vornui/reporting/KProgressDlg.h"
 #include "vornui/resources/EditorDialogIds.h"
 #include "vornui/resources/ListResourceIds.h"
+#include "vornui/resources/PortDialogIds.h"
 #include "vornui/resources/ReportingIds.h"
 #include "vornui/resources/ResourceIds.h"
 #include "vornui/resources/TemplateDialogIds.h"

@@ -1,5 +1,5 @@
-// The port settings dialog of the demo, built from a dialog template, alone and laid out by
-// the pane engine at two sizes.
+// A connection dialog of the demo's own, built from a dialog template, alone and laid out
+// by the pane engine at two sizes.
 
 #include "Gallery.h"
 
@@ -48,7 +48,7 @@ constexpr DialogTemplate kPortDialog{DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_
                                      0,
                                      247,
                                      117,
-                                     "Port settings",
+                                     "Connection",
                                      "MS Shell Dlg",
                                      8,
                                      kItems,
@@ -119,7 +119,7 @@ int WriteDialogPicture(const char* path) {
     return result;
 }
 
-const GalleryPicture kPortDialogPicture("port-settings.png",
+const GalleryPicture kPortDialogPicture("template-dialog.png",
                                         "A dialog built from a dialog template",
                                         WriteDialogPicture);
 const GalleryPicture kLayoutSmallPicture("layout-small.png",

@@ -5,6 +5,7 @@ void RegisterLibraryResources(HMODULE library) {
     RegisterEditorIcons(library);
     RegisterLibraryListBitmaps(library);
     RegisterLibraryStrings(library);
+    RegisterPortDialog(library);
     RegisterReportingTemplates(library);
     RegisterTemplateDialogs(library);
 }

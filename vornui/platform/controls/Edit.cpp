@@ -29,6 +29,7 @@ struct EditData : ControlData {
     char passwordChar = 0;
     int leftMargin = 1;
     int rightMargin = 1;
+    int firstLine = 0; // the line at the top of a multi-line edit
 
     int SelStart() const { return std::min(anchor, caret); }
     int SelEnd() const { return std::max(anchor, caret); }
@@ -287,13 +288,14 @@ POINT PositionOf(HWND hwnd, const EditData& data, int index) {
     index = Clamp(text, index);
     const FontCharMetrics cell = ControlFontMetrics();
     return POINT{data.leftMargin + (index - LineStart(text, index)) * cell.averageWidth,
-                 LineOf(text, index) * cell.height};
+                 (LineOf(text, index) - data.firstLine) * cell.height};
 }
 
 int IndexAt(HWND hwnd, const EditData& data, POINT point) {
     const CString& text = TextOf(hwnd);
     const FontCharMetrics cell = ControlFontMetrics();
-    const int line = IsMultiLine(hwnd) ? std::max(0, static_cast<int>(point.y) / cell.height) : 0;
+    const int line =
+        IsMultiLine(hwnd) ? std::max(0, static_cast<int>(point.y) / cell.height + data.firstLine) : 0;
     int start = IndexOfLine(text, line);
     if (start < 0)
         start = LineStart(text, text.GetLength());
@@ -306,10 +308,32 @@ int IndexAt(HWND hwnd, const EditData& data, POINT point) {
 void SetText(HWND hwnd, EditData& data, LPCTSTR text) {
     TextOf(hwnd) = CaseConverted(hwnd, CString(text));
     Select(data, 0, 0);
+    data.firstLine = 0;
     data.modified = false;
     data.canUndo = false;
     if (!IsMultiLine(hwnd))
         NotifyChanged(hwnd);
+}
+
+// A multi-line edit shows its lines from `firstLine` on (within its text).
+LRESULT ScrollLines(HWND hwnd, EditData& data, int firstLine) {
+    if (!IsMultiLine(hwnd))
+        return FALSE;
+    const CString& text = TextOf(hwnd);
+    data.firstLine = std::clamp(firstLine, 0, LineOf(text, text.GetLength()));
+    InvalidateRect(hwnd, nullptr, FALSE);
+    return TRUE;
+}
+
+void ScrollCaretIntoView(HWND hwnd, EditData& data) {
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int visible = std::max(1, static_cast<int>(client.bottom) / ControlFontMetrics().height);
+    const int caretLine = LineOf(TextOf(hwnd), data.caret);
+    if (caretLine < data.firstLine)
+        ScrollLines(hwnd, data, caretLine);
+    else if (caretLine >= data.firstLine + visible)
+        ScrollLines(hwnd, data, caretLine - visible + 1);
 }
 
 LRESULT GetLine(HWND hwnd, WPARAM line, LPARAM buffer) {
@@ -399,7 +423,9 @@ LRESULT EditMessage(HWND hwnd, EditData& data, UINT message, WPARAM wParam, LPAR
     case EM_GETLINE:
         return GetLine(hwnd, wParam, lParam);
     case EM_GETFIRSTVISIBLELINE:
-        return 0;
+        return data.firstLine;
+    case EM_LINESCROLL:
+        return ScrollLines(hwnd, data, data.firstLine + static_cast<int>(lParam));
     case EM_SETPASSWORDCHAR:
         data.passwordChar = static_cast<char>(wParam);
         return 0;
@@ -430,6 +456,7 @@ LRESULT EditMessage(HWND hwnd, EditData& data, UINT message, WPARAM wParam, LPAR
         return 0;
     }
     case EM_SCROLLCARET:
+        ScrollCaretIntoView(hwnd, data);
         return TRUE;
     default:
         return DefWindowProc(hwnd, message, wParam, lParam);
@@ -443,9 +470,11 @@ void PaintEdit(HWND hwnd, const EditData& data) {
     CString shown = TextOf(hwnd);
     if (data.passwordChar)
         shown = CString(data.passwordChar, shown.GetLength());
+    const int hidden = data.firstLine > 0 ? std::max(0, IndexOfLine(shown, data.firstLine)) : 0;
+    shown = shown.Mid(hidden);
     EditLook look;
-    look.selectionStart = data.SelStart();
-    look.selectionEnd = data.SelEnd();
+    look.selectionStart = data.SelStart() - hidden;
+    look.selectionEnd = data.SelEnd() - hidden;
     look.showSelection = GetFocus() == hwnd || (style & ES_NOHIDESEL);
     look.multiline = (style & ES_MULTILINE) != 0;
     look.editable = editable;
