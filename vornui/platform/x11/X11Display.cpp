@@ -1,0 +1,404 @@
+#include "vornui/platform/internal/X11Display.h"
+
+#include "vornui/platform/Cursors.h"
+#include "vornui/platform/DesktopInput.h"
+#include "vornui/platform/ProcessIdentity.h"
+#include "vornui/platform/Window.h"
+#include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/internal/WindowSurfaces.h"
+#include "vornui/platform/internal/X11Monitors.h"
+#include "vornui/platform/internal/X11WindowHints.h"
+
+#include <cstdio>
+#include <poll.h>
+
+namespace {
+
+constexpr uint32_t kEventMask = XCB_EVENT_MASK_EXPOSURE | XCB_EVENT_MASK_STRUCTURE_NOTIFY |
+                                XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                                XCB_EVENT_MASK_POINTER_MOTION | XCB_EVENT_MASK_KEY_PRESS |
+                                XCB_EVENT_MASK_KEY_RELEASE | XCB_EVENT_MASK_ENTER_WINDOW |
+                                XCB_EVENT_MASK_LEAVE_WINDOW | XCB_EVENT_MASK_FOCUS_CHANGE;
+
+CRect WindowRectOf(HWND hwnd) {
+    CRect rect;
+    GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+// Whether some window of the tree still waits for WM_PAINT: its surface is not finished.
+bool PaintPending(HWND top) {
+    if (GetUpdateRect(top, nullptr, FALSE))
+        return true;
+    bool pending = false;
+    EnumChildWindows(
+        top,
+        [](HWND child, LPARAM found) {
+            if (!GetUpdateRect(child, nullptr, FALSE))
+                return TRUE;
+            *reinterpret_cast<bool*>(found) = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&pending));
+    return pending;
+}
+
+std::string WindowTextOf(HWND hwnd) {
+    char text[512] = {};
+    GetWindowText(hwnd, text, sizeof text);
+    return text;
+}
+
+// The message a pointer button becomes; 0 for the wheel's and other buttons.
+UINT ButtonMessage(xcb_button_t button, bool down) {
+    switch (button) {
+    case XCB_BUTTON_INDEX_1:
+        return down ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+    case XCB_BUTTON_INDEX_2:
+        return down ? WM_MBUTTONDOWN : WM_MBUTTONUP;
+    case XCB_BUTTON_INDEX_3:
+        return down ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+std::unique_ptr<X11Display> X11Display::Open(const DesktopDisplaySettings& settings,
+                                             std::string& error) {
+    std::unique_ptr<XcbConnection> connection = XcbConnection::Open(settings.server, error);
+    if (!connection)
+        return nullptr;
+    std::unique_ptr<X11Presenter> presenter =
+        X11Presenter::Open(connection->get(), connection->screen(), true, error);
+    std::unique_ptr<X11Keyboard> keyboard =
+        presenter ? X11Keyboard::Open(connection->get(), error) : nullptr;
+    if (!keyboard)
+        return nullptr;
+    SetScreenMonitors(ReadX11Monitors(*connection));
+    if (settings.serverDpi)
+        SetScreenDpi(X11ScreenDpi(*connection->screen()));
+    WatchX11Monitors(*connection);
+    return std::unique_ptr<X11Display>(
+        new X11Display(std::move(connection), std::move(presenter), std::move(keyboard)));
+}
+
+X11Display::X11Display(std::unique_ptr<XcbConnection> connection,
+                       std::unique_ptr<X11Presenter> presenter,
+                       std::unique_ptr<X11Keyboard> keyboard)
+    : m_connection(std::move(connection)), m_presenter(std::move(presenter)),
+      m_keyboard(std::move(keyboard)), m_cursors(m_connection->get()),
+      m_threadId(GetCurrentThreadId()) {
+    AddLoopWaitSource(this);
+}
+
+X11Display::~X11Display() {
+    if (!m_lost)
+        RemoveLoopWaitSource(this);
+    for (const auto& [hwnd, top] : m_topLevels)
+        xcb_destroy_window(m_connection->get(), top.window);
+    xcb_flush(m_connection->get());
+}
+
+void X11Display::TopLevelChanged(HWND hwnd) {
+    if (m_lost)
+        return;
+    const bool visible = IsWindowVisible(hwnd);
+    auto known = m_topLevels.find(hwnd);
+    if (known == m_topLevels.end() && !visible)
+        return;
+    TopLevel& top = known != m_topLevels.end() ? known->second : Create(hwnd);
+    Place(hwnd, top);
+    FollowOwner(hwnd, top);
+    xcb_connection_t* connection = m_connection->get();
+    if (visible && !top.mapped) {
+        xcb_map_window(connection, top.window);
+        top.mapped = true;
+        top.dirty = CRect(0, 0, top.shown.Width(), top.shown.Height());
+    } else if (!visible && top.mapped) {
+        xcb_unmap_window(connection, top.window);
+        top.mapped = false;
+    }
+    if (visible && GetActiveWindow() == hwnd) {
+        const uint32_t above = XCB_STACK_MODE_ABOVE;
+        xcb_configure_window(connection, top.window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+        xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, top.window, XCB_CURRENT_TIME);
+    }
+}
+
+X11Display::TopLevel& X11Display::Create(HWND hwnd) {
+    xcb_connection_t* connection = m_connection->get();
+    const xcb_screen_t& screen = *m_connection->screen();
+    TopLevel top;
+    top.window = xcb_generate_id(connection);
+    top.shown = WindowRectOf(hwnd);
+    // No background of the server's: everything shown comes from the surface.
+    const uint32_t values[] = {XCB_BACK_PIXMAP_NONE, kEventMask};
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, top.window, screen.root, top.shown.left,
+                      top.shown.top, std::max(1, top.shown.Width()),
+                      std::max(1, top.shown.Height()), 0, XCB_WINDOW_CLASS_INPUT_OUTPUT,
+                      screen.root_visual, XCB_CW_BACK_PIXMAP | XCB_CW_EVENT_MASK, values);
+    HintUndecorated(*m_connection, top.window);
+    HintProtocols(*m_connection, top.window);
+    FollowTitle(hwnd, top);
+    if (m_cursorShown) {
+        const uint32_t cursor = m_cursors.For(m_cursorShown);
+        xcb_change_window_attributes(connection, top.window, XCB_CW_CURSOR, &cursor);
+    }
+    return m_topLevels.emplace(hwnd, top).first->second;
+}
+
+void X11Display::Place(HWND hwnd, TopLevel& top) {
+    const CRect rect = WindowRectOf(hwnd);
+    const bool sizable = (StyleOf(hwnd) & WS_THICKFRAME) != 0;
+    const MINMAXINFO limits = sizable ? TrackingLimits(hwnd) : MINMAXINFO{};
+    const SIZE minimum = sizable ? SIZE{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}
+                                 : SIZE{rect.Width(), rect.Height()};
+    const SIZE maximum = sizable ? SIZE{limits.ptMaxTrackSize.x, limits.ptMaxTrackSize.y}
+                                 : SIZE{rect.Width(), rect.Height()};
+    HintSizes(*m_connection, top.window, rect.TopLeft(), minimum, maximum);
+    if (rect == top.shown)
+        return;
+    const uint32_t geometry[] = {static_cast<uint32_t>(rect.left), static_cast<uint32_t>(rect.top),
+                                 static_cast<uint32_t>(std::max(1, rect.Width())),
+                                 static_cast<uint32_t>(std::max(1, rect.Height()))};
+    xcb_configure_window(m_connection->get(), top.window,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT,
+                         geometry);
+    ++top.configuresInFlight;
+    if (rect.Size() != top.shown.Size())
+        top.dirty = CRect(0, 0, rect.Width(), rect.Height());
+    top.shown = rect;
+}
+
+void X11Display::FollowOwner(HWND hwnd, TopLevel& top) {
+    const auto owner = m_topLevels.find(GetWindow(hwnd, GW_OWNER));
+    const xcb_window_t ownerWindow = owner != m_topLevels.end() ? owner->second.window : XCB_NONE;
+    if (ownerWindow != top.owner)
+        HintOwner(*m_connection, top.window, ownerWindow);
+    top.owner = ownerWindow;
+}
+
+void X11Display::FollowTitle(HWND hwnd, TopLevel& top) {
+    std::string title = WindowTextOf(hwnd);
+    if (top.window != XCB_NONE && title == top.title && !top.title.empty())
+        return;
+    HintTitle(*m_connection, top.window, title);
+    top.title = std::move(title);
+}
+
+void X11Display::TopLevelDestroyed(HWND hwnd) {
+    const auto known = m_topLevels.find(hwnd);
+    if (known == m_topLevels.end())
+        return;
+    if (m_grab == known->second.window) {
+        xcb_ungrab_pointer(m_connection->get(), XCB_CURRENT_TIME);
+        m_grab = XCB_NONE;
+    }
+    xcb_destroy_window(m_connection->get(), known->second.window);
+    m_topLevels.erase(known);
+}
+
+void X11Display::ContentInvalidated(HWND hwnd) {
+    const HWND root = GetAncestor(hwnd, GA_ROOT);
+    const auto known = m_topLevels.find(root ? root : hwnd);
+    if (known == m_topLevels.end())
+        return;
+    TopLevel& top = known->second;
+    CRect part = WindowRectOf(hwnd);
+    part.OffsetRect(-top.shown.left, -top.shown.top);
+    top.dirty.UnionRect(top.dirty, part);
+    // A new window text repaints the caption: the title follows it.
+    if (hwnd == known->first)
+        FollowTitle(hwnd, top);
+}
+
+void X11Display::CollectPollFds(std::vector<pollfd>& fds) {
+    if (m_lost)
+        return;
+    PresentPainted();
+    ShowCursor();
+    FollowCapture();
+    xcb_connection_t* connection = m_connection->get();
+    // Events already read off the socket would wait unseen behind poll(); they are kept
+    // for OnPollResult, where window procedures may run, and the socket's readiness to
+    // write brings it at once.
+    while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection))
+        m_waiting.emplace_back(event);
+    xcb_flush(connection);
+    const short events = m_waiting.empty() ? POLLIN : POLLIN | POLLOUT;
+    fds.push_back(pollfd{xcb_get_file_descriptor(connection), events, 0});
+}
+
+void X11Display::OnPollResult(std::span<const pollfd>) {
+    while (!m_waiting.empty() && !m_lost) {
+        const Event event = std::move(m_waiting.front());
+        m_waiting.pop_front();
+        Handle(*event);
+    }
+    while (!m_lost) {
+        const Event event(xcb_poll_for_event(m_connection->get()));
+        if (!event)
+            break;
+        Handle(*event);
+    }
+    if (!m_lost && !m_connection->brokenBecause().empty())
+        ConnectionLost();
+}
+
+void X11Display::PresentPainted() {
+    for (auto& [hwnd, top] : m_topLevels) {
+        if (!top.mapped || top.dirty.IsRectEmpty() || PaintPending(hwnd))
+            continue;
+        m_presenter->Present(top.window, *WindowSurfaceOf(hwnd), top.dirty);
+        top.dirty.SetRectEmpty();
+    }
+}
+
+void X11Display::ShowCursor() {
+    const HCURSOR cursor = GetCursor();
+    if (cursor == m_cursorShown)
+        return;
+    m_cursorShown = cursor;
+    const uint32_t shape = m_cursors.For(cursor);
+    for (const auto& [hwnd, top] : m_topLevels)
+        xcb_change_window_attributes(m_connection->get(), top.window, XCB_CW_CURSOR, &shape);
+}
+
+void X11Display::FollowCapture() {
+    const HWND captured = GetCapture();
+    const auto top = m_topLevels.find(captured ? GetAncestor(captured, GA_ROOT) : nullptr);
+    const xcb_window_t wanted = top != m_topLevels.end() ? top->second.window : XCB_NONE;
+    if (wanted == m_grab)
+        return;
+    xcb_connection_t* connection = m_connection->get();
+    if (m_grab != XCB_NONE)
+        xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    // While a window has the capture, the pointer's events come here wherever it goes.
+    if (wanted != XCB_NONE)
+        xcb_grab_pointer(connection, 1, wanted,
+                         XCB_EVENT_MASK_BUTTON_PRESS | XCB_EVENT_MASK_BUTTON_RELEASE |
+                             XCB_EVENT_MASK_POINTER_MOTION,
+                         XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE,
+                         XCB_CURRENT_TIME);
+    m_grab = wanted;
+}
+
+HWND X11Display::WindowOf(xcb_window_t window) const {
+    for (const auto& [hwnd, top] : m_topLevels)
+        if (top.window == window)
+            return hwnd;
+    return nullptr;
+}
+
+void X11Display::Handle(const xcb_generic_event_t& event) {
+    switch (event.response_type & 0x7F) {
+    case XCB_EXPOSE: {
+        const auto& expose = reinterpret_cast<const xcb_expose_event_t&>(event);
+        if (const auto known = m_topLevels.find(WindowOf(expose.window));
+            known != m_topLevels.end())
+            known->second.dirty.UnionRect(
+                known->second.dirty,
+                CRect(CPoint(expose.x, expose.y), CSize(expose.width, expose.height)));
+        break;
+    }
+    case XCB_MOTION_NOTIFY:
+    case XCB_BUTTON_PRESS:
+    case XCB_BUTTON_RELEASE:
+    case XCB_ENTER_NOTIFY:
+    case XCB_LEAVE_NOTIFY:
+        HandlePointer(event);
+        break;
+    case XCB_KEY_PRESS:
+    case XCB_KEY_RELEASE:
+        HandleKey(reinterpret_cast<const xcb_key_press_event_t&>(event),
+                  (event.response_type & 0x7F) == XCB_KEY_PRESS);
+        break;
+    case XCB_CONFIGURE_NOTIFY:
+        HandleConfigure(reinterpret_cast<const xcb_configure_notify_event_t&>(event));
+        break;
+    case XCB_CLIENT_MESSAGE:
+        HandleClientMessage(reinterpret_cast<const xcb_client_message_event_t&>(event));
+        break;
+    case XCB_FOCUS_IN:
+        HandleFocusIn(reinterpret_cast<const xcb_focus_in_event_t&>(event));
+        break;
+    default:
+        if (IsX11MonitorChange(*m_connection, event))
+            SetScreenMonitors(ReadX11Monitors(*m_connection));
+        break;
+    }
+}
+
+void X11Display::HandlePointer(const xcb_generic_event_t& event) {
+    const uint8_t type = event.response_type & 0x7F;
+    // Motion, button, enter and leave events share the layout of the fields read here.
+    const auto& pointer = reinterpret_cast<const xcb_button_press_event_t&>(event);
+    const POINT screen{pointer.root_x, pointer.root_y};
+    if (type != XCB_BUTTON_PRESS && type != XCB_BUTTON_RELEASE) {
+        PostMouseInput(m_threadId, WM_MOUSEMOVE, screen);
+        return;
+    }
+    const bool down = type == XCB_BUTTON_PRESS;
+    if (const UINT message = ButtonMessage(pointer.detail, down))
+        PostMouseInput(m_threadId, message, screen);
+    else if (down && pointer.detail == XCB_BUTTON_INDEX_4)
+        PostMouseWheel(m_threadId, screen, WHEEL_DELTA);
+    else if (down && pointer.detail == XCB_BUTTON_INDEX_5)
+        PostMouseWheel(m_threadId, screen, -WHEEL_DELTA);
+}
+
+void X11Display::HandleKey(const xcb_key_press_event_t& event, bool down) {
+    const KeyStroke stroke =
+        down ? m_keyboard->Press(event.detail) : m_keyboard->Release(event.detail);
+    if (stroke.virtualKey || stroke.character)
+        PostKeyInput(m_threadId, stroke.virtualKey ? stroke.virtualKey : VK_PACKET, down,
+                     stroke.character);
+}
+
+void X11Display::HandleConfigure(const xcb_configure_notify_event_t& event) {
+    const HWND hwnd = WindowOf(event.window);
+    if (!hwnd)
+        return;
+    TopLevel& top = m_topLevels[hwnd];
+    const bool synthetic = (event.response_type & 0x80) != 0;
+    // The notices of the display's own moves come back after it may have moved again.
+    if (!synthetic && top.configuresInFlight > 0) {
+        --top.configuresInFlight;
+        return;
+    }
+    // Only the manager's synthetic notice gives the place on the screen; a real one, under a
+    // manager that framed the window, gives its place in the frame.
+    const CPoint position = synthetic ? CPoint(event.x, event.y) : top.shown.TopLeft();
+    const CRect imposed(position, CSize(event.width, event.height));
+    if (imposed == top.shown)
+        return;
+    top.shown = imposed;
+    SetWindowPos(hwnd, nullptr, imposed.left, imposed.top, imposed.Width(), imposed.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void X11Display::HandleClientMessage(const xcb_client_message_event_t& event) {
+    const HWND hwnd = WindowOf(event.window);
+    if (hwnd && event.type == m_connection->atom("WM_PROTOCOLS") &&
+        event.data.data32[0] == m_connection->atom("WM_DELETE_WINDOW"))
+        PostMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+void X11Display::HandleFocusIn(const xcb_focus_in_event_t& event) {
+    const HWND hwnd = WindowOf(event.event);
+    if (hwnd && event.detail != XCB_NOTIFY_DETAIL_POINTER && IsWindowEnabled(hwnd) &&
+        GetActiveWindow() != hwnd)
+        SetActiveWindow(hwnd);
+}
+
+void X11Display::ConnectionLost() {
+    m_lost = true;
+    std::fprintf(stderr, "vornui: the X display \"%s\" is gone (%s); the message loop ends\n",
+                 m_connection->name().c_str(), m_connection->brokenBecause().c_str());
+    RemoveLoopWaitSource(this);
+    PostQuitMessage(1);
+}
