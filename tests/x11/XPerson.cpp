@@ -3,8 +3,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <memory>
+#include <sys/uio.h>
 #include <thread>
 #include <xcb/randr.h>
+#include <xcb/xcbext.h>
 #include <xcb/xtest.h>
 
 namespace {
@@ -157,19 +159,38 @@ bool XPerson::SetMonitors(const std::vector<std::vector<int>>& rectangles) {
     for (auto each = xcb_randr_get_monitors_monitors_iterator(current.get()); each.rem;
          xcb_randr_monitor_info_next(&each))
         xcb_randr_delete_monitor(m_connection, m_screen->root, each.data->name);
+    // The first monitor takes the server's output, whose own monitor then goes.
+    const auto resources = Take(xcb_randr_get_screen_resources_current_reply(
+        m_connection, xcb_randr_get_screen_resources_current(m_connection, m_screen->root),
+        nullptr));
+    if (!resources || xcb_randr_get_screen_resources_current_outputs_length(resources.get()) < 1)
+        return false;
+    xcb_randr_output_t output = xcb_randr_get_screen_resources_current_outputs(resources.get())[0];
     for (size_t index = 0; index < rectangles.size(); ++index) {
         const std::vector<int>& rect = rectangles[index];
         xcb_randr_monitor_info_t info{};
         info.name = Atom(("VORNUI-TEST-" + std::to_string(index)).c_str());
         info.primary = index == 0;
+        info.nOutput = index == 0 ? 1 : 0;
         info.x = static_cast<int16_t>(rect[0]);
         info.y = static_cast<int16_t>(rect[1]);
         info.width = static_cast<uint16_t>(rect[2]);
         info.height = static_cast<uint16_t>(rect[3]);
         info.width_in_millimeters = static_cast<uint32_t>(rect[2] / 4);
         info.height_in_millimeters = static_cast<uint32_t>(rect[3] / 4);
-        const auto refused = Take(xcb_request_check(
-            m_connection, xcb_randr_set_monitor_checked(m_connection, m_screen->root, &info)));
+        // Sent by hand: libxcb's own SetMonitor miscounts the padding of the output list.
+        xcb_randr_set_monitor_request_t request{};
+        request.minor_opcode = XCB_RANDR_SET_MONITOR;
+        request.window = m_screen->root;
+        iovec parts[5] = {{},
+                          {},
+                          {&request, sizeof request},
+                          {&info, sizeof info},
+                          {&output, info.nOutput * sizeof output}};
+        xcb_protocol_request_t protocol{3, &xcb_randr_id, XCB_RANDR_SET_MONITOR, 1};
+        const xcb_void_cookie_t cookie{
+            xcb_send_request(m_connection, XCB_REQUEST_CHECKED, parts + 2, &protocol)};
+        const auto refused = Take(xcb_request_check(m_connection, cookie));
         if (refused)
             return false;
     }

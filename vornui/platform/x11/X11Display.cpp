@@ -338,7 +338,19 @@ void X11Display::HandlePointer(const xcb_generic_event_t& event) {
     // Motion, button, enter and leave events share the layout of the fields read here.
     const auto& pointer = reinterpret_cast<const xcb_button_press_event_t&>(event);
     const POINT screen{pointer.root_x, pointer.root_y};
-    if (type != XCB_BUTTON_PRESS && type != XCB_BUTTON_RELEASE) {
+    if (type == XCB_ENTER_NOTIFY || type == XCB_LEAVE_NOTIFY) {
+        // A crossing says where the pointer went when no motion will: a window appeared under
+        // it, or it left for another program's. While a button is held the motions come here
+        // anyway, and the crossings a grab makes are no moves at all.
+        const auto& crossing = reinterpret_cast<const xcb_enter_notify_event_t&>(event);
+        constexpr uint16_t kButtons =
+            XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 | XCB_KEY_BUT_MASK_BUTTON_3;
+        if (crossing.mode == XCB_NOTIFY_MODE_NORMAL && !(crossing.state & kButtons) &&
+            m_grab == XCB_NONE)
+            PostMouseInput(m_threadId, WM_MOUSEMOVE, screen);
+        return;
+    }
+    if (type == XCB_MOTION_NOTIFY) {
         PostMouseInput(m_threadId, WM_MOUSEMOVE, screen);
         return;
     }

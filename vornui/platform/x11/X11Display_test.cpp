@@ -6,12 +6,14 @@
 
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DesktopDisplay.h"
+#include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/EditControl.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/ProcessIdentity.h"
+#include "vornui/platform/Screen.h"
 #include "vornui/platform/Static.h"
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/WindowPicture.h"
@@ -209,4 +211,140 @@ TEST_F(X11Display, TheServerShowsExactlyTheHeadlessPicture) {
     EXPECT_TRUE(
         headlessMatchesServer("x11-survey-line-typed-headless.png", "x11-survey-line-typed.png"));
     DestroyWindow(dialog);
+}
+
+TEST_F(X11Display, APersonsClicksAndKeysReachTheDialogAsTheScriptedUsersDo) {
+    SurveyLineRun scripted;
+    {
+        CScriptedUser user;
+        user.Click(kLine).Type("l42 north").Click(IDOK);
+        EXPECT_EQ(scripted.Run(), IDOK);
+    }
+    EXPECT_EQ(scripted.line, "l42 north");
+
+    // The person acts on the server from a thread of their own while the dialog's loop
+    // waits for them; a person who cannot act cancels, so the dialog always ends.
+    SurveyLineRun real;
+    std::atomic<bool> ended{false};
+    std::thread person([&, display = m_server->display()] {
+        XPerson hands(display);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!real.dialog && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (real.dialog && hands.AwaitWindow("Survey line")) {
+            hands.Click(real.edit.x, real.edit.y);
+            hands.Type("l42 north");
+            hands.Click(real.ok.x, real.ok.y);
+        }
+        const auto patience = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (!ended && std::chrono::steady_clock::now() < patience)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        if (!ended && real.dialog)
+            PostMessage(real.dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(real.Run(), IDOK);
+    ended = true;
+    person.join();
+    EXPECT_GE(real.spy.Log(kInputMessages).size(), 20u);
+    EXPECT_EQ(real.line, "l42 north");
+    EXPECT_EQ(real.spy.Log(kInputMessages), scripted.spy.Log(kInputMessages));
+}
+
+TEST_F(X11Display, DraggingTheFrameCornerSizesItAsTheScriptedDragDoes) {
+    const HWND frame = ShowFrame();
+    const xcb_window_t shown = m_person->AwaitWindow("Survey frame");
+    ASSERT_NE(shown, 0u);
+    WindowSpy spy;
+    spy.Watch(frame, "frame");
+    const std::vector<UINT> sizing = {WM_NCLBUTTONDOWN, WM_ENTERSIZEMOVE, WM_SIZING, WM_SIZE,
+                                      WM_EXITSIZEMOVE};
+    {
+        CScriptedUser user;
+        user.DragFrame(HTBOTTOMRIGHT, 40, 30);
+        ASSERT_TRUE(user.ActIn(frame));
+    }
+    CRect scripted;
+    GetWindowRect(frame, &scripted);
+    EXPECT_EQ(scripted, CRect(100, 100, 460, 370));
+    const std::vector<std::string> scriptedLog = spy.Log(sizing);
+
+    SetWindowPos(frame, nullptr, 100, 100, 320, 240, SWP_NOZORDER);
+    // A click elsewhere first, or the press on the corner would make a double click.
+    m_person->Click(250, 250);
+    EXPECT_TRUE(PumpUntil([&] { return GetAsyncKeyState(VK_LBUTTON) == 0; }));
+    spy.Clear();
+    // The corner the scripted user takes: two pixels inside the bottom-right corner.
+    const CPoint corner(100 + 320 - 2, 100 + 240 - 2);
+    m_person->MoveTo(corner.x, corner.y);
+    m_person->Button(1, true);
+    m_person->MoveTo(corner.x + 20, corner.y + 15);
+    m_person->MoveTo(corner.x + 40, corner.y + 30);
+    m_person->Button(1, false);
+    CRect real;
+    EXPECT_TRUE(PumpUntil([&] {
+        GetWindowRect(frame, &real);
+        return real == scripted &&
+               m_person->Geometry(shown) == std::vector<int>{100, 100, 360, 270};
+    })) << real.right
+        << "," << real.bottom;
+    EXPECT_EQ(spy.Log(sizing), scriptedLog);
+}
+
+TEST_F(X11Display, TheWindowManagersCloseRequestBecomesWmClose) {
+    const HWND frame = ShowFrame();
+    const xcb_window_t shown = m_person->AwaitWindow("Survey frame");
+    ASSERT_NE(shown, 0u);
+    WindowSpy spy;
+    spy.Watch(frame, "frame");
+    m_person->RequestClose(shown);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(frame); }));
+    EXPECT_EQ(spy.Log({WM_SYSCOMMAND, WM_CLOSE, WM_DESTROY}),
+              (std::vector<std::string>{"frame:" + MessageName(WM_SYSCOMMAND), "frame:WM_CLOSE",
+                                        "frame:WM_DESTROY"}));
+    m_frame = nullptr;
+    // The server shows it no longer.
+    EXPECT_EQ(m_person->AwaitWindow("Survey frame", 100), 0u);
+}
+
+TEST_F(X11Display, TheServersMonitorsAreTheScreens) {
+    ASSERT_EQ(GetScreenMonitors().size(), 1u);
+    EXPECT_EQ(GetScreenMonitors()[0].rect, CRect(0, 0, 1280, 1024));
+
+    XvfbServer wide({"-screen", "0", "2560x1024x24"});
+    ASSERT_FALSE(wide.display().empty()) << wide.failure();
+    XPerson administrator(wide.display());
+    ASSERT_TRUE(administrator.SetMonitors({{1280, 0, 1280, 1024}, {0, 0, 1280, 1024}}));
+    DesktopDisplaySettings settings;
+    settings.server = wide.display();
+    ASSERT_TRUE(OpenDesktopDisplay("x11", settings));
+    const std::vector<ScreenMonitor> monitors = GetScreenMonitors();
+    ASSERT_EQ(monitors.size(), 2u);
+    EXPECT_EQ(monitors[0].rect, CRect(1280, 0, 2560, 1024));
+    EXPECT_TRUE(monitors[0].primary);
+    EXPECT_EQ(monitors[1].rect, CRect(0, 0, 1280, 1024));
+    EXPECT_FALSE(monitors[1].primary);
+    const HMONITOR right = MonitorFromPoint(POINT{2000, 500}, MONITOR_DEFAULTTONULL);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetMonitorInfo(right, &info));
+    EXPECT_EQ(CRect(info.rcWork), CRect(1280, 0, 2560, 1024));
+    CloseDesktopDisplay();
+}
+
+TEST_F(X11Display, AServerThatGoesAwayEndsTheLoopWithAnErrorLine) {
+    ShowFrame();
+    ASSERT_NE(m_person->AwaitWindow("Survey frame"), 0u);
+    testing::internal::CaptureStderr();
+    m_server->Kill();
+    // A timer stands for the hang the loop must not fall into.
+    const UINT_PTR patience = SetTimer(nullptr, 0, 5000, nullptr);
+    MSG msg{};
+    while (GetMessage(&msg, nullptr, 0, 0) && msg.message != WM_TIMER)
+        DispatchMessage(&msg);
+    KillTimer(nullptr, patience);
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(msg.message, static_cast<UINT>(WM_QUIT));
+    EXPECT_NE(said.find("vornui: the X display \"" + m_server->display() + "\" is gone"),
+              std::string::npos)
+        << said;
 }
