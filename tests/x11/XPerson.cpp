@@ -53,7 +53,7 @@ bool XPerson::connected() const {
 
 xcb_window_t XPerson::AwaitWindow(const std::string& title, int timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (connected() && std::chrono::steady_clock::now() < deadline) {
+    do {
         const auto tree = Take(xcb_query_tree_reply(
             m_connection, xcb_query_tree(m_connection, m_screen->root), nullptr));
         const xcb_window_t* children = tree ? xcb_query_tree_children(tree.get()) : nullptr;
@@ -62,7 +62,7 @@ xcb_window_t XPerson::AwaitWindow(const std::string& title, int timeoutMs) {
                 IsViewable(m_connection, children[index]))
                 return children[index];
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    }
+    } while (connected() && std::chrono::steady_clock::now() < deadline);
     return XCB_NONE;
 }
 

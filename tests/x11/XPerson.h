@@ -19,7 +19,8 @@ public:
 
     bool connected() const;
 
-    // The mapped top-level window titled `title`, waited for up to `timeoutMs`; 0 if none.
+    // The mapped top-level window titled `title`, waited for up to `timeoutMs` (0: looked for
+    // once); 0 if none.
     xcb_window_t AwaitWindow(const std::string& title, int timeoutMs = 5000);
     // Where the window stands on the screen: x, y, width, height.
     std::vector<int> Geometry(xcb_window_t window);

@@ -18,8 +18,12 @@ public:
     virtual void TopLevelChanged(HWND window) = 0;
     // A top-level window is about to go away.
     virtual void TopLevelDestroyed(HWND window) = 0;
-    // Part of a window (of any level) must be painted again.
+    // Part of a window (of any level) must be painted again: its update region grew, or its
+    // whole frame waits for painting.
     virtual void ContentInvalidated(HWND window) = 0;
+    // Pixels of a window's surface moved by scrolling, without painting; `client` bounds
+    // where they landed, in the window's client coordinates.
+    virtual void PixelsMoved(HWND window, const RECT& client);
 };
 
 // Presents nothing.

@@ -29,6 +29,7 @@ public:
     void TopLevelChanged(HWND window) override;
     void TopLevelDestroyed(HWND window) override;
     void ContentInvalidated(HWND window) override;
+    void PixelsMoved(HWND window, const RECT& client) override;
 
     void CollectPollFds(std::vector<pollfd>& fds) override;
     void OnPollResult(std::span<const pollfd> fds) override;
@@ -51,6 +52,8 @@ private:
     void Place(HWND hwnd, TopLevel& top);
     void FollowOwner(HWND hwnd, TopLevel& top);
     void FollowTitle(HWND hwnd, TopLevel& top);
+    // `part` of `hwnd` (window or client coordinates) waits to be presented.
+    void MarkChanged(HWND hwnd, CRect part, bool clientCoordinates);
     void PresentPainted();
     void ShowCursor();
     void FollowCapture();

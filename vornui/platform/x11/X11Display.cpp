@@ -6,6 +6,7 @@
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/WindowInternals.h"
+#include "vornui/platform/internal/WindowRecord.h"
 #include "vornui/platform/internal/WindowSurfaces.h"
 #include "vornui/platform/internal/X11Monitors.h"
 #include "vornui/platform/internal/X11WindowHints.h"
@@ -126,6 +127,8 @@ void X11Display::TopLevelChanged(HWND hwnd) {
         xcb_configure_window(connection, top.window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
         xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, top.window, XCB_CURRENT_TIME);
     }
+    // The server sees it now, even if the thread does not wait in its loop before long.
+    xcb_flush(connection);
 }
 
 X11Display::TopLevel& X11Display::Create(HWND hwnd) {
@@ -199,21 +202,43 @@ void X11Display::TopLevelDestroyed(HWND hwnd) {
         m_grab = XCB_NONE;
     }
     xcb_destroy_window(m_connection->get(), known->second.window);
+    xcb_flush(m_connection->get());
     m_topLevels.erase(known);
 }
 
 void X11Display::ContentInvalidated(HWND hwnd) {
+    const WindowRecord* record = LiveWindow(hwnd);
+    if (!record)
+        return;
+    CRect client;
+    // A window whose frame waits for painting changes whole; otherwise only its update region.
+    if (record->frameDirty)
+        MarkChanged(hwnd, WindowRectOf(hwnd), false);
+    else if (GetUpdateRect(hwnd, &client, FALSE))
+        MarkChanged(hwnd, client, true);
+    // A new window text repaints the caption: the title follows it.
+    if (const auto known = m_topLevels.find(hwnd); known != m_topLevels.end())
+        FollowTitle(hwnd, known->second);
+}
+
+void X11Display::PixelsMoved(HWND hwnd, const RECT& client) {
+    MarkChanged(hwnd, client, true);
+}
+
+void X11Display::MarkChanged(HWND hwnd, CRect part, bool clientCoordinates) {
     const HWND root = GetAncestor(hwnd, GA_ROOT);
     const auto known = m_topLevels.find(root ? root : hwnd);
     if (known == m_topLevels.end())
         return;
-    TopLevel& top = known->second;
-    CRect part = WindowRectOf(hwnd);
-    part.OffsetRect(-top.shown.left, -top.shown.top);
-    top.dirty.UnionRect(top.dirty, part);
-    // A new window text repaints the caption: the title follows it.
-    if (hwnd == known->first)
-        FollowTitle(hwnd, top);
+    if (clientCoordinates) {
+        CPoint origin(0, 0);
+        ClientToScreen(hwnd, &origin);
+        part.OffsetRect(origin);
+    }
+    // The surface has the top-level window's corner at its origin.
+    const CRect top = WindowRectOf(known->first);
+    part.OffsetRect(-top.left, -top.top);
+    known->second.dirty.UnionRect(known->second.dirty, part);
 }
 
 void X11Display::CollectPollFds(std::vector<pollfd>& fds) {

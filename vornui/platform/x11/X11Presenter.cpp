@@ -10,6 +10,10 @@
 
 namespace {
 
+// A small part goes in a plain request: copying it costs less than the round trip the
+// shared segment needs before it can be written again.
+constexpr size_t kSharedFromPixels = 128 * 128;
+
 // Whether the server keeps pixels of `depth` as the surface does.
 bool MatchesSurfacePixels(const xcb_setup_t* setup, uint8_t depth) {
     if (setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST)
@@ -99,7 +103,8 @@ void X11Presenter::Present(xcb_window_t window, const PixelSurface& surface, CRe
     if (part.IsRectEmpty())
         return;
     const size_t pixels = size_t(part.Width()) * part.Height();
-    if (m_segment.id && (pixels <= m_segment.capacity || AttachSegment(pixels)))
+    if (m_segment.id && pixels >= kSharedFromPixels &&
+        (pixels <= m_segment.capacity || AttachSegment(pixels)))
         PresentShared(window, surface, part);
     else
         PresentPlain(window, surface, part);
