@@ -113,12 +113,16 @@ void XPerson::Click(int x, int y) {
 void XPerson::Type(const std::string& text) {
     for (const char character : text) {
         const xcb_keycode_t key = KeycodeOf(static_cast<unsigned char>(character));
-        Key(key, true);
-        Key(key, false);
+        SendKey(key, true);
+        SendKey(key, false);
     }
 }
 
-void XPerson::Key(xcb_keycode_t key, bool down) {
+void XPerson::Key(uint32_t keysym, bool down) {
+    SendKey(KeycodeOf(keysym), down);
+}
+
+void XPerson::SendKey(xcb_keycode_t key, bool down) {
     xcb_test_fake_input(m_connection, down ? XCB_KEY_PRESS : XCB_KEY_RELEASE, key, XCB_CURRENT_TIME,
                         XCB_NONE, 0, 0, 0);
     Sync();

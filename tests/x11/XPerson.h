@@ -32,6 +32,8 @@ public:
     void Click(int x, int y);
     // Types lower-case letters, digits and spaces with the server's keyboard map.
     void Type(const std::string& text);
+    // Presses or releases the key whose first symbol is `keysym` (XK_Shift_L, 'a', ...).
+    void Key(uint32_t keysym, bool down);
     // Asks the window to close, as a window manager's close button does.
     void RequestClose(xcb_window_t window);
     // Replaces the server's monitors (RandR) with these rectangles, the first primary.
@@ -42,7 +44,7 @@ public:
 private:
     xcb_atom_t Atom(const char* name);
     xcb_keycode_t KeycodeOf(uint32_t keysym);
-    void Key(xcb_keycode_t key, bool down);
+    void SendKey(xcb_keycode_t key, bool down);
 
     xcb_connection_t* m_connection;
     xcb_screen_t* m_screen = nullptr;

@@ -21,10 +21,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <functional>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -347,4 +349,66 @@ TEST_F(X11Display, AServerThatGoesAwayEndsTheLoopWithAnErrorLine) {
     EXPECT_NE(said.find("vornui: the X display \"" + m_server->display() + "\" is gone"),
               std::string::npos)
         << said;
+}
+
+namespace {
+
+// What a window was told of keys: each key message with its virtual key or character.
+std::vector<std::string> g_keys;
+
+LRESULT CALLBACK RecordKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYDOWN:
+    case WM_SYSKEYUP:
+        g_keys.push_back(MessageName(message) + " " + std::to_string(wParam));
+        return 0;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        g_keys.push_back(MessageName(message) + " '" + char(wParam) + "'");
+        return 0;
+    default:
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+} // namespace
+
+TEST_F(X11Display, KeysWithModifiersReachTheFocusAsTheScriptedUsersDo) {
+    const HWND window = CreateWindowEx(0, TestWindowClass("VornuiX11Keys", RecordKeys), "Keys",
+                                       WS_POPUP | WS_BORDER | WS_VISIBLE, 200, 200, 200, 100,
+                                       nullptr, nullptr, nullptr, nullptr);
+    Pump();
+    ASSERT_NE(m_person->AwaitWindow("Keys"), 0u);
+    {
+        CScriptedUser user;
+        user.PressWith(MOD_SHIFT, 'A').PressWith(MOD_ALT, 'F').Press(VK_F5);
+        ASSERT_TRUE(user.ActIn(window));
+    }
+    const std::vector<std::string> scripted = std::exchange(g_keys, {});
+    const auto typed = [&](const std::string& entry) {
+        return std::find(scripted.begin(), scripted.end(), entry) != scripted.end();
+    };
+    EXPECT_TRUE(typed("WM_CHAR 'A'"));
+    EXPECT_TRUE(typed(MessageName(WM_SYSCHAR) + " 'f'"));
+    EXPECT_TRUE(typed(MessageName(WM_SYSKEYDOWN) + " " + std::to_string('F')));
+    EXPECT_TRUE(typed("WM_KEYDOWN " + std::to_string(VK_F5)));
+
+    constexpr uint32_t kShift = 0xFFE1; // XK_Shift_L
+    constexpr uint32_t kAlt = 0xFFE9;   // XK_Alt_L
+    constexpr uint32_t kF5 = 0xFFC2;    // XK_F5
+    m_person->MoveTo(300, 250);
+    for (const auto& [modifier, key] : {std::pair{kShift, uint32_t('a')}, {kAlt, uint32_t('f')}}) {
+        m_person->Key(modifier, true);
+        m_person->Key(key, true);
+        m_person->Key(key, false);
+        m_person->Key(modifier, false);
+    }
+    m_person->Key(kF5, true);
+    m_person->Key(kF5, false);
+    EXPECT_TRUE(PumpUntil([&] { return g_keys.size() >= scripted.size(); }));
+    EXPECT_EQ(g_keys, scripted);
+    g_keys.clear();
+    DestroyWindow(window);
 }
