@@ -24,6 +24,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <functional>
 #include <thread>
 #include <utility>
@@ -411,4 +412,43 @@ TEST_F(X11Display, KeysWithModifiersReachTheFocusAsTheScriptedUsersDo) {
     EXPECT_EQ(g_keys, scripted);
     g_keys.clear();
     DestroyWindow(window);
+}
+
+TEST_F(X11Display, TheEnvironmentChoosesTheDisplay) {
+    CloseDesktopDisplay();
+    const auto openFromEnvironment = [](const char* display, const char* server) {
+        if (display)
+            setenv("VORNUI_DISPLAY", display, 1);
+        else
+            unsetenv("VORNUI_DISPLAY");
+        setenv("DISPLAY", server, 1);
+        testing::internal::CaptureStderr();
+        const BOOL opened = OpenDesktopDisplayFromEnvironment();
+        return std::pair{opened, testing::internal::GetCapturedStderr()};
+    };
+    const std::string previousDisplay = getenv("DISPLAY") ? getenv("DISPLAY") : "";
+
+    EXPECT_EQ(openFromEnvironment(nullptr, m_server->display().c_str()),
+              std::pair(FALSE, std::string()));
+    EXPECT_EQ(openFromEnvironment("headless", m_server->display().c_str()),
+              std::pair(FALSE, std::string()));
+    EXPECT_EQ(openFromEnvironment("wayland", m_server->display().c_str()),
+              std::pair(FALSE, std::string("vornui: no display \"wayland\" in this build; "
+                                           "windows stay headless\n")));
+    const auto [unreachable, said] = openFromEnvironment("x11", ":99999");
+    EXPECT_FALSE(unreachable);
+    EXPECT_NE(said.find("vornui: display \"x11\" cannot open: X server \":99999\""),
+              std::string::npos)
+        << said;
+
+    EXPECT_EQ(openFromEnvironment("x11", m_server->display().c_str()),
+              std::pair(TRUE, std::string()));
+    ShowFrame();
+    EXPECT_NE(m_person->AwaitWindow("Survey frame"), 0u);
+
+    unsetenv("VORNUI_DISPLAY");
+    if (previousDisplay.empty())
+        unsetenv("DISPLAY");
+    else
+        setenv("DISPLAY", previousDisplay.c_str(), 1);
 }
