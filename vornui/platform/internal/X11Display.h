@@ -2,8 +2,9 @@
 
 // Inside the X11 display: top-level windows as X windows without the manager's decorations,
 // presented from their surfaces, and the server's input, focus and window management fed
-// back to the window manager. It serves the thread that opened it: its loop waits on the
-// connection with its other sources, and presents what was painted before each wait.
+// back to the window manager. It serves the windows of the thread that opened it (those of
+// other threads stay headless): that thread's loop waits on the connection with its other
+// sources, and presents what was painted before each wait.
 
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/DesktopDisplay.h"
@@ -48,6 +49,7 @@ private:
 
     X11Display(std::unique_ptr<XcbConnection> connection, std::unique_ptr<X11Presenter> presenter,
                std::unique_ptr<X11Keyboard> keyboard);
+    bool Serves(HWND hwnd) const;
     TopLevel& Create(HWND hwnd);
     void Place(HWND hwnd, TopLevel& top);
     void FollowOwner(HWND hwnd, TopLevel& top);

@@ -88,8 +88,12 @@ X11Display::~X11Display() {
     xcb_flush(m_connection->get());
 }
 
+bool X11Display::Serves(HWND hwnd) const {
+    return !m_lost && GetWindowThreadProcessId(hwnd, nullptr) == m_threadId;
+}
+
 void X11Display::TopLevelChanged(HWND hwnd) {
-    if (m_lost)
+    if (!Serves(hwnd))
         return;
     const bool visible = IsWindowVisible(hwnd);
     auto known = m_topLevels.find(hwnd);
@@ -193,7 +197,7 @@ void X11Display::TopLevelDestroyed(HWND hwnd) {
 
 void X11Display::ContentInvalidated(HWND hwnd) {
     const WindowRecord* record = LiveWindow(hwnd);
-    if (!record)
+    if (!record || !Serves(hwnd))
         return;
     CRect client;
     // A window whose frame waits for painting changes whole; otherwise only its update region.
@@ -207,7 +211,8 @@ void X11Display::ContentInvalidated(HWND hwnd) {
 }
 
 void X11Display::PixelsMoved(HWND hwnd, const RECT& client) {
-    MarkChanged(hwnd, client, true);
+    if (Serves(hwnd))
+        MarkChanged(hwnd, client, true);
 }
 
 void X11Display::MarkChanged(HWND hwnd, CRect part, bool clientCoordinates) {
