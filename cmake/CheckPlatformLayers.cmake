@@ -9,13 +9,14 @@
 #   net        sockets and their notifications (posted through the message loop)
 #   framework  CWnd, CDialog, CWinApp, data exchange, the framework's message boxes
 #   controls   the standard controls and their framework classes
+#   x11        the display on an X server (built only when its libraries are found)
 #
 # A file in a layer's folder belongs to that layer. A header belongs to the layer of the
 # source file with its name; a header without one is named in the table below.
 #
 # Run with: cmake -DPLATFORM_DIR=<repo>/vornui/platform -P CheckPlatformLayers.cmake
 
-set(layers kernel gdi user net framework controls)
+set(layers kernel gdi user net framework controls x11)
 
 set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages
                        WindowStyles HandleTable InputCodes OwnerDraw ClockSteps KernelObject)

@@ -4,6 +4,8 @@
 # Test files of a folder and its sub-folders become one test program named after the folder.
 function(vornui_add_folder_tests folder)
   file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/vornui/${folder}/*_test.cpp")
+  # The X11 display's tests need a server and a program of their own (tests/CMakeLists.txt).
+  list(FILTER test_sources EXCLUDE REGEX "/platform/x11/")
   if(NOT test_sources)
     return()
   endif()

@@ -1,5 +1,6 @@
 // The demo host: a small survey program that uses the library as any host would.
 #include "gallery/Gallery.h"
+#include "gallery/PortDialog.h"
 
 #include "vornui/vornui.h"
 
@@ -119,10 +120,13 @@ void CorrectSoundingsForTide(const KUnits& unit) {
 
 // demo [depth unit]: the tide correction, with depths in the unit named by label or name
 // (metres when none is given); demo gallery [file.png ...]: pictures of the library's
-// windows in the current folder, all of them or those named.
+// windows in the current folder, all of them or those named; demo show: the connection
+// dialog, plain and laid out, on the person's X display (DISPLAY) until they close both.
 int main(int argc, char** argv) {
     if (argc >= 2 && std::strcmp(argv[1], "gallery") == 0)
         return WriteGallery(argc - 2, argv + 2);
+    if (argc >= 2 && std::strcmp(argv[1], "show") == 0)
+        return ShowPortDialogs();
     ShowLibrary();
     const char* unitName = argc > 1 ? argv[1] : "m";
     const std::optional<KUnits> unit = DepthUnitNamed(unitName);

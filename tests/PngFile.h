@@ -12,5 +12,6 @@ struct PngPicture {
     int height = 0;
     std::vector<std::uint8_t> rgb; // rows top-down, three bytes a pixel
     bool read(const std::string& path);
+    bool write(const std::string& path) const;
     std::uint32_t color(int x, int y) const; // as a COLORREF: 0x00BBGGRR
 };

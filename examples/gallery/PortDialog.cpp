@@ -1,12 +1,15 @@
 // A connection dialog of the demo's own, built from a dialog template, alone and laid out
 // by the pane engine at two sizes.
 
+#include "PortDialog.h"
+
 #include "Gallery.h"
 
 #include "vornui/vornui.h"
 
 #include <cstdio>
 #include <iterator>
+#include <optional>
 
 namespace {
 
@@ -119,6 +122,38 @@ int WriteDialogPicture(const char* path) {
     return result;
 }
 
+// The port dialog laid out by the pane engine whenever its size changes.
+class LaidOutPortDialog : public CDialog {
+public:
+    BOOL Create() {
+        if (!CreateIndirect(&kPortDialog))
+            return FALSE;
+        FillIn(*this);
+        ModifyStyle(DS_MODALFRAME, WS_THICKFRAME);
+        SetWindowText("Connection (laid out)");
+        m_layout.emplace(this);
+        m_root.emplace(BuildLayout(*m_layout));
+        SetWindowPos(nullptr, 500, 120, 420, 240, SWP_NOZORDER);
+        ShowWindow(SW_SHOW);
+        return TRUE;
+    }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        const LRESULT result = CDialog::WindowProc(message, wParam, lParam);
+        if (message == WM_SIZE && m_root) {
+            CRect client;
+            GetClientRect(&client);
+            (*m_root)->resizeTo(client);
+        }
+        return result;
+    }
+
+private:
+    std::optional<KLayoutMgr> m_layout;
+    std::optional<KLayoutMgr::CPane> m_root;
+};
+
 const GalleryPicture kPortDialogPicture("template-dialog.png",
                                         "A dialog built from a dialog template",
                                         WriteDialogPicture);
@@ -134,3 +169,30 @@ const GalleryPicture kLayoutLargePicture("layout-large.png",
                                          });
 
 } // namespace
+
+int ShowPortDialogs() {
+    if (!OpenDesktopDisplay("x11"))
+        return 1;
+    CDialog plain;
+    LaidOutPortDialog laidOut;
+    if (!plain.CreateIndirect(&kPortDialog) || !laidOut.Create())
+        return 1;
+    FillIn(plain);
+    plain.SetWindowPos(nullptr, 40, 120, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    plain.ShowWindow(SW_SHOW);
+    // OK, Cancel and the close box hide a modeless dialog; the demo ends with the last.
+    MSG msg;
+    while (plain.IsWindowVisible() || laidOut.IsWindowVisible()) {
+        if (!GetMessage(&msg, nullptr, 0, 0))
+            break;
+        if (!IsDialogMessage(plain.GetSafeHwnd(), &msg) &&
+            !IsDialogMessage(laidOut.GetSafeHwnd(), &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessage(&msg);
+        }
+    }
+    plain.DestroyWindow();
+    laidOut.DestroyWindow();
+    CloseDesktopDisplay();
+    return 0;
+}

@@ -10,6 +10,8 @@ std::atomic<IDesktopDisplay*> g_display{nullptr};
 
 IDesktopDisplay::~IDesktopDisplay() = default;
 
+void IDesktopDisplay::PixelsMoved(HWND, const RECT&) {}
+
 IDesktopDisplay& GetDesktopDisplay() {
     static CHeadlessDisplay headless;
     IDesktopDisplay* display = g_display.load();

@@ -115,7 +115,10 @@ BOOL InvalidateRgn(HWND hwnd, HRGN region, BOOL erase) {
     if (!region)
         return InvalidateRect(hwnd, nullptr, erase);
     const auto record = LiveGdiObjectOf<RegionRecord>(region);
-    return record ? InvalidateClientRegion(hwnd, record->region, erase) : FALSE;
+    if (!record || !InvalidateClientRegion(hwnd, record->region, erase))
+        return FALSE;
+    GetDesktopDisplay().ContentInvalidated(hwnd);
+    return TRUE;
 }
 
 BOOL ValidateRgn(HWND hwnd, HRGN region) {

@@ -1,12 +1,13 @@
 #include "vornui/platform/WindowScrolling.h"
 
+#include "vornui/platform/DesktopDisplay.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/GdiRecords.h"
+#include "vornui/platform/internal/UpdateRegions.h"
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
-#include "vornui/platform/internal/UpdateRegions.h"
 
 #include <algorithm>
 #include <vector>
@@ -102,8 +103,12 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const RECT* scroll, const RECT* cl
     }
     if (flags & SW_SCROLLCHILDREN)
         MoveChildren(hwnd, area, dx, dy);
-    if (flags & SW_INVALIDATE)
+    if (!moved.empty())
+        GetDesktopDisplay().PixelsMoved(hwnd, moved.bounds());
+    if (flags & SW_INVALIDATE) {
         InvalidateClientRegion(hwnd, uncovered, (flags & SW_ERASE) ? TRUE : FALSE);
+        GetDesktopDisplay().ContentInvalidated(hwnd);
+    }
     if (updateRecord)
         updateRecord->region = uncovered;
     if (updateRect)
