@@ -193,19 +193,18 @@ void CListCtrlEx::OnColumnclick(NMHDR* header, LRESULT* result) {
 
 int CListCtrlEx::CompareFunc(LPARAM first, LPARAM second, LPARAM listParam) {
     auto* list = reinterpret_cast<CListCtrlEx*>(listParam);
-    const auto keyOf = [list](LPARAM data, ListSortKey& read) -> const ListSortKey* {
-        if (list->m_sortKeys)
-            if (const ListSortKey* key = list->m_sortKeys->Find(data))
-                return key;
-        LVFINDINFO find{LVFI_PARAM, nullptr, data, {}, 0};
-        read = MakeSortKey(list->GetItemText(list->FindItem(&find), list->m_nSortColumn));
-        return &read;
-    };
-    ListSortKey firstRead;
-    ListSortKey secondRead;
-    const int result =
-        CompareSortKeys(*keyOf(first, firstRead), *keyOf(second, secondRead), false, false);
-    return list->m_nSortAscending ? result : -result;
+    std::optional<int> result;
+    if (list->m_sortKeys)
+        result = list->m_sortKeys->Compare(first, second);
+    if (!result) {
+        // Outside a column click, or for data no row has: the cells as they are now.
+        const auto read = [list](LPARAM data) {
+            LVFINDINFO find{LVFI_PARAM, nullptr, data, {}, 0};
+            return MakeSortKey(list->GetItemText(list->FindItem(&find), list->m_nSortColumn));
+        };
+        result = CompareSortKeys(read(first), read(second), false, false);
+    }
+    return list->m_nSortAscending ? *result : -*result;
 }
 
 void CListCtrlEx::OnClick(NMHDR*, LRESULT*) {

@@ -170,18 +170,16 @@ void KListBase::SortList(int column, int ascending) {
     std::vector<CString> texts;
     ReadSortColumn(data, texts);
     if (!data.empty()) {
-        std::vector<LPARAM> sorted = data;
-        std::sort(sorted.begin(), sorted.end());
-        const bool distinct = std::adjacent_find(sorted.begin(), sorted.end()) == sorted.end();
-        const bool allZero = sorted.front() == 0 && sorted.back() == 0;
-        if (!distinct && allZero) {
-            for (size_t index = 0; index < data.size(); ++index) {
+        auto keys = std::make_unique<ListSortKeys>(data, texts, m_bSortNumbers, m_bSplitSort);
+        const bool allZero =
+            std::all_of(data.begin(), data.end(), [](LPARAM each) { return each == 0; });
+        if (!keys->Distinct() && allZero) {
+            for (size_t index = 0; index < data.size(); ++index)
                 m_pListCtrl->SetItemData(static_cast<int>(index), index);
-                data[index] = static_cast<LPARAM>(index);
-            }
+            keys->NumberRows();
         }
-        if (distinct || allZero)
-            SortByKeys(data, texts);
+        if (keys->Distinct())
+            SortByKeys(std::move(keys));
     }
     SetSortIcon();
 }
@@ -209,31 +207,30 @@ void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<CString>& 
     }
 }
 
-void KListBase::SortByKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts) {
-    m_sortKeys = std::make_unique<ListSortKeys>(data, texts);
+void KListBase::SortByKeys(std::unique_ptr<ListSortKeys> keys) {
+    m_sortKeys = std::move(keys);
     m_pListCtrl->SortItems(CompareFunc, reinterpret_cast<DWORD_PTR>(this));
     m_sortKeys.reset();
 }
 
 int KListBase::CompareFunc(LPARAM first, LPARAM second, LPARAM baseParam) {
     auto* base = reinterpret_cast<KListBase*>(baseParam);
-    const ListSortKey* a = base->m_sortKeys ? base->m_sortKeys->Find(first) : nullptr;
-    const ListSortKey* b = base->m_sortKeys ? base->m_sortKeys->Find(second) : nullptr;
+    std::optional<int> result;
+    if (base->m_sortKeys)
+        result = base->m_sortKeys->Compare(first, second);
     // Outside a sort, or for data no row has, the cells are read as they are now.
-    std::optional<ListSortKey> firstRead;
-    std::optional<ListSortKey> secondRead;
-    const auto read = [base](LPARAM data, std::optional<ListSortKey>& key) {
+    if (!result)
+        result = base->CompareCells(first, second);
+    return base->m_bSortAscending ? *result : -*result;
+}
+
+int KListBase::CompareCells(LPARAM first, LPARAM second) {
+    const auto read = [this](LPARAM data) {
         LVFINDINFO find{LVFI_PARAM, nullptr, data, {}, 0};
-        const int index = base->m_pListCtrl->FindItem(&find);
-        key = MakeSortKey(base->m_pListCtrl->GetItemText(index, base->m_nSortColumn));
-        return &*key;
+        const int index = m_pListCtrl->FindItem(&find);
+        return MakeSortKey(m_pListCtrl->GetItemText(index, m_nSortColumn));
     };
-    if (!a)
-        a = read(first, firstRead);
-    if (!b)
-        b = read(second, secondRead);
-    const int result = CompareSortKeys(*a, *b, base->m_bSortNumbers, base->m_bSplitSort);
-    return base->m_bSortAscending ? result : -result;
+    return CompareSortKeys(read(first), read(second), m_bSortNumbers, m_bSplitSort);
 }
 
 BOOL KListBase::OnColumnclick(NMHDR* header, LRESULT* result) {

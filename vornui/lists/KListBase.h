@@ -134,7 +134,9 @@ private:
                   CRect& labelHighlight);
     // The item data of every row and its text in the sort column.
     void ReadSortColumn(std::vector<LPARAM>& data, std::vector<CString>& texts);
-    void SortByKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts);
+    void SortByKeys(std::unique_ptr<ListSortKeys> keys);
+    // The comparison of the rows with `first` and `second` read from the list as it is now.
+    int CompareCells(LPARAM first, LPARAM second);
 
     // The keys of the sort that is running, if any.
     std::unique_ptr<ListSortKeys> m_sortKeys;

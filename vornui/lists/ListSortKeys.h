@@ -10,6 +10,7 @@
 #include "vornui/platform/WinTypes.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,8 +23,10 @@ struct ListSortKey {
     double number = 0;   // the text as "%lf" reads it; 0 when it is no number
 };
 
-// A cell text as the comparison sees it.
+// A cell text as the comparison sees it; with `numbers` only its number is read, else only its
+// texts are made (the rotated one only for `split`).
 VORNUI_API ListSortKey MakeSortKey(const char* text);
+VORNUI_API ListSortKey MakeSortKey(const char* text, bool numbers, bool split);
 // The number "%lf" reads at the start of `text` (leading spaces, hex, "inf", "nan"), 0 when
 // it reads none.
 VORNUI_API double ReadSortNumber(const char* text);
@@ -31,18 +34,39 @@ VORNUI_API double ReadSortNumber(const char* text);
 // The keys of one sort, found by item data.
 class VORNUI_API ListSortKeys {
 public:
-    // Keys of `texts`, the sort column's cells in row order, for rows with `data`.
-    ListSortKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts);
+    // Keys of `texts`, the sort column's cells in row order, for rows with `data`, made for
+    // the comparison that `numbers` and `split` choose.
+    ListSortKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts,
+                 bool numbers = false, bool split = false);
 
     // The key of the first row with `data`; null when no row has it.
     const ListSortKey* Find(LPARAM data) const;
+    // No two rows share their data.
+    bool Distinct() const { return m_distinct; }
+    // The rows' data became their indexes (0, 1, 2, ...).
+    void NumberRows();
+    // The comparison of the first rows with `first` and `second`, -1, 0 or 1 as
+    // CompareSortKeys gives it; none when no row has one of them.
+    std::optional<int> Compare(LPARAM first, LPARAM second) const;
 
 private:
+    void IndexData(const std::vector<LPARAM>& data);
+    void RankKeys();
+    // The row with `data` in the index; -1 when none.
+    int RowOf(LPARAM data) const;
+
     std::vector<ListSortKey> m_keys;
+    bool m_numbers;
+    bool m_split;
+    bool m_distinct = true;
     // Data close together (the common 0, 1, 2, ...) index a table; others a hash map.
     LPARAM m_lowest = 0;
     std::vector<int> m_dense;
     std::unordered_map<LPARAM, int> m_sparse;
+    // When the comparison orders the keys consistently (a "nan" or texts with and without
+    // "_S" under split sort can make it contradict itself), each row's place in that order:
+    // rows compare by their places, equal keys sharing one.
+    std::vector<int> m_rank;
 };
 
 // The comparison of two keys: -1, 0 or 1 (or the case-insensitive text order), before the

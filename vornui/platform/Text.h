@@ -11,6 +11,11 @@ VORNUI_API BOOL ExtTextOut(HDC hdc, int x, int y, UINT options, const RECT* rect
                            UINT count, const INT* dx);
 // With DT_MODIFYSTRING the buffer must have room for count + 4 characters.
 VORNUI_API int DrawText(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format);
+// Writes `text` at (x, y) with each tab moved to the next of `tabStops` (pixels from
+// `tabOrigin`); with one stop, tabs every that many pixels; with none, or past the last, every
+// eight average characters. Gives the width in the low word and the height in the high word.
+VORNUI_API LONG TabbedTextOut(HDC hdc, int x, int y, LPCSTR text, int count, int tabCount,
+                              const INT* tabStops, int tabOrigin);
 
 VORNUI_API BOOL GetTextExtentPoint32(HDC hdc, LPCSTR text, int count, LPSIZE size);
 VORNUI_API BOOL GetTextExtentPoint(HDC hdc, LPCSTR text, int count, LPSIZE size);

@@ -212,12 +212,10 @@ void OnKeyDown(HWND hwnd, ComboData& data, WPARAM key, bool alt) {
 // shows whole rows only, so it may end above the box.
 int ListHeight(HWND hwnd, const ComboData& data, int boxHeight) {
     const int room = std::max(0, boxHeight - data.fieldHeight);
-    // Rows of their own heights cannot be shown whole at every scroll position: such a
-    // list fills the box, as if it had CBS_NOINTEGRALHEIGHT.
-    if ((StyleOf(hwnd) & CBS_NOINTEGRALHEIGHT) || RowsOf(hwnd, data).variable)
+    if (StyleOf(hwnd) & CBS_NOINTEGRALHEIGHT)
         return room;
-    const int rows = std::max(0, room - kListFrame) / data.itemHeight;
-    return std::min(room, rows * data.itemHeight + kListFrame);
+    const int rows = WholeRowsHeight(RowsOf(hwnd, data), std::max(0, room - kListFrame));
+    return std::min(room, rows + kListFrame);
 }
 
 void PlaceParts(HWND hwnd, const ComboData& data) {

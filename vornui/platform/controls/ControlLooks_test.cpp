@@ -215,3 +215,87 @@ TEST(ControlLooks, FrameControlsDrawTheClassicPictures) {
     EXPECT_FALSE(DrawFrameControl(dc, &arrow, 99, 0));
     dc.SelectObject(old);
 }
+
+namespace {
+
+// The leftmost column, from `from` on, where row `y` of a control has something drawn on
+// its window colour; -1 when nothing is.
+int FirstInk(HWND control, int y, int from) {
+    CRect client;
+    ::GetClientRect(control, &client);
+    for (int x = from; x < client.right; ++x)
+        if (Host::at(control, x, y) != GetSysColor(COLOR_WINDOW))
+            return x;
+    return -1;
+}
+
+// Whether anything is drawn across the middle third of row 0.
+bool RowHasInk(HWND control, int height, int from, int to) {
+    for (int y = height / 3; y < 2 * height / 3; ++y)
+        for (int x = from; x < to; ++x)
+            if (Host::at(control, x, y) != GetSysColor(COLOR_WINDOW))
+                return true;
+    return false;
+}
+
+} // namespace
+
+TEST(ControlLooks, ListBoxesMoveTabbedTextToTheirStopsAndScrollAcrossTheirExtent) {
+    Host host;
+    HWND tabbed =
+        host.add("ListBox", "", LBS_USETABSTOPS | LBS_NOINTEGRALHEIGHT, CRect(10, 10, 290, 60), 7);
+    SendMessage(tabbed, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("|\t|"));
+    const int height = static_cast<int>(SendMessage(tabbed, LB_GETITEMHEIGHT, 0, 0));
+    const int y = height / 2;
+    const int first = FirstInk(tabbed, y, 0);
+    ASSERT_GE(first, 0);
+    const int average = MeasureFont("MS Shell Dlg", 8).averageWidth; // dialog units' base
+    const int start = 2; // where the text starts in its row
+    // Without stops of its own, a tab moves on to eight average characters of its font.
+    TEXTMETRIC font{};
+    HDC hdc = ::GetDC(tabbed);
+    const HGDIOBJ previous =
+        SelectObject(hdc, reinterpret_cast<HGDIOBJ>(SendMessage(tabbed, WM_GETFONT, 0, 0)));
+    GetTextMetrics(hdc, &font);
+    SelectObject(hdc, previous);
+    ::ReleaseDC(tabbed, hdc);
+    EXPECT_EQ(FirstInk(tabbed, y, first + 3) - first, 8 * font.tmAveCharWidth);
+    int stop = 60; // dialog units: fifteen average characters
+    EXPECT_TRUE(SendMessage(tabbed, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop)));
+    EXPECT_EQ(FirstInk(tabbed, y, first + 3) - first, 15 * average);
+    int stops[] = {20, 40};
+    SendMessage(tabbed, LB_SETTABSTOPS, 2, reinterpret_cast<LPARAM>(stops));
+    EXPECT_EQ(FirstInk(tabbed, y, first + 3) - (first - start), start + 5 * average);
+
+    HWND plain = host.add("ListBox", "", LBS_NOINTEGRALHEIGHT, CRect(10, 70, 290, 120), 8);
+    EXPECT_FALSE(SendMessage(plain, LB_SETTABSTOPS, 1, reinterpret_cast<LPARAM>(&stop)));
+
+    HWND wide =
+        host.add("ListBox", "", WS_HSCROLL | LBS_NOINTEGRALHEIGHT, CRect(10, 130, 110, 190), 9);
+    SendMessage(wide, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("MMMM"));
+    EXPECT_FALSE(GetWindowLong(wide, GWL_STYLE) & WS_HSCROLL); // nothing to scroll yet
+    EXPECT_TRUE(RowHasInk(wide, height, 0, 10));
+    SendMessage(wide, LB_SETHORIZONTALEXTENT, 400, 0);
+    EXPECT_TRUE(GetWindowLong(wide, GWL_STYLE) & WS_HSCROLL);
+    CRect client;
+    GetClientRect(wide, &client);
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(wide, SB_HORZ, &info);
+    EXPECT_EQ(info.nMax, 399);
+    EXPECT_EQ(static_cast<int>(info.nPage), client.Width());
+    SendMessage(wide, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 50), 0);
+    EXPECT_EQ(GetScrollPos(wide, SB_HORZ), 50);
+    RECT item;
+    SendMessage(wide, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    EXPECT_EQ(item.left, -50);
+    EXPECT_EQ(item.right, 350);
+    EXPECT_FALSE(RowHasInk(wide, height, 0, client.Width())); // the text went off to the left
+    SendMessage(wide, WM_HSCROLL, SB_LINELEFT, 0);
+    EXPECT_LT(GetScrollPos(wide, SB_HORZ), 50);
+    SendMessage(wide, WM_HSCROLL, SB_RIGHT, 0);
+    EXPECT_EQ(GetScrollPos(wide, SB_HORZ), 400 - client.Width()); // no further than the end
+    SendMessage(wide, LB_SETHORIZONTALEXTENT, 50, 0);
+    EXPECT_FALSE(GetWindowLong(wide, GWL_STYLE) & WS_HSCROLL);
+    EXPECT_EQ(GetScrollPos(wide, SB_HORZ), 0);
+    EXPECT_TRUE(RowHasInk(wide, height, 0, 10));
+}

@@ -342,9 +342,13 @@ TEST_F(Controls, TheScriptedUserChoosesEntriesOfListsAndCombos) {
     public:
         CString m_name;
         CString m_unit;
+        CRect m_listClient;
+        int m_rowHeight = 0;
 
     protected:
         BOOL OnInitDialog() override {
+            ::GetClientRect(GetDlgItem(50)->m_hWnd, &m_listClient);
+            m_rowHeight = static_cast<int>(SendDlgItemMessage(50, LB_GETITEMHEIGHT, 0, 0));
             for (const char* name : {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot"})
                 SendDlgItemMessage(50, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
             for (const char* unit : {"metres", "feet", "fathoms"})
@@ -363,6 +367,46 @@ TEST_F(Controls, TheScriptedUserChoosesEntriesOfListsAndCombos) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_EQ(dialog.m_name, "Echo"); // below the visible part: scrolled into view first
     EXPECT_EQ(dialog.m_unit, "fathoms");
+    // Laid out from its template, the list shows whole rows only.
+    ASSERT_GT(dialog.m_rowHeight, 0);
+    EXPECT_GT(dialog.m_listClient.Height(), 0);
+    EXPECT_EQ(dialog.m_listClient.Height() % dialog.m_rowHeight, 0);
+}
+
+TEST_F(Controls, AListBoxShrinksToItsLastWholeRowUnlessToldNotTo) {
+    const HWND list = Add("ListBox", "", 32, WS_BORDER | WS_VSCROLL, CRect(10, 10, 160, 110));
+    const int row = static_cast<int>(SendMessage(list, LB_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(row, 0);
+    ASSERT_NE(98 % row, 0); // a 100-pixel box would show part of a row
+    CRect window, client;
+    GetWindowRect(list, &window);
+    GetClientRect(list, &client);
+    EXPECT_EQ(client.Height(), 98 - 98 % row);
+    EXPECT_EQ(window.Height(), client.Height() + 2);
+    ScreenToClient(m_frame, reinterpret_cast<POINT*>(&window.left));
+    EXPECT_EQ(window.top, 10); // it keeps its place, and gives up the bottom
+
+    SetWindowPos(list, nullptr, 0, 0, 150, 151, SWP_NOMOVE | SWP_NOZORDER);
+    GetClientRect(list, &client);
+    EXPECT_EQ(client.Height(), 149 - 149 % row);
+    for (int each = 0; each < 40; ++each)
+        SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Sounding"));
+    SendMessage(list, LB_SETTOPINDEX, 39, 0);
+    RECT last;
+    SendMessage(list, LB_GETITEMRECT, 39, reinterpret_cast<LPARAM>(&last));
+    EXPECT_EQ(last.bottom, client.bottom); // scrolled to the end, the last row ends the box
+
+    const HWND loose =
+        Add("ListBox", "", 33, WS_BORDER | LBS_NOINTEGRALHEIGHT, CRect(200, 10, 350, 110));
+    GetWindowRect(loose, &window);
+    EXPECT_EQ(window.Height(), 100);
+    const HWND variable =
+        Add("ListBox", "", 34, WS_BORDER | LBS_OWNERDRAWVARIABLE, CRect(200, 120, 350, 220));
+    GetWindowRect(variable, &window);
+    EXPECT_EQ(window.Height(), 100); // rows of their own heights cannot all end the box
+    const HWND tiny = Add("ListBox", "", 35, 0, CRect(10, 300, 160, 300 + row / 2));
+    GetWindowRect(tiny, &window);
+    EXPECT_EQ(window.Height(), row / 2); // smaller than a row: left as it is
 }
 
 TEST_F(Controls, KeysMoveTheCaretAndTheSelectionAsTheUserExpects) {

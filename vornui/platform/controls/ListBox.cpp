@@ -7,6 +7,7 @@
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/ListItems.h"
 #include "vornui/platform/internal/ReflectedItems.h"
+#include "vornui/platform/internal/ScrollBars.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -26,7 +27,9 @@ struct ListBoxData : ControlData {
     int top = 0;
     int itemHeight = ControlFontMetrics().height;
     int horizontalExtent = 0;
-    std::vector<int> tabStops; // dialog units; empty: every 32
+    int scrollX = 0;            // pixels the items are scrolled left
+    bool horizontalBar = false; // made with WS_HSCROLL: the extent may show the bar
+    std::vector<int> tabStops;  // pixels; empty: every eight average characters
 };
 
 bool IsOwnerDrawn(HWND hwnd) {
@@ -72,7 +75,46 @@ CRect ItemRect(HWND hwnd, const ListBoxData& data, int index) {
     RECT client;
     GetClientRect(hwnd, &client);
     const int top = data.items.RowOffset(RowsOf(hwnd, data), data.top, index);
-    return CRect(0, top, client.right, top + HeightOf(hwnd, data, index));
+    const int width = std::max(static_cast<int>(client.right), data.horizontalExtent);
+    return CRect(-data.scrollX, top, width - data.scrollX, top + HeightOf(hwnd, data, index));
+}
+
+// A list box shows whole rows: it shrinks to the last one that fits, as the system's does,
+// unless it was made with LBS_NOINTEGRALHEIGHT or is smaller than a row.
+void FitWholeRows(HWND hwnd, const ListBoxData& data) {
+    if (StyleOf(hwnd) & LBS_NOINTEGRALHEIGHT)
+        return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int height = static_cast<int>(client.bottom);
+    const int cut = height - WholeRowsHeight(RowsOf(hwnd, data), height);
+    if (cut == 0 || height <= data.itemHeight)
+        return;
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left, window.bottom - window.top - cut,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The horizontal bar of a box made with WS_HSCROLL shows while the extent is wider than the
+// box, and scrolls the items across it.
+void UpdateHorizontalBar(HWND hwnd, ListBoxData& data) {
+    if (!data.horizontalBar)
+        return;
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const int width = static_cast<int>(client.right);
+    ShowScrollBar(hwnd, SB_HORZ, data.horizontalExtent > width);
+    data.scrollX = std::clamp(data.scrollX, 0, std::max(0, data.horizontalExtent - width));
+    SCROLLINFO info{sizeof info,
+                    SIF_RANGE | SIF_PAGE | SIF_POS,
+                    0,
+                    std::max(0, data.horizontalExtent - 1),
+                    static_cast<UINT>(std::max(0, width)),
+                    data.scrollX,
+                    0};
+    SetScrollInfo(hwnd, SB_HORZ, &info, TRUE);
+    InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void UpdateScrollBar(HWND hwnd, const ListBoxData& data) {
@@ -98,6 +140,20 @@ void MakeVisible(HWND hwnd, ListBoxData& data, int index) {
         SetTop(hwnd, data, index);
     else if (index >= data.top + VisibleCount(hwnd, data))
         SetTop(hwnd, data, index - VisibleCount(hwnd, data) + 1);
+}
+
+void OnScroll(HWND hwnd, ListBoxData& data, int bar, WPARAM request) {
+    if (LOWORD(request) > SB_BOTTOM)
+        return;
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(hwnd, bar, &info);
+    if (bar == SB_VERT) {
+        SetTop(hwnd, data, ScrollRequestTarget(request, data.top, 1, info));
+        return;
+    }
+    data.scrollX =
+        ScrollRequestTarget(request, data.scrollX, ControlFontMetrics().averageWidth, info);
+    UpdateHorizontalBar(hwnd, data);
 }
 
 void SelectOnly(ListBoxData& data, int index) {
@@ -401,13 +457,19 @@ LRESULT GeometryMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wPara
     case LB_GETHORIZONTALEXTENT:
         return data.horizontalExtent;
     case LB_SETHORIZONTALEXTENT:
-        data.horizontalExtent = index;
+        data.horizontalExtent = std::max(0, index);
+        UpdateHorizontalBar(hwnd, data);
         return 0;
     case LB_SETTABSTOPS: {
         if (!(StyleOf(hwnd) & LBS_USETABSTOPS) || (wParam && !lParam) || wParam > 1024)
             return FALSE;
+        // Stops come in dialog units, a quarter of the average character each.
         const auto* stops = reinterpret_cast<const int*>(lParam);
-        data.tabStops.assign(stops, stops + (wParam > 0 ? wParam : 0));
+        const int average = ControlFontMetrics().averageWidth;
+        data.tabStops.clear();
+        for (WPARAM each = 0; each < wParam; ++each)
+            data.tabStops.push_back(MulDiv(stops[each], average, 4));
+        InvalidateRect(hwnd, nullptr, TRUE);
         return TRUE;
     }
     default:
@@ -461,6 +523,9 @@ void PaintListBox(HWND hwnd, const ListBoxData& data) {
     look.itemHeight = data.itemHeight;
     look.caret = data.current;
     look.focused = GetFocus() == hwnd;
+    look.scrollX = data.scrollX;
+    look.expandTabs = (StyleOf(hwnd) & LBS_USETABSTOPS) != 0;
+    look.tabStops = data.tabStops;
     PaintListWindow(hwnd, data.items, look, IsMultiple(hwnd));
 }
 
@@ -476,6 +541,8 @@ LRESULT HandleListBoxMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM 
     case WM_CREATE:
         if (StyleOf(hwnd) & LBS_OWNERDRAWFIXED)
             data.itemHeight = AskItemHeight(hwnd, data, 0, 0);
+        data.horizontalBar = (StyleOf(hwnd) & WS_HSCROLL) != 0;
+        UpdateHorizontalBar(hwnd, data);
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
@@ -496,21 +563,12 @@ LRESULT HandleListBoxMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM 
             UserSelect(hwnd, data, found, 0);
         return 0;
     }
-    case WM_VSCROLL: {
-        const int page = VisibleCount(hwnd, data);
-        const int moves[] = {-1,
-                             1,
-                             -page,
-                             page,
-                             HIWORD(wParam) - data.top,
-                             HIWORD(wParam) - data.top,
-                             -data.top,
-                             data.items.Count(),
-                             0};
-        if (LOWORD(wParam) <= SB_ENDSCROLL)
-            SetTop(hwnd, data, data.top + moves[LOWORD(wParam)]);
+    case WM_VSCROLL:
+        OnScroll(hwnd, data, SB_VERT, wParam);
         return 0;
-    }
+    case WM_HSCROLL:
+        OnScroll(hwnd, data, SB_HORZ, wParam);
+        return 0;
     case WM_SETFOCUS:
         Notify(hwnd, LBN_SETFOCUS);
         return 0;
@@ -518,6 +576,8 @@ LRESULT HandleListBoxMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM 
         Notify(hwnd, LBN_KILLFOCUS);
         return 0;
     case WM_SIZE:
+        FitWholeRows(hwnd, data);
+        UpdateHorizontalBar(hwnd, data);
         SetTop(hwnd, data, data.top);
         return 0;
     default:

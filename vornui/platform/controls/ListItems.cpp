@@ -80,6 +80,12 @@ LRESULT ListItems::CopyText(int index, LPARAM buffer) const {
     return text.GetLength();
 }
 
+int WholeRowsHeight(RowHeights rows, int room) {
+    if (rows.variable || rows.fixed <= 0 || room <= 0)
+        return room;
+    return room - room % rows.fixed;
+}
+
 int ListItems::RowHeight(RowHeights rows, int index) const {
     return rows.variable && Valid(index) ? (*this)[index].height : rows.fixed;
 }

@@ -6,6 +6,7 @@
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/internal/ListViewData.h"
+#include "vornui/platform/internal/ScrollBars.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -209,38 +210,12 @@ void OnKeyDown(HWND hwnd, ListViewData& data, UINT key) {
 }
 
 void OnScroll(HWND hwnd, ListViewData& data, bool vertical, WPARAM wParam) {
+    if (LOWORD(wParam) > SB_BOTTOM)
+        return;
     SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(hwnd, vertical ? SB_VERT : SB_HORZ, &info);
-    const int line = vertical ? 1 : 16;
-    const int page = static_cast<int>(info.nPage);
     const int current = vertical ? data.top : data.scrollX;
-    int position = current;
-    switch (LOWORD(wParam)) {
-    case SB_LINEUP:
-        position -= line;
-        break;
-    case SB_LINEDOWN:
-        position += line;
-        break;
-    case SB_PAGEUP:
-        position -= page;
-        break;
-    case SB_PAGEDOWN:
-        position += page;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        position = HIWORD(wParam);
-        break;
-    case SB_TOP:
-        position = 0;
-        break;
-    case SB_BOTTOM:
-        position = info.nMax;
-        break;
-    default:
-        return;
-    }
+    const int position = ScrollRequestTarget(wParam, current, vertical ? 1 : 16, info);
     if (vertical)
         ListSetTop(hwnd, data, position);
     else

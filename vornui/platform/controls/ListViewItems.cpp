@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <numeric>
 
 namespace {
 
@@ -224,26 +223,40 @@ int ListFindItem(HWND hwnd, const ListViewData& data, int start, const LVFINDINF
 
 namespace {
 
-// A merge sort of row positions: stable, and safe with a comparison that contradicts
-// itself (every position is taken exactly once whatever it answers).
+// A row's item data beside its position: the comparison reads the data in order, without a
+// trip to each row.
+struct SortEntry {
+    LPARAM param;
+    int row;
+};
+
+// A merge sort: stable, and safe with a comparison that contradicts itself (every entry is
+// taken exactly once whatever it answers). Runs already in order are not merged again, so a
+// list that is sorted costs a comparison a row.
 template <typename Before>
-void MergeSort(std::vector<int>& order, const Before& before) {
-    std::vector<int> buffer(order.size());
-    for (size_t width = 1; width < order.size(); width *= 2) {
-        for (size_t left = 0; left < order.size(); left += 2 * width) {
-            const size_t middle = std::min(left + width, order.size());
-            const size_t right = std::min(left + 2 * width, order.size());
+void MergeSort(std::vector<SortEntry>& entries, const Before& before) {
+    std::vector<SortEntry> buffer(entries.size());
+    for (size_t width = 1; width < entries.size(); width *= 2) {
+        for (size_t left = 0; left < entries.size(); left += 2 * width) {
+            const size_t middle = std::min(left + width, entries.size());
+            const size_t right = std::min(left + 2 * width, entries.size());
             size_t a = left;
             size_t b = middle;
             size_t out = left;
+            if (b < right && !before(entries[b], entries[b - 1]))
+                a = b = right; // in order already: copied below as it is
             while (a < middle && b < right)
-                buffer[out++] = before(order[b], order[a]) ? order[b++] : order[a++];
+                buffer[out++] = before(entries[b], entries[a]) ? entries[b++] : entries[a++];
             while (a < middle)
-                buffer[out++] = order[a++];
+                buffer[out++] = entries[a++];
             while (b < right)
-                buffer[out++] = order[b++];
+                buffer[out++] = entries[b++];
+            if (out < right)
+                std::copy(entries.begin() + static_cast<ptrdiff_t>(left),
+                          entries.begin() + static_cast<ptrdiff_t>(right),
+                          buffer.begin() + static_cast<ptrdiff_t>(left));
         }
-        order.swap(buffer);
+        entries.swap(buffer);
     }
 }
 
@@ -252,20 +265,22 @@ void MergeSort(std::vector<int>& order, const Before& before) {
 bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM extra) {
     if (!compare)
         return false;
-    std::vector<int> order(static_cast<size_t>(data.Count()));
-    std::iota(order.begin(), order.end(), 0);
+    std::vector<SortEntry> order;
+    order.reserve(static_cast<size_t>(data.Count()));
+    for (int row = 0; row < data.Count(); ++row)
+        order.push_back(SortEntry{data.Row(row).param, row});
     // The rows stay in place while the comparison runs, so that it may read the list.
-    MergeSort(order, [&](int a, int b) {
-        return compare(data.Row(a).param, data.Row(b).param, extra) < 0;
+    MergeSort(order, [&](const SortEntry& a, const SortEntry& b) {
+        return compare(a.param, b.param, extra) < 0;
     });
     std::vector<ListRow> rows = data.rows.release();
     std::vector<ListRow> sorted;
     sorted.reserve(rows.size());
     int anchor = -1;
-    for (const int each : order) {
-        if (each == data.anchor)
+    for (const SortEntry& each : order) {
+        if (each.row == data.anchor)
             anchor = static_cast<int>(sorted.size());
-        sorted.push_back(std::move(rows[static_cast<size_t>(each)]));
+        sorted.push_back(std::move(rows[static_cast<size_t>(each.row)]));
     }
     data.rows.assign(std::move(sorted));
     data.anchor = anchor;

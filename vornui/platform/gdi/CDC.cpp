@@ -14,6 +14,8 @@ struct DcMaps {
     std::unordered_map<HDC, std::unique_ptr<CDC>> temporary;
     ~DcMaps() { releaseTemporaries(); }
     void releaseTemporaries() {
+        if (temporary.empty())
+            return; // a loop that is idle often need not clear an empty table each time
         for (auto& [hdc, wrapper] : temporary)
             wrapper->m_hDC = wrapper->m_hAttribDC = nullptr;
         temporary.clear();

@@ -18,6 +18,8 @@ struct HandleMaps {
     std::unordered_map<HGDIOBJ, std::unique_ptr<CGdiObject>> temporary;
     ~HandleMaps() { releaseTemporaries(); }
     void releaseTemporaries() {
+        if (temporary.empty())
+            return; // a loop that is idle often need not clear an empty table each time
         for (auto& [handle, wrapper] : temporary)
             wrapper->m_hObject = nullptr;
         temporary.clear();

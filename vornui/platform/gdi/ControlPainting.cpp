@@ -32,14 +32,40 @@ void Frame3d(HDC hdc, const CRect& rect, COLORREF topLeft, COLORREF bottomRight)
     Fill(hdc, CRect(rect.left, rect.bottom - 1, rect.right, rect.bottom), bottomRight);
 }
 
+// Labels are drawn in their colour over what is already there; the DC's own settings come back
+// afterwards.
+class LabelInk {
+public:
+    LabelInk(HDC hdc, COLORREF color)
+        : m_hdc(hdc), m_mode(SetBkMode(hdc, TRANSPARENT)), m_color(SetTextColor(hdc, color)) {}
+    ~LabelInk() {
+        SetTextColor(m_hdc, m_color);
+        SetBkMode(m_hdc, m_mode);
+    }
+    LabelInk(const LabelInk&) = delete;
+    LabelInk& operator=(const LabelInk&) = delete;
+
+private:
+    HDC m_hdc;
+    int m_mode;
+    COLORREF m_color;
+};
+
 int DrawLabel(HDC hdc, std::string_view text, CRect rect, UINT format, COLORREF color) {
-    const int mode = SetBkMode(hdc, TRANSPARENT);
-    const COLORREF previous = SetTextColor(hdc, color);
+    const LabelInk ink(hdc, color);
     const std::string copy(text);
-    const int height = DrawText(hdc, copy.c_str(), static_cast<int>(copy.size()), &rect, format);
-    SetTextColor(hdc, previous);
-    SetBkMode(hdc, mode);
-    return height;
+    return DrawText(hdc, copy.c_str(), static_cast<int>(copy.size()), &rect, format);
+}
+
+// A one-line label centred in `rect`'s height whose tabs move it on to `stops`.
+void DrawTabbedLabel(HDC hdc, std::string_view text, const CRect& rect,
+                     const std::vector<int>& stops, COLORREF color) {
+    const LabelInk ink(hdc, color);
+    TEXTMETRIC metrics{};
+    GetTextMetrics(hdc, &metrics);
+    TabbedTextOut(hdc, rect.left, rect.top + (rect.Height() - metrics.tmHeight) / 2, text.data(),
+                  static_cast<int>(text.size()), static_cast<int>(stops.size()), stops.data(),
+                  rect.left);
 }
 
 // Where a label lands, so the focus rectangle can go around it.
@@ -259,9 +285,12 @@ void PaintListItems(HDC hdc, const CRect& client, const std::vector<std::string_
         if (selected)
             Fill(hdc, row, palette.selection);
         CRect label(row);
-        label.left += 2;
-        DrawLabel(hdc, items[index], label, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX,
-                  selected ? palette.selectionText : palette.windowText);
+        label.left += 2 - look.scrollX;
+        const COLORREF color = selected ? palette.selectionText : palette.windowText;
+        if (look.expandTabs)
+            DrawTabbedLabel(hdc, items[index], label, look.tabStops, color);
+        else
+            DrawLabel(hdc, items[index], label, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX, color);
         if (look.focused && index == look.caret)
             DrawFocusRect(hdc, &row);
     }

@@ -211,6 +211,44 @@ int DrawText(HDC hdc, LPCSTR text, int count, LPRECT rect, UINT format) {
     return result;
 }
 
+LONG TabbedTextOut(HDC hdc, int x, int y, LPCSTR text, int count, int tabCount, const INT* tabStops,
+                   int tabOrigin) {
+    TEXTMETRIC metrics{};
+    if (!text || !GetTextMetrics(hdc, &metrics))
+        return 0;
+    if (count < 0)
+        count = static_cast<int>(std::strlen(text));
+    int every = 8 * metrics.tmAveCharWidth;
+    if (!tabStops)
+        tabCount = 0;
+    if (tabCount == 1) {
+        every = tabStops[0];
+        tabCount = 0;
+    }
+    const std::string_view line(text, static_cast<size_t>(count));
+    int pen = x;
+    for (size_t start = 0; start <= line.size();) {
+        const size_t tab = std::min(line.find('\t', start), line.size());
+        const std::string_view piece = line.substr(start, tab - start);
+        SIZE extent{};
+        GetTextExtentPoint32(hdc, piece.data(), static_cast<int>(piece.size()), &extent);
+        TextOut(hdc, pen, y, piece.data(), static_cast<int>(piece.size()));
+        pen += extent.cx;
+        if (tab == line.size())
+            break;
+        while (tabCount > 0 && tabOrigin + *tabStops <= pen) {
+            ++tabStops;
+            --tabCount;
+        }
+        if (tabCount > 0)
+            pen = tabOrigin + *tabStops;
+        else if (every > 0)
+            pen = tabOrigin + ((pen - tabOrigin) / every + 1) * every;
+        start = tab + 1;
+    }
+    return MAKELONG(pen - x, metrics.tmHeight);
+}
+
 BOOL GetTextExtentPoint32(HDC hdc, LPCSTR text, int count, LPSIZE size) {
     return GetTextExtentExPoint(hdc, text, count, 0, nullptr, nullptr, size);
 }

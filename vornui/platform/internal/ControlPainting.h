@@ -65,6 +65,9 @@ struct ListLook {
     std::vector<bool> selected;
     int caret = -1;
     bool focused = false;
+    int scrollX = 0;           // pixels the texts are scrolled left
+    bool expandTabs = false;   // tabs move the text on to the stops (a list box's LBS_USETABSTOPS)
+    std::vector<int> tabStops; // pixels from where the text starts; empty: eight average characters
 };
 void PaintListItems(HDC hdc, const CRect& client, const std::vector<std::string_view>& items,
                     const ListLook& look, const ControlPalette& palette);

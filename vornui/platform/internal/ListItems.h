@@ -34,6 +34,10 @@ struct RowHeights {
     bool variable;
 };
 
+// The part of `room` pixels that whole rows fill. Rows of their own heights cannot be shown
+// whole at every scroll position, so such a list keeps all its room.
+int WholeRowsHeight(RowHeights rows, int room);
+
 class ListItems {
 public:
     int Count() const { return static_cast<int>(m_items.size()); }

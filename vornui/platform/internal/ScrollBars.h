@@ -32,6 +32,11 @@ bool IsScrollBarControl(HWND hwnd);
 // Paints bar `bar` of `hwnd` again now, unless the window is hidden or its redraw is off.
 void RedrawScrollBar(HWND hwnd, int bar);
 
+// Where the WM_HSCROLL or WM_VSCROLL request `request` takes a window scrolled to `position`,
+// moving `line` a line and the bar's page a page; `position` for a request that moves
+// nothing. The caller keeps the result within its range.
+int ScrollRequestTarget(WPARAM request, int position, int line, const SCROLLINFO& bar);
+
 // The person pressed the left button on bar `bar` of `hwnd` at `screen`: what was pressed
 // (an arrow, the track, the thumb) scrolls with WM_HSCROLL or WM_VSCROLL until the button
 // comes up, as the system's tracking loop does. A window's own bars notify the window; a

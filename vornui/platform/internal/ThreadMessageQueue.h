@@ -123,6 +123,8 @@ private:
     std::deque<InputEvent> m_input;
     std::deque<std::shared_ptr<SentMessage>> m_sent;
     bool m_quit = false;
+    // PaintChanges() when a look found no window of the thread to paint.
+    unsigned long long m_nothingToPaintAt = ~0ULL;
     int m_exitCode = 0;
 };
 

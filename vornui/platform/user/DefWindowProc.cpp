@@ -9,6 +9,7 @@
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/SystemColors.h"
+#include "vornui/platform/internal/UpdateRegions.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowFrame.h"
 #include "vornui/platform/internal/WindowInternals.h"
@@ -131,6 +132,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return DefaultControlColors(message, reinterpret_cast<HDC>(wParam));
     case WM_SETREDRAW:
         record->redraw = wParam != 0;
+        NotePaintChange();
         return 0;
     case WM_CLOSE:
         DestroyWindow(hwnd);

@@ -4,6 +4,8 @@
 #include "vornui/platform/internal/FontEngine.h"
 
 #include <cstring>
+#include <optional>
+#include <string>
 
 CharCellSize MeasureDialogFont(const char* faceName, int pointSize, int dpi) {
     LOGFONT log{};
@@ -23,8 +25,20 @@ CharCellSize MeasureDialogFont(const char* faceName, int pointSize, int dpi) {
 namespace {
 
 FontCharMetrics MeasuredFont(const char* faceName, int pointSize, int dpi) {
-    const CharCellSize size = MeasureDialogFont(faceName, pointSize, dpi);
-    return FontCharMetrics{size.averageWidth, size.height};
+    // Controls ask for the same font at every row they lay out; measuring its letters each
+    // time would cost more than the rows.
+    struct Measured {
+        std::string faceName;
+        int pointSize = 0;
+        int dpi = 0;
+        FontCharMetrics metrics{};
+    };
+    thread_local std::optional<Measured> last;
+    if (!last || last->pointSize != pointSize || last->dpi != dpi || last->faceName != faceName) {
+        const CharCellSize size = MeasureDialogFont(faceName, pointSize, dpi);
+        last = Measured{faceName, pointSize, dpi, FontCharMetrics{size.averageWidth, size.height}};
+    }
+    return last->metrics;
 }
 
 // Dialog units follow the glyphs the dialogs are drawn with.

@@ -4,6 +4,8 @@
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/TimeSource.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/WindowStyles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +16,7 @@
 #include <poll.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -244,4 +247,64 @@ TEST(MessageLoop, ThreadMessagesReachAThreadWithoutWindows) {
     EXPECT_TRUE(PostThreadMessage(workerId, WM_QUIT, 0, 0));
     worker.join();
     EXPECT_EQ(received.load(), 31u);
+}
+
+namespace {
+
+std::vector<HWND> g_painted;
+
+LRESULT RecordPaint(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT)
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    g_painted.push_back(hwnd);
+    PAINTSTRUCT paint{};
+    BeginPaint(hwnd, &paint);
+    EndPaint(hwnd, &paint);
+    return 0;
+}
+
+// The windows the loop gives WM_PAINT to, until it has nothing left.
+std::vector<HWND> PaintsWaiting() {
+    g_painted.clear();
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessage(&msg);
+    return g_painted;
+}
+
+} // namespace
+
+TEST(MessageLoop, PaintThatWaitedWhileHiddenComesWhenTheWindowShowsHoweverItShows) {
+    LPCTSTR paintClass = TestWindowClass("VornuiTestRecordPaint", RecordPaint);
+    const HWND parent =
+        CreateWindow(paintClass, "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    const HWND child = CreateWindow(paintClass, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent,
+                                    nullptr, nullptr, nullptr);
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{}); // nothing shows: nothing paints
+    InvalidateRect(child, nullptr, TRUE);
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{});
+    // Shown by its style alone, without being invalidated, the parent lets the child paint.
+    SetWindowLong(parent, GWL_STYLE, GetWindowLong(parent, GWL_STYLE) | WS_VISIBLE);
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{child});
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{}); // once
+
+    SetWindowLong(parent, GWL_STYLE, GetWindowLong(parent, GWL_STYLE) & ~WS_VISIBLE);
+    InvalidateRect(child, nullptr, TRUE);
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{});
+    ShowWindow(parent, SW_SHOWNOACTIVATE);
+    std::vector<HWND> painted = PaintsWaiting();
+    std::sort(painted.begin(), painted.end());
+    std::vector<HWND> both{parent, child};
+    std::sort(both.begin(), both.end());
+    EXPECT_EQ(painted, both);
+
+    // Asked for with nothing invalid, and after its redraw came back on.
+    RedrawWindow(child, nullptr, nullptr, RDW_INTERNALPAINT);
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{child});
+    InvalidateRect(child, nullptr, TRUE);
+    SendMessage(child, WM_SETREDRAW, FALSE, 0);
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{});
+    SendMessage(child, WM_SETREDRAW, TRUE, 0);
+    EXPECT_EQ(PaintsWaiting(), std::vector<HWND>{child});
+    DestroyWindow(parent);
 }

@@ -232,6 +232,29 @@ void TrackScrollBar(HWND hwnd, int bar, POINT screen) {
     RedrawScrollBar(hwnd, bar);
 }
 
+int ScrollRequestTarget(WPARAM request, int position, int line, const SCROLLINFO& bar) {
+    const int page = static_cast<int>(bar.nPage);
+    switch (LOWORD(request)) {
+    case SB_LINEUP:
+        return position - line;
+    case SB_LINEDOWN:
+        return position + line;
+    case SB_PAGEUP:
+        return position - page;
+    case SB_PAGEDOWN:
+        return position + page;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        return HIWORD(request);
+    case SB_TOP:
+        return bar.nMin;
+    case SB_BOTTOM:
+        return bar.nMax;
+    default:
+        return position;
+    }
+}
+
 int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
     ScrollBarState* state = ScrollBarStateOf(hwnd, bar);
     if (!state || !info)

@@ -210,16 +210,23 @@ bool ThreadMessageQueue::TakeInput(MSG* msg, HWND filter, UINT filterMin, UINT f
 }
 
 bool ThreadMessageQueue::TakePaint(MSG* msg, HWND filter, UINT filterMin, UINT filterMax) {
+    const unsigned long long changes = PaintChanges();
+    if (changes == m_nothingToPaintAt)
+        return false;
+    bool anyToPaint = false;
     for (HWND hwnd : windows) {
         const WindowRecord* record = LiveWindow(hwnd);
         if (!record || !NeedsPainting(*record) || !IsWindowVisible(hwnd))
             continue;
+        anyToPaint = true;
         const MSG paint{hwnd, WM_PAINT, 0, 0, GetTickCount(), {}};
         if (MessageMatchesFilter(paint, filter, filterMin, filterMax)) {
             *msg = paint;
             return true;
         }
     }
+    if (!anyToPaint)
+        m_nothingToPaintAt = changes;
     return false;
 }
 

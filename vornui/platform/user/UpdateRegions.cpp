@@ -10,7 +10,11 @@
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
+#include <atomic>
+
 namespace {
+
+std::atomic<unsigned long long> g_paintChanges{0};
 
 // A parent that does not clip its children paints over them: they paint again after it.
 void InvalidateCoveredChildren(HWND parent, const Region& update) {
@@ -29,6 +33,14 @@ void InvalidateCoveredChildren(HWND parent, const Region& update) {
 
 } // namespace
 
+unsigned long long PaintChanges() {
+    return g_paintChanges.load(std::memory_order_acquire);
+}
+
+void NotePaintChange() {
+    g_paintChanges.fetch_add(1, std::memory_order_acq_rel);
+}
+
 bool NeedsPainting(const WindowRecord& record) {
     // While redraw is off nothing paints, not even what was invalid before it went off.
     return record.redraw && (!record.update.empty() || record.internalPaint);
@@ -44,6 +56,7 @@ BOOL InvalidateClientRegion(HWND hwnd, const Region& area, BOOL erase) {
     record->update =
         Region::Combine(record->update, Region::Combine(area, client, RegionOp::And), RegionOp::Or);
     record->erase = record->erase || erase;
+    NotePaintChange();
     return TRUE;
 }
 
@@ -166,8 +179,10 @@ BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags) {
             if (flags & RDW_FRAME)
                 record->frameDirty = true;
         }
-        if (flags & RDW_INTERNALPAINT)
+        if (flags & RDW_INTERNALPAINT) {
             record->internalPaint = true;
+            NotePaintChange();
+        }
         if (flags & RDW_VALIDATE) {
             if (area)
                 ValidateRgn(hwnd, area);

@@ -3,6 +3,7 @@
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/internal/ThreadMessageQueue.h"
+#include "vornui/platform/internal/UpdateRegions.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -46,6 +47,7 @@ DWORD ChangeStyle(HWND hwnd, int index, DWORD value) {
     const DWORD previous = field;
     field = change.styleNew;
     change.styleOld = previous;
+    NotePaintChange(); // it may have been shown
     SendMessage(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index),
                 reinterpret_cast<LPARAM>(&change));
     return previous;
@@ -196,6 +198,7 @@ HWND SetParent(HWND child, HWND newParent) {
     UnlinkChild(ParentOrDesktop(child), child);
     record->parent = newParent;
     LinkChild(ParentOrDesktop(child), child, HWND_TOP);
+    NotePaintChange(); // shown with its new parent, it may paint what waited
     return previous;
 }
 

@@ -4,6 +4,7 @@
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
+#include "vornui/platform/internal/UpdateRegions.h"
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -185,8 +186,10 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     record->rect = newRect;
     if (!SameSize(newRect, oldRect) || (pos.flags & SWP_FRAMECHANGED))
         RecalculateClientArea(hwnd);
-    if (pos.flags & SWP_SHOWWINDOW)
+    if (pos.flags & SWP_SHOWWINDOW) {
         record->style |= WS_VISIBLE;
+        NotePaintChange(); // its hidden children may have waited to paint
+    }
     if (pos.flags & SWP_HIDEWINDOW)
         record->style &= ~WS_VISIBLE;
     if (!(record->style & (WS_MINIMIZE | WS_MAXIMIZE)))
