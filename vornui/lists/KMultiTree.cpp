@@ -1,11 +1,5 @@
 #include "vornui/lists/KMultiTree.h"
 
-namespace {
-
-constexpr UINT kSelectedAndCaret = TVIS_SELECTED | TVIS_FOCUSED;
-
-} // namespace
-
 int KMultiTree::SetMultiSelect(int multiSelect) {
     const int previous = m_bMultiSelect;
     if (previous && !multiSelect) {

@@ -155,6 +155,11 @@ public:
                bottom == other.bottom;
     }
     constexpr bool operator!=(const RECT& other) const { return !(*this == other); }
+    // Two CRects match this exactly, so that C++20's reversed candidates of the RECT
+    // comparison above do not make a comparison of two CRects ambiguous.
+    friend constexpr bool operator==(const CRect& a, const CRect& b) {
+        return a == static_cast<const RECT&>(b);
+    }
     constexpr void operator+=(POINT pt) { OffsetRect(pt); }
     constexpr void operator+=(SIZE size) { OffsetRect(size); }
     constexpr void operator+=(const RECT* by) { InflateRect(by); }

@@ -17,6 +17,7 @@ void PixelSurface::fill(Pixel value) {
 }
 
 void PixelSurface::copyFrom(const PixelSurface& from) {
+    const auto hold = from.holdForDrawing(); // a window's old surface may still be drawn on
     const int width = std::min(from.width(), m_width);
     for (int y = 0; y < std::min(from.height(), m_height); ++y)
         std::copy_n(from.row(y), width, row(y));

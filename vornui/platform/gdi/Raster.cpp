@@ -155,8 +155,9 @@ Pixel ApplyRop3(BYTE rop, Pixel pattern, Pixel source, Pixel destination) {
 }
 
 Painter::Painter(DeviceContext& dc)
-    : m_dc(dc), m_surface(dc.surface()), m_clip(&dc.clipOnSurface()),
-      m_shift(dc.logicalToSurface()), m_monochrome(dc.monochrome()) {
+    : m_dc(dc), m_surface(dc.surface()),
+      m_hold(m_surface ? m_surface->holdForDrawing() : std::unique_lock<std::recursive_mutex>()),
+      m_clip(&dc.clipOnSurface()), m_shift(dc.logicalToSurface()), m_monochrome(dc.monochrome()) {
     if (const auto pen = LiveGdiObjectOf<PenRecord>(dc.state.pen)) {
         m_penStyle = static_cast<int>(pen->log.lopnStyle & PS_STYLE_MASK);
         m_penWidth = std::max<int>(pen->log.lopnWidth.x, 1);

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <mutex>
 #include <vector>
 
 using Pixel = std::uint32_t;
@@ -42,10 +43,18 @@ public:
     // Copies what of `from` fits, corner to top-left corner.
     void copyFrom(const PixelSurface& from);
 
+    // A window's surface is shared by every thread that draws into the window (an
+    // animation thread beside the window's own); one drawing at a time holds this.
+    // Recursive, so that a drawing may draw again on its own surface.
+    std::unique_lock<std::recursive_mutex> holdForDrawing() const {
+        return std::unique_lock(m_drawing);
+    }
+
 private:
     int m_width;
     int m_height;
     std::vector<Pixel> m_owned;
     Pixel* m_firstRow;
     std::ptrdiff_t m_rowStride;
+    mutable std::recursive_mutex m_drawing;
 };

@@ -66,6 +66,7 @@ private:
 
     DeviceContext& m_dc;
     PixelSurface* m_surface;
+    std::unique_lock<std::recursive_mutex> m_hold;
     const Region* m_clip;
     Region m_narrowedClip;
     CPoint m_shift;
