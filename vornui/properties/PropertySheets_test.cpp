@@ -25,6 +25,7 @@ constexpr UINT kSensorId = 5003;
 constexpr UINT kGroupId = 5004;
 constexpr UINT kBigFontId = 5005;
 constexpr UINT kWideId = 5006;
+constexpr UINT kUntitledId = 5007;
 constexpr UINT kGeneralCaption = 6001;
 constexpr UINT kTideCaption = 6002;
 constexpr UINT kSensorCaption = 6003;
@@ -82,6 +83,8 @@ constexpr DialogTemplate kGroupPage{DS_SETFONT | WS_CHILD | WS_CAPTION,
                                     1};
 constexpr DialogTemplate kWide{
     DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 300, 80, "Wide", "MS Shell Dlg", 8, kTideItems, 1};
+constexpr DialogTemplate kUntitled{DS_SETFONT | WS_CHILD, 0, 0,       0, 150, 60, "",
+                                   "MS Shell Dlg",        8, nullptr, 0};
 constexpr DialogTemplate kBigFont{DS_SETFONT | WS_CHILD | WS_CAPTION,
                                   0,
                                   0,
@@ -168,8 +171,9 @@ protected:
         g_heard.clear();
         m_module = CreateResourceModule("property-sheet-tests");
         const std::pair<UINT, const DialogTemplate*> templates[] = {
-            {kGeneralId, &kGeneral}, {kTideId, &kTide},       {kSensorId, &kSensor},
-            {kGroupId, &kGroupPage}, {kBigFontId, &kBigFont}, {kWideId, &kWide},
+            {kGeneralId, &kGeneral},   {kTideId, &kTide},       {kSensorId, &kSensor},
+            {kGroupId, &kGroupPage},   {kBigFontId, &kBigFont}, {kWideId, &kWide},
+            {kUntitledId, &kUntitled},
         };
         for (const auto& [id, dialog] : templates)
             ASSERT_TRUE(AddResource(m_module, RT_DIALOG, MAKEINTRESOURCE(id), dialog,
@@ -631,4 +635,69 @@ TEST_F(PropertySheets, RunTimeClassesAndDynamicCreation) {
         error->Delete();
     }
     EXPECT_TRUE(thrown);
+}
+
+TEST_F(PropertySheets, BadInputGivesHarmlessDefaults) {
+    // A caption string that is not there, flags nobody knows, a page added as null.
+    KPropertySheetEx sheet(9999, nullptr, 7, 0xFFFF0000u | 0x0020);
+    KPropertyPage page(kTideId, 0);
+    sheet.AddPage(nullptr);
+    sheet.AddPage(&page);
+    EXPECT_EQ(sheet.GetPageCount(), 1);
+    // A child whose class name is longer than the page's buffer, and a very long tab text
+    // that ends in "&".
+    WNDCLASS longClass{};
+    const std::string longName(200, 'W');
+    longClass.lpfnWndProc = DefWindowProc;
+    longClass.lpszClassName = longName.c_str();
+    RegisterClass(&longClass);
+    const std::string longText = std::string(400, 'x') + "&";
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    char caption[16] = "?";
+                    GetWindowText(dialog, caption, sizeof caption);
+                    EXPECT_STREQ(caption, "");
+                    const HWND odd =
+                        CreateWindowEx(0, longName.c_str(), "", WS_CHILD, 0, 0, 5, 5, page.m_hWnd,
+                                       reinterpret_cast<HMENU>(300), nullptr, nullptr);
+                    page.SendMessage(WM_COMMAND, MAKEWPARAM(300, 0), reinterpret_cast<LPARAM>(odd));
+                    EXPECT_FALSE(page.IsItemTouched(300));
+                    const auto tab =
+                        reinterpret_cast<HWND>(SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
+                    TCITEM item{TCIF_TEXT, 0, 0, const_cast<char*>(longText.c_str()), 0, 0, 0};
+                    SendMessage(tab, TCM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+                    page.SetPageTouched(true);
+                    // The page remembered its caption when it was first shown.
+                    EXPECT_EQ(page.GetCaption(), "Tide");
+                    EXPECT_EQ(TabText(dialog, 0), "Tide *");
+                },
+                dialog);
+        })
+        .PressWith(MOD_ALT, 'Q')
+        .Click(IDOK);
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+
+    // A tab text read back from the tab is cut at 255 characters.
+    KPropertyPage untitled(kUntitledId, 0);
+    KPropertySheetEx other("Other", nullptr, 0, 0);
+    other.AddPage(&untitled);
+    CScriptedUser reader;
+    reader
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    const auto tab =
+                        reinterpret_cast<HWND>(SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
+                    TCITEM item{TCIF_TEXT, 0, 0, const_cast<char*>(longText.c_str()), 0, 0, 0};
+                    SendMessage(tab, TCM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+                    untitled.SetPageTouched(true);
+                    EXPECT_EQ(untitled.GetCaption(), CString('x', 255));
+                    EXPECT_EQ(TabText(dialog, 0), CString('x', 255) + " *");
+                },
+                dialog);
+        })
+        .Click(IDOK);
+    EXPECT_EQ(other.DoModal(), IDOK);
 }
