@@ -31,6 +31,7 @@ public:
     // Refits the sheet and its pages to the page font and places the active page; TRUE.
     virtual BOOL ResizePropPages();
 
+    // Refits the pages, remembers the opening size and sets up the resizer.
     BOOL OnInitDialog() override;
 
 protected:
@@ -51,7 +52,9 @@ protected:
     // Sets the resizing flag for as long as it lives.
     class CResizingPages {
     public:
+        // Sets the flag of `sheet`.
         explicit CResizingPages(KFPropertySheetEx& sheet);
+        // Gives the flag back the value it had.
         ~CResizingPages();
         CResizingPages(const CResizingPages&) = delete;
         CResizingPages& operator=(const CResizingPages&) = delete;

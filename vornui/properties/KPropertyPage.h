@@ -33,6 +33,7 @@ public:
     // then leave its own layout alone).
     bool PageIsResizing() const;
 
+    // The page's own initialisation; TRUE.
     BOOL OnInitDialog() override;
     // Lets a KPropertySheet fit its wizard buttons, remembers the tab text and shows the
     // touched state on the tab.

@@ -34,6 +34,7 @@ public:
     // The inner sheet's active page; null without sub-pages.
     KPropertyPage* GetActivePage() const;
 
+    // Makes and places the inner sheet when there are sub-pages; TRUE.
     BOOL OnInitDialog() override;
     // Presses the inner sheet's OK, then does the page's own.
     void OnOK() override;

@@ -26,8 +26,10 @@ public:
     // Back when it is not also the first; the first page Next; any other Back and Next).
     virtual void ChangedPage(CPropertyPage* page);
 
+    // Sets the title icon as the big and the small icon.
     BOOL OnInitDialog() override;
 
 protected:
+    // The title icon; null for none.
     HICON m_hIcon = nullptr;
 };

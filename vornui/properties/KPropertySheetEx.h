@@ -47,6 +47,8 @@ public:
     // 1 when the modal-button field is greater than 0.
     int ModalButtonPushed() const;
 
+    // Keeps a modeless sheet's buttons (hiding Cancel with 0x0001), enables Apply, places
+    // the extra buttons and the sheet.
     BOOL OnInitDialog() override;
     // Saves the active page (stays open when that fails), then OK; IDOK.
     virtual void OnOK();
@@ -62,12 +64,18 @@ public:
     BOOL ResizePropPages() override;
 
 protected:
+    // A modeless sheet deletes its pages, then itself.
     void PostNcDestroy() override;
 
+    // Move: ends the sheet with 0x1001.
     void OnButtonMove();
+    // Save: ends the sheet with 0x1002.
     void OnButtonSave();
+    // Save As: ends the sheet with 0x1004.
     void OnButtonSaveAs();
+    // Remove: ends the sheet with 0x1008.
     void OnButtonDelete();
+    // Print: ends the sheet with 0x1010.
     void OnButtonPrint();
 
     // Fits the sheet to the page template and the buttons; FALSE when nothing changed.
@@ -82,8 +90,11 @@ protected:
     // The rectangle the visible standard buttons cover.
     CRect GetRightAlignedButtonSize();
 
+    // Move, Save, Save As, Remove and Print, made on demand.
     CButton m_extraButtons[5];
+    // The flags given to the constructor or Reset.
     unsigned int m_uFlags = 0;
+    // What ended the sheet (see WhatModalButton).
     int m_nModalButton = 0;
 
 private:
