@@ -10,10 +10,12 @@
 #include "vornui/platform/SpinButtonCtrl.h"
 #include "vornui/properties/KPropertyPageSheet.h"
 #include "vornui/properties/KPropertySheetEx.h"
+#include "vornui/resources/EditorDialogIds.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -700,4 +702,61 @@ TEST_F(PropertySheets, BadInputGivesHarmlessDefaults) {
         })
         .Click(IDOK);
     EXPECT_EQ(other.DoModal(), IDOK);
+}
+
+TEST_F(PropertySheets, IconsPlacementAndSiblingQuestionsReachWhereTheyShould) {
+    // A page deep inside a page sheet answers the sheet's question to its pages.
+    struct AnsweringPage : KPropertyPage {
+        AnsweringPage() : KPropertyPage(kSensorId, kSensorCaption) {}
+        BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+            if (message != PSM_QUERYSIBLINGS)
+                return KPropertyPage::OnWndMsg(message, wParam, lParam, result);
+            *result = static_cast<LRESULT>(wParam + lParam);
+            return TRUE;
+        }
+    };
+    AnsweringPage inner;
+    KPropertyPageSheet outer(kGroupId, 0, 0, 0);
+    outer.AddPage(&inner);
+    KPropertySheetEx sheet("Placed", nullptr, 0, 0x1000);
+    sheet.AddPage(&outer);
+    sheet.ShowIconInTitleBar(IDI_MOVE_TO_INCLUDED);
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(SendMessage(dialog, PSM_QUERYSIBLINGS, 40, 2), 42);
+                    EXPECT_NE(SendMessage(dialog, WM_GETICON, ICON_BIG, 0), 0);
+                    EXPECT_EQ(SendMessage(dialog, WM_GETICON, ICON_SMALL, 0),
+                              SendMessage(dialog, WM_GETICON, ICON_BIG, 0));
+                    CRect placed;
+                    GetWindowRect(dialog, &placed);
+                    EXPECT_EQ(placed.top, 20); // no owner: near the top of the screen
+                },
+                dialog);
+        })
+        .Click(IDCANCEL);
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+
+    // Over an owner, the sheet is centred on it.
+    CWnd owner;
+    owner.CreateEx(0, nullptr, "owner", WS_POPUP | WS_VISIBLE, CRect(100, 100, 900, 700), nullptr,
+                   0);
+    KPropertyPage page(kTideId, kTideCaption);
+    KPropertySheetEx over("Over", &owner, 0, 0x1000);
+    over.AddPage(&page);
+    CScriptedUser looker;
+    CPoint centre;
+    looker
+        .Then([&](HWND dialog) {
+            CRect placed;
+            GetWindowRect(dialog, &placed);
+            centre = placed.CenterPoint();
+            return ModalAction::Acted;
+        })
+        .Click(IDCANCEL);
+    EXPECT_EQ(over.DoModal(), IDCANCEL);
+    EXPECT_LE(std::abs(centre.x - 500), 1);
+    EXPECT_LE(std::abs(centre.y - 400), 1);
+    owner.DestroyWindow();
 }
