@@ -30,7 +30,7 @@ KPropWnd::~KPropWnd() {
 }
 
 BOOL KPropWnd::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
-    return CWnd::Create(nullptr, "", style | WS_VSCROLL | WS_HSCROLL, rect, parent, id);
+    return CWnd::CreateEx(0, nullptr, "", style | WS_VSCROLL | WS_HSCROLL, rect, parent, id);
 }
 
 void KPropWnd::LoadColors() {
@@ -373,8 +373,26 @@ void KPropWnd::OnLButtonDown(UINT flags, CPoint point) {
     // A row that put no edit or button under the focus leaves it with the window.
     if (!GetFocus() || !IsChild(GetFocus()))
         SetFocus();
+    if (HandPressToButton(flags, point))
+        return;
     if (row && row->OnLButtonDown(this, content))
         Announce(row);
+}
+
+// The press that activated a row is the row button's when the button window now lies under
+// it: the button then acts on the release, as pressed buttons do, rather than the row on
+// the press (a menu opened on the press would take the release for a choice).
+bool KPropWnd::HandPressToButton(UINT flags, CPoint point) {
+    UINT first = 0;
+    UINT last = 0;
+    GetCommandRange(first, last);
+    CWnd* button = GetDlgItem(static_cast<int>(first + 1));
+    if (!button || ChildWindowFromPoint(point) != button)
+        return false;
+    CPoint local = point;
+    MapWindowPoints(button, &local, 1);
+    button->SendMessage(WM_LBUTTONDOWN, flags, MAKELPARAM(local.x, local.y));
+    return true;
 }
 
 void KPropWnd::OnLButtonDblClk(UINT flags, CPoint point) {

@@ -36,7 +36,7 @@ public:
     KPropWnd();
     ~KPropWnd() override;
 
-    // A child or pop-up window of `style`; the scroll bars are added.
+    // A window of `style` (WS_CHILD or WS_POPUP with the rest); the scroll bars are added.
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
     // Appends a row; returns its index.
@@ -163,6 +163,7 @@ private:
     void PaintNames(CDC& dc, const Placed& placed, int right);
     void LoadColors();
     void ActivateNeighbour(int step);
+    bool HandPressToButton(UINT flags, CPoint point);
 
     std::vector<KProperty*> m_rows;
     std::vector<Placed> m_placed;
