@@ -4,6 +4,10 @@
 // comes from "vornui/vornsockets.h", which cannot share a file with the system's own
 // socket headers (<sys/socket.h>, <netinet/in.h>, <arpa/inet.h>), while this one can.
 
+#include "vornui/comms/CComPortDlg.h"
+#include "vornui/comms/PortSelection.h"
+#include "vornui/comms/PortSetUpStructure.h"
+#include "vornui/comms/SerialPortListing.h"
 #include "vornui/edits/CmEdit.h"
 #include "vornui/edits/CmEditChar.h"
 #include "vornui/edits/EditSequence.h"
@@ -80,6 +84,7 @@
 #include "vornui/platform/GdiTypes.h"
 #include "vornui/platform/GlobalMemory.h"
 #include "vornui/platform/HeaderCtrl.h"
+#include "vornui/platform/IPAddressCtrl.h"
 #include "vornui/platform/Icons.h"
 #include "vornui/platform/ImageList.h"
 #include "vornui/platform/Images.h"

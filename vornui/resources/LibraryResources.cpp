@@ -5,5 +5,6 @@ void RegisterLibraryResources(HMODULE library) {
     RegisterEditorIcons(library);
     RegisterLibraryListBitmaps(library);
     RegisterLibraryStrings(library);
+    RegisterPortDialog(library);
     RegisterReportingTemplates(library);
 }

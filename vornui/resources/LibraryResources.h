@@ -10,4 +10,5 @@ void RegisterEditorDialogs(HMODULE library);
 void RegisterEditorIcons(HMODULE library);
 void RegisterLibraryListBitmaps(HMODULE library);
 void RegisterLibraryStrings(HMODULE library);
+void RegisterPortDialog(HMODULE library);
 void RegisterReportingTemplates(HMODULE library);
