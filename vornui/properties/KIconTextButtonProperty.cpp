@@ -38,8 +38,8 @@ void Destroy(Window*& window) {
 
 } // namespace
 
-KIconTextButtonProperty::KIconTextButtonProperty(IPropertyHost* host, const char* name,
-                                                 void* data, bool editable)
+KIconTextButtonProperty::KIconTextButtonProperty(IPropertyHost* host, const char* name, void* data,
+                                                 bool editable)
     : KProperty(host, name, data, editable) {}
 
 KIconTextButtonProperty::~KIconTextButtonProperty() {

@@ -185,7 +185,8 @@ void KPropWnd::OnSysColorChange() {
 }
 
 CSize KPropWnd::GetContentSize() {
-    return CSize(std::max(m_content.cx, kLeastContent.cx), std::max(m_content.cy, kLeastContent.cy));
+    return CSize(std::max(m_content.cx, kLeastContent.cx),
+                 std::max(m_content.cy, kLeastContent.cy));
 }
 
 // Rows are stacked in content coordinates: names from 0 to the name column's width, the
@@ -226,11 +227,21 @@ void KPropWnd::UpdateScrollBars() {
     CRect client;
     GetClientRect(&client);
     const CSize content = GetContentSize();
-    SCROLLINFO vertical{sizeof vertical, SIF_RANGE | SIF_PAGE, 0, content.cy - 1,
-                        static_cast<UINT>(client.Height()), 0, 0};
+    SCROLLINFO vertical{sizeof vertical,
+                        SIF_RANGE | SIF_PAGE,
+                        0,
+                        content.cy - 1,
+                        static_cast<UINT>(client.Height()),
+                        0,
+                        0};
     SetScrollInfo(SB_VERT, &vertical);
-    SCROLLINFO horizontal{sizeof horizontal, SIF_RANGE | SIF_PAGE, 0, content.cx - 1,
-                          static_cast<UINT>(client.Width()), 0, 0};
+    SCROLLINFO horizontal{sizeof horizontal,
+                          SIF_RANGE | SIF_PAGE,
+                          0,
+                          content.cx - 1,
+                          static_cast<UINT>(client.Width()),
+                          0,
+                          0};
     SetScrollInfo(SB_HORZ, &horizontal);
 }
 
@@ -258,8 +269,9 @@ void KPropWnd::OnPaint() {
     dc.SetViewportOrg(-scroll.x, -scroll.y);
     CFont* oldFont = dc.SelectObject(&m_font);
     CRect visible = client + scroll;
-    const auto first = std::upper_bound(m_placed.begin(), m_placed.end(), visible.top,
-                                        [](int y, const Placed& placed) { return y < placed.bottom; });
+    const auto first =
+        std::upper_bound(m_placed.begin(), m_placed.end(), visible.top,
+                         [](int y, const Placed& placed) { return y < placed.bottom; });
     for (auto placed = first; placed != m_placed.end() && placed->top < visible.bottom; ++placed) {
         PaintNames(dc, *placed, visible.right);
         if (placed->row == m_pHighlighted)
@@ -357,9 +369,8 @@ BOOL KPropWnd::OnMouseWheel(UINT flags, short delta, CPoint point) {
 KProperty* KPropWnd::RowAt(CPoint client, CPoint& content) {
     LayOut();
     content = client + ScrollOffset();
-    const auto placed =
-        std::upper_bound(m_placed.begin(), m_placed.end(), content.y,
-                         [](int y, const Placed& each) { return y < each.bottom; });
+    const auto placed = std::upper_bound(m_placed.begin(), m_placed.end(), content.y,
+                                         [](int y, const Placed& each) { return y < each.bottom; });
     return placed != m_placed.end() && placed->top <= content.y ? placed->row : nullptr;
 }
 

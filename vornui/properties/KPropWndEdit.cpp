@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-KPropWndEdit::KPropWndEdit(KPropWnd* wnd, KIconTextButtonProperty* row) : m_pWnd(wnd), m_pRow(row) {}
+KPropWndEdit::KPropWndEdit(KPropWnd* wnd, KIconTextButtonProperty* row)
+    : m_pWnd(wnd), m_pRow(row) {}
 
 void KPropWndEdit::AddCompanion(HWND companion) {
     m_companions.push_back(companion);

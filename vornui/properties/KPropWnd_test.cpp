@@ -1,10 +1,9 @@
-#include "vornui/properties/PropertyPane_test.h"
-
-#include "vornui/platform/Edit.h"
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/Edit.h"
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/properties/KIconTextButtonProperty.h"
+#include "vornui/properties/PropertyPane_test.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,6 @@
-#include "vornui/properties/PropertyPane_test.h"
-
 #include "vornui/platform/Menu.h"
 #include "vornui/properties/KPropertyCombo.h"
+#include "vornui/properties/PropertyPane_test.h"
 
 #include <gtest/gtest.h>
 
@@ -98,9 +97,9 @@ TEST_F(ChoiceRow, TextsShowTheItemOrNotApplicable) {
     m_host.accepts = false;
     EXPECT_FALSE(m_parity.SetValueText("None"));
     EXPECT_EQ(m_value, 3);
-    EXPECT_EQ(m_log, (std::vector<std::string>{"host accept", "listener accept (no value)",
-                                               "host accept", "listener accept (no value)",
-                                               "host accept"}));
+    EXPECT_EQ(m_log,
+              (std::vector<std::string>{"host accept", "listener accept (no value)", "host accept",
+                                        "listener accept (no value)", "host accept"}));
     // Rows compare by their texts when they have no numbers.
     int other = 0;
     KPropertyCombo none(&m_host, "Other", &other, true);

@@ -1,9 +1,8 @@
-#include "vornui/properties/PropertyPane_test.h"
-
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/SerialDevices.h"
 #include "vornui/platform/Window.h"
 #include "vornui/properties/KPropertyIOPort.h"
+#include "vornui/properties/PropertyPane_test.h"
 #include "vornui/resources/PortDialogIds.h"
 
 #include <gtest/gtest.h>

@@ -80,9 +80,9 @@ bool EndsWith(const CString& text, const CString& end) {
 
 } // namespace
 
-const char* const KPropWnd::AngleNotationNames[6] = {
-    "DD.dddddd\xB0", "DD\xB0MM.mmmm'", "DD\xB0MM'SS.ss\"", "n.nnnnnnnnnn rad", "DD.ddd\xB0",
-    "DD.ddddddddd\xB0"};
+const char* const KPropWnd::AngleNotationNames[6] = {"DD.dddddd\xB0",    "DD\xB0MM.mmmm'",
+                                                     "DD\xB0MM'SS.ss\"", "n.nnnnnnnnnn rad",
+                                                     "DD.ddd\xB0",       "DD.ddddddddd\xB0"};
 
 CString KPropWnd::FormatAngle(double value, int notation, const CString& negativeText,
                               const CString& positiveText, int placement) {

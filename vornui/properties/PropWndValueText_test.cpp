@@ -64,8 +64,8 @@ void ExpectAngleTexts() {
 
     double value = 99;
     // Either mark reads as the decimal separator, whatever the locale.
-    EXPECT_TRUE(KPropWnd::ParseAngle("55 40 30.5 N", KPropWnd::eDegreesSeconds, "S", "N", kSuffix,
-                                     value));
+    EXPECT_TRUE(
+        KPropWnd::ParseAngle("55 40 30.5 N", KPropWnd::eDegreesSeconds, "S", "N", kSuffix, value));
     EXPECT_NEAR(value, 55.675138888888, 1e-9);
     EXPECT_TRUE(KPropWnd::ParseAngle("055\xB0 40' 30\" S", KPropWnd::eDegreesSeconds, "S", "N",
                                      kSuffix, value));
@@ -78,8 +78,8 @@ void ExpectAngleTexts() {
     EXPECT_DOUBLE_EQ(value, 12.25);
     EXPECT_TRUE(KPropWnd::ParseAngle("S 12.25", KPropWnd::eDegrees6, "S", "N", kPrefix, value));
     EXPECT_DOUBLE_EQ(value, -12.25);
-    EXPECT_TRUE(KPropWnd::ParseAngle(Local("3.1415926536 rad"), KPropWnd::eRadians, "", "",
-                                     kPrefix, value));
+    EXPECT_TRUE(KPropWnd::ParseAngle(Local("3.1415926536 rad"), KPropWnd::eRadians, "", "", kPrefix,
+                                     value));
     EXPECT_NEAR(value, 180, 1e-8);
     // Failures leave the value alone.
     value = 7;
@@ -92,8 +92,7 @@ void ExpectAngleTexts() {
 }
 
 void ExpectPositionTexts() {
-    EXPECT_EQ(KPropWnd::FormatGridPosition(512345.67, 6123456.78),
-              Local("E512345.67 N6123456.78"));
+    EXPECT_EQ(KPropWnd::FormatGridPosition(512345.67, 6123456.78), Local("E512345.67 N6123456.78"));
     double east = 1;
     double north = 2;
     EXPECT_TRUE(KPropWnd::ParseGridPosition(Local("512345.67 6123456.78"), east, north));
@@ -107,7 +106,9 @@ void ExpectPositionTexts() {
     EXPECT_DOUBLE_EQ(east, 100.5);
 
     const CString geo = KPropWnd::FormatGeoPosition(55.675138888889, -3.5);
-    EXPECT_EQ(geo, Local("055\xB0" "40'30.5\"N 003\xB0" "30'00\"W"));
+    EXPECT_EQ(geo, Local("055\xB0"
+                         "40'30.5\"N 003\xB0"
+                         "30'00\"W"));
     double latitude = 0;
     double longitude = 0;
     ASSERT_TRUE(KPropWnd::ParseGeoPosition(geo, latitude, longitude));

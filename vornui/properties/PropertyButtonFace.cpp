@@ -15,9 +15,8 @@ struct StateColours {
 };
 
 // Raised and grey; raised and brighter, with a blue tint; sunk.
-constexpr StateColours kColours[kStates] = {{0xE1E1E1, 0xFFFFFF, 0x808080},
-                                            {0xE5F1FB, 0xFFFFFF, 0x3C7FB1},
-                                            {0xCCE4F7, 0x808080, 0xFFFFFF}};
+constexpr StateColours kColours[kStates] = {
+    {0xE1E1E1, 0xFFFFFF, 0x808080}, {0xE5F1FB, 0xFFFFFF, 0x3C7FB1}, {0xCCE4F7, 0x808080, 0xFFFFFF}};
 
 DWORD PixelOf(const StateColours& colours, int x, int y) {
     if (x == kStateWidth - 1 || y == kHeight - 1)
@@ -47,8 +46,17 @@ const DWORD* PropertyButtonImage() {
 void DrawPropertyButtonFace(CDC* dc, const CRect& rect) {
     const DWORD* strip = PropertyButtonImage();
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), static_cast<LONG>(strip[0]),
-                      static_cast<LONG>(strip[1]), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER),
+                      static_cast<LONG>(strip[0]),
+                      static_cast<LONG>(strip[1]),
+                      1,
+                      32,
+                      BI_RGB,
+                      0,
+                      0,
+                      0,
+                      0,
+                      0};
     StretchDIBits(dc->GetSafeHdc(), rect.left, rect.top, rect.Width(), rect.Height(), 0, 0,
                   kStateWidth, kHeight, strip + 2, &info, DIB_RGB_COLORS, SRCCOPY);
     const int oldMode = dc->SetBkMode(TRANSPARENT);
