@@ -406,11 +406,16 @@ bool KPropWnd::HandPressToButton(UINT flags, CPoint point) {
     return true;
 }
 
+// The second press of a double click: a press like any other for a row not yet active.
 void KPropWnd::OnLButtonDblClk(UINT flags, CPoint point) {
-    CWnd::OnLButtonDblClk(flags, point);
     CPoint content;
     KProperty* row = RowAt(point, content);
-    if (row && row == m_pActive && row->OnLButtonDblClk(this, content))
+    if (!row || row != m_pActive) {
+        OnLButtonDown(flags, point);
+        return;
+    }
+    CWnd::OnLButtonDblClk(flags, point);
+    if (row->OnLButtonDblClk(this, content))
         Announce(row);
 }
 

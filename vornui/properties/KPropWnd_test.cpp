@@ -126,11 +126,21 @@ TEST_F(TextRow, ReturnStoresEscapeAndARefusalLeaveTheValue) {
     EXPECT_EQ(m_name, "L-020");
     EXPECT_EQ(m_pane.Child(kEdit), nullptr);
 
+    // A second click at the same place comes as a double click: it activates all the same.
     m_log.clear();
-    user.ClickAt(m_pane.At(m_line, 10)).Type("L-099").Press(VK_ESCAPE);
+    CString typed;
+    user.ClickAt(m_pane.At(m_line, 10))
+        .Type("L-099")
+        .Then([&](HWND) {
+            typed = EditText();
+            return ModalAction::Acted;
+        })
+        .Press(VK_ESCAPE);
     ASSERT_TRUE(m_pane.Act(user));
+    EXPECT_EQ(typed, "L-099");
     EXPECT_EQ(m_name, "L-020");
     EXPECT_TRUE(m_log.empty());
+    EXPECT_EQ(m_pane.Child(kEdit), nullptr);
 
     m_host.accepts = false;
     user.ClickAt(m_pane.At(m_line, 10)).Type("L-021").Press(VK_RETURN);
