@@ -27,6 +27,7 @@ class KPropWndEdit;
 
 class VORNUI_API KIconTextButtonProperty : public KProperty {
 public:
+    // As KProperty; the row's edit and button, while it has them, die with it.
     KIconTextButtonProperty(IPropertyHost* host, const char* name, void* data, bool editable);
     ~KIconTextButtonProperty() override;
 
@@ -67,14 +68,20 @@ public:
     const CString& GetShownText() const { return m_strShownText; }
 
 protected:
+    // The in-place edit and the row button while the row is active; null otherwise.
     KPropWndEdit* m_pEdit = nullptr;
     CHoverButton* m_pButton = nullptr;
+    // The button's width in pixels.
     int m_nButtonWidth = 20;
+    // eAlignLeft, eAlignCenter or eAlignRight.
     int m_nAlignment = eAlignLeft;
+    // Where the text, the icon, the edit (on the window) and the button lie, as last laid
+    // out.
     CRect m_rectText;
     CRect m_rectIcon;
     CRect m_rectEdit;
     CRect m_rectButton;
+    // The value text when the row was activated.
     CString m_strShownText;
     // The DC's viewport origin when the row was last drawn: what content coordinates are
     // moved by on the window.

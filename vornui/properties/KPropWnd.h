@@ -120,6 +120,8 @@ public:
     static char DecimalSeparator();
 
 protected:
+    // The window's own handling of its messages: it paints and scrolls the rows, hands
+    // clicks, keys, characters and the wheel to its rows first, and routes commands.
     int OnCreate(LPCREATESTRUCT create) override;
     void OnDestroy() override;
     void OnPaint() override;

@@ -15,14 +15,17 @@ class KPropWnd;
 
 class VORNUI_API KPropWndEdit : public CEdit {
 public:
+    // The edit of `row` on `wnd`; the row creates it as a child of the window.
     KPropWndEdit(KPropWnd* wnd, KIconTextButtonProperty* row);
 
     // A window the focus may move to without ending the edit.
     void AddCompanion(HWND companion);
 
+    // Destroys the edit without ending the edit a second time.
     BOOL DestroyWindow() override;
 
 protected:
+    // Losing the focus ends the edit (unless to a companion); Return and Escape end it.
     void OnKillFocus(CWnd* newWnd) override;
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
     void OnChar(UINT ch, UINT repeat, UINT flags) override;

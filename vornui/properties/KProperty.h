@@ -102,12 +102,20 @@ protected:
     // The host's answer for `proposed`; a row without a host takes every value.
     bool Accepts(const void* proposed);
 
+    // Whether the row may be edited at all.
     bool m_bEditable;
+    // Whether the row is being edited.
     bool m_bActive = false;
+    // The text of the name column.
     CString m_strName;
+    // Asked and told of changes; not owned.
     IPropertyHost* m_pHost;
+    // See SetSecondListener; not owned.
     IPropertyHost* m_pSecondListener = nullptr;
+    // The value column of the row, in the window's content coordinates.
     CRect m_rect;
+    // The host's variable the row is bound to; not owned.
     void* m_pData;
+    // The help text.
     CString m_strDescription;
 };

@@ -24,6 +24,7 @@
 
 class VORNUI_API KPropertyCombo : public KIconTextButtonProperty {
 public:
+    // `data` is an int, or one byte after SetByteValue(true); the row starts without items.
     KPropertyCombo(IPropertyHost* host, const char* name, void* data, bool editable);
 
     // Appends an item; returns its index.
