@@ -215,3 +215,23 @@ TEST(ChoiceRowsAndTheWheel, TheActiveRowTakesTheWheelFirstThenTheWindowScrolls) 
     EXPECT_EQ(pane.wnd.GetScrollPos(SB_VERT), scrolled);
     EXPECT_EQ(log, (std::vector<std::string>{"host accept", "host changed", "callback"}));
 }
+
+TEST_F(ChoiceRow, TheUpperIdsGoLess80ToTheSecondCommandHandler) {
+    int speed = 1;
+    KPropertyCombo other(&m_host, "Speed", &speed, true);
+    other.AddItem("Slow", 0);
+    other.AddItem("Fast", 1);
+    m_pane.wnd.SetSecondCommandHandler(&other);
+    // 682 is the second handler's 602: its first item.
+    m_pane.wnd.SendMessage(WM_COMMAND, MAKEWPARAM(682, 0));
+    EXPECT_EQ(speed, 0);
+    EXPECT_EQ(m_value, 1);
+    EXPECT_EQ(m_log, (std::vector<std::string>{"host accept", "host changed", "callback"}));
+    // The active row's part of the range does not reach it.
+    m_log.clear();
+    m_pane.wnd.ActivateProperty(&m_parity);
+    m_pane.wnd.SendMessage(WM_COMMAND, MAKEWPARAM(kFirstEntry + 2, 0));
+    EXPECT_EQ(m_value, 2);
+    EXPECT_EQ(speed, 0);
+    m_pane.wnd.SetSecondCommandHandler(nullptr);
+}
