@@ -184,17 +184,17 @@ TEST(ChoiceRowsAndTheWheel, TheActiveRowTakesTheWheelFirstThenTheWindowScrolls) 
     LoggingHost host("host", log);
     std::vector<int> values(30, 0);
     std::vector<std::unique_ptr<KPropertyCombo>> rows;
-    PropertyPane pane(log);
+    int speed = 1;
+    WheelRow speedRow(&host, "Speed", &speed, true);
+    for (const char* text : {"Slow", "Medium", "Fast"})
+        speedRow.AddItem(text);
+    PropertyPane pane(log); // after its rows: they outlive it
     for (int& value : values) {
         rows.push_back(std::make_unique<KPropertyCombo>(&host, "Channel", &value, true));
         rows.back()->AddItem("Off", 0);
         rows.back()->AddItem("On", 1);
         pane.wnd.AddProperty(rows.back().get());
     }
-    int speed = 1;
-    WheelRow speedRow(&host, "Speed", &speed, true);
-    for (const char* text : {"Slow", "Medium", "Fast"})
-        speedRow.AddItem(text);
     pane.wnd.AddProperty(&speedRow);
 
     // An active choice row leaves the wheel to the window, which scrolls.
