@@ -36,6 +36,7 @@ public:
     KPropWnd();
     ~KPropWnd() override;
 
+    // The framework's Create stays reachable.
     using CWnd::Create;
     // A window of `style` (WS_CHILD or WS_POPUP with the rest); the scroll bars are added.
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
