@@ -1,5 +1,6 @@
 #include "vornui/units/KUnitsCB.h"
 
+#include "vornui/properties/KPropertyCombo.h"
 #include "vornui/units/UnitCatalogue.h"
 
 #include <functional>
@@ -120,6 +121,17 @@ unsigned short KUnitsCB::GetUnitFromIndex(int index) const {
         ++unit;
     self.m_eUnit = static_cast<tag_eUNITTYPES>(unit);
     return static_cast<unsigned short>(unit);
+}
+
+int KUnitsCB::FillPropertyCombo(KPropertyCombo& combo) const {
+    if (!GetSafeHwnd() || !IsInitialized())
+        return -1;
+    for (int index = 0; index < GetCount(); ++index) {
+        CString text;
+        GetLBText(index, text);
+        combo.AddItem(text);
+    }
+    return m_nCurIndex;
 }
 
 BOOL KUnitsCB::OnReflectedCommand(UINT code) {

@@ -15,6 +15,8 @@
 #include "vornui/platform/ComboBox.h"
 #include "vornui/units/KUnits.h"
 
+class KPropertyCombo;
+
 class VORNUI_API KUnitsCB : public CComboBox, public KUnits {
 public:
     KUnitsCB() = default;
@@ -65,6 +67,10 @@ public:
     unsigned short GetUnitFromIndex(int index) const;
     // Whether a unit is held.
     int IsInitialized() const { return GetUnit() != 0; }
+    // Copies the list's entries, in order, into the choices of a property row (each valued
+    // by its index) and returns the selected index; -1, adding nothing, before the window
+    // exists or while no unit is held.
+    int FillPropertyCombo(KPropertyCombo& combo) const;
 
     int m_nCurIndex = 0;    // the selected entry; -1 for none
     int m_bSkipDefault = 0; // 1 when the list leaves out the kind's "(default)" row
