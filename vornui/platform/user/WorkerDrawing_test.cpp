@@ -2,6 +2,7 @@
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/WindowClass.h"
 
 #include <gtest/gtest.h>
