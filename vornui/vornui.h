@@ -12,6 +12,7 @@
 #include "vornui/layout/CWndResizer.h"
 #include "vornui/layout/CWndUtil.h"
 #include "vornui/layout/HoverButton.h"
+#include "vornui/layout/KLayoutDialog.h"
 #include "vornui/layout/KLayoutMgr.h"
 #include "vornui/layout/KPropCtrlBase.h"
 #include "vornui/layout/RememberDlgPos.h"
