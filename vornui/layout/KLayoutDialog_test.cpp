@@ -7,6 +7,7 @@
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/TabCtrl.h"
 #include "vornui/platform/WinApp.h"
+#include "vornui/platform/WindowDC.h"
 
 #include <gtest/gtest.h>
 
@@ -295,4 +296,57 @@ TEST_F(LayoutDialogs, AnyStoredPlacementLeavesAUsableWindowOnAMonitor) {
         EXPECT_NE(MonitorFromRect(&window, MONITOR_DEFAULTTONULL), nullptr);
         dialog.DestroyWindow();
     }
+}
+
+TEST_F(LayoutDialogs, TheBackgroundLeavesExactlyTheControlsThatPaintThemselves) {
+    // The controls where the template puts them, side by side.
+    SoundingsDialog dialog(nullptr, true, [](KLayoutMgr&) { return KLayoutMgr::CPane(); });
+    ASSERT_TRUE(dialog.Create(kSoundingsId));
+    dialog.ShowWindow(SW_SHOW);
+    CRect client;
+    dialog.GetClientRect(&client);
+
+    // A surface of the client's size filled with a key colour, erased by the dialog.
+    const COLORREF key = RGB(255, 0, 255);
+    CClientDC screen(&dialog);
+    CDC surface;
+    ASSERT_TRUE(surface.CreateCompatibleDC(&screen));
+    CBitmap bitmap;
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, client.Width(), client.Height()));
+    CBitmap* old = surface.SelectObject(&bitmap);
+    surface.FillSolidRect(&client, key);
+    EXPECT_TRUE(dialog.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(surface.m_hDC)));
+
+    // Where the key must survive: under the list, the edit, its up-down and the buttons;
+    // under the tab's headers and frame but not its display area; in the grip's corner.
+    std::vector<CRect> kept;
+    for (int id : {int{IDC_LIST}, int{IDC_DEPTH}, int{IDC_SPIN}, IDOK, IDCANCEL})
+        kept.push_back(dialog.Control(id));
+    const CRect tab = dialog.Control(IDC_TAB);
+    CRect display = tab;
+    dialog.GetDlgItem(IDC_TAB)->SendMessage(TCM_ADJUSTRECT, FALSE,
+                                            reinterpret_cast<LPARAM>(&display));
+    ASSERT_FALSE(display.IsRectEmpty());
+    const CRect bar = dialog.Control(AFX_IDW_STATUS_BAR);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    int keyPixels = 0;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const CPoint point(x, y);
+            // The corner triangle: right of the diagonal from the bar's top right corner.
+            const int diagonal = (bar.right - x) - (y - bar.top);
+            if (bar.PtInRect(point) && std::abs(diagonal) <= 1)
+                continue; // the diagonal's own pixels may go either way
+            bool expectKey = bar.PtInRect(point) && diagonal < 0;
+            expectKey = expectKey || (tab.PtInRect(point) && !display.PtInRect(point));
+            for (const CRect& rect : kept)
+                expectKey = expectKey || rect.PtInRect(point);
+            const COLORREF pixel = surface.GetPixel(point);
+            ASSERT_EQ(pixel, expectKey ? key : face) << x << "," << y;
+            keyPixels += pixel == key;
+        }
+    }
+    EXPECT_GT(keyPixels, 0);
+    surface.SelectObject(old);
+    dialog.DestroyWindow();
 }
