@@ -32,9 +32,13 @@ public:
     BOOL OnInitDialog() override;
 
 protected:
+    // Lays the tree out again and moves the grip bar to the new bottom.
     void OnSize(UINT type, int cx, int cy) override;
+    // The tree's least and greatest size, frame and root borders added.
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    // Paints the background around the controls (EraseBkgnd).
     BOOL OnEraseBkgnd(CDC* dc) override;
+    // Keeps the placement in the profile and lets go of the tree.
     void OnDestroy() override;
 
     bool m_bGripper;        // whether a size grip is shown

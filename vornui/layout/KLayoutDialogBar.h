@@ -20,7 +20,10 @@ public:
     CRect GetRect() override;
 
 protected:
+    // Runs Initialize once the bar's dialog is initialised.
     BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+    // Lays the tree out again, and the bar's own control bars.
     void OnSize(UINT type, int cx, int cy) override;
+    // Paints the background around the controls (EraseBkgnd).
     BOOL OnEraseBkgnd(CDC* dc) override;
 };

@@ -16,8 +16,11 @@ public:
     explicit KLayoutFormView(UINT nIDTemplate, LPCTSTR section = nullptr);
 
 protected:
+    // Makes the content as large as the view, so that no scroll bar shows, and lays the
+    // tree out in it.
     void OnSize(UINT type, int cx, int cy) override;
     // The tree's limits for the frame around the view: the parent's size minus the view's.
     void OnGetMinMaxInfo(MINMAXINFO* info) override;
+    // Paints the background around the controls (EraseBkgnd).
     BOOL OnEraseBkgnd(CDC* dc) override;
 };

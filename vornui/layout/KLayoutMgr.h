@@ -375,9 +375,10 @@ public:
 protected:
     // The child control with that id of the managed window; null when there is none.
     HWND ControlHandle(UINT nID) const;
-    // The least and the greatest window size the tree allows for a window whose frame
-    // takes `frame` around GetRect; a greatest extent of -1 is none.
+    // The least window size the tree allows for a window whose frame takes `frame` around
+    // GetRect.
     CSize MinimumWindowSize(CSize frame);
+    // The greatest, likewise; an extent of -1 is none.
     CSize MaximumWindowSize(CSize frame);
     // The tracking sizes of WM_GETMINMAXINFO for a frame of `frame` around GetRect.
     void LimitTracking(MINMAXINFO* info, CSize frame);
