@@ -23,6 +23,7 @@
 #include "vornui/platform/Object.h"
 #include "vornui/platform/WinTypes.h"
 #include "vornui/platform/WindowMessages.h"
+#include "vornui/platform/WindowTypes.h"
 
 class CCmdTarget;
 class CCmdUI;
@@ -38,6 +39,7 @@ enum AfxSig : UINT {
     AfxSigCmd_v,     // void handler()
     AfxSigCmd_RANGE, // void handler(UINT id)
     AfxSigCmdUI,     // void handler(CCmdUI* cmdUI)
+    AfxSigNotify_v,  // void handler(NMHDR* header, LRESULT* result)
 };
 
 // The handler of an entry, as its signature says.
@@ -45,6 +47,7 @@ union MessageMapFunctions {
     AFX_PMSG pfn;
     void (CCmdTarget::*pfnCmdRange)(UINT);
     void (CCmdTarget::*pfnCmdUI)(CCmdUI*);
+    void (CCmdTarget::*pfnNotify)(NMHDR*, LRESULT*);
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -68,6 +71,13 @@ inline constexpr AFX_MSGMAP_ENTRY afxMessageMapEnd{0, 0, 0, 0, AfxSig_end, {null
 struct AFX_CMDHANDLERINFO {
     CCmdTarget* pTarget;
     MessageMapFunctions pmf;
+};
+
+// What OnCmdMsg is given in `extra` for a control's WM_NOTIFY, whose code then carries
+// WM_NOTIFY in its high word and the notification's code in its low word.
+struct AFX_NOTIFY {
+    LRESULT* pResult;
+    NMHDR* pNMHDR;
 };
 
 class VORNUI_API CCmdTarget : public CObject {
@@ -154,3 +164,12 @@ protected:                                                                      
      {.pfn = static_cast<AFX_PMSG>(memberFxn)}},
 
 #define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
+
+// A control's WM_NOTIFY with `code` (TCN_SELCHANGE, UDN_DELTAPOS, ...) from control `id`.
+#define ON_NOTIFY(code, id, memberFxn)                                                             \
+    {WM_NOTIFY,                                                                                    \
+     static_cast<WORD>(code),                                                                      \
+     static_cast<WORD>(id),                                                                        \
+     static_cast<WORD>(id),                                                                        \
+     AfxSigNotify_v,                                                                               \
+     {.pfnNotify = static_cast<void (CCmdTarget::*)(NMHDR*, LRESULT*)>(memberFxn)}},

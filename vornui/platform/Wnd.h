@@ -76,6 +76,10 @@ public:
     int GetWindowText(LPTSTR text, int maxCount) const;
     void GetWindowText(CString& text) const;
     int GetWindowTextLength() const;
+    // The font the window writes with (WM_GETFONT; null: the system's), and a new one
+    // (WM_SETFONT), which stays the caller's.
+    CFont* GetFont() const;
+    void SetFont(CFont* font, BOOL redraw = TRUE);
 
     // The tree.
     CWnd* GetParent() const;

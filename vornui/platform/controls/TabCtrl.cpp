@@ -1,9 +1,15 @@
 #include "vornui/platform/TabCtrl.h"
 
+#include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/Text.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
+#include "vornui/platform/internal/ControlPaintDC.h"
 #include "vornui/platform/internal/ControlProcedure.h"
+#include "vornui/platform/internal/SystemColors.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -209,8 +215,41 @@ LRESULT TabMessage(HWND hwnd, TabData& data, UINT message, WPARAM wParam, LPARAM
     }
 }
 
+// The tabs above a raised frame around the display area; the selected tab stands out of the
+// frame, joined to it.
+void Paint(HWND hwnd, const TabData& data) {
+    ControlPaintDC paint(hwnd);
+    const ControlPalette palette = SystemControlPalette();
+    RECT client;
+    GetClientRect(hwnd, &client);
+    const HBRUSH face = CreateSolidBrush(palette.face);
+    FillRect(paint.dc(), &client, face);
+    RECT frame = client;
+    frame.top = kRowStart + RowCount(hwnd, data) * data.itemHeight;
+    PaintEdge(paint.dc(), &frame, EDGE_RAISED, BF_RECT, palette);
+    const std::vector<CRect> rects = Layout(hwnd, data);
+    SetBkMode(paint.dc(), TRANSPARENT);
+    SetTextColor(paint.dc(), palette.buttonText);
+    for (size_t index = 0; index < rects.size(); ++index) {
+        CRect tab = rects[index];
+        const bool selected = static_cast<int>(index) == data.current;
+        if (selected)
+            tab.InflateRect(2, 2, 2, 1);
+        FillRect(paint.dc(), &tab, face);
+        RECT edge = tab;
+        PaintEdge(paint.dc(), &edge, EDGE_RAISED, BF_LEFT | BF_TOP | BF_RIGHT, palette);
+        const TabItem& item = data.items[index];
+        DrawText(paint.dc(), item.text.GetString(), item.text.GetLength(), &tab,
+                 DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    DeleteObject(face);
+}
+
 LRESULT HandleTabMessage(HWND hwnd, TabData& data, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case WM_PAINT:
+        Paint(hwnd, data);
+        return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_LBUTTONDOWN:

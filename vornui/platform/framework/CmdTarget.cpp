@@ -19,6 +19,13 @@ BOOL Dispatch(CCmdTarget* target, const AFX_MSGMAP_ENTRY& entry, UINT id, void* 
         (target->*entry.handler.pfnCmdUI)(cmdUI);
         return !cmdUI->m_bContinueRouting;
     }
+    case AfxSigNotify_v: {
+        auto* notify = static_cast<AFX_NOTIFY*>(extra);
+        if (!notify)
+            return FALSE;
+        (target->*entry.handler.pfnNotify)(notify->pNMHDR, notify->pResult);
+        return TRUE;
+    }
     default:
         return FALSE;
     }

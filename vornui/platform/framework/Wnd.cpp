@@ -2,6 +2,7 @@
 
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/CDC.h"
+#include "vornui/platform/CGdiObject.h"
 #include "vornui/platform/CMenu.h"
 #include "vornui/platform/CmdUI.h"
 #include "vornui/platform/DialogManager.h"
@@ -710,6 +711,15 @@ void CWnd::UpdateDialogControls(CCmdTarget* target, BOOL disableIfNoHandler) {
     }
 }
 
+CFont* CWnd::GetFont() const {
+    const auto font = reinterpret_cast<HFONT>(SendMessage(WM_GETFONT));
+    return font ? CFont::FromHandle(font) : nullptr;
+}
+
+void CWnd::SetFont(CFont* font, BOOL redraw) {
+    SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font ? font->m_hObject : nullptr), redraw);
+}
+
 CMenu* CWnd::GetMenu() const {
     return CMenu::FromHandle(::GetMenu(m_hWnd));
 }
@@ -758,8 +768,16 @@ CWnd* CWnd::GetSafeOwner(CWnd* parent, HWND* top) {
 }
 
 BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    return header && ReflectLastMsg(header->hwndFrom, result);
+    auto* header = reinterpret_cast<NMHDR*>(lParam);
+    if (!header)
+        return FALSE;
+    if (ReflectLastMsg(header->hwndFrom, result))
+        return TRUE;
+    // Not taken by the control: the message maps get it, by the control's own id.
+    AFX_NOTIFY notify{result, header};
+    const auto id = static_cast<UINT>(::GetDlgCtrlID(header->hwndFrom));
+    return OnCmdMsg(id, static_cast<int>(MAKELONG(LOWORD(header->code), WM_NOTIFY)), &notify,
+                    nullptr);
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {

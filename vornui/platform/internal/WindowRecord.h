@@ -59,6 +59,8 @@ struct WindowRecord {
     bool erase = false;     // WM_ERASEBKGND is due before painting
     bool frameDirty = true; // the non-client area waits for WM_NCPAINT
     HANDLE font = nullptr;  // WM_SETFONT
+    HANDLE bigIcon = nullptr;   // WM_SETICON, ICON_BIG
+    HANDLE smallIcon = nullptr; // WM_SETICON, ICON_SMALL
     bool internalPaint = false;
     CRect normalPosition;     // restored rectangle, parent client coordinates
     ScrollBarState scroll[3]; // SB_HORZ, SB_VERT, and SB_CTL for a scroll bar control

@@ -123,6 +123,14 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_GETFONT:
         return reinterpret_cast<LRESULT>(record->font);
+    case WM_SETICON: {
+        HANDLE& icon = wParam == ICON_BIG ? record->bigIcon : record->smallIcon;
+        const HANDLE previous = icon;
+        icon = reinterpret_cast<HANDLE>(lParam);
+        return reinterpret_cast<LRESULT>(previous);
+    }
+    case WM_GETICON:
+        return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? record->bigIcon : record->smallIcon);
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:

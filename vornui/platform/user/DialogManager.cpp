@@ -146,8 +146,6 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_ERASEBKGND:
         return EraseDialogBackground(dialog, reinterpret_cast<HDC>(wParam));
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(data.font.m_hObject);
     default:
         return DefWindowProc(dialog, message, wParam, lParam);
     }

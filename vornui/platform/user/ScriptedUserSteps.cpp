@@ -101,6 +101,18 @@ bool IsClass(HWND hwnd, const char* name) {
     return CString(className).CompareNoCase(name) == 0;
 }
 
+// The item a person sees in the dialog: its own control, or one on a page it shows (a
+// visible child dialog that the keyboard enters, as a property sheet's page is).
+HWND DialogItem(HWND dialog, int id) {
+    if (const HWND own = GetDlgItem(dialog, id))
+        return own;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (IsWindowVisible(child) && (GetWindowLong(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT))
+            if (const HWND inner = DialogItem(child, id))
+                return inner;
+    return nullptr;
+}
+
 } // namespace
 
 void PostClick(HWND window, POINT screen) {
@@ -117,14 +129,14 @@ CScriptedUser& CScriptedUser::Then(Step step) {
 
 CScriptedUser& CScriptedUser::Click(int id) {
     return Then([id](HWND dialog) {
-        PostClick(dialog, CentreOf(GetDlgItem(dialog, id)));
+        PostClick(dialog, CentreOf(DialogItem(dialog, id)));
         return ModalAction::Acted;
     });
 }
 
 CScriptedUser& CScriptedUser::DoubleClick(int id) {
     return Then([id](HWND dialog) {
-        const POINT centre = CentreOf(GetDlgItem(dialog, id));
+        const POINT centre = CentreOf(DialogItem(dialog, id));
         PostClick(dialog, centre);
         PostClick(dialog, centre);
         return ModalAction::Acted;
@@ -168,7 +180,7 @@ CScriptedUser& CScriptedUser::Press(UINT virtualKey, bool shift) {
 CScriptedUser& CScriptedUser::Choose(int id, const char* text) {
     const CString wanted(text);
     Then([id, wanted](HWND dialog) {
-        const HWND control = GetDlgItem(dialog, id);
+        const HWND control = DialogItem(dialog, id);
         if (IsClass(control, "ListBox")) {
             const int index =
                 static_cast<int>(SendMessage(control, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -182,7 +194,7 @@ CScriptedUser& CScriptedUser::Choose(int id, const char* text) {
         return ModalAction::Acted;
     });
     return Then([id, wanted](HWND dialog) {
-        const HWND control = GetDlgItem(dialog, id);
+        const HWND control = DialogItem(dialog, id);
         if (!IsClass(control, "ComboBox"))
             return ModalAction::Acted;
         const int index =

@@ -1,0 +1,703 @@
+#include "vornui/platform/ButtonControl.h"
+#include "vornui/platform/ComboBoxControl.h"
+#include "vornui/platform/DataExchange.h"
+#include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/EditControl.h"
+#include "vornui/platform/Exceptions.h"
+#include "vornui/platform/ListBoxControl.h"
+#include "vornui/platform/MessageBox.h"
+#include "vornui/platform/Resources.h"
+#include "vornui/platform/SpinButtonCtrl.h"
+#include "vornui/properties/KPropertyPageSheet.h"
+#include "vornui/properties/KPropertySheetEx.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT kGeneralId = 5001;
+constexpr UINT kTideId = 5002;
+constexpr UINT kSensorId = 5003;
+constexpr UINT kGroupId = 5004;
+constexpr UINT kBigFontId = 5005;
+constexpr UINT kWideId = 5006;
+constexpr UINT kUntitledId = 5007;
+constexpr UINT kGeneralCaption = 6001;
+constexpr UINT kTideCaption = 6002;
+constexpr UINT kSensorCaption = 6003;
+constexpr UINT kTwoLineCaption = 6010;
+
+constexpr int kDepth = 100;
+constexpr int kSpin = 101;
+constexpr int kTideCheck = 102;
+constexpr int kUnit = 103;
+constexpr int kSensorList = 104;
+constexpr int kGroup = 105;
+constexpr int kPushButton = 106;
+
+constexpr DialogItemTemplate kGeneralItems[] = {
+    {"Edit", "", kDepth, WS_VISIBLE | WS_TABSTOP | WS_BORDER, 0, 7, 7, 60, 12},
+    {UPDOWN_CLASS, "", kSpin, WS_VISIBLE, 0, 70, 7, 10, 12},
+    {"Button", "Apply tide", kTideCheck, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 7, 25, 60,
+     10},
+    {"ComboBox", "", kUnit, WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 7, 40, 60, 60},
+    {"ListBox", "", kSensorList, WS_VISIBLE | WS_TABSTOP | WS_BORDER | LBS_NOTIFY, 0, 90, 7, 60,
+     40},
+    {"Button", "Refresh", kPushButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 90, 55, 60, 14},
+};
+constexpr DialogTemplate kGeneral{DS_SETFONT | WS_CHILD | WS_CAPTION,
+                                  0,
+                                  0,
+                                  0,
+                                  170,
+                                  80,
+                                  "General",
+                                  "MS Shell Dlg",
+                                  8,
+                                  kGeneralItems,
+                                  static_cast<WORD>(std::size(kGeneralItems))};
+constexpr DialogItemTemplate kTideItems[] = {
+    {"Edit", "", 110, WS_VISIBLE | WS_TABSTOP | WS_BORDER, 0, 7, 7, 60, 12},
+};
+constexpr DialogTemplate kTide{
+    DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 170, 80, "Tide", "MS Shell Dlg", 8, kTideItems, 1};
+constexpr DialogTemplate kSensor{
+    DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 150, 60, "Sensor", "MS Shell Dlg", 8, nullptr, 0};
+constexpr DialogItemTemplate kGroupItems[] = {
+    {"Button", "Sensors", kGroup, WS_VISIBLE | BS_GROUPBOX, 0, 7, 7, 200, 120},
+};
+constexpr DialogTemplate kGroupPage{DS_SETFONT | WS_CHILD | WS_CAPTION,
+                                    0,
+                                    0,
+                                    0,
+                                    220,
+                                    140,
+                                    "Group",
+                                    "MS Shell Dlg",
+                                    8,
+                                    kGroupItems,
+                                    1};
+constexpr DialogTemplate kWide{
+    DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 300, 80, "Wide", "MS Shell Dlg", 8, kTideItems, 1};
+constexpr DialogTemplate kUntitled{DS_SETFONT | WS_CHILD, 0, 0,       0, 150, 60, "",
+                                   "MS Shell Dlg",        8, nullptr, 0};
+constexpr DialogTemplate kBigFont{DS_SETFONT | WS_CHILD | WS_CAPTION,
+                                  0,
+                                  0,
+                                  0,
+                                  170,
+                                  80,
+                                  "Large",
+                                  "MS Shell Dlg",
+                                  12,
+                                  kTideItems,
+                                  1};
+
+constexpr StringResource kStrings[] = {
+    {kGeneralCaption, "&General"},
+    {kTideCaption, "&Tide"},
+    {kSensorCaption, "Sensor &1"},
+    {kTwoLineCaption, "Survey settings\nfor the current line"},
+};
+
+// What the listener and the pages heard, in order.
+std::vector<std::string> g_heard;
+
+class GeneralPage : public KPropertyPage {
+public:
+    GeneralPage() : KPropertyPage(kGeneralId, kGeneralCaption) {}
+    int m_depth = 5;
+
+protected:
+    BOOL OnInitDialog() override {
+        KPropertyPage::OnInitDialog();
+        SendDlgItemMessage(kUnit, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("metres"));
+        SendDlgItemMessage(kUnit, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("feet"));
+        SendDlgItemMessage(kSensorList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("gyro"));
+        SendDlgItemMessage(kSensorList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("sonar"));
+        return TRUE;
+    }
+    void DoDataExchange(CDataExchange* dx) override {
+        DDX_Text(dx, kDepth, m_depth);
+        DDV_MinMaxInt(dx, m_depth, 0, 100);
+    }
+    void OnDepthChanged() { g_heard.push_back("page EN_CHANGE"); }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(GeneralPage, KPropertyPage)
+ON_CONTROL(EN_CHANGE, kDepth, &GeneralPage::OnDepthChanged)
+END_MESSAGE_MAP()
+
+// A window that writes down the commands it hears.
+class Listener : public CWnd {
+public:
+    Listener() { CreateEx(0, nullptr, "listener", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0); }
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+        g_heard.push_back("listener " + std::to_string(LOWORD(wParam)) + " " +
+                          std::to_string(HIWORD(wParam)));
+        return TRUE;
+    }
+};
+
+CString TabText(HWND sheet, int index) {
+    const auto tab = reinterpret_cast<HWND>(SendMessage(sheet, PSM_GETTABCONTROL, 0, 0));
+    char text[300] = "";
+    TCITEM item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
+    SendMessage(tab, TCM_GETITEM, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    return text;
+}
+
+CRect ClientRectOf(HWND sheet, int id) {
+    CRect rect;
+    GetWindowRect(GetDlgItem(sheet, id), &rect);
+    ScreenToClient(sheet, reinterpret_cast<POINT*>(&rect.left));
+    ScreenToClient(sheet, reinterpret_cast<POINT*>(&rect.right));
+    return rect;
+}
+
+ModalAction Check(const std::function<void(HWND)>& check, HWND dialog) {
+    check(dialog);
+    return ModalAction::Acted;
+}
+
+class PropertySheets : public testing::Test {
+protected:
+    void SetUp() override {
+        g_heard.clear();
+        m_module = CreateResourceModule("property-sheet-tests");
+        const std::pair<UINT, const DialogTemplate*> templates[] = {
+            {kGeneralId, &kGeneral},   {kTideId, &kTide},       {kSensorId, &kSensor},
+            {kGroupId, &kGroupPage},   {kBigFontId, &kBigFont}, {kWideId, &kWide},
+            {kUntitledId, &kUntitled},
+        };
+        for (const auto& [id, dialog] : templates)
+            ASSERT_TRUE(AddResource(m_module, RT_DIALOG, MAKEINTRESOURCE(id), dialog,
+                                    sizeof(DialogTemplate)));
+        ASSERT_TRUE(AddStringResources(m_module, kStrings, std::size(kStrings)));
+        m_previous = AfxGetResourceHandle();
+        AfxSetResourceHandle(m_module);
+    }
+    void TearDown() override {
+        AfxSetResourceHandle(m_previous);
+        FreeResourceModule(m_module);
+    }
+
+    HMODULE m_module = nullptr;
+    HINSTANCE m_previous = nullptr;
+};
+
+} // namespace
+
+TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKeepsTheSheet) {
+    Listener listener;
+    GeneralPage general;
+    KPropertyPage tide(kTideId, kTideCaption);
+    KPropertyPage sensor(kSensorId, kSensorCaption);
+    general.SetListener2Notify(listener.m_hWnd);
+    KPropertySheetEx sheet("Survey", nullptr, 0, 0x0004);
+    sheet.AddPage(&general);
+    sheet.AddPage(&tide);
+    sheet.AddPage(&sensor);
+    CScriptedUser user;
+    user.TypeInto(kDepth, "12")
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(TabText(dialog, 0), "&General *");
+                    EXPECT_TRUE(general.IsItemTouched(kDepth));
+                    EXPECT_TRUE(general.GetPageTouched());
+                    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, ID_APPLY_NOW)));
+                    // Each change reaches the listener as the page's event 99 just before
+                    // the page's own handler; the edit's other notifications keep their code.
+                    const auto changed =
+                        std::find(g_heard.begin(), g_heard.end(), "page EN_CHANGE");
+                    ASSERT_NE(changed, g_heard.end());
+                    ASSERT_NE(changed, g_heard.begin());
+                    EXPECT_EQ(*(changed - 1), "listener 0 99");
+                    EXPECT_NE(std::find(g_heard.begin(), g_heard.end(),
+                                        "listener 100 " + std::to_string(EN_UPDATE)),
+                              g_heard.end());
+                    g_heard.clear();
+                },
+                dialog);
+        })
+        .Click(kTideCheck)
+        .Choose(kSensorList, "sonar")
+        .Click(kPushButton)
+        .Click(ID_APPLY_NOW)
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(general.m_depth, 12);
+                    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, ID_APPLY_NOW)));
+                    EXPECT_TRUE(general.IsItemTouched(kTideCheck));
+                    EXPECT_TRUE(general.IsItemTouched(kSensorList));
+                    EXPECT_FALSE(general.IsItemTouched(kPushButton + 1));
+                    // The host has applied the changes.
+                    general.SetPageTouched(false);
+                    EXPECT_EQ(TabText(dialog, 0), "&General");
+                    EXPECT_FALSE(general.GetPageTouched());
+                    EXPECT_TRUE(general.IsItemTouched(kDepth));
+                    EXPECT_EQ(general.GetCaption(), "&General");
+                },
+                dialog);
+        })
+        .TypeInto(kDepth, "400")
+        .Click(IDOK)
+        .Then([&](HWND dialog) {
+            return Check([&](HWND) { EXPECT_TRUE(IsWindowVisible(dialog)); }, dialog);
+        })
+        .TypeInto(kDepth, "40")
+        .Click(IDOK);
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(general.m_depth, 40);
+    EXPECT_EQ(sheet.WhatModalButton(), 0);
+    EXPECT_EQ(sheet.ModalButtonPushed(), 0);
+    EXPECT_EQ(user.MessageBoxesShown().size(), 1u);
+    // The check box's click, the list's selection and the push button's click were changes.
+    EXPECT_GE(std::count(g_heard.begin(), g_heard.end(), "listener 0 99"), 3);
+    EXPECT_TRUE(general.IsItemTouched(kPushButton));
+}
+
+TEST_F(PropertySheets, ExtraButtonsStandUnderTheTabsInFlagOrderAndEndTheSheetWithTheirCode) {
+    // Wide enough for the extra buttons beside OK and Cancel.
+    KPropertyPage wide(kWideId, 0);
+    KPropertySheetEx sheet("Line", nullptr, 0, 0x0020 | 0x0200);
+    sheet.AddPage(&wide);
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    const CRect move = ClientRectOf(dialog, 14000);
+                    const CRect print = ClientRectOf(dialog, 14005);
+                    const CRect tab = ClientRectOf(dialog, AFX_IDC_TAB_CONTROL);
+                    const CRect ok = ClientRectOf(dialog, IDOK);
+                    EXPECT_EQ(move.left, tab.left);
+                    EXPECT_GT(print.left, move.right);
+                    EXPECT_EQ(move.top, ok.top);
+                    EXPECT_EQ(move.Width(), ok.Width());
+                    EXPECT_EQ(GetDlgItem(dialog, 14003), nullptr);
+                    EXPECT_EQ(GetDlgItem(dialog, ID_APPLY_NOW), nullptr);
+                    char text[32] = "";
+                    GetWindowText(GetDlgItem(dialog, 14000), text, sizeof text);
+                    EXPECT_STREQ(text, "&Move");
+                },
+                dialog);
+        })
+        .Click(14005);
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(sheet.WhatModalButton(), 0x1010);
+
+    GeneralPage plainPage;
+    KPropertySheetEx plain("Plain", nullptr, 0, 0);
+    plain.AddPage(&plainPage);
+    CScriptedUser okUser;
+    okUser
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(GetDlgItem(dialog, 14000), nullptr);
+                    EXPECT_EQ(GetDlgItem(dialog, ID_APPLY_NOW), nullptr);
+                },
+                dialog);
+        })
+        .Click(IDOK);
+    EXPECT_EQ(plain.DoModal(), IDOK);
+    EXPECT_EQ(plain.WhatModalButton(), 0);
+
+    GeneralPage cancelledPage;
+    KPropertySheetEx cancelled("Cancelled", nullptr, 0, 0x0020);
+    cancelled.AddPage(&cancelledPage);
+    CScriptedUser cancelUser;
+    cancelUser.Click(IDCANCEL);
+    EXPECT_EQ(cancelled.DoModal(), IDCANCEL);
+    EXPECT_EQ(cancelled.WhatModalButton(), 0x0020);
+    EXPECT_EQ(cancelled.ModalButtonPushed(), 1);
+}
+
+TEST_F(PropertySheets, AltKeysPickTabsWizardsFinishAndCaptionsKeepTheirFirstLine) {
+    GeneralPage general;
+    KPropertyPage tide(kTideId, kTideCaption);
+    KPropertyPage sensor(kSensorId, kSensorCaption);
+    KPropertySheetEx sheet(kTwoLineCaption, nullptr, 0, 0);
+    sheet.AddPage(&general);
+    sheet.AddPage(&tide);
+    sheet.AddPage(&sensor);
+    CScriptedUser user;
+    user.PressWith(MOD_ALT, 'T')
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(sheet.GetActiveIndex(), 1);
+                    char caption[64] = "";
+                    GetWindowText(dialog, caption, sizeof caption);
+                    EXPECT_STREQ(caption, "Survey settings");
+                },
+                dialog);
+        })
+        .PressWith(MOD_ALT, '1')
+        .Then([&](HWND dialog) {
+            return Check([&](HWND) { EXPECT_EQ(sheet.GetActiveIndex(), 2); }, dialog);
+        })
+        .PressWith(MOD_ALT, 'G')
+        .Then([&](HWND dialog) {
+            return Check([&](HWND) { EXPECT_EQ(sheet.GetActiveIndex(), 0); }, dialog);
+        })
+        .Click(IDCANCEL);
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+
+    KPropertySheetEx text("First\nsecond", nullptr, 0, 0);
+    GeneralPage textPage;
+    text.AddPage(&textPage);
+    CScriptedUser reader;
+    CString shownCaption;
+    reader.Then([&](HWND dialog) {
+        char caption[64] = "";
+        GetWindowText(dialog, caption, sizeof caption);
+        shownCaption = caption;
+        return ModalAction::Nothing;
+    });
+    testing::internal::CaptureStderr();
+    text.DoModal();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(shownCaption, "First\nsecond");
+
+    KPropertyPage one(kTideId, kTideCaption);
+    KPropertyPage two(kSensorId, kSensorCaption);
+    KPropertyPage three(kTideId, kTideCaption);
+    KPropertySheetEx wizard("Plan", nullptr, 0, 0);
+    wizard.AddPage(&one);
+    wizard.AddPage(&two);
+    wizard.AddPage(&three);
+    wizard.SetWizardMode();
+    const auto buttons = [](HWND dialog) {
+        std::string shown;
+        for (const int id : {ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH}) {
+            const HWND button = GetDlgItem(dialog, id);
+            if (IsWindowVisible(button) && IsWindowEnabled(button))
+                shown += id == ID_WIZBACK ? "B" : id == ID_WIZNEXT ? "N" : "F";
+        }
+        return shown;
+    };
+    std::vector<std::string> seen;
+    CScriptedUser clicker;
+    const auto look = [&](HWND dialog) {
+        seen.push_back(buttons(dialog));
+        return ModalAction::Acted;
+    };
+    clicker.Then(look)
+        .Click(ID_WIZNEXT)
+        .Then(look)
+        .Click(ID_WIZNEXT)
+        .Then(look)
+        .Click(ID_WIZFINISH);
+    EXPECT_EQ(wizard.DoModal(), ID_WIZFINISH);
+    EXPECT_EQ(seen, (std::vector<std::string>{"N", "BN", "BF"}));
+
+    KPropertyPage only(kTideId, kTideCaption);
+    KPropertySheetEx single("One", nullptr, 0, 0);
+    single.AddPage(&only);
+    single.SetWizardMode();
+    seen.clear();
+    CScriptedUser finisher;
+    finisher.Then(look).Click(ID_WIZFINISH);
+    EXPECT_EQ(single.DoModal(), ID_WIZFINISH);
+    EXPECT_EQ(seen, (std::vector<std::string>{"F"}));
+}
+
+TEST_F(PropertySheets, DraggingTheCornerKeepsThePageBetweenTabsAndButtonsAndALargerFontRefits) {
+    GeneralPage general;
+    KPropertySheetEx sheet("Resizable", nullptr, 0, 0x0004 | 0x0020);
+    sheet.AddPage(&general);
+    CRect before;
+    CRect after;
+    CRect shrunk;
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            GetWindowRect(dialog, &before);
+            return ModalAction::Acted;
+        })
+        .DragFrame(HTBOTTOMRIGHT, 60, 40)
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    GetWindowRect(dialog, &after);
+                    EXPECT_EQ(after.Width(), before.Width() + 60);
+                    EXPECT_EQ(after.Height(), before.Height() + 40);
+                    CRect client;
+                    GetClientRect(dialog, &client);
+                    const CRect cancel = ClientRectOf(dialog, IDCANCEL);
+                    const CRect tab = ClientRectOf(dialog, AFX_IDC_TAB_CONTROL);
+                    CRect page;
+                    general.GetWindowRect(&page);
+                    ScreenToClient(dialog, reinterpret_cast<POINT*>(&page.left));
+                    ScreenToClient(dialog, reinterpret_cast<POINT*>(&page.right));
+                    EXPECT_GT(page.top, tab.top);
+                    EXPECT_LT(page.bottom, cancel.top);
+                    EXPECT_EQ(client.right - cancel.right, client.right - cancel.right);
+                    EXPECT_LT(client.bottom - cancel.bottom, 20);
+                    EXPECT_LT(client.right - ClientRectOf(dialog, ID_APPLY_NOW).right, 20);
+                    EXPECT_EQ(tab.bottom - page.bottom, tab.right - page.right);
+                },
+                dialog);
+        })
+        .DragFrame(HTBOTTOMRIGHT, -200, -200)
+        .Then([&](HWND dialog) {
+            GetWindowRect(dialog, &shrunk);
+            return ModalAction::Acted;
+        })
+        .Click(IDCANCEL);
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(shrunk.Width(), before.Width());
+    EXPECT_EQ(shrunk.Height(), before.Height());
+
+    // A first page with a larger font makes the whole sheet larger.
+    KPropertyPage small(kTideId, kTideCaption);
+    KPropertySheet plain("Small");
+    plain.AddPage(&small);
+    KPropertyPage large(kBigFontId, kTideCaption);
+    KPropertySheet refitted("Large");
+    refitted.AddPage(&large);
+    CRect smallRect;
+    CRect largeRect;
+    CScriptedUser measurer;
+    measurer
+        .Then([&](HWND dialog) {
+            GetWindowRect(dialog, &smallRect);
+            return ModalAction::Nothing;
+        })
+        .Then([&](HWND dialog) {
+            GetWindowRect(dialog, &largeRect);
+            return ModalAction::Nothing;
+        });
+    testing::internal::CaptureStderr();
+    plain.DoModal();
+    refitted.DoModal();
+    testing::internal::GetCapturedStderr();
+    EXPECT_GT(largeRect.Width(), smallRect.Width() * 5 / 4);
+    EXPECT_GT(largeRect.Height(), smallRect.Height() * 5 / 4);
+}
+
+TEST_F(PropertySheets, APageSheetSitsInItsGroupBoxAndPassesOkToItsInnerSheetFirst) {
+    struct LoggingPage : KPropertyPage {
+        LoggingPage(UINT id, UINT caption, const char* name)
+            : KPropertyPage(id, caption), m_name(name) {}
+        void OnOK() override { g_heard.push_back(m_name + " OK"); }
+        std::string m_name;
+    };
+    struct OuterPage : KPropertyPageSheet {
+        OuterPage() : KPropertyPageSheet(kGroupId, 0, 1, kGroup) {}
+        void OnOK() override {
+            KPropertyPageSheet::OnOK();
+            g_heard.push_back("outer OK");
+        }
+    };
+    LoggingPage first(kSensorId, kSensorCaption, "first");
+    LoggingPage second(kSensorId, kTideCaption, "second");
+    OuterPage outer;
+    outer.AddPage(&first);
+    outer.AddPage(nullptr);
+    outer.AddPage(&second);
+    EXPECT_EQ(outer.GetPageCount(), 2);
+    EXPECT_EQ(outer.GetPage(2), nullptr);
+    EXPECT_EQ(outer.GetActivePage(), nullptr);
+    KPropertySheetEx sheet("Nested", nullptr, 0, 0);
+    sheet.AddPage(&outer);
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(outer.GetActivePage(), &second);
+                    CRect group;
+                    outer.GetDlgItem(kGroup)->GetWindowRect(&group);
+                    HWND inner = GetParent(second.m_hWnd);
+                    CRect innerRect;
+                    GetWindowRect(inner, &innerRect);
+                    EXPECT_EQ(innerRect.left, group.left + 12);
+                    EXPECT_EQ(innerRect.top, group.top + 24);
+                    EXPECT_EQ(innerRect.right, group.right - 12);
+                    EXPECT_EQ(innerRect.bottom, group.bottom - 12);
+                    EXPECT_EQ(GetWindowLong(inner, GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT, 0);
+                    EXPECT_FALSE(IsWindowVisible(GetDlgItem(inner, IDOK)));
+                    EXPECT_FALSE(first.PageIsResizing());
+                },
+                dialog);
+        })
+        .Click(IDOK);
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(g_heard, (std::vector<std::string>{"first OK", "second OK", "outer OK"}));
+
+    // Without sub-pages it is a plain page.
+    KPropertyPageSheet lone(kGroupId, 0, 0, kGroup);
+    KPropertySheetEx loneSheet("Lone", nullptr, 0, 0);
+    loneSheet.AddPage(&lone);
+    CScriptedUser loneUser;
+    loneUser
+        .Then([&](HWND dialog) {
+            return Check([&](HWND) { EXPECT_EQ(lone.GetActivePage(), nullptr); }, dialog);
+        })
+        .Click(IDOK);
+    EXPECT_EQ(loneSheet.DoModal(), IDOK);
+}
+
+TEST_F(PropertySheets, AModelessSheetHidesCancelAndFreesItsPagesAndItself) {
+    auto* sheet = new KPropertySheetEx("Tools", nullptr, 0, 0x0001);
+    auto* page = new GeneralPage;
+    sheet->AddPage(page);
+    ASSERT_TRUE(sheet->Create());
+    const HWND hwnd = sheet->m_hWnd;
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(hwnd, IDCANCEL)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(hwnd, IDCANCEL)));
+    EXPECT_TRUE(IsWindowVisible(GetDlgItem(hwnd, IDOK)));
+    EXPECT_EQ(ClientRectOf(hwnd, IDOK).left > 0, true);
+    CScriptedUser user;
+    user.TypeInto(kDepth, "33").Click(IDOK);
+    EXPECT_TRUE(user.ActIn(hwnd));
+    EXPECT_FALSE(IsWindow(hwnd)); // the sheet and its page are gone, as ASan checks
+}
+
+TEST_F(PropertySheets, TouchedTrackingFollowsTheClassCodePairsAndNestedPagesMarkBoth) {
+    KPropertySheetEx sheet("Touch", nullptr, 0, 0x0004);
+    GeneralPage general;
+    sheet.AddPage(&general);
+    // Before its window exists, the page just stores the state it is given.
+    general.SetPageTouched(true);
+    general.SetPageTouched(false);
+    EXPECT_FALSE(general.GetPageTouched());
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+        return Check(
+            [&](HWND) {
+                g_heard.clear(); // loading the page's data changed its edit already
+                Listener listener;
+                general.SetListener2Notify(listener.m_hWnd);
+                const HWND button = GetDlgItem(general.m_hWnd, kPushButton);
+                // A button's notification other than a click is relayed as it is.
+                general.SendMessage(WM_COMMAND, MAKEWPARAM(kPushButton, BN_SETFOCUS),
+                                    reinterpret_cast<LPARAM>(button));
+                EXPECT_FALSE(general.IsItemTouched(kPushButton));
+                general.SendMessage(WM_COMMAND, MAKEWPARAM(kPushButton, BN_DOUBLECLICKED),
+                                    reinterpret_cast<LPARAM>(button));
+                EXPECT_TRUE(general.IsItemTouched(kPushButton));
+                general.SetItemUntouched(kPushButton);
+                EXPECT_FALSE(general.IsItemTouched(kPushButton));
+                EXPECT_EQ(g_heard, (std::vector<std::string>{"listener 106 6", "listener 0 99"}));
+                listener.DestroyWindow();
+                // A listener that is gone is not written to.
+                general.SendMessage(WM_COMMAND, MAKEWPARAM(kPushButton, BN_CLICKED),
+                                    reinterpret_cast<LPARAM>(button));
+                EXPECT_EQ(g_heard.size(), 2u);
+                EXPECT_EQ(TabText(dialog, 0), "&General *");
+
+                // A page inside another page relays its changes, and both are touched.
+                KPropertyPage inner(kTideId, 0);
+                ASSERT_TRUE(inner.Create(kTideId, &general));
+                inner.SetDlgCtrlID(kGroup);
+                inner.SetListener2Notify(general.m_hWnd);
+                const HWND edit = inner.GetDlgItem(110)->m_hWnd;
+                inner.SendMessage(WM_COMMAND, MAKEWPARAM(110, EN_CHANGE),
+                                  reinterpret_cast<LPARAM>(edit));
+                EXPECT_TRUE(inner.IsItemTouched(110));
+                EXPECT_TRUE(inner.GetPageTouched());
+                EXPECT_TRUE(general.IsItemTouched(kGroup));
+                inner.DestroyWindow();
+            },
+            dialog);
+    });
+    testing::internal::CaptureStderr();
+    sheet.DoModal();
+    testing::internal::GetCapturedStderr();
+}
+
+TEST_F(PropertySheets, RunTimeClassesAndDynamicCreation) {
+    CObject* page = RUNTIME_CLASS(KPropertyPage)->CreateObject();
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->IsKindOf(RUNTIME_CLASS(CPropertyPage)));
+    delete page;
+    CObject* pageSheet = RUNTIME_CLASS(KPropertyPageSheet)->CreateObject();
+    ASSERT_NE(pageSheet, nullptr);
+    EXPECT_TRUE(pageSheet->IsKindOf(RUNTIME_CLASS(KPropertyPage)));
+    delete pageSheet;
+    KPropertySheetEx sheet;
+    EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(KPropertySheet)));
+    EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(KFPropertySheetEx)));
+    EXPECT_EQ(sheet.GetPage(0), nullptr);
+    bool thrown = false;
+    try {
+        sheet.DoModal();
+    } catch (CException* error) {
+        thrown = error->IsKindOf(RUNTIME_CLASS(CInvalidArgException));
+        error->Delete();
+    }
+    EXPECT_TRUE(thrown);
+}
+
+TEST_F(PropertySheets, BadInputGivesHarmlessDefaults) {
+    // A caption string that is not there, flags nobody knows, a page added as null.
+    KPropertySheetEx sheet(9999, nullptr, 7, 0xFFFF0000u | 0x0020);
+    KPropertyPage page(kTideId, 0);
+    sheet.AddPage(nullptr);
+    sheet.AddPage(&page);
+    EXPECT_EQ(sheet.GetPageCount(), 1);
+    // A child whose class name is longer than the page's buffer, and a very long tab text
+    // that ends in "&".
+    WNDCLASS longClass{};
+    const std::string longName(200, 'W');
+    longClass.lpfnWndProc = DefWindowProc;
+    longClass.lpszClassName = longName.c_str();
+    RegisterClass(&longClass);
+    const std::string longText = std::string(400, 'x') + "&";
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    char caption[16] = "?";
+                    GetWindowText(dialog, caption, sizeof caption);
+                    EXPECT_STREQ(caption, "");
+                    const HWND odd =
+                        CreateWindowEx(0, longName.c_str(), "", WS_CHILD, 0, 0, 5, 5, page.m_hWnd,
+                                       reinterpret_cast<HMENU>(300), nullptr, nullptr);
+                    page.SendMessage(WM_COMMAND, MAKEWPARAM(300, 0), reinterpret_cast<LPARAM>(odd));
+                    EXPECT_FALSE(page.IsItemTouched(300));
+                    const auto tab =
+                        reinterpret_cast<HWND>(SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
+                    TCITEM item{TCIF_TEXT, 0, 0, const_cast<char*>(longText.c_str()), 0, 0, 0};
+                    SendMessage(tab, TCM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+                    page.SetPageTouched(true);
+                    // The page remembered its caption when it was first shown.
+                    EXPECT_EQ(page.GetCaption(), "Tide");
+                    EXPECT_EQ(TabText(dialog, 0), "Tide *");
+                },
+                dialog);
+        })
+        .PressWith(MOD_ALT, 'Q')
+        .Click(IDOK);
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+
+    // A tab text read back from the tab is cut at 255 characters.
+    KPropertyPage untitled(kUntitledId, 0);
+    KPropertySheetEx other("Other", nullptr, 0, 0);
+    other.AddPage(&untitled);
+    CScriptedUser reader;
+    reader
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    const auto tab =
+                        reinterpret_cast<HWND>(SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
+                    TCITEM item{TCIF_TEXT, 0, 0, const_cast<char*>(longText.c_str()), 0, 0, 0};
+                    SendMessage(tab, TCM_SETITEM, 0, reinterpret_cast<LPARAM>(&item));
+                    untitled.SetPageTouched(true);
+                    EXPECT_EQ(untitled.GetCaption(), CString('x', 255));
+                    EXPECT_EQ(TabText(dialog, 0), CString('x', 255) + " *");
+                },
+                dialog);
+        })
+        .Click(IDOK);
+    EXPECT_EQ(other.DoModal(), IDOK);
+}
