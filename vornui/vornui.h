@@ -67,6 +67,7 @@
 #include "vornui/platform/DialogBar.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/DialogTemplate.h"
+#include "vornui/platform/DocTemplate.h"
 #include "vornui/platform/Drawing.h"
 #include "vornui/platform/Edit.h"
 #include "vornui/platform/EditControl.h"

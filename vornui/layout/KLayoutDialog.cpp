@@ -1,6 +1,8 @@
 #include "vornui/layout/KLayoutDialog.h"
 
 #include "vornui/layout/LayoutGrip.h"
+#include "vornui/platform/DocTemplate.h"
+#include "vornui/platform/WinApp.h"
 
 #include <cstdlib>
 
@@ -24,9 +26,19 @@ BOOL KLayoutDialog::OnInitDialog() {
     ModifyStyle(0, WS_THICKFRAME, SWP_FRAMECHANGED);
     if (!m_sSection.IsEmpty())
         Load(m_sSection);
+    ShowDocumentIcon();
     if (m_bGripper)
         CreateGripBar(*this, m_StatusBar, true);
     return result;
+}
+
+void KLayoutDialog::ShowDocumentIcon() {
+    CWinApp* app = AfxGetApp();
+    POSITION pos = app ? app->GetFirstDocTemplatePosition() : nullptr;
+    if (!pos)
+        return;
+    if (const HICON icon = app->LoadIcon(app->GetNextDocTemplate(pos)->m_nIDResource))
+        SetIcon(icon, FALSE);
 }
 
 void KLayoutDialog::OnSize(UINT type, int cx, int cy) {

@@ -41,6 +41,9 @@ protected:
     // Keeps the placement in the profile and lets go of the tree.
     void OnDestroy() override;
 
+    // The application's document icon, when it has a document template, as the small icon.
+    void ShowDocumentIcon();
+
     bool m_bGripper;        // whether a size grip is shown
     CStatusBar m_StatusBar; // the bar that carries the grip
 };

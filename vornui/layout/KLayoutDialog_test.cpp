@@ -1,8 +1,10 @@
+#include "tests/DibBytes.h"
 #include "tests/TempDir.h"
 
 #include "vornui/layout/KLayoutDialog.h"
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/DocTemplate.h"
 #include "vornui/platform/SpinButtonCtrl.h"
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/TabCtrl.h"
@@ -348,5 +350,32 @@ TEST_F(LayoutDialogs, TheBackgroundLeavesExactlyTheControlsThatPaintThemselves) 
     }
     EXPECT_GT(keyPixels, 0);
     surface.SelectObject(old);
+    dialog.DestroyWindow();
+}
+
+TEST_F(LayoutDialogs, TheDocumentTemplatesIconIsTheSmallIcon) {
+    using namespace dib_bytes;
+    constexpr UINT kDocumentId = 128;
+    const DibShape shape{8, 8, 4, false, BI_RGB, {{0, 0, 0, 0}, {0, 0, 255, 0}}};
+    const auto image = IconImage(
+        shape, [](int, int) { return 1u; }, [](int, int) { return false; });
+    const auto group = IconDirectory({{8, 8, 4, image}}, false);
+    ASSERT_TRUE(AddResource(m_module, RT_ICON, MAKEINTRESOURCE(1), image.data(),
+                            static_cast<DWORD>(image.size())));
+    ASSERT_TRUE(AddResource(m_module, RT_GROUP_ICON, MAKEINTRESOURCE(kDocumentId), group.data(),
+                            static_cast<DWORD>(group.size())));
+
+    // Without a document template the dialog has no icon of its own.
+    SoundingsDialog plain(nullptr, false, GreedyRoot);
+    ASSERT_TRUE(plain.Create(kSoundingsId));
+    EXPECT_EQ(plain.GetIcon(FALSE), nullptr);
+    plain.DestroyWindow();
+
+    m_app.AddDocTemplate(new CSingleDocTemplate(kDocumentId, nullptr, nullptr, nullptr));
+    SoundingsDialog dialog(nullptr, false, GreedyRoot);
+    ASSERT_TRUE(dialog.Create(kSoundingsId));
+    EXPECT_NE(dialog.GetIcon(FALSE), nullptr);
+    EXPECT_EQ(dialog.GetIcon(FALSE), m_app.LoadIcon(kDocumentId));
+    EXPECT_EQ(dialog.GetIcon(TRUE), nullptr);
     dialog.DestroyWindow();
 }
