@@ -30,7 +30,8 @@ int ExtentAlong(layOrientation orientation, HWND control) {
 
 CWnd* KLayoutMgr::paneNull = nullptr;
 
-KLayoutMgr::KLayoutMgr(CWnd* pWnd) : m_pWnd(pWnd) {}
+KLayoutMgr::KLayoutMgr(CWnd* pWnd, LPCTSTR section)
+    : m_pWnd(pWnd), m_sSection(section ? section : "") {}
 
 HWND KLayoutMgr::ControlHandle(UINT nID) const {
     const HWND window = HandleOf(m_pWnd);

@@ -15,12 +15,14 @@
 //         << item(IDOK, layFixedSize | layAlignRight);
 
 #include "vornui/platform/CRect.h"
+#include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Window.h"
 
 #include <atomic>
 #include <vector>
 
+class CDC;
 class CWnd;
 class CTabCtrl;
 
@@ -297,14 +299,37 @@ public:
         HWND m_hwndTab; // the tab control
     };
 
-    // The layout of the controls of `pWnd`.
-    explicit KLayoutMgr(CWnd* pWnd = nullptr);
+    // The layout of the controls of `pWnd`; `section` names where the window's placement
+    // is kept in the application profile (null or empty: nowhere).
+    explicit KLayoutMgr(CWnd* pWnd = nullptr, LPCTSTR section = nullptr);
     // Copies share the root.
     KLayoutMgr(const KLayoutMgr&) = default;
     KLayoutMgr& operator=(const KLayoutMgr&) = default;
     // Lets go of the root; the tree dies with its last handle.
     virtual ~KLayoutMgr() = default;
 
+    // The rectangle the root is laid out in, root borders included: the client area.
+    virtual CRect GetRect();
+    // Makes `root` the root (the old one is let go of) and lays it out.
+    virtual void UpdateLayout(CPane root);
+    // Keeps a top-level dialog within the tree's limits, lays the tree out in GetRect less
+    // the root borders, brings aligned up-down controls back to their buddies and
+    // invalidates the window.
+    virtual void UpdateLayout();
+    // Places the root in `rcClient`; nothing for an empty rectangle or without a root.
+    virtual void Layout(CRect& rcClient);
+
+    // Paints the background in the button face, around the visible controls: group boxes
+    // and a tab's display area are painted over, a status bar only outside its grip.
+    void EraseBkgnd(CDC* pDC);
+    // Applies the placement kept as "WindowPlacement" in `section` of the application
+    // profile; a value of any length but that of the record is ignored.
+    bool Load(LPCTSTR section);
+    // Keeps the window's placement there, in the normal state unless it is maximised.
+    bool Save(LPCTSTR section);
+
+    // Sets the margin between GetRect and the root on each side.
+    void setRootBorders(int cx, int cy) { m_sizeRootBorders = CSize(cx, cy); }
     // The window whose controls are laid out.
     CWnd* GetWnd() const { return m_pWnd; }
     // The root pane; empty before CreateRoot.
@@ -350,7 +375,19 @@ public:
 protected:
     // The child control with that id of the managed window; null when there is none.
     HWND ControlHandle(UINT nID) const;
+    // The least window size the tree allows for a window whose frame takes `frame` around
+    // GetRect.
+    CSize MinimumWindowSize(CSize frame);
+    // The greatest, likewise; an extent of -1 is none.
+    CSize MaximumWindowSize(CSize frame);
+    // The tracking sizes of WM_GETMINMAXINFO for a frame of `frame` around GetRect.
+    void LimitTracking(MINMAXINFO* info, CSize frame);
+    // Sets the buddy of every visible, aligned up-down control again, so that each sits
+    // beside its moved buddy.
+    void ReattachBuddies();
 
-    CWnd* m_pWnd;     // the window laid out
-    CPane m_RootPane; // the tree's root
+    CWnd* m_pWnd;                  // the window laid out
+    CPane m_RootPane;              // the tree's root
+    CString m_sSection;            // profile section of the placement; empty: none
+    CSize m_sizeRootBorders{5, 5}; // margin between GetRect and the root
 };

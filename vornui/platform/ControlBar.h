@@ -20,6 +20,8 @@ public:
 
     DWORD GetBarStyle() const { return m_dwStyle; }
     void SetBarStyle(DWORD style) { m_dwStyle = style; }
+    // Whether the bar floats in a small frame of its own (CFrameWnd::FloatControlBar).
+    BOOL IsFloating() const;
     // The bar's size: along its edge, and across it.
     virtual CSize CalcFixedLayout(BOOL stretch, BOOL horizontal);
     // Brings the bar's items up to date through the update handlers of `target`.

@@ -27,6 +27,9 @@ public:
 
     // Lays the control bars out along the edges and gives the view what they leave.
     virtual void RecalcLayout(BOOL notify = TRUE);
+    // Takes `bar` out of this frame into a small frame of its own whose top left corner
+    // is at `point` (screen), its size the bar's along `style`'s alignment.
+    void FloatControlBar(CControlBar* bar, CPoint point, DWORD style = CBRS_ALIGN_TOP);
     CView* GetActiveView() const { return m_pViewActive; }
     void SetActiveView(CView* view, BOOL notify = TRUE);
 

@@ -6,8 +6,10 @@
 
 #include "vornui/platform/CString.h"
 #include "vornui/platform/CmdTarget.h"
+#include "vornui/platform/Collections.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
+#include "vornui/platform/Icons.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/Object.h"
 #include "vornui/platform/Resources.h"
@@ -16,6 +18,7 @@
 #include <memory>
 
 class ApplicationProfile;
+class CDocTemplate;
 
 #define HELP_CONTEXT 0x0001L
 
@@ -38,6 +41,14 @@ public:
     // nothing when the application has no help file. `data` is the help context.
     virtual void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
 
+    // Takes `docTemplate` (made with new) into the application's list of templates.
+    void AddDocTemplate(CDocTemplate* docTemplate);
+    // Walks the templates: null when there is none; GetNextDocTemplate moves `pos` on.
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    // The icon resource `id`, found through the resource chain; null when there is none.
+    HICON LoadIcon(UINT id) const;
+
     // The INI file that holds the profile; null keeps it in memory (and forgets the file).
     void SetProfileFile(LPCTSTR path);
 
@@ -51,7 +62,7 @@ public:
 
     LPCTSTR m_pszAppName;
     LPCTSTR m_pszExeName;
-    LPCTSTR m_pszProfileName; // null while the profile is in memory
+    LPCTSTR m_pszProfileName;            // null while the profile is in memory
     LPCTSTR m_pszHelpFilePath = nullptr; // the host's help file, null for none
     HINSTANCE m_hInstance;
     CWnd* m_pMainWnd = nullptr; // the main window; the host sets it
@@ -61,6 +72,7 @@ private:
     CString m_strExeName;
     CString m_strProfileName;
     std::unique_ptr<ApplicationProfile> m_profile;
+    CTypedPtrList<CPtrList, CDocTemplate*> m_templates; // owned
 };
 
 // The host's application object, or the default one when the host made none.

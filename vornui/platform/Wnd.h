@@ -16,6 +16,7 @@
 #include "vornui/platform/ControlBars.h"
 #include "vornui/platform/Export.h"
 #include "vornui/platform/Forward.h"
+#include "vornui/platform/Icons.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Object.h"
 #include "vornui/platform/OwnerDraw.h"
@@ -80,6 +81,9 @@ public:
     // (WM_SETFONT), which stays the caller's.
     CFont* GetFont() const;
     void SetFont(CFont* font, BOOL redraw = TRUE);
+    // The window's big or small icon (WM_SETICON); returns the one it replaces.
+    HICON SetIcon(HICON icon, BOOL bigIcon);
+    HICON GetIcon(BOOL bigIcon) const;
 
     // The tree.
     CWnd* GetParent() const;

@@ -1,9 +1,16 @@
 #include "vornui/platform/StatusBarCtrl.h"
 
+#include "vornui/platform/DeviceContext.h"
+#include "vornui/platform/Drawing.h"
+#include "vornui/platform/FrameControls.h"
 #include "vornui/platform/InputCodes.h"
 #include "vornui/platform/Screen.h"
+#include "vornui/platform/SystemBrushes.h"
+#include "vornui/platform/SystemSettings.h"
+#include "vornui/platform/Text.h"
 #include "vornui/platform/internal/ControlFont.h"
 #include "vornui/platform/internal/ControlNotify.h"
+#include "vornui/platform/internal/ControlPaintDC.h"
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -141,25 +148,57 @@ LRESULT StatusMessage(HWND hwnd, StatusData& data, UINT message, WPARAM wParam, 
 }
 
 // The size grip: a square as high as the bar in its bottom-right corner, while the frame
-// it sizes is not maximised.
-bool OnSizeGrip(HWND hwnd, LPARAM lParam) {
+// it sizes is not maximised; empty while there is none.
+CRect GripRect(HWND hwnd) {
     const HWND frame = GetParent(hwnd);
     if (!(StyleOf(hwnd) & SBARS_SIZEGRIP) || !frame || IsZoomed(frame))
-        return false;
-    POINT point{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
-    ScreenToClient(hwnd, &point);
+        return CRect();
     RECT client;
     GetClientRect(hwnd, &client);
-    return point.x >= client.right - client.bottom && point.x < client.right && point.y >= 0 &&
-           point.y < client.bottom;
+    return CRect(client.right - client.bottom, 0, client.right, client.bottom);
+}
+
+void PaintPart(HDC dc, CRect rect, const StatusPart& part) {
+    if (!(part.type & SBT_NOBORDERS))
+        DrawEdge(dc, &rect, (part.type & SBT_POPOUT) ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT);
+    rect.DeflateRect(3, 1);
+    DrawText(dc, part.text, part.text.GetLength(), &rect,
+             DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX | DT_END_ELLIPSIS);
+}
+
+// The bar: its parts in the button face, each with its text, and the size grip.
+void Paint(HWND hwnd, const StatusData& data) {
+    ControlPaintDC paint(hwnd);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    FillRect(paint.dc(), &client, GetSysColorBrush(COLOR_BTNFACE));
+    SetBkMode(paint.dc(), TRANSPARENT);
+    SetTextColor(paint.dc(), GetSysColor(COLOR_BTNTEXT));
+    if (data.simple) {
+        PaintPart(paint.dc(), PartRect(hwnd, data, 0), data.simplePart);
+    } else {
+        for (size_t index = 0; index < data.parts.size(); ++index)
+            PaintPart(paint.dc(), PartRect(hwnd, data, static_cast<int>(index)), data.parts[index]);
+    }
+    CRect grip = GripRect(hwnd);
+    if (!grip.IsRectEmpty())
+        DrawFrameControl(paint.dc(), &grip, DFC_SCROLL, DFCS_SCROLLSIZEGRIP);
 }
 
 LRESULT HandleStatusMessage(HWND hwnd, StatusData& data, UINT message, WPARAM wParam,
                             LPARAM lParam) {
     switch (message) {
-    case WM_NCHITTEST:
-        return OnSizeGrip(hwnd, lParam) ? HTBOTTOMRIGHT
-                                        : DefWindowProc(hwnd, message, wParam, lParam);
+    case WM_ERASEBKGND:
+        return TRUE; // WM_PAINT fills every pixel
+    case WM_PAINT:
+        Paint(hwnd, data);
+        return 0;
+    case WM_NCHITTEST: {
+        POINT point{static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam))};
+        ScreenToClient(hwnd, &point);
+        return GripRect(hwnd).PtInRect(point) ? HTBOTTOMRIGHT
+                                              : DefWindowProc(hwnd, message, wParam, lParam);
+    }
     case WM_NCLBUTTONDOWN:
         // Dragging the grip sizes the frame.
         if (wParam == HTBOTTOMRIGHT)

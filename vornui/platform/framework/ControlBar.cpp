@@ -1,6 +1,7 @@
 #include "vornui/platform/ControlBar.h"
 
 #include "vornui/platform/FrameWnd.h"
+#include "vornui/platform/MiniFrameWnd.h"
 
 #include <algorithm>
 
@@ -18,8 +19,24 @@ CSize CControlBar::CalcFixedLayout(BOOL stretch, BOOL horizontal) {
     return horizontal ? CSize(32767, window.Height()) : CSize(window.Width(), 32767);
 }
 
+BOOL CControlBar::IsFloating() const {
+    const CWnd* parent = GetParent();
+    return parent && parent->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd));
+}
+
 void CControlBar::OnSizeParent(AFX_SIZEPARENTPARAMS& layout) {
-    if (!(GetStyle() & WS_VISIBLE) || !(m_dwStyle & CBRS_ALIGN_ANY))
+    if (!(GetStyle() & WS_VISIBLE))
+        return;
+    if (IsFloating()) { // the small frame is all the bar's
+        const CRect all(layout.rect);
+        layout.rect.right = layout.rect.left;
+        if (layout.hDWP)
+            layout.hDWP =
+                ::DeferWindowPos(layout.hDWP, m_hWnd, nullptr, all.left, all.top, all.Width(),
+                                 all.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    if (!(m_dwStyle & CBRS_ALIGN_ANY))
         return;
     const bool horizontal = (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0;
     CRect strip(layout.rect);

@@ -22,6 +22,19 @@ BOOL CView::PreCreateWindow(CREATESTRUCT& create) {
     return TRUE;
 }
 
+void CView::OnInitialUpdate() {
+    Invalidate(TRUE);
+}
+
+BOOL CView::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    if (message == WM_INITIALUPDATE) {
+        OnInitialUpdate();
+        *result = 0;
+        return TRUE;
+    }
+    return CWnd::OnWndMsg(message, wParam, lParam, result);
+}
+
 void CView::PostNcDestroy() {
     delete this;
 }

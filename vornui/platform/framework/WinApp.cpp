@@ -1,6 +1,7 @@
 #include "vornui/platform/WinApp.h"
 
 #include "vornui/platform/ControlBar.h"
+#include "vornui/platform/DocTemplate.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/ProfileFile.h"
 #include "vornui/platform/internal/IniDocument.h"
@@ -69,6 +70,26 @@ CWinApp::CWinApp(LPCTSTR appName)
 CWinApp::~CWinApp() {
     CWinApp* self = this;
     g_app.compare_exchange_strong(self, nullptr);
+    while (!m_templates.IsEmpty())
+        delete m_templates.RemoveHead();
+}
+
+void CWinApp::AddDocTemplate(CDocTemplate* docTemplate) {
+    if (docTemplate)
+        m_templates.AddTail(docTemplate);
+}
+
+POSITION CWinApp::GetFirstDocTemplatePosition() const {
+    return m_templates.GetHeadPosition();
+}
+
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const {
+    return m_templates.GetNext(pos);
+}
+
+HICON CWinApp::LoadIcon(UINT id) const {
+    return ::LoadIcon(AfxFindResourceHandle(MAKEINTRESOURCE(id), RT_GROUP_ICON),
+                      MAKEINTRESOURCE(id));
 }
 
 int CWinApp::DoMessageBox(LPCTSTR prompt, UINT type, UINT) {

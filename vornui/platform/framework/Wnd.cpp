@@ -231,6 +231,15 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT flags) {
     return ModifyStyleEx(m_hWnd, remove, add, flags);
 }
 
+HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
+    return reinterpret_cast<HICON>(
+        SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
+}
+
+HICON CWnd::GetIcon(BOOL bigIcon) const {
+    return reinterpret_cast<HICON>(SendMessage(WM_GETICON, bigIcon ? ICON_BIG : ICON_SMALL));
+}
+
 int CWnd::GetDlgCtrlID() const {
     return ::GetDlgCtrlID(m_hWnd);
 }

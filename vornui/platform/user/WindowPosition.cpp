@@ -1,6 +1,7 @@
 #include "vornui/platform/WindowPosition.h"
 
 #include "vornui/platform/DesktopDisplay.h"
+#include "vornui/platform/LastError.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Window.h"
@@ -345,9 +346,10 @@ BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
     const WindowRecord* record = LiveWindow(hwnd);
     if (!record || !placement)
         return FALSE;
+    placement->length = sizeof(WINDOWPLACEMENT);
     placement->flags = 0;
-    placement->showCmd = !(record->style & WS_VISIBLE)   ? SW_HIDE
-                         : (record->style & WS_MINIMIZE) ? SW_SHOWMINIMIZED
+    // The state, whether the window is shown or hidden (as while it is being destroyed).
+    placement->showCmd = (record->style & WS_MINIMIZE)   ? SW_SHOWMINIMIZED
                          : (record->style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED
                                                          : SW_SHOWNORMAL;
     placement->ptMinPosition = POINT{-1, -1};
@@ -359,13 +361,39 @@ BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
     return TRUE;
 }
 
+// Coordinates of a stored placement are brought into the range windows live in, so that
+// no width or offset overflows.
+static CRect WithinCoordinateRange(const RECT& rect) {
+    const auto bounded = [](LONG value) { return std::clamp<LONG>(value, -32768, 32767); };
+    return CRect(bounded(rect.left), bounded(rect.top), bounded(rect.right), bounded(rect.bottom));
+}
+
+// A top-level rectangle that would show on no monitor at the size the window takes is
+// moved onto the work area of the nearest one.
+static CRect OnSomeMonitor(HWND hwnd, CRect rect) {
+    const CSize size = TrackingSize(hwnd, rect.Size());
+    rect.right = rect.left + size.cx;
+    rect.bottom = rect.top + size.cy;
+    if ((RecordOf(hwnd)->style & WS_CHILD) || MonitorFromRect(&rect, MONITOR_DEFAULTTONULL))
+        return rect;
+    MONITORINFO info{sizeof info, {}, {}, 0};
+    GetMonitorInfo(MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info);
+    const CRect work(info.rcWork);
+    const int x = std::max(work.left, std::min<int>(rect.left, work.right - rect.Width()));
+    const int y = std::max(work.top, std::min<int>(rect.top, work.bottom - rect.Height()));
+    return CRect(x, y, x + rect.Width(), y + rect.Height());
+}
+
 BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement) {
     WindowRecord* record = LiveWindow(hwnd);
-    if (!record || !placement)
+    if (!record || !placement || placement->length != sizeof(WINDOWPLACEMENT)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
-    CRect normal = placement->rcNormalPosition;
+    }
+    CRect normal = WithinCoordinateRange(placement->rcNormalPosition);
     const POINT offset = WorkspaceOffset(hwnd);
     normal.OffsetRect(offset.x, offset.y);
+    normal = OnSomeMonitor(hwnd, normal);
     if (record->style & (WS_MINIMIZE | WS_MAXIMIZE))
         record->normalPosition = normal;
     else

@@ -1,0 +1,122 @@
+// Guide example: a dialog laid out by a pane tree. It grows with the user's sizing, stops at
+// the least size its tree allows, shows a size grip, and comes back where the user left it,
+// maximised or not, from the application profile.
+#include "vornui/vornui.h"
+
+#include <cstdio>
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+constexpr UINT IDD_TIDE = 3201;
+constexpr int IDC_STATIONS = 100;
+constexpr int IDC_OFFSET_LABEL = 101;
+constexpr int IDC_OFFSET = 102;
+
+constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DialogItemTemplate kItems[] = {
+    {"ListBox", "", IDC_STATIONS, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 0, 7, 7, 150, 70},
+    {"Static", "Offset (m):", IDC_OFFSET_LABEL, WS_VISIBLE, 0, 7, 84, 40, 10},
+    {"Edit", "0.00", IDC_OFFSET, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 0, 50, 82, 107, 12},
+    {"Button", "OK", IDOK, kButton | BS_DEFPUSHBUTTON, 0, 53, 100, 50, 14},
+    {"Button", "Cancel", IDCANCEL, kButton, 0, 107, 100, 50, 14},
+};
+// No sizing frame here: the layout dialog adds it.
+constexpr DialogTemplate kTide{DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX,
+                               0,
+                               20,
+                               20,
+                               164,
+                               120,
+                               "Tide stations",
+                               "MS Shell Dlg",
+                               8,
+                               kItems,
+                               static_cast<WORD>(std::size(kItems))};
+
+// The host's dialog: it builds its tree once its controls exist.
+class CTideDlg : public KLayoutDialog {
+public:
+    CTideDlg() : KLayoutDialog(IDD_TIDE, nullptr, "Tide stations", true) {}
+
+protected:
+    BOOL OnInitDialog() override {
+        KLayoutDialog::OnInitDialog();
+        // The list takes what the rows below leave; it is never less than 200 x 80.
+        UpdateLayout(CreateRoot(layVertical)
+                     << item(IDC_STATIONS, layGreedy, 0, 0, 200, 80)
+                     << (pane(layHorizontal, layAbsoluteVert)
+                         << item(IDC_OFFSET_LABEL, layFixedSize | layAlignVCenter)
+                         << item(IDC_OFFSET, layAbsoluteVert))
+                     << (pane(layHorizontal, layAbsoluteVert)
+                         << itemGrowing(layHorizontal) << item(IDOK, layFixedSize)
+                         << item(IDCANCEL, layFixedSize)));
+        return TRUE;
+    }
+};
+
+void Show(CTideDlg& dialog, const char* when) {
+    CRect window;
+    dialog.GetWindowRect(&window);
+    std::printf("%s: window (%d, %d) %d x %d%s\n", when, window.left, window.top, window.Width(),
+                window.Height(), dialog.IsZoomed() ? ", maximised" : "");
+    const struct {
+        int id;
+        const char* name;
+    } controls[] = {{IDC_STATIONS, "stations"}, {IDC_OFFSET, "offset"}, {IDOK, "OK"}};
+    for (const auto& control : controls) {
+        CRect rect;
+        dialog.GetDlgItem(control.id)->GetWindowRect(&rect);
+        dialog.ScreenToClient(&rect);
+        std::printf("  %-9s (%3d, %3d)  %3d x %3d\n", control.name, rect.left, rect.top,
+                    rect.Width(), rect.Height());
+    }
+}
+
+} // namespace
+
+int main() {
+    AddResource(AfxGetInstanceHandle(), RT_DIALOG, MAKEINTRESOURCE(IDD_TIDE), &kTide, sizeof kTide);
+    std::remove("layout-hosts.ini");
+    AfxGetApp()->SetProfileFile("layout-hosts.ini");
+    {
+        CTideDlg dialog;
+        dialog.Create(IDD_TIDE);
+        dialog.ShowWindow(SW_SHOW);
+        Show(dialog, "as designed");
+
+        // The user drags the corner far up and left: the dialog stops at its least size.
+        CScriptedUser user;
+        user.DragFrame(HTBOTTOMRIGHT, -400, -400);
+        user.ActIn(dialog);
+        Show(dialog, "dragged to its least size");
+
+        // The program moves and sizes it; the tree follows.
+        dialog.MoveWindow(100, 80, 500, 360);
+        Show(dialog, "moved to (100, 80), 500 x 360");
+        // Maximised and closed, it keeps its placement in the profile.
+        dialog.ShowWindow(SW_MAXIMIZE);
+        dialog.DestroyWindow();
+    }
+
+    LPBYTE stored = nullptr;
+    UINT bytes = 0;
+    if (!AfxGetApp()->GetProfileBinary("Tide stations", "WindowPlacement", &stored, &bytes) ||
+        bytes != sizeof(WINDOWPLACEMENT))
+        return 1;
+    WINDOWPLACEMENT placement{};
+    std::memcpy(&placement, stored, sizeof placement);
+    delete[] stored;
+    std::printf("stored: %u bytes, show command %u, normal (%d, %d, %d, %d)\n", bytes,
+                placement.showCmd, placement.rcNormalPosition.left, placement.rcNormalPosition.top,
+                placement.rcNormalPosition.right, placement.rcNormalPosition.bottom);
+
+    CTideDlg again;
+    again.Create(IDD_TIDE);
+    Show(again, "opened again");
+    again.ShowWindow(SW_RESTORE);
+    Show(again, "restored");
+    again.DestroyWindow();
+    return 0;
+}
