@@ -248,9 +248,6 @@ TEST_F(PropertySheets, WizardsStepThroughTheirPagesToFinish) {
             EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, ID_WIZFINISH)));
             EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, ID_WIZNEXT)));
             EXPECT_TRUE(three.IsWindowVisible());
-            CRect back;
-            GetWindowRect(GetDlgItem(dialog, ID_WIZBACK), &back);
-            HWND hit = WindowFromPoint(back.CenterPoint());
             return ModalAction::Acted;
         })
         .Click(ID_WIZBACK)
