@@ -7,10 +7,13 @@
 
 #include "vornui/templates/AsciiTemplate.h"
 
+#include <benchmark/benchmark.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -19,6 +22,21 @@
 
 inline constexpr int kLines = 1000000;
 inline constexpr char kTemplateName[] = "Gauge";
+
+// Argument 0 runs without a zone (glibc reads /etc/localtime), 1 in a zone with daylight
+// saving.
+inline void UseTimeZone(const benchmark::State& state) {
+    if (state.range(0) == 0)
+        unsetenv("TZ");
+    else
+        setenv("TZ", "Europe/Amsterdam", 1);
+    tzset();
+}
+
+inline void SetRecordCounter(benchmark::State& state, int64_t records) {
+    state.counters["records/s"] =
+        benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);
+}
 
 // "dd/mm/yyyy hh:mm:ss level" lines, one per minute through 2024 (both daylight-saving
 // changes included), written once per run into the installation.

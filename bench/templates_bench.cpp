@@ -28,17 +28,8 @@
 
 namespace {
 
-void UseTimeZone(const benchmark::State& state) {
-    if (state.range(0) == 0)
-        unsetenv("TZ");
-    else
-        setenv("TZ", "Europe/Amsterdam", 1);
-    tzset();
-}
-
 void SetFileCounters(benchmark::State& state, int64_t records) {
-    state.counters["records/s"] =
-        benchmark::Counter(static_cast<double>(records), benchmark::Counter::kIsRate);
+    SetRecordCounter(state, records);
     state.SetBytesProcessed(state.iterations() * FileSize(TideFile()));
 }
 
