@@ -9,12 +9,12 @@
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/resources/EditorDialogIds.h"
 #include "vornui/resources/LibraryResources.h"
+#include "vornui/resources/ModalDialogTemplate.h"
 
 #include <iterator>
 
 namespace {
 
-constexpr DWORD kDialogStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kDefaultButton = WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
 constexpr DWORD kList =
@@ -51,27 +51,12 @@ constexpr DialogItemTemplate kIncludeExcludeItems[] = {
     {"Button", "Cancel", IDCANCEL, kButton, 0, 203, 141, 50, 14},
 };
 
-constexpr DialogTemplate Template(short width, short height, LPCTSTR caption,
-                                  const DialogItemTemplate* items, size_t count) {
-    return DialogTemplate{kDialogStyle,
-                          0,
-                          0,
-                          0,
-                          width,
-                          height,
-                          caption,
-                          "MS Shell Dlg",
-                          8,
-                          items,
-                          static_cast<WORD>(count)};
-}
-
 constexpr DialogTemplate kEditString =
-    Template(186, 50, "Edit string", kEditStringItems, std::size(kEditStringItems));
-constexpr DialogTemplate kEditSequence =
-    Template(220, 150, "Edit sequence", kEditSequenceItems, std::size(kEditSequenceItems));
-constexpr DialogTemplate kIncludeExclude =
-    Template(260, 162, "Include/exclude", kIncludeExcludeItems, std::size(kIncludeExcludeItems));
+    ModalDialogTemplate(186, 50, "Edit string", kEditStringItems, std::size(kEditStringItems));
+constexpr DialogTemplate kEditSequence = ModalDialogTemplate(
+    220, 150, "Edit sequence", kEditSequenceItems, std::size(kEditSequenceItems));
+constexpr DialogTemplate kIncludeExclude = ModalDialogTemplate(
+    260, 162, "Include/exclude", kIncludeExcludeItems, std::size(kIncludeExcludeItems));
 
 void AddTemplate(HMODULE library, WORD id, const DialogTemplate& dialog) {
     AddResource(library, RT_DIALOG, MAKEINTRESOURCE(id), &dialog, sizeof dialog);

@@ -9,13 +9,13 @@
 #include "vornui/platform/Static.h"
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/resources/LibraryResources.h"
+#include "vornui/resources/ModalDialogTemplate.h"
 #include "vornui/resources/TemplateDialogIds.h"
 
 #include <iterator>
 
 namespace {
 
-constexpr DWORD kDialogStyle = DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kButton = WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kDefaultButton = WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON;
 constexpr DWORD kLabel = WS_VISIBLE | SS_LEFT;
@@ -57,27 +57,12 @@ constexpr DialogItemTemplate kTemplateSelectItems[] = {
     {"Button", "Cancel", IDCANCEL, kButton, 0, 264, 170, 50, 14},
 };
 
-constexpr DialogTemplate Template(short width, short height, LPCTSTR caption,
-                                  const DialogItemTemplate* items, size_t count) {
-    return DialogTemplate{kDialogStyle,
-                          0,
-                          0,
-                          0,
-                          width,
-                          height,
-                          caption,
-                          "MS Shell Dlg",
-                          8,
-                          items,
-                          static_cast<WORD>(count)};
-}
-
-constexpr DialogTemplate kTideTemplate = Template(
+constexpr DialogTemplate kTideTemplate = ModalDialogTemplate(
     360, 235, "Choose Tide Template...", kDataTemplateItems, std::size(kDataTemplateItems));
-constexpr DialogTemplate kCtdTemplate =
-    Template(360, 235, "Choose CTD Template...", kDataTemplateItems, std::size(kDataTemplateItems));
-constexpr DialogTemplate kTemplateSelect =
-    Template(321, 191, "Select template", kTemplateSelectItems, std::size(kTemplateSelectItems));
+constexpr DialogTemplate kCtdTemplate = ModalDialogTemplate(
+    360, 235, "Choose CTD Template...", kDataTemplateItems, std::size(kDataTemplateItems));
+constexpr DialogTemplate kTemplateSelect = ModalDialogTemplate(
+    321, 191, "Select template", kTemplateSelectItems, std::size(kTemplateSelectItems));
 
 void AddTemplate(HMODULE library, WORD id, const DialogTemplate& dialog) {
     AddResource(library, RT_DIALOG, MAKEINTRESOURCE(id), &dialog, sizeof dialog);
