@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(KPropertySheetEx, KPropertySheet)
 
@@ -49,6 +50,21 @@ constexpr ExtraButton kExtraButtons[] = {
 // The standard buttons in the order the layout visits them.
 constexpr int kStandardButtons[] = {ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH,
                                     IDOK,       IDCANCEL,   ID_APPLY_NOW};
+
+// The sheet's standard buttons that show, in their order, as rectangles of its client area.
+std::vector<CRect> VisibleStandardButtons(CWnd& sheet) {
+    std::vector<CRect> visible;
+    for (const int id : kStandardButtons) {
+        CWnd* button = sheet.GetDlgItem(id);
+        if (!button || !(button->GetStyle() & WS_VISIBLE))
+            continue;
+        CRect rect;
+        button->GetWindowRect(&rect);
+        sheet.ScreenToClient(&rect);
+        visible.push_back(rect);
+    }
+    return visible;
+}
 
 // A sheet keeps its top edge this far from the top of the screen when it has no owner.
 constexpr int kTopWithoutOwner = 20;
@@ -153,23 +169,15 @@ CRect KPropertySheetEx::GetLeftAlignedButtonSize(bool create) {
     CRect tabRect;
     tab->GetWindowRect(&tabRect);
     ScreenToClient(&tabRect);
-    CRect last;
-    int spacing = tabRect.left;
-    bool found = false;
-    for (const int id : kStandardButtons) {
-        CWnd* button = GetDlgItem(id);
-        if (!button || !(button->GetStyle() & WS_VISIBLE))
-            continue;
-        CRect rect;
-        button->GetWindowRect(&rect);
-        ScreenToClient(&rect);
-        if (found && rect.left > last.right)
-            spacing = rect.left - last.right;
-        last = rect;
-        found = true;
-    }
-    if (!found)
+    const std::vector<CRect> buttons = VisibleStandardButtons(*this);
+    if (buttons.empty())
         return covered;
+    int spacing = tabRect.left;
+    for (size_t index = 1; index < buttons.size(); ++index) {
+        if (buttons[index].left > buttons[index - 1].right)
+            spacing = buttons[index].left - buttons[index - 1].right;
+    }
+    const CRect last = buttons.back();
     int x = tabRect.left;
     for (size_t index = 0; index < std::size(kExtraButtons); ++index) {
         const ExtraButton& extra = kExtraButtons[index];
@@ -194,15 +202,8 @@ CRect KPropertySheetEx::GetLeftAlignedButtonSize(bool create) {
 
 CRect KPropertySheetEx::GetRightAlignedButtonSize() {
     CRect covered(0, 0, 0, 0);
-    for (const int id : kStandardButtons) {
-        CWnd* button = GetDlgItem(id);
-        if (!button || !(button->GetStyle() & WS_VISIBLE))
-            continue;
-        CRect rect;
-        button->GetWindowRect(&rect);
-        ScreenToClient(&rect);
+    for (const CRect& rect : VisibleStandardButtons(*this))
         covered |= rect;
-    }
     return covered;
 }
 
