@@ -30,7 +30,7 @@ enum : WORD {
 };
 
 constexpr DialogItemTemplate kSoundingsItems[] = {
-    {"ListBox", "", IDC_LIST, WS_VISIBLE | WS_BORDER, 0, 7, 7, 120, 60},
+    {"ListBox", "", IDC_LIST, WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT, 0, 7, 7, 120, 60},
     {"Edit", "12", IDC_DEPTH, WS_VISIBLE | WS_BORDER, 0, 7, 72, 60, 12},
     {UPDOWN_CLASS, "", IDC_SPIN,
      WS_VISIBLE | UDS_ALIGNRIGHT | UDS_AUTOBUDDY | UDS_SETBUDDYINT | UDS_ARROWKEYS, 0, 0, 0, 10,

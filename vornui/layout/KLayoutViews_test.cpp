@@ -14,7 +14,7 @@ namespace {
 enum : WORD { kFormId = 4200, kBarId, IDC_LINES = 1001, IDC_APPLY };
 
 constexpr DialogItemTemplate kLinesItems[] = {
-    {"ListBox", "", IDC_LINES, WS_VISIBLE | WS_BORDER, 0, 7, 7, 150, 80},
+    {"ListBox", "", IDC_LINES, WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT, 0, 7, 7, 150, 80},
     {"Button", "Apply", IDC_APPLY, WS_VISIBLE | BS_PUSHBUTTON, 0, 160, 7, 50, 14},
 };
 

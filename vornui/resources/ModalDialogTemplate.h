@@ -1,6 +1,7 @@
 #pragma once
 
 #include "vornui/platform/DialogTemplate.h"
+#include "vornui/platform/WindowStyles.h"
 
 #include <cstddef>
 
