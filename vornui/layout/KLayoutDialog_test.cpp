@@ -4,6 +4,7 @@
 #include "vornui/layout/KLayoutDialog.h"
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/ListBoxControl.h"
 #include "vornui/platform/DocTemplate.h"
 #include "vornui/platform/SpinButtonCtrl.h"
 #include "vornui/platform/SystemSettings.h"

@@ -2,6 +2,7 @@
 #include "vornui/layout/KLayoutFormView.h"
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DialogTemplate.h"
+#include "vornui/platform/ListBoxControl.h"
 #include "vornui/platform/MiniFrameWnd.h"
 #include "vornui/platform/WinApp.h"
 
