@@ -78,7 +78,8 @@ public:
     const char* c_str() const { return m_text; }
 
 private:
-    char m_text[Capacity + 1] = "";
+    // Not = "": clang 14 fills it from the literal of another instantiation, of its size.
+    char m_text[Capacity + 1] = {};
     size_t m_length = 0;
 };
 
