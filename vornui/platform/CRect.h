@@ -48,6 +48,10 @@ public:
 
     constexpr bool operator==(SIZE other) const { return cx == other.cx && cy == other.cy; }
     constexpr bool operator!=(SIZE other) const { return !(*this == other); }
+    // Two CSizes match this exactly (see CRect's comparison of two CRects).
+    friend constexpr bool operator==(const CSize& a, const CSize& b) {
+        return a == static_cast<const SIZE&>(b);
+    }
     constexpr void operator+=(SIZE other) { cx += other.cx, cy += other.cy; }
     constexpr void operator-=(SIZE other) { cx -= other.cx, cy -= other.cy; }
     constexpr void SetSize(int cx_, int cy_) { cx = cx_, cy = cy_; }
@@ -72,6 +76,10 @@ public:
     constexpr void SetPoint(int x_, int y_) { x = x_, y = y_; }
     constexpr bool operator==(POINT other) const { return x == other.x && y == other.y; }
     constexpr bool operator!=(POINT other) const { return !(*this == other); }
+    // Two CPoints match this exactly (see CRect's comparison of two CRects).
+    friend constexpr bool operator==(const CPoint& a, const CPoint& b) {
+        return a == static_cast<const POINT&>(b);
+    }
     constexpr void operator+=(SIZE size) { Offset(size); }
     constexpr void operator-=(SIZE size) { Offset(-size.cx, -size.cy); }
     constexpr void operator+=(POINT pt) { Offset(pt); }

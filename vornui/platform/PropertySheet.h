@@ -29,6 +29,7 @@ public:
     void Construct(UINT idCaption, CWnd* parent = nullptr, UINT selectPage = 0);
     void Construct(LPCTSTR caption, CWnd* parent = nullptr, UINT selectPage = 0);
 
+    using CWnd::Create;
     virtual INT_PTR DoModal();
     // A modeless sheet; the style -1 is a popup with caption and window menu.
     virtual BOOL Create(CWnd* parent = nullptr, DWORD style = static_cast<DWORD>(-1),

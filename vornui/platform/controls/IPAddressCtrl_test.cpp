@@ -57,13 +57,12 @@ TEST(IPAddressCtrl, TypedDigitsFillTheFieldsAndTheTextReadsAsAnAddress) {
     int filled = -1;
     BOOL blank = TRUE, blankAfterClear = FALSE;
     user.Then([&](HWND dialog) {
-            CIPAddressCtrl* address =
-                static_cast<CIPAddressCtrl*>(CWnd::FromHandle(GetDlgItem(dialog, kAddressId)));
+            HWND address = GetDlgItem(dialog, kAddressId);
             filled = static_cast<int>(
-                SendMessage(address->m_hWnd, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&packed)));
-            blank = static_cast<BOOL>(SendMessage(address->m_hWnd, IPM_ISBLANK, 0, 0));
-            SendMessage(address->m_hWnd, IPM_CLEARADDRESS, 0, 0);
-            blankAfterClear = static_cast<BOOL>(SendMessage(address->m_hWnd, IPM_ISBLANK, 0, 0));
+                SendMessage(address, IPM_GETADDRESS, 0, reinterpret_cast<LPARAM>(&packed)));
+            blank = static_cast<BOOL>(SendMessage(address, IPM_ISBLANK, 0, 0));
+            SendMessage(address, IPM_CLEARADDRESS, 0, 0);
+            blankAfterClear = static_cast<BOOL>(SendMessage(address, IPM_ISBLANK, 0, 0));
             return ModalAction::Acted;
         })
         .Click(IDOK);
