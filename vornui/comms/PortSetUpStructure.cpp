@@ -1,6 +1,7 @@
 #include "vornui/comms/PortSetUpStructure.h"
 
 #include <climits>
+#include <string>
 #include <string_view>
 
 const int g_nBaudRates[g_nBaudRateCount] = {110,    300,    600,    1200,   2400,   4800,
@@ -139,8 +140,10 @@ bool PortSetUpStructure::SetText(const char* text) {
     if (reader.Word("COM")) {
         accepted = ReadSerial(reader, read);
     } else {
+        // The kind and its blank are one word: a reader that took "UDP" of "UDPDUVA ..." and
+        // then failed on the blank would go on to read "DUVA ..." as the kind.
         for (const int32_t kind : {PORT_UDP, PORT_TCP, PORT_DUVA}) {
-            if (reader.Word(IpKindName(kind)) && reader.Word(" ")) {
+            if (reader.Word(std::string(IpKindName(kind)) + ' ')) {
                 accepted = ReadIp(reader, kind, read);
                 break;
             }

@@ -111,6 +111,8 @@ TEST(PortSetUpStructure, TextThatNoValidRecordPrintsIsRefusedAndChangesNothing) 
                                                                "UDP 5000 1..3.4",
                                                                "UDP 5000 01.2.3.4",
                                                                "UDP5000 1.2.3.4",
+                                                               "UDPDUVA 0 0.0.0.0",
+                                                               "TCPUDP 1 1.2.3.4",
                                                                "TCP -1 1.2.3.4",
                                                                "DUVA 1 1.2.3.4x",
                                                                "SCTP 1 1.2.3.4",
