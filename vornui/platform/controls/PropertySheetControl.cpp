@@ -166,8 +166,6 @@ void LayOutSheet(HWND sheet, SheetState& state) {
         SendMessage(tab, TCM_ADJUSTRECT, TRUE, reinterpret_cast<LPARAM>(&tabRect));
         tabRect.OffsetRect(margin.cx - tabRect.left, margin.cy - tabRect.top);
         Place(tab, tabRect);
-        state.pageRect = tabRect;
-        SendMessage(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&state.pageRect));
         right = tabRect.right;
         buttonsTop = tabRect.bottom + margin.cy;
     }
@@ -269,6 +267,10 @@ INT_PTR CALLBACK SheetProc(HWND sheet, UINT message, WPARAM wParam, LPARAM lPara
         return SheetCommand(sheet, *state, wParam);
     case WM_NOTIFY:
         return TabNotify(sheet, *state, *reinterpret_cast<const NMHDR*>(lParam));
+    case WM_SIZE:
+        // Whoever sized the sheet may have moved its tab control too.
+        PlaceActiveSheetPage(sheet, *state);
+        return FALSE;
     case WM_NCDESTROY:
         SetWindowLongPtr(sheet, DWLP_USER, 0);
         delete state;

@@ -22,7 +22,7 @@ HWND TabOf(HWND sheet) {
 
 // A page sits in the sheet as a child dialog that the keyboard enters, whatever its
 // template says about frames and captions.
-bool MakePage(HWND sheet, const SheetState& state, SheetPage& page) {
+bool MakePage(HWND sheet, SheetPage& page) {
     DialogTemplate child = *page.dialogTemplate;
     child.style &= ~(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | DS_MODALFRAME |
                      WS_VISIBLE | WS_DISABLED | DS_CENTER);
@@ -33,11 +33,20 @@ bool MakePage(HWND sheet, const SheetState& state, SheetPage& page) {
         page.psp.pfnCallback(nullptr, PSPCB_CREATE, &page.psp);
     page.hwnd = CreateDialogIndirectParam(page.psp.hInstance, &child, sheet, page.psp.pfnDlgProc,
                                           reinterpret_cast<LPARAM>(&page.psp));
-    if (!page.hwnd)
-        return false;
-    SetWindowPos(page.hwnd, HWND_TOP, state.pageRect.left, state.pageRect.top,
-                 state.pageRect.Width(), state.pageRect.Height(), SWP_NOACTIVATE);
-    return true;
+    return page.hwnd != nullptr;
+}
+
+// Where pages sit now: a wizard's where it was made, any other sheet's in its tab control's
+// display area, wherever the tab control was moved since.
+CRect PageArea(HWND sheet, const SheetState& state) {
+    const HWND tab = TabOf(sheet);
+    if (IsWizardSheet(state) || !tab)
+        return state.pageRect;
+    CRect area;
+    GetWindowRect(tab, &area);
+    MapWindowPoints(nullptr, sheet, reinterpret_cast<LPPOINT>(&area), 2);
+    SendMessage(tab, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return area;
 }
 
 void EnableApply(HWND sheet, bool enable) {
@@ -199,6 +208,16 @@ LRESULT NotifySheetPage(HWND sheet, const SheetPage& page, UINT code, LPARAM lPa
     return SendMessage(page.hwnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify));
 }
 
+void PlaceSheetPage(HWND sheet, const SheetState& state, HWND page) {
+    const CRect area = PageArea(sheet, state);
+    SetWindowPos(page, HWND_TOP, area.left, area.top, area.Width(), area.Height(), SWP_NOACTIVATE);
+}
+
+void PlaceActiveSheetPage(HWND sheet, const SheetState& state) {
+    if (state.active >= 0 && !state.ended)
+        PlaceSheetPage(sheet, state, state.pages[state.active].hwnd);
+}
+
 bool ChangeSheetPage(HWND sheet, SheetState& state, int index, bool askActive) {
     if (index < 0 || !ValidIndex(state, static_cast<WPARAM>(index)))
         return false;
@@ -206,8 +225,9 @@ bool ChangeSheetPage(HWND sheet, SheetState& state, int index, bool askActive) {
         NotifySheetPage(sheet, state.pages[state.active], PSN_KILLACTIVE))
         return false;
     SheetPage& page = state.pages[index];
-    if (!page.hwnd && !MakePage(sheet, state, page))
+    if (!page.hwnd && !MakePage(sheet, page))
         return false;
+    PlaceSheetPage(sheet, state, page.hwnd);
     // The page's tab is the current one while the page is told it is active.
     SendMessage(TabOf(sheet), TCM_SETCURSEL, index, 0);
     if (NotifySheetPage(sheet, page, PSN_SETACTIVE) == -1) {

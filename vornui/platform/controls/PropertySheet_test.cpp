@@ -131,6 +131,33 @@ CString TabText(HWND sheet, int index) {
     return text;
 }
 
+// A sheet the user may size, whose tab control fills it above a strip for the buttons.
+class StretchedSheet : public CPropertySheet {
+public:
+    using CPropertySheet::CPropertySheet;
+
+    // Where the page ought to be: the tab control's display area, in screen coordinates.
+    CRect DisplayArea() const {
+        CRect area;
+        GetTabControl()->GetWindowRect(&area);
+        GetTabControl()->AdjustRect(FALSE, &area);
+        return area;
+    }
+
+protected:
+    void OnSize(UINT type, int cx, int cy) override {
+        if (CTabCtrl* tab = GetTabControl())
+            tab->MoveWindow(7, 7, cx - 14, cy - 40);
+        CPropertySheet::OnSize(type, cx, cy);
+    }
+};
+
+CRect ScreenRectOf(const CWnd& window) {
+    CRect rect;
+    window.GetWindowRect(&rect);
+    return rect;
+}
+
 class PropertySheets : public testing::Test {
 protected:
     void SetUp() override { g_events.clear(); }
@@ -298,4 +325,34 @@ TEST_F(PropertySheets, ASheetWithoutPagesIsAnInvalidArgument) {
     PROPSHEETHEADER header;
     EXPECT_EQ(PropertySheet(&header), -1);
     EXPECT_EQ(PropertySheet(nullptr), -1);
+}
+
+TEST_F(PropertySheets, PagesFillTheTabControlWhereverItWentWhenShownAndWhenTheSheetIsSized) {
+    DepthPage depth("depth");
+    DepthPage tide("tide", kEmptyPage);
+    StretchedSheet sheet("Sized");
+    sheet.AddPage(&depth);
+    sheet.AddPage(&tide);
+    ASSERT_TRUE(sheet.Create(nullptr, WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_VISIBLE));
+    const CRect before = ScreenRectOf(depth);
+
+    CScriptedUser user;
+    user.DragFrame(HTBOTTOMRIGHT, 120, 90);
+    ASSERT_TRUE(user.ActIn(sheet.m_hWnd));
+    EXPECT_EQ(ScreenRectOf(depth), sheet.DisplayArea());
+    EXPECT_GT(ScreenRectOf(depth).Width(), before.Width());
+
+    // A page made after the sheet grew, and one shown again, take the area as it is now.
+    user.ClickAt(TabPoint(sheet.m_hWnd, 1));
+    ASSERT_TRUE(user.ActIn(sheet.m_hWnd));
+    ASSERT_EQ(sheet.GetActivePage(), &tide);
+    EXPECT_EQ(ScreenRectOf(tide), sheet.DisplayArea());
+    user.DragFrame(HTBOTTOMRIGHT, -60, -30);
+    ASSERT_TRUE(user.ActIn(sheet.m_hWnd));
+    EXPECT_EQ(ScreenRectOf(tide), sheet.DisplayArea());
+    user.ClickAt(TabPoint(sheet.m_hWnd, 0));
+    ASSERT_TRUE(user.ActIn(sheet.m_hWnd));
+    ASSERT_EQ(sheet.GetActivePage(), &depth);
+    EXPECT_EQ(ScreenRectOf(depth), sheet.DisplayArea());
+    sheet.DestroyWindow();
 }

@@ -23,7 +23,7 @@ struct SheetState {
     std::vector<SheetPage> pages;
     int active = -1;
     int start = 0;
-    CRect pageRect; // where pages sit, in the sheet's client coordinates
+    CRect pageRect; // where a wizard's pages sit, in the sheet's client coordinates
     DWORD wizardButtons = 0;
     bool ended = false; // OK, Cancel or Finish is done: no current page any more
     INT_PTR result = 0;
@@ -36,6 +36,10 @@ inline bool IsWizardSheet(const SheetState& state) {
 // The state of sheet window `sheet`, null for any other window.
 SheetState* SheetStateOf(HWND sheet);
 
+// Moves `page` to where the sheet's pages sit now (above the others).
+void PlaceSheetPage(HWND sheet, const SheetState& state, HWND page);
+// The same for the page shown now, after the sheet or its tab control changed size.
+void PlaceActiveSheetPage(HWND sheet, const SheetState& state);
 // Shows page `index` (making it first when needed) after the active page agreed to be
 // left; false when it did not, or the page could not be made.
 bool ChangeSheetPage(HWND sheet, SheetState& state, int index, bool askActive);

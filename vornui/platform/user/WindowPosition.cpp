@@ -25,6 +25,18 @@ bool SameOrigin(const CRect& a, const CRect& b) {
     return a.left == b.left && a.top == b.top;
 }
 
+// SWP_NOMOVE and SWP_NOSIZE keep the window's present origin and size whatever `pos` says.
+void KeepWhatFlagsKeep(WINDOWPOS& pos, const CRect& present) {
+    if (pos.flags & SWP_NOMOVE) {
+        pos.x = present.left;
+        pos.y = present.top;
+    }
+    if (pos.flags & SWP_NOSIZE) {
+        pos.cx = present.Width();
+        pos.cy = present.Height();
+    }
+}
+
 bool HasCaption(DWORD style) {
     return (style & WS_CAPTION) == WS_CAPTION;
 }
@@ -165,18 +177,13 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (!record || hwnd == DesktopRecord())
         return FALSE;
     WINDOWPOS pos{hwnd, insertAfter, x, y, std::max(cx, 0), std::max(cy, 0), flags};
-    if (flags & SWP_NOMOVE) {
-        pos.x = record->rect.left;
-        pos.y = record->rect.top;
-    }
-    if (flags & SWP_NOSIZE) {
-        pos.cx = record->rect.Width();
-        pos.cy = record->rect.Height();
-    }
+    KeepWhatFlagsKeep(pos, record->rect);
     if (!(flags & SWP_NOSENDCHANGING))
         SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
     if (!IsLiveWindow(hwnd))
         return FALSE;
+    // The window may have refused the move or the size by adding the flags.
+    KeepWhatFlagsKeep(pos, record->rect);
 
     const CRect oldRect = record->rect;
     const CRect oldClient = record->clientArea;

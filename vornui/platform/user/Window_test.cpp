@@ -48,6 +48,13 @@ LRESULT NarrowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProc(hwnd, message, wParam, lParam);
 }
 
+// Refuses every move and every change of size.
+LRESULT PinnedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_WINDOWPOSCHANGING)
+        reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_NOMOVE | SWP_NOSIZE;
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
 // Tells the system the window wants to stay between 200x150 and 500x400 pixels.
 LRESULT BoundedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETMINMAXINFO) {
@@ -167,6 +174,13 @@ TEST(Windows, MovesSendChangingChangedAndThenMoveAndSize) {
     SetWindowLongPtr(other, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NarrowProc));
     MoveWindow(other, 0, 0, 200, 20, TRUE);
     EXPECT_EQ(WindowRectOf(other).Width(), 50);
+    // ... or refuse it with SWP_NOMOVE and SWP_NOSIZE, and still be shown.
+    ShowWindow(other, SW_HIDE);
+    const CRect pinned = WindowRectOf(other);
+    SetWindowLongPtr(other, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&PinnedProc));
+    SetWindowPos(other, nullptr, 3, 4, 300, 30, SWP_NOZORDER | SWP_SHOWWINDOW);
+    EXPECT_EQ(WindowRectOf(other), pinned);
+    EXPECT_TRUE(IsWindowVisible(other));
     DestroyWindow(frame);
 }
 
