@@ -20,6 +20,8 @@
 #include "vornui/layout/KLayoutDialogBar.h"
 #include "vornui/layout/KLayoutFormView.h"
 #include "vornui/layout/KLayoutMgr.h"
+#include "vornui/layout/KLayoutPropertyPage.h"
+#include "vornui/layout/KLayoutPropertySheet.h"
 #include "vornui/layout/KPropCtrlBase.h"
 #include "vornui/layout/RememberDlgPos.h"
 #include "vornui/layout/TrueColorToolBar.h"

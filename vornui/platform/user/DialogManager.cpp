@@ -347,7 +347,10 @@ HWND CreateDialogIndirectParam(HINSTANCE instance, const DialogTemplate* dialog,
     if (SendMessage(hwnd, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), param) && first &&
         IsWindow(hwnd))
         DialogSetFocus(first);
-    if (IsWindow(hwnd) && (dialog->style & WS_VISIBLE) && !DialogDataOf(hwnd).ended)
+    // A dialog that showed itself while initialised (restoring a maximised placement) stays
+    // as it is.
+    if (IsWindow(hwnd) && (dialog->style & WS_VISIBLE) && !DialogDataOf(hwnd).ended &&
+        !(GetWindowLong(hwnd, GWL_STYLE) & WS_VISIBLE))
         ShowWindow(hwnd, SW_SHOWNORMAL);
     return IsWindow(hwnd) ? hwnd : nullptr;
 }
