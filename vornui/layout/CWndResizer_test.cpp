@@ -483,8 +483,7 @@ namespace {
 enum : WORD { IDC_LIST = 1001, IDC_EDIT, IDC_GROUP };
 
 constexpr DialogItemTemplate kSampleItems[] = {
-    {"ListBox", "", IDC_LIST,
-     WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 7, 7, 130, 80},
+    {"ListBox", "", IDC_LIST, WS_VISIBLE | WS_BORDER | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 0, 7, 7, 130, 80},
     {"Edit", "", IDC_EDIT, WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 0, 7, 92, 130, 12},
     {"Button", "Options", IDC_GROUP, WS_VISIBLE | BS_GROUPBOX, 0, 143, 7, 50, 60},
     {"Button", "OK", IDOK, WS_VISIBLE | BS_DEFPUSHBUTTON, 0, 143, 74, 50, 14},
