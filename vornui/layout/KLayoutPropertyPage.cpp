@@ -76,8 +76,10 @@ void KLayoutPropertyPage::OnWindowPosChanged(WINDOWPOS* pos) {
     if (!(GetStyle() & WS_VISIBLE)) {
         m_bReattachBuddies = true;
     } else if (m_bReattachBuddies) {
-        ReattachBuddies();
+        // Laid out again rather than only re-attached: the layout gives each buddy back its
+        // full width first, so that its up-down control takes its room from it only once.
         m_bReattachBuddies = false;
+        UpdateLayout();
     }
 }
 

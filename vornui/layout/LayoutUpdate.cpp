@@ -25,7 +25,7 @@ bool IsAlignedUpDown(HWND child) {
     char className[MAX_PATH + 1] = {};
     ::GetClassName(child, className, MAX_PATH);
     const LONG style = ::GetWindowLong(child, GWL_STYLE);
-    return ::IsWindowVisible(child) && (style & (UDS_ALIGNRIGHT | UDS_ALIGNLEFT)) &&
+    return (style & WS_VISIBLE) && (style & (UDS_ALIGNRIGHT | UDS_ALIGNLEFT)) &&
            CString(className) == UPDOWN_CLASS;
 }
 
