@@ -280,3 +280,25 @@ TEST_F(Dialogs, NestedDialogsTakeTheStepsInTurnAndTimersEndDialogsOnTheirOwn) {
     EXPECT_EQ(timed.DoModal(), IDOK);
     EXPECT_EQ(timed.ticks, 3);
 }
+
+TEST_F(Dialogs, AVisibleDialogThatShowedItselfWhileInitialisedStaysAsItShowedItself) {
+    const DLGPROC maximise = [](HWND dialog, UINT message, WPARAM, LPARAM) -> INT_PTR {
+        if (message == WM_INITDIALOG)
+            ShowWindow(dialog, SW_SHOWMAXIMIZED);
+        return message == WM_INITDIALOG;
+    };
+    const DLGPROC plain = [](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+        return message == WM_INITDIALOG;
+    };
+    DialogTemplate visible = kSettings;
+    visible.style |= WS_VISIBLE | WS_THICKFRAME | WS_MAXIMIZEBOX;
+    const HWND maximised = CreateDialogIndirectParam(nullptr, &visible, nullptr, maximise, 0);
+    ASSERT_NE(maximised, nullptr);
+    EXPECT_TRUE(IsZoomed(maximised));
+    const HWND shown = CreateDialogIndirectParam(nullptr, &visible, nullptr, plain, 0);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(IsWindowVisible(shown));
+    EXPECT_FALSE(IsZoomed(shown));
+    DestroyWindow(maximised);
+    DestroyWindow(shown);
+}
