@@ -1,6 +1,8 @@
 // Guide example: a dialog laid out by a pane tree. It grows with the user's sizing, stops at
 // the least size its tree allows, shows a size grip, and comes back where the user left it,
-// maximised or not, from the application profile.
+// maximised or not, from the application profile. Then a wizard whose page is laid out by a
+// tree: the sheet stops at the least size its page needs, and the page and the buttons follow
+// the sheet.
 #include "vornui/vornui.h"
 
 #include <cstdio>
@@ -34,6 +36,41 @@ constexpr DialogTemplate kTide{DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU |
                                8,
                                kItems,
                                static_cast<WORD>(std::size(kItems))};
+
+constexpr UINT IDD_LINE = 3202;
+constexpr int IDC_LINES = 110;
+constexpr int IDC_LINE_NAME = 111;
+
+constexpr DialogItemTemplate kLineItems[] = {
+    {"ListBox", "", IDC_LINES, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 0, 7, 7, 146, 50},
+    {"Edit", "Line 12", IDC_LINE_NAME, WS_VISIBLE | WS_BORDER | WS_TABSTOP, 0, 7, 62, 146, 12},
+};
+constexpr DialogTemplate kLine{DS_SETFONT | WS_CHILD | WS_CAPTION,
+                               0,
+                               0,
+                               0,
+                               160,
+                               80,
+                               "Line",
+                               "MS Shell Dlg",
+                               8,
+                               kLineItems,
+                               static_cast<WORD>(std::size(kLineItems))};
+
+// The wizard's page: it builds its tree as a dialog does.
+class CLinePage : public KLayoutPropertyPage {
+public:
+    CLinePage() : KLayoutPropertyPage(IDD_LINE) {}
+
+protected:
+    BOOL OnInitDialog() override {
+        KLayoutPropertyPage::OnInitDialog();
+        // The list is never less than 440 x 160; the sheet around the page follows.
+        UpdateLayout(CreateRoot(layVertical) << item(IDC_LINES, layGreedy, 0, 0, 440, 160)
+                                             << item(IDC_LINE_NAME, layAbsoluteVert));
+        return TRUE;
+    }
+};
 
 // The host's dialog: it builds its tree once its controls exist.
 class CTideDlg : public KLayoutDialog {
@@ -74,10 +111,49 @@ void Show(CTideDlg& dialog, const char* when) {
     }
 }
 
+void ShowWizard(KLayoutPropertySheet& wizard, const char* when) {
+    CRect window;
+    wizard.GetWindowRect(&window);
+    const CRect page = wizard.GetPageRect();
+    std::printf("%s: window %d x %d, page (%d, %d) %d x %d\n", when, window.Width(),
+                window.Height(), page.left, page.top, page.Width(), page.Height());
+    const struct {
+        int id;
+        const char* name;
+    } buttons[] = {{ID_WIZBACK, "Back"}, {ID_WIZNEXT, "Next"}, {IDCANCEL, "Cancel"}};
+    for (const auto& button : buttons) {
+        CRect rect;
+        wizard.GetDlgItem(button.id)->GetWindowRect(&rect);
+        wizard.ScreenToClient(&rect);
+        std::printf("  %-7s (%3d, %3d)\n", button.name, rect.left, rect.top);
+    }
+}
+
+void RunWizard() {
+    CLinePage line;
+    KLayoutPropertySheet wizard("New survey line");
+    wizard.AddPage(&line);
+    wizard.SetWizardMode();
+    wizard.Create();
+    ShowWizard(wizard, "wizard as made");
+
+    // The user drags the corner out, then the other corner far in: the wizard stops where
+    // its page stops.
+    CScriptedUser user;
+    user.DragFrame(HTBOTTOMRIGHT, 120, 60);
+    user.ActIn(wizard);
+    ShowWizard(wizard, "dragged 120 x 60 larger");
+    user.DragFrame(HTTOPLEFT, 400, 400);
+    user.ActIn(wizard);
+    ShowWizard(wizard, "dragged to its least size");
+    wizard.DestroyWindow();
+}
+
 } // namespace
 
 int main() {
     AddResource(AfxGetInstanceHandle(), RT_DIALOG, MAKEINTRESOURCE(IDD_TIDE), &kTide, sizeof kTide);
+    AddResource(AfxGetInstanceHandle(), RT_DIALOG, MAKEINTRESOURCE(IDD_LINE), &kLine, sizeof kLine);
     std::remove("layout-hosts.ini");
     AfxGetApp()->SetProfileFile("layout-hosts.ini");
     {
@@ -118,5 +194,7 @@ int main() {
     again.ShowWindow(SW_RESTORE);
     Show(again, "restored");
     again.DestroyWindow();
+
+    RunWizard();
     return 0;
 }
