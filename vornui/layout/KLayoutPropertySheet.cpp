@@ -171,6 +171,9 @@ void KLayoutPropertySheet::AddButtons(CPane buttons) {
         if (wizard && !first && id != ID_WIZNEXT)
             buttons->addPane(itemFixed(layHorizontal, kWizardButtonGap));
         button->ShowWindow(SW_SHOW);
+        // The framework disables what it hides in a modeless sheet; Apply waits for changes.
+        if (m_bModeless && !wizard && id != ID_APPLY_NOW)
+            button->EnableWindow(TRUE);
         buttons->addPane(item(button, layFixedSize, 0, 0, -1, -1));
         first = false;
     }

@@ -16,7 +16,9 @@
 // The button row follows the sheet's flags: Back and Next touch, 12 pixels before the
 // wizard's other buttons; Finish shares Next's place unless PSH_WIZARDHASFINISH is set;
 // Apply goes with PSH_NOAPPLYNOW, Help without PSH_HASHELP. A modeless sheet has no row
-// unless ModelessWithButtons() was called before it was made; a wizard always has one.
+// unless ModelessWithButtons() was called before it was made (its buttons work then as a
+// modal sheet's do, and the host destroys the sheet when OK or Cancel ended it); a wizard
+// always has one.
 //
 // Given a profile section, the sheet comes back where the user left it. A sheet made with
 // new may delete itself (SetAutoDestroy) and its pages (SetAutoDestroyPages) once its

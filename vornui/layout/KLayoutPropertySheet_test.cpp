@@ -315,8 +315,15 @@ TEST_F(LayoutSheets, AModelessSheetHasButtonsOnlyWhenAskedAndAWizardAlways) {
     buttons.ModelessWithButtons();
     ASSERT_TRUE(buttons.Create());
     EXPECT_TRUE(buttons.GetDlgItem(IDOK)->IsWindowVisible());
+    EXPECT_TRUE(buttons.GetDlgItem(IDCANCEL)->IsWindowEnabled());
+    EXPECT_FALSE(buttons.GetDlgItem(ID_APPLY_NOW)->IsWindowEnabled()); // nothing changed yet
     EXPECT_EQ(buttons.Control(ID_APPLY_NOW).right, buttons.Client().right - 5);
     EXPECT_EQ(buttons.Control(ID_APPLY_NOW).bottom, buttons.Client().bottom - 5);
+    // OK ends the sheet; its host sees no active page any more and destroys it.
+    CScriptedUser user;
+    user.Click(IDOK);
+    ASSERT_TRUE(user.ActIn(buttons.m_hWnd));
+    EXPECT_EQ(buttons.GetActivePage(), nullptr);
     buttons.DestroyWindow();
 
     SurveySheet wizard;
