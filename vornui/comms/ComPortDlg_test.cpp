@@ -171,11 +171,21 @@ protected:
     CScriptedUser m_user;
 };
 
+// The raw-data viewer's port is fixed: the tests that listen there hold it alone (the test
+// suite gives this fixture's tests a lock of their own).
+class ComPortViewerPort : public ComPortBench {
+protected:
+    void SetUp() override {
+        ComPortBench::SetUp();
+        ASSERT_TRUE(m_viewerPort.Bound());
+    }
+
+    DatagramListener m_viewerPort{14886};
+};
+
 } // namespace
 
-TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
-    DatagramListener viewerPort(14886);
-    ASSERT_TRUE(viewerPort.Bound());
+TEST_F(ComPortViewerPort, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
     const ScopedEnvironment temp("TEMP", m_folder.path().string());
     const ScopedEnvironment posmarbin("POSMARBIN", m_folder.path().string());
     const ScopedEnvironment path("PATH", m_folder.path().string() + ":" + std::getenv("PATH"));
@@ -211,7 +221,7 @@ TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
             settings = m_line.LineSettings();
             peer = std::thread([&] { m_line.Write(bytes); });
         }))
-        .Then(WaitUntil([&](HWND) { return viewerPort.Received().size() >= bytes.size(); }))
+        .Then(WaitUntil([&](HWND) { return m_viewerPort.Received().size() >= bytes.size(); }))
         .Then(Look([&](HWND dialog) {
             clock.Advance(101);
             RaiseCommEvent(GetDlgItem(dialog, IDC_MSCOMM), comEvCTS);
@@ -242,7 +252,7 @@ TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
     EXPECT_EQ(captureButton, "Stop Capture");
 
     // The viewer and the capture hold every byte the peer wrote.
-    EXPECT_TRUE(viewerPort.Received() == bytes) << viewerPort.Received().size();
+    EXPECT_TRUE(m_viewerPort.Received() == bytes) << m_viewerPort.Received().size();
     ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);
     const std::string captureFile = m_user.MessageBoxesShown()[0].text.str();
     EXPECT_EQ(m_user.MessageBoxesShown()[0].caption, CString("Save in"));
