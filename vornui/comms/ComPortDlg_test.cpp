@@ -107,6 +107,11 @@ private:
     std::thread m_thread;
 };
 
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
 std::string TextOf(HWND dialog, int id) {
     char text[2048] = "";
     GetWindowText(GetDlgItem(dialog, id), text, sizeof text);
@@ -177,10 +182,12 @@ class ComPortViewerPort : public ComPortBench {
 protected:
     void SetUp() override {
         ComPortBench::SetUp();
-        ASSERT_TRUE(m_viewerPort.Bound());
+        m_viewerPort.emplace(kViewerPort);
+        ASSERT_TRUE(m_viewerPort->Bound());
     }
 
-    DatagramListener m_viewerPort{14886};
+    static constexpr unsigned short kViewerPort = 14886;
+    std::optional<DatagramListener> m_viewerPort;
 };
 
 } // namespace
@@ -221,7 +228,7 @@ TEST_F(ComPortViewerPort, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
             settings = m_line.LineSettings();
             peer = std::thread([&] { m_line.Write(bytes); });
         }))
-        .Then(WaitUntil([&](HWND) { return m_viewerPort.Received().size() >= bytes.size(); }))
+        .Then(WaitUntil([&](HWND) { return m_viewerPort->Received().size() >= bytes.size(); }))
         .Then(Look([&](HWND dialog) {
             clock.Advance(101);
             RaiseCommEvent(GetDlgItem(dialog, IDC_MSCOMM), comEvCTS);
@@ -252,7 +259,7 @@ TEST_F(ComPortViewerPort, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
     EXPECT_EQ(captureButton, "Stop Capture");
 
     // The viewer and the capture hold every byte the peer wrote.
-    EXPECT_TRUE(m_viewerPort.Received() == bytes) << m_viewerPort.Received().size();
+    EXPECT_TRUE(m_viewerPort->Received() == bytes) << m_viewerPort->Received().size();
     ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);
     const std::string captureFile = m_user.MessageBoxesShown()[0].text.str();
     EXPECT_EQ(m_user.MessageBoxesShown()[0].caption, CString("Save in"));
@@ -315,7 +322,7 @@ std::vector<std::string> BoxTexts(const CScriptedUser& user) {
 
 } // namespace
 
-TEST_F(ComPortBench, ATcpServerIsConnectedReadAndDisconnected) {
+TEST_F(ComPortBench, ATcpServerThatSendsResetsOrClosesIsShownAndDisconnected) {
     CSteppedClock clock;
     TcpPeer server;
     const std::string port = std::to_string(server.port());
@@ -338,16 +345,30 @@ TEST_F(ComPortBench, ATcpServerIsConnectedReadAndDisconnected) {
         }))
         .Click(IDC_CONNECT)
         .Then(Look([&](HWND dialog) { button += "|" + TextOf(dialog, IDC_CONNECT); }))
+        // Again, to a server that sends and closes: what it sent stays shown.
+        .Click(IDC_CONNECT)
+        .Then(Look([&](HWND) {
+            ASSERT_TRUE(server.Accept());
+            clock.Advance(101);
+            server.Send("$GPRMC,second\r\n");
+            server.Close();
+        }))
+        .Then(WaitUntil([](HWND dialog) { return Shows(dialog, "$GPRMC,second\r\n\r\n"); }))
+        .Click(IDC_CONNECT)
+        .Then(Look([&](HWND dialog) { button += "|" + TextOf(dialog, IDC_CONNECT); }))
         .Click(IDOK);
     ASSERT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 1);
-    EXPECT_EQ(button, "Disconnect|Connect");
+    EXPECT_EQ(button, "Disconnect|Connect|Connect");
     EXPECT_TRUE(clientFound);
     EXPECT_FALSE(lowIdFound);
     EXPECT_NE(display.find("TCP/IP OK 1  - it may take a while before data arrives\r\n"),
               std::string::npos);
     EXPECT_NE(display.find("$GPGGA,123519,4807.038,N\r\n\r\n"), std::string::npos);
-    EXPECT_EQ(BoxTexts(m_user), (std::vector<std::string>{"Open 127.0.0.1 Port " + port,
-                                                          "Close 127.0.0.1 Port " + port}));
+    const std::vector<std::string> openAndClose{"Open 127.0.0.1 Port " + port,
+                                                "Close 127.0.0.1 Port " + port};
+    std::vector<std::string> twice = openAndClose;
+    twice.insert(twice.end(), openAndClose.begin(), openAndClose.end());
+    EXPECT_EQ(BoxTexts(m_user), twice);
     EXPECT_EQ(record.GetText().str(), "TCP " + port + " 127.0.0.1");
 }
 
@@ -460,4 +481,45 @@ TEST_F(ComPortBench, ADeviceThatIsNoSerialLineIsReportedAndNothingIsOpened) {
         EXPECT_NE(user.MessageBoxesShown()[0].text.Find(device.c_str()), -1)
             << user.MessageBoxesShown()[0].text.str();
     }
+}
+
+TEST_F(ComPortViewerPort, UnheardDatagramsAreDroppedQuietlyAndTheViewerOutlivesTheDialog) {
+    m_viewerPort.reset(); // nobody listens: each datagram is refused
+    const ScopedEnvironment temp("TEMP", m_folder.path().string());
+    const ScopedEnvironment posmarbin("POSMARBIN", m_folder.path().string());
+    const std::string viewerPid = m_folder.file("viewer.pid");
+    WriteScript(m_folder.file("RawMonitor"), "echo $$ > '" + viewerPid + "'\nexec sleep 30\n");
+
+    CSteppedClock clock;
+    std::string written, shown;
+    PortSetUpStructure record{};
+    record.nPortType = PORT_COM;
+    record.nPort = 12;
+    record.nBaud = 9600;
+    m_user.AnswerNextMessageBox(IDYES); // "Save in"
+    m_user.Click(IDC_RAWMONITOR)
+        .Then(WaitUntil([&](HWND) { return std::filesystem::exists(viewerPid); }))
+        .Click(IDC_CAPTURE);
+    for (const char* line : {"$GPGGA,1\r\n", "$GPGGA,2\r\n", "$GPGGA,3\r\n"}) {
+        m_user
+            .Then(Look([&, line](HWND) {
+                clock.Advance(101);
+                written += line;
+                m_line.Write(line);
+            }))
+            .Then(WaitUntil(
+                [&](HWND dialog) { return EndsWith(TextOf(dialog, IDC_DISPLAY), written); }));
+    }
+    m_user.Then(Look([&](HWND dialog) { shown = TextOf(dialog, IDC_DISPLAY); })).Click(IDOK);
+    ASSERT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 1);
+
+    // Display and capture went on; nobody was told of the refusals.
+    EXPECT_TRUE(EndsWith(shown, written)) << shown;
+    ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(TempDir::read(m_user.MessageBoxesShown()[0].text.str()), written);
+    // Closing the dialog left the viewer running.
+    const pid_t viewer = std::atoi(TempDir::read(viewerPid).c_str());
+    ASSERT_GT(viewer, 0);
+    EXPECT_EQ(kill(viewer, 0), 0);
+    kill(viewer, SIGKILL);
 }
