@@ -48,6 +48,8 @@ public:
             m_old = old;
         setenv(name, value.c_str(), 1);
     }
+    // Without the variable for a while.
+    explicit ScopedEnvironment(const char* name) : ScopedEnvironment(name, "") { unsetenv(name); }
     ~ScopedEnvironment() {
         if (m_old)
             setenv(m_name, m_old->c_str(), 1);
@@ -522,4 +524,50 @@ TEST_F(ComPortViewerPort, UnheardDatagramsAreDroppedQuietlyAndTheViewerOutlivesT
     ASSERT_GT(viewer, 0);
     EXPECT_EQ(kill(viewer, 0), 0);
     kill(viewer, SIGKILL);
+}
+
+TEST_F(ComPortBench, TheViewerButtonIsHiddenDisabledOrRefusesATooLongCommand) {
+    PortSetUpStructure record{};
+    bool visible = true, enabled = true;
+    const auto lookAtViewerButton = [&](HWND dialog) {
+        visible = IsWindowVisible(GetDlgItem(dialog, IDC_RAWMONITOR));
+        enabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RAWMONITOR));
+    };
+    m_user.Then(Look(lookAtViewerButton)).Click(IDCANCEL);
+    SelectPort(record, PORT_ALLOW_ALL | PORT_ALLOW_NO_VIEWER, nullptr, "");
+    EXPECT_FALSE(visible);
+    {
+        const ScopedEnvironment noFolder("POSMARBIN");
+        m_user.Then(Look(lookAtViewerButton)).Click(IDCANCEL);
+        SelectPort(record, PORT_ALLOW_ALL, nullptr, "");
+        EXPECT_TRUE(visible);
+        EXPECT_FALSE(enabled);
+    }
+
+    // 261 characters with "/RawMonitor.exe"; a viewer there would say it ran.
+    const std::string folder = m_folder.path().string() + "/" +
+                               std::string(261 - 15 - m_folder.path().string().size() - 1, 'b');
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::string ran = m_folder.file("ran");
+    WriteScript(folder + "/RawMonitor", "touch '" + ran + "'\n");
+    const ScopedEnvironment posmarbin("POSMARBIN", folder);
+    m_user.Then(Look(lookAtViewerButton)).Click(IDC_RAWMONITOR).Click(IDCANCEL);
+    SelectPort(record, PORT_ALLOW_ALL, nullptr, "");
+    EXPECT_TRUE(enabled);
+    ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(m_user.MessageBoxesShown()[0].text,
+              CString("The file path is too long. Please choose a shorter file path."));
+    EXPECT_EQ(m_user.MessageBoxesShown()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_FALSE(std::filesystem::exists(ran));
+
+    // One character less is run (nothing is forwarded: no port is open).
+    const std::string shorter = folder.substr(0, folder.size() - 1);
+    std::filesystem::rename(folder, shorter);
+    const ScopedEnvironment shorterFolder("POSMARBIN", shorter);
+    m_user.Click(IDC_RAWMONITOR)
+        .Then(WaitUntil([&](HWND) { return std::filesystem::exists(ran); }))
+        .Click(IDCANCEL);
+    SelectPort(record, PORT_ALLOW_ALL, nullptr, "");
+    EXPECT_EQ(m_user.MessageBoxesShown().size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(ran));
 }
