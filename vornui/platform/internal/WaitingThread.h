@@ -7,9 +7,9 @@
 //
 // The call is interrupted by the last real-time signal (SIGRTMAX), sent to the thread until
 // it has ended; the platform handles that signal with a handler that does nothing, installed
-// without SA_RESTART so that the call returns EINTR. Where the program handles that signal
-// itself, its handler is left alone and no thread is started: the wait counts as ended at
-// once.
+// without SA_RESTART so that the call returns EINTR. The thread takes no other signal. Where
+// the program handles that signal itself, its handler is left alone and no thread is
+// started: the wait counts as ended at once.
 
 #include "vornui/platform/Export.h"
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <csignal>
 #include <pthread.h>
+#include <system_error>
 
 namespace {
 
@@ -34,14 +35,38 @@ bool WakeSignalReady() {
     return ready;
 }
 
+// Blocks every signal of the calling thread while it lives.
+class AllSignalsBlocked {
+public:
+    AllSignalsBlocked() {
+        sigset_t all;
+        sigfillset(&all);
+        pthread_sigmask(SIG_SETMASK, &all, &m_previous);
+    }
+    ~AllSignalsBlocked() { pthread_sigmask(SIG_SETMASK, &m_previous, nullptr); }
+    AllSignalsBlocked(const AllSignalsBlocked&) = delete;
+    AllSignalsBlocked& operator=(const AllSignalsBlocked&) = delete;
+
+private:
+    sigset_t m_previous;
+};
+
 } // namespace
 
 WaitingThread::WaitingThread(std::function<int()> wait, std::function<void()> happened)
     : m_wait(std::move(wait)), m_happened(std::move(happened)) {
-    if (WakeSignalReady())
-        m_thread = std::thread([this] { Run(); });
-    else
+    if (!WakeSignalReady()) {
         m_ended.store(true, std::memory_order_release);
+        return;
+    }
+    // The thread starts with every signal blocked, so that the program's own signals go to
+    // its own threads; it lets in only the one that ends its wait.
+    const AllSignalsBlocked blocked;
+    try {
+        m_thread = std::thread([this] { Run(); });
+    } catch (const std::system_error&) {
+        m_ended.store(true, std::memory_order_release); // no thread to be had: no wait
+    }
 }
 
 WaitingThread::~WaitingThread() {
