@@ -79,9 +79,9 @@ public:
     CString m_strDescription;
 };
 
-// The framework's class of the serial communications control.
 class WaitingThread;
 
+// The framework's class of the serial communications control.
 class VORNUI_API CMSComm : public CWnd, private ILoopWaitSource {
     DECLARE_DYNAMIC(CMSComm)
 public:
