@@ -2,17 +2,33 @@
 // serial control, its receive events and the message loop to the handler that takes the
 // input, beside a plain poll-and-read loop on the same line. "lost" counts the bytes the
 // peer wrote that never reached the reader (0 expected). 115200 baud is 11520 bytes/s.
+//
+// Datagrams of 100 bytes from a loopback sender at 10,000 a second and faster (the
+// argument; 0 is as fast as the system sends): through CSocketClient and its notifications
+// to a callback, through the whole "Port settings" dialog connected to UDP with a capture
+// running, and beside both a plain poll-and-recv loop. "sent/s" and "received/s" are the
+// rates reached, "lost" the datagrams sent that were never received. The time is the
+// sender's, from its first datagram until everything it sent has been taken.
 
+#include "bench/LoopbackDatagrams.h"
+
+#include "vornui/comms/PortSelection.h"
+#include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MSComm.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/SerialDevices.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/Window.h"
+#include "vornui/resources/PortDialogIds.h"
+#include "vornui/vornsocket/SocketClient.h"
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fcntl.h>
+#include <filesystem>
+#include <memory>
 #include <poll.h>
 #include <string>
 #include <termios.h>
@@ -134,7 +150,162 @@ void PlainRead(benchmark::State& state) {
     state.counters["lost"] = static_cast<double>(lost);
 }
 
+constexpr size_t kDatagrams = 20000;
+
+using Clock = std::chrono::steady_clock;
+
+void ReportDatagrams(benchmark::State& state, size_t sent, size_t received,
+                     Clock::duration elapsed) {
+    const double seconds = std::chrono::duration<double>(elapsed).count();
+    state.counters["sent/s"] = static_cast<double>(sent) / seconds;
+    state.counters["received/s"] = static_cast<double>(received) / seconds;
+    state.counters["lost"] = static_cast<double>(sent - received);
+}
+
+void CountDatagram(unsigned short, unsigned short length, const char* data, void* received) {
+    if (data && length > 0)
+        ++*static_cast<size_t*>(received);
+}
+
+void UdpSocketClient(benchmark::State& state) {
+    const HWND owner = MakeOwner();
+    const unsigned short port = FreeDatagramPort();
+    CSocketClient client(false);
+    client.CreateClientWindow(CWnd::FromHandle(owner), "VEROVAR UDP communication");
+    size_t received = 0;
+    client.SetCallback(CountDatagram, &received);
+    client.SetPacketLength(MAX_BUFFER_SIZE);
+    const BYTE loopback[4] = {127, 0, 0, 1};
+    client.EstablishUDPConnection(loopback, port, 0);
+    size_t sent = 0;
+    Clock::duration elapsed{};
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        const PacedDatagramSender sender(port, state.range(0), kDatagrams,
+                                         [owner] { PostMessage(owner, WM_NULL, 0, 0); });
+        for (bool finished = false; !finished;) {
+            // What the sender sent before it finished is queued by now: one more round of
+            // the loop takes it.
+            finished = sender.Finished();
+            MSG msg;
+            while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessage(&msg);
+            if (!finished)
+                WaitMessage();
+        }
+        const Clock::duration taken = Clock::now() - start;
+        state.SetIterationTime(std::chrono::duration<double>(taken).count());
+        elapsed += taken;
+        sent += sender.Sent();
+    }
+    client.DestroyWindow();
+    DestroyWindow(owner);
+    ReportDatagrams(state, sent, received, elapsed);
+}
+
+// A folder of its own for the capture files of the dialog, as its TEMP.
+class CaptureFolder {
+public:
+    CaptureFolder() {
+        char pattern[] = "/tmp/vornui-ports-bench-XXXXXX";
+        m_path = mkdtemp(pattern);
+        setenv("TEMP", m_path.c_str(), 1);
+    }
+    ~CaptureFolder() { std::filesystem::remove_all(m_path); }
+    CaptureFolder(const CaptureFolder&) = delete;
+    CaptureFolder& operator=(const CaptureFolder&) = delete;
+
+    // The bytes captured since the last call, whose files are removed.
+    size_t TakeCapturedBytes() const {
+        size_t bytes = 0;
+        for (const auto& file : std::filesystem::directory_iterator(m_path)) {
+            bytes += static_cast<size_t>(file.file_size());
+            std::filesystem::remove(file.path());
+        }
+        return bytes;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+void UdpPortDialog(benchmark::State& state) {
+    SetSerialDeviceScan(false);
+    const CaptureFolder captures;
+    const unsigned short port = FreeDatagramPort();
+    size_t sent = 0, received = 0;
+    Clock::duration elapsed{};
+    for (auto _ : state) {
+        PortSetUpStructure record{};
+        record.nPortType = PORT_UDP;
+        record.nPort = port;
+        record.IPAddress[0] = 127;
+        record.IPAddress[3] = 1;
+        std::unique_ptr<PacedDatagramSender> sender;
+        Clock::time_point start;
+        CScriptedUser user;
+        user.AnswerNextMessageBox(IDOK);  // "Open 127.0.0.1 Port ..."
+        user.AnswerNextMessageBox(IDYES); // "Save in"
+        user.Click(IDC_CONNECT)
+            .Click(IDC_CAPTURE)
+            .Then([&](HWND dialog) {
+                start = Clock::now();
+                sender = std::make_unique<PacedDatagramSender>(
+                    port, state.range(0), kDatagrams,
+                    [dialog] { PostMessage(dialog, WM_NULL, 0, 0); });
+                return ModalAction::Acted;
+            })
+            // The dialog's turn comes when nothing waits for it: once the sender has
+            // finished, all it sent has been taken.
+            .Then([&](HWND) {
+                if (!sender->Finished())
+                    return ModalAction::Waiting;
+                const Clock::duration taken = Clock::now() - start;
+                state.SetIterationTime(std::chrono::duration<double>(taken).count());
+                elapsed += taken;
+                return ModalAction::Acted;
+            })
+            .Click(IDOK);
+        if (SelectPort(record, PORT_ALLOW_ALL, nullptr, "") != 1) {
+            state.SkipWithError("the dialog did not end with OK");
+            break;
+        }
+        sent += sender->Sent();
+        received += captures.TakeCapturedBytes() / kDatagramSize;
+    }
+    ReportDatagrams(state, sent, received, elapsed);
+}
+
+void UdpPlainRecv(benchmark::State& state) {
+    const unsigned short port = FreeDatagramPort();
+    PlainDatagramReceiver receiver(port);
+    size_t sent = 0, received = 0;
+    Clock::duration elapsed{};
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        const PacedDatagramSender sender(port, state.range(0), kDatagrams, {});
+        received += receiver.ReceiveAll(sender);
+        const Clock::duration taken = Clock::now() - start;
+        state.SetIterationTime(std::chrono::duration<double>(taken).count());
+        elapsed += taken;
+        sent += sender.Sent();
+    }
+    ReportDatagrams(state, sent, received, elapsed);
+}
+
+void DatagramRates(benchmark::internal::Benchmark* benchmark) {
+    benchmark->Arg(10000)
+        ->Arg(20000)
+        ->Arg(50000)
+        ->Arg(0)
+        ->Unit(benchmark::kMillisecond)
+        ->UseManualTime();
+}
+
 } // namespace
 
 BENCHMARK(SerialControl)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(UdpSocketClient)->Apply(DatagramRates);
+BENCHMARK(UdpPortDialog)->Apply(DatagramRates);
+BENCHMARK(UdpPlainRecv)->Apply(DatagramRates);

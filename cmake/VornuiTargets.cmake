@@ -2,6 +2,8 @@
 # touching a shared list: sources and tests are found by name.
 
 # Test files of a folder and its sub-folders become one test program named after the folder.
+# VORNUI_LOCKED_TESTS lists the tests that need a CTest RESOURCE_LOCK, each as
+# "<folder>|<gtest filter>|<lock>".
 function(vornui_add_folder_tests folder)
   file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/vornui/${folder}/*_test.cpp")
   # The X11 display's tests need a server and a program of their own (tests/CMakeLists.txt).
@@ -16,7 +18,28 @@ function(vornui_add_folder_tests folder)
   vornui_precompile_shared_headers(${target} <gtest/gtest.h>
                                    "${PROJECT_SOURCE_DIR}/vornui/platform/DesktopUser.h"
                                    "${PROJECT_SOURCE_DIR}/vornui/platform/MessageLoop.h")
-  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
+  # Tests that hold what only one test at a time can have are found by their own filter and
+  # get its lock; the folder's other tests are found without them.
+  set(locked_filters "")
+  foreach(entry IN LISTS VORNUI_LOCKED_TESTS)
+    string(REPLACE "|" ";" fields "${entry}")
+    list(GET fields 0 locked_folder)
+    list(GET fields 1 filter)
+    list(GET fields 2 lock)
+    if(locked_folder STREQUAL folder)
+      gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "${filter}"
+                           TEST_LIST ${target}_${lock}
+                           PROPERTIES ENVIRONMENT "VORNUI_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+                                      RESOURCE_LOCK ${lock})
+      list(APPEND locked_filters "${filter}")
+    endif()
+  endforeach()
+  set(unlocked_filter "")
+  if(locked_filters)
+    list(JOIN locked_filters ":" joined)
+    set(unlocked_filter "-${joined}")
+  endif()
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_FILTER "${unlocked_filter}"
                        PROPERTIES ENVIRONMENT "VORNUI_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
 

@@ -48,6 +48,8 @@ public:
             m_old = old;
         setenv(name, value.c_str(), 1);
     }
+    // Without the variable for a while.
+    explicit ScopedEnvironment(const char* name) : ScopedEnvironment(name, "") { unsetenv(name); }
     ~ScopedEnvironment() {
         if (m_old)
             setenv(m_name, m_old->c_str(), 1);
@@ -106,6 +108,11 @@ private:
     std::string m_received;
     std::thread m_thread;
 };
+
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
 
 std::string TextOf(HWND dialog, int id) {
     char text[2048] = "";
@@ -171,11 +178,23 @@ protected:
     CScriptedUser m_user;
 };
 
+// The raw-data viewer's port is fixed: the tests that listen there hold it alone (the test
+// suite gives this fixture's tests a lock of their own).
+class ComPortViewerPort : public ComPortBench {
+protected:
+    void SetUp() override {
+        ComPortBench::SetUp();
+        m_viewerPort.emplace(kViewerPort);
+        ASSERT_TRUE(m_viewerPort->Bound());
+    }
+
+    static constexpr unsigned short kViewerPort = 14886;
+    std::optional<DatagramListener> m_viewerPort;
+};
+
 } // namespace
 
-TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
-    DatagramListener viewerPort(14886);
-    ASSERT_TRUE(viewerPort.Bound());
+TEST_F(ComPortViewerPort, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
     const ScopedEnvironment temp("TEMP", m_folder.path().string());
     const ScopedEnvironment posmarbin("POSMARBIN", m_folder.path().string());
     const ScopedEnvironment path("PATH", m_folder.path().string() + ":" + std::getenv("PATH"));
@@ -211,7 +230,7 @@ TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
             settings = m_line.LineSettings();
             peer = std::thread([&] { m_line.Write(bytes); });
         }))
-        .Then(WaitUntil([&](HWND) { return viewerPort.Received().size() >= bytes.size(); }))
+        .Then(WaitUntil([&](HWND) { return m_viewerPort->Received().size() >= bytes.size(); }))
         .Then(Look([&](HWND dialog) {
             clock.Advance(101);
             RaiseCommEvent(GetDlgItem(dialog, IDC_MSCOMM), comEvCTS);
@@ -242,7 +261,7 @@ TEST_F(ComPortBench, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
     EXPECT_EQ(captureButton, "Stop Capture");
 
     // The viewer and the capture hold every byte the peer wrote.
-    EXPECT_TRUE(viewerPort.Received() == bytes) << viewerPort.Received().size();
+    EXPECT_TRUE(m_viewerPort->Received() == bytes) << m_viewerPort->Received().size();
     ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);
     const std::string captureFile = m_user.MessageBoxesShown()[0].text.str();
     EXPECT_EQ(m_user.MessageBoxesShown()[0].caption, CString("Save in"));
@@ -305,7 +324,7 @@ std::vector<std::string> BoxTexts(const CScriptedUser& user) {
 
 } // namespace
 
-TEST_F(ComPortBench, ATcpServerIsConnectedReadAndDisconnected) {
+TEST_F(ComPortBench, ATcpServerThatSendsResetsOrClosesIsShownAndDisconnected) {
     CSteppedClock clock;
     TcpPeer server;
     const std::string port = std::to_string(server.port());
@@ -328,16 +347,30 @@ TEST_F(ComPortBench, ATcpServerIsConnectedReadAndDisconnected) {
         }))
         .Click(IDC_CONNECT)
         .Then(Look([&](HWND dialog) { button += "|" + TextOf(dialog, IDC_CONNECT); }))
+        // Again, to a server that sends and closes: what it sent stays shown.
+        .Click(IDC_CONNECT)
+        .Then(Look([&](HWND) {
+            ASSERT_TRUE(server.Accept());
+            clock.Advance(101);
+            server.Send("$GPRMC,second\r\n");
+            server.Close();
+        }))
+        .Then(WaitUntil([](HWND dialog) { return Shows(dialog, "$GPRMC,second\r\n\r\n"); }))
+        .Click(IDC_CONNECT)
+        .Then(Look([&](HWND dialog) { button += "|" + TextOf(dialog, IDC_CONNECT); }))
         .Click(IDOK);
     ASSERT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 1);
-    EXPECT_EQ(button, "Disconnect|Connect");
+    EXPECT_EQ(button, "Disconnect|Connect|Connect");
     EXPECT_TRUE(clientFound);
     EXPECT_FALSE(lowIdFound);
     EXPECT_NE(display.find("TCP/IP OK 1  - it may take a while before data arrives\r\n"),
               std::string::npos);
     EXPECT_NE(display.find("$GPGGA,123519,4807.038,N\r\n\r\n"), std::string::npos);
-    EXPECT_EQ(BoxTexts(m_user), (std::vector<std::string>{"Open 127.0.0.1 Port " + port,
-                                                          "Close 127.0.0.1 Port " + port}));
+    const std::vector<std::string> openAndClose{"Open 127.0.0.1 Port " + port,
+                                                "Close 127.0.0.1 Port " + port};
+    std::vector<std::string> twice = openAndClose;
+    twice.insert(twice.end(), openAndClose.begin(), openAndClose.end());
+    EXPECT_EQ(BoxTexts(m_user), twice);
     EXPECT_EQ(record.GetText().str(), "TCP " + port + " 127.0.0.1");
 }
 
@@ -450,4 +483,91 @@ TEST_F(ComPortBench, ADeviceThatIsNoSerialLineIsReportedAndNothingIsOpened) {
         EXPECT_NE(user.MessageBoxesShown()[0].text.Find(device.c_str()), -1)
             << user.MessageBoxesShown()[0].text.str();
     }
+}
+
+TEST_F(ComPortViewerPort, UnheardDatagramsAreDroppedQuietlyAndTheViewerOutlivesTheDialog) {
+    m_viewerPort.reset(); // nobody listens: each datagram is refused
+    const ScopedEnvironment temp("TEMP", m_folder.path().string());
+    const ScopedEnvironment posmarbin("POSMARBIN", m_folder.path().string());
+    const std::string viewerPid = m_folder.file("viewer.pid");
+    WriteScript(m_folder.file("RawMonitor"), "echo $$ > '" + viewerPid + "'\nexec sleep 30\n");
+
+    CSteppedClock clock;
+    std::string written, shown;
+    PortSetUpStructure record{};
+    record.nPortType = PORT_COM;
+    record.nPort = 12;
+    record.nBaud = 9600;
+    m_user.AnswerNextMessageBox(IDYES); // "Save in"
+    m_user.Click(IDC_RAWMONITOR)
+        .Then(WaitUntil([&](HWND) { return std::filesystem::exists(viewerPid); }))
+        .Click(IDC_CAPTURE);
+    for (const char* line : {"$GPGGA,1\r\n", "$GPGGA,2\r\n", "$GPGGA,3\r\n"}) {
+        m_user
+            .Then(Look([&, line](HWND) {
+                clock.Advance(101);
+                written += line;
+                m_line.Write(line);
+            }))
+            .Then(WaitUntil(
+                [&](HWND dialog) { return EndsWith(TextOf(dialog, IDC_DISPLAY), written); }));
+    }
+    m_user.Then(Look([&](HWND dialog) { shown = TextOf(dialog, IDC_DISPLAY); })).Click(IDOK);
+    ASSERT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 1);
+
+    // Display and capture went on; nobody was told of the refusals.
+    EXPECT_TRUE(EndsWith(shown, written)) << shown;
+    ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(TempDir::read(m_user.MessageBoxesShown()[0].text.str()), written);
+    // Closing the dialog left the viewer running.
+    const pid_t viewer = std::atoi(TempDir::read(viewerPid).c_str());
+    ASSERT_GT(viewer, 0);
+    EXPECT_EQ(kill(viewer, 0), 0);
+    kill(viewer, SIGKILL);
+}
+
+TEST_F(ComPortBench, TheViewerButtonIsHiddenDisabledOrRefusesATooLongCommand) {
+    PortSetUpStructure record{};
+    bool visible = true, enabled = true;
+    const auto lookAtViewerButton = [&](HWND dialog) {
+        visible = IsWindowVisible(GetDlgItem(dialog, IDC_RAWMONITOR));
+        enabled = IsWindowEnabled(GetDlgItem(dialog, IDC_RAWMONITOR));
+    };
+    m_user.Then(Look(lookAtViewerButton)).Click(IDCANCEL);
+    SelectPort(record, PORT_ALLOW_ALL | PORT_ALLOW_NO_VIEWER, nullptr, "");
+    EXPECT_FALSE(visible);
+    {
+        const ScopedEnvironment noFolder("POSMARBIN");
+        m_user.Then(Look(lookAtViewerButton)).Click(IDCANCEL);
+        SelectPort(record, PORT_ALLOW_ALL, nullptr, "");
+        EXPECT_TRUE(visible);
+        EXPECT_FALSE(enabled);
+    }
+
+    // 261 characters with "/RawMonitor.exe"; a viewer there would say it ran.
+    const std::string folder = m_folder.path().string() + "/" +
+                               std::string(261 - 15 - m_folder.path().string().size() - 1, 'b');
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::string ran = m_folder.file("ran");
+    WriteScript(folder + "/RawMonitor", "touch '" + ran + "'\n");
+    const ScopedEnvironment posmarbin("POSMARBIN", folder);
+    m_user.Then(Look(lookAtViewerButton)).Click(IDC_RAWMONITOR).Click(IDCANCEL);
+    SelectPort(record, PORT_ALLOW_ALL, nullptr, "");
+    EXPECT_TRUE(enabled);
+    ASSERT_EQ(m_user.MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(m_user.MessageBoxesShown()[0].text,
+              CString("The file path is too long. Please choose a shorter file path."));
+    EXPECT_EQ(m_user.MessageBoxesShown()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
+    EXPECT_FALSE(std::filesystem::exists(ran));
+
+    // One character less is run (nothing is forwarded: no port is open).
+    const std::string shorter = folder.substr(0, folder.size() - 1);
+    std::filesystem::rename(folder, shorter);
+    const ScopedEnvironment shorterFolder("POSMARBIN", shorter);
+    m_user.Click(IDC_RAWMONITOR)
+        .Then(WaitUntil([&](HWND) { return std::filesystem::exists(ran); }))
+        .Click(IDCANCEL);
+    SelectPort(record, PORT_ALLOW_ALL, nullptr, "");
+    EXPECT_EQ(m_user.MessageBoxesShown().size(), 1u);
+    EXPECT_TRUE(std::filesystem::exists(ran));
 }

@@ -7,6 +7,7 @@
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/ComboBoxControl.h"
 #include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/MSComm.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/SerialDevices.h"
 #include "vornui/platform/WinApp.h"
@@ -332,4 +333,55 @@ TEST_F(PortSelection, SelectComPortTakesTheParityAsIndexOrLetter) {
     m_user.Click(IDCANCEL);
     EXPECT_EQ(SelectCOMPort(port, baud, letter, dataBits, stopBits, nullptr), 0);
     EXPECT_EQ(letter, 'e');
+}
+
+namespace {
+
+// The serial port control's class taken out of the system for a while, as on a machine
+// where the control was never registered.
+class MissingSerialControl {
+public:
+    MissingSerialControl() {
+        m_present =
+            GetClassInfo(nullptr, MSCOMM_CLASS, &m_class) && UnregisterClass(MSCOMM_CLASS, nullptr);
+    }
+    ~MissingSerialControl() {
+        if (m_present)
+            RegisterClass(&m_class);
+    }
+    MissingSerialControl(const MissingSerialControl&) = delete;
+    MissingSerialControl& operator=(const MissingSerialControl&) = delete;
+
+    bool Missing() const { return m_present; }
+
+private:
+    WNDCLASS m_class{};
+    bool m_present = false;
+};
+
+} // namespace
+
+TEST_F(PortSelection, WithoutTheSerialControlTheUserIsToldAndNothingChanges) {
+    PortSetUpStructure record = Filled(PORT_COM);
+    record.nPort = 3;
+    const PortSetUpStructure before = record;
+    {
+        const MissingSerialControl missing;
+        ASSERT_TRUE(missing.Missing());
+        EXPECT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 0);
+        int port = 3, baud = 4800, parity = 0, dataBits = 8, stopBits = 1;
+        EXPECT_EQ(SelectCOMPort(port, baud, parity, dataBits, stopBits, nullptr), 0);
+        EXPECT_EQ(baud, 4800);
+    }
+    EXPECT_EQ(std::memcmp(&record, &before, sizeof record), 0);
+    EXPECT_TRUE(m_user.DialogsShown().empty());
+    ASSERT_EQ(m_user.MessageBoxesShown().size(), 2u);
+    for (const MessageBoxRequest& box : m_user.MessageBoxesShown())
+        EXPECT_EQ(box.text.str(), "An error occurred calling windows com library?\n"
+                                  "Will now try to register library!");
+
+    // With the control back, the dialog opens again.
+    m_user.Click(IDCANCEL);
+    EXPECT_EQ(SelectPort(record, PORT_ALLOW_ALL, nullptr, ""), 0);
+    EXPECT_EQ(m_user.DialogsShown().size(), 1u);
 }

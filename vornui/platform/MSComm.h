@@ -9,8 +9,10 @@
 // parent's thread; CommEvent says which. Received data comes at most 100 characters per
 // comEvReceive (while the handler has not taken them, no more is read); the next event
 // follows at once when the line holds more. Line errors and modem line changes come from
-// the driver's counts (TIOCGICOUNT), read as data arrives; a pseudo-terminal has none, so
-// a test raises them with RaiseCommEvent.
+// the driver's counts (TIOCGICOUNT), read as data arrives and whenever CTS, DSR, CD or RI
+// changes: while the port is open a thread of the control's own waits for such changes
+// (TIOCMIWAIT) and ends when the port is closed. A pseudo-terminal has no counts and no
+// modem lines (its thread ends at once), so a test raises the events with RaiseCommEvent.
 
 #include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
@@ -20,6 +22,7 @@
 #include "vornui/platform/Wnd.h"
 
 #include <array>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -75,6 +78,8 @@ public:
     WORD m_wCode;
     CString m_strDescription;
 };
+
+class WaitingThread;
 
 // The framework's class of the serial communications control.
 class VORNUI_API CMSComm : public CWnd, private ILoopWaitSource {
@@ -138,6 +143,7 @@ private:
     std::string m_received;
     std::array<int, 9> m_driverCounts{}; // as last read: the events since then are raised
     bool m_bDriverCounts = false;
+    std::unique_ptr<WaitingThread> m_pModemLinesWatch;
 };
 
 // Raises `event` (a comEv or comEvent code) on the control `control` as its line's driver

@@ -4,6 +4,7 @@
 #include "vornui/platform/SerialDevices.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/internal/SerialLine.h"
+#include "vornui/platform/internal/WaitingThread.h"
 #include "vornui/platform/internal/WindowClass.h"
 
 #include <algorithm>
@@ -17,6 +18,8 @@ constexpr size_t kChunk = 100;
 constexpr size_t kInBufferSize = 1024;
 // Posted to the control itself: an event for its parent (wParam the event).
 constexpr UINT kCommEventMessage = WM_USER + 0x0C0C;
+// Posted to the control by its modem lines' watch: a line changed.
+constexpr UINT kModemLinesMessage = WM_USER + 0x0C0D;
 
 [[noreturn]] void Raise(WORD code, const CString& description) {
     throw new COleDispatchException(description, code);
@@ -131,9 +134,14 @@ void CMSComm::SetPortOpen(BOOL open) {
                           counts.parity,  counts.brk,   counts.bufferOverrun};
     AddLoopWaitSource(this);
     m_bWatching = true;
+    const HWND control = m_hWnd;
+    m_pModemLinesWatch = std::make_unique<WaitingThread>(
+        [fd] { return WaitForModemLineChange(fd); },
+        [control] { ::PostMessage(control, kModemLinesMessage, 0, 0); });
 }
 
 void CMSComm::Close() {
+    m_pModemLinesWatch.reset(); // before the descriptor it waits on goes
     if (m_bWatching)
         RemoveLoopWaitSource(this);
     m_bWatching = false;
@@ -227,6 +235,11 @@ void CMSComm::Fire(short event) {
 }
 
 LRESULT CMSComm::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kModemLinesMessage) {
+        if (m_fd >= 0)
+            RaiseDriverEvents();
+        return 0;
+    }
     if (message != kCommEventMessage)
         return CWnd::WindowProc(message, wParam, lParam);
     const short event = static_cast<short>(wParam);

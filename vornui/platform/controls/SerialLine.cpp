@@ -118,3 +118,7 @@ bool ReadSerialLineCounts(int fd, SerialLineCounts& counts) {
                          driver.overrun, driver.parity, driver.brk, driver.buf_overrun};
     return true;
 }
+
+int WaitForModemLineChange(int fd) {
+    return ioctl(fd, TIOCMIWAIT, TIOCM_CTS | TIOCM_DSR | TIOCM_CD | TIOCM_RNG);
+}

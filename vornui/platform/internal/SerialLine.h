@@ -31,3 +31,7 @@ struct SerialLineCounts {
     int frame = 0, overrun = 0, parity = 0, brk = 0, bufferOverrun = 0;
 };
 bool ReadSerialLineCounts(int fd, SerialLineCounts& counts);
+
+// Blocks until one of the modem status lines (CTS, DSR, CD, RI) changes: 0, or -1 with
+// errno (EINTR when a signal came; ENOTTY where the driver cannot tell, as a pseudo-terminal).
+int WaitForModemLineChange(int fd);
