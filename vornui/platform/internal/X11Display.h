@@ -75,6 +75,9 @@ private:
     void PresentPainted(DWORD thread);
     void ShowCursor();
     void FollowCapture(DWORD thread);
+    void FollowActivation(DWORD thread);
+    // Raises the window and gives it the input focus.
+    void Activate(const TopLevel& top);
     HWND WindowOf(xcb_window_t window) const;
     DWORD ThreadOf(xcb_window_t window) const; // 0 for none of the display's windows
     bool Grabbed() const;
@@ -104,6 +107,7 @@ private:
     HCURSOR m_cursorShown = nullptr;
     xcb_window_t m_grab = XCB_NONE;
     DWORD m_grabbedBy = 0;
+    std::map<DWORD, HWND> m_activeFollowed; // each thread's active window the server was told of
     X11EventRouter m_router;
     X11Clipboard m_clipboard;
     std::atomic<bool> m_lost{false};

@@ -131,13 +131,17 @@ void X11Display::TopLevelChanged(HWND hwnd) {
         xcb_unmap_window(connection, top.window);
         top.mapped = false;
     }
-    if (shape.visible && shape.active) {
-        const uint32_t above = XCB_STACK_MODE_ABOVE;
-        xcb_configure_window(connection, top.window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
-        xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, top.window, XCB_CURRENT_TIME);
-    }
+    if (shape.visible && shape.active)
+        Activate(top);
     // The server sees it now, even if the thread does not wait in its loop before long.
     xcb_flush(connection);
+}
+
+void X11Display::Activate(const TopLevel& top) {
+    xcb_connection_t* connection = m_connection->get();
+    const uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(connection, top.window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, top.window, XCB_CURRENT_TIME);
 }
 
 X11Display::TopLevel& X11Display::Create(HWND hwnd, const Shape& shape) {
@@ -258,6 +262,7 @@ void X11Display::BeforeWait(std::vector<pollfd>& fds) {
         PresentPainted(thread);
         ShowCursor();
         FollowCapture(thread);
+        FollowActivation(thread);
     }
     // Events already read off the socket would wait unseen behind poll(); the read hands
     // them out, and the thread's wake-up brings its own at once.
@@ -318,6 +323,17 @@ void X11Display::FollowCapture(DWORD thread) {
                          XCB_CURRENT_TIME);
     m_grab = wanted;
     m_grabbedBy = thread;
+}
+
+void X11Display::FollowActivation(DWORD thread) {
+    const HWND active = GetActiveWindow();
+    HWND& followed = m_activeFollowed[thread];
+    if (active == followed)
+        return;
+    followed = active;
+    // The window the thread activated (a click, a dialog that opened) gets the keyboard.
+    if (const auto top = m_topLevels.find(active); top != m_topLevels.end() && top->second.mapped)
+        Activate(top->second);
 }
 
 HWND X11Display::WindowOf(xcb_window_t window) const {
