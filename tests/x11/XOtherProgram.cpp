@@ -1,5 +1,6 @@
 #include "tests/x11/XOtherProgram.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -110,15 +111,21 @@ std::optional<std::string> XOtherProgram::ReadClipboard(const std::string& targe
     return std::nullopt;
 }
 
-void XOtherProgram::OwnClipboard(const std::string& utf8) {
+void XOtherProgram::OwnClipboard(const std::string& utf8, size_t increment) {
+    OwnClipboardSilently();
+    m_server = std::thread(&XOtherProgram::Serve, this, utf8, increment);
+}
+
+void XOtherProgram::OwnClipboardSilently() {
     xcb_set_selection_owner(m_connection, m_window, Atom("CLIPBOARD"), XCB_CURRENT_TIME);
     Atom("UTF8_STRING");
     Atom("TARGETS");
+    Atom("INCR");
     xcb_flush(m_connection);
-    m_server = std::thread(&XOtherProgram::Serve, this, utf8);
 }
 
-void XOtherProgram::Serve(std::string utf8) {
+void XOtherProgram::Serve(std::string utf8, size_t increment) {
+    Transfer transfer;
     while (!m_stop) {
         const auto event = Take(xcb_poll_for_event(m_connection));
         if (!event) {
@@ -126,12 +133,18 @@ void XOtherProgram::Serve(std::string utf8) {
             poll(&fd, 1, 20);
             continue;
         }
-        if ((event->response_type & 0x7F) == XCB_SELECTION_REQUEST)
-            Answer(*reinterpret_cast<xcb_selection_request_event_t*>(event.get()), utf8);
+        const uint8_t type = event->response_type & 0x7F;
+        if (type == XCB_SELECTION_REQUEST)
+            Answer(*reinterpret_cast<xcb_selection_request_event_t*>(event.get()), utf8, increment,
+                   transfer);
+        else if (type == XCB_PROPERTY_NOTIFY)
+            Continue(*reinterpret_cast<xcb_property_notify_event_t*>(event.get()), utf8, increment,
+                     transfer);
     }
 }
 
-void XOtherProgram::Answer(const xcb_selection_request_event_t& request, const std::string& utf8) {
+void XOtherProgram::Answer(const xcb_selection_request_event_t& request, const std::string& utf8,
+                           size_t increment, Transfer& transfer) {
     const xcb_atom_t utf8String = Atom("UTF8_STRING");
     const xcb_atom_t targets = Atom("TARGETS");
     xcb_atom_t property = request.property;
@@ -139,6 +152,14 @@ void XOtherProgram::Answer(const xcb_selection_request_event_t& request, const s
         const xcb_atom_t offered[] = {targets, utf8String};
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property,
                             XCB_ATOM_ATOM, 32, 2, offered);
+    } else if (request.target == utf8String && increment > 0) {
+        // The requestor's deletions of the property ask for each next part.
+        const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
+        xcb_change_window_attributes(m_connection, request.requestor, XCB_CW_EVENT_MASK, &events);
+        const uint32_t size = uint32_t(utf8.size());
+        xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                            Atom("INCR"), 32, 1, &size);
+        transfer = Transfer{request.requestor, property, 0, false};
     } else if (request.target == utf8String) {
         xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, request.requestor, property,
                             utf8String, 8, uint32_t(utf8.size()), utf8.data());
@@ -155,5 +176,19 @@ void XOtherProgram::Answer(const xcb_selection_request_event_t& request, const s
     char event[32] = {};
     std::memcpy(event, &notify, sizeof notify);
     xcb_send_event(m_connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT, event);
+    xcb_flush(m_connection);
+}
+
+void XOtherProgram::Continue(const xcb_property_notify_event_t& taken, const std::string& utf8,
+                             size_t increment, Transfer& transfer) {
+    if (transfer.done || taken.window != transfer.requestor || taken.atom != transfer.property ||
+        taken.state != XCB_PROPERTY_DELETE)
+        return;
+    const size_t part = std::min(increment, utf8.size() - transfer.sent);
+    xcb_change_property(m_connection, XCB_PROP_MODE_REPLACE, transfer.requestor, transfer.property,
+                        Atom("UTF8_STRING"), 8, uint32_t(part), utf8.data() + transfer.sent);
+    transfer.sent += part;
+    // The empty part that ends the transfer has gone.
+    transfer.done = part == 0;
     xcb_flush(m_connection);
 }

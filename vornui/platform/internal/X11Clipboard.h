@@ -43,9 +43,12 @@ private:
     // Puts the answer to `request` in `property`; false when refused.
     bool Put(const xcb_selection_request_event_t& request, xcb_atom_t property);
     // The selection converted to `target`, read from the clipboard's window; none when the
-    // owner refuses or does not answer in time.
-    std::optional<std::string> Convert(xcb_atom_t target, xcb_atom_t& type);
+    // owner refuses (`answered`) or does not answer in time.
+    std::optional<std::string> Convert(xcb_atom_t target, xcb_atom_t& type, bool& answered);
     std::optional<std::string> ReadIncrements();
+    // Forgets what came for the clipboard's window and waits unread: notices of an earlier
+    // conversion, changes of the property already read.
+    void DropLateEvents();
     // The clipboard window's property that the owner answered in, deleted as it is read.
     XcbReply<xcb_get_property_reply_t> TakeProperty();
 

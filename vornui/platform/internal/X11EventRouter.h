@@ -47,6 +47,8 @@ public:
     // thread's loop.
     Event Await(const std::function<bool(const xcb_generic_event_t&)>& wanted,
                 std::chrono::steady_clock::time_point deadline);
+    // Drops the calling thread's events that `unwanted` accepts.
+    void Discard(const std::function<bool(const xcb_generic_event_t&)>& unwanted);
     // Sends what waits to be sent, and adds the connection and the calling thread's wake-up
     // to what its loop polls; the wake-up is ready while events wait for the thread.
     void CollectPollFds(std::vector<pollfd>& fds);

@@ -99,13 +99,10 @@ HANDLE TextBlock(const std::string& text) {
     return const_cast<HANDLE>(block);
 }
 
-// Another program's text when it holds the display's clipboard, in a block of the
-// clipboard's own; null when no other program holds it or it gives no text.
-HANDLE TextFromElsewhere() {
-    IDisplayClipboard* display = g_displayClipboard.load();
-    if (!display || !display->HeldElsewhere())
-        return nullptr;
-    const std::optional<std::string> text = display->FetchText();
+// The text of the program that holds the display's clipboard, in a block of the
+// clipboard's own; null when it gives none.
+HANDLE TextFromElsewhere(IDisplayClipboard& display) {
+    const std::optional<std::string> text = display.FetchText();
     return text ? TextBlock(*text) : nullptr;
 }
 
@@ -184,15 +181,19 @@ HANDLE GetClipboardData(UINT format) {
         SetLastError(ERROR_CLIPBOARD_NOT_OPEN);
         return nullptr;
     }
-    if (format == CF_TEXT) {
+    if (IDisplayClipboard* display = g_displayClipboard.load()) {
         // The other program may take a while to answer: nobody else can open the clipboard
         // meanwhile anyway, but its state need not be held.
         lock.unlock();
-        const HANDLE elsewhere = TextFromElsewhere();
+        const bool elsewhere = display->HeldElsewhere();
+        const HANDLE fetched =
+            elsewhere && format == CF_TEXT ? TextFromElsewhere(*display) : nullptr;
         lock.lock();
+        // What another program holds is the clipboard now, whatever this one held before.
         if (elsewhere) {
-            Release(format, std::exchange(state.data[format], elsewhere));
-            return elsewhere;
+            if (fetched)
+                Release(format, std::exchange(state.data[format], fetched));
+            return fetched;
         }
     }
     auto it = state.data.find(format);

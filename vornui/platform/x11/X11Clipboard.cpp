@@ -178,7 +178,8 @@ bool X11Clipboard::HeldElsewhere() {
 
 std::vector<UINT> X11Clipboard::FormatsElsewhere() {
     xcb_atom_t type = XCB_NONE;
-    const std::optional<std::string> answer = Convert(m_connection.atom("TARGETS"), type);
+    bool answered = false;
+    const std::optional<std::string> answer = Convert(m_connection.atom("TARGETS"), type, answered);
     if (!answer || type != XCB_ATOM_ATOM)
         return {};
     std::vector<xcb_atom_t> targets(answer->size() / sizeof(xcb_atom_t));
@@ -198,16 +199,22 @@ std::vector<UINT> X11Clipboard::FormatsElsewhere() {
 
 std::optional<std::string> X11Clipboard::FetchText() {
     xcb_atom_t type = XCB_NONE;
-    if (std::optional<std::string> utf8 = Convert(m_connection.atom("UTF8_STRING"), type))
+    bool answered = false;
+    if (std::optional<std::string> utf8 = Convert(m_connection.atom("UTF8_STRING"), type, answered))
         return Cp1252FromUtf8(*utf8);
-    if (std::optional<std::string> latin1 = Convert(XCB_ATOM_STRING, type))
+    // An owner that does not answer would not answer for the older form either.
+    if (!answered)
+        return std::nullopt;
+    if (std::optional<std::string> latin1 = Convert(XCB_ATOM_STRING, type, answered))
         return Cp1252FromLatin1(*latin1);
     return std::nullopt;
 }
 
-std::optional<std::string> X11Clipboard::Convert(xcb_atom_t target, xcb_atom_t& type) {
+std::optional<std::string> X11Clipboard::Convert(xcb_atom_t target, xcb_atom_t& type,
+                                                 bool& answered) {
     std::lock_guard fetching(m_fetching);
     const Waiting waiting(m_waiter);
+    DropLateEvents();
     xcb_connection_t* const connection = m_connection.get();
     xcb_convert_selection(connection, m_window, m_connection.atom("CLIPBOARD"), target,
                           m_connection.atom(kProperty), XCB_CURRENT_TIME);
@@ -219,6 +226,9 @@ std::optional<std::string> X11Clipboard::Convert(xcb_atom_t target, xcb_atom_t& 
                    reinterpret_cast<const xcb_selection_notify_event_t&>(event).target == target;
         },
         deadline);
+    answered = notified != nullptr;
+    // The property's changes so far (the answer's own) say nothing of increments to come.
+    DropLateEvents();
     if (!notified ||
         reinterpret_cast<const xcb_selection_notify_event_t&>(*notified).property == XCB_NONE)
         return std::nullopt;
@@ -257,6 +267,11 @@ std::optional<std::string> X11Clipboard::ReadIncrements() {
             return std::nullopt;
         whole.append(static_cast<const char*>(xcb_get_property_value(part.get())), length);
     }
+}
+
+void X11Clipboard::DropLateEvents() {
+    m_router.Discard(
+        [this](const xcb_generic_event_t& event) { return EventWindow(event) == m_window; });
 }
 
 XcbReply<xcb_get_property_reply_t> X11Clipboard::TakeProperty() {

@@ -109,3 +109,26 @@ TEST_F(X11Clipboard, TextAnotherProgramCopiedIsPastedHere) {
     GlobalUnlock(data);
     EXPECT_TRUE(CloseClipboard());
 }
+
+TEST_F(X11Clipboard, ALargeTextComesInIncrementsAndAProgramThatHangsIsNotWaitedForLong) {
+    std::string large;
+    for (int line = 0; large.size() < 300000; ++line)
+        large += "KP " + std::to_string(line) + " depth 17.5 m\n";
+    {
+        XOtherProgram other(m_server->display());
+        other.OwnClipboard(large, 65536);
+        ASSERT_TRUE(OpenClipboard(nullptr));
+        const HANDLE data = GetClipboardData(CF_TEXT);
+        ASSERT_NE(data, nullptr);
+        EXPECT_EQ(GlobalSize(data), large.size() + 1);
+        EXPECT_EQ(static_cast<const char*>(GlobalLock(data)), large);
+        GlobalUnlock(data);
+        EXPECT_TRUE(CloseClipboard());
+    }
+
+    XOtherProgram hanging(m_server->display());
+    hanging.OwnClipboardSilently();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EXPECT_EQ(GetClipboardData(CF_TEXT), nullptr);
+    EXPECT_TRUE(CloseClipboard());
+}

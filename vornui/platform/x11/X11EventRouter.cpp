@@ -137,6 +137,12 @@ X11EventRouter::Await(const std::function<bool(const xcb_generic_event_t&)>& wan
     }
 }
 
+void X11EventRouter::Discard(const std::function<bool(const xcb_generic_event_t&)>& unwanted) {
+    std::lock_guard lock(m_inboxesLock);
+    std::erase_if(InboxOf(GetCurrentThreadId()).events,
+                  [&](const Event& event) { return unwanted(*event); });
+}
+
 void X11EventRouter::CollectPollFds(std::vector<pollfd>& fds) {
     xcb_flush(m_connection);
     int wakeFd = -1;
