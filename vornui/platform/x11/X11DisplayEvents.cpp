@@ -159,9 +159,12 @@ void X11Display::HandleClientMessage(const xcb_client_message_event_t& event) {
 
 void X11Display::HandleFocusIn(const xcb_focus_in_event_t& event) {
     const HWND hwnd = WindowOf(event.event);
-    if (hwnd && event.detail != XCB_NOTIFY_DETAIL_POINTER && IsWindowEnabled(hwnd) &&
-        GetActiveWindow() != hwnd)
-        SetActiveWindow(hwnd);
+    if (!hwnd || event.detail == XCB_NOTIFY_DETAIL_POINTER)
+        return;
+    // Focus given to a window that a modal dialog disabled goes on to the dialog.
+    const HWND activated = IsWindowEnabled(hwnd) ? hwnd : GetLastActivePopup(hwnd);
+    if (activated && IsWindowEnabled(activated) && GetActiveWindow() != activated)
+        SetActiveWindow(activated);
 }
 
 void X11Display::HandleFocusOut(const xcb_focus_out_event_t& event) {
