@@ -212,6 +212,8 @@ void X11Display::TopLevelDestroyed(HWND hwnd) {
     xcb_destroy_window(m_connection->get(), known->second.window);
     xcb_flush(m_connection->get());
     m_topLevels.erase(known);
+    std::erase_if(m_activeFollowed,
+                  [hwnd](const auto& followed) { return followed.second == hwnd; });
 }
 
 void X11Display::ContentInvalidated(HWND hwnd) {
@@ -283,6 +285,8 @@ void X11Display::AfterWait() {
 
 void X11Display::ThreadEnded() {
     m_router.Forget();
+    std::lock_guard lock(m_lock);
+    m_activeFollowed.erase(GetCurrentThreadId());
 }
 
 void X11Display::PresentPainted(DWORD thread) {
