@@ -22,18 +22,18 @@ void AppendUtf8(std::string& out, char32_t code) {
 }
 
 // The code point of the UTF-8 sequence at `text[at]`, and where the next one starts; 0xFFFD
-// for a malformed sequence.
+// for a malformed sequence, which ends before the first byte that cannot continue it.
 char32_t NextCodePoint(std::string_view text, size_t& at) {
     const auto byte = [&](size_t index) { return static_cast<unsigned char>(text[index]); };
     const unsigned char lead = byte(at++);
     if (lead < 0x80)
         return lead;
-    const int following = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : -1;
-    if (following < 0 || at + following > text.size())
+    const int following = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (following == 0)
         return 0xFFFD;
     char32_t code = lead & (0x3F >> following);
     for (int index = 0; index < following; ++index, ++at) {
-        if ((byte(at) & 0xC0) != 0x80)
+        if (at >= text.size() || (byte(at) & 0xC0) != 0x80)
             return 0xFFFD;
         code = (code << 6) | (byte(at) & 0x3F);
     }
