@@ -22,7 +22,7 @@ set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes 
                        WindowStyles HandleTable InputCodes OwnerDraw ClockSteps KernelObject)
 set(header_only_gdi GdiRecords SystemColors TemporaryWrappers IconRecords)
 set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl
-                     MenuRecord ScriptedInput
+                     MenuRecord ScriptedInput DisplayClipboard
                      CursorShapes EditControl ListBoxControl ScrollBarControl)
 set(header_only_net WinSockErrors AsyncSelectHooks)
 set(header_only_framework ControlBars)

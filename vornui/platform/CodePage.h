@@ -12,3 +12,8 @@
 // map to themselves, as the system's conversion does.
 VORNUI_API char32_t CodePointFrom1252(unsigned char byte);
 VORNUI_API std::string Utf8From1252(std::string_view text);
+// The code page 1252 byte of a code point; 0 when the code page has none.
+VORNUI_API char Cp1252FromCodePoint(char32_t codePoint);
+// UTF-8 text in code page 1252: a character the code page lacks, or a malformed sequence,
+// becomes `unmappable`.
+VORNUI_API std::string Cp1252FromUtf8(std::string_view text, char unmappable = '?');

@@ -51,8 +51,8 @@ struct DesktopDisplaySettings {
 // Opens the display backend `name` ("x11", when the library was built with it), makes its
 // monitors the screen's and installs it together with a desktop user who is the person at
 // that display (modal dialogs wait for them, message boxes show). It shows the windows of
-// the calling thread, whose message loop serves it. FALSE, with a line on standard error,
-// when no backend has that name or it cannot reach its server.
+// every thread; each thread's message loop serves its own. FALSE, with a line on standard
+// error, when no backend has that name or it cannot reach its server.
 VORNUI_API BOOL OpenDesktopDisplay(const char* name, const DesktopDisplaySettings& settings = {});
 // Opens the backend that VORNUI_DISPLAY names ("x11"), if set and not "headless"; TRUE when a
 // real display is on afterwards.

@@ -1,7 +1,7 @@
 #include "vornui/platform/internal/ImageFiles.h"
 
-#include "vornui/platform/internal/DibRows.h"
 #include "vornui/platform/GdiTypes.h"
+#include "vornui/platform/internal/DibRows.h"
 
 #include <cstdio>
 #include <cstring>
@@ -19,6 +19,34 @@ void PutLittleEndian(std::vector<BYTE>& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out.push_back(static_cast<BYTE>(value >> (8 * i)));
 }
+
+// Rows of 0x..RRGGBB pixels as the RGB bytes libpng writes, with the description it needs.
+struct PngPicture {
+    template <class RowOf>
+    PngPicture(int width, int height, RowOf rowOf)
+        : rgb(static_cast<std::size_t>(width) * height * 3) {
+        for (int y = 0; y < height; ++y) {
+            const std::uint32_t* source = rowOf(y);
+            BYTE* target = rgb.data() + static_cast<std::size_t>(y) * width * 3;
+            for (int x = 0; x < width; ++x) {
+                target[3 * x] = static_cast<BYTE>(source[x] >> 16);
+                target[3 * x + 1] = static_cast<BYTE>(source[x] >> 8);
+                target[3 * x + 2] = static_cast<BYTE>(source[x]);
+            }
+        }
+        std::memset(&image, 0, sizeof image);
+        image.version = PNG_IMAGE_VERSION;
+        image.width = static_cast<png_uint_32>(width);
+        image.height = static_cast<png_uint_32>(height);
+        image.format = PNG_FORMAT_RGB;
+    }
+    ~PngPicture() { png_image_free(&image); }
+    PngPicture(const PngPicture&) = delete;
+    PngPicture& operator=(const PngPicture&) = delete;
+
+    std::vector<BYTE> rgb;
+    png_image image;
+};
 
 } // namespace
 
@@ -57,27 +85,27 @@ bool WriteBmpFile(const PixelSurface& surface, const std::string& path) {
 }
 
 bool WritePngFile(const PixelSurface& surface, const std::string& path) {
-    const int width = surface.width();
-    const int height = surface.height();
-    if (width <= 0 || height <= 0)
+    if (surface.width() <= 0 || surface.height() <= 0)
         return false;
-    std::vector<BYTE> pixels(static_cast<std::size_t>(width) * height * 3);
-    for (int y = 0; y < height; ++y) {
-        const Pixel* source = surface.row(y);
-        BYTE* target = pixels.data() + static_cast<std::size_t>(y) * width * 3;
-        for (int x = 0; x < width; ++x) {
-            target[3 * x] = static_cast<BYTE>(source[x] >> 16);
-            target[3 * x + 1] = static_cast<BYTE>(source[x] >> 8);
-            target[3 * x + 2] = static_cast<BYTE>(source[x]);
-        }
-    }
-    png_image image;
-    std::memset(&image, 0, sizeof image);
-    image.version = PNG_IMAGE_VERSION;
-    image.width = static_cast<png_uint_32>(width);
-    image.height = static_cast<png_uint_32>(height);
-    image.format = PNG_FORMAT_RGB;
-    const int ok = png_image_write_to_file(&image, path.c_str(), 0, pixels.data(), 0, nullptr);
-    png_image_free(&image);
-    return ok != 0;
+    PngPicture picture(surface.width(), surface.height(), [&](int y) { return surface.row(y); });
+    return png_image_write_to_file(&picture.image, path.c_str(), 0, picture.rgb.data(), 0,
+                                   nullptr) != 0;
+}
+
+std::vector<BYTE> PngBytes(const ArgbImage& image) {
+    if (image.empty())
+        return {};
+    PngPicture picture(image.width, image.height, [&](int y) {
+        return image.pixels.data() + static_cast<std::size_t>(y) * image.width;
+    });
+    png_alloc_size_t size = 0;
+    if (!png_image_write_to_memory(&picture.image, nullptr, &size, 0, picture.rgb.data(), 0,
+                                   nullptr))
+        return {};
+    std::vector<BYTE> bytes(size);
+    if (!png_image_write_to_memory(&picture.image, bytes.data(), &size, 0, picture.rgb.data(), 0,
+                                   nullptr))
+        return {};
+    bytes.resize(size);
+    return bytes;
 }

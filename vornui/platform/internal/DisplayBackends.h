@@ -9,9 +9,11 @@
 #include <memory>
 #include <string>
 
-// What opening a backend gives: the display, and the user who sits at it.
+// What opening a backend gives: the display, and the user who sits at it. The display is
+// shared, so that a backend whose threads reach it outside the window manager's calls can
+// keep it alive through a call when it is closed meanwhile.
 struct OpenedDisplay {
-    std::unique_ptr<IDesktopDisplay> display;
+    std::shared_ptr<IDesktopDisplay> display;
     std::unique_ptr<IDesktopUser> user;
 };
 

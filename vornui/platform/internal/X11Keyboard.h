@@ -45,5 +45,3 @@ private:
 
 // The virtual key of a key whose unshifted symbol is `keysym`; 0 when the library has none.
 UINT VirtualKeyOfKeysym(uint32_t keysym);
-// The code page 1252 byte of a code point; 0 when the code page has none.
-char Cp1252OfCodePoint(char32_t codePoint);

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <xcb/xcb.h>
 
@@ -19,7 +20,7 @@ public:
     xcb_connection_t* get() const { return m_connection; }
     xcb_screen_t* screen() const { return m_screen; }
     const std::string& name() const { return m_name; }
-    // The atom of `name`, asked of the server once.
+    // The atom of `name`, asked of the server once; any thread.
     xcb_atom_t atom(const char* name);
     // Why the connection broke; empty while it stands.
     std::string brokenBecause() const;
@@ -30,6 +31,7 @@ private:
     xcb_connection_t* const m_connection;
     xcb_screen_t* const m_screen;
     const std::string m_name;
+    std::mutex m_atomsLock;
     std::map<std::string, xcb_atom_t> m_atoms;
 };
 

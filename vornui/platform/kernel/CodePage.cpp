@@ -21,6 +21,25 @@ void AppendUtf8(std::string& out, char32_t code) {
     }
 }
 
+// The code point of the UTF-8 sequence at `text[at]`, and where the next one starts; 0xFFFD
+// for a malformed sequence, which ends before the first byte that cannot continue it.
+char32_t NextCodePoint(std::string_view text, size_t& at) {
+    const auto byte = [&](size_t index) { return static_cast<unsigned char>(text[index]); };
+    const unsigned char lead = byte(at++);
+    if (lead < 0x80)
+        return lead;
+    const int following = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (following == 0)
+        return 0xFFFD;
+    char32_t code = lead & (0x3F >> following);
+    for (int index = 0; index < following; ++index, ++at) {
+        if (at >= text.size() || (byte(at) & 0xC0) != 0x80)
+            return 0xFFFD;
+        code = (code << 6) | (byte(at) & 0x3F);
+    }
+    return code;
+}
+
 } // namespace
 
 char32_t CodePointFrom1252(unsigned char byte) {
@@ -32,5 +51,27 @@ std::string Utf8From1252(std::string_view text) {
     out.reserve(text.size());
     for (const char ch : text)
         AppendUtf8(out, CodePointFrom1252(static_cast<unsigned char>(ch)));
+    return out;
+}
+
+char Cp1252FromCodePoint(char32_t codePoint) {
+    if (codePoint == 0)
+        return 0;
+    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
+        return static_cast<char>(codePoint);
+    for (unsigned byte = 0x80; byte < 0xA0; ++byte)
+        if (kHighControls[byte - 0x80] == codePoint)
+            return static_cast<char>(byte);
+    return 0;
+}
+
+std::string Cp1252FromUtf8(std::string_view text, char unmappable) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        const char32_t code = NextCodePoint(text, at);
+        const char byte = Cp1252FromCodePoint(code);
+        out += byte || code == 0 ? byte : unmappable;
+    }
     return out;
 }

@@ -5,7 +5,7 @@
 namespace {
 
 OpenedDisplay OpenX11Display(const DesktopDisplaySettings& settings, std::string& error) {
-    std::unique_ptr<X11Display> display = X11Display::Open(settings, error);
+    std::shared_ptr<X11Display> display = X11Display::Open(settings, error);
     if (!display)
         return {};
     return {std::move(display), std::make_unique<CDisplayPerson>()};

@@ -4,14 +4,17 @@
 #include "vornui/platform/ProcessIdentity.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
 #include "vornui/platform/internal/WindowSurfaces.h"
+#include "vornui/platform/internal/X11LoopLink.h"
 #include "vornui/platform/internal/X11Monitors.h"
 #include "vornui/platform/internal/X11WindowHints.h"
 
 #include <cstdio>
 #include <poll.h>
+#include <set>
 
 namespace {
 
@@ -52,7 +55,7 @@ std::string WindowTextOf(HWND hwnd) {
 
 } // namespace
 
-std::unique_ptr<X11Display> X11Display::Open(const DesktopDisplaySettings& settings,
+std::shared_ptr<X11Display> X11Display::Open(const DesktopDisplaySettings& settings,
                                              std::string& error) {
     std::unique_ptr<XcbConnection> connection = XcbConnection::Open(settings.server, error);
     if (!connection)
@@ -67,8 +70,11 @@ std::unique_ptr<X11Display> X11Display::Open(const DesktopDisplaySettings& setti
     if (settings.serverDpi)
         SetScreenDpi(X11ScreenDpi(*connection->screen()));
     WatchX11Monitors(*connection);
-    return std::unique_ptr<X11Display>(
+    std::shared_ptr<X11Display> display(
         new X11Display(std::move(connection), std::move(presenter), std::move(keyboard)));
+    SetCurrentX11Display(display);
+    LinkThreadToX11Display();
+    return display;
 }
 
 X11Display::X11Display(std::unique_ptr<XcbConnection> connection,
@@ -76,56 +82,75 @@ X11Display::X11Display(std::unique_ptr<XcbConnection> connection,
                        std::unique_ptr<X11Keyboard> keyboard)
     : m_connection(std::move(connection)), m_presenter(std::move(presenter)),
       m_keyboard(std::move(keyboard)), m_cursors(m_connection->get()),
-      m_threadId(GetCurrentThreadId()) {
-    AddLoopWaitSource(this);
+      m_openedBy(GetCurrentThreadId()), m_router(m_connection->get(), *this),
+      m_clipboard(*m_connection, m_router) {
+    SetDisplayClipboard(&m_clipboard);
 }
 
 X11Display::~X11Display() {
-    if (!m_lost)
-        RemoveLoopWaitSource(this);
+    SetDisplayClipboard(nullptr);
     for (const auto& [hwnd, top] : m_topLevels)
         xcb_destroy_window(m_connection->get(), top.window);
     xcb_flush(m_connection->get());
 }
 
-bool X11Display::Serves(HWND hwnd) const {
-    return !m_lost && GetWindowThreadProcessId(hwnd, nullptr) == m_threadId;
+X11Display::Shape X11Display::ShapeOf(HWND hwnd) {
+    Shape shape;
+    shape.rect = WindowRectOf(hwnd);
+    const bool sizable = (StyleOf(hwnd) & WS_THICKFRAME) != 0;
+    const MINMAXINFO limits = sizable ? TrackingLimits(hwnd) : MINMAXINFO{};
+    shape.minimum = sizable ? SIZE{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}
+                            : SIZE{shape.rect.Width(), shape.rect.Height()};
+    shape.maximum = sizable ? SIZE{limits.ptMaxTrackSize.x, limits.ptMaxTrackSize.y}
+                            : SIZE{shape.rect.Width(), shape.rect.Height()};
+    shape.visible = IsWindowVisible(hwnd);
+    shape.active = GetActiveWindow() == hwnd;
+    shape.owner = GetWindow(hwnd, GW_OWNER);
+    shape.title = WindowTextOf(hwnd);
+    return shape;
 }
 
 void X11Display::TopLevelChanged(HWND hwnd) {
-    if (!Serves(hwnd))
+    if (m_lost)
         return;
-    const bool visible = IsWindowVisible(hwnd);
+    const Shape shape = ShapeOf(hwnd);
+    std::lock_guard lock(m_lock);
     auto known = m_topLevels.find(hwnd);
-    if (known == m_topLevels.end() && !visible)
+    if (known == m_topLevels.end() && !shape.visible)
         return;
-    TopLevel& top = known != m_topLevels.end() ? known->second : Create(hwnd);
-    Place(hwnd, top);
-    FollowOwner(hwnd, top);
+    LinkThreadToX11Display();
+    TopLevel& top = known != m_topLevels.end() ? known->second : Create(hwnd, shape);
+    Place(top, shape);
+    FollowOwner(top, shape.owner);
     xcb_connection_t* connection = m_connection->get();
-    if (visible && !top.mapped) {
+    if (shape.visible && !top.mapped) {
         xcb_map_window(connection, top.window);
         top.mapped = true;
         top.dirty = CRect(0, 0, top.shown.Width(), top.shown.Height());
-    } else if (!visible && top.mapped) {
+    } else if (!shape.visible && top.mapped) {
         xcb_unmap_window(connection, top.window);
         top.mapped = false;
     }
-    if (visible && GetActiveWindow() == hwnd) {
-        const uint32_t above = XCB_STACK_MODE_ABOVE;
-        xcb_configure_window(connection, top.window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
-        xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, top.window, XCB_CURRENT_TIME);
-    }
+    if (shape.visible && shape.active)
+        Activate(top);
     // The server sees it now, even if the thread does not wait in its loop before long.
     xcb_flush(connection);
 }
 
-X11Display::TopLevel& X11Display::Create(HWND hwnd) {
+void X11Display::Activate(const TopLevel& top) {
+    xcb_connection_t* connection = m_connection->get();
+    const uint32_t above = XCB_STACK_MODE_ABOVE;
+    xcb_configure_window(connection, top.window, XCB_CONFIG_WINDOW_STACK_MODE, &above);
+    xcb_set_input_focus(connection, XCB_INPUT_FOCUS_PARENT, top.window, XCB_CURRENT_TIME);
+}
+
+X11Display::TopLevel& X11Display::Create(HWND hwnd, const Shape& shape) {
     xcb_connection_t* connection = m_connection->get();
     const xcb_screen_t& screen = *m_connection->screen();
     TopLevel top;
     top.window = xcb_generate_id(connection);
-    top.shown = WindowRectOf(hwnd);
+    top.thread = GetCurrentThreadId();
+    top.shown = shape.rect;
     // No background of the server's: everything shown comes from the surface.
     const uint32_t values[] = {XCB_BACK_PIXMAP_NONE, kEventMask};
     xcb_create_window(connection, XCB_COPY_FROM_PARENT, top.window, screen.root, top.shown.left,
@@ -134,7 +159,7 @@ X11Display::TopLevel& X11Display::Create(HWND hwnd) {
                       screen.root_visual, XCB_CW_BACK_PIXMAP | XCB_CW_EVENT_MASK, values);
     HintUndecorated(*m_connection, top.window);
     HintProtocols(*m_connection, top.window);
-    FollowTitle(hwnd, top);
+    FollowTitle(top, shape.title);
     if (m_cursorShown) {
         const uint32_t cursor = m_cursors.For(m_cursorShown);
         xcb_change_window_attributes(connection, top.window, XCB_CW_CURSOR, &cursor);
@@ -142,15 +167,9 @@ X11Display::TopLevel& X11Display::Create(HWND hwnd) {
     return m_topLevels.emplace(hwnd, top).first->second;
 }
 
-void X11Display::Place(HWND hwnd, TopLevel& top) {
-    const CRect rect = WindowRectOf(hwnd);
-    const bool sizable = (StyleOf(hwnd) & WS_THICKFRAME) != 0;
-    const MINMAXINFO limits = sizable ? TrackingLimits(hwnd) : MINMAXINFO{};
-    const SIZE minimum = sizable ? SIZE{limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}
-                                 : SIZE{rect.Width(), rect.Height()};
-    const SIZE maximum = sizable ? SIZE{limits.ptMaxTrackSize.x, limits.ptMaxTrackSize.y}
-                                 : SIZE{rect.Width(), rect.Height()};
-    HintSizes(*m_connection, top.window, rect.TopLeft(), minimum, maximum);
+void X11Display::Place(TopLevel& top, const Shape& shape) {
+    const CRect& rect = shape.rect;
+    HintSizes(*m_connection, top.window, rect.TopLeft(), shape.minimum, shape.maximum);
     if (rect == top.shown)
         return;
     const uint32_t geometry[] = {static_cast<uint32_t>(rect.left), static_cast<uint32_t>(rect.top),
@@ -166,23 +185,23 @@ void X11Display::Place(HWND hwnd, TopLevel& top) {
     top.shown = rect;
 }
 
-void X11Display::FollowOwner(HWND hwnd, TopLevel& top) {
-    const auto owner = m_topLevels.find(GetWindow(hwnd, GW_OWNER));
-    const xcb_window_t ownerWindow = owner != m_topLevels.end() ? owner->second.window : XCB_NONE;
+void X11Display::FollowOwner(TopLevel& top, HWND owner) {
+    const auto known = m_topLevels.find(owner);
+    const xcb_window_t ownerWindow = known != m_topLevels.end() ? known->second.window : XCB_NONE;
     if (ownerWindow != top.owner)
         HintOwner(*m_connection, top.window, ownerWindow);
     top.owner = ownerWindow;
 }
 
-void X11Display::FollowTitle(HWND hwnd, TopLevel& top) {
-    std::string title = WindowTextOf(hwnd);
-    if (top.window != XCB_NONE && title == top.title && !top.title.empty())
+void X11Display::FollowTitle(TopLevel& top, std::string title) {
+    if (title == top.title && !top.title.empty())
         return;
     HintTitle(*m_connection, top.window, title);
     top.title = std::move(title);
 }
 
 void X11Display::TopLevelDestroyed(HWND hwnd) {
+    std::lock_guard lock(m_lock);
     const auto known = m_topLevels.find(hwnd);
     if (known == m_topLevels.end())
         return;
@@ -193,11 +212,13 @@ void X11Display::TopLevelDestroyed(HWND hwnd) {
     xcb_destroy_window(m_connection->get(), known->second.window);
     xcb_flush(m_connection->get());
     m_topLevels.erase(known);
+    std::erase_if(m_activeFollowed,
+                  [hwnd](const auto& followed) { return followed.second == hwnd; });
 }
 
 void X11Display::ContentInvalidated(HWND hwnd) {
     const WindowRecord* record = LiveWindow(hwnd);
-    if (!record || !Serves(hwnd))
+    if (!record || m_lost)
         return;
     CRect client;
     // A window whose frame waits for painting changes whole; otherwise only its update region.
@@ -206,67 +227,71 @@ void X11Display::ContentInvalidated(HWND hwnd) {
     else if (GetUpdateRect(hwnd, &client, FALSE))
         MarkChanged(hwnd, client, true);
     // A new window text repaints the caption: the title follows it.
+    std::string title = WindowTextOf(hwnd);
+    std::lock_guard lock(m_lock);
     if (const auto known = m_topLevels.find(hwnd); known != m_topLevels.end())
-        FollowTitle(hwnd, known->second);
+        FollowTitle(known->second, std::move(title));
 }
 
 void X11Display::PixelsMoved(HWND hwnd, const RECT& client) {
-    if (Serves(hwnd))
+    if (!m_lost)
         MarkChanged(hwnd, client, true);
 }
 
 void X11Display::MarkChanged(HWND hwnd, CRect part, bool clientCoordinates) {
-    const HWND root = GetAncestor(hwnd, GA_ROOT);
-    const auto known = m_topLevels.find(root ? root : hwnd);
-    if (known == m_topLevels.end())
-        return;
+    const HWND ancestor = GetAncestor(hwnd, GA_ROOT);
+    const HWND root = ancestor ? ancestor : hwnd;
     if (clientCoordinates) {
         CPoint origin(0, 0);
         ClientToScreen(hwnd, &origin);
         part.OffsetRect(origin);
     }
     // The surface has the top-level window's corner at its origin.
-    const CRect top = WindowRectOf(known->first);
+    const CRect top = WindowRectOf(root);
     part.OffsetRect(-top.left, -top.top);
-    known->second.dirty.UnionRect(known->second.dirty, part);
+    std::lock_guard lock(m_lock);
+    const auto known = m_topLevels.find(root);
+    if (known != m_topLevels.end())
+        known->second.dirty.UnionRect(known->second.dirty, part);
 }
 
-void X11Display::CollectPollFds(std::vector<pollfd>& fds) {
+void X11Display::BeforeWait(std::vector<pollfd>& fds) {
     if (m_lost)
         return;
-    PresentPainted();
-    ShowCursor();
-    FollowCapture();
-    xcb_connection_t* connection = m_connection->get();
-    // Events already read off the socket would wait unseen behind poll(); they are kept
-    // for OnPollResult, where window procedures may run, and the socket's readiness to
-    // write brings it at once.
-    while (xcb_generic_event_t* event = xcb_poll_for_queued_event(connection))
-        m_waiting.emplace_back(event);
-    xcb_flush(connection);
-    const short events = m_waiting.empty() ? POLLIN : POLLIN | POLLOUT;
-    fds.push_back(pollfd{xcb_get_file_descriptor(connection), events, 0});
+    const DWORD thread = GetCurrentThreadId();
+    {
+        std::lock_guard lock(m_lock);
+        PresentPainted(thread);
+        ShowCursor();
+        FollowCapture(thread);
+        FollowActivation(thread);
+    }
+    // Events already read off the socket would wait unseen behind poll(); the read hands
+    // them out, and the thread's wake-up brings its own at once.
+    m_router.Read();
+    m_router.CollectPollFds(fds);
 }
 
-void X11Display::OnPollResult(std::span<const pollfd>) {
-    while (!m_waiting.empty() && !m_lost) {
-        const Event event = std::move(m_waiting.front());
-        m_waiting.pop_front();
-        Handle(*event);
-    }
-    while (!m_lost) {
-        const Event event(xcb_poll_for_event(m_connection->get()));
-        if (!event)
+void X11Display::AfterWait() {
+    m_router.Read();
+    for (const X11EventRouter::Event& event : m_router.TakeAll()) {
+        if (m_lost)
             break;
         Handle(*event);
     }
-    if (!m_lost && !m_connection->brokenBecause().empty())
+    if (!m_connection->brokenBecause().empty() && !m_lost.exchange(true))
         ConnectionLost();
 }
 
-void X11Display::PresentPainted() {
+void X11Display::ThreadEnded() {
+    m_router.Forget();
+    std::lock_guard lock(m_lock);
+    m_activeFollowed.erase(GetCurrentThreadId());
+}
+
+void X11Display::PresentPainted(DWORD thread) {
     for (auto& [hwnd, top] : m_topLevels) {
-        if (!top.mapped || top.dirty.IsRectEmpty() || PaintPending(hwnd))
+        if (top.thread != thread || !top.mapped || top.dirty.IsRectEmpty() || PaintPending(hwnd))
             continue;
         m_presenter->Present(top.window, *WindowSurfaceOf(hwnd), top.dirty);
         top.dirty.SetRectEmpty();
@@ -283,11 +308,12 @@ void X11Display::ShowCursor() {
         xcb_change_window_attributes(m_connection->get(), top.window, XCB_CW_CURSOR, &shape);
 }
 
-void X11Display::FollowCapture() {
+void X11Display::FollowCapture(DWORD thread) {
     const HWND captured = GetCapture();
     const auto top = m_topLevels.find(captured ? GetAncestor(captured, GA_ROOT) : nullptr);
     const xcb_window_t wanted = top != m_topLevels.end() ? top->second.window : XCB_NONE;
-    if (wanted == m_grab)
+    // The server grabs for the connection, not for a thread: a thread lets go only of its own.
+    if (wanted == m_grab || (wanted == XCB_NONE && m_grabbedBy != thread))
         return;
     xcb_connection_t* connection = m_connection->get();
     if (m_grab != XCB_NONE)
@@ -300,19 +326,49 @@ void X11Display::FollowCapture() {
                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE,
                          XCB_CURRENT_TIME);
     m_grab = wanted;
+    m_grabbedBy = thread;
+}
+
+void X11Display::FollowActivation(DWORD thread) {
+    const HWND active = GetActiveWindow();
+    HWND& followed = m_activeFollowed[thread];
+    if (active == followed)
+        return;
+    followed = active;
+    // The window the thread activated (a click, a dialog that opened) gets the keyboard.
+    if (const auto top = m_topLevels.find(active); top != m_topLevels.end() && top->second.mapped)
+        Activate(top->second);
 }
 
 HWND X11Display::WindowOf(xcb_window_t window) const {
+    std::lock_guard lock(m_lock);
     for (const auto& [hwnd, top] : m_topLevels)
         if (top.window == window)
             return hwnd;
     return nullptr;
 }
 
+DWORD X11Display::ThreadOf(xcb_window_t window) const {
+    std::lock_guard lock(m_lock);
+    const auto known = m_topLevels.find(WindowOf(window));
+    return known != m_topLevels.end() ? known->second.thread : 0;
+}
+
+bool X11Display::Grabbed() const {
+    std::lock_guard lock(m_lock);
+    return m_grab != XCB_NONE;
+}
+
 void X11Display::ConnectionLost() {
-    m_lost = true;
     std::fprintf(stderr, "vornui: the X display \"%s\" is gone (%s); the message loop ends\n",
                  m_connection->name().c_str(), m_connection->brokenBecause().c_str());
-    RemoveLoopWaitSource(this);
-    PostQuitMessage(1);
+    std::set<DWORD> threads{m_openedBy};
+    {
+        std::lock_guard lock(m_lock);
+        for (const auto& [hwnd, top] : m_topLevels)
+            threads.insert(top.thread);
+    }
+    for (const DWORD thread : threads)
+        if (const auto queue = ThreadMessageQueue::OfThread(thread))
+            queue->PostQuit(1);
 }

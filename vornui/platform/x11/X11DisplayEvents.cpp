@@ -1,9 +1,12 @@
-// The server's events as the desktop's: pointer and keys become input for the thread's
-// queue, the window manager's moves and close requests and the focus it gives become the
-// window manager's own calls, exposed parts are presented again.
+// The server's events as the desktop's: pointer and keys become input for the queue of the
+// thread whose window they reach, the window manager's moves and close requests and the
+// focus it gives or takes become the window manager's own calls on that thread, exposed
+// parts are presented again.
 
 #include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/InputCodes.h"
+#include "vornui/platform/MessageLoop.h"
+#include "vornui/platform/ProcessIdentity.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/X11Display.h"
@@ -27,17 +30,25 @@ UINT ButtonMessage(xcb_button_t button, bool down) {
 
 } // namespace
 
+DWORD X11Display::ThreadFor(const xcb_generic_event_t& event) {
+    const xcb_window_t window = EventWindow(event);
+    if (window == m_clipboard.window())
+        return m_clipboard.ThreadFor(event);
+    return ThreadOf(window);
+}
+
+void X11Display::HandleAnywhere(const xcb_generic_event_t& event) {
+    if (EventWindow(event) == m_clipboard.window())
+        m_clipboard.HandleAnywhere(event);
+    else if (IsX11MonitorChange(*m_connection, event))
+        SetScreenMonitors(ReadX11Monitors(*m_connection));
+}
+
 void X11Display::Handle(const xcb_generic_event_t& event) {
     switch (event.response_type & 0x7F) {
-    case XCB_EXPOSE: {
-        const auto& expose = reinterpret_cast<const xcb_expose_event_t&>(event);
-        if (const auto known = m_topLevels.find(WindowOf(expose.window));
-            known != m_topLevels.end())
-            known->second.dirty.UnionRect(
-                known->second.dirty,
-                CRect(CPoint(expose.x, expose.y), CSize(expose.width, expose.height)));
+    case XCB_EXPOSE:
+        HandleExpose(reinterpret_cast<const xcb_expose_event_t&>(event));
         break;
-    }
     case XCB_MOTION_NOTIFY:
     case XCB_BUTTON_PRESS:
     case XCB_BUTTON_RELEASE:
@@ -59,11 +70,20 @@ void X11Display::Handle(const xcb_generic_event_t& event) {
     case XCB_FOCUS_IN:
         HandleFocusIn(reinterpret_cast<const xcb_focus_in_event_t&>(event));
         break;
+    case XCB_FOCUS_OUT:
+        HandleFocusOut(reinterpret_cast<const xcb_focus_out_event_t&>(event));
+        break;
     default:
-        if (IsX11MonitorChange(*m_connection, event))
-            SetScreenMonitors(ReadX11Monitors(*m_connection));
         break;
     }
+}
+
+void X11Display::HandleExpose(const xcb_expose_event_t& expose) {
+    std::lock_guard lock(m_lock);
+    if (const auto known = m_topLevels.find(WindowOf(expose.window)); known != m_topLevels.end())
+        known->second.dirty.UnionRect(
+            known->second.dirty,
+            CRect(CPoint(expose.x, expose.y), CSize(expose.width, expose.height)));
 }
 
 void X11Display::HandlePointer(const xcb_generic_event_t& event) {
@@ -71,6 +91,7 @@ void X11Display::HandlePointer(const xcb_generic_event_t& event) {
     // Motion, button, enter and leave events share the layout of the fields read here.
     const auto& pointer = reinterpret_cast<const xcb_button_press_event_t&>(event);
     const POINT screen{pointer.root_x, pointer.root_y};
+    const DWORD thread = GetCurrentThreadId();
     if (type == XCB_ENTER_NOTIFY || type == XCB_LEAVE_NOTIFY) {
         // A crossing says where the pointer went when no motion will: a window appeared under
         // it, or it left for another program's. While a button is held the motions come here
@@ -78,33 +99,35 @@ void X11Display::HandlePointer(const xcb_generic_event_t& event) {
         const auto& crossing = reinterpret_cast<const xcb_enter_notify_event_t&>(event);
         constexpr uint16_t kButtons =
             XCB_KEY_BUT_MASK_BUTTON_1 | XCB_KEY_BUT_MASK_BUTTON_2 | XCB_KEY_BUT_MASK_BUTTON_3;
-        if (crossing.mode == XCB_NOTIFY_MODE_NORMAL && !(crossing.state & kButtons) &&
-            m_grab == XCB_NONE)
-            PostMouseInput(m_threadId, WM_MOUSEMOVE, screen);
+        if (crossing.mode == XCB_NOTIFY_MODE_NORMAL && !(crossing.state & kButtons) && !Grabbed())
+            PostMouseInput(thread, WM_MOUSEMOVE, screen);
         return;
     }
     if (type == XCB_MOTION_NOTIFY) {
-        PostMouseInput(m_threadId, WM_MOUSEMOVE, screen);
+        PostMouseInput(thread, WM_MOUSEMOVE, screen);
         return;
     }
     const bool down = type == XCB_BUTTON_PRESS;
     if (const UINT message = ButtonMessage(pointer.detail, down))
-        PostMouseInput(m_threadId, message, screen);
+        PostMouseInput(thread, message, screen);
     else if (down && pointer.detail == XCB_BUTTON_INDEX_4)
-        PostMouseWheel(m_threadId, screen, WHEEL_DELTA);
+        PostMouseWheel(thread, screen, WHEEL_DELTA);
     else if (down && pointer.detail == XCB_BUTTON_INDEX_5)
-        PostMouseWheel(m_threadId, screen, -WHEEL_DELTA);
+        PostMouseWheel(thread, screen, -WHEEL_DELTA);
 }
 
 void X11Display::HandleKey(const xcb_key_press_event_t& event, bool down) {
+    std::unique_lock lock(m_lock);
     const KeyStroke stroke =
         down ? m_keyboard->Press(event.detail) : m_keyboard->Release(event.detail);
+    lock.unlock();
     if (stroke.virtualKey || stroke.character)
-        PostKeyInput(m_threadId, stroke.virtualKey ? stroke.virtualKey : VK_PACKET, down,
+        PostKeyInput(GetCurrentThreadId(), stroke.virtualKey ? stroke.virtualKey : VK_PACKET, down,
                      stroke.character);
 }
 
 void X11Display::HandleConfigure(const xcb_configure_notify_event_t& event) {
+    std::unique_lock lock(m_lock);
     const HWND hwnd = WindowOf(event.window);
     if (!hwnd)
         return;
@@ -122,6 +145,7 @@ void X11Display::HandleConfigure(const xcb_configure_notify_event_t& event) {
     if (imposed == top.shown)
         return;
     top.shown = imposed;
+    lock.unlock();
     SetWindowPos(hwnd, nullptr, imposed.left, imposed.top, imposed.Width(), imposed.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -135,7 +159,29 @@ void X11Display::HandleClientMessage(const xcb_client_message_event_t& event) {
 
 void X11Display::HandleFocusIn(const xcb_focus_in_event_t& event) {
     const HWND hwnd = WindowOf(event.event);
-    if (hwnd && event.detail != XCB_NOTIFY_DETAIL_POINTER && IsWindowEnabled(hwnd) &&
-        GetActiveWindow() != hwnd)
-        SetActiveWindow(hwnd);
+    if (!hwnd || event.detail == XCB_NOTIFY_DETAIL_POINTER)
+        return;
+    // Focus given to a window that a modal dialog disabled goes on to the dialog.
+    const HWND activated = IsWindowEnabled(hwnd) ? hwnd : GetLastActivePopup(hwnd);
+    if (activated && IsWindowEnabled(activated) && GetActiveWindow() != activated)
+        SetActiveWindow(activated);
+}
+
+void X11Display::HandleFocusOut(const xcb_focus_out_event_t& event) {
+    // A keyboard grab, or focus moving within the window, takes nothing from it.
+    if (event.mode == XCB_NOTIFY_MODE_GRAB || event.mode == XCB_NOTIFY_MODE_UNGRAB ||
+        event.detail == XCB_NOTIFY_DETAIL_INFERIOR || event.detail == XCB_NOTIFY_DETAIL_POINTER)
+        return;
+    const HWND hwnd = WindowOf(event.event);
+    if (!hwnd || GetActiveWindow() != hwnd)
+        return;
+    // Focus that went to another window of this thread activates it when its FocusIn comes;
+    // focus that went anywhere else (another program, another thread) leaves this thread
+    // without an active window, as a switch to another program does.
+    xcb_connection_t* connection = m_connection->get();
+    const XcbReply<xcb_get_input_focus_reply_t> focus(
+        xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    if (focus && ThreadOf(focus->focus) == GetCurrentThreadId())
+        return;
+    SetActiveWindow(nullptr);
 }

@@ -1,8 +1,8 @@
 #include "tests/PngFile.h"
 #include "tests/TestWindowClass.h"
 #include "tests/WindowSpy.h"
-#include "tests/x11/XPerson.h"
-#include "tests/x11/XvfbServer.h"
+#include "tests/x11/X11DisplayFixture.h"
+#include "tests/x11/XOtherProgram.h"
 
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DesktopDisplay.h"
@@ -10,12 +10,14 @@
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/EditControl.h"
+#include "vornui/platform/KernelObject.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/ProcessIdentity.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/Static.h"
 #include "vornui/platform/SystemSettings.h"
+#include "vornui/platform/WinThread.h"
 #include "vornui/platform/WindowPicture.h"
 #include "vornui/platform/WindowPosition.h"
 
@@ -57,25 +59,6 @@ constexpr DialogTemplate kSurveyLine{DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_
 // Messages that say what the person did, whichever way their input came.
 const std::vector<UINT> kInputMessages = {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_KEYDOWN,   WM_CHAR,
                                           WM_KEYUP,       WM_SETFOCUS,  WM_KILLFOCUS, WM_COMMAND};
-
-void Pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-    }
-}
-
-// Pumps the thread's messages until `done`, for at most five seconds.
-bool PumpUntil(const std::function<bool()>& done) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    for (Pump(); !done(); Pump()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    return true;
-}
 
 // A server pixel (0x00RRGGBB) as a COLORREF.
 COLORREF ColorOf(uint32_t pixel) {
@@ -128,43 +111,7 @@ struct SurveyLineRun {
 
 // Every test has an Xvfb server of its own with the X11 display open on it, and a person
 // at that server.
-class X11Display : public testing::Test {
-protected:
-    void SetUp() override {
-        if (!XvfbServer::Installed())
-            GTEST_SKIP() << "Xvfb is not installed (Debian package xvfb): the X11 display "
-                            "cannot be tested here";
-        m_monitors = GetScreenMonitors();
-        m_server =
-            std::make_unique<XvfbServer>(std::vector<std::string>{"-screen", "0", "1280x1024x24"});
-        ASSERT_FALSE(m_server->display().empty()) << m_server->failure();
-        DesktopDisplaySettings settings;
-        settings.server = m_server->display();
-        ASSERT_TRUE(OpenDesktopDisplay("x11", settings));
-        m_person = std::make_unique<XPerson>(m_server->display());
-        ASSERT_TRUE(m_person->connected());
-    }
-    void TearDown() override {
-        if (m_frame)
-            DestroyWindow(m_frame);
-        CloseDesktopDisplay();
-        if (!m_monitors.empty())
-            SetScreenMonitors(m_monitors);
-    }
-
-    HWND ShowFrame() {
-        m_frame = CreateWindowEx(0, TestWindowClass("VornuiX11Frame"), "Survey frame",
-                                 WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 320, 240, nullptr,
-                                 nullptr, nullptr, nullptr);
-        Pump();
-        return m_frame;
-    }
-
-    std::vector<ScreenMonitor> m_monitors;
-    std::unique_ptr<XvfbServer> m_server;
-    std::unique_ptr<XPerson> m_person;
-    HWND m_frame = nullptr;
-};
+class X11Display : public X11DisplayFixture {};
 
 } // namespace
 
@@ -451,4 +398,94 @@ TEST_F(X11Display, TheEnvironmentChoosesTheDisplay) {
         unsetenv("DISPLAY");
     else
         setenv("DISPLAY", previousDisplay.c_str(), 1);
+}
+
+namespace {
+
+// What a window was told of activation and focus, as "WM_ACTIVATE <state>" and the focus
+// messages' names.
+std::vector<std::string> g_activation;
+
+LRESULT CALLBACK RecordActivation(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ACTIVATE)
+        g_activation.push_back("WM_ACTIVATE " + std::to_string(LOWORD(wParam)));
+    else if (message == WM_SETFOCUS || message == WM_KILLFOCUS)
+        g_activation.push_back(MessageName(message));
+    return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(X11Display, FocusThatLeavesForAnotherProgramDeactivatesAndComesBack) {
+    const HWND window = CreateWindowEx(0, TestWindowClass("VornuiX11Activation", RecordActivation),
+                                       "Activation", WS_POPUP | WS_BORDER | WS_VISIBLE, 200, 200,
+                                       200, 100, nullptr, nullptr, nullptr, nullptr);
+    Pump();
+    const xcb_window_t shown = m_person->AwaitWindow("Activation");
+    ASSERT_NE(shown, 0u);
+    ASSERT_EQ(GetActiveWindow(), window);
+    ASSERT_EQ(GetFocus(), window);
+    g_activation.clear();
+
+    XOtherProgram other(m_server->display());
+    ASSERT_TRUE(other.connected());
+    other.TakeFocus();
+    EXPECT_TRUE(PumpUntil([] { return GetActiveWindow() == nullptr; }));
+    EXPECT_EQ(GetFocus(), nullptr);
+    EXPECT_EQ(g_activation, (std::vector<std::string>{"WM_ACTIVATE " + std::to_string(WA_INACTIVE),
+                                                      "WM_KILLFOCUS"}));
+    g_activation.clear();
+
+    other.Focus(shown);
+    EXPECT_TRUE(PumpUntil([&] { return GetActiveWindow() == window; }));
+    EXPECT_EQ(GetFocus(), window);
+    EXPECT_EQ(g_activation, (std::vector<std::string>{"WM_ACTIVATE " + std::to_string(WA_ACTIVE),
+                                                      "WM_SETFOCUS"}));
+    DestroyWindow(window);
+}
+
+namespace {
+
+// The survey line dialog, run on a worker thread of its own.
+struct WorkerDialog {
+    SurveyLineRun run;
+    std::atomic<INT_PTR> result{0};
+    std::atomic<DWORD> thread{0};
+
+    static UINT Show(LPVOID self) {
+        auto* worker = static_cast<WorkerDialog*>(self);
+        worker->thread = GetCurrentThreadId();
+        worker->result = worker->run.Run();
+        return 0;
+    }
+};
+
+} // namespace
+
+TEST_F(X11Display, AWorkerThreadsDialogIsShownAndHearsTheClickOnItsOwnThread) {
+    WorkerDialog worker;
+    CWinThread* thread =
+        AfxBeginThread(&WorkerDialog::Show, &worker, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    ASSERT_NE(thread, nullptr);
+    thread->m_bAutoDelete = FALSE;
+    thread->ResumeThread();
+    // This thread does not pump: the worker's own loop must read its events.
+    const xcb_window_t shown = m_person->AwaitWindow("Survey line");
+    EXPECT_NE(shown, 0u);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!worker.run.dialog && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    if (shown && worker.run.dialog) {
+        m_person->Click(worker.run.edit.x, worker.run.edit.y);
+        m_person->Type("l7");
+        m_person->Click(worker.run.ok.x, worker.run.ok.y);
+    }
+    // A worker whose dialog never hears the click is cancelled, so that the test ends.
+    if (WaitForSingleObject(thread->m_hThread, 5000) != WAIT_OBJECT_0 && worker.run.dialog)
+        PostMessage(worker.run.dialog, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(WaitForSingleObject(thread->m_hThread, 5000), WAIT_OBJECT_0);
+    delete thread;
+    EXPECT_EQ(worker.result, IDOK);
+    EXPECT_EQ(worker.run.line, "l7");
+    EXPECT_NE(worker.thread, GetCurrentThreadId());
 }

@@ -99,17 +99,10 @@ const char* ComposeLocale() {
     return "C";
 }
 
+// The character a key's UTF-8 text types; 0 when code page 1252 has none.
 char Cp1252OfUtf8(const char* utf8) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(utf8);
-    char32_t codePoint = 0;
-    if (bytes[0] < 0x80)
-        codePoint = bytes[0];
-    else if ((bytes[0] & 0xE0) == 0xC0 && bytes[1])
-        codePoint = (char32_t(bytes[0] & 0x1F) << 6) | (bytes[1] & 0x3F);
-    else if ((bytes[0] & 0xF0) == 0xE0 && bytes[1] && bytes[2])
-        codePoint = (char32_t(bytes[0] & 0x0F) << 12) | (char32_t(bytes[1] & 0x3F) << 6) |
-                    (bytes[2] & 0x3F);
-    return Cp1252OfCodePoint(codePoint);
+    const std::string text = Cp1252FromUtf8(utf8, '\0');
+    return text.size() == 1 ? text[0] : 0;
 }
 
 } // namespace
@@ -128,17 +121,6 @@ UINT VirtualKeyOfKeysym(uint32_t keysym) {
     for (const auto& [named, virtualKey] : kNamedKeys)
         if (named == keysym)
             return virtualKey;
-    return 0;
-}
-
-char Cp1252OfCodePoint(char32_t codePoint) {
-    if (codePoint == 0)
-        return 0;
-    if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF))
-        return static_cast<char>(codePoint);
-    for (unsigned byte = 0x80; byte < 0xA0; ++byte)
-        if (CodePointFrom1252(static_cast<unsigned char>(byte)) == codePoint)
-            return static_cast<char>(byte);
     return 0;
 }
 

@@ -60,6 +60,7 @@ XcbConnection::~XcbConnection() {
 }
 
 xcb_atom_t XcbConnection::atom(const char* name) {
+    std::lock_guard lock(m_atomsLock);
     const auto known = m_atoms.find(name);
     if (known != m_atoms.end())
         return known->second;
