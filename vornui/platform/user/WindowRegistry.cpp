@@ -5,6 +5,7 @@
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>
+#include <array>
 #include <mutex>
 #include <unistd.h>
 
@@ -30,6 +31,51 @@ std::uintptr_t ValueOf(HWND hwnd) {
     return reinterpret_cast<std::uintptr_t>(hwnd);
 }
 
+// The calling thread's own living windows, found again without the registry's lock. A
+// window leaves the living ones only on its own thread (DestroyWindow refuses any other),
+// which forgets it here at that moment, so an entry is never stale; other threads' windows
+// are always looked up under the lock.
+class OwnWindowCache {
+public:
+    WindowRecord* find(HWND hwnd) const {
+        const Entry& entry = m_entries[slot(hwnd)];
+        return entry.hwnd == hwnd ? entry.record : nullptr;
+    }
+    void remember(HWND hwnd, WindowRecord* record) { m_entries[slot(hwnd)] = Entry{hwnd, record}; }
+    void forget(HWND hwnd) {
+        if (Entry& entry = m_entries[slot(hwnd)]; entry.hwnd == hwnd)
+            entry = Entry{};
+    }
+
+private:
+    struct Entry {
+        HWND hwnd = nullptr;
+        WindowRecord* record = nullptr;
+    };
+    static constexpr std::size_t kEntries = 64;
+    // Handles differ first in their table slot, just above the low alignment bits.
+    static std::size_t slot(HWND hwnd) { return (ValueOf(hwnd) >> 4) % kEntries; }
+
+    std::array<Entry, kEntries> m_entries{};
+};
+
+thread_local OwnWindowCache t_ownWindows;
+
+// The record of a living window; windows of the calling thread are remembered.
+WindowRecord* FindLiveWindow(HWND hwnd) {
+    if (WindowRecord* const own = t_ownWindows.find(hwnd))
+        return own;
+    const DWORD thread = GetCurrentThreadId();
+    return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
+                                 [&](WindowRecord& record) -> WindowRecord* {
+                                     if (!record.registered)
+                                         return nullptr;
+                                     if (record.threadId == thread)
+                                         t_ownWindows.remember(hwnd, &record);
+                                     return &record;
+                                 });
+}
+
 } // namespace
 
 HWND DesktopRecord() {
@@ -37,17 +83,34 @@ HWND DesktopRecord() {
 }
 
 WindowRecord* RecordOf(HWND hwnd) {
+    if (WindowRecord* const own = t_ownWindows.find(hwnd))
+        return own;
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
                                  [](WindowRecord& record) { return &record; });
 }
 
 WindowRecord* LiveWindow(HWND hwnd) {
-    WindowRecord* const record =
-        Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
-                              [](WindowRecord& each) { return each.registered ? &each : nullptr; });
+    WindowRecord* const record = FindLiveWindow(hwnd);
     if (!record && hwnd)
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
     return record;
+}
+
+WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
+    if (WindowRecord* const own = t_ownWindows.find(hwnd))
+        return own;
+    const DWORD thread = GetCurrentThreadId();
+    return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
+                                 [&](WindowRecord& record) -> WindowRecord* {
+                                     if (!record.registered || !record.queue)
+                                         return nullptr;
+                                     if (record.threadId != thread) {
+                                         otherQueue = record.queue;
+                                         return nullptr;
+                                     }
+                                     t_ownWindows.remember(hwnd, &record);
+                                     return &record;
+                                 });
 }
 
 bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue) {
@@ -75,6 +138,7 @@ HWND RegisterWindow(std::unique_ptr<WindowRecord> record) {
 }
 
 void UnregisterWindow(HWND hwnd) {
+    t_ownWindows.forget(hwnd);
     Registry().table.with(ValueOf(hwnd), false, [](WindowRecord& record) {
         record.registered = false;
         return true;
