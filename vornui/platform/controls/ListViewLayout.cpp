@@ -321,16 +321,23 @@ void ListPlaceHeader(HWND hwnd, const ListViewData& data) {
                  SWP_NOZORDER | SWP_NOACTIVATE | (hidden ? SWP_HIDEWINDOW : SWP_SHOWWINDOW));
 }
 
-CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem) {
+const ListCell* ListCellOf(const ListViewData& data, int index, int subItem) {
     if (!data.Valid(index) || subItem < 0)
-        return CString();
+        return nullptr;
     const ListRow& row = data.Row(index);
-    const size_t slot = static_cast<size_t>(subItem - 1);
-    if (subItem > 0 && slot >= row.subItems.size())
+    if (subItem == 0)
+        return &row.label;
+    const auto slot = static_cast<size_t>(subItem - 1);
+    return slot < row.subItems.size() ? &row.subItems[slot] : nullptr;
+}
+
+CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem) {
+    const ListCell* const cell = ListCellOf(data, index, subItem);
+    if (!cell)
         return CString();
-    const ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
-    if (!cell.callback)
-        return cell.text;
+    if (!cell->callback)
+        return cell->text;
+    const ListRow& row = data.Row(index);
     char buffer[260] = {};
     NMLVDISPINFO info{{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), LVN_GETDISPINFO},
                       {LVIF_TEXT, index, subItem, 0, 0, buffer, static_cast<int>(sizeof buffer), 0,
