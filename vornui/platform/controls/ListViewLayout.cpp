@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -48,14 +49,41 @@ FirstColumnParts PartsOf(const ListViewData& data, const ListRow& row, const CRe
     return parts;
 }
 
-int ColumnLeft(const ListViewData& data, int column) {
-    int left = -data.scrollX;
-    for (const int each : ListColumnOrder(data)) {
-        if (each == column)
-            return left;
-        left += ListColumnWidth(data, each);
+// The header's column widths (by index) and display order, asked once for a rectangle.
+struct ColumnGeometry {
+    std::vector<int> widths;
+    std::vector<int> order;
+
+    explicit ColumnGeometry(const ListViewData& data) : order(ListColumnOrder(data)) {
+        widths.reserve(data.columns.size());
+        for (int column = 0; column < ListColumnCount(data); ++column)
+            widths.push_back(ListColumnWidth(data, column));
     }
-    return left;
+
+    int Width(int column) const {
+        return column >= 0 && static_cast<size_t>(column) < widths.size()
+                   ? widths[static_cast<size_t>(column)]
+                   : 0;
+    }
+    int Total() const { return std::accumulate(widths.begin(), widths.end(), 0); }
+    // Where `column` starts, the columns displayed before it scrolled by `scrollX`; after them
+    // all when the order lacks it.
+    int Left(int column, int scrollX) const {
+        int left = -scrollX;
+        for (const int each : order) {
+            if (each == column)
+                return left;
+            left += Width(each);
+        }
+        return left;
+    }
+};
+
+CRect CellRect(const ListViewData& data, const ColumnGeometry& columns, int index, int column) {
+    const int height = ListRowHeight(data);
+    const int top = ListHeaderHeight(data) + (index - data.top) * height;
+    const int left = columns.Left(column, data.scrollX);
+    return CRect(left, top, left + columns.Width(column), top + height);
 }
 
 } // namespace
@@ -122,24 +150,19 @@ std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data) {
 }
 
 CRect ListCellRect(HWND, const ListViewData& data, int index, int column) {
-    const int height = ListRowHeight(data);
-    const int top = ListHeaderHeight(data) + (index - data.top) * height;
-    const int left = ColumnLeft(data, column);
-    return CRect(left, top, left + ListColumnWidth(data, column), top + height);
+    return CellRect(data, ColumnGeometry(data), index, column);
 }
 
-bool ListItemRect(HWND hwnd, const ListViewData& data, int index, int column, int area,
-                  RECT& rect) {
+bool ListItemRect(HWND, const ListViewData& data, int index, int column, int area, RECT& rect) {
     if (!data.Valid(index) || column < 0 || (column > 0 && column >= ListColumnCount(data)))
         return false;
-    const int height = ListRowHeight(data);
-    const int top = ListHeaderHeight(data) + (index - data.top) * height;
-    const CRect row(-data.scrollX, top, ListTotalWidth(data) - data.scrollX, top + height);
+    const ColumnGeometry columns(data);
+    const CRect cell = CellRect(data, columns, index, column);
+    const CRect row(-data.scrollX, cell.top, columns.Total() - data.scrollX, cell.bottom);
     if (data.columns.empty()) {
         rect = row;
         return area >= LVIR_BOUNDS && area <= LVIR_SELECTBOUNDS;
     }
-    const CRect cell = ListCellRect(hwnd, data, index, column);
     if (column > 0) {
         switch (area) {
         case LVIR_BOUNDS:

@@ -59,11 +59,22 @@ private:
     std::array<Entry, kEntries> m_entries{};
 };
 
-thread_local OwnWindowCache t_ownWindows;
+thread_local OwnWindowCache t_ownWindowStore;
+// Every message looks here several times: the address is kept where the thread finds it with
+// one load (the general model calls into the loader each time), and the few bytes it takes
+// leave room for the library to be loaded late.
+[[gnu::tls_model("initial-exec")]] thread_local OwnWindowCache* t_ownWindowCache = nullptr;
+
+OwnWindowCache& OwnWindows() {
+    OwnWindowCache* cache = t_ownWindowCache;
+    if (!cache)
+        cache = t_ownWindowCache = &t_ownWindowStore;
+    return *cache;
+}
 
 // The record of a living window; windows of the calling thread are remembered.
 WindowRecord* FindLiveWindow(HWND hwnd) {
-    if (WindowRecord* const own = t_ownWindows.find(hwnd))
+    if (WindowRecord* const own = OwnWindows().find(hwnd))
         return own;
     const DWORD thread = GetCurrentThreadId();
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
@@ -71,7 +82,7 @@ WindowRecord* FindLiveWindow(HWND hwnd) {
                                      if (!record.registered)
                                          return nullptr;
                                      if (record.threadId == thread)
-                                         t_ownWindows.remember(hwnd, &record);
+                                         OwnWindows().remember(hwnd, &record);
                                      return &record;
                                  });
 }
@@ -83,7 +94,7 @@ HWND DesktopRecord() {
 }
 
 WindowRecord* RecordOf(HWND hwnd) {
-    if (WindowRecord* const own = t_ownWindows.find(hwnd))
+    if (WindowRecord* const own = OwnWindows().find(hwnd))
         return own;
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
                                  [](WindowRecord& record) { return &record; });
@@ -97,7 +108,7 @@ WindowRecord* LiveWindow(HWND hwnd) {
 }
 
 WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
-    if (WindowRecord* const own = t_ownWindows.find(hwnd))
+    if (WindowRecord* const own = OwnWindows().find(hwnd))
         return own;
     const DWORD thread = GetCurrentThreadId();
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
@@ -108,7 +119,7 @@ WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& othe
                                          otherQueue = record.queue;
                                          return nullptr;
                                      }
-                                     t_ownWindows.remember(hwnd, &record);
+                                     OwnWindows().remember(hwnd, &record);
                                      return &record;
                                  });
 }
@@ -138,7 +149,7 @@ HWND RegisterWindow(std::unique_ptr<WindowRecord> record) {
 }
 
 void UnregisterWindow(HWND hwnd) {
-    t_ownWindows.forget(hwnd);
+    OwnWindows().forget(hwnd);
     Registry().table.with(ValueOf(hwnd), false, [](WindowRecord& record) {
         record.registered = false;
         return true;
