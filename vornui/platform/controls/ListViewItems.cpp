@@ -239,23 +239,36 @@ struct SortEntry {
     int row;
 };
 
-// The ends of the runs already in order, each after the last.
+// Splits the entries into runs already in order, each found by its end (after its last).
+// A run where each entry comes strictly before the one ahead of it (a list sorted the other
+// way) is turned round: no two of its entries are equal, so the turn keeps the sort stable.
 template <typename Before>
-std::vector<size_t> RunEnds(const std::vector<SortEntry>& entries, const Before& before) {
+std::vector<size_t> FindRuns(std::vector<SortEntry>& entries, const Before& before) {
     std::vector<size_t> ends;
-    for (size_t each = 1; each < entries.size(); ++each)
-        if (before(entries[each], entries[each - 1]))
-            ends.push_back(each);
-    ends.push_back(entries.size());
+    size_t start = 0;
+    while (start < entries.size()) {
+        size_t end = start + 1;
+        if (end < entries.size() && before(entries[end], entries[start])) {
+            while (end < entries.size() && before(entries[end], entries[end - 1]))
+                ++end;
+            std::reverse(entries.begin() + static_cast<ptrdiff_t>(start),
+                         entries.begin() + static_cast<ptrdiff_t>(end));
+        } else {
+            while (end < entries.size() && !before(entries[end], entries[end - 1]))
+                ++end;
+        }
+        ends.push_back(end);
+        start = end;
+    }
     return ends;
 }
 
 // A merge sort of the runs found in order: stable, and safe with a comparison that
 // contradicts itself (every entry is taken exactly once whatever it answers). A list in
-// order already costs a comparison a row and no move.
+// order already, either way round, costs a comparison a row.
 template <typename Before>
 void MergeSort(std::vector<SortEntry>& entries, const Before& before) {
-    std::vector<size_t> ends = RunEnds(entries, before);
+    std::vector<size_t> ends = FindRuns(entries, before);
     std::vector<SortEntry> buffer;
     if (ends.size() > 1)
         buffer.resize(entries.size());

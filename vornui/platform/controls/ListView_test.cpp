@@ -131,6 +131,11 @@ int CompareTextsDescending(LPARAM a, LPARAM b, LPARAM list) {
     return -first.Compare(second);
 }
 
+// Item data that carry a key (their thousands) beside the row they were inserted as.
+int CompareKeys(LPARAM a, LPARAM b, LPARAM) {
+    return static_cast<int>(a / 1000) - static_cast<int>(b / 1000);
+}
+
 std::mt19937 g_random(7);
 
 int CompareAtRandom(LPARAM, LPARAM, LPARAM) {
@@ -210,6 +215,40 @@ TEST(ListView, SortsStablyLetsTheComparisonReadTheListAndSurvivesNonsense) {
             data.push_back(list.GetItemData(row));
         std::sort(data.begin(), data.end());
         EXPECT_EQ(data, (std::vector<DWORD_PTR>{100, 101, 102, 103, 104, 105, 106, 107}));
+    }
+}
+
+TEST(ListView, SortsRunsInEitherOrderAsAStableSortDoes) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    const auto sortKeys = [&list](const std::vector<int>& keys) {
+        list.DeleteAllItems();
+        for (int row = 0; row < static_cast<int>(keys.size()); ++row)
+            list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, "row", 0, 0, 0,
+                            keys[static_cast<size_t>(row)] * 1000 + row);
+        std::vector<DWORD_PTR> expected;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            expected.push_back(list.GetItemData(row));
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](DWORD_PTR a, DWORD_PTR b) { return a / 1000 < b / 1000; });
+        EXPECT_TRUE(list.SortItems(CompareKeys, 0));
+        std::vector<DWORD_PTR> sorted;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            sorted.push_back(list.GetItemData(row));
+        EXPECT_EQ(sorted, expected);
+    };
+    // Sorted the other way, with and without ties; runs up and down mixed; nothing.
+    sortKeys({9, 8, 7, 6, 5, 4, 3, 2, 1});
+    sortKeys({5, 4, 4, 3, 3, 3, 1, 0, 0});
+    sortKeys({1, 2, 3, 9, 7, 5, 5, 6, 8, 4, 4, 2, 2, 3});
+    sortKeys({});
+    for (int round = 0; round < 20; ++round) {
+        std::vector<int> keys;
+        for (int row = 0; row < 60; ++row) {
+            const int step = static_cast<int>(g_random() % 5) - 2;
+            keys.push_back(std::clamp((keys.empty() ? 50 : keys.back()) + step, 0, 99));
+        }
+        sortKeys(keys);
     }
 }
 
