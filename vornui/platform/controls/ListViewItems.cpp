@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -300,7 +301,7 @@ void MergeSort(std::vector<SortEntry>& entries, const Before& before) {
 
 // Puts the rows into the order `order` gives (the rows' old positions), following each
 // cycle of the permutation so that every row moves once and nothing is reallocated.
-void ReorderRows(std::vector<ListRow>& rows, const std::vector<SortEntry>& order) {
+void ReorderRows(std::span<ListRow> rows, const std::vector<SortEntry>& order) {
     std::vector<bool> placed(rows.size(), false);
     for (size_t start = 0; start < rows.size(); ++start) {
         if (placed[start] || order[start].row == static_cast<int>(start))
@@ -331,9 +332,7 @@ bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM e
     MergeSort(order, [&](const SortEntry& a, const SortEntry& b) {
         return compare(a.param, b.param, extra) < 0;
     });
-    std::vector<ListRow> rows = data.rows.release();
-    ReorderRows(rows, order);
-    data.rows.assign(std::move(rows));
+    ReorderRows(data.rows.elements(), order);
     const auto anchor = std::find_if(
         order.begin(), order.end(), [&](const SortEntry& each) { return each.row == data.anchor; });
     data.anchor = anchor == order.end() ? -1 : static_cast<int>(anchor - order.begin());

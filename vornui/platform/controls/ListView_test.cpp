@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -511,15 +512,17 @@ TEST(ListView, AViewIsMadeByItsClassAndSpeaksThroughItsListControl) {
 }
 
 TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
-    GapVector<int> gap;
-    std::vector<int> plain;
+    // Texts long enough to live on the heap: a slot built twice or never freed shows.
+    const auto text = [](int step) { return std::string(20, 'a') + std::to_string(step); };
+    GapVector<std::string> gap;
+    std::vector<std::string> plain;
     std::mt19937 random(3);
     for (int step = 0; step < 4000; ++step) {
         const bool insert = plain.empty() || random() % 3 != 0;
         const size_t at = random() % (plain.size() + (insert ? 1 : 0));
         if (insert) {
-            gap.insert(at, step);
-            plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), step);
+            gap.insert(at, text(step));
+            plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), text(step));
         } else {
             gap.erase(at);
             plain.erase(plain.begin() + static_cast<ptrdiff_t>(at));
@@ -528,6 +531,12 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
     ASSERT_EQ(gap.size(), plain.size());
     for (size_t each = 0; each < plain.size(); ++each)
         ASSERT_EQ(gap[each], plain[each]);
-    EXPECT_EQ(gap.release(), plain);
+    const std::span<std::string> all = gap.elements();
+    EXPECT_EQ(std::vector<std::string>(all.begin(), all.end()), plain);
+    gap.erase(0); // from a sequence whose gap lies at its end
+    EXPECT_EQ(gap[0], plain[1]);
+    gap.clear();
     EXPECT_TRUE(gap.empty());
+    gap.insert(0, text(1));
+    EXPECT_EQ(gap[0], text(1));
 }
