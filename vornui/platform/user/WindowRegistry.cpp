@@ -72,44 +72,32 @@ OwnWindowCache& OwnWindows() {
     return *cache;
 }
 
-// The record of a living window; windows of the calling thread are remembered.
-WindowRecord* FindLiveWindow(HWND hwnd) {
-    if (WindowRecord* const own = OwnWindows().find(hwnd))
-        return own;
-    const DWORD thread = GetCurrentThreadId();
-    return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
-                                 [&](WindowRecord& record) -> WindowRecord* {
-                                     if (!record.registered)
-                                         return nullptr;
-                                     if (record.threadId == thread)
-                                         OwnWindows().remember(hwnd, &record);
-                                     return &record;
-                                 });
-}
-
-} // namespace
-
-HWND DesktopRecord() {
-    return Registry().desktopHandle;
-}
-
-WindowRecord* RecordOf(HWND hwnd) {
-    if (WindowRecord* const own = OwnWindows().find(hwnd))
-        return own;
+// The registry's answers, under its lock, for windows the cache does not hold; kept out of
+// line so that a hit in the cache costs a few instructions. Windows of the calling thread
+// found here are remembered.
+[[gnu::noinline]] WindowRecord* LookUpRecord(HWND hwnd) {
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
                                  [](WindowRecord& record) { return &record; });
 }
 
-WindowRecord* LiveWindow(HWND hwnd) {
-    WindowRecord* const record = FindLiveWindow(hwnd);
-    if (!record && hwnd)
+[[gnu::noinline]] WindowRecord* LookUpLiveWindow(HWND hwnd) {
+    const DWORD thread = GetCurrentThreadId();
+    WindowRecord* const found =
+        Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
+                              [&](WindowRecord& record) -> WindowRecord* {
+                                  if (!record.registered)
+                                      return nullptr;
+                                  if (record.threadId == thread)
+                                      OwnWindows().remember(hwnd, &record);
+                                  return &record;
+                              });
+    if (!found && hwnd)
         SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return record;
+    return found;
 }
 
-WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
-    if (WindowRecord* const own = OwnWindows().find(hwnd))
-        return own;
+[[gnu::noinline]] WindowRecord*
+LookUpMessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
     const DWORD thread = GetCurrentThreadId();
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
                                  [&](WindowRecord& record) -> WindowRecord* {
@@ -122,6 +110,27 @@ WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& othe
                                      OwnWindows().remember(hwnd, &record);
                                      return &record;
                                  });
+}
+
+} // namespace
+
+HWND DesktopRecord() {
+    return Registry().desktopHandle;
+}
+
+WindowRecord* RecordOf(HWND hwnd) {
+    WindowRecord* const own = OwnWindows().find(hwnd);
+    return own ? own : LookUpRecord(hwnd);
+}
+
+WindowRecord* LiveWindow(HWND hwnd) {
+    WindowRecord* const own = OwnWindows().find(hwnd);
+    return own ? own : LookUpLiveWindow(hwnd);
+}
+
+WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
+    WindowRecord* const own = OwnWindows().find(hwnd);
+    return own ? own : LookUpMessageTarget(hwnd, otherQueue);
 }
 
 bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue) {
