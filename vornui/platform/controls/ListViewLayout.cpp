@@ -26,29 +26,6 @@ SIZE ImageSize(HIMAGELIST images) {
     return SIZE{width, height};
 }
 
-struct FirstColumnParts {
-    CRect state;
-    CRect icon;
-    CRect label;
-};
-
-FirstColumnParts PartsOf(const ListViewData& data, const ListRow& row, const CRect& cell) {
-    const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
-    const SIZE state = ImageSize(data.images[LVSIL_STATE]);
-    FirstColumnParts parts;
-    int x = cell.left + row.indent * (small.cx ? small.cx : 16);
-    if (state.cx) {
-        parts.state = CRect(x + kStateInset, cell.top, x + kStateInset + state.cx, cell.bottom);
-        x = parts.state.right;
-    } else {
-        parts.state = CRect(x, cell.top, x, cell.bottom);
-    }
-    parts.icon = CRect(x, cell.top, x + small.cx, cell.bottom);
-    parts.label =
-        CRect(parts.icon.right, cell.top, std::max(parts.icon.right, cell.right), cell.bottom);
-    return parts;
-}
-
 // The header's column widths (by index) and display order, asked once for a rectangle.
 struct ColumnGeometry {
     std::vector<int> widths;
@@ -87,6 +64,23 @@ CRect CellRect(const ListViewData& data, const ColumnGeometry& columns, int inde
 }
 
 } // namespace
+
+ListFirstColumnParts ListPartsOf(const ListViewData& data, const ListRow& row, const CRect& cell) {
+    const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
+    const SIZE state = ImageSize(data.images[LVSIL_STATE]);
+    ListFirstColumnParts parts;
+    int x = cell.left + row.indent * (small.cx ? small.cx : 16);
+    if (state.cx) {
+        parts.state = CRect(x + kStateInset, cell.top, x + kStateInset + state.cx, cell.bottom);
+        x = parts.state.right;
+    } else {
+        parts.state = CRect(x, cell.top, x, cell.bottom);
+    }
+    parts.icon = CRect(x, cell.top, x + small.cx, cell.bottom);
+    parts.label =
+        CRect(parts.icon.right, cell.top, std::max(parts.icon.right, cell.right), cell.bottom);
+    return parts;
+}
 
 int ListRowHeight(const ListViewData& data) {
     const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
@@ -177,7 +171,7 @@ bool ListItemRect(HWND, const ListViewData& data, int index, int column, int are
             return false;
         }
     }
-    const FirstColumnParts parts = PartsOf(data, data.Row(index), cell);
+    const ListFirstColumnParts parts = ListPartsOf(data, data.Row(index), cell);
     switch (area) {
     case LVIR_BOUNDS:
         rect = row;
@@ -201,7 +195,7 @@ bool ListItemRect(HWND, const ListViewData& data, int index, int column, int are
 bool ListStateIconRect(HWND hwnd, const ListViewData& data, int index, RECT& rect) {
     if (!data.Valid(index))
         return false;
-    rect = PartsOf(data, data.Row(index), ListCellRect(hwnd, data, index, 0)).state;
+    rect = ListPartsOf(data, data.Row(index), ListCellRect(hwnd, data, index, 0)).state;
     return true;
 }
 
@@ -239,7 +233,7 @@ int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool s
         info.iSubItem = column < 0 ? -1 : column;
     const CRect cell0 = ListCellRect(hwnd, data, index, 0);
     const ListRow& row = data.Row(index);
-    const FirstColumnParts parts = PartsOf(data, row, cell0);
+    const ListFirstColumnParts parts = ListPartsOf(data, row, cell0);
     const bool inColumn0 = column == 0 || data.columns.empty();
     // Without full-row selection a label is hit only over its text.
     const int textRight = parts.label.left +

@@ -97,6 +97,13 @@ struct ListColumnSpan {
     int right;
 };
 std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data);
+// Where row `row` shows its state image, small icon and label within its column-0 `cell`.
+struct ListFirstColumnParts {
+    CRect state;
+    CRect icon;
+    CRect label;
+};
+ListFirstColumnParts ListPartsOf(const ListViewData& data, const ListRow& row, const CRect& cell);
 // Column `column`'s cell in row `index` (the row may lie outside the client area).
 CRect ListCellRect(HWND hwnd, const ListViewData& data, int index, int column);
 // LVM_GETITEMRECT and LVM_GETSUBITEMRECT: FALSE for a bad index or area code.
