@@ -367,11 +367,14 @@ CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem
 
 int ListTextWidth(HWND hwnd, const char* text) {
     const HDC dc = GetDC(hwnd);
-    SIZE size{};
-    {
-        ControlFontScope font(hwnd, dc);
-        GetTextExtentPoint32(dc, text, static_cast<int>(std::strlen(text)), &size);
-    }
+    const int width = ListTextWidth(hwnd, dc, text);
     ReleaseDC(hwnd, dc);
+    return width;
+}
+
+int ListTextWidth(HWND hwnd, HDC dc, const char* text) {
+    const ControlFontScope font(hwnd, dc);
+    SIZE size{};
+    GetTextExtentPoint32(dc, text, static_cast<int>(std::strlen(text)), &size);
     return size.cx;
 }

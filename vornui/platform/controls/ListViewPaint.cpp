@@ -99,7 +99,7 @@ void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, const
         highlight = fullRow ? cell
                             : CRect(label.left, cell.top,
                                     std::min<int>(label.right, label.left + 2 * kLabelTextInset +
-                                                                   ListTextWidth(hwnd, value)),
+                                                                   ListTextWidth(hwnd, dc, value)),
                                     cell.bottom);
     } else {
         FillBox(dc, cell, back);

@@ -126,6 +126,8 @@ const ListCell* ListCellOf(const ListViewData& data, int index, int subItem);
 // The text of a cell, asking the parent for callback texts.
 CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem);
 int ListTextWidth(HWND hwnd, const char* text);
+// The same measured in `dc` (a painting's), the list's font selected meanwhile.
+int ListTextWidth(HWND hwnd, HDC dc, const char* text);
 
 // Items (ListViewItems.cpp).
 // Changes the states of row `index` (-1: every row), telling the parent before and after;
