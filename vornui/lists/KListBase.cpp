@@ -167,10 +167,11 @@ void KListBase::SortList(int column, int ascending) {
     setSortAscending(ascending != 0);
     m_nSortColumn = column;
     std::vector<LPARAM> data;
-    std::vector<CString> texts;
-    ReadSortColumn(data, texts);
+    std::vector<ListSortKey> cells;
+    ReadSortColumn(data, cells);
     if (!data.empty()) {
-        auto keys = std::make_unique<ListSortKeys>(data, texts, m_bSortNumbers, m_bSplitSort);
+        auto keys =
+            std::make_unique<ListSortKeys>(data, std::move(cells), m_bSortNumbers, m_bSplitSort);
         const bool allZero =
             std::all_of(data.begin(), data.end(), [](LPARAM each) { return each == 0; });
         if (!keys->Distinct() && allZero) {
@@ -184,10 +185,11 @@ void KListBase::SortList(int column, int ascending) {
     SetSortIcon();
 }
 
-void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<CString>& texts) {
+void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<ListSortKey>& keys) {
     const int count = m_pListCtrl->GetItemCount();
     data.resize(static_cast<size_t>(count));
-    texts.resize(static_cast<size_t>(count));
+    keys.clear();
+    keys.reserve(static_cast<size_t>(count));
     // One message a row for its data and text; a text that fills the buffer is read whole.
     char buffer[kReadBuffer];
     for (int index = 0; index < count; ++index) {
@@ -199,11 +201,10 @@ void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<CString>& 
         item.cchTextMax = sizeof buffer;
         buffer[0] = '\0';
         m_pListCtrl->GetItem(&item);
-        const size_t slot = static_cast<size_t>(index);
-        data[slot] = item.lParam;
-        texts[slot] = strnlen(buffer, sizeof buffer) < sizeof buffer - 1
-                          ? CString(buffer)
-                          : m_pListCtrl->GetItemText(index, m_nSortColumn);
+        data[static_cast<size_t>(index)] = item.lParam;
+        const bool whole = strnlen(buffer, sizeof buffer) < sizeof buffer - 1;
+        keys.push_back(MakeSortKey(whole ? buffer : m_pListCtrl->GetItemText(index, m_nSortColumn),
+                                   m_bSortNumbers, m_bSplitSort));
     }
 }
 

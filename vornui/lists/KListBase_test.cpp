@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <numeric>
 #include <random>
 #include <string>
 
@@ -195,6 +197,57 @@ TEST(KListBase, TheFastComparisonAnswersAsTheFirstOneOnRandomLists) {
     EXPECT_EQ(sparse.Find(1000000007)->folded, "p");
     EXPECT_EQ(sparse.Find(-5)->folded, "q");
     EXPECT_EQ(sparse.Find(0), nullptr);
+}
+
+TEST(KListBase, SortsRandomListsAsAStableSortByTheFirstComparisonDoes) {
+    // Pools whose keys order consistently: texts alike in their first sixteen bytes and in
+    // all but case; numbers in every form "%lf" reads, and none; texts that all have "_S".
+    struct Pool {
+        bool numbers;
+        std::vector<const char*> texts;
+    };
+    const Pool pools[] = {
+        {false,
+         {"Survey line 0000000001", "survey LINE 0000000001", "Survey line 0000000002",
+          "Survey line 00000000", "Survey", "", "\xE9", "\xC9", "abc", "ABC", "ab"}},
+        {true, {"10", "9", "0x1A", "inf", "-inf", "-3.5", "abc", "1e3", " 7", "", "1e3x"}},
+        {false,
+         {"A_S2", "b_S1", "Line1_S3", "line1_S3", "Line1234567890123456_S0",
+          "Line1234567890123456_S0x", "x_S", "_S"}},
+    };
+    ListTestHost host;
+    KListCtrlEx list;
+    host.Adopt(list, 0);
+    list.InsertColumn(0, "Line", LVCFMT_LEFT, 100);
+    std::mt19937 random(19);
+    for (const Pool& pool : pools)
+        for (int round = 0; round < 24; ++round) {
+            list.DeleteAllItems();
+            std::vector<const char*> texts;
+            // Data close together, and far apart.
+            const LPARAM spacing = round % 2 ? 7919 : 1;
+            for (int row = 0; row < 40; ++row) {
+                texts.push_back(pool.texts[random() % pool.texts.size()]);
+                list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, texts.back(), 0, 0, 0,
+                                (row + 1) * spacing);
+            }
+            list.setSortNumbers(pool.numbers);
+            const bool ascending = round % 4 < 2;
+            list.SortList(0, ascending);
+            std::vector<int> expected(texts.size());
+            std::iota(expected.begin(), expected.end(), 0);
+            std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+                const int order =
+                    ReferenceCompare(texts[static_cast<size_t>(a)], texts[static_cast<size_t>(b)],
+                                     pool.numbers, list.getSplitSort());
+                return ascending ? order < 0 : order > 0;
+            });
+            for (int row = 0; row < list.GetItemCount(); ++row)
+                ASSERT_EQ(
+                    list.GetItemData(row),
+                    static_cast<DWORD_PTR>((expected[static_cast<size_t>(row)] + 1) * spacing))
+                    << "row " << row << " round " << round;
+        }
 }
 
 TEST(KListBase, TintsTheSortColumnAndShortensTexts) {

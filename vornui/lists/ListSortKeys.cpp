@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -67,12 +68,25 @@ int CompareSortKeys(const ListSortKey& first, const ListSortKey& second, bool nu
     return CompareFolded(first.folded, second.folded);
 }
 
+namespace {
+
+std::vector<ListSortKey> KeysOf(const std::vector<CString>& texts, bool numbers, bool split) {
+    std::vector<ListSortKey> keys;
+    keys.reserve(texts.size());
+    for (const CString& text : texts)
+        keys.push_back(MakeSortKey(text, numbers, split));
+    return keys;
+}
+
+} // namespace
+
 ListSortKeys::ListSortKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts,
                            bool numbers, bool split)
-    : m_numbers(numbers), m_split(split) {
-    m_keys.reserve(texts.size());
-    for (const CString& text : texts)
-        m_keys.push_back(MakeSortKey(text, numbers, split));
+    : ListSortKeys(data, KeysOf(texts, numbers, split), numbers, split) {}
+
+ListSortKeys::ListSortKeys(const std::vector<LPARAM>& data, std::vector<ListSortKey> keys,
+                           bool numbers, bool split)
+    : m_keys(std::move(keys)), m_numbers(numbers), m_split(split) {
     IndexData(data);
     RankKeys();
 }
@@ -84,16 +98,16 @@ void ListSortKeys::IndexData(const std::vector<LPARAM>& data) {
     if (data.empty())
         return;
     const auto [lowest, highest] = std::minmax_element(data.begin(), data.end());
-    m_lowest = *lowest;
-    const auto span =
-        static_cast<unsigned long long>(*highest) - static_cast<unsigned long long>(*lowest);
+    m_lowest = static_cast<unsigned long long>(*lowest);
+    const auto span = static_cast<unsigned long long>(*highest) - m_lowest;
     const bool dense = span < 2 * static_cast<unsigned long long>(data.size()) + 16;
     if (dense)
         m_dense.assign(static_cast<size_t>(span) + 1, -1);
     for (size_t row = 0; row < data.size(); ++row) {
         const int index = static_cast<int>(row);
         if (dense) {
-            int& slot = m_dense[static_cast<size_t>(data[row] - m_lowest)];
+            int& slot =
+                m_dense[static_cast<size_t>(static_cast<unsigned long long>(data[row]) - m_lowest)];
             m_distinct = m_distinct && slot < 0;
             if (slot < 0)
                 slot = index;
@@ -108,6 +122,16 @@ void ListSortKeys::NumberRows() {
     std::vector<LPARAM> numbers(m_keys.size());
     std::iota(numbers.begin(), numbers.end(), LPARAM{0});
     IndexData(numbers);
+    PlaceData();
+}
+
+void ListSortKeys::PlaceData() {
+    m_placeOfData.clear();
+    if (m_rank.empty() || m_dense.empty())
+        return;
+    m_placeOfData.reserve(m_dense.size());
+    for (const int row : m_dense)
+        m_placeOfData.push_back(row < 0 ? -1 : m_rank[static_cast<size_t>(row)]);
 }
 
 void ListSortKeys::RankKeys() {
@@ -121,39 +145,78 @@ void ListSortKeys::RankKeys() {
     if (!consistent || m_keys.empty())
         return;
     // Within such an order a key is one number or one text, whichever the comparison reads.
-    const bool rotated = m_split && m_keys.front().split;
+    if (m_numbers)
+        RankNumbers();
+    else
+        RankTexts(m_split && m_keys.front().split);
+    PlaceData();
+}
+
+void ListSortKeys::RankNumbers() {
+    std::vector<std::pair<double, int>> order;
+    order.reserve(m_keys.size());
+    for (const ListSortKey& key : m_keys)
+        order.emplace_back(key.number, static_cast<int>(order.size()));
+    std::sort(order.begin(), order.end());
+    m_rank.assign(m_keys.size(), 0);
+    int place = 0;
+    for (size_t each = 1; each < order.size(); ++each) {
+        place += order[each - 1].first < order[each].first ? 1 : 0;
+        m_rank[static_cast<size_t>(order[each].second)] = place;
+    }
+}
+
+namespace {
+
+// A text's first sixteen bytes as two numbers that order as the bytes do (zeros after its
+// end, which no text holds), so that most comparisons of a sort never leave the array.
+struct TextPrefix {
+    std::uint64_t high = 0;
+    std::uint64_t low = 0;
+    int row = 0;
+
+    TextPrefix(const std::string& text, int textRow) : row(textRow) {
+        for (size_t each = 0; each < 16 && each < text.size(); ++each) {
+            std::uint64_t& half = each < 8 ? high : low;
+            half |= std::uint64_t{static_cast<unsigned char>(text[each])} << (56 - 8 * (each % 8));
+        }
+    }
+};
+
+} // namespace
+
+void ListSortKeys::RankTexts(bool rotated) {
     const auto text = [&](int row) -> const std::string& {
         const ListSortKey& key = m_keys[static_cast<size_t>(row)];
         return rotated ? key.rotated : key.folded;
     };
-    std::vector<int> order(m_keys.size());
-    std::iota(order.begin(), order.end(), 0);
-    if (m_numbers)
-        std::sort(order.begin(), order.end(), [this](int a, int b) {
-            return m_keys[static_cast<size_t>(a)].number < m_keys[static_cast<size_t>(b)].number;
-        });
-    else
-        std::sort(order.begin(), order.end(), [&](int a, int b) { return text(a) < text(b); });
-    std::vector<int> rank(m_keys.size(), 0);
+    // Texts equal in their prefixes compare by what follows it.
+    const auto order = [&](const TextPrefix& a, const TextPrefix& b) {
+        if (a.high != b.high)
+            return a.high < b.high ? -1 : 1;
+        if (a.low != b.low)
+            return a.low < b.low ? -1 : 1;
+        return CompareFolded(text(a.row), text(b.row));
+    };
+    std::vector<TextPrefix> prefixes;
+    prefixes.reserve(m_keys.size());
+    for (size_t row = 0; row < m_keys.size(); ++row)
+        prefixes.emplace_back(text(static_cast<int>(row)), static_cast<int>(row));
+    std::sort(prefixes.begin(), prefixes.end(),
+              [&](const TextPrefix& a, const TextPrefix& b) { return order(a, b) < 0; });
+    m_rank.assign(m_keys.size(), 0);
     int place = 0;
-    for (size_t each = 1; each < order.size(); ++each) {
-        const int before = order[each - 1];
-        const int row = order[each];
-        const bool equal = m_numbers ? !(m_keys[static_cast<size_t>(before)].number <
-                                         m_keys[static_cast<size_t>(row)].number)
-                                     : text(before) == text(row);
-        place += equal ? 0 : 1;
-        rank[static_cast<size_t>(row)] = place;
+    for (size_t each = 1; each < prefixes.size(); ++each) {
+        place += order(prefixes[each - 1], prefixes[each]) < 0 ? 1 : 0;
+        m_rank[static_cast<size_t>(prefixes[each].row)] = place;
     }
-    m_rank = std::move(rank);
 }
 
 int ListSortKeys::RowOf(LPARAM data) const {
     if (!m_dense.empty()) {
-        const auto offset =
-            static_cast<unsigned long long>(data) - static_cast<unsigned long long>(m_lowest);
-        return data >= m_lowest && offset < m_dense.size() ? m_dense[static_cast<size_t>(offset)]
-                                                           : -1;
+        // Data below the lowest wrap around to offsets past the table.
+        const auto offset = static_cast<unsigned long long>(data) - m_lowest;
+        return offset < m_dense.size() ? m_dense[static_cast<size_t>(offset)] : -1;
     }
     const auto found = m_sparse.find(data);
     return found == m_sparse.end() ? -1 : found->second;
@@ -164,7 +227,7 @@ const ListSortKey* ListSortKeys::Find(LPARAM data) const {
     return row < 0 ? nullptr : &m_keys[static_cast<size_t>(row)];
 }
 
-std::optional<int> ListSortKeys::Compare(LPARAM first, LPARAM second) const {
+std::optional<int> ListSortKeys::CompareRows(LPARAM first, LPARAM second) const {
     const int a = RowOf(first);
     const int b = RowOf(second);
     if (a < 0 || b < 0)

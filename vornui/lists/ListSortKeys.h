@@ -38,6 +38,9 @@ public:
     // the comparison that `numbers` and `split` choose.
     ListSortKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts,
                  bool numbers = false, bool split = false);
+    // The same from keys already made of those cells by MakeSortKey(text, numbers, split).
+    ListSortKeys(const std::vector<LPARAM>& data, std::vector<ListSortKey> keys, bool numbers,
+                 bool split);
 
     // The key of the first row with `data`; null when no row has it.
     const ListSortKey* Find(LPARAM data) const;
@@ -47,11 +50,28 @@ public:
     void NumberRows();
     // The comparison of the first rows with `first` and `second`, -1, 0 or 1 as
     // CompareSortKeys gives it; none when no row has one of them.
-    std::optional<int> Compare(LPARAM first, LPARAM second) const;
+    std::optional<int> Compare(LPARAM first, LPARAM second) const {
+        // The sort calls this for every pair it weighs: close-together data of consistently
+        // ordered keys answer from one table.
+        const auto a = static_cast<unsigned long long>(first) - m_lowest;
+        const auto b = static_cast<unsigned long long>(second) - m_lowest;
+        if (a < m_placeOfData.size() && b < m_placeOfData.size()) {
+            const int placeA = m_placeOfData[static_cast<size_t>(a)];
+            const int placeB = m_placeOfData[static_cast<size_t>(b)];
+            if (placeA >= 0 && placeB >= 0)
+                return (placeA > placeB) - (placeA < placeB);
+        }
+        return CompareRows(first, second);
+    }
 
 private:
     void IndexData(const std::vector<LPARAM>& data);
     void RankKeys();
+    void RankNumbers();
+    void RankTexts(bool rotated);
+    // Gives each slot of the dense index its row's place.
+    void PlaceData();
+    std::optional<int> CompareRows(LPARAM first, LPARAM second) const;
     // The row with `data` in the index; -1 when none.
     int RowOf(LPARAM data) const;
 
@@ -60,13 +80,15 @@ private:
     bool m_split;
     bool m_distinct = true;
     // Data close together (the common 0, 1, 2, ...) index a table; others a hash map.
-    LPARAM m_lowest = 0;
+    unsigned long long m_lowest = 0;
     std::vector<int> m_dense;
     std::unordered_map<LPARAM, int> m_sparse;
     // When the comparison orders the keys consistently (a "nan" or texts with and without
     // "_S" under split sort can make it contradict itself), each row's place in that order:
     // rows compare by their places, equal keys sharing one.
     std::vector<int> m_rank;
+    // The dense index with each row's place in it instead of the row; -1 where no row is.
+    std::vector<int> m_placeOfData;
 };
 
 // The comparison of two keys: -1, 0 or 1 (or the case-insensitive text order), before the

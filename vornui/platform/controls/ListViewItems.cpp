@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 
 namespace {
 
@@ -16,10 +17,20 @@ void CopyText(const CString& text, LPSTR buffer, int size) {
     buffer[length] = '\0';
 }
 
+// A stored text is copied as it lies; only a callback text is asked for.
+void CopyCellText(HWND hwnd, const ListViewData& data, int index, int subItem, LPSTR buffer,
+                  int size) {
+    const ListCell* const cell = ListCellOf(data, index, subItem);
+    if (cell && !cell->callback)
+        CopyText(cell->text, buffer, size);
+    else
+        CopyText(ListCellText(hwnd, data, index, subItem), buffer, size);
+}
+
 void SetCellText(ListRow& row, int subItem, LPCSTR text) {
     const size_t slot = static_cast<size_t>(subItem - 1);
-    if (subItem > 0 && row.subItems.size() <= slot)
-        row.subItems.resize(slot + 1);
+    if (subItem > 0)
+        row.subItems.grow(slot + 1);
     ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
     cell.callback = text == LPSTR_TEXTCALLBACK;
     cell.text = cell.callback || !text ? "" : text;
@@ -139,8 +150,7 @@ bool ListGetItem(HWND hwnd, const ListViewData& data, LVITEM& item) {
         return false;
     const ListRow& row = data.Row(item.iItem);
     if (item.mask & LVIF_TEXT)
-        CopyText(ListCellText(hwnd, data, item.iItem, item.iSubItem), item.pszText,
-                 item.cchTextMax);
+        CopyCellText(hwnd, data, item.iItem, item.iSubItem, item.pszText, item.cchTextMax);
     if (item.mask & LVIF_IMAGE)
         item.iImage = row.image;
     if (item.mask & LVIF_PARAM)
@@ -175,7 +185,7 @@ bool ListSetItem(HWND hwnd, ListViewData& data, const LVITEM& item) {
 int ListItemText(HWND hwnd, const ListViewData& data, int index, LVITEM& item) {
     if (!data.Valid(index) || !item.pszText || item.cchTextMax <= 0)
         return 0;
-    CopyText(ListCellText(hwnd, data, index, item.iSubItem), item.pszText, item.cchTextMax);
+    CopyCellText(hwnd, data, index, item.iSubItem, item.pszText, item.cchTextMax);
     return static_cast<int>(std::strlen(item.pszText));
 }
 
@@ -230,33 +240,82 @@ struct SortEntry {
     int row;
 };
 
-// A merge sort: stable, and safe with a comparison that contradicts itself (every entry is
-// taken exactly once whatever it answers). Runs already in order are not merged again, so a
-// list that is sorted costs a comparison a row.
+// Splits the entries into runs already in order, each found by its end (after its last).
+// A run where each entry comes strictly before the one ahead of it (a list sorted the other
+// way) is turned round: no two of its entries are equal, so the turn keeps the sort stable.
+template <typename Before>
+std::vector<size_t> FindRuns(std::vector<SortEntry>& entries, const Before& before) {
+    std::vector<size_t> ends;
+    size_t start = 0;
+    while (start < entries.size()) {
+        size_t end = start + 1;
+        if (end < entries.size() && before(entries[end], entries[start])) {
+            while (end < entries.size() && before(entries[end], entries[end - 1]))
+                ++end;
+            std::reverse(entries.begin() + static_cast<ptrdiff_t>(start),
+                         entries.begin() + static_cast<ptrdiff_t>(end));
+        } else {
+            while (end < entries.size() && !before(entries[end], entries[end - 1]))
+                ++end;
+        }
+        ends.push_back(end);
+        start = end;
+    }
+    return ends;
+}
+
+// A merge sort of the runs found in order: stable, and safe with a comparison that
+// contradicts itself (every entry is taken exactly once whatever it answers). A list in
+// order already, either way round, costs a comparison a row.
 template <typename Before>
 void MergeSort(std::vector<SortEntry>& entries, const Before& before) {
-    std::vector<SortEntry> buffer(entries.size());
-    for (size_t width = 1; width < entries.size(); width *= 2) {
-        for (size_t left = 0; left < entries.size(); left += 2 * width) {
-            const size_t middle = std::min(left + width, entries.size());
-            const size_t right = std::min(left + 2 * width, entries.size());
+    std::vector<size_t> ends = FindRuns(entries, before);
+    std::vector<SortEntry> buffer;
+    if (ends.size() > 1)
+        buffer.resize(entries.size());
+    while (ends.size() > 1) {
+        std::vector<size_t> merged;
+        size_t left = 0;
+        for (size_t run = 0; run < ends.size(); run += 2) {
+            const size_t middle = ends[run];
+            const size_t right = run + 1 < ends.size() ? ends[run + 1] : middle;
             size_t a = left;
             size_t b = middle;
             size_t out = left;
-            if (b < right && !before(entries[b], entries[b - 1]))
-                a = b = right; // in order already: copied below as it is
             while (a < middle && b < right)
                 buffer[out++] = before(entries[b], entries[a]) ? entries[b++] : entries[a++];
-            while (a < middle)
-                buffer[out++] = entries[a++];
-            while (b < right)
-                buffer[out++] = entries[b++];
-            if (out < right)
-                std::copy(entries.begin() + static_cast<ptrdiff_t>(left),
-                          entries.begin() + static_cast<ptrdiff_t>(right),
-                          buffer.begin() + static_cast<ptrdiff_t>(left));
+            out = std::copy(entries.begin() + static_cast<ptrdiff_t>(a),
+                            entries.begin() + static_cast<ptrdiff_t>(middle),
+                            buffer.begin() + static_cast<ptrdiff_t>(out)) -
+                  buffer.begin();
+            std::copy(entries.begin() + static_cast<ptrdiff_t>(b),
+                      entries.begin() + static_cast<ptrdiff_t>(right),
+                      buffer.begin() + static_cast<ptrdiff_t>(out));
+            merged.push_back(right);
+            left = right;
         }
+        ends = std::move(merged);
         entries.swap(buffer);
+    }
+}
+
+// Puts the rows into the order `order` gives (the rows' old positions), following each
+// cycle of the permutation so that every row moves once and nothing is reallocated.
+void ReorderRows(std::span<ListRow> rows, const std::vector<SortEntry>& order) {
+    std::vector<bool> placed(rows.size(), false);
+    for (size_t start = 0; start < rows.size(); ++start) {
+        if (placed[start] || order[start].row == static_cast<int>(start))
+            continue;
+        ListRow held = std::move(rows[start]);
+        size_t at = start;
+        for (auto from = static_cast<size_t>(order[at].row); from != start;
+             from = static_cast<size_t>(order[at].row)) {
+            rows[at] = std::move(rows[from]);
+            placed[at] = true;
+            at = from;
+        }
+        rows[at] = std::move(held);
+        placed[at] = true;
     }
 }
 
@@ -273,17 +332,10 @@ bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM e
     MergeSort(order, [&](const SortEntry& a, const SortEntry& b) {
         return compare(a.param, b.param, extra) < 0;
     });
-    std::vector<ListRow> rows = data.rows.release();
-    std::vector<ListRow> sorted;
-    sorted.reserve(rows.size());
-    int anchor = -1;
-    for (const SortEntry& each : order) {
-        if (each.row == data.anchor)
-            anchor = static_cast<int>(sorted.size());
-        sorted.push_back(std::move(rows[static_cast<size_t>(each.row)]));
-    }
-    data.rows.assign(std::move(sorted));
-    data.anchor = anchor;
+    ReorderRows(data.rows.elements(), order);
+    const auto anchor = std::find_if(
+        order.begin(), order.end(), [&](const SortEntry& each) { return each.row == data.anchor; });
+    data.anchor = anchor == order.end() ? -1 : static_cast<int>(anchor - order.begin());
     InvalidateRect(hwnd, nullptr, TRUE);
     return true;
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <numeric>
 
 namespace {
 
@@ -25,16 +26,49 @@ SIZE ImageSize(HIMAGELIST images) {
     return SIZE{width, height};
 }
 
-struct FirstColumnParts {
-    CRect state;
-    CRect icon;
-    CRect label;
+// The header's column widths (by index) and display order, asked once for a rectangle.
+struct ColumnGeometry {
+    std::vector<int> widths;
+    std::vector<int> order;
+
+    explicit ColumnGeometry(const ListViewData& data) : order(ListColumnOrder(data)) {
+        widths.reserve(data.columns.size());
+        for (int column = 0; column < ListColumnCount(data); ++column)
+            widths.push_back(ListColumnWidth(data, column));
+    }
+
+    int Width(int column) const {
+        return column >= 0 && static_cast<size_t>(column) < widths.size()
+                   ? widths[static_cast<size_t>(column)]
+                   : 0;
+    }
+    int Total() const { return std::accumulate(widths.begin(), widths.end(), 0); }
+    // Where `column` starts, the columns displayed before it scrolled by `scrollX`; after them
+    // all when the order lacks it.
+    int Left(int column, int scrollX) const {
+        int left = -scrollX;
+        for (const int each : order) {
+            if (each == column)
+                return left;
+            left += Width(each);
+        }
+        return left;
+    }
 };
 
-FirstColumnParts PartsOf(const ListViewData& data, const ListRow& row, const CRect& cell) {
+CRect CellRect(const ListViewData& data, const ColumnGeometry& columns, int index, int column) {
+    const int height = ListRowHeight(data);
+    const int top = ListHeaderHeight(data) + (index - data.top) * height;
+    const int left = columns.Left(column, data.scrollX);
+    return CRect(left, top, left + columns.Width(column), top + height);
+}
+
+} // namespace
+
+ListFirstColumnParts ListPartsOf(const ListViewData& data, const ListRow& row, const CRect& cell) {
     const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
     const SIZE state = ImageSize(data.images[LVSIL_STATE]);
-    FirstColumnParts parts;
+    ListFirstColumnParts parts;
     int x = cell.left + row.indent * (small.cx ? small.cx : 16);
     if (state.cx) {
         parts.state = CRect(x + kStateInset, cell.top, x + kStateInset + state.cx, cell.bottom);
@@ -47,18 +81,6 @@ FirstColumnParts PartsOf(const ListViewData& data, const ListRow& row, const CRe
         CRect(parts.icon.right, cell.top, std::max(parts.icon.right, cell.right), cell.bottom);
     return parts;
 }
-
-int ColumnLeft(const ListViewData& data, int column) {
-    int left = -data.scrollX;
-    for (const int each : ListColumnOrder(data)) {
-        if (each == column)
-            return left;
-        left += ListColumnWidth(data, each);
-    }
-    return left;
-}
-
-} // namespace
 
 int ListRowHeight(const ListViewData& data) {
     const SIZE small = ImageSize(data.images[LVSIL_SMALL]);
@@ -122,24 +144,19 @@ std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data) {
 }
 
 CRect ListCellRect(HWND, const ListViewData& data, int index, int column) {
-    const int height = ListRowHeight(data);
-    const int top = ListHeaderHeight(data) + (index - data.top) * height;
-    const int left = ColumnLeft(data, column);
-    return CRect(left, top, left + ListColumnWidth(data, column), top + height);
+    return CellRect(data, ColumnGeometry(data), index, column);
 }
 
-bool ListItemRect(HWND hwnd, const ListViewData& data, int index, int column, int area,
-                  RECT& rect) {
+bool ListItemRect(HWND, const ListViewData& data, int index, int column, int area, RECT& rect) {
     if (!data.Valid(index) || column < 0 || (column > 0 && column >= ListColumnCount(data)))
         return false;
-    const int height = ListRowHeight(data);
-    const int top = ListHeaderHeight(data) + (index - data.top) * height;
-    const CRect row(-data.scrollX, top, ListTotalWidth(data) - data.scrollX, top + height);
+    const ColumnGeometry columns(data);
+    const CRect cell = CellRect(data, columns, index, column);
+    const CRect row(-data.scrollX, cell.top, columns.Total() - data.scrollX, cell.bottom);
     if (data.columns.empty()) {
         rect = row;
         return area >= LVIR_BOUNDS && area <= LVIR_SELECTBOUNDS;
     }
-    const CRect cell = ListCellRect(hwnd, data, index, column);
     if (column > 0) {
         switch (area) {
         case LVIR_BOUNDS:
@@ -154,7 +171,7 @@ bool ListItemRect(HWND hwnd, const ListViewData& data, int index, int column, in
             return false;
         }
     }
-    const FirstColumnParts parts = PartsOf(data, data.Row(index), cell);
+    const ListFirstColumnParts parts = ListPartsOf(data, data.Row(index), cell);
     switch (area) {
     case LVIR_BOUNDS:
         rect = row;
@@ -178,7 +195,7 @@ bool ListItemRect(HWND hwnd, const ListViewData& data, int index, int column, in
 bool ListStateIconRect(HWND hwnd, const ListViewData& data, int index, RECT& rect) {
     if (!data.Valid(index))
         return false;
-    rect = PartsOf(data, data.Row(index), ListCellRect(hwnd, data, index, 0)).state;
+    rect = ListPartsOf(data, data.Row(index), ListCellRect(hwnd, data, index, 0)).state;
     return true;
 }
 
@@ -216,7 +233,7 @@ int ListHitTest(HWND hwnd, const ListViewData& data, LVHITTESTINFO& info, bool s
         info.iSubItem = column < 0 ? -1 : column;
     const CRect cell0 = ListCellRect(hwnd, data, index, 0);
     const ListRow& row = data.Row(index);
-    const FirstColumnParts parts = PartsOf(data, row, cell0);
+    const ListFirstColumnParts parts = ListPartsOf(data, row, cell0);
     const bool inColumn0 = column == 0 || data.columns.empty();
     // Without full-row selection a label is hit only over its text.
     const int textRight = parts.label.left +
@@ -321,16 +338,23 @@ void ListPlaceHeader(HWND hwnd, const ListViewData& data) {
                  SWP_NOZORDER | SWP_NOACTIVATE | (hidden ? SWP_HIDEWINDOW : SWP_SHOWWINDOW));
 }
 
-CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem) {
+const ListCell* ListCellOf(const ListViewData& data, int index, int subItem) {
     if (!data.Valid(index) || subItem < 0)
-        return CString();
+        return nullptr;
     const ListRow& row = data.Row(index);
-    const size_t slot = static_cast<size_t>(subItem - 1);
-    if (subItem > 0 && slot >= row.subItems.size())
+    if (subItem == 0)
+        return &row.label;
+    const auto slot = static_cast<size_t>(subItem - 1);
+    return slot < row.subItems.size() ? &row.subItems[slot] : nullptr;
+}
+
+CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem) {
+    const ListCell* const cell = ListCellOf(data, index, subItem);
+    if (!cell)
         return CString();
-    const ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
-    if (!cell.callback)
-        return cell.text;
+    if (!cell->callback)
+        return cell->text;
+    const ListRow& row = data.Row(index);
     char buffer[260] = {};
     NMLVDISPINFO info{{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), LVN_GETDISPINFO},
                       {LVIF_TEXT, index, subItem, 0, 0, buffer, static_cast<int>(sizeof buffer), 0,
@@ -343,11 +367,14 @@ CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem
 
 int ListTextWidth(HWND hwnd, const char* text) {
     const HDC dc = GetDC(hwnd);
-    SIZE size{};
-    {
-        ControlFontScope font(hwnd, dc);
-        GetTextExtentPoint32(dc, text, static_cast<int>(std::strlen(text)), &size);
-    }
+    const int width = ListTextWidth(hwnd, dc, text);
     ReleaseDC(hwnd, dc);
+    return width;
+}
+
+int ListTextWidth(HWND hwnd, HDC dc, const char* text) {
+    const ControlFontScope font(hwnd, dc);
+    SIZE size{};
+    GetTextExtentPoint32(dc, text, static_cast<int>(std::strlen(text)), &size);
     return size.cx;
 }

@@ -11,6 +11,7 @@
 #include "vornui/platform/internal/ListViewData.h"
 
 #include <algorithm>
+#include <numeric>
 
 namespace {
 
@@ -86,21 +87,19 @@ void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, const
     const COLORREF back = record.clrTextBk == CLR_DEFAULT ? data.background : record.clrTextBk;
     CRect text = cell;
     CRect highlight = cell;
-    RECT state;
-    RECT icon;
+    // Column 0 shows the images and the label beside them.
+    const ListFirstColumnParts parts =
+        column == 0 ? ListPartsOf(data, row, cell) : ListFirstColumnParts{};
     if (column == 0) {
-        RECT label;
-        ListItemRect(hwnd, data, index, 0, LVIR_LABEL, label);
-        ListItemRect(hwnd, data, index, 0, LVIR_ICON, icon);
-        ListStateIconRect(hwnd, data, index, state);
+        const CRect& label = parts.label;
         FillBox(dc, cell, back);
-        text = CRect(label);
+        text = label;
         text.DeflateRect(kLabelTextInset, 0);
         const CString value = ListCellText(hwnd, data, index, own.subItem);
         highlight = fullRow ? cell
                             : CRect(label.left, cell.top,
                                     std::min<int>(label.right, label.left + 2 * kLabelTextInset +
-                                                                   ListTextWidth(hwnd, value)),
+                                                                   ListTextWidth(hwnd, dc, value)),
                                     cell.bottom);
     } else {
         FillBox(dc, cell, back);
@@ -111,7 +110,7 @@ void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, const
         FillBox(dc, highlight, look.highlight);
     // The images stand on the row's background, the highlight of a full row included.
     if (column == 0)
-        DrawImages(dc, data, row, state, icon, cell);
+        DrawImages(dc, data, row, parts.state, parts.icon, cell);
     const CString value = ListCellText(hwnd, data, index, own.subItem);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, lit ? look.highlightText
@@ -126,12 +125,34 @@ void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, const
     }
 }
 
+// Where the rows lie across the client area, found once for a painting.
+struct RowsLayout {
+    std::vector<ListColumnSpan> spans; // by column index
+    int headerHeight;
+    int rowHeight;
+    int totalWidth;
+
+    explicit RowsLayout(const ListViewData& data)
+        : spans(ListColumnSpans(data)), headerHeight(ListHeaderHeight(data)),
+          rowHeight(ListRowHeight(data)),
+          totalWidth(std::accumulate(spans.begin(), spans.end(), 0,
+                                     [](int total, const ListColumnSpan& span) {
+                                         return total + span.right - span.left;
+                                     })) {}
+
+    // Row `index`'s bounds, as LVIR_BOUNDS gives them.
+    CRect Bounds(const ListViewData& data, int index) const {
+        const int top = headerHeight + (index - data.top) * rowHeight;
+        return CRect(-data.scrollX, top, totalWidth - data.scrollX, top + rowHeight);
+    }
+};
+
 // Only the cells that reach into `area` are painted, and told to the parent.
 void PaintRowByItself(HWND hwnd, const ListViewData& data, int index, HDC dc, ListCustomDraw& draw,
-                      const std::vector<ListColumnSpan>& spans, const RECT& area) {
+                      const RowsLayout& layout, const RECT& area) {
     const ListRow& row = data.Row(index);
-    RECT bounds;
-    ListItemRect(hwnd, data, index, 0, LVIR_BOUNDS, bounds);
+    const RECT bounds = layout.Bounds(data, index);
+    const std::vector<ListColumnSpan>& spans = layout.spans;
     UINT state = 0;
     if (row.state & LVIS_SELECTED)
         state |= CDIS_SELECTED;
@@ -217,17 +238,17 @@ void ListPaint(HWND hwnd, ListViewData& data) {
     if (draw.skipsAll())
         return;
     const bool byOwner = (GetWindowLong(hwnd, GWL_STYLE) & LVS_OWNERDRAWFIXED) != 0;
-    const int top = ListHeaderHeight(data);
-    const int height = ListRowHeight(data);
+    const RowsLayout layout(data);
+    const int top = layout.headerHeight;
+    const int height = layout.rowHeight;
     const RECT& area = paint.area();
     const int first = data.top + std::max(0, static_cast<int>(area.top) - top) / height;
     const int last = data.top + std::max(0, static_cast<int>(area.bottom) - top - 1) / height;
-    const std::vector<ListColumnSpan> spans = ListColumnSpans(data);
     for (int index = first; index <= last && data.Valid(index); ++index) {
         if (byOwner)
             PaintRowByOwner(hwnd, data, index, dc);
         else if (!data.columns.empty())
-            PaintRowByItself(hwnd, data, index, dc, draw, spans, area);
+            PaintRowByItself(hwnd, data, index, dc, draw, layout, area);
     }
     if ((data.extended & LVS_EX_GRIDLINES) && !byOwner)
         PaintGridLines(hwnd, data, dc);

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -131,6 +132,11 @@ int CompareTextsDescending(LPARAM a, LPARAM b, LPARAM list) {
     return -first.Compare(second);
 }
 
+// Item data that carry a key (their thousands) beside the row they were inserted as.
+int CompareKeys(LPARAM a, LPARAM b, LPARAM) {
+    return static_cast<int>(a / 1000) - static_cast<int>(b / 1000);
+}
+
 std::mt19937 g_random(7);
 
 int CompareAtRandom(LPARAM, LPARAM, LPARAM) {
@@ -210,6 +216,40 @@ TEST(ListView, SortsStablyLetsTheComparisonReadTheListAndSurvivesNonsense) {
             data.push_back(list.GetItemData(row));
         std::sort(data.begin(), data.end());
         EXPECT_EQ(data, (std::vector<DWORD_PTR>{100, 101, 102, 103, 104, 105, 106, 107}));
+    }
+}
+
+TEST(ListView, SortsRunsInEitherOrderAsAStableSortDoes) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    const auto sortKeys = [&list](const std::vector<int>& keys) {
+        list.DeleteAllItems();
+        for (int row = 0; row < static_cast<int>(keys.size()); ++row)
+            list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, "row", 0, 0, 0,
+                            keys[static_cast<size_t>(row)] * 1000 + row);
+        std::vector<DWORD_PTR> expected;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            expected.push_back(list.GetItemData(row));
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](DWORD_PTR a, DWORD_PTR b) { return a / 1000 < b / 1000; });
+        EXPECT_TRUE(list.SortItems(CompareKeys, 0));
+        std::vector<DWORD_PTR> sorted;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            sorted.push_back(list.GetItemData(row));
+        EXPECT_EQ(sorted, expected);
+    };
+    // Sorted the other way, with and without ties; runs up and down mixed; nothing.
+    sortKeys({9, 8, 7, 6, 5, 4, 3, 2, 1});
+    sortKeys({5, 4, 4, 3, 3, 3, 1, 0, 0});
+    sortKeys({1, 2, 3, 9, 7, 5, 5, 6, 8, 4, 4, 2, 2, 3});
+    sortKeys({});
+    for (int round = 0; round < 20; ++round) {
+        std::vector<int> keys;
+        for (int row = 0; row < 60; ++row) {
+            const int step = static_cast<int>(g_random() % 5) - 2;
+            keys.push_back(std::clamp((keys.empty() ? 50 : keys.back()) + step, 0, 99));
+        }
+        sortKeys(keys);
     }
 }
 
@@ -472,15 +512,17 @@ TEST(ListView, AViewIsMadeByItsClassAndSpeaksThroughItsListControl) {
 }
 
 TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
-    GapVector<int> gap;
-    std::vector<int> plain;
+    // Texts long enough to live on the heap: a slot built twice or never freed shows.
+    const auto text = [](int step) { return std::string(20, 'a') + std::to_string(step); };
+    GapVector<std::string> gap;
+    std::vector<std::string> plain;
     std::mt19937 random(3);
     for (int step = 0; step < 4000; ++step) {
         const bool insert = plain.empty() || random() % 3 != 0;
         const size_t at = random() % (plain.size() + (insert ? 1 : 0));
         if (insert) {
-            gap.insert(at, step);
-            plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), step);
+            gap.insert(at, text(step));
+            plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), text(step));
         } else {
             gap.erase(at);
             plain.erase(plain.begin() + static_cast<ptrdiff_t>(at));
@@ -489,6 +531,12 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
     ASSERT_EQ(gap.size(), plain.size());
     for (size_t each = 0; each < plain.size(); ++each)
         ASSERT_EQ(gap[each], plain[each]);
-    EXPECT_EQ(gap.release(), plain);
+    const std::span<std::string> all = gap.elements();
+    EXPECT_EQ(std::vector<std::string>(all.begin(), all.end()), plain);
+    gap.erase(0); // from a sequence whose gap lies at its end
+    EXPECT_EQ(gap[0], plain[1]);
+    gap.clear();
     EXPECT_TRUE(gap.empty());
+    gap.insert(0, text(1));
+    EXPECT_EQ(gap[0], text(1));
 }

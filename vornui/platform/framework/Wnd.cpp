@@ -16,7 +16,9 @@
 
 namespace {
 
-thread_local MSG t_currentMessage{};
+// Read on every message: this model finds it with one load instead of a call into the
+// loader, and its few bytes leave room for the library to be loaded late.
+[[gnu::tls_model("initial-exec")]] thread_local MSG t_currentMessage{};
 
 CPoint PointOf(LPARAM lParam) {
     return CPoint(static_cast<SHORT>(LOWORD(lParam)), static_cast<SHORT>(HIWORD(lParam)));
@@ -66,10 +68,11 @@ LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
     if (!wnd)
         return ::DefWindowProc(hwnd, message, wParam, lParam);
-    const MSG saved = t_currentMessage;
-    t_currentMessage = MSG{hwnd, message, wParam, lParam, 0, {}};
+    MSG& current = t_currentMessage;
+    const MSG saved = current;
+    current = MSG{hwnd, message, wParam, lParam, 0, {}};
     const LRESULT result = wnd->WindowProc(message, wParam, lParam);
-    t_currentMessage = saved;
+    current = saved;
     return result;
 }
 
@@ -790,6 +793,10 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
 }
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    // Only the system's messages have handlers here: a control's own (LVM_..., the most
+    // frequent) and an application's go straight on to the window's procedure.
+    if (message >= WM_USER)
+        return FALSE;
     switch (message) {
     case WM_COMMAND:
         return OnCommand(wParam, lParam);

@@ -4,8 +4,19 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
+
+// Solid fills are most of what windows paint; a colour whose four bytes are one byte (white,
+// black) fills as a byte run.
+void FillPixels(Pixel* first, Pixel* last, Pixel value) {
+    const auto byte = static_cast<unsigned char>(value);
+    if (value == byte * 0x01010101u)
+        std::memset(first, byte, static_cast<size_t>(last - first) * sizeof(Pixel));
+    else
+        std::fill(first, last, value);
+}
 
 bool HatchBit(int hatch, int x, int y) {
     const int px = x & 7;
@@ -191,7 +202,7 @@ void Painter::fillSpan(int y, int x0, int x1, const BrushSource& brush, int rop2
     Pixel* row = m_surface->row(y);
     m_clip->forEachSpan(y, x0, x1, [&](int left, int right) {
         if (brush.solid() && rop2 == R2_COPYPEN) {
-            std::fill(row + left, row + right, stored(brush.solidColor()));
+            FillPixels(row + left, row + right, stored(brush.solidColor()));
             return;
         }
         Pixel color = 0;
@@ -203,10 +214,18 @@ void Painter::fillSpan(int y, int x0, int x1, const BrushSource& brush, int rop2
 
 void Painter::fillRegion(const Region& area, const BrushSource& brush, int rop2) {
     const Region visible = Region::Combine(area, *m_clip, RegionOp::And);
+    // The spans lie inside the clipping already: a solid copy goes straight to the pixels.
+    const bool plain = !brush.empty() && brush.solid() && rop2 == R2_COPYPEN;
+    const Pixel color = plain ? stored(brush.solidColor()) : 0;
     for (const Band& band : visible.bands())
         for (int y = band.top; y < band.bottom; ++y)
-            for (const Span& span : band.spans)
-                fillSpan(y, span.left, span.right, brush, rop2);
+            for (const Span& span : band.spans) {
+                if (plain)
+                    FillPixels(m_surface->row(y) + span.left, m_surface->row(y) + span.right,
+                               color);
+                else
+                    fillSpan(y, span.left, span.right, brush, rop2);
+            }
 }
 
 void Painter::plot(int x, int y, Pixel color, int rop2) {

@@ -2,87 +2,109 @@
 
 // A sequence with a gap where the last change was made: reading any element is as cheap as
 // in a vector, and runs of inserts or deletes at one place (a list that grows at its top, a
-// tree that opens a branch in the middle) cost only the moves of the gap between runs.
+// tree that opens a branch in the middle) cost only the moves of the gap between runs. The
+// gap holds no elements: growing moves each element once and makes none, and an insert
+// builds its element in place.
 
 #include <algorithm>
 #include <cstddef>
+#include <memory>
+#include <span>
 #include <utility>
-#include <vector>
 
 template <typename T>
 class GapVector {
 public:
-    size_t size() const { return m_slots.size() - gapLength(); }
+    GapVector() = default;
+    GapVector(const GapVector&) = delete;
+    GapVector& operator=(const GapVector&) = delete;
+    ~GapVector() { clear(); }
+
+    size_t size() const { return m_capacity - gapLength(); }
     bool empty() const { return size() == 0; }
 
-    T& operator[](size_t index) { return m_slots[slot(index)]; }
-    const T& operator[](size_t index) const { return m_slots[slot(index)]; }
+    T& operator[](size_t index) { return m_slots.get()[slot(index)]; }
+    const T& operator[](size_t index) const { return m_slots.get()[slot(index)]; }
 
     void insert(size_t index, T value) {
-        if (m_gapBegin == m_gapEnd)
+        if (gapLength() == 0)
             grow();
         moveGap(index);
-        m_slots[m_gapBegin++] = std::move(value);
+        std::construct_at(m_slots.get() + m_gapBegin, std::move(value));
+        ++m_gapBegin;
     }
 
     void erase(size_t index) {
         moveGap(index);
-        m_slots[m_gapEnd++] = T();
+        std::destroy_at(m_slots.get() + m_gapEnd);
+        ++m_gapEnd;
     }
 
+    // Empties the sequence, keeping its room.
     void clear() {
-        m_slots.clear();
-        m_gapBegin = m_gapEnd = 0;
+        std::destroy(m_slots.get(), m_slots.get() + m_gapBegin);
+        std::destroy(m_slots.get() + m_gapEnd, m_slots.get() + m_capacity);
+        m_gapBegin = 0;
+        m_gapEnd = m_capacity;
     }
 
-    // Takes every element out, in order, leaving the sequence empty.
-    std::vector<T> release() {
+    // Every element in order, side by side where they lie (the gap moved behind them), to be
+    // rearranged in place.
+    std::span<T> elements() {
         moveGap(size());
-        m_slots.resize(m_gapBegin);
-        std::vector<T> elements = std::move(m_slots);
-        clear();
-        return elements;
-    }
-
-    // Replaces the contents.
-    void assign(std::vector<T> elements) {
-        m_slots = std::move(elements);
-        m_gapBegin = m_gapEnd = m_slots.size();
+        return std::span<T>(m_slots.get(), m_gapBegin);
     }
 
 private:
+    struct Release {
+        size_t capacity = 0;
+        void operator()(T* slots) const { std::allocator<T>().deallocate(slots, capacity); }
+    };
+    using Slots = std::unique_ptr<T, Release>;
+
     size_t gapLength() const { return m_gapEnd - m_gapBegin; }
     size_t slot(size_t index) const { return index < m_gapBegin ? index : index + gapLength(); }
 
+    // Each element the gap passes moves across it into a free slot, and leaves one behind.
     void moveGap(size_t index) {
-        if (index < m_gapBegin) {
-            std::move_backward(m_slots.begin() + static_cast<ptrdiff_t>(index),
-                               m_slots.begin() + static_cast<ptrdiff_t>(m_gapBegin),
-                               m_slots.begin() + static_cast<ptrdiff_t>(m_gapEnd));
-            m_gapEnd -= m_gapBegin - index;
-            m_gapBegin = index;
-        } else if (index > m_gapBegin) {
-            const size_t count = index - m_gapBegin;
-            std::move(m_slots.begin() + static_cast<ptrdiff_t>(m_gapEnd),
-                      m_slots.begin() + static_cast<ptrdiff_t>(m_gapEnd + count),
-                      m_slots.begin() + static_cast<ptrdiff_t>(m_gapBegin));
-            m_gapBegin += count;
-            m_gapEnd += count;
+        T* const slots = m_slots.get();
+        if (gapLength() == 0) {
+            m_gapBegin = m_gapEnd = index;
+            return;
+        }
+        while (index < m_gapBegin) {
+            --m_gapBegin;
+            --m_gapEnd;
+            std::construct_at(slots + m_gapEnd, std::move(slots[m_gapBegin]));
+            std::destroy_at(slots + m_gapBegin);
+        }
+        while (index > m_gapBegin) {
+            std::construct_at(slots + m_gapBegin, std::move(slots[m_gapEnd]));
+            std::destroy_at(slots + m_gapEnd);
+            ++m_gapBegin;
+            ++m_gapEnd;
         }
     }
 
     // Doubles the room, keeping the elements after the gap at the end.
     void grow() {
-        const size_t after = m_slots.size() - m_gapEnd;
-        const size_t room = std::max<size_t>(16, m_slots.size());
-        m_slots.resize(m_slots.size() + room);
-        std::move_backward(m_slots.begin() + static_cast<ptrdiff_t>(m_gapEnd),
-                           m_slots.begin() + static_cast<ptrdiff_t>(m_gapEnd + after),
-                           m_slots.end());
-        m_gapEnd = m_slots.size() - after;
+        const size_t capacity = std::max<size_t>(16, 2 * m_capacity);
+        Slots grown(std::allocator<T>().allocate(capacity), Release{capacity});
+        T* const slots = m_slots.get();
+        const size_t after = m_capacity - m_gapEnd;
+        std::uninitialized_move(slots, slots + m_gapBegin, grown.get());
+        std::uninitialized_move(slots + m_gapEnd, slots + m_capacity,
+                                grown.get() + (capacity - after));
+        const size_t before = m_gapBegin;
+        clear();
+        m_slots = std::move(grown);
+        m_gapBegin = before;
+        m_gapEnd = capacity - after;
+        m_capacity = capacity;
     }
 
-    std::vector<T> m_slots;
+    Slots m_slots{nullptr, Release{}};
+    size_t m_capacity = 0;
     size_t m_gapBegin = 0;
     size_t m_gapEnd = 0;
 };

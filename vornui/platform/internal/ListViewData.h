@@ -16,13 +16,33 @@ struct ListCell {
     bool callback = false;
 };
 
+// A row's sub-items (sub-item 1 at index 0). The first lives in the row itself: a report of
+// two columns, the common one, makes no allocation per row and reads its cells in order.
+class ListSubItems {
+public:
+    size_t size() const { return m_more.size() + (m_hasFirst ? 1 : 0); }
+    ListCell& operator[](size_t slot) { return slot == 0 ? m_first : m_more[slot - 1]; }
+    const ListCell& operator[](size_t slot) const { return slot == 0 ? m_first : m_more[slot - 1]; }
+    // Grows to `count` sub-items, the new ones empty.
+    void grow(size_t count) {
+        m_hasFirst = m_hasFirst || count > 0;
+        if (count > 1 && m_more.size() < count - 1)
+            m_more.resize(count - 1);
+    }
+
+private:
+    ListCell m_first;
+    bool m_hasFirst = false;
+    std::vector<ListCell> m_more;
+};
+
 struct ListRow {
     ListCell label;
     int image = 0;
     UINT state = 0;
     LPARAM param = 0;
     int indent = 0;
-    std::vector<ListCell> subItems; // sub-item 1 at index 0
+    ListSubItems subItems;
 };
 
 struct ListColumn {
@@ -77,6 +97,13 @@ struct ListColumnSpan {
     int right;
 };
 std::vector<ListColumnSpan> ListColumnSpans(const ListViewData& data);
+// Where row `row` shows its state image, small icon and label within its column-0 `cell`.
+struct ListFirstColumnParts {
+    CRect state;
+    CRect icon;
+    CRect label;
+};
+ListFirstColumnParts ListPartsOf(const ListViewData& data, const ListRow& row, const CRect& cell);
 // Column `column`'s cell in row `index` (the row may lie outside the client area).
 CRect ListCellRect(HWND hwnd, const ListViewData& data, int index, int column);
 // LVM_GETITEMRECT and LVM_GETSUBITEMRECT: FALSE for a bad index or area code.
@@ -94,9 +121,13 @@ void ListScrollHorizontally(HWND hwnd, ListViewData& data, int scrollX);
 void ListEnsureVisible(HWND hwnd, ListViewData& data, int index);
 // Puts the header above the rows, scrolled with them.
 void ListPlaceHeader(HWND hwnd, const ListViewData& data);
+// The cell of row `index` for `subItem`; null when the row has none.
+const ListCell* ListCellOf(const ListViewData& data, int index, int subItem);
 // The text of a cell, asking the parent for callback texts.
 CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem);
 int ListTextWidth(HWND hwnd, const char* text);
+// The same measured in `dc` (a painting's), the list's font selected meanwhile.
+int ListTextWidth(HWND hwnd, HDC dc, const char* text);
 
 // Items (ListViewItems.cpp).
 // Changes the states of row `index` (-1: every row), telling the parent before and after;

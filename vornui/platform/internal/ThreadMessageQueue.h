@@ -138,6 +138,9 @@ public:
     ProcedureCall(const ProcedureCall&) = delete;
     ProcedureCall& operator=(const ProcedureCall&) = delete;
     static bool AnyRunning();
+
+private:
+    int& m_running; // the thread's count, found once
 };
 
 // True when `msg` passes a GetMessage/PeekMessage filter.

@@ -9,6 +9,7 @@
 #include "vornui/platform/internal/Region.h"
 
 #include <memory>
+#include <typeinfo>
 #include <vector>
 
 class CWnd;
@@ -55,10 +56,10 @@ struct WindowRecord {
     std::vector<BYTE> extra;    // the class's window extra bytes
     bool destroying = false;
     bool redraw = true;
-    Region update;          // invalid part of the client area, client coordinates
-    bool erase = false;     // WM_ERASEBKGND is due before painting
-    bool frameDirty = true; // the non-client area waits for WM_NCPAINT
-    HANDLE font = nullptr;  // WM_SETFONT
+    Region update;              // invalid part of the client area, client coordinates
+    bool erase = false;         // WM_ERASEBKGND is due before painting
+    bool frameDirty = true;     // the non-client area waits for WM_NCPAINT
+    HANDLE font = nullptr;      // WM_SETFONT
     HANDLE bigIcon = nullptr;   // WM_SETICON, ICON_BIG
     HANDLE smallIcon = nullptr; // WM_SETICON, ICON_SMALL
     bool internalPaint = false;
@@ -88,6 +89,10 @@ WindowRecord* OwnWindow(HWND hwnd);
 // The owner thread of a living window and its queue, read together under the registry's
 // lock, so that another thread may ask while the owner destroys the window.
 bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue);
+// Where a message to `hwnd` goes: the record of a living window of the calling thread, to
+// call its procedure at once; else null, with `otherQueue` set when a window of another
+// thread lives, to send the message there. Sets no error.
+WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue);
 HWND RegisterWindow(std::unique_ptr<WindowRecord> record);
 // Takes the handle out of the living ones; the record stays until FreeWindowRecord.
 void UnregisterWindow(HWND hwnd);
@@ -105,5 +110,9 @@ void UnlinkChild(HWND parent, HWND child);
 template <typename Data>
 Data* ControlDataOf(HWND hwnd) {
     WindowRecord* record = LiveWindow(hwnd);
-    return record ? dynamic_cast<Data*>(record->control.get()) : nullptr;
+    ControlData* const control = record ? record->control.get() : nullptr;
+    // Every message of a control asks: the exact type answers without a walk of the bases.
+    if (control && typeid(*control) == typeid(Data))
+        return static_cast<Data*>(control);
+    return dynamic_cast<Data*>(control);
 }

@@ -36,9 +36,10 @@ struct DialogData : ControlData {
 };
 
 DialogData& DialogDataOf(HWND dialog) {
+    if (DialogData* const data = ControlDataOf<DialogData>(dialog))
+        return *data;
     WindowRecord* record = LiveWindow(dialog);
-    if (!dynamic_cast<DialogData*>(record->control.get()))
-        record->control = std::make_unique<DialogData>();
+    record->control = std::make_unique<DialogData>();
     return static_cast<DialogData&>(*record->control);
 }
 

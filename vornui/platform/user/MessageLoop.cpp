@@ -38,13 +38,13 @@ LRESULT SendToOtherThread(ThreadMessageQueue& target, const MSG& msg) {
 } // namespace
 
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD threadId = 0;
-    std::shared_ptr<ThreadMessageQueue> queue;
-    if (!WindowOwner(hwnd, threadId, queue))
-        return 0; // gone, or the desktop, which takes no messages
-    if (threadId != GetCurrentThreadId())
-        return SendToOtherThread(*queue, MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
-    return CallWindowProc(RecordOf(hwnd)->proc, hwnd, message, wParam, lParam);
+    std::shared_ptr<ThreadMessageQueue> otherQueue;
+    if (const WindowRecord* own = MessageTarget(hwnd, otherQueue))
+        return CallWindowProc(own->proc, hwnd, message, wParam, lParam);
+    if (otherQueue)
+        return SendToOtherThread(*otherQueue,
+                                 MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
+    return 0; // gone, or the desktop, which takes no messages
 }
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -46,7 +46,9 @@ struct CurrentQueueHolder {
 };
 
 thread_local CurrentQueueHolder t_current;
-thread_local int t_proceduresRunning = 0;
+// Read on every message: this model finds it with one load instead of a call into the
+// loader, and its few bytes leave room for the library to be loaded late.
+[[gnu::tls_model("initial-exec")]] thread_local int t_proceduresRunning = 0;
 
 bool InRange(UINT message, UINT filterMin, UINT filterMax) {
     return (filterMin == 0 && filterMax == 0) || (message >= filterMin && message <= filterMax);
@@ -311,12 +313,12 @@ void ThreadMessageQueue::FreeGraveyard() {
         FreeWindowRecord(hwnd);
 }
 
-ProcedureCall::ProcedureCall() {
-    ++t_proceduresRunning;
+ProcedureCall::ProcedureCall() : m_running(t_proceduresRunning) {
+    ++m_running;
 }
 
 ProcedureCall::~ProcedureCall() {
-    --t_proceduresRunning;
+    --m_running;
 }
 
 bool ProcedureCall::AnyRunning() {
