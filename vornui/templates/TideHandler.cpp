@@ -3,8 +3,8 @@
 #include "vornui/log/VornErr.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/templates/AsciiCalendar.h"
-#include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/TemplateStore.h"
 
 #include <algorithm>
@@ -82,13 +82,12 @@ int CTideHandler::LoadTide(const CString& templateName, const CString& filePath)
         AfxMessageBox("template is invalid!\n");
         return 0;
     }
-    AsciiFileReader reader(filePath, tideTemplate);
+    AsciiRecordReader lines(filePath, tideTemplate);
     AsciiRecord record(tideTemplate);
     const int timeRecord = record.IndexOf("TimeDate");
     const int tideRecord = record.IndexOf("Tide (m, up+)");
     CLocalZone& zone = CLocalZone::Current();
-    for (; !reader.IsEnd(); reader.Next()) {
-        record.Parse(reader.GetLineView());
+    while (lines.ReadNext(record)) {
         if (!record.IsValid())
             continue;
         const double dayNumber = record.GetDouble(timeRecord);
