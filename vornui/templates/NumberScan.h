@@ -72,9 +72,10 @@ inline constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5
 // correctly rounded division gives strtod's answer. Returns the end, nullptr for any other
 // form (which ReadPlainDouble then reads the long way).
 inline const char* ReadShortDouble(const char* text, double& value) {
+    // Signs come and go at random in a column of levels, so they are taken without a branch.
+    static constexpr double kSigns[] = {1.0, -1.0};
     const bool negative = *text == '-';
-    if (*text == '+' || *text == '-')
-        ++text;
+    text += negative || *text == '+' ? 1 : 0;
     const char* const first = text;
     uint64_t mantissa = 0;
     for (; IsDigit(*text); ++text)
@@ -91,8 +92,8 @@ inline const char* ReadShortDouble(const char* text, double& value) {
     const char next = *text;
     if (digits == 0 || digits > 15 || next == 'e' || next == 'E' || next == 'x' || next == 'X')
         return nullptr;
-    const double magnitude = static_cast<double>(mantissa) / kExactPowersOfTen[fraction];
-    value = negative ? -magnitude : magnitude;
+    // Multiplying by -1 keeps the sign of a zero, as strtod gives "-0" its sign.
+    value = static_cast<double>(mantissa) / kExactPowersOfTen[fraction] * kSigns[negative];
     return text;
 }
 
