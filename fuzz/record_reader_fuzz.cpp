@@ -48,10 +48,20 @@ AsciiTemplate TemplateFrom(const uint8_t* header) {
     return templ;
 }
 
+// To the bit, so that a NaN read from "nan" matches itself and -0 differs from 0.
+bool SameNumber(double a, double b) {
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
 bool SameValue(const AsciiValue& a, const AsciiValue& b) {
-    const double x = a.AsDouble();
-    const double y = b.AsDouble();
-    return a == b && std::memcmp(&x, &y, sizeof x) == 0 && a.AsInt() == b.AsInt();
+    if (a.GetType() != b.GetType() || a.GetCount() != b.GetCount() || a.AsInt() != b.AsInt() ||
+        !SameNumber(a.AsDouble(), b.AsDouble()))
+        return false;
+    for (int i = 0; i < a.GetCount(); ++i) {
+        if (!SameNumber(a.GetAt(i), b.GetAt(i)))
+            return false;
+    }
+    return true;
 }
 
 bool SameRecord(const AsciiRecord& a, const AsciiRecord& b) {
