@@ -41,7 +41,8 @@ bool ReadsAngleOrTime(const AsciiTemplate& templ, int column) {
 
 } // namespace
 
-AsciiRecordReader::AsciiRecordReader(const char* path, const AsciiTemplate& templ) {
+AsciiRecordReader::AsciiRecordReader(const char* path, const AsciiTemplate& templ)
+    : m_template(&templ) {
     std::optional<FileBytes> content = ReadAsciiDataFile(path);
     if (!content)
         return;
@@ -65,7 +66,8 @@ AsciiRecordReader::AsciiRecordReader(const char* path, const AsciiTemplate& temp
 bool AsciiRecordReader::ReadNext(AsciiRecord& record) {
     while (m_next < m_end) {
         const char* const start = m_next;
-        if (m_bPlain) {
+        // The columns read were found for this reader's template, not for another record's.
+        if (m_bPlain && record.m_template == m_template) {
             const Line line = ReadPlainLine(record);
             if (line == Line::Read)
                 return true;

@@ -20,11 +20,12 @@ class AsciiRecord;
 
 class VORNUI_API AsciiRecordReader {
 public:
-    // The template is borrowed and must outlive the reader. An unreadable file has no lines.
+    // The template is borrowed and must outlive the reader unchanged. An unreadable file has
+    // no lines.
     AsciiRecordReader(const char* path, const AsciiTemplate& templ);
 
-    // Parses the next line into `record`, which must have been made for the same template;
-    // false when the lines are used up.
+    // Parses the next line into `record`, made for the same template (a record of another
+    // template gets every line the general way); false when the lines are used up.
     bool ReadNext(AsciiRecord& record);
 
 private:
@@ -40,6 +41,7 @@ private:
     bool ParseGenerally(const char* start, AsciiRecord& record);
     uint8_t ClassOf(char ch) const { return m_class[static_cast<unsigned char>(ch)]; }
 
+    const AsciiTemplate* m_template;
     FileBytes m_content;
     const char* m_next = nullptr; // where the next line starts
     const char* m_end = nullptr;  // the end of the content, a zero byte
