@@ -13,6 +13,22 @@ function(vornui_add_folder_tests folder)
   add_executable(${target} ${test_sources})
   target_link_libraries(${target} PRIVATE vornui GTest::gtest GTest::gmock GTest::gtest_main
                                           vornui_test_support)
+  vornui_precompile_shared_headers(${target} <gtest/gtest.h>
+                                   "${PROJECT_SOURCE_DIR}/vornui/platform/DesktopUser.h"
+                                   "${PROJECT_SOURCE_DIR}/vornui/platform/MessageLoop.h")
   gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST
                        PROPERTIES ENVIRONMENT "VORNUI_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# Most files of the library and of its tests spend more time reading the standard and
+# framework headers than compiling their own lines; a precompiled set makes a cold build of
+# the sanitizer suites about twice as fast. Off in the normal build, which then checks that
+# every file includes what it uses.
+set(vornui_shared_headers <algorithm> <cstring> <functional> <map> <memory> <mutex> <optional>
+    <string> <string_view> <vector> "${PROJECT_SOURCE_DIR}/vornui/platform/Wnd.h")
+
+function(vornui_precompile_shared_headers target)
+  if(VORNUI_PRECOMPILE_HEADERS)
+    target_precompile_headers(${target} PRIVATE ${vornui_shared_headers} ${ARGN})
+  endif()
 endfunction()

@@ -5,6 +5,7 @@
 // location (such as the ASCII template store under "Setup/AsciiFileTemplates") lands in a
 // temporary installation. The copy runs only the current test, as a child process.
 
+#include "tests/ChildWait.h"
 #include "tests/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,7 @@ inline void RunInInstallation(const std::function<void()>& body, bool withTempla
     posix_spawn_file_actions_destroy(&actions);
     ASSERT_EQ(spawned, 0) << "cannot start " << path;
     int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WaitForChild(child, status)) << "the installed copy did not end";
     const std::string log = TempDir::read(output);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the installed copy failed:\n"
                                                                << log;

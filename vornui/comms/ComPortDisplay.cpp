@@ -13,7 +13,6 @@
 #include "vornui/util/StartProgram.h"
 
 #include <cstdlib>
-#include <ctime>
 
 namespace {
 
@@ -63,12 +62,9 @@ void CComPortDlg::OnCapture() {
 }
 
 void CComPortDlg::StartCapture() {
-    struct tm local{};
-    CTime::GetCurrentTime().GetLocalTm(&local);
-    char stamp[32] = "";
-    std::strftime(stamp, sizeof stamp, "%Y%m%d%H%M%S", &local);
+    const CString stamp = CTime::GetCurrentTime().Format("%Y%m%d%H%M%S");
     CString name;
-    name.Format("%s/VORNCAP_%s.txt", TempFolder().GetString(), stamp);
+    name.Format("%s/VORNCAP_%s.txt", TempFolder().GetString(), stamp.GetString());
     if (::MessageBox(m_hWnd, name, "Save in", MB_YESNO) != IDYES)
         return;
     m_CaptureFile.reset(std::fopen(name, "wb"));

@@ -9,6 +9,7 @@
 // occurrence (daylight time), whatever was asked before. A local time that the clock skips
 // gets the offset from before the change, as mktime gives it.
 
+#include "vornui/platform/CString.h"
 #include "vornui/platform/Export.h"
 
 #include <cstddef>
@@ -35,6 +36,8 @@ public:
     // The local time as the C library's calendar text, "Sun Dec  6 15:18:32 2026\n";
     // false when it cannot be formed.
     bool GetCalendarText(char (&text)[26]) const noexcept;
+    // The local time written by strftime's `format`; empty when it cannot be formed.
+    CString Format(const char* format) const;
     int GetYear() const noexcept;
     int GetMonth() const noexcept;
     int GetDay() const noexcept;

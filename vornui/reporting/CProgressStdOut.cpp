@@ -5,7 +5,6 @@
 #include <climits>
 #include <cstdio>
 #include <iostream>
-#include <unistd.h>
 
 namespace {
 
@@ -93,8 +92,8 @@ void CProgressStdOut::SetRange(int, int upper) {
 }
 
 void CProgressStdOut::SetTerminalBar(int show) {
-    if (show && TerminalProgressBar::CanDrawOn(STDERR_FILENO))
-        m_terminalBar.emplace(stderr, STDERR_FILENO);
+    if (show && TerminalProgressBar::CanDrawOn(stderr))
+        m_terminalBar.emplace(stderr);
     else
         m_terminalBar.reset();
 }

@@ -1,3 +1,4 @@
+#include "tests/ChildWait.h"
 #include "tests/ScopedNumericLocale.h"
 
 #include "vornui/reporting/CProgressStdOut.h"
@@ -76,7 +77,7 @@ ChildOutput RunInChild(const std::function<void()>& work, int columns) {
     close(out[0]);
     close(errRead);
     int status = 0;
-    waitpid(child, &status, 0);
+    EXPECT_TRUE(WaitForChild(child, status));
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     return output;
 }

@@ -1,11 +1,11 @@
 #include "vornui/reporting/TerminalProgressBar.h"
 
+#include "vornui/platform/Console.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace {
 
@@ -15,24 +15,22 @@ constexpr int kFrameWidth = 7;
 
 } // namespace
 
-TerminalProgressBar::TerminalProgressBar(std::FILE* stream, int fd) : m_stream(stream), m_fd(fd) {}
+TerminalProgressBar::TerminalProgressBar(std::FILE* stream) : m_stream(stream) {}
 
 TerminalProgressBar::~TerminalProgressBar() {
     Finish();
 }
 
-bool TerminalProgressBar::CanDrawOn(int fd) {
-    if (!isatty(fd))
+bool TerminalProgressBar::CanDrawOn(std::FILE* stream) {
+    if (!_isatty(_fileno(stream)))
         return false;
     const char* term = std::getenv("TERM");
     return !term || std::strcmp(term, "dumb") != 0;
 }
 
 int TerminalProgressBar::Width() const {
-    winsize size{};
-    if (ioctl(m_fd, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
-        return size.ws_col;
-    return kUnknownWidth;
+    const int columns = ConsoleColumns(_fileno(m_stream));
+    return columns > 0 ? columns : kUnknownWidth;
 }
 
 void TerminalProgressBar::Show(long long percent) {

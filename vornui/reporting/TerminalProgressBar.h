@@ -7,14 +7,14 @@
 
 class TerminalProgressBar {
 public:
-    // Draws on `stream`, whose descriptor is `fd`.
-    TerminalProgressBar(std::FILE* stream, int fd);
+    // Draws on `stream`.
+    explicit TerminalProgressBar(std::FILE* stream);
     ~TerminalProgressBar();
     TerminalProgressBar(const TerminalProgressBar&) = delete;
     TerminalProgressBar& operator=(const TerminalProgressBar&) = delete;
 
-    // True when `fd` is a terminal that can redraw a line.
-    static bool CanDrawOn(int fd);
+    // True when `stream` goes to a terminal that can redraw a line.
+    static bool CanDrawOn(std::FILE* stream);
 
     // Shows `percent` (clamped to 0..100); at 100 the line is ended.
     void Show(long long percent);
@@ -25,6 +25,5 @@ private:
     int Width() const;
 
     std::FILE* m_stream;
-    int m_fd;
     int m_shown = -1; // the percentage on the line now, -1 when no line is open
 };

@@ -2,6 +2,7 @@
 // and a recording xdg-open first on PATH shows what the file manager and editor were
 // handed.
 
+#include "tests/ChildWait.h"
 #include "tests/TempDir.h"
 
 #include "vornui/platform/DesktopUser.h"
@@ -126,7 +127,7 @@ TEST(StartProgram, ChildrenAreReapedWithoutTouchingTheHostsOwn) {
     ASSERT_GE(lines.size(), 1u);
     EXPECT_TRUE(Reaped(std::stoi(lines[0])));
     int status = 0;
-    ASSERT_EQ(waitpid(own, &status, 0), own);
+    ASSERT_TRUE(WaitForChild(own, status));
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 7);
 }
@@ -187,7 +188,7 @@ TEST(StartProgram, ADetachedChildHasASessionOfItsOwnAndOutlivesItsHostsCtrlC) {
     ASSERT_TRUE(std::filesystem::exists(started));
     kill(-host, SIGINT); // Ctrl+C to the host's job
     int status = 0;
-    ASSERT_EQ(waitpid(host, &status, 0), host);
+    ASSERT_TRUE(WaitForChild(host, status));
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGINT);
 

@@ -258,9 +258,7 @@ void Paint(HWND hwnd, const HeaderData& data) {
     const ControlPalette palette = SystemControlPalette();
     RECT client;
     GetClientRect(hwnd, &client);
-    const HBRUSH face = CreateSolidBrush(palette.face);
-    FillRect(paint.dc(), &client, face);
-    DeleteObject(face);
+    FillSolid(paint.dc(), client, palette.face);
     // Only the items that reach into what can be seen are painted: a header of thousands
     // of columns shows a few of them.
     RECT shown;

@@ -7,6 +7,7 @@
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -75,9 +76,7 @@ void FillWithColor(HDC hdc, const RECT& rect, COLORREF color, int systemColor) {
         FillRect(hdc, &rect, GetSysColorBrush(systemColor));
         return;
     }
-    const HBRUSH brush = CreateSolidBrush(color);
-    FillRect(hdc, &rect, brush);
-    DeleteObject(brush);
+    FillSolid(hdc, rect, color);
 }
 
 void Paint(HWND hwnd, const ProgressData& data) {

@@ -222,8 +222,7 @@ void Paint(HWND hwnd, const TabData& data) {
     const ControlPalette palette = SystemControlPalette();
     RECT client;
     GetClientRect(hwnd, &client);
-    const HBRUSH face = CreateSolidBrush(palette.face);
-    FillRect(paint.dc(), &client, face);
+    FillSolid(paint.dc(), client, palette.face);
     RECT frame = client;
     frame.top = kRowStart + RowCount(hwnd, data) * data.itemHeight;
     PaintEdge(paint.dc(), &frame, EDGE_RAISED, BF_RECT, palette);
@@ -235,14 +234,13 @@ void Paint(HWND hwnd, const TabData& data) {
         const bool selected = static_cast<int>(index) == data.current;
         if (selected)
             tab.InflateRect(2, 2, 2, 1);
-        FillRect(paint.dc(), &tab, face);
+        FillSolid(paint.dc(), tab, palette.face);
         RECT edge = tab;
         PaintEdge(paint.dc(), &edge, EDGE_RAISED, BF_LEFT | BF_TOP | BF_RIGHT, palette);
         const TabItem& item = data.items[index];
         DrawText(paint.dc(), item.text.GetString(), item.text.GetLength(), &tab,
                  DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
-    DeleteObject(face);
 }
 
 LRESULT HandleTabMessage(HWND hwnd, TabData& data, UINT message, WPARAM wParam, LPARAM lParam) {

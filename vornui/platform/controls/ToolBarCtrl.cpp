@@ -6,6 +6,7 @@
 #include "vornui/platform/GdiObjects.h"
 #include "vornui/platform/SystemBrushes.h"
 #include "vornui/platform/WindowPaint.h"
+#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/SystemColors.h"
 #include "vornui/platform/internal/WindowClass.h"
@@ -201,9 +202,7 @@ void Paint(HWND hwnd, const ToolBarData& data) {
     const ControlPalette palette = SystemControlPalette();
     RECT client;
     GetClientRect(hwnd, &client);
-    const HBRUSH face = CreateSolidBrush(palette.face);
-    FillRect(hdc, &client, face);
-    DeleteObject(face);
+    FillSolid(hdc, client, palette.face);
     const bool flat = (StyleOf(hwnd) & TBSTYLE_FLAT) != 0;
     const std::vector<CRect> rects = Layout(data);
     for (size_t index = 0; index < rects.size(); ++index)

@@ -11,6 +11,7 @@
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/internal/ControlProcedure.h"
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
@@ -208,9 +209,7 @@ void Paint(HWND hwnd) {
     const HDC hdc = BeginPaint(hwnd, &paint);
     RECT client;
     GetClientRect(hwnd, &client);
-    const HBRUSH background = CreateSolidBrush(GetSysColor(COLOR_INFOBK));
-    FillRect(hdc, &client, background);
-    DeleteObject(background);
+    FillSolid(hdc, client, GetSysColor(COLOR_INFOBK));
     const HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_WINDOWFRAME));
     FrameRect(hdc, &client, frame);
     DeleteObject(frame);

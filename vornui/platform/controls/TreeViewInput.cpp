@@ -10,6 +10,7 @@
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/ControlNotify.h"
 #include "vornui/platform/internal/MouseTracking.h"
+#include "vornui/platform/internal/ScrollBars.h"
 #include "vornui/platform/internal/TreeViewWindow.h"
 #include "vornui/platform/internal/WindowInternals.h"
 
@@ -180,66 +181,19 @@ void OnKeyDown(HWND hwnd, TreeViewData& data, WPARAM key) {
 
 void OnVScroll(HWND hwnd, TreeViewData& data, WPARAM wParam) {
     UpdateLayout(hwnd, data);
-    const int page = PageRows(hwnd, data);
-    const int count = static_cast<int>(data.items.Rows().size());
-    int row = data.topRow;
-    switch (LOWORD(wParam)) {
-    case SB_LINEUP:
-        --row;
-        break;
-    case SB_LINEDOWN:
-        ++row;
-        break;
-    case SB_PAGEUP:
-        row -= page;
-        break;
-    case SB_PAGEDOWN:
-        row += page;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        row = HIWORD(wParam);
-        break;
-    case SB_TOP:
-        row = 0;
-        break;
-    case SB_BOTTOM:
-        row = count;
-        break;
-    default:
-        return;
-    }
-    ScrollToRow(hwnd, data, row);
+    // The rows as the bar shows them, also while redrawing is off and the bar lags behind.
+    SCROLLINFO rows{sizeof rows, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
+    rows.nMax = std::max(0, static_cast<int>(data.items.Rows().size()) - 1);
+    rows.nPage = static_cast<UINT>(PageRows(hwnd, data));
+    ScrollToRow(hwnd, data, ScrollRequestTarget(wParam, data.topRow, 1, rows));
 }
 
 void OnHScroll(HWND hwnd, TreeViewData& data, WPARAM wParam) {
     UpdateLayout(hwnd, data);
-    RECT client;
-    GetClientRect(hwnd, &client);
-    int x = data.scrollX;
-    switch (LOWORD(wParam)) {
-    case SB_LINELEFT:
-        x -= data.indent;
-        break;
-    case SB_LINERIGHT:
-        x += data.indent;
-        break;
-    case SB_PAGELEFT:
-        x -= client.right;
-        break;
-    case SB_PAGERIGHT:
-        x += client.right;
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        x = HIWORD(wParam);
-        break;
-    default:
-        return;
-    }
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
     GetScrollInfo(hwnd, SB_HORZ, &info);
-    x = std::clamp(x, 0, std::max(0, info.nMax + 1 - static_cast<int>(info.nPage)));
+    const int x = std::clamp(ScrollRequestTarget(wParam, data.scrollX, data.indent, info), 0,
+                             std::max(0, info.nMax + 1 - static_cast<int>(info.nPage)));
     if (x == data.scrollX)
         return;
     data.scrollX = x;

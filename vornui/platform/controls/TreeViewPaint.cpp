@@ -12,6 +12,7 @@
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
+#include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/internal/CustomDraw.h"
 #include "vornui/platform/internal/TreeViewWindow.h"
 #include "vornui/platform/internal/WindowInternals.h"
@@ -21,12 +22,6 @@ namespace {
 constexpr int kButtonSize = 9;
 constexpr int kCheckSize = 13;
 constexpr int kStateImageSize = 16;
-
-void Fill(HDC dc, const RECT& rect, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc, &rect, brush);
-    DeleteObject(brush);
-}
 
 void Line(HDC dc, int x1, int y1, int x2, int y2) {
     MoveToEx(dc, x1, y1, nullptr);
@@ -38,7 +33,7 @@ void PaintButton(HDC dc, const CRect& area, bool expanded) {
     const CPoint centre = area.CenterPoint();
     const CRect box(centre.x - kButtonSize / 2, centre.y - kButtonSize / 2,
                     centre.x + kButtonSize / 2 + 1, centre.y + kButtonSize / 2 + 1);
-    Fill(dc, box, GetSysColor(COLOR_WINDOW));
+    FillSolid(dc, box, GetSysColor(COLOR_WINDOW));
     HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
     FrameRect(dc, &box, frame);
     DeleteObject(frame);
@@ -103,7 +98,7 @@ void PaintItem(HWND hwnd, TreeViewData& data, HDC dc, TreeItem& item, int row, b
                        geometry.icon.left, top, ILD_TRANSPARENT);
     }
     if (record.clrTextBk != CLR_NONE)
-        Fill(dc, geometry.label, record.clrTextBk);
+        FillSolid(dc, geometry.label, record.clrTextBk);
     SetTextColor(dc, record.clrText);
     CRect label = geometry.label;
     DrawText(dc, item.text.GetString(), item.text.GetLength(), &label,
@@ -124,7 +119,8 @@ void PaintTreeView(HWND hwnd, TreeViewData& data) {
     HGDIOBJ oldFont = SelectObject(dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
     HGDIOBJ oldPen = SelectObject(dc, CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW)));
     SetBkMode(dc, TRANSPARENT);
-    Fill(dc, client, data.background == CLR_NONE ? GetSysColor(COLOR_WINDOW) : data.background);
+    FillSolid(dc, client,
+              data.background == CLR_NONE ? GetSysColor(COLOR_WINDOW) : data.background);
     {
         CustomDraw<NMTVCUSTOMDRAW> draw(hwnd, dc, client);
         if (!draw.skipsAll()) {
@@ -149,13 +145,13 @@ HIMAGELIST MakeCheckBoxImages() {
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, strip);
     const COLORREF transparent = RGB(255, 0, 255);
-    Fill(dc, RECT{0, 0, 3 * kStateImageSize, kStateImageSize}, transparent);
+    FillSolid(dc, RECT{0, 0, 3 * kStateImageSize, kStateImageSize}, transparent);
     HGDIOBJ oldPen = SelectObject(dc, CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOWTEXT)));
     for (int image = 1; image <= 2; ++image) {
         const int left = image * kStateImageSize + (kStateImageSize - kCheckSize) / 2;
         const int top = (kStateImageSize - kCheckSize) / 2;
         const RECT box{left, top, left + kCheckSize, top + kCheckSize};
-        Fill(dc, box, GetSysColor(COLOR_WINDOW));
+        FillSolid(dc, box, GetSysColor(COLOR_WINDOW));
         HBRUSH frame = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
         FrameRect(dc, &box, frame);
         DeleteObject(frame);

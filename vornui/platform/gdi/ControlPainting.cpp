@@ -117,6 +117,12 @@ void PaintRadioCircle(HDC hdc, const CRect& box, bool checked, bool enabled,
 
 } // namespace
 
+void FillSolid(HDC hdc, const RECT& rect, COLORREF color) {
+    const HBRUSH brush = CreateSolidBrush(color);
+    FillRect(hdc, &rect, brush);
+    DeleteObject(brush);
+}
+
 void PaintEdge(HDC hdc, RECT* rect, UINT edge, UINT flags, const ControlPalette& palette) {
     CRect area(rect);
     auto ring = [&](COLORREF topLeft, COLORREF bottomRight) {

@@ -25,6 +25,8 @@ struct ControlPalette {
     COLORREF frame;
 };
 
+// Fills `rect` with `color`.
+void FillSolid(HDC hdc, const RECT& rect, COLORREF color);
 // DrawEdge with explicit colours; with BF_ADJUST the rectangle shrinks by the edge.
 void PaintEdge(HDC hdc, RECT* rect, UINT edge, UINT flags, const ControlPalette& palette);
 

@@ -1,6 +1,8 @@
 #include "vornui/platform/CTime.h"
 
+#include <cstring>
 #include <stdexcept>
+#include <vector>
 
 CTime::CTime(int year, int month, int day, int hour, int minute, int second, int dst) {
     if (dst < 0) {
@@ -39,6 +41,20 @@ struct tm* CTime::GetGmtTm(struct tm* utc) const noexcept {
 bool CTime::GetCalendarText(char (&text)[26]) const noexcept {
     struct tm local {};
     return localtime_r(&m_time, &local) && asctime_r(&local, text);
+}
+
+CString CTime::Format(const char* format) const {
+    struct tm local {};
+    if (!format || !*format || !localtime_r(&m_time, &local))
+        return CString();
+    // strftime answers 0 both for a buffer too small and for an empty text: grow a few
+    // times, then take the empty answer as meant.
+    for (size_t size = 64 + 4 * std::strlen(format); size <= 64 * 1024; size *= 4) {
+        std::vector<char> text(size);
+        if (const size_t length = std::strftime(text.data(), size, format, &local))
+            return CString(text.data(), static_cast<int>(length));
+    }
+    return CString();
 }
 
 struct tm CTime::LocalFields() const noexcept {

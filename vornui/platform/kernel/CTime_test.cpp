@@ -236,4 +236,10 @@ TEST(CTime, UtcFieldsAndCalendarText) {
     char text[26];
     ASSERT_TRUE(time.GetCalendarText(text));
     EXPECT_STREQ(text, "Fri Dec  6 11:48:32 2024\n");
+    EXPECT_STREQ(time.Format("%Y%m%d%H%M%S"), "20241206114832");
+    EXPECT_STREQ(time.Format(""), "");
+    EXPECT_STREQ(time.Format(nullptr), "");
+    // Longer than any first guess at the text's size.
+    const std::string many(300, 'x');
+    EXPECT_EQ(std::string(time.Format((many + "%H").c_str())), many + "11");
 }

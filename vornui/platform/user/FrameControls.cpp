@@ -12,15 +12,9 @@
 
 namespace {
 
-void Fill(HDC hdc, const CRect& rect, COLORREF color) {
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(hdc, &rect, brush);
-    DeleteObject(brush);
-}
-
 // The size grip: three pairs of diagonal lines in the bottom-right corner.
 void PaintSizeGrip(HDC hdc, const CRect& rect, const ControlPalette& palette) {
-    Fill(hdc, rect, palette.face);
+    FillSolid(hdc, rect, palette.face);
     const int size = std::min(rect.Width(), rect.Height());
     for (int offset = size - 12; offset < size; offset += 4) {
         for (int step = 0; step < 2; ++step) {
@@ -39,26 +33,28 @@ void PaintArrow(HDC hdc, const CRect& rect, UINT direction, COLORREF color) {
         const int half = 3 - row;
         switch (direction) {
         case DFCS_SCROLLUP:
-            Fill(
+            FillSolid(
                 hdc,
                 CRect(centre.x - half, centre.y + 1 - row, centre.x + half + 1, centre.y + 2 - row),
                 color);
             break;
         case DFCS_SCROLLLEFT:
-            Fill(
+            FillSolid(
                 hdc,
                 CRect(centre.x + 1 - row, centre.y - half, centre.x + 2 - row, centre.y + half + 1),
                 color);
             break;
         case DFCS_SCROLLRIGHT:
-            Fill(hdc,
-                 CRect(centre.x - 1 + row, centre.y - half, centre.x + row, centre.y + half + 1),
-                 color);
+            FillSolid(
+                hdc,
+                CRect(centre.x - 1 + row, centre.y - half, centre.x + row, centre.y + half + 1),
+                color);
             break;
         default:
-            Fill(hdc,
-                 CRect(centre.x - half, centre.y - 1 + row, centre.x + half + 1, centre.y + row),
-                 color);
+            FillSolid(
+                hdc,
+                CRect(centre.x - half, centre.y - 1 + row, centre.x + half + 1, centre.y + row),
+                color);
             break;
         }
     }
