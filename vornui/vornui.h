@@ -199,6 +199,7 @@
 #include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
 #include "vornui/templates/AsciiRecordKinds.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/AsciiTemplateLister.h"
 #include "vornui/templates/AsciiTokenizer.h"

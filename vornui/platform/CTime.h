@@ -80,6 +80,9 @@ public:
     // The same for a local time already counted in seconds from 1970-01-01 00:00 as if it
     // were UTC, as a caller that keeps its own calendar has it.
     std::optional<CTime> LocalSecondsToTime(int64_t localSeconds);
+    // The same as seconds since 1970 UTC, or -1 as mktime answers when there is no time: the
+    // form for a loop over many times, which an optional result would slow down.
+    time_t LocalSecondsToUtc(int64_t localSeconds);
 
 private:
     // Seconds [start, end) of one UTC offset, as far as learnt.
@@ -90,7 +93,6 @@ private:
         int64_t firstUnique; // from here on no earlier span shows the same local time
     };
 
-    std::optional<int64_t> ToUtc(int64_t local);
     std::optional<int64_t> Search(int64_t local);
     bool Cover(int64_t from, int64_t to);
     bool Restart(int64_t from);

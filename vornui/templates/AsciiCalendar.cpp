@@ -68,14 +68,12 @@ int64_t DaysBeforeMonth(int year, int month) {
 
 // The whole days of a day number (its floor) counted from 1 January 1970, when they lie
 // inside the calendar span counted from a base year inside it.
-std::optional<int64_t> DaysSinceFirstYear(double wholeDays, int baseYear) {
+bool DaysSinceFirstYear(double wholeDays, int baseYear, int64_t& sinceFirstYear) {
     const int64_t days = TruncateToInt32(wholeDays);
     if (!InCalendar(baseYear) || days < 0)
-        return std::nullopt;
-    const int64_t sinceFirstYear = DaysBetweenYears(kFirstYear, baseYear) + days;
-    if (sinceFirstYear >= kCalendarDays)
-        return std::nullopt;
-    return sinceFirstYear;
+        return false;
+    sinceFirstYear = DaysBetweenYears(kFirstYear, baseYear) + days;
+    return sinceFirstYear < kCalendarDays;
 }
 
 // The fraction of a day to the nearest millisecond. The sum is never negative (or NaN), so
@@ -121,8 +119,8 @@ double AsciiDayFraction(int hours, int minutes, double seconds) {
 }
 
 AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear) {
-    if (const std::optional<int64_t> days = DaysSinceFirstYear(std::floor(dayNumber), baseYear))
-        return GregorianDate(*days);
+    if (int64_t days = 0; DaysSinceFirstYear(std::floor(dayNumber), baseYear, days))
+        return GregorianDate(days);
     // Outside the span a year has 365 days, counted one by one.
     int64_t days = TruncateToInt32(std::floor(dayNumber));
     int64_t year = baseYear;
@@ -167,10 +165,11 @@ struct tm AsciiBrokenDownTime(double dayNumber, int baseYear, double* seconds) {
 
 // The seconds of the broken-down fields, hours, minutes and whole seconds, add up to the
 // whole seconds of the milliseconds.
-std::optional<int64_t> AsciiLocalSeconds(double dayNumber, int baseYear) {
+bool AsciiLocalSeconds(double dayNumber, int baseYear, int64_t& seconds) {
     const double wholeDays = std::floor(dayNumber);
-    const std::optional<int64_t> days = DaysSinceFirstYear(wholeDays, baseYear);
-    if (!days)
-        return std::nullopt;
-    return *days * 86400 + Milliseconds(dayNumber - wholeDays) / 1000;
+    int64_t days = 0;
+    if (!DaysSinceFirstYear(wholeDays, baseYear, days))
+        return false;
+    seconds = days * 86400 + Milliseconds(dayNumber - wholeDays) / 1000;
+    return true;
 }

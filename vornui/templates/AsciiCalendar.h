@@ -44,5 +44,5 @@ VORNUI_API AsciiTimeOfDay AsciiTimeFromDayNumber(double dayNumber);
 VORNUI_API struct tm AsciiBrokenDownTime(double dayNumber, int baseYear, double* seconds = nullptr);
 // The local time of AsciiBrokenDownTime counted in whole seconds from 1970-01-01 00:00 as
 // if it were UTC, where that count needs no broken-down fields: a base year and day number
-// inside the calendar span. Nullopt elsewhere.
-VORNUI_API std::optional<int64_t> AsciiLocalSeconds(double dayNumber, int baseYear);
+// inside the calendar span. False, with `seconds` untouched, elsewhere.
+VORNUI_API bool AsciiLocalSeconds(double dayNumber, int baseYear, int64_t& seconds);

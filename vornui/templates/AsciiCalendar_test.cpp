@@ -78,20 +78,25 @@ TEST(AsciiCalendar, LocalSecondsAgreeWithTheBrokenDownFields) {
         const int baseYear = 1950 + static_cast<int>(random() % 1100);
         const double dayNumber = static_cast<double>(random() % 400000) +
                                  static_cast<double>(random() % 86400000) / 86400000;
-        const std::optional<int64_t> seconds = AsciiLocalSeconds(dayNumber, baseYear);
+        int64_t seconds = 0;
+        const bool counted = AsciiLocalSeconds(dayNumber, baseYear, seconds);
         const struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
         const bool inSpan = baseYear >= 1970 && baseYear <= 3000 && fields.tm_year + 1900 <= 3000;
-        ASSERT_EQ(seconds.has_value(), inSpan) << dayNumber << " days from " << baseYear;
-        if (!seconds)
+        ASSERT_EQ(counted, inSpan) << dayNumber << " days from " << baseYear;
+        if (!counted)
             continue;
         const std::optional<CTime> byFields =
             zone.ToTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
                         fields.tm_min, fields.tm_sec);
-        ASSERT_EQ(zone.LocalSecondsToTime(*seconds), byFields) << dayNumber << " from " << baseYear;
+        ASSERT_EQ(zone.LocalSecondsToTime(seconds), byFields) << dayNumber << " from " << baseYear;
+        ASSERT_EQ(zone.LocalSecondsToUtc(seconds), byFields ? byFields->GetTime() : -1);
     }
-    EXPECT_FALSE(AsciiLocalSeconds(-0.5, 1970));
-    EXPECT_FALSE(AsciiLocalSeconds(std::numeric_limits<double>::quiet_NaN(), 1970));
-    EXPECT_EQ(AsciiLocalSeconds(1 - 1e-12, 1970), 86400); // rounds up to a whole day
+    int64_t seconds = -7;
+    EXPECT_FALSE(AsciiLocalSeconds(-0.5, 1970, seconds));
+    EXPECT_FALSE(AsciiLocalSeconds(std::numeric_limits<double>::quiet_NaN(), 1970, seconds));
+    EXPECT_EQ(seconds, -7);
+    ASSERT_TRUE(AsciiLocalSeconds(1 - 1e-12, 1970, seconds));
+    EXPECT_EQ(seconds, 86400); // rounds up to a whole day
 }
 
 TEST(AsciiCalendar, TimesOfDay) {

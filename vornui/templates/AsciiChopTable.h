@@ -55,6 +55,11 @@ public:
         return true;
     }
 
+    // Whether `ch` ends a token (a separator that is not dropped as well).
+    bool EndsToken(char ch) const { return Kind(ch) == kSeparator; }
+    // Whether `ch` stays in a token where it stands (neither a separator nor dropped).
+    bool Keeps(char ch) const { return Kind(ch) == 0; }
+
 private:
     static constexpr uint8_t kSeparator = 1;
     static constexpr uint8_t kDropped = 2;

@@ -112,16 +112,55 @@ void AsciiRecord::ParseDate(const AsciiRecordTemplate& record, AsciiValue& value
     }
     if (present == 0)
         m_bValid = false;
+    SetDate(parts, seconds, value);
+}
+
+// The first of January 1970 at midnight is no date: the day number 0 stands for "none".
+void AsciiRecord::SetDate(int (&parts)[kDateParts - 1], double seconds, AsciiValue& value) {
     if (m_bValid)
         CompleteDate(parts);
-    const double dayNumber = AsciiDayNumber(parts[0], parts[1], parts[2]) +
-                             AsciiDayFraction(parts[3], parts[4], seconds);
+    if (parts[0] != m_lastDay.year || parts[1] != m_lastDay.month || parts[2] != m_lastDay.day)
+        m_lastDay = Day{parts[0], parts[1], parts[2], AsciiDayNumber(parts[0], parts[1], parts[2])};
+    const double dayNumber = m_lastDay.dayNumber + AsciiDayFraction(parts[3], parts[4], seconds);
     if (m_bValid && dayNumber != 0.0) {
         value.SetDouble(dayNumber);
         return;
     }
     value.SetInvalid();
     m_bValid = false;
+}
+
+// Every column read is there and converted, so only a date can still make the line invalid.
+void AsciiRecord::ParsePlain(const int* ints, const double* doubles) {
+    m_bValid = true;
+    m_nValues = m_template->UsedRecordCount();
+    for (int i = 0; i < m_nValues; ++i) {
+        const AsciiRecordTemplate& record = m_template->records[i];
+        const int* sources = record.sources;
+        AsciiValue& value = m_values[i];
+        switch (record.encoding) {
+        case AsciiEncodingDouble:
+            if (sources[0] == -1)
+                value.SetInvalid();
+            else
+                value.SetDouble(doubles[sources[0]]);
+            break;
+        case AsciiEncodingInteger:
+            value.SetInteger(ints[sources[0]]);
+            break;
+        case AsciiEncodingDate: {
+            int parts[kDateParts - 1];
+            for (int part = 0; part < kDateParts - 1; ++part)
+                parts[part] = sources[part] == 0 ? 0 : ints[sources[part] - 1];
+            const int second = sources[kDateParts - 1];
+            SetDate(parts, second == 0 ? 0.0 : doubles[second - 1], value);
+            break;
+        }
+        default:
+            value.SetInvalid();
+            break;
+        }
+    }
 }
 
 // An exact match needs no case folding; names of different lengths never match.

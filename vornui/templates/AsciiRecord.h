@@ -48,6 +48,8 @@ public:
     void Release();
 
 private:
+    friend class AsciiRecordReader;
+
     // An identity conversion is skipped rather than applied: it would turn -0.0 into 0.0.
     static bool Converts(const AsciiRecordTemplate& record) {
         return record.ConvFactor != 1.0 || record.ConvOffset != 0.0;
@@ -56,10 +58,21 @@ private:
     void ParseInteger(const AsciiRecordTemplate& record, AsciiValue& value);
     void ParseStacked(const AsciiRecordTemplate& record, AsciiValue& value) const;
     void ParseDate(const AsciiRecordTemplate& record, AsciiValue& value);
+    // The record of a line whose columns a reader has read as numbers already: `ints[c]`
+    // and `doubles[c]` hold column c's integer and number where the records read them.
+    void ParsePlain(const int* ints, const double* doubles);
+    void SetDate(int (&parts)[5], double seconds, AsciiValue& value);
 
     const AsciiTemplate* m_template;
     AsciiColumnList m_columns;
+    // The day number of the last date, which the lines of a file repeat many times over.
+    struct Day {
+        int year, month, day;
+        double dayNumber;
+    };
+
     AsciiValue m_values[kAsciiMaxRecords];
+    Day m_lastDay = {1970, 1, 1, 0.0};
     int m_nValues = 0;
     bool m_bValid = false;
 };

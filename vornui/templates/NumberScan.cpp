@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <locale.h>
@@ -69,15 +68,13 @@ PlainNumber ReadPlainNumber(const char* text) {
 // Exact when the digits and the power of ten are both exact doubles: one correctly rounded
 // multiplication or division then gives the correctly rounded result, as strtod does.
 bool ExactDouble(const PlainNumber& number, double& value) {
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
     if (number.digits > 19 || number.mantissa > (uint64_t{1} << 53) || number.exponent < -22 ||
         number.exponent > 22)
         return false;
     const double mantissa = static_cast<double>(number.mantissa);
-    const double magnitude = number.exponent < 0 ? mantissa / kPowers[-number.exponent]
-                                                 : mantissa * kPowers[number.exponent];
+    const double magnitude = number.exponent < 0
+                                 ? mantissa / number_scan::kExactPowersOfTen[-number.exponent]
+                                 : mantissa * number_scan::kExactPowersOfTen[number.exponent];
     value = number.negative ? -magnitude : magnitude;
     return true;
 }
@@ -133,20 +130,25 @@ int ScanSexagesimalSlowly(const char* text, int& whole, int& minutes, double& se
 
 } // namespace
 
+const char* number_scan::ReadLongPlainDouble(const char* text, double& value) {
+    const PlainNumber number = ReadPlainNumber(text);
+    if (!number.end)
+        return nullptr;
+    if (ExactDouble(number, value))
+        return number.end;
+    double result = 0.0;
+    const char* first = *text == '+' ? text + 1 : text;
+    const auto [stop, error] = std::from_chars(first, number.end, result);
+    if (error != std::errc() || stop != number.end)
+        return nullptr;
+    value = result;
+    return number.end;
+}
+
 bool ScanDouble(const char* text, double& value) {
     const char* start = SkipSpaces(text);
-    const PlainNumber number = ReadPlainNumber(start);
-    if (number.end) {
-        if (ExactDouble(number, value))
-            return true;
-        double result = 0.0;
-        const char* first = *start == '+' ? start + 1 : start;
-        const auto [stop, error] = std::from_chars(first, number.end, result);
-        if (error == std::errc() && stop == number.end) {
-            value = result;
-            return true;
-        }
-    }
+    if (ReadPlainDouble(start, value))
+        return true;
     if (!CanStartDouble(*start))
         return false;
     const CLocaleScope c;
@@ -171,10 +173,4 @@ int ScanSexagesimal(const char* text, int& whole, int& minutes, double& seconds)
     if (*q == '\0')
         return 3;
     return ScanDouble(q + 1, seconds) ? 5 : 4;
-}
-
-int TruncateToInt32(double value) {
-    if (!(value > -2147483649.0 && value < 2147483648.0))
-        return INT_MIN;
-    return static_cast<int>(value);
 }

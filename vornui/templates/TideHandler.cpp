@@ -3,8 +3,8 @@
 #include "vornui/log/VornErr.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/templates/AsciiCalendar.h"
-#include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/TemplateStore.h"
 
 #include <algorithm>
@@ -38,22 +38,24 @@ float ReadFloat(const unsigned char* bytes) {
     return value;
 }
 
-// The zone's answer for a day number's local time; nullopt when it forms no time. Inside
-// the calendar span the time is counted without broken-down fields.
-std::optional<CTime> DayNumberToTime(double dayNumber, int baseYear, CLocalZone& zone) {
-    if (const std::optional<int64_t> seconds = AsciiLocalSeconds(dayNumber, baseYear))
-        return zone.LocalSecondsToTime(*seconds);
+// The zone's answer for a day number's local time; -1, as mktime answers, when it forms no
+// time. Inside the calendar span the time is counted without broken-down fields.
+time_t DayNumberToTime(double dayNumber, int baseYear, CLocalZone& zone) {
+    if (int64_t seconds = 0; AsciiLocalSeconds(dayNumber, baseYear, seconds))
+        return zone.LocalSecondsToUtc(seconds);
     const struct tm fields = AsciiBrokenDownTime(dayNumber, baseYear);
-    return zone.ToTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
-                       fields.tm_min, fields.tm_sec);
+    const std::optional<CTime> time =
+        zone.ToTime(fields.tm_year + 1900, fields.tm_mon + 1, fields.tm_mday, fields.tm_hour,
+                    fields.tm_min, fields.tm_sec);
+    return time ? time->GetTime() : -1;
 }
 
 // A day number to local time in `zone`; times before 1970 (and days that form no time)
 // become 12 December 1970 12:12:12 local standard time.
 CTime DayNumberToLocalTime(double dayNumber, int baseYear, CLocalZone& zone) {
-    const std::optional<CTime> time = DayNumberToTime(dayNumber, baseYear, zone);
-    if (time && time->GetTime() >= 0)
-        return *time;
+    const time_t time = DayNumberToTime(dayNumber, baseYear, zone);
+    if (time >= 0)
+        return CTime(time);
     return CTime(1970, 12, 12, 12, 12, 12, 0);
 }
 
@@ -82,13 +84,12 @@ int CTideHandler::LoadTide(const CString& templateName, const CString& filePath)
         AfxMessageBox("template is invalid!\n");
         return 0;
     }
-    AsciiFileReader reader(filePath, tideTemplate);
+    AsciiRecordReader lines(filePath, tideTemplate);
     AsciiRecord record(tideTemplate);
     const int timeRecord = record.IndexOf("TimeDate");
     const int tideRecord = record.IndexOf("Tide (m, up+)");
     CLocalZone& zone = CLocalZone::Current();
-    for (; !reader.IsEnd(); reader.Next()) {
-        record.Parse(reader.GetLineView());
+    while (lines.ReadNext(record)) {
         if (!record.IsValid())
             continue;
         const double dayNumber = record.GetDouble(timeRecord);

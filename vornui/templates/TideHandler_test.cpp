@@ -3,6 +3,8 @@
 
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/FileSystem.h"
+#include "vornui/templates/AsciiFileReader.h"
+#include "vornui/templates/AsciiRecord.h"
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/TemplateFiles_test.h"
 #include "vornui/templates/TideHandler.h"
@@ -17,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -222,6 +225,64 @@ TEST(CTideHandler, LoadedTimesAreMktimesAcrossDaylightSavingChanges) {
             }
             EXPECT_EQ(repeated, zone && std::string(zone) != "UTC" ? 12 : 0)
                 << (zone ? zone : "(TZ unset)");
+        }
+    });
+}
+
+// Lines of every kind a tide file holds, from plain ones to odd ones, loaded in a zone with
+// daylight saving and without a zone: the samples are those that reading the file record
+// by record and converting each day number gives.
+TEST(CTideHandler, LoadsTheSamplesThatReadingRecordByRecordGives) {
+    RunInInstallation([] {
+        WriteTideStore();
+        std::string text = "\xEF\xBB\xBF"
+                           "Gauge Harbour, levels in cm\r\n"
+                           "31/03/2024 02:30:00 12\r\n" // skipped by the change to summer time
+                           "27/10/2024 02:30:00 -7\r\n" // repeated by the change back
+                           "01/01/1969 00:00:00 1\r\n"  // before 1970
+                           "1/2/24 3:4:5.75 -0\n"
+                           "01/01/2024 00:00:00 1e2\n"
+                           "01/01/2024 00:00:00 12a\n"
+                           "01/01/2024\t00:00:00 1\t5\n"
+                           "01/01/2024 00:00 9\n";
+        std::mt19937 random(1803);
+        const auto draw = [&random](unsigned count) {
+            return static_cast<unsigned>(random() % count);
+        };
+        for (int i = 0; i < 3000; ++i) {
+            char line[64];
+            std::snprintf(line, sizeof line, "%02u/%02u/%04u %02u:%02u:%02u %d.%02u\r\n",
+                          1 + draw(31), 1 + draw(12), 1970 + draw(130), draw(24), draw(60),
+                          draw(60), static_cast<int>(draw(900)) - 300, draw(100));
+            text += line;
+        }
+        text += "15/06/2024 12:00:00 42"; // no line end
+        const std::string data = TestInstallationFolder() + "/tide.txt";
+        std::ofstream(data, std::ios::binary) << text;
+        AsciiTemplate templ("TERRAL_TIDE");
+        ASSERT_TRUE(templ.Load("Gauge"));
+        for (const char* zone : {static_cast<const char*>(nullptr), "Europe/Amsterdam"}) {
+            ScopedTimeZone scoped(zone);
+            std::vector<CTideHandler::Sample> expected;
+            AsciiRecord record(templ);
+            for (AsciiFileReader reader(data.c_str(), templ); !reader.IsEnd(); reader.Next()) {
+                record.Parse(reader.GetLineView());
+                if (!record.IsValid())
+                    continue;
+                const CTime time =
+                    CTideHandler::AsciiTime2CTime(record.GetValue("TimeDate").AsDouble(), 1970);
+                expected.push_back(
+                    {static_cast<int32_t>(time.GetTime()),
+                     static_cast<float>(record.GetValue("Tide (m, up+)").AsDouble())});
+            }
+            CTideHandler tide;
+            ASSERT_EQ(tide.LoadTide("Gauge", data.c_str()), static_cast<int>(expected.size()));
+            EXPECT_GT(expected.size(), 3000u);
+            for (size_t i = 0; i < expected.size(); ++i) {
+                const CTideHandler::Sample sample = tide.GetSample(static_cast<int>(i));
+                ASSERT_EQ(sample.time, expected[i].time) << i;
+                ASSERT_EQ(std::memcmp(&sample.tide, &expected[i].tide, sizeof sample.tide), 0) << i;
+            }
         }
     });
 }

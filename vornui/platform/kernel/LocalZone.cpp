@@ -67,20 +67,21 @@ std::optional<CTime> CLocalZone::ToTime(int year, int month, int day, int hour, 
 }
 
 std::optional<CTime> CLocalZone::LocalSecondsToTime(int64_t localSeconds) {
-    const std::optional<int64_t> utc = ToUtc(localSeconds);
-    if (!utc || *utc == -1)
+    const time_t utc = LocalSecondsToUtc(localSeconds);
+    if (utc == -1)
         return std::nullopt;
-    return CTime(static_cast<time_t>(*utc));
+    return CTime(utc);
 }
 
-std::optional<int64_t> CLocalZone::ToUtc(int64_t local) {
+time_t CLocalZone::LocalSecondsToUtc(int64_t localSeconds) {
     if (!m_spans.empty()) {
         const Span& span = m_spans[m_current];
-        const int64_t utc = local - span.offset;
+        const int64_t utc = localSeconds - span.offset;
         if (utc >= span.firstUnique && utc < span.end)
-            return utc;
+            return static_cast<time_t>(utc);
     }
-    return Search(local);
+    const std::optional<int64_t> utc = Search(localSeconds);
+    return utc ? static_cast<time_t>(*utc) : -1;
 }
 
 std::optional<int64_t> CLocalZone::Search(int64_t local) {
