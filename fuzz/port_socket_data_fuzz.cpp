@@ -5,6 +5,8 @@
 // packets without their header) in order, every byte value included, and the display never
 // shows more than 512 characters.
 
+#include "FuzzLoopback.h"
+
 #include "vornui/comms/PortSelection.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageBox.h"
@@ -29,24 +31,6 @@ namespace {
 constexpr size_t kMostDatagrams = 32;
 constexpr int kShownCharacters = 512;
 constexpr int kClientWindowId = 133337;
-
-sockaddr_in LoopbackAt(unsigned short port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
-unsigned short FreeDatagramPort() {
-    const SOCKET probe = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address = LoopbackAt(0);
-    bind(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    int length = sizeof address;
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    closesocket(probe);
-    return ntohs(address.sin_port);
-}
 
 // The capture files' folder, the dialog's TEMP for the whole run.
 const std::filesystem::path& CaptureFolder() {

@@ -3,6 +3,8 @@
 // arrives, no packet is longer than the packet length, and buffered packets are exactly
 // that long.
 
+#include "FuzzLoopback.h"
+
 #include "vornui/platform/Window.h"
 #include "vornui/vornsocket/SocketClient.h"
 
@@ -34,24 +36,6 @@ LPCTSTR OwnerClass() {
         return "SocketClientFuzzOwner";
     }();
     return name;
-}
-
-sockaddr_in LoopbackAt(unsigned short port) {
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(port);
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    return address;
-}
-
-unsigned short FreeDatagramPort() {
-    const SOCKET probe = socket(AF_INET, SOCK_DGRAM, 0);
-    sockaddr_in address = LoopbackAt(0);
-    bind(probe, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-    int length = sizeof address;
-    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
-    closesocket(probe);
-    return ntohs(address.sin_port);
 }
 
 constexpr size_t kMaxReads = 64;
