@@ -5,7 +5,7 @@
 // packets without their header) in order, every byte value included, and the display never
 // shows more than 512 characters.
 
-#include "FuzzLoopback.h"
+#include "tests/WinSockLoopback.h"
 
 #include "vornui/comms/PortSelection.h"
 #include "vornui/platform/DesktopUser.h"
@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             auto* client =
                 static_cast<CSocketClient*>(CWnd::FromHandle(GetDlgItem(dialog, kClientWindowId)));
             const SOCKET sender = socket(AF_INET, SOCK_DGRAM, 0);
-            const sockaddr_in target = LoopbackAt(static_cast<unsigned short>(record.nPort));
+            const sockaddr_in target = LoopbackAddress(static_cast<unsigned short>(record.nPort));
             const HWND display = GetDlgItem(dialog, IDC_DISPLAY);
             for (const std::string& datagram : datagrams) {
                 clock.Advance(101);

@@ -3,7 +3,7 @@
 // arrives, no packet is longer than the packet length, and buffered packets are exactly
 // that long.
 
-#include "FuzzLoopback.h"
+#include "tests/WinSockLoopback.h"
 
 #include "vornui/platform/Window.h"
 #include "vornui/vornsocket/SocketClient.h"
@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const unsigned short port = FreeDatagramPort();
     if (client.EstablishUDPConnection(kLoopback, port, 0)) {
         const SOCKET sender = socket(AF_INET, SOCK_DGRAM, 0);
-        const sockaddr_in target = LoopbackAt(port);
+        const sockaddr_in target = LoopbackAddress(port);
         std::string datagram;
         for (size_t at = 3, reads = 0; at + 1 < size && reads < kMaxReads; at += 2, ++reads) {
             datagram.assign(((data[at] << 8) | data[at + 1]) % (kMaxDatagram + 1),

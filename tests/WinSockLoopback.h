@@ -21,3 +21,11 @@ inline sockaddr_in BindToLoopback(SOCKET s) {
         local.sin_port = 0;
     return local;
 }
+
+// A UDP port of 127.0.0.1 that nothing holds at the moment of asking; 0 when none was had.
+inline unsigned short FreeDatagramPort() {
+    const SOCKET probe = socket(AF_INET, SOCK_DGRAM, 0);
+    const sockaddr_in bound = BindToLoopback(probe);
+    closesocket(probe);
+    return ntohs(bound.sin_port);
+}
