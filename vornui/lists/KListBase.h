@@ -129,6 +129,18 @@ private:
     int WidestText(int column);
     int LabelOffset(int index);
     void AutosizeColumns();
+    // What the strip before each row's label needs that stays the same for one painting.
+    struct StripLook {
+        bool known = false;    // the header has column 0
+        CRect column;          // column 0's title, shifted by the horizontal scrolling
+        bool moved = false;    // column 0 is not displayed first
+        bool fullRow = false;  // LVS_EX_FULLROWSELECT
+        COLORREF plain = 0;    // the strip of a row drawn plainly
+        COLORREF selected = 0; // the strip of a selected row of a moved full-row column 0
+        bool showsSelection = false;
+        bool images = false; // the list has a state or small image list
+    };
+    void ReadStripLook();
     void PaintFirstColumnStrip(NMLVCUSTOMDRAW* draw);
     void DrawCell(CDC* dc, int index, int column, LVITEM& item, const CString& label,
                   CRect& labelHighlight);
@@ -138,6 +150,8 @@ private:
     // The comparison of the rows with `first` and `second` read from the list as it is now.
     int CompareCells(LPARAM first, LPARAM second);
 
+    // Read when a painting starts, for each row it paints.
+    StripLook m_stripLook;
     // The keys of the sort that is running, if any.
     std::unique_ptr<ListSortKeys> m_sortKeys;
 };

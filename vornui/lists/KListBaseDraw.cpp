@@ -303,6 +303,9 @@ BOOL KListBase::OnCustomDraw(NMHDR* header, LRESULT* result) {
         return TRUE;
     switch (draw->nmcd.dwDrawStage) {
     case CDDS_PREPAINT:
+        ReadStripLook();
+        *result = CDRF_NOTIFYSUBITEMDRAW;
+        break;
     case CDDS_ITEMPREPAINT:
         *result = CDRF_NOTIFYSUBITEMDRAW;
         break;
@@ -325,28 +328,38 @@ BOOL KListBase::OnCustomDraw(NMHDR* header, LRESULT* result) {
     return TRUE;
 }
 
+void KListBase::ReadStripLook() {
+    CListCtrl& list = *m_pListCtrl;
+    StripLook look;
+    CHeaderCtrl* header = list.GetHeaderCtrl();
+    look.known = header && header->GetItemRect(0, &look.column);
+    look.moved = look.column.left != 0;
+    look.column.OffsetRect(-ScrollX(), 0);
+    look.fullRow = (list.GetExtendedStyle() & LVS_EX_FULLROWSELECT) != 0;
+    look.plain = m_bColorSortColumn && m_nSortColumn == 0 ? m_SortColumnColor : list.GetBkColor();
+    const bool focused = CWnd::GetFocus() && CWnd::GetFocus()->GetSafeHwnd() == list.GetSafeHwnd();
+    look.showsSelection = focused || (list.GetStyle() & LVS_SHOWSELALWAYS);
+    look.selected = GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+    look.images = list.SendMessage(LVM_GETIMAGELIST, LVSIL_STATE) ||
+                  list.SendMessage(LVM_GETIMAGELIST, LVSIL_SMALL);
+    m_stripLook = look;
+}
+
 void KListBase::PaintFirstColumnStrip(NMLVCUSTOMDRAW* draw) {
     CListCtrl& list = *m_pListCtrl;
+    const StripLook& look = m_stripLook;
     const int index = static_cast<int>(draw->nmcd.dwItemSpec);
-    CHeaderCtrl* header = list.GetHeaderCtrl();
-    CRect column;
+    const CRect& column = look.column;
     CRect label;
-    if (!header || !header->GetItemRect(0, &column) || !list.GetItemRect(index, &label, LVIR_LABEL))
+    if (!look.known || !list.GetItemRect(index, &label, LVIR_LABEL))
         return;
-    const bool moved = column.left != 0;
-    column.OffsetRect(-ScrollX(), 0);
     CDC* dc = CDC::FromHandle(draw->nmcd.hdc);
-    const bool selected = (list.GetItemState(index, LVIS_SELECTED) & LVIS_SELECTED) != 0;
-    const bool fullRow = (list.GetExtendedStyle() & LVS_EX_FULLROWSELECT) != 0;
-    const bool focused = CWnd::GetFocus() && CWnd::GetFocus()->GetSafeHwnd() == list.GetSafeHwnd();
-    COLORREF color =
-        m_bColorSortColumn && m_nSortColumn == 0 ? m_SortColumnColor : list.GetBkColor();
-    if (moved && selected && fullRow && focused)
-        color = GetSysColor(COLOR_HIGHLIGHT);
-    else if (moved && selected && fullRow && (list.GetStyle() & LVS_SHOWSELALWAYS))
-        color = GetSysColor(COLOR_BTNFACE);
-    Fill(dc, CRect(column.left, label.top, label.left, label.bottom), color);
-    if (column.Width() <= 4)
+    const bool lit = look.moved && look.fullRow && look.showsSelection &&
+                     (list.GetItemState(index, LVIS_SELECTED) & LVIS_SELECTED);
+    Fill(dc, CRect(column.left, label.top, label.left, label.bottom),
+         lit ? look.selected : look.plain);
+    // Without image lists there is no image to draw beside the label.
+    if (column.Width() <= 4 || !look.images)
         return;
     LVITEM item{};
     CString text;

@@ -78,13 +78,17 @@ void DrawImages(HDC dc, const ListViewData& data, const ListRow& row, const RECT
     RestoreDC(dc, saved);
 }
 
-// One cell as the list paints it by itself, in the colours the record carries.
+// One cell as the list paints it by itself, in the colours the record carries. Its
+// background is filled unless the erasing of this painting left it in that colour already.
 void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, const CRect& cell,
                HDC dc, const NMLVCUSTOMDRAW& record, const RowLook& look) {
     const ListRow& row = data.Row(index);
     const ListColumn& own = data.columns[static_cast<size_t>(column)];
     const bool fullRow = (data.extended & LVS_EX_FULLROWSELECT) != 0;
     const COLORREF back = record.clrTextBk == CLR_DEFAULT ? data.background : record.clrTextBk;
+    const bool lit = look.highlighted && (fullRow || column == 0);
+    const bool focus = column == 0 && data.focused && (row.state & LVIS_FOCUSED);
+    const CString value = ListCellText(hwnd, data, index, own.subItem);
     CRect text = cell;
     CRect highlight = cell;
     // Column 0 shows the images and the label beside them.
@@ -92,36 +96,35 @@ void PaintCell(HWND hwnd, const ListViewData& data, int index, int column, const
         column == 0 ? ListPartsOf(data, row, cell) : ListFirstColumnParts{};
     if (column == 0) {
         const CRect& label = parts.label;
-        FillBox(dc, cell, back);
         text = label;
         text.DeflateRect(kLabelTextInset, 0);
-        const CString value = ListCellText(hwnd, data, index, own.subItem);
-        highlight = fullRow ? cell
-                            : CRect(label.left, cell.top,
-                                    std::min<int>(label.right, label.left + 2 * kLabelTextInset +
-                                                                   ListTextWidth(hwnd, dc, value)),
-                                    cell.bottom);
+        // Without full-row selection the label's highlight hugs its text.
+        if (!fullRow && (lit || focus))
+            highlight = CRect(label.left, cell.top,
+                              std::min<int>(label.right, label.left + 2 * kLabelTextInset +
+                                                             ListTextWidth(hwnd, dc, value)),
+                              cell.bottom);
     } else {
-        FillBox(dc, cell, back);
         text.DeflateRect(kSubItemTextInset, 0);
     }
-    const bool lit = look.highlighted && (fullRow || column == 0);
+    const bool litWhole = lit && highlight == cell;
+    if (!litWhole && !(data.erasedForPaint && back == data.background))
+        FillBox(dc, cell, back);
     if (lit)
         FillBox(dc, highlight, look.highlight);
     // The images stand on the row's background, the highlight of a full row included.
     if (column == 0)
         DrawImages(dc, data, row, parts.state, parts.icon, cell);
-    const CString value = ListCellText(hwnd, data, index, own.subItem);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, lit ? look.highlightText
                          : (record.clrText == CLR_DEFAULT ? data.text : record.clrText));
     DrawText(dc, value.GetString(), value.GetLength(), &text,
              AlignmentOf(own.format) | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (column == 0 && data.focused && (row.state & LVIS_FOCUSED)) {
-        RECT focus = fullRow ? CRect(-data.scrollX, cell.top, ListTotalWidth(data) - data.scrollX,
-                                     cell.bottom)
-                             : highlight;
-        DrawFocusRect(dc, &focus);
+    if (focus) {
+        const RECT outline = fullRow ? CRect(-data.scrollX, cell.top,
+                                             ListTotalWidth(data) - data.scrollX, cell.bottom)
+                                     : highlight;
+        DrawFocusRect(dc, &outline);
     }
 }
 
@@ -223,14 +226,17 @@ void PaintGridLines(HWND hwnd, const ListViewData& data, HDC dc) {
 
 } // namespace
 
-void ListEraseBackground(HWND hwnd, const ListViewData& data, HDC dc) {
+void ListEraseBackground(HWND hwnd, ListViewData& data, HDC dc) {
     RECT client;
     GetClientRect(hwnd, &client);
     FillBox(dc, client, data.background);
+    data.erasedForPaint = data.background != CLR_NONE;
 }
 
 void ListPaint(HWND hwnd, ListViewData& data) {
-    ControlPaintDC paint(hwnd);
+    // Only an erasing that BeginPaint asks for covers what this painting paints.
+    data.erasedForPaint = false;
+    const ControlPaintDC paint(hwnd);
     const HDC dc = paint.dc();
     RECT client;
     GetClientRect(hwnd, &client);

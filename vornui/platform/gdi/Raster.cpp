@@ -8,14 +8,17 @@
 
 namespace {
 
-// Solid fills are most of what windows paint; a colour whose four bytes are one byte (white,
-// black) fills as a byte run.
+// Solid fills are most of what windows paint: a span starts from a short run of the colour
+// and copies what it has over the rest, twice as much each time, in the widest stores the
+// machine has.
 void FillPixels(Pixel* first, Pixel* last, Pixel value) {
-    const auto byte = static_cast<unsigned char>(value);
-    if (value == byte * 0x01010101u)
-        std::memset(first, byte, static_cast<size_t>(last - first) * sizeof(Pixel));
-    else
-        std::fill(first, last, value);
+    constexpr size_t kSeed = 16;
+    if (last <= first)
+        return;
+    const auto count = static_cast<size_t>(last - first);
+    std::fill(first, first + std::min(count, kSeed), value);
+    for (size_t done = kSeed; done < count; done *= 2)
+        std::memcpy(first + done, first, std::min(done, count - done) * sizeof(Pixel));
 }
 
 bool HatchBit(int hatch, int x, int y) {

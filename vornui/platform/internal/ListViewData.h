@@ -74,6 +74,9 @@ struct ListViewData : ControlData {
     bool focused = false;
     // Off between WM_SETREDRAW FALSE and TRUE: the scroll bars wait for it to come back on.
     bool redraw = true;
+    // The list erased its own background in the painting under way: cells of that colour
+    // are painted already.
+    bool erasedForPaint = false;
 
     ListViewData();
     int Count() const { return static_cast<int>(rows.size()); }
@@ -149,7 +152,7 @@ bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM e
 
 // Painting (ListViewPaint.cpp).
 void ListPaint(HWND hwnd, ListViewData& data);
-void ListEraseBackground(HWND hwnd, const ListViewData& data, HDC dc);
+void ListEraseBackground(HWND hwnd, ListViewData& data, HDC dc);
 // Nothing while redrawing is off.
 void ListInvalidateRow(HWND hwnd, const ListViewData& data, int index);
 
