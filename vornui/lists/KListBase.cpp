@@ -167,11 +167,8 @@ void KListBase::SortList(int column, int ascending) {
     setSortAscending(ascending != 0);
     m_nSortColumn = column;
     std::vector<LPARAM> data;
-    std::vector<ListSortKey> cells;
-    ReadSortColumn(data, cells);
+    std::unique_ptr<ListSortKeys> keys = ReadSortKeys(data);
     if (!data.empty()) {
-        auto keys =
-            std::make_unique<ListSortKeys>(data, std::move(cells), m_bSortNumbers, m_bSplitSort);
         const bool allZero =
             std::all_of(data.begin(), data.end(), [](LPARAM each) { return each == 0; });
         if (!keys->Distinct() && allZero) {
@@ -185,11 +182,15 @@ void KListBase::SortList(int column, int ascending) {
     SetSortIcon();
 }
 
-void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<ListSortKey>& keys) {
+std::unique_ptr<ListSortKeys> KListBase::ReadSortKeys(std::vector<LPARAM>& data) {
     const int count = m_pListCtrl->GetItemCount();
     data.resize(static_cast<size_t>(count));
-    keys.clear();
-    keys.reserve(static_cast<size_t>(count));
+    std::vector<double> numbers;
+    std::vector<ListSortKey> texts;
+    if (m_bSortNumbers)
+        numbers.reserve(static_cast<size_t>(count));
+    else
+        texts.reserve(static_cast<size_t>(count));
     // One message a row for its data and text; a text that fills the buffer is read whole.
     char buffer[kReadBuffer];
     for (int index = 0; index < count; ++index) {
@@ -203,9 +204,15 @@ void KListBase::ReadSortColumn(std::vector<LPARAM>& data, std::vector<ListSortKe
         m_pListCtrl->GetItem(&item);
         data[static_cast<size_t>(index)] = item.lParam;
         const bool whole = strnlen(buffer, sizeof buffer) < sizeof buffer - 1;
-        keys.push_back(MakeSortKey(whole ? buffer : m_pListCtrl->GetItemText(index, m_nSortColumn),
-                                   m_bSortNumbers, m_bSplitSort));
+        const CString longer = whole ? CString() : m_pListCtrl->GetItemText(index, m_nSortColumn);
+        const char* text = whole ? buffer : longer.GetString();
+        if (m_bSortNumbers)
+            numbers.push_back(ReadSortNumber(text));
+        else
+            texts.push_back(MakeSortKey(text, false, m_bSplitSort));
     }
+    return m_bSortNumbers ? std::make_unique<ListSortKeys>(data, std::move(numbers))
+                          : std::make_unique<ListSortKeys>(data, std::move(texts), m_bSplitSort);
 }
 
 void KListBase::SortByKeys(std::unique_ptr<ListSortKeys> keys) {

@@ -144,8 +144,8 @@ private:
     void PaintFirstColumnStrip(NMLVCUSTOMDRAW* draw);
     void DrawCell(CDC* dc, int index, int column, LVITEM& item, const CString& label,
                   CRect& labelHighlight);
-    // The item data of every row and the key of its text in the sort column.
-    void ReadSortColumn(std::vector<LPARAM>& data, std::vector<ListSortKey>& keys);
+    // The item data of every row, and the keys of their texts in the sort column.
+    std::unique_ptr<ListSortKeys> ReadSortKeys(std::vector<LPARAM>& data);
     void SortByKeys(std::unique_ptr<ListSortKeys> keys);
     // The comparison of the rows with `first` and `second` read from the list as it is now.
     int CompareCells(LPARAM first, LPARAM second);

@@ -191,12 +191,12 @@ TEST(KListBase, TheFastComparisonAnswersAsTheFirstOneOnRandomLists) {
     }
     // Repeated data find the first row that has them, as a search from the start does.
     const ListSortKeys dense({3, 1, 3, 2}, {"x", "y", "z", "w"});
-    EXPECT_EQ(dense.Find(3)->folded, "x");
-    EXPECT_EQ(dense.Find(9), nullptr);
+    EXPECT_EQ(dense.RowOf(3), 0);
+    EXPECT_EQ(dense.RowOf(9), -1);
     const ListSortKeys sparse({1000000007, -5, 1000000007}, {"p", "q", "r"});
-    EXPECT_EQ(sparse.Find(1000000007)->folded, "p");
-    EXPECT_EQ(sparse.Find(-5)->folded, "q");
-    EXPECT_EQ(sparse.Find(0), nullptr);
+    EXPECT_EQ(sparse.RowOf(1000000007), 0);
+    EXPECT_EQ(sparse.RowOf(-5), 1);
+    EXPECT_EQ(sparse.RowOf(0), -1);
 }
 
 TEST(KListBase, SortsRandomListsAsAStableSortByTheFirstComparisonDoes) {

@@ -23,13 +23,6 @@ int CompareFolded(const std::string& first, const std::string& second) {
     return (result > 0) - (result < 0);
 }
 
-int CompareNumbers(double first, double second) {
-    // A "nan" is neither smaller nor greater than anything: it equals every number.
-    if (first < second)
-        return -1;
-    return first > second ? 1 : 0;
-}
-
 } // namespace
 
 double ReadSortNumber(const char* text) {
@@ -62,7 +55,7 @@ ListSortKey MakeSortKey(const char* text, bool numbers, bool split) {
 
 int CompareSortKeys(const ListSortKey& first, const ListSortKey& second, bool numbers, bool split) {
     if (numbers)
-        return CompareNumbers(first.number, second.number);
+        return ListSortKeys::CompareNumbers(first.number, second.number);
     if (split && first.split && second.split)
         return CompareFolded(first.rotated, second.rotated);
     return CompareFolded(first.folded, second.folded);
@@ -70,25 +63,47 @@ int CompareSortKeys(const ListSortKey& first, const ListSortKey& second, bool nu
 
 namespace {
 
-std::vector<ListSortKey> KeysOf(const std::vector<CString>& texts, bool numbers, bool split) {
+std::vector<ListSortKey> KeysOf(const std::vector<CString>& texts, bool split) {
     std::vector<ListSortKey> keys;
     keys.reserve(texts.size());
     for (const CString& text : texts)
-        keys.push_back(MakeSortKey(text, numbers, split));
+        keys.push_back(MakeSortKey(text, false, split));
     return keys;
+}
+
+std::vector<double> NumbersOf(const std::vector<CString>& texts) {
+    std::vector<double> numbers;
+    numbers.reserve(texts.size());
+    for (const CString& text : texts)
+        numbers.push_back(ReadSortNumber(text));
+    return numbers;
 }
 
 } // namespace
 
 ListSortKeys::ListSortKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts,
                            bool numbers, bool split)
-    : ListSortKeys(data, KeysOf(texts, numbers, split), numbers, split) {}
+    : ListSortKeys(numbers ? ListSortKeys(data, NumbersOf(texts))
+                           : ListSortKeys(data, KeysOf(texts, split), split)) {}
 
 ListSortKeys::ListSortKeys(const std::vector<LPARAM>& data, std::vector<ListSortKey> keys,
-                           bool numbers, bool split)
-    : m_keys(std::move(keys)), m_numbers(numbers), m_split(split) {
+                           bool split)
+    : m_keys(std::move(keys)), m_numbers(false), m_split(split) {
     IndexData(data);
-    RankKeys();
+    const bool consistent =
+        !m_split || std::all_of(m_keys.begin(), m_keys.end(), [this](const ListSortKey& key) {
+            return key.split == m_keys.front().split;
+        });
+    // Within such an order a key is one text, whichever the comparison reads.
+    if (consistent && !m_keys.empty())
+        RankTexts(m_split && m_keys.front().split);
+    PlaceData();
+}
+
+ListSortKeys::ListSortKeys(const std::vector<LPARAM>& data, std::vector<double> numbers)
+    : m_rowNumbers(std::move(numbers)), m_numbers(true), m_split(false) {
+    IndexData(data);
+    PlaceData();
 }
 
 void ListSortKeys::IndexData(const std::vector<LPARAM>& data) {
@@ -119,7 +134,7 @@ void ListSortKeys::IndexData(const std::vector<LPARAM>& data) {
 }
 
 void ListSortKeys::NumberRows() {
-    std::vector<LPARAM> numbers(m_keys.size());
+    std::vector<LPARAM> numbers(m_numbers ? m_rowNumbers.size() : m_keys.size());
     std::iota(numbers.begin(), numbers.end(), LPARAM{0});
     IndexData(numbers);
     PlaceData();
@@ -127,43 +142,18 @@ void ListSortKeys::NumberRows() {
 
 void ListSortKeys::PlaceData() {
     m_placeOfData.clear();
+    m_numberOfData.clear();
+    if (m_numbers) {
+        m_numberOfData.reserve(m_dense.size());
+        for (const int row : m_dense)
+            m_numberOfData.push_back(row < 0 ? 0 : m_rowNumbers[static_cast<size_t>(row)]);
+        return;
+    }
     if (m_rank.empty() || m_dense.empty())
         return;
     m_placeOfData.reserve(m_dense.size());
     for (const int row : m_dense)
         m_placeOfData.push_back(row < 0 ? -1 : m_rank[static_cast<size_t>(row)]);
-}
-
-void ListSortKeys::RankKeys() {
-    const bool consistent =
-        m_numbers
-            ? std::none_of(m_keys.begin(), m_keys.end(),
-                           [](const ListSortKey& key) { return std::isnan(key.number); })
-            : !m_split || std::all_of(m_keys.begin(), m_keys.end(), [this](const ListSortKey& key) {
-                  return key.split == m_keys.front().split;
-              });
-    if (!consistent || m_keys.empty())
-        return;
-    // Within such an order a key is one number or one text, whichever the comparison reads.
-    if (m_numbers)
-        RankNumbers();
-    else
-        RankTexts(m_split && m_keys.front().split);
-    PlaceData();
-}
-
-void ListSortKeys::RankNumbers() {
-    std::vector<std::pair<double, int>> order;
-    order.reserve(m_keys.size());
-    for (const ListSortKey& key : m_keys)
-        order.emplace_back(key.number, static_cast<int>(order.size()));
-    std::sort(order.begin(), order.end());
-    m_rank.assign(m_keys.size(), 0);
-    int place = 0;
-    for (size_t each = 1; each < order.size(); ++each) {
-        place += order[each - 1].first < order[each].first ? 1 : 0;
-        m_rank[static_cast<size_t>(order[each].second)] = place;
-    }
 }
 
 namespace {
@@ -222,20 +212,16 @@ int ListSortKeys::RowOf(LPARAM data) const {
     return found == m_sparse.end() ? -1 : found->second;
 }
 
-const ListSortKey* ListSortKeys::Find(LPARAM data) const {
-    const int row = RowOf(data);
-    return row < 0 ? nullptr : &m_keys[static_cast<size_t>(row)];
-}
-
 std::optional<int> ListSortKeys::CompareRows(LPARAM first, LPARAM second) const {
     const int a = RowOf(first);
     const int b = RowOf(second);
     if (a < 0 || b < 0)
         return std::nullopt;
+    const auto rowA = static_cast<size_t>(a);
+    const auto rowB = static_cast<size_t>(b);
+    if (m_numbers)
+        return CompareNumbers(m_rowNumbers[rowA], m_rowNumbers[rowB]);
     if (m_rank.empty())
-        return CompareSortKeys(m_keys[static_cast<size_t>(a)], m_keys[static_cast<size_t>(b)],
-                               m_numbers, m_split);
-    const int placeA = m_rank[static_cast<size_t>(a)];
-    const int placeB = m_rank[static_cast<size_t>(b)];
-    return (placeA > placeB) - (placeA < placeB);
+        return CompareSortKeys(m_keys[rowA], m_keys[rowB], false, m_split);
+    return (m_rank[rowA] > m_rank[rowB]) - (m_rank[rowA] < m_rank[rowB]);
 }

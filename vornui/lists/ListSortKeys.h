@@ -38,12 +38,13 @@ public:
     // the comparison that `numbers` and `split` choose.
     ListSortKeys(const std::vector<LPARAM>& data, const std::vector<CString>& texts,
                  bool numbers = false, bool split = false);
-    // The same from keys already made of those cells by MakeSortKey(text, numbers, split).
-    ListSortKeys(const std::vector<LPARAM>& data, std::vector<ListSortKey> keys, bool numbers,
-                 bool split);
+    // The same from text keys already made of those cells by MakeSortKey(text, false, split).
+    ListSortKeys(const std::vector<LPARAM>& data, std::vector<ListSortKey> keys, bool split);
+    // The same from the cells read as numbers (ReadSortNumber): a number sort.
+    ListSortKeys(const std::vector<LPARAM>& data, std::vector<double> numbers);
 
-    // The key of the first row with `data`; null when no row has it.
-    const ListSortKey* Find(LPARAM data) const;
+    // The first row with `data`; -1 when no row has it.
+    int RowOf(LPARAM data) const;
     // No two rows share their data.
     bool Distinct() const { return m_distinct; }
     // The rows' data became their indexes (0, 1, 2, ...).
@@ -51,11 +52,15 @@ public:
     // The comparison of the first rows with `first` and `second`, -1, 0 or 1 as
     // CompareSortKeys gives it; none when no row has one of them.
     std::optional<int> Compare(LPARAM first, LPARAM second) const {
-        // The sort calls this for every pair it weighs: close-together data of consistently
-        // ordered keys answer from one table.
+        // The sort calls this for every pair it weighs: close-together data answer from one
+        // table, of numbers or of the places of consistently ordered texts.
         const auto a = static_cast<unsigned long long>(first) - m_lowest;
         const auto b = static_cast<unsigned long long>(second) - m_lowest;
-        if (a < m_placeOfData.size() && b < m_placeOfData.size()) {
+        if (m_numbers) {
+            if (a < m_numberOfData.size() && b < m_numberOfData.size() && m_dense[a] >= 0 &&
+                m_dense[b] >= 0)
+                return CompareNumbers(m_numberOfData[a], m_numberOfData[b]);
+        } else if (a < m_placeOfData.size() && b < m_placeOfData.size()) {
             const int placeA = m_placeOfData[static_cast<size_t>(a)];
             const int placeB = m_placeOfData[static_cast<size_t>(b)];
             if (placeA >= 0 && placeB >= 0)
@@ -63,19 +68,23 @@ public:
         }
         return CompareRows(first, second);
     }
+    // -1, 0 or 1; a "nan" is neither smaller nor greater than anything: it equals every number.
+    static int CompareNumbers(double first, double second) {
+        if (first < second)
+            return -1;
+        return first > second ? 1 : 0;
+    }
 
 private:
     void IndexData(const std::vector<LPARAM>& data);
-    void RankKeys();
-    void RankNumbers();
     void RankTexts(bool rotated);
-    // Gives each slot of the dense index its row's place.
+    // Gives each slot of the dense index its row's place, or its row's number.
     void PlaceData();
     std::optional<int> CompareRows(LPARAM first, LPARAM second) const;
-    // The row with `data` in the index; -1 when none.
-    int RowOf(LPARAM data) const;
 
+    // Text keys, or for a number sort the numbers, in row order.
     std::vector<ListSortKey> m_keys;
+    std::vector<double> m_rowNumbers;
     bool m_numbers;
     bool m_split;
     bool m_distinct = true;
@@ -83,12 +92,14 @@ private:
     unsigned long long m_lowest = 0;
     std::vector<int> m_dense;
     std::unordered_map<LPARAM, int> m_sparse;
-    // When the comparison orders the keys consistently (a "nan" or texts with and without
-    // "_S" under split sort can make it contradict itself), each row's place in that order:
-    // rows compare by their places, equal keys sharing one.
+    // When the comparison orders the text keys consistently (texts with and without "_S"
+    // under split sort can make it contradict itself), each row's place in that order: rows
+    // compare by their places, equal keys sharing one.
     std::vector<int> m_rank;
     // The dense index with each row's place in it instead of the row; -1 where no row is.
     std::vector<int> m_placeOfData;
+    // The dense index with each row's number in it (a number sort).
+    std::vector<double> m_numberOfData;
 };
 
 // The comparison of two keys: -1, 0 or 1 (or the case-insensitive text order), before the
