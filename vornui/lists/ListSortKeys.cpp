@@ -146,7 +146,8 @@ void ListSortKeys::PlaceData() {
     if (m_numbers) {
         m_numberOfData.reserve(m_dense.size());
         for (const int row : m_dense)
-            m_numberOfData.push_back(row < 0 ? 0 : m_rowNumbers[static_cast<size_t>(row)]);
+            m_numberOfData.push_back(row < 0 ? std::numeric_limits<double>::quiet_NaN()
+                                             : m_rowNumbers[static_cast<size_t>(row)]);
         return;
     }
     if (m_rank.empty() || m_dense.empty())

@@ -9,6 +9,7 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/WinTypes.h"
 
+#include <cmath>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -57,9 +58,12 @@ public:
         const auto a = static_cast<unsigned long long>(first) - m_lowest;
         const auto b = static_cast<unsigned long long>(second) - m_lowest;
         if (m_numbers) {
-            if (a < m_numberOfData.size() && b < m_numberOfData.size() && m_dense[a] >= 0 &&
-                m_dense[b] >= 0)
-                return CompareNumbers(m_numberOfData[a], m_numberOfData[b]);
+            if (a < m_numberOfData.size() && b < m_numberOfData.size()) {
+                const double numberA = m_numberOfData[static_cast<size_t>(a)];
+                const double numberB = m_numberOfData[static_cast<size_t>(b)];
+                if (!std::isnan(numberA) && !std::isnan(numberB))
+                    return CompareNumbers(numberA, numberB);
+            }
         } else if (a < m_placeOfData.size() && b < m_placeOfData.size()) {
             const int placeA = m_placeOfData[static_cast<size_t>(a)];
             const int placeB = m_placeOfData[static_cast<size_t>(b)];
@@ -98,7 +102,8 @@ private:
     std::vector<int> m_rank;
     // The dense index with each row's place in it instead of the row; -1 where no row is.
     std::vector<int> m_placeOfData;
-    // The dense index with each row's number in it (a number sort).
+    // The dense index with each row's number in it (a number sort); "nan" where no row is,
+    // and where a row's number is one, so that the rows are asked then.
     std::vector<double> m_numberOfData;
 };
 
