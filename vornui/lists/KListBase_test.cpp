@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -197,6 +198,47 @@ TEST(KListBase, TheFastComparisonAnswersAsTheFirstOneOnRandomLists) {
     EXPECT_EQ(sparse.RowOf(1000000007), 0);
     EXPECT_EQ(sparse.RowOf(-5), 1);
     EXPECT_EQ(sparse.RowOf(0), -1);
+}
+
+TEST(KListBase, SortKeysAnswerAsASearchFromTheStartOnRandomLists) {
+    // Rows with repeated data, data far apart and close, "nan", texts that are no number:
+    // the keys of one sort answer every pair as finding each row from the start of the list
+    // and comparing its text does, and say so when no row has the data.
+    const char* pool[] = {"10",  "9",   "0x1A", "inf",  "-inf", "nan", "NAN", "-3.5",
+                          "abc", "ABC", "B_S1", "A_S2", "_S",   "",    " 7",  "1e3x"};
+    std::mt19937 random(23);
+    for (int round = 0; round < 300; ++round) {
+        const size_t rows = 1 + random() % 9;
+        const LPARAM spacing = round % 3 == 0 ? 1000003 : 1;
+        std::vector<LPARAM> data;
+        std::vector<CString> texts;
+        for (size_t row = 0; row < rows; ++row) {
+            data.push_back(static_cast<LPARAM>(random() % 6) * spacing - 2);
+            texts.emplace_back(pool[random() % std::size(pool)]);
+        }
+        const bool numbers = round % 2 != 0;
+        const bool split = round % 4 > 1;
+        const ListSortKeys keys(data, texts, numbers, split);
+        const auto search = [&](LPARAM wanted) {
+            const auto found = std::find(data.begin(), data.end(), wanted);
+            return found == data.end() ? -1 : static_cast<int>(found - data.begin());
+        };
+        for (LPARAM first = -2; first < 6 * spacing; first += spacing)
+            for (LPARAM second = -2; second < 6 * spacing; second += spacing) {
+                const int a = search(first);
+                const int b = search(second);
+                const std::optional<int> answer = keys.Compare(first, second);
+                ASSERT_EQ(keys.RowOf(first), a);
+                if (a < 0 || b < 0) {
+                    ASSERT_FALSE(answer.has_value());
+                    continue;
+                }
+                ASSERT_EQ(answer, ReferenceCompare(texts[static_cast<size_t>(a)],
+                                                   texts[static_cast<size_t>(b)], numbers, split))
+                    << texts[static_cast<size_t>(a)] << " / " << texts[static_cast<size_t>(b)]
+                    << " numbers " << numbers << " split " << split;
+            }
+    }
 }
 
 TEST(KListBase, SortsRandomListsAsAStableSortByTheFirstComparisonDoes) {

@@ -110,6 +110,7 @@ TEST(KCheckListCtrl, DragsRowsScrollsAtTheEdgeAndCancelsOnEscape) {
     AddRows(list, 30);
     list.SetCheck(5, TRUE);
     list.SetItemData(5, 55);
+    list.SetItemText(5, 1, ""); // the note after it moves all the same
 
     CScriptedUser user;
     const POINT from = ListTestHost::OnRow(list, 5);
@@ -122,6 +123,7 @@ TEST(KCheckListCtrl, DragsRowsScrollsAtTheEdgeAndCancelsOnEscape) {
     ASSERT_TRUE(user.ActIn(host));
     EXPECT_FALSE(list.IsDragging());
     EXPECT_EQ(list.GetItemText(2, 0), "Line 5");
+    EXPECT_EQ(list.GetItemText(2, 1), "");
     EXPECT_EQ(list.GetItemText(2, 2), "note 5");
     EXPECT_EQ(list.GetItemData(2), 55u);
     EXPECT_TRUE(list.GetCheck(2));
