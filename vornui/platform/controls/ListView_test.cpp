@@ -396,6 +396,21 @@ TEST(ListView, PaintsWhereItsRectanglesSayWithCustomAndOwnerDrawing) {
     EXPECT_EQ(host.drawn[2].iSubItem, 0);
     EXPECT_EQ(host.drawn[3].iSubItem, 1);
 
+    // Painted without erasing, the rows still cover what was there; below them it stays.
+    const HDC scribble = GetDC(list.m_hWnd);
+    CRect client;
+    list.GetClientRect(&client);
+    const HBRUSH green = CreateSolidBrush(RGB(0, 255, 0));
+    FillRect(scribble, &client, green);
+    DeleteObject(green);
+    ReleaseDC(list.m_hWnd, scribble);
+    list.InvalidateRect(nullptr, FALSE);
+    list.GetSubItemRect(3, 2, LVIR_BOUNDS, cell);
+    EXPECT_EQ(PixelAt(list, cell.left + 2, cell.top + 1), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(PixelAt(list, cell.left + 2, client.bottom - 2), RGB(0, 255, 0));
+    list.Invalidate();
+    EXPECT_EQ(PixelAt(list, cell.left + 2, client.bottom - 2), GetSysColor(COLOR_WINDOW));
+
     Host owner;
     CListCtrl& drawnByOwner = owner.addList(LVS_OWNERDRAWFIXED);
     drawnByOwner.UpdateWindow();
