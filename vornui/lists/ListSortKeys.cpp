@@ -1,7 +1,6 @@
 #include "vornui/lists/ListSortKeys.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
