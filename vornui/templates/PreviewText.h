@@ -12,6 +12,6 @@ using PreviewTimeText = char[64];
 
 // `value` with "%.2f" (which "%.2lf" writes alike); returns `text`.
 const char* FormatTwoDecimals(double value, PreviewNumberText& text);
-// The local time with "%d/%m/%y %H:%M" (as strftime writes it); empty when the time has no
-// local form. Returns `text`.
-const char* FormatLocalMinute(const CTime& time, PreviewTimeText& text);
+// The local time in `zone` with "%d/%m/%y %H:%M" (as strftime writes it); empty when the
+// time has no local form. Returns `text`.
+const char* FormatLocalMinute(const CTime& time, CLocalZone& zone, PreviewTimeText& text);

@@ -1,8 +1,8 @@
 #include "vornui/templates/TideDialogTemplate.h"
 
 #include "vornui/resources/TemplateDialogIds.h"
-#include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/PreviewText.h"
 #include "vornui/templates/TideHandler.h"
 
@@ -16,19 +16,19 @@ void CTideDialogTemplate::EnableControls() {
         GetDlgItem(id)->EnableWindow(enable);
 }
 
-int CTideDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiFileReader& reader) {
+int CTideDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) {
     AsciiRecord record(templ);
     const int timeRecord = record.IndexOf("TimeDate");
     const int tideRecord = record.IndexOf("Tide (m, up+)");
     int rows = 0;
     PreviewTimeText time;
     PreviewNumberText level;
-    for (; !reader.IsEnd(); reader.Next()) {
-        record.Parse(reader.GetLineView());
+    CLocalZone& zone = CLocalZone::Current();
+    while (reader.ReadNext(record)) {
         if (!record.IsValid())
             continue;
-        const CTime when = CTideHandler::AsciiTime2CTime(record.GetDouble(timeRecord), 1970);
-        m_Preview.InsertItem(rows, FormatLocalMinute(when, time));
+        const CTime when = CTideHandler::AsciiTime2CTime(record.GetDouble(timeRecord), 1970, zone);
+        m_Preview.InsertItem(rows, FormatLocalMinute(when, zone, time));
         m_Preview.SetItemText(rows, 1, FormatTwoDecimals(record.GetDouble(tideRecord), level));
         ++rows;
     }

@@ -10,8 +10,11 @@
 #include "vornui/templates/CTDDialogTemplate.h"
 #include "vornui/templates/TemplateDialogs_test.h"
 #include "vornui/templates/TideDialogTemplate.h"
+#include "vornui/templates/TideHandler.h"
 
 #include <csignal>
+#include <cstdio>
+#include <random>
 #include <sys/stat.h>
 
 namespace {
@@ -81,6 +84,58 @@ TEST(CTideDialogTemplate, PreviewsEveryRecordAndFollowsTheUsersChoices) {
         dialog.GetAbsoluteTemplatePath(path);
         EXPECT_EQ(path, CString(StoreFile("TERRAL_TIDE", "Gauge halved.aft").c_str()));
         EXPECT_TRUE(user.MessageBoxesShown().empty());
+    });
+}
+
+// Each row shows the record's time as the system writes it in local time, and its level as
+// printf writes it: times from before 1970 (in zones west of UTC) to the year 3000, and
+// every minute around a change to and from summer time.
+TEST(CTideDialogTemplate, RowsAreTheSystemsTextsInAnyZone) {
+    RunInInstallation([] {
+        WriteTideMeta();
+        SaveNumberTemplate("TERRAL_TIDE", "Gauge");
+        std::mt19937 random(31);
+        std::vector<std::pair<double, double>> records;
+        for (int line = 0; line < 1000; ++line)
+            records.emplace_back((static_cast<int>(random() % 377000) - 1) +
+                                     random() % 86400 / 86400.0,
+                                 (static_cast<int>(random() % 20001) - 10000) / 1000.0);
+        for (int hour = 0; hour < 48; ++hour) // the last day of 1969 and the first of 1970
+            records.emplace_back(hour / 24.0 - 1, hour);
+        for (int minute = 0; minute < 240; ++minute)
+            for (const double day : {19813.0, 20026.0}) // 31 March and 27 October 2024
+                records.emplace_back(day + minute / 1440.0, minute / 8.0);
+        std::string lines;
+        char line[96];
+        for (auto& [dayNumber, level] : records) {
+            std::snprintf(line, sizeof line, "%.9f,%.3f\r\n", dayNumber, level);
+            lines += line;
+            std::sscanf(line, "%lf,%lf", &dayNumber, &level);
+        }
+        const std::string data = WriteDataFile("times.txt", lines);
+
+        for (const char* name :
+             {"UTC0", "Europe/Amsterdam", "America/St_Johns", "America/New_York"}) {
+            ScopedTimeZone zone(name);
+            CScriptedUser user;
+            Rows rows;
+            user.Then(Look([&](HWND dialog) { rows = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW); }))
+                .Click(IDCANCEL);
+            CTideDialogTemplate dialog;
+            dialog.m_strFileName = data.c_str();
+            dialog.m_strTemplateName = "Gauge";
+            dialog.DoModal();
+            ASSERT_EQ(rows.size(), records.size()) << name;
+            for (size_t row = 0; row < rows.size(); ++row) {
+                const auto [dayNumber, level] = records[row];
+                char text[32];
+                std::snprintf(text, sizeof text, "%.2f", level);
+                const CString time =
+                    CTideHandler::AsciiTime2CTime(dayNumber, 1970).Format("%d/%m/%y %H:%M");
+                ASSERT_EQ(rows[row], (std::vector<std::string>{time.GetString(), text}))
+                    << name << " day number " << dayNumber;
+            }
+        }
     });
 }
 
