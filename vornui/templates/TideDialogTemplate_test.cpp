@@ -2,6 +2,7 @@
 // temporary installation, with a stand-in for the template editor.
 
 #include "tests/ScopedTimeZone.h"
+#include "tests/TestWindowClass.h"
 
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/FileChooser.h"
@@ -20,6 +21,18 @@
 namespace {
 
 constexpr char kNoValidRecords[] = "No valid records! Please choose another template.";
+constexpr UINT kWatched = WM_APP + 24;
+
+// Whether the stand-in editor's new template had been saved when a message posted to the
+// watcher window was dispatched.
+bool g_bSavedWhenDispatched = false;
+
+LRESULT CALLBACK WatchSaving(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kWatched)
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    g_bSavedWhenDispatched = std::filesystem::exists(StoreFile("TERRAL_TIDE", "Fresh gauge.aft"));
+    return 0;
+}
 
 TEST(CTideDialogTemplate, PreviewsEveryRecordAndFollowsTheUsersChoices) {
     RunInInstallation([] {
@@ -152,9 +165,21 @@ TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
         // the dialog waited for it. A name a shell would take apart reaches it as it is.
         const std::string data = WriteDataFile("a;b $(x).txt", TideLines(5));
 
+        // A message posted while the editor works waits in the queue until it has ended.
+        const HWND watcher =
+            CreateWindowEx(0, TestWindowClass("template editor watcher", WatchSaving), "", WS_POPUP,
+                           0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        std::thread poster;
         CScriptedUser user;
         std::vector<std::string> afterNew, newArguments, editArguments, afterDelete, afterFailure;
-        user.Click(IDC_TEMPLATE_NEW)
+        user.Then([&](HWND) {
+                poster = std::thread([&] {
+                    if (WaitForFile(arguments))
+                        PostMessage(watcher, kWatched, 0, 0);
+                });
+                return ModalAction::Acted;
+            })
+            .Click(IDC_TEMPLATE_NEW)
             .Then(Look([&](HWND dialog) {
                 afterNew = ListBoxEntries(dialog, IDC_TEMPLATE_LIST);
                 newArguments = EditorArguments(arguments, 1);
@@ -183,6 +208,9 @@ TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
         dialog.m_strFileName = data.c_str();
         dialog.DoModal();
 
+        poster.join();
+        DestroyWindow(watcher);
+        EXPECT_TRUE(g_bSavedWhenDispatched);
         EXPECT_EQ(afterNew, (std::vector<std::string>{"Fresh gauge", "Gauge"}));
         EXPECT_EQ(newArguments, (std::vector<std::string>{"/m", "TERRAL_TIDE", "/e", data}));
         EXPECT_EQ(editArguments,
@@ -426,14 +454,33 @@ TEST(CTideDialogTemplate, BadDataFilesAndTemplatesGiveAnEmptyPreviewOrKeepIt) {
             EXPECT_EQ(status, kNoValidRecords) << file;
         }
 
-        // An invalid template leaves the preview of the last valid one as it was.
+        // An invalid template leaves the preview of the last valid one as it was. A file
+        // rewritten while it is previewed is read afresh when opened again: longer, then
+        // emptied.
         CScriptedUser user;
-        Rows rows;
-        std::string status;
+        Rows rows, longer, emptied;
+        std::string status, emptiedStatus;
+        const auto reopen = [&user, &good](const std::string& content) {
+            return [&user, &good, content](HWND) {
+                std::ofstream(good, std::ios::binary | std::ios::trunc) << content;
+                user.AnswerNextFileChooser(good.c_str());
+                return ModalAction::Acted;
+            };
+        };
         user.Choose(IDC_TEMPLATE_LIST, "Broken")
             .Then(Look([&](HWND dialog) {
                 rows = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW);
                 status = TextOf(dialog, IDC_TEMPLATE_STATUS);
+            }))
+            .Choose(IDC_TEMPLATE_LIST, "Gauge")
+            .Then(reopen(TideLines(12)))
+            .Click(IDC_TEMPLATE_OPEN)
+            .Then(Look([&](HWND dialog) { longer = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW); }))
+            .Then(reopen(""))
+            .Click(IDC_TEMPLATE_OPEN)
+            .Then(Look([&](HWND dialog) {
+                emptied = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW);
+                emptiedStatus = TextOf(dialog, IDC_TEMPLATE_STATUS);
             }))
             .Click(IDCANCEL);
         CTideDialogTemplate dialog;
@@ -442,6 +489,9 @@ TEST(CTideDialogTemplate, BadDataFilesAndTemplatesGiveAnEmptyPreviewOrKeepIt) {
         dialog.DoModal();
         EXPECT_EQ(rows.size(), 7u);
         EXPECT_EQ(status, "OK");
+        EXPECT_EQ(longer.size(), 12u);
+        EXPECT_TRUE(emptied.empty());
+        EXPECT_EQ(emptiedStatus, kNoValidRecords);
     });
 }
 
