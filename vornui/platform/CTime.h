@@ -83,6 +83,10 @@ public:
     // The same as seconds since 1970 UTC, or -1 as mktime answers when there is no time: the
     // form for a loop over many times, which an optional result would slow down.
     time_t LocalSecondsToUtc(int64_t localSeconds);
+    // The other way: the local time of `utc`, as localtime gives it, counted in seconds from
+    // 1970-01-01 00:00 as if it were UTC; false when the zone gives none. Inside a learnt
+    // span it is one addition.
+    bool UtcToLocalSeconds(time_t utc, int64_t& localSeconds);
 
 private:
     // Seconds [start, end) of one UTC offset, as far as learnt.

@@ -90,6 +90,7 @@
 #define LVM_GETITEMSTATE (LVM_FIRST + 44)
 #define LVM_GETITEMTEXTA (LVM_FIRST + 45)
 #define LVM_SETITEMTEXTA (LVM_FIRST + 46)
+#define LVM_SETITEMCOUNT (LVM_FIRST + 47)
 #define LVM_SORTITEMS (LVM_FIRST + 48)
 #define LVM_GETSELECTEDCOUNT (LVM_FIRST + 50)
 #define LVM_SETEXTENDEDLISTVIEWSTYLE (LVM_FIRST + 54)
@@ -304,6 +305,8 @@ public:
 
     // Items.
     int GetItemCount() const;
+    // Makes room for `nItems` items at once, before they are inserted one by one.
+    void SetItemCount(int nItems);
     int InsertItem(const LVITEM* item);
     int InsertItem(int index, LPCTSTR label);
     int InsertItem(int index, LPCTSTR label, int image);

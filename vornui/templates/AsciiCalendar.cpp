@@ -39,12 +39,14 @@ constexpr int64_t DaysBetweenYears(int64_t from, int64_t to) {
 
 constexpr int64_t kCalendarDays = DaysBetweenYears(kFirstYear, kLastYear + 1);
 
-// The date `days` after 1 January 1970 inside the calendar span, where the calendar is the
-// Gregorian one: whole 400-year eras counted from 1 March 0000, then centuries, four-year
-// cycles and years inside the era, with the months counted from March.
-AsciiDate GregorianDate(int64_t days) {
+} // namespace
+
+// Whole 400-year eras counted from 1 March 0000 (the era of a day before it rounded down),
+// then centuries, four-year cycles and years inside the era, with the months counted from
+// March.
+AsciiDate AsciiGregorianDate(int64_t days) {
     const int64_t fromMarch = days + 719468;
-    const int64_t era = fromMarch / 146097;
+    const int64_t era = fromMarch / 146097 - (fromMarch % 146097 < 0 ? 1 : 0);
     const int64_t dayOfEra = fromMarch - era * 146097;
     const int64_t yearOfEra =
         (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
@@ -56,6 +58,8 @@ AsciiDate GregorianDate(int64_t days) {
     const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
     return AsciiDate{year, month, day};
 }
+
+namespace {
 
 // Days of the months before `month` (a month beyond December counting as January).
 int64_t DaysBeforeMonth(int year, int month) {
@@ -120,7 +124,7 @@ double AsciiDayFraction(int hours, int minutes, double seconds) {
 
 AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear) {
     if (int64_t days = 0; DaysSinceFirstYear(std::floor(dayNumber), baseYear, days))
-        return GregorianDate(days);
+        return AsciiGregorianDate(days);
     // Outside the span a year has 365 days, counted one by one.
     int64_t days = TruncateToInt32(std::floor(dayNumber));
     int64_t year = baseYear;

@@ -24,7 +24,7 @@ VORNUI_API double AsciiDayFraction(int hours, int minutes, double seconds);
 
 // A calendar date.
 struct AsciiDate {
-    int year;  // 1970 ... 3000
+    int year;  // 1970 ... 3000 (any year from AsciiGregorianDate)
     int month; // 1 ... 12
     int day;   // 1 ... 31
 };
@@ -35,6 +35,9 @@ struct AsciiTimeOfDay {
     double seconds; // 0 ... below 60, with the fraction
 };
 
+// The date `days` after 1 January 1970 (before it when negative) in the proleptic
+// Gregorian calendar, whatever the calendar span.
+VORNUI_API AsciiDate AsciiGregorianDate(int64_t days);
 // Counts whole days forward from 1 January of `baseYear`.
 VORNUI_API AsciiDate AsciiDateFromDayNumber(double dayNumber, int baseYear);
 // To the nearest millisecond.

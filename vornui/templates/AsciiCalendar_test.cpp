@@ -112,4 +112,19 @@ TEST(AsciiCalendar, TimesOfDay) {
     EXPECT_EQ(seconds, 1.5);
 }
 
+// Any day, before 1970 and far beyond the calendar span, is the date gmtime gives it.
+TEST(AsciiCalendar, GregorianDatesAreTheSystemsDates) {
+    std::mt19937 random(1582);
+    for (int round = 0; round < 20000; ++round) {
+        const int64_t days = static_cast<int64_t>(random() % 4000000) - 2000000;
+        const time_t time = static_cast<time_t>(days * 86400);
+        std::tm utc{};
+        ASSERT_TRUE(gmtime_r(&time, &utc));
+        const AsciiDate date = AsciiGregorianDate(days);
+        ASSERT_EQ(std::tuple(date.year, date.month, date.day),
+                  std::tuple(utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday))
+            << days;
+    }
+}
+
 } // namespace

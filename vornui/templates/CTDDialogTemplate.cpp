@@ -1,8 +1,8 @@
 #include "vornui/templates/CTDDialogTemplate.h"
 
 #include "vornui/resources/TemplateDialogIds.h"
-#include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/PreviewText.h"
 
 namespace {
@@ -14,12 +14,11 @@ constexpr int kMaxRows = 20;
 CCTDDialogTemplate::CCTDDialogTemplate(CWnd* pParent)
     : KDataTemplateDialog(IDD_CTD_TEMPLATE, "TERRAL_CTD", pParent) {}
 
-int CCTDDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiFileReader& reader) {
+int CCTDDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) {
     AsciiRecord record(templ);
     int rows = 0;
     PreviewNumberText text;
-    for (; !reader.IsEnd() && rows < kMaxRows; reader.Next()) {
-        record.Parse(reader.GetLineView());
+    while (rows < kMaxRows && reader.ReadNext(record)) {
         if (!record.IsValid())
             continue;
         m_Preview.InsertItem(rows, "");

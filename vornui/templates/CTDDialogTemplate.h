@@ -13,5 +13,5 @@ public:
 
 protected:
     // Up to 20 valid records, each value with "%.2f", or "-" when it is not valid.
-    int FillPreview(const AsciiTemplate& templ, AsciiFileReader& reader) override;
+    int FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) override;
 };

@@ -9,7 +9,7 @@
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/resources/TemplateDialogIds.h"
-#include "vornui/templates/AsciiFileReader.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/AsciiTemplateLister.h"
 #include "vornui/templates/TemplateEditor.h"
@@ -127,7 +127,7 @@ void KDataTemplateDialog::Preview() {
     // One repaint for the whole file, however long.
     m_Preview.SetRedraw(FALSE);
     m_Preview.DeleteAllItems();
-    AsciiFileReader reader(fileName, templ);
+    AsciiRecordReader reader(fileName, templ);
     const int rows = FillPreview(templ, reader);
     m_Preview.SetRedraw(TRUE);
     m_Preview.Invalidate();

@@ -16,7 +16,7 @@
 #include "vornui/platform/ListBox.h"
 #include "vornui/platform/ListCtrl.h"
 
-class AsciiFileReader;
+class AsciiRecordReader;
 struct AsciiTemplate;
 
 class VORNUI_API KDataTemplateDialog : public CDialog {
@@ -36,7 +36,7 @@ protected:
 
     // Adds one preview row per valid record that `reader` gives through `templ`, as
     // many as the dialog shows; returns the number of rows added.
-    virtual int FillPreview(const AsciiTemplate& templ, AsciiFileReader& reader) = 0;
+    virtual int FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) = 0;
     // Enables the controls as the data file allows; by default they all stay enabled.
     virtual void EnableControls();
 

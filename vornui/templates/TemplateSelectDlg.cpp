@@ -4,8 +4,8 @@
 #include "vornui/platform/DataExchange.h"
 #include "vornui/platform/ListBoxControl.h"
 #include "vornui/resources/TemplateDialogIds.h"
-#include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/AsciiTemplateLister.h"
 #include "vornui/templates/PreviewText.h"
@@ -85,15 +85,14 @@ void CTemplateSelectDlg::Preview() {
 }
 
 void CTemplateSelectDlg::FillPreview(const AsciiTemplate& templ) {
-    AsciiFileReader reader(m_strDataFile, templ);
+    AsciiRecordReader reader(m_strDataFile, templ);
     m_Preview.InsertColumn(0, "Depth (m)", LVCFMT_LEFT, kColumnWidth);
     m_Preview.InsertColumn(1, "SoundVelocity", LVCFMT_LEFT, kColumnWidth);
     AsciiRecord record(templ);
     const int depth = record.IndexOf("Depth (m, down+)");
     const int velocity = record.IndexOf("soundvelocity (m/s)");
     PreviewNumberText text;
-    for (int rows = 0; !reader.IsEnd() && rows < kMaxRows; reader.Next()) {
-        record.Parse(reader.GetLineView());
+    for (int rows = 0; rows < kMaxRows && reader.ReadNext(record);) {
         if (!record.IsValid())
             continue;
         m_Preview.InsertItem(rows, FormatTwoDecimals(record.GetDouble(depth), text));

@@ -58,6 +58,8 @@ TEST(CTemplateSelectDlg, AnEmptyModuleOffersNewWhichPreparesTheStoreAndStartsThe
         const std::string arguments = TestInstallationFolder() + "/arguments";
         SetEnvironmentVariable("FORMATWIZARD_ARGS", arguments.c_str());
         SetEnvironmentVariable("FORMATWIZARD_NEW_NAME", "First probe");
+        // Long enough that a dialog which waited for the editor would find its template.
+        SetEnvironmentVariable("FORMATWIZARD_DELAY_MS", "1500");
         // The suite's home holds the meta template a new module folder starts with.
         const std::string home = TestInstallationFolder() + "/home";
         std::filesystem::create_directories(home + "/Data");
@@ -66,19 +68,27 @@ TEST(CTemplateSelectDlg, AnEmptyModuleOffersNewWhichPreparesTheStoreAndStartsThe
         SetEnvironmentVariable("VORNHOME", home.c_str());
         const std::string data = WriteDataFile("my profile.txt", ThreeNumberLines(3));
 
+        CTemplateSelectDlg dialog;
+        dialog.m_strDataFile = data.c_str();
         CScriptedUser user;
         std::vector<std::string> empty, updated, editArguments;
         Rows emptyPreview{{"unchanged"}};
+        CString placeholderName;
+        bool savedWhenNewReturned = true;
         bool editorSaved = false;
         user.Choose(IDC_SVP_TEMPLATE_LIST, kEmptyList)
-            .Then(Look([&](HWND dialog) {
-                empty = ListBoxEntries(dialog, IDC_SVP_TEMPLATE_LIST);
-                emptyPreview = PreviewRows(dialog, IDC_SVP_PREVIEW);
+            .Then(Look([&](HWND shown) {
+                empty = ListBoxEntries(shown, IDC_SVP_TEMPLATE_LIST);
+                emptyPreview = PreviewRows(shown, IDC_SVP_PREVIEW);
+                placeholderName = dialog.GetTemplateName();
             }))
             .Click(IDC_SVP_EDIT) // the placeholder is no template: nothing starts
             .Click(IDC_SVP_NEW)
             .Then(Look([&](HWND) {
+                savedWhenNewReturned =
+                    std::filesystem::exists(StoreFile("Terral_SVP", "First probe.aft"));
                 editorSaved = WaitForFile(StoreFile("Terral_SVP", "First probe.aft"));
+                SetEnvironmentVariable("FORMATWIZARD_DELAY_MS", "0");
             }))
             .Click(IDC_SVP_UPDATE)
             .Then(Look([&](HWND dialog) {
@@ -93,12 +103,12 @@ TEST(CTemplateSelectDlg, AnEmptyModuleOffersNewWhichPreparesTheStoreAndStartsThe
                     editArguments = EditorArguments(arguments, 1);
             }))
             .Click(IDCANCEL);
-        CTemplateSelectDlg dialog;
-        dialog.m_strDataFile = data.c_str();
         dialog.DoModal();
 
         EXPECT_EQ(empty, std::vector<std::string>{kEmptyList});
         EXPECT_TRUE(emptyPreview.empty());
+        EXPECT_EQ(placeholderName, CString("-"));
+        EXPECT_FALSE(savedWhenNewReturned); // "New" does not wait for the editor
         EXPECT_TRUE(editorSaved);
         EXPECT_EQ(updated, std::vector<std::string>{"First probe"});
         EXPECT_EQ(TempDir::read(StoreFile("Terral_SVP", "_meta_.aft")),

@@ -1,10 +1,37 @@
 #include "vornui/templates/TideDialogTemplate.h"
 
 #include "vornui/resources/TemplateDialogIds.h"
-#include "vornui/templates/AsciiFileReader.h"
 #include "vornui/templates/AsciiRecord.h"
+#include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/PreviewText.h"
 #include "vornui/templates/TideHandler.h"
+
+#include <vector>
+
+namespace {
+
+struct TideRecord {
+    CTime time;
+    double level;
+};
+
+// Every valid record of the file, its time in `zone`.
+std::vector<TideRecord> ReadTideRecords(const AsciiTemplate& templ, AsciiRecordReader& reader,
+                                        CLocalZone& zone) {
+    AsciiRecord record(templ);
+    const int timeRecord = record.IndexOf("TimeDate");
+    const int tideRecord = record.IndexOf("Tide (m, up+)");
+    std::vector<TideRecord> records;
+    while (reader.ReadNext(record)) {
+        if (record.IsValid())
+            records.push_back(
+                TideRecord{CTideHandler::AsciiTime2CTime(record.GetDouble(timeRecord), 1970, zone),
+                           record.GetDouble(tideRecord)});
+    }
+    return records;
+}
+
+} // namespace
 
 CTideDialogTemplate::CTideDialogTemplate(CWnd* pParent)
     : KDataTemplateDialog(IDD_TIDE_TEMPLATE, "TERRAL_TIDE", pParent) {}
@@ -16,20 +43,17 @@ void CTideDialogTemplate::EnableControls() {
         GetDlgItem(id)->EnableWindow(enable);
 }
 
-int CTideDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiFileReader& reader) {
-    AsciiRecord record(templ);
-    const int timeRecord = record.IndexOf("TimeDate");
-    const int tideRecord = record.IndexOf("Tide (m, up+)");
-    int rows = 0;
+// The records are read first, so that the list makes room for all their rows at once.
+int CTideDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) {
+    CLocalZone& zone = CLocalZone::Current();
+    const std::vector<TideRecord> records = ReadTideRecords(templ, reader, zone);
+    m_Preview.SetItemCount(static_cast<int>(records.size()));
     PreviewTimeText time;
     PreviewNumberText level;
-    for (; !reader.IsEnd(); reader.Next()) {
-        record.Parse(reader.GetLineView());
-        if (!record.IsValid())
-            continue;
-        const CTime when = CTideHandler::AsciiTime2CTime(record.GetDouble(timeRecord), 1970);
-        m_Preview.InsertItem(rows, FormatLocalMinute(when, time));
-        m_Preview.SetItemText(rows, 1, FormatTwoDecimals(record.GetDouble(tideRecord), level));
+    int rows = 0;
+    for (const TideRecord& record : records) {
+        m_Preview.InsertItem(rows, FormatLocalMinute(record.time, zone, time));
+        m_Preview.SetItemText(rows, 1, FormatTwoDecimals(record.level, level));
         ++rows;
     }
     return rows;

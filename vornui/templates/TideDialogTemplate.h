@@ -14,7 +14,7 @@ public:
 
 protected:
     // Every valid record: "%d/%m/%y %H:%M" local time, then the level with "%.2f".
-    int FillPreview(const AsciiTemplate& templ, AsciiFileReader& reader) override;
+    int FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) override;
     // "New...", "Edit...", "Delete" and both lists only with a data file name.
     void EnableControls() override;
 };

@@ -2,6 +2,7 @@
 // temporary installation, with a stand-in for the template editor.
 
 #include "tests/ScopedTimeZone.h"
+#include "tests/TestWindowClass.h"
 
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/FileChooser.h"
@@ -10,13 +11,28 @@
 #include "vornui/templates/CTDDialogTemplate.h"
 #include "vornui/templates/TemplateDialogs_test.h"
 #include "vornui/templates/TideDialogTemplate.h"
+#include "vornui/templates/TideHandler.h"
 
 #include <csignal>
+#include <cstdio>
+#include <random>
 #include <sys/stat.h>
 
 namespace {
 
 constexpr char kNoValidRecords[] = "No valid records! Please choose another template.";
+constexpr UINT kWatched = WM_APP + 24;
+
+// Whether the stand-in editor's new template had been saved when a message posted to the
+// watcher window was dispatched.
+bool g_bSavedWhenDispatched = false;
+
+LRESULT CALLBACK WatchSaving(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != kWatched)
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    g_bSavedWhenDispatched = std::filesystem::exists(StoreFile("TERRAL_TIDE", "Fresh gauge.aft"));
+    return 0;
+}
 
 TEST(CTideDialogTemplate, PreviewsEveryRecordAndFollowsTheUsersChoices) {
     RunInInstallation([] {
@@ -84,6 +100,58 @@ TEST(CTideDialogTemplate, PreviewsEveryRecordAndFollowsTheUsersChoices) {
     });
 }
 
+// Each row shows the record's time as the system writes it in local time, and its level as
+// printf writes it: times from before 1970 (in zones west of UTC) to the year 3000, and
+// every minute around a change to and from summer time.
+TEST(CTideDialogTemplate, RowsAreTheSystemsTextsInAnyZone) {
+    RunInInstallation([] {
+        WriteTideMeta();
+        SaveNumberTemplate("TERRAL_TIDE", "Gauge");
+        std::mt19937 random(31);
+        std::vector<std::pair<double, double>> records;
+        for (int line = 0; line < 1000; ++line)
+            records.emplace_back((static_cast<int>(random() % 377000) - 1) +
+                                     random() % 86400 / 86400.0,
+                                 (static_cast<int>(random() % 20001) - 10000) / 1000.0);
+        for (int hour = 0; hour < 48; ++hour) // the last day of 1969 and the first of 1970
+            records.emplace_back(hour / 24.0 - 1, hour);
+        for (int minute = 0; minute < 240; ++minute)
+            for (const double day : {19813.0, 20026.0}) // 31 March and 27 October 2024
+                records.emplace_back(day + minute / 1440.0, minute / 8.0);
+        std::string lines;
+        char line[96];
+        for (auto& [dayNumber, level] : records) {
+            std::snprintf(line, sizeof line, "%.9f,%.3f\r\n", dayNumber, level);
+            lines += line;
+            std::sscanf(line, "%lf,%lf", &dayNumber, &level);
+        }
+        const std::string data = WriteDataFile("times.txt", lines);
+
+        for (const char* name :
+             {"UTC0", "Europe/Amsterdam", "America/St_Johns", "America/New_York"}) {
+            ScopedTimeZone zone(name);
+            CScriptedUser user;
+            Rows rows;
+            user.Then(Look([&](HWND dialog) { rows = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW); }))
+                .Click(IDCANCEL);
+            CTideDialogTemplate dialog;
+            dialog.m_strFileName = data.c_str();
+            dialog.m_strTemplateName = "Gauge";
+            dialog.DoModal();
+            ASSERT_EQ(rows.size(), records.size()) << name;
+            for (size_t row = 0; row < rows.size(); ++row) {
+                const auto [dayNumber, level] = records[row];
+                char text[32];
+                std::snprintf(text, sizeof text, "%.2f", level);
+                const CString time =
+                    CTideHandler::AsciiTime2CTime(dayNumber, 1970).Format("%d/%m/%y %H:%M");
+                ASSERT_EQ(rows[row], (std::vector<std::string>{time.GetString(), text}))
+                    << name << " day number " << dayNumber;
+            }
+        }
+    });
+}
+
 TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
     RunInInstallation([] {
         WriteTideMeta();
@@ -97,9 +165,21 @@ TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
         // the dialog waited for it. A name a shell would take apart reaches it as it is.
         const std::string data = WriteDataFile("a;b $(x).txt", TideLines(5));
 
+        // A message posted while the editor works waits in the queue until it has ended.
+        const HWND watcher =
+            CreateWindowEx(0, TestWindowClass("template editor watcher", WatchSaving), "", WS_POPUP,
+                           0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+        std::thread poster;
         CScriptedUser user;
         std::vector<std::string> afterNew, newArguments, editArguments, afterDelete, afterFailure;
-        user.Click(IDC_TEMPLATE_NEW)
+        user.Then([&](HWND) {
+                poster = std::thread([&] {
+                    if (WaitForFile(arguments))
+                        PostMessage(watcher, kWatched, 0, 0);
+                });
+                return ModalAction::Acted;
+            })
+            .Click(IDC_TEMPLATE_NEW)
             .Then(Look([&](HWND dialog) {
                 afterNew = ListBoxEntries(dialog, IDC_TEMPLATE_LIST);
                 newArguments = EditorArguments(arguments, 1);
@@ -128,6 +208,9 @@ TEST(CTideDialogTemplate, NewEditAndDeleteRunTheEditorAndListAgain) {
         dialog.m_strFileName = data.c_str();
         dialog.DoModal();
 
+        poster.join();
+        DestroyWindow(watcher);
+        EXPECT_TRUE(g_bSavedWhenDispatched);
         EXPECT_EQ(afterNew, (std::vector<std::string>{"Fresh gauge", "Gauge"}));
         EXPECT_EQ(newArguments, (std::vector<std::string>{"/m", "TERRAL_TIDE", "/e", data}));
         EXPECT_EQ(editArguments,
@@ -371,14 +454,33 @@ TEST(CTideDialogTemplate, BadDataFilesAndTemplatesGiveAnEmptyPreviewOrKeepIt) {
             EXPECT_EQ(status, kNoValidRecords) << file;
         }
 
-        // An invalid template leaves the preview of the last valid one as it was.
+        // An invalid template leaves the preview of the last valid one as it was. A file
+        // rewritten while it is previewed is read afresh when opened again: longer, then
+        // emptied.
         CScriptedUser user;
-        Rows rows;
-        std::string status;
+        Rows rows, longer, emptied;
+        std::string status, emptiedStatus;
+        const auto reopen = [&user, &good](const std::string& content) {
+            return [&user, &good, content](HWND) {
+                std::ofstream(good, std::ios::binary | std::ios::trunc) << content;
+                user.AnswerNextFileChooser(good.c_str());
+                return ModalAction::Acted;
+            };
+        };
         user.Choose(IDC_TEMPLATE_LIST, "Broken")
             .Then(Look([&](HWND dialog) {
                 rows = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW);
                 status = TextOf(dialog, IDC_TEMPLATE_STATUS);
+            }))
+            .Choose(IDC_TEMPLATE_LIST, "Gauge")
+            .Then(reopen(TideLines(12)))
+            .Click(IDC_TEMPLATE_OPEN)
+            .Then(Look([&](HWND dialog) { longer = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW); }))
+            .Then(reopen(""))
+            .Click(IDC_TEMPLATE_OPEN)
+            .Then(Look([&](HWND dialog) {
+                emptied = PreviewRows(dialog, IDC_TEMPLATE_PREVIEW);
+                emptiedStatus = TextOf(dialog, IDC_TEMPLATE_STATUS);
             }))
             .Click(IDCANCEL);
         CTideDialogTemplate dialog;
@@ -387,6 +489,9 @@ TEST(CTideDialogTemplate, BadDataFilesAndTemplatesGiveAnEmptyPreviewOrKeepIt) {
         dialog.DoModal();
         EXPECT_EQ(rows.size(), 7u);
         EXPECT_EQ(status, "OK");
+        EXPECT_EQ(longer.size(), 12u);
+        EXPECT_TRUE(emptied.empty());
+        EXPECT_EQ(emptiedStatus, kNoValidRecords);
     });
 }
 

@@ -170,5 +170,9 @@ bool CTideHandler::ContainsTime(long time) const {
 }
 
 CTime CTideHandler::AsciiTime2CTime(double dayNumber, int baseYear) {
-    return DayNumberToLocalTime(dayNumber, baseYear, CLocalZone::Current());
+    return AsciiTime2CTime(dayNumber, baseYear, CLocalZone::Current());
+}
+
+CTime CTideHandler::AsciiTime2CTime(double dayNumber, int baseYear, CLocalZone& zone) {
+    return DayNumberToLocalTime(dayNumber, baseYear, zone);
 }

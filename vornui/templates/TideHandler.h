@@ -54,6 +54,8 @@ public:
     // Day number to a point in time, counting years from `baseYear`, in local time; times
     // before 1970 become 12 December 1970 12:12:12 local standard time.
     static CTime AsciiTime2CTime(double dayNumber, int baseYear);
+    // The same in `zone`, which a loop over many times holds rather than looks up each time.
+    static CTime AsciiTime2CTime(double dayNumber, int baseYear, CLocalZone& zone);
 
 private:
     int LoadBlock(const unsigned char* block, int32_t count);

@@ -23,6 +23,10 @@ int CListCtrl::GetItemCount() const {
     return static_cast<int>(SendMessage(LVM_GETITEMCOUNT));
 }
 
+void CListCtrl::SetItemCount(int nItems) {
+    SendMessage(LVM_SETITEMCOUNT, Index(nItems));
+}
+
 int CListCtrl::InsertItem(const LVITEM* item) {
     return static_cast<int>(SendMessage(LVM_INSERTITEM, 0, Pointer(item)));
 }

@@ -444,6 +444,14 @@ LRESULT ItemMessage(HWND hwnd, ListViewData& data, UINT message, WPARAM wParam, 
     switch (message) {
     case LVM_GETITEMCOUNT:
         return data.Count();
+    case LVM_SETITEMCOUNT:
+        // A list that holds its items itself only makes room for them, if it can.
+        try {
+            data.rows.reserve(static_cast<size_t>(std::max(Index(wParam), 0)));
+        } catch (const std::bad_alloc&) {
+            return FALSE;
+        }
+        return TRUE;
     case LVM_INSERTITEM:
         return lParam ? ListInsertItem(hwnd, data, *reinterpret_cast<const LVITEM*>(lParam)) : -1;
     case LVM_DELETEITEM:

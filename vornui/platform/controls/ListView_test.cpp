@@ -157,6 +157,11 @@ TEST(ListView, KeepsRowsSubItemsStatesAndDataAndFindsThem) {
     EXPECT_EQ(list.GetItemData(-1), 0u);
     EXPECT_EQ(list.InsertItem(1000, "at the end"), 8); // beyond the end: appended
     EXPECT_EQ(host.count(LVN_INSERTITEM), 1);
+    // Room for more items adds none and keeps the items there are.
+    list.SetItemCount(5000);
+    EXPECT_EQ(list.GetItemCount(), 9);
+    EXPECT_EQ(list.GetItemText(8, 0), "at the end");
+    EXPECT_EQ(list.GetItemText(3, 1), "30");
 
     // A long text comes back whole, and cut (with its zero) into a small buffer.
     const std::string longText(1000, 'x');
@@ -543,6 +548,13 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
             plain.erase(plain.begin() + static_cast<ptrdiff_t>(at));
         }
     }
+    // Room made with the gap inside the sequence keeps every element in its place.
+    gap.insert(plain.size() / 2, text(-1));
+    plain.insert(plain.begin() + static_cast<ptrdiff_t>(plain.size() / 2), text(-1));
+    gap.reserve(plain.size() + 1000);
+    gap.reserve(10); // less than there is: nothing changes
+    gap.insert(0, text(-2));
+    plain.insert(plain.begin(), text(-2));
     ASSERT_EQ(gap.size(), plain.size());
     for (size_t each = 0; each < plain.size(); ++each)
         ASSERT_EQ(gap[each], plain[each]);

@@ -40,6 +40,12 @@ public:
         ++m_gapEnd;
     }
 
+    // Makes room for `capacity` elements in all.
+    void reserve(size_t capacity) {
+        if (capacity > m_capacity)
+            reallocate(capacity);
+    }
+
     // Empties the sequence, keeping its room.
     void clear() {
         std::destroy(m_slots.get(), m_slots.get() + m_gapBegin);
@@ -86,9 +92,10 @@ private:
         }
     }
 
-    // Doubles the room, keeping the elements after the gap at the end.
-    void grow() {
-        const size_t capacity = std::max<size_t>(16, 2 * m_capacity);
+    void grow() { reallocate(std::max<size_t>(16, 2 * m_capacity)); }
+
+    // Moves to room for `capacity` elements, keeping the elements after the gap at the end.
+    void reallocate(size_t capacity) {
         Slots grown(std::allocator<T>().allocate(capacity), Release{capacity});
         T* const slots = m_slots.get();
         const size_t after = m_capacity - m_gapEnd;

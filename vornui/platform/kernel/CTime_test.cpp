@@ -243,3 +243,28 @@ TEST(CTime, UtcFieldsAndCalendarText) {
     const std::string many(300, 'x');
     EXPECT_EQ(std::string(time.Format((many + "%H").c_str())), many + "11");
 }
+
+// Local times of instants as localtime gives them: the seconds on each side of every change
+// of offset, then random instants in random order (learnt ground and new ground mixed).
+TEST(CTime, TheZoneGivesLocaltimesLocalSecondsForAnyInstant) {
+    std::mt19937 random(20241207);
+    for (const char* zone : kZones) {
+        ScopedTimeZone scoped(zone);
+        CLocalZone& local = CLocalZone::Current();
+        const auto expectSame = [&](time_t utc) {
+            std::tm fields{};
+            ASSERT_TRUE(localtime_r(&utc, &fields));
+            int64_t seconds = 0;
+            ASSERT_TRUE(local.UtcToLocalSeconds(utc, seconds));
+            ASSERT_EQ(seconds, int64_t{timegm(&fields)}) << ZoneName(zone) << ' ' << utc;
+        };
+        for (const OffsetChange& change : OffsetChanges(1970, 2030)) {
+            // The local time just before the change teaches the zone its span.
+            ASSERT_NE(local.LocalSecondsToUtc(change.at - 1 + change.before), -1);
+            for (const time_t utc : {change.at - 3600, change.at - 1, change.at, change.at + 1})
+                expectSame(utc);
+        }
+        for (int i = 0; i < 20000; ++i)
+            expectSame(static_cast<time_t>(random() % 4102444800u));
+    }
+}

@@ -84,6 +84,23 @@ time_t CLocalZone::LocalSecondsToUtc(int64_t localSeconds) {
     return utc ? static_cast<time_t>(*utc) : -1;
 }
 
+bool CLocalZone::UtcToLocalSeconds(time_t utc, int64_t& localSeconds) {
+    const auto covers = [utc](const Span& span) { return utc >= span.start && utc < span.end; };
+    if (m_spans.empty() || !covers(m_spans[m_current])) {
+        const auto span = std::find_if(m_spans.begin(), m_spans.end(), covers);
+        if (span == m_spans.end()) {
+            // Unlearnt ground is asked for once rather than learnt for a single time.
+            const std::optional<int32_t> offset = OffsetAt(utc);
+            if (offset)
+                localSeconds = int64_t{utc} + *offset;
+            return offset.has_value();
+        }
+        m_current = static_cast<size_t>(span - m_spans.begin());
+    }
+    localSeconds = int64_t{utc} + m_spans[m_current].offset;
+    return true;
+}
+
 std::optional<int64_t> CLocalZone::Search(int64_t local) {
     const int64_t guess = local - (m_spans.empty() ? 0 : m_spans[m_current].offset);
     if (!Cover(guess - kReach, guess + kReach))
