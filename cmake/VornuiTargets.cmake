@@ -15,9 +15,7 @@ function(vornui_add_folder_tests folder)
   add_executable(${target} ${test_sources})
   target_link_libraries(${target} PRIVATE vornui GTest::gtest GTest::gmock GTest::gtest_main
                                           vornui_test_support)
-  vornui_precompile_shared_headers(${target} <gtest/gtest.h>
-                                   "${PROJECT_SOURCE_DIR}/vornui/platform/DesktopUser.h"
-                                   "${PROJECT_SOURCE_DIR}/vornui/platform/MessageLoop.h")
+  vornui_configure_test_program(${target})
   # Tests that hold what only one test at a time can have are found by their own filter and
   # get its lock; the folder's other tests are found without them.
   set(locked_filters "")
@@ -44,14 +42,32 @@ function(vornui_add_folder_tests folder)
 endfunction()
 
 # Most files of the library and of its tests spend more time reading the standard and
-# framework headers than compiling their own lines; a precompiled set makes a cold build of
-# the sanitizer suites about twice as fast. Off in the normal build, which then checks that
-# every file includes what it uses.
+# framework headers than compiling their own lines; a precompiled set makes a cold build
+# about twice as fast. Off by default, so that a developer's build checks that every file
+# includes what it uses; the test command turns it on.
 set(vornui_shared_headers <algorithm> <cstring> <functional> <map> <memory> <mutex> <optional>
     <string> <string_view> <vector> "${PROJECT_SOURCE_DIR}/vornui/platform/Wnd.h")
 
 function(vornui_precompile_shared_headers target)
   if(VORNUI_PRECOMPILE_HEADERS)
     target_precompile_headers(${target} PRIVATE ${vornui_shared_headers} ${ARGN})
+  endif()
+endfunction()
+
+# Every test program is compiled with the same flags, so the first one precompiles the
+# headers the tests share and the others reuse its set.
+function(vornui_configure_test_program target)
+  target_compile_options(${target} PRIVATE ${VORNUI_TEST_COMPILE_OPTIONS})
+  if(NOT VORNUI_PRECOMPILE_HEADERS)
+    return()
+  endif()
+  get_property(first GLOBAL PROPERTY vornui_first_test_program)
+  if(first)
+    target_precompile_headers(${target} REUSE_FROM ${first})
+  else()
+    set_property(GLOBAL PROPERTY vornui_first_test_program ${target})
+    vornui_precompile_shared_headers(${target} <gtest/gtest.h>
+                                     "${PROJECT_SOURCE_DIR}/vornui/platform/DesktopUser.h"
+                                     "${PROJECT_SOURCE_DIR}/vornui/platform/MessageLoop.h")
   endif()
 endfunction()
