@@ -206,7 +206,25 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
     sheet.AddPage(&tide);
     sheet.AddPage(&sensor);
     CScriptedUser user;
-    user.TypeInto(kDepth, "12")
+    user.Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    // Loading the page's data is not a change: the sheet opens untouched.
+                    EXPECT_EQ(TabText(dialog, 0), "&General");
+                    EXPECT_FALSE(general.GetPageTouched());
+                    EXPECT_FALSE(general.IsItemTouched(kDepth));
+                    // The page's own handler heard the loading; the listener heard no
+                    // change (only the edit's focus coming and going, with their codes).
+                    EXPECT_EQ(g_heard.front(), "page EN_CHANGE");
+                    EXPECT_EQ(std::count(g_heard.begin(), g_heard.end(), "listener 0 99"), 0);
+                    EXPECT_EQ(std::count(g_heard.begin(), g_heard.end(),
+                                         "listener 100 " + std::to_string(EN_CHANGE)),
+                              0);
+                    g_heard.clear();
+                },
+                dialog);
+        })
+        .TypeInto(kDepth, "012") // loaded again as "12"
         .Then([&](HWND dialog) {
             return Check(
                 [&](HWND) {
@@ -246,6 +264,19 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
                     EXPECT_FALSE(general.GetPageTouched());
                     EXPECT_TRUE(general.IsItemTouched(kDepth));
                     EXPECT_EQ(general.GetCaption(), "&General");
+                },
+                dialog);
+        })
+        // Going to another tab and back loads the page's data again; that touches nothing.
+        .PressWith(MOD_ALT, 'T')
+        .PressWith(MOD_ALT, 'G')
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(sheet.GetActiveIndex(), 0);
+                    EXPECT_EQ(TabText(dialog, 0), "&General");
+                    EXPECT_FALSE(general.GetPageTouched());
+                    EXPECT_EQ(TabText(dialog, 1), "&Tide");
                 },
                 dialog);
         })
@@ -575,7 +606,8 @@ TEST_F(PropertySheets, TouchedTrackingFollowsTheClassCodePairsAndNestedPagesMark
     user.Then([&](HWND dialog) {
         return Check(
             [&](HWND) {
-                g_heard.clear(); // loading the page's data changed its edit already
+                EXPECT_FALSE(general.GetPageTouched());
+                g_heard.clear(); // the page's handler heard its data loaded
                 Listener listener;
                 general.SetListener2Notify(listener.m_hWnd);
                 const HWND button = GetDlgItem(general.m_hWnd, kPushButton);
