@@ -353,6 +353,63 @@ TEST_F(PropertySheets, ExtraButtonsStandUnderTheTabsInFlagOrderAndEndTheSheetWit
     EXPECT_EQ(cancelled.ModalButtonPushed(), 1);
 }
 
+TEST_F(PropertySheets, ExtraButtonsNeverCoverTheStandardOnesOnANarrowSheet) {
+    constexpr int kExtraIds[] = {14000, 14003, 14002, 14001, 14005};
+    constexpr int kStandardIds[] = {IDOK, IDCANCEL, ID_APPLY_NOW, IDHELP};
+    const auto expectClear = [&](HWND dialog) {
+        CRect client;
+        GetClientRect(dialog, &client);
+        CRect previous;
+        for (const int extra : kExtraIds) {
+            const CRect button = ClientRectOf(dialog, extra);
+            EXPECT_GT(button.left, previous.right) << extra;
+            previous = button;
+            for (const int standard : kStandardIds) {
+                CRect both;
+                EXPECT_FALSE(both.IntersectRect(button, ClientRectOf(dialog, standard)))
+                    << extra << " covers " << standard;
+            }
+        }
+        EXPECT_LT(previous.right, ClientRectOf(dialog, IDOK).left);
+        EXPECT_LE(ClientRectOf(dialog, IDHELP).right, client.right);
+    };
+    // A page far narrower than five extra buttons beside OK, Cancel, Apply and Help.
+    KPropertyPage narrow(kSensorId, kSensorCaption);
+    KPropertySheetEx sheet("Narrow", nullptr, 0, 0x0004 | 0x0010 | 0x03E0);
+    sheet.AddPage(&narrow);
+    CRect opened;
+    CRect grown;
+    CRect shrunk;
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            GetWindowRect(dialog, &opened);
+            return Check(expectClear, dialog);
+        })
+        .DragFrame(HTBOTTOMRIGHT, 80, 30)
+        .Then([&](HWND dialog) {
+            GetWindowRect(dialog, &grown);
+            return Check(expectClear, dialog);
+        })
+        .DragFrame(HTBOTTOMRIGHT, -400, -200)
+        .Then([&](HWND dialog) {
+            GetWindowRect(dialog, &shrunk);
+            return Check(expectClear, dialog);
+        })
+        .Click(14003);
+    EXPECT_EQ(sheet.DoModal(), IDOK);
+    EXPECT_EQ(sheet.WhatModalButton(), 0x1002);
+    EXPECT_EQ(grown.Width(), opened.Width() + 80);
+    EXPECT_EQ(shrunk, opened);
+
+    // Sized to its template (0x2000), the narrow sheet keeps them clear too.
+    KPropertyPage sized(kSensorId, kSensorCaption);
+    KPropertySheetEx toTemplate("Sized", nullptr, 0, 0x0004 | 0x0010 | 0x2000 | 0x03E0);
+    toTemplate.AddPage(&sized);
+    CScriptedUser looker;
+    looker.Then([&](HWND dialog) { return Check(expectClear, dialog); }).Click(IDCANCEL);
+    EXPECT_EQ(toTemplate.DoModal(), IDCANCEL);
+}
+
 TEST_F(PropertySheets, AltKeysPickTabsWizardsFinishAndCaptionsKeepTheirFirstLine) {
     GeneralPage general;
     KPropertyPage tide(kTideId, kTideCaption);
@@ -447,47 +504,57 @@ TEST_F(PropertySheets, DraggingTheCornerKeepsThePageBetweenTabsAndButtonsAndALar
     GeneralPage general;
     KPropertySheetEx sheet("Resizable", nullptr, 0, 0x0004 | 0x0020);
     sheet.AddPage(&general);
-    CRect before;
-    CRect after;
-    CRect shrunk;
+    // Where the page and the buttons stand, as seen from the sheet's bottom right corner.
+    struct Layout {
+        CRect window;
+        CSize page;
+        CSize cancel;
+        CSize apply;
+        CSize move;
+    };
+    const auto measure = [&](HWND dialog) {
+        Layout layout;
+        GetWindowRect(dialog, &layout.window);
+        CRect client;
+        GetClientRect(dialog, &client);
+        const CRect tab = ClientRectOf(dialog, AFX_IDC_TAB_CONTROL);
+        CRect page;
+        general.GetWindowRect(&page);
+        ScreenToClient(dialog, reinterpret_cast<POINT*>(&page.left));
+        ScreenToClient(dialog, reinterpret_cast<POINT*>(&page.right));
+        layout.page = page.Size();
+        const CPoint corner = client.BottomRight();
+        layout.cancel = corner - ClientRectOf(dialog, IDCANCEL).BottomRight();
+        layout.apply = corner - ClientRectOf(dialog, ID_APPLY_NOW).BottomRight();
+        layout.move = corner - ClientRectOf(dialog, 14000).BottomRight();
+        // The page sits inside the tabs, above the buttons.
+        EXPECT_GT(page.top, tab.top);
+        EXPECT_GT(page.left, tab.left);
+        EXPECT_LT(page.right, tab.right);
+        EXPECT_LT(page.bottom, tab.bottom);
+        EXPECT_LT(tab.bottom, ClientRectOf(dialog, IDCANCEL).top);
+        return layout;
+    };
+    Layout opened;
+    Layout grown;
+    Layout shrunk;
     CScriptedUser user;
-    user.Then([&](HWND dialog) {
-            GetWindowRect(dialog, &before);
-            return ModalAction::Acted;
-        })
+    user.Then([&](HWND dialog) { return Check([&](HWND) { opened = measure(dialog); }, dialog); })
         .DragFrame(HTBOTTOMRIGHT, 60, 40)
-        .Then([&](HWND dialog) {
-            return Check(
-                [&](HWND) {
-                    GetWindowRect(dialog, &after);
-                    EXPECT_EQ(after.Width(), before.Width() + 60);
-                    EXPECT_EQ(after.Height(), before.Height() + 40);
-                    CRect client;
-                    GetClientRect(dialog, &client);
-                    const CRect cancel = ClientRectOf(dialog, IDCANCEL);
-                    const CRect tab = ClientRectOf(dialog, AFX_IDC_TAB_CONTROL);
-                    CRect page;
-                    general.GetWindowRect(&page);
-                    ScreenToClient(dialog, reinterpret_cast<POINT*>(&page.left));
-                    ScreenToClient(dialog, reinterpret_cast<POINT*>(&page.right));
-                    EXPECT_GT(page.top, tab.top);
-                    EXPECT_LT(page.bottom, cancel.top);
-                    EXPECT_EQ(client.right - cancel.right, client.right - cancel.right);
-                    EXPECT_LT(client.bottom - cancel.bottom, 20);
-                    EXPECT_LT(client.right - ClientRectOf(dialog, ID_APPLY_NOW).right, 20);
-                    EXPECT_EQ(tab.bottom - page.bottom, tab.right - page.right);
-                },
-                dialog);
-        })
+        .Then([&](HWND dialog) { return Check([&](HWND) { grown = measure(dialog); }, dialog); })
         .DragFrame(HTBOTTOMRIGHT, -200, -200)
-        .Then([&](HWND dialog) {
-            GetWindowRect(dialog, &shrunk);
-            return ModalAction::Acted;
-        })
+        .Then([&](HWND dialog) { return Check([&](HWND) { shrunk = measure(dialog); }, dialog); })
         .Click(IDCANCEL);
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
-    EXPECT_EQ(shrunk.Width(), before.Width());
-    EXPECT_EQ(shrunk.Height(), before.Height());
+    EXPECT_EQ(grown.window.Size(), opened.window.Size() + CSize(60, 40));
+    EXPECT_EQ(grown.page, opened.page + CSize(60, 40));
+    EXPECT_EQ(grown.cancel, opened.cancel);
+    EXPECT_EQ(grown.apply, opened.apply);
+    EXPECT_EQ(grown.move, opened.move);
+    // Never below the size it opened with.
+    EXPECT_EQ(shrunk.window.Size(), opened.window.Size());
+    EXPECT_EQ(shrunk.page, opened.page);
+    EXPECT_EQ(shrunk.cancel, opened.cancel);
 
     // A first page with a larger font makes the whole sheet larger.
     KPropertyPage small(kTideId, kTideCaption);
