@@ -60,7 +60,8 @@ std::vector<DialogItemTemplate> ButtonItems(DWORD flags) {
     if (flags & (PSH_WIZARD | PSH_WIZARD97)) {
         add("< &Back", ID_WIZBACK, push);
         add("&Next >", ID_WIZNEXT, push | BS_DEFPUSHBUTTON);
-        add("Finish", ID_WIZFINISH, push & ~WS_VISIBLE);
+        add("Finish", ID_WIZFINISH,
+            (flags & PSH_WIZARDHASFINISH) ? (push | WS_DISABLED) : (push & ~WS_VISIBLE));
         add("Cancel", IDCANCEL, push);
     } else {
         add("OK", IDOK, push | BS_DEFPUSHBUTTON);
@@ -107,9 +108,10 @@ void Place(HWND control, const CRect& rect) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Lays the buttons out right-aligned to `right` at `top`; Back and Next touch, Finish sits
-// where Next is. Returns the row's rectangle.
-CRect LayOutButtons(HWND sheet, int right, int top) {
+// Lays the buttons out right-aligned to `right` at `top`; Back and Next touch. Finish
+// sits where Next is, or, in a wizard that always has it (PSH_WIZARDHASFINISH), a gap to
+// its right. Returns the row's rectangle.
+CRect LayOutButtons(HWND sheet, DWORD flags, int right, int top) {
     const CRect button = DialogUnits(sheet, 0, 0, kButtonWidth, kButtonHeight);
     const int gap = DialogUnits(sheet, 0, 0, kButtonGap, 0).Width();
     const WORD order[] = {IDHELP, ID_APPLY_NOW, IDCANCEL, ID_WIZFINISH, ID_WIZBACK, IDOK};
@@ -120,13 +122,14 @@ CRect LayOutButtons(HWND sheet, int right, int top) {
             continue;
         x -= button.Width();
         Place(control, CRect(CPoint(x, top), button.Size()));
-        if (id == ID_WIZFINISH) {
-            if (const HWND next = GetDlgItem(sheet, ID_WIZNEXT))
-                Place(next, CRect(CPoint(x, top), button.Size()));
-            x -= button.Width();
+        if (id != ID_WIZFINISH) {
+            x -= gap;
             continue;
         }
-        x -= gap;
+        if (flags & PSH_WIZARDHASFINISH)
+            x -= gap + button.Width();
+        if (const HWND next = GetDlgItem(sheet, ID_WIZNEXT))
+            Place(next, CRect(CPoint(x, top), button.Size()));
     }
     return CRect(x + gap, top, right, top + button.Height());
 }
@@ -169,11 +172,11 @@ void LayOutSheet(HWND sheet, SheetState& state) {
         right = tabRect.right;
         buttonsTop = tabRect.bottom + margin.cy;
     }
-    CRect row = LayOutButtons(sheet, right, buttonsTop);
+    CRect row = LayOutButtons(sheet, state.flags, right, buttonsTop);
     // A sheet narrower than its buttons grows to hold them.
     if (row.left < margin.cx) {
         right += margin.cx - row.left;
-        row = LayOutButtons(sheet, right, buttonsTop);
+        row = LayOutButtons(sheet, state.flags, right, buttonsTop);
     }
     const int bottom = row.bottom + margin.cy;
     CRect window(0, 0, right + margin.cx, bottom);
