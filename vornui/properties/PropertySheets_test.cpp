@@ -1,6 +1,8 @@
+#include "vornui/platform/BinaryDialogTemplate.h"
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/ComboBoxControl.h"
 #include "vornui/platform/DataExchange.h"
+#include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/EditControl.h"
 #include "vornui/platform/Exceptions.h"
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -28,10 +31,12 @@ constexpr UINT kGroupId = 5004;
 constexpr UINT kBigFontId = 5005;
 constexpr UINT kWideId = 5006;
 constexpr UINT kUntitledId = 5007;
+constexpr UINT kStarredId = 5008;
 constexpr UINT kGeneralCaption = 6001;
 constexpr UINT kTideCaption = 6002;
 constexpr UINT kSensorCaption = 6003;
 constexpr UINT kTwoLineCaption = 6010;
+constexpr UINT kLeadingLineFeedCaption = 6011;
 
 constexpr int kDepth = 100;
 constexpr int kSpin = 101;
@@ -87,6 +92,8 @@ constexpr DialogTemplate kWide{
     DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 300, 80, "Wide", "MS Shell Dlg", 8, kTideItems, 1};
 constexpr DialogTemplate kUntitled{DS_SETFONT | WS_CHILD, 0, 0,       0, 150, 60, "",
                                    "MS Shell Dlg",        8, nullptr, 0};
+constexpr DialogTemplate kStarred{
+    DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 150, 60, "Line *", "MS Shell Dlg", 8, nullptr, 0};
 constexpr DialogTemplate kBigFont{DS_SETFONT | WS_CHILD | WS_CAPTION,
                                   0,
                                   0,
@@ -104,6 +111,7 @@ constexpr StringResource kStrings[] = {
     {kTideCaption, "&Tide"},
     {kSensorCaption, "Sensor &1"},
     {kTwoLineCaption, "Survey settings\nfor the current line"},
+    {kLeadingLineFeedCaption, "\nLine log"},
 };
 
 // What the listener and the pages heard, in order.
@@ -136,22 +144,39 @@ ON_CONTROL(EN_CHANGE, kDepth, &GeneralPage::OnDepthChanged)
 END_MESSAGE_MAP()
 
 // A window that writes down the commands it hears.
-class Listener : public CWnd {
-public:
-    Listener() { CreateEx(0, nullptr, "listener", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0); }
-    BOOL OnCommand(WPARAM wParam, LPARAM) override {
-        g_heard.push_back("listener " + std::to_string(LOWORD(wParam)) + " " +
-                          std::to_string(HIWORD(wParam)));
-        return TRUE;
-    }
-};
-
 CString TabText(HWND sheet, int index) {
     const auto tab = reinterpret_cast<HWND>(SendMessage(sheet, PSM_GETTABCONTROL, 0, 0));
     char text[300] = "";
     TCITEM item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
     SendMessage(tab, TCM_GETITEM, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
     return text;
+}
+
+// A window that writes down the commands it hears, and, once told which sheet to look at,
+// what its first tab read when a change (99) arrived.
+class Listener : public CWnd {
+public:
+    Listener() { CreateEx(0, nullptr, "listener", WS_POPUP, CRect(0, 0, 10, 10), nullptr, 0); }
+    BOOL OnCommand(WPARAM wParam, LPARAM) override {
+        g_heard.push_back("listener " + std::to_string(LOWORD(wParam)) + " " +
+                          std::to_string(HIWORD(wParam)));
+        if (m_sheet && HIWORD(wParam) == 99)
+            g_heard.push_back("tab " + std::string(TabText(m_sheet, 0).GetString()));
+        return TRUE;
+    }
+    HWND m_sheet = nullptr;
+};
+
+// The user clicks the upper arrow of up-down control `id` of `page`.
+ModalAction ClickUpArrow(const CWnd& page, int id) {
+    CRect arrows;
+    ::GetWindowRect(::GetDlgItem(page.m_hWnd, id), &arrows);
+    const POINT up{arrows.CenterPoint().x, arrows.top + arrows.Height() / 4};
+    const DWORD thread = GetWindowThreadProcessId(page.m_hWnd, nullptr);
+    PostMouseInput(thread, WM_MOUSEMOVE, up);
+    PostMouseInput(thread, WM_LBUTTONDOWN, up);
+    PostMouseInput(thread, WM_LBUTTONUP, up);
+    return ModalAction::Acted;
 }
 
 CRect ClientRectOf(HWND sheet, int id) {
@@ -175,7 +200,7 @@ protected:
         const std::pair<UINT, const DialogTemplate*> templates[] = {
             {kGeneralId, &kGeneral},   {kTideId, &kTide},       {kSensorId, &kSensor},
             {kGroupId, &kGroupPage},   {kBigFontId, &kBigFont}, {kWideId, &kWide},
-            {kUntitledId, &kUntitled},
+            {kUntitledId, &kUntitled}, {kStarredId, &kStarred},
         };
         for (const auto& [id, dialog] : templates)
             ASSERT_TRUE(AddResource(m_module, RT_DIALOG, MAKEINTRESOURCE(id), dialog,
@@ -221,6 +246,7 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
                                          "listener 100 " + std::to_string(EN_CHANGE)),
                               0);
                     g_heard.clear();
+                    listener.m_sheet = dialog;
                 },
                 dialog);
         })
@@ -232,13 +258,15 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
                     EXPECT_TRUE(general.IsItemTouched(kDepth));
                     EXPECT_TRUE(general.GetPageTouched());
                     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, ID_APPLY_NOW)));
-                    // Each change reaches the listener as the page's event 99 just before
-                    // the page's own handler; the edit's other notifications keep their code.
+                    // Each change reaches the listener as the page's event 99, after the tab
+                    // was marked and just before the page's own handler; the edit's other
+                    // notifications keep their code.
                     const auto changed =
                         std::find(g_heard.begin(), g_heard.end(), "page EN_CHANGE");
                     ASSERT_NE(changed, g_heard.end());
-                    ASSERT_NE(changed, g_heard.begin());
-                    EXPECT_EQ(*(changed - 1), "listener 0 99");
+                    ASSERT_GE(changed - g_heard.begin(), 2);
+                    EXPECT_EQ(*(changed - 2), "listener 0 99");
+                    EXPECT_EQ(*(changed - 1), "tab &General *");
                     EXPECT_NE(std::find(g_heard.begin(), g_heard.end(),
                                         "listener 100 " + std::to_string(EN_UPDATE)),
                               g_heard.end());
@@ -247,7 +275,9 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
                 dialog);
         })
         .Click(kTideCheck)
+        .Choose(kUnit, "feet")
         .Choose(kSensorList, "sonar")
+        .Then([&](HWND) { return ClickUpArrow(general, kSpin); })
         .Click(kPushButton)
         .Click(ID_APPLY_NOW)
         .Then([&](HWND dialog) {
@@ -256,13 +286,18 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
                     EXPECT_EQ(general.m_depth, 12);
                     EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, ID_APPLY_NOW)));
                     EXPECT_TRUE(general.IsItemTouched(kTideCheck));
+                    EXPECT_TRUE(general.IsItemTouched(kUnit));
                     EXPECT_TRUE(general.IsItemTouched(kSensorList));
+                    EXPECT_TRUE(general.IsItemTouched(kSpin));
                     EXPECT_FALSE(general.IsItemTouched(kPushButton + 1));
+                    EXPECT_EQ(TabText(dialog, 0), "&General *");
                     // The host has applied the changes.
                     general.SetPageTouched(false);
                     EXPECT_EQ(TabText(dialog, 0), "&General");
                     EXPECT_FALSE(general.GetPageTouched());
-                    EXPECT_TRUE(general.IsItemTouched(kDepth));
+                    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, ID_APPLY_NOW)));
+                    for (const int id : {kDepth, kTideCheck, kUnit, kSensorList, kSpin})
+                        EXPECT_TRUE(general.IsItemTouched(static_cast<unsigned int>(id))) << id;
                     EXPECT_EQ(general.GetCaption(), "&General");
                 },
                 dialog);
@@ -280,6 +315,17 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
                 },
                 dialog);
         })
+        // A bad value keeps the sheet open on Apply and on OK.
+        .TypeInto(kDepth, "500")
+        .Click(ID_APPLY_NOW)
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_TRUE(IsWindowVisible(dialog));
+                    EXPECT_EQ(user.MessageBoxesShown().size(), 1u);
+                },
+                dialog);
+        })
         .TypeInto(kDepth, "400")
         .Click(IDOK)
         .Then([&](HWND dialog) {
@@ -291,7 +337,7 @@ TEST_F(PropertySheets, TypingMarksTheTabOnceTellsTheListenerFirstAndABadValueKee
     EXPECT_EQ(general.m_depth, 40);
     EXPECT_EQ(sheet.WhatModalButton(), 0);
     EXPECT_EQ(sheet.ModalButtonPushed(), 0);
-    EXPECT_EQ(user.MessageBoxesShown().size(), 1u);
+    EXPECT_EQ(user.MessageBoxesShown().size(), 2u);
     // The check box's click, the list's selection and the push button's click were changes.
     EXPECT_GE(std::count(g_heard.begin(), g_heard.end(), "listener 0 99"), 3);
     EXPECT_TRUE(general.IsItemTouched(kPushButton));
@@ -441,25 +487,32 @@ TEST_F(PropertySheets, AltKeysPickTabsWizardsFinishAndCaptionsKeepTheirFirstLine
         .Click(IDCANCEL);
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
 
+    // A caption given as text is never cut; a string that starts with a line feed is not
+    // cut either.
     KPropertySheetEx text("First\nsecond", nullptr, 0, 0);
+    KPropertySheetEx leading(kLeadingLineFeedCaption, nullptr, 0, 0);
     GeneralPage textPage;
+    GeneralPage leadingPage;
     text.AddPage(&textPage);
+    leading.AddPage(&leadingPage);
     CScriptedUser reader;
-    CString shownCaption;
-    reader.Then([&](HWND dialog) {
+    std::vector<CString> shownCaptions;
+    const auto readCaption = [&](HWND dialog) {
         char caption[64] = "";
         GetWindowText(dialog, caption, sizeof caption);
-        shownCaption = caption;
+        shownCaptions.push_back(caption);
         return ModalAction::Nothing;
-    });
+    };
+    reader.Then(readCaption).Then(readCaption);
     testing::internal::CaptureStderr();
     text.DoModal();
+    leading.DoModal();
     testing::internal::GetCapturedStderr();
-    EXPECT_EQ(shownCaption, "First\nsecond");
+    EXPECT_EQ(shownCaptions, (std::vector<CString>{"First\nsecond", "\nLine log"}));
 
     KPropertyPage one(kTideId, kTideCaption);
     KPropertyPage two(kSensorId, kSensorCaption);
-    KPropertyPage three(kTideId, kTideCaption);
+    GeneralPage three;
     KPropertySheetEx wizard("Plan", nullptr, 0, 0);
     wizard.AddPage(&one);
     wizard.AddPage(&two);
@@ -483,11 +536,30 @@ TEST_F(PropertySheets, AltKeysPickTabsWizardsFinishAndCaptionsKeepTheirFirstLine
     clicker.Then(look)
         .Click(ID_WIZNEXT)
         .Then(look)
-        .Click(ID_WIZNEXT)
+        // The buttons are posted: they change when the loop gets to them.
+        .Then([&](HWND dialog) {
+            wizard.SetActivePage(2);
+            return look(dialog);
+        })
         .Then(look)
+        // A bad value keeps the wizard open on Finish; the page's own check runs first.
+        .TypeInto(kDepth, "400")
+        .Click(ID_WIZFINISH)
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_TRUE(IsWindowVisible(dialog));
+                    EXPECT_EQ(wizard.GetActiveIndex(), 2);
+                    EXPECT_EQ(clicker.MessageBoxesShown().size(), 1u);
+                },
+                dialog);
+        })
+        .TypeInto(kDepth, "40")
         .Click(ID_WIZFINISH);
     EXPECT_EQ(wizard.DoModal(), ID_WIZFINISH);
-    EXPECT_EQ(seen, (std::vector<std::string>{"N", "BN", "BF"}));
+    EXPECT_EQ(seen, (std::vector<std::string>{"N", "BN", "BN", "BF"}));
+    EXPECT_EQ(three.m_depth, 40);
+    EXPECT_EQ(wizard.WhatModalButton(), 0);
 
     KPropertyPage only(kTideId, kTideCaption);
     KPropertySheetEx single("One", nullptr, 0, 0);
@@ -588,6 +660,7 @@ TEST_F(PropertySheets, APageSheetSitsInItsGroupBoxAndPassesOkToItsInnerSheetFirs
         LoggingPage(UINT id, UINT caption, const char* name)
             : KPropertyPage(id, caption), m_name(name) {}
         void OnOK() override { g_heard.push_back(m_name + " OK"); }
+        void OnCancel() override { g_heard.push_back(m_name + " Cancel"); }
         std::string m_name;
     };
     struct OuterPage : KPropertyPageSheet {
@@ -595,6 +668,10 @@ TEST_F(PropertySheets, APageSheetSitsInItsGroupBoxAndPassesOkToItsInnerSheetFirs
         void OnOK() override {
             KPropertyPageSheet::OnOK();
             g_heard.push_back("outer OK");
+        }
+        void OnCancel() override {
+            KPropertyPageSheet::OnCancel();
+            g_heard.push_back("outer Cancel");
         }
     };
     LoggingPage first(kSensorId, kSensorCaption, "first");
@@ -631,6 +708,20 @@ TEST_F(PropertySheets, APageSheetSitsInItsGroupBoxAndPassesOkToItsInnerSheetFirs
         .Click(IDOK);
     EXPECT_EQ(sheet.DoModal(), IDOK);
     EXPECT_EQ(g_heard, (std::vector<std::string>{"first OK", "second OK", "outer OK"}));
+
+    // Cancel reaches the inner sheet's pages before the page's own Cancel too.
+    g_heard.clear();
+    LoggingPage firstAgain(kSensorId, kSensorCaption, "first");
+    LoggingPage secondAgain(kSensorId, kTideCaption, "second");
+    OuterPage cancelled;
+    cancelled.AddPage(&firstAgain);
+    cancelled.AddPage(&secondAgain);
+    KPropertySheetEx cancelledSheet("Nested", nullptr, 0, 0);
+    cancelledSheet.AddPage(&cancelled);
+    CScriptedUser canceller;
+    canceller.Click(IDCANCEL);
+    EXPECT_EQ(cancelledSheet.DoModal(), IDCANCEL);
+    EXPECT_EQ(g_heard, (std::vector<std::string>{"first Cancel", "second Cancel", "outer Cancel"}));
 
     // Without sub-pages it is a plain page.
     KPropertyPageSheet lone(kGroupId, 0, 0, kGroup);
@@ -688,6 +779,11 @@ TEST_F(PropertySheets, TouchedTrackingFollowsTheClassCodePairsAndNestedPagesMark
                 general.SetItemUntouched(kPushButton);
                 EXPECT_FALSE(general.IsItemTouched(kPushButton));
                 EXPECT_EQ(g_heard, (std::vector<std::string>{"listener 106 6", "listener 0 99"}));
+                // A command whose id is no child of the page (a menu's, a grandchild's) is
+                // neither counted nor relayed.
+                general.SendMessage(WM_COMMAND, MAKEWPARAM(40001, 0), 0);
+                EXPECT_FALSE(general.IsItemTouched(40001));
+                EXPECT_EQ(g_heard.size(), 2u);
                 listener.DestroyWindow();
                 // A listener that is gone is not written to.
                 general.SendMessage(WM_COMMAND, MAKEWPARAM(kPushButton, BN_CLICKED),
@@ -801,6 +897,25 @@ TEST_F(PropertySheets, BadInputGivesHarmlessDefaults) {
         })
         .Click(IDOK);
     EXPECT_EQ(other.DoModal(), IDOK);
+
+    // A tab text that ends in " *" when it is first read is remembered without it.
+    KPropertyPage starred(kStarredId, 0);
+    KPropertySheetEx starredSheet("Starred", nullptr, 0, 0);
+    starredSheet.AddPage(&starred);
+    CScriptedUser starredUser;
+    starredUser
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    EXPECT_EQ(starred.GetCaption(), "Line");
+                    EXPECT_EQ(TabText(dialog, 0), "Line");
+                    starred.SetPageTouched(true);
+                    EXPECT_EQ(TabText(dialog, 0), "Line *");
+                },
+                dialog);
+        })
+        .Click(IDOK);
+    EXPECT_EQ(starredSheet.DoModal(), IDOK);
 }
 
 TEST_F(PropertySheets, IconsPlacementAndSiblingQuestionsReachWhereTheyShould) {
@@ -858,4 +973,179 @@ TEST_F(PropertySheets, IconsPlacementAndSiblingQuestionsReachWhereTheyShould) {
     EXPECT_LE(std::abs(centre.x - 500), 1);
     EXPECT_LE(std::abs(centre.y - 400), 1);
     owner.DestroyWindow();
+}
+
+namespace {
+
+// Builds a dialog template in the framework's binary layouts, byte by byte.
+class TemplateBytes {
+public:
+    TemplateBytes& Word(uint16_t value) {
+        m_bytes.push_back(static_cast<uint8_t>(value));
+        m_bytes.push_back(static_cast<uint8_t>(value >> 8));
+        return *this;
+    }
+    TemplateBytes& Dword(uint32_t value) {
+        return Word(static_cast<uint16_t>(value)).Word(static_cast<uint16_t>(value >> 16));
+    }
+    TemplateBytes& Text(const std::string& text) {
+        for (const char ch : text)
+            Word(static_cast<unsigned char>(ch));
+        return Word(0);
+    }
+    const std::vector<uint8_t>& Get() const { return m_bytes; }
+
+private:
+    std::vector<uint8_t> m_bytes;
+};
+
+// A page with no controls, 170 by 80 dialog units, in the DLGTEMPLATE layout; without
+// DS_SETFONT it carries no font.
+std::vector<uint8_t> ClassicPage(bool withFont) {
+    TemplateBytes bytes;
+    bytes.Dword(WS_CHILD | WS_CAPTION | (withFont ? DS_SETFONT : 0)).Dword(0).Word(0);
+    bytes.Word(0).Word(0).Word(170).Word(80).Word(0).Word(0).Text("Classic");
+    if (withFont)
+        bytes.Word(8).Text("MS Shell Dlg");
+    return bytes.Get();
+}
+
+// The same page in the DLGTEMPLATEEX layout, in a 12-point font.
+std::vector<uint8_t> ExtendedPage() {
+    TemplateBytes bytes;
+    bytes.Word(1).Word(0xFFFF).Dword(0).Dword(0).Dword(WS_CHILD | WS_CAPTION | DS_SETFONT);
+    bytes.Word(0).Word(0).Word(0).Word(170).Word(80).Word(0).Word(0).Text("Extended");
+    bytes.Word(12).Word(400).Word(0).Text("MS Shell Dlg");
+    return bytes.Get();
+}
+
+// A page handed its template (null for one that could not be read).
+class HandedPage : public KPropertyPage {
+public:
+    explicit HandedPage(const DialogTemplate* dialog) {
+        m_psp.dwFlags |= PSP_DLGINDIRECT;
+        m_psp.pResource = dialog;
+    }
+};
+
+// The opening size of `sheet` with one page made from `dialog`.
+CSize OpeningSize(CPropertySheet&& sheet, const DialogTemplate* dialog) {
+    HandedPage page(dialog);
+    sheet.AddPage(&page);
+    CSize size;
+    CScriptedUser user;
+    user.Then([&](HWND opened) {
+            CRect rect;
+            GetWindowRect(opened, &rect);
+            size = rect.Size();
+            return ModalAction::Acted;
+        })
+        .Click(IDCANCEL);
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    return size;
+}
+
+} // namespace
+
+TEST_F(PropertySheets, PageTemplatesInBothBinaryLayoutsGiveTheFontAndBadOnesNone) {
+    const std::vector<uint8_t> classic = ClassicPage(true);
+    const std::vector<uint8_t> fontless = ClassicPage(false);
+    const std::vector<uint8_t> extended = ExtendedPage();
+    const CBinaryDialogTemplate classicPage(classic.data(), classic.size());
+    const CBinaryDialogTemplate fontlessPage(fontless.data(), fontless.size());
+    const CBinaryDialogTemplate extendedPage(extended.data(), extended.size());
+    ASSERT_TRUE(classicPage.IsValid());
+    ASSERT_TRUE(fontlessPage.IsValid());
+    ASSERT_TRUE(extendedPage.IsValid());
+    const CSize eightPoint = OpeningSize(KPropertySheet("Classic"), classicPage.GetTemplate());
+    EXPECT_EQ(OpeningSize(CPropertySheet("Classic"), classicPage.GetTemplate()), eightPoint);
+    // No font, no refit: the sheet opens as the system's sheet would.
+    EXPECT_EQ(OpeningSize(KPropertySheet("Fontless"), fontlessPage.GetTemplate()),
+              OpeningSize(CPropertySheet("Fontless"), fontlessPage.GetTemplate()));
+    // The extended layout's 12-point font refits the sheet larger; KPropertySheetEx
+    // leaves the refit out.
+    const CSize twelvePoint = OpeningSize(KPropertySheet("Extended"), extendedPage.GetTemplate());
+    EXPECT_EQ(OpeningSize(KPropertySheetEx("Extended", nullptr, 0, 0), extendedPage.GetTemplate()),
+              OpeningSize(CPropertySheet("Extended"), extendedPage.GetTemplate()));
+    EXPECT_GT(twelvePoint.cx, eightPoint.cx * 5 / 4);
+    EXPECT_GT(twelvePoint.cy, eightPoint.cy * 5 / 4);
+
+    // A template cut short is no template: the sheet is not made, nothing is read past it.
+    for (const std::vector<uint8_t>* bytes : {&classic, &extended}) {
+        const CBinaryDialogTemplate cut(bytes->data(), bytes->size() - 3);
+        EXPECT_EQ(cut.GetTemplate(), nullptr);
+        HandedPage page(cut.GetTemplate());
+        KPropertySheetEx sheet("Cut", nullptr, 0, 0x2000);
+        sheet.AddPage(&page);
+        EXPECT_EQ(sheet.DoModal(), -1);
+    }
+}
+
+TEST_F(PropertySheets, TheSheetReplacesItsPageAfterApplyBackNextAndATabChange) {
+    // A host's sheet that counts the message the sheet posts itself to place its page.
+    class CountingSheet : public KPropertySheetEx {
+    public:
+        using KPropertySheetEx::KPropertySheetEx;
+        int m_posted = 0;
+
+    protected:
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            if (message == kResizePageMessage)
+                ++m_posted;
+            return KPropertySheetEx::WindowProc(message, wParam, lParam);
+        }
+    };
+    GeneralPage general;
+    KPropertyPage tide(kTideId, kTideCaption);
+    CountingSheet sheet("Counting", nullptr, 0, 0x0004);
+    sheet.AddPage(&general);
+    sheet.AddPage(&tide);
+    std::vector<int> counts;
+    const CountingSheet* watched = &sheet;
+    const auto count = [&](HWND) {
+        counts.push_back(watched->m_posted);
+        return ModalAction::Acted;
+    };
+    // The user clicks the second tab.
+    const auto clickSecondTab = [&](HWND dialog) {
+        const auto tab = reinterpret_cast<HWND>(SendMessage(dialog, PSM_GETTABCONTROL, 0, 0));
+        RECT item{};
+        SendMessage(tab, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+        POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+        ClientToScreen(tab, &centre);
+        const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+        PostMouseInput(thread, WM_MOUSEMOVE, centre);
+        PostMouseInput(thread, WM_LBUTTONDOWN, centre);
+        PostMouseInput(thread, WM_LBUTTONUP, centre);
+        return ModalAction::Acted;
+    };
+    CScriptedUser user;
+    user.Then(count)
+        .Click(ID_APPLY_NOW)
+        .Then(count)
+        .Then(clickSecondTab)
+        .Then(count)
+        .Then([&](HWND dialog) {
+            return Check([&](HWND) { EXPECT_EQ(sheet.GetActiveIndex(), 1); }, dialog);
+        })
+        .Click(IDCANCEL);
+    EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+    ASSERT_EQ(counts.size(), 3u);
+    EXPECT_EQ(counts[1], counts[0] + 1);
+    EXPECT_EQ(counts[2], counts[1] + 1);
+
+    KPropertyPage one(kTideId, kTideCaption);
+    KPropertyPage two(kSensorId, kSensorCaption);
+    CountingSheet wizard("Counting wizard", nullptr, 0, 0);
+    wizard.AddPage(&one);
+    wizard.AddPage(&two);
+    wizard.SetWizardMode();
+    counts.clear();
+    watched = &wizard;
+    CScriptedUser stepper;
+    stepper.Then(count).Click(ID_WIZNEXT).Then(count).Click(ID_WIZBACK).Then(count).Click(IDCANCEL);
+    EXPECT_EQ(wizard.DoModal(), IDCANCEL);
+    ASSERT_EQ(counts.size(), 3u);
+    EXPECT_EQ(counts[1], counts[0] + 1);
+    EXPECT_EQ(counts[2], counts[1] + 1);
 }

@@ -90,7 +90,11 @@ std::unique_ptr<SheetTemplate> MakeSheetTemplate(const PROPSHEETHEADER& header) 
     for (const DialogItemTemplate& button : ButtonItems(header.dwFlags))
         made->items.push_back(button);
     DialogTemplate& dialog = made->dialog;
-    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP;
+    // The system's own sheet template is in the dialog font; pages measure in it too.
+    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP |
+                   DS_SETFONT;
+    dialog.fontName = "MS Shell Dlg";
+    dialog.pointSize = 8;
     dialog.caption = header.pszCaption ? header.pszCaption : "";
     dialog.items = made->items.data();
     dialog.itemCount = static_cast<WORD>(made->items.size());
