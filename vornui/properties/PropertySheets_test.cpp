@@ -628,13 +628,24 @@ TEST_F(PropertySheets, DraggingTheCornerKeepsThePageBetweenTabsAndButtonsAndALar
     EXPECT_EQ(shrunk.page, opened.page);
     EXPECT_EQ(shrunk.cancel, opened.cancel);
 
-    // A first page with a larger font makes the whole sheet larger.
+    // A first page with a larger font makes the whole sheet larger, and every page takes
+    // that font, its controls scaled; the pages hear that the sheet is refitting them.
+    struct LargePage : KPropertyPage {
+        LargePage() : KPropertyPage(kBigFontId, kTideCaption) {}
+        void OnSize(UINT type, int cx, int cy) override {
+            KPropertyPage::OnSize(type, cx, cy);
+            m_resizing.push_back(PageIsResizing());
+        }
+        std::vector<bool> m_resizing;
+    };
     KPropertyPage small(kTideId, kTideCaption);
     KPropertySheet plain("Small");
     plain.AddPage(&small);
-    KPropertyPage large(kBigFontId, kTideCaption);
+    LargePage large;
+    GeneralPage second;
     KPropertySheet refitted("Large");
     refitted.AddPage(&large);
+    refitted.AddPage(&second);
     CRect smallRect;
     CRect largeRect;
     CScriptedUser measurer;
@@ -644,12 +655,39 @@ TEST_F(PropertySheets, DraggingTheCornerKeepsThePageBetweenTabsAndButtonsAndALar
             return ModalAction::Nothing;
         })
         .Then([&](HWND dialog) {
-            GetWindowRect(dialog, &largeRect);
-            return ModalAction::Nothing;
-        });
+            return Check(
+                [&](HWND) {
+                    GetWindowRect(dialog, &largeRect);
+                    EXPECT_EQ(second.GetFont()->m_hObject, large.GetFont()->m_hObject);
+                    EXPECT_EQ(second.GetDlgItem(kDepth)->GetFont()->m_hObject,
+                              large.GetFont()->m_hObject);
+                    // A combo box is scaled with its list: still five edits tall.
+                    CRect dropped;
+                    second.SendDlgItemMessage(kUnit, CB_GETDROPPEDCONTROLRECT, 0,
+                                              reinterpret_cast<LPARAM>(&dropped));
+                    CRect edit;
+                    second.GetDlgItem(kDepth)->GetWindowRect(&edit);
+                    EXPECT_NEAR(dropped.Height(), edit.Height() * 5, 5);
+                    EXPECT_TRUE(std::find(large.m_resizing.begin(), large.m_resizing.end(), true) !=
+                                large.m_resizing.end());
+                    large.m_resizing.clear();
+                },
+                dialog);
+        })
+        .DragFrame(HTBOTTOMRIGHT, 30, 20)
+        .Then([&](HWND dialog) {
+            return Check(
+                [&](HWND) {
+                    // Sized by the user, the page is not being refitted.
+                    ASSERT_FALSE(large.m_resizing.empty());
+                    EXPECT_FALSE(large.m_resizing.back());
+                },
+                dialog);
+        })
+        .Click(IDCANCEL);
     testing::internal::CaptureStderr();
     plain.DoModal();
-    refitted.DoModal();
+    EXPECT_EQ(refitted.DoModal(), IDCANCEL);
     testing::internal::GetCapturedStderr();
     EXPECT_GT(largeRect.Width(), smallRect.Width() * 5 / 4);
     EXPECT_GT(largeRect.Height(), smallRect.Height() * 5 / 4);
