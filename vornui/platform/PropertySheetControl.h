@@ -13,6 +13,10 @@
 // (PSN_QUERYCANCEL; TRUE keeps the sheet), then resets every page made (PSN_RESET). When
 // OK, Cancel or Finish is done, a modal sheet ends and a PSH_MODELESS one has no current
 // page any more (PSM_GETCURRENTPAGEHWND answers null), which tells its owner to destroy it.
+//
+// A wizard (PSH_WIZARD) shows Back and Next side by side, then Cancel; Finish takes Next's
+// place when a page asks for it (PSM_SETWIZBUTTONS). A wizard with PSH_WIZARDHASFINISH
+// always shows Finish, right of Next, enabled only while a page asks for it.
 
 #include "vornui/platform/CommonControls.h"
 #include "vornui/platform/DialogTemplate.h"

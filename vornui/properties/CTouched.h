@@ -11,8 +11,16 @@
 //
 // A question about where a command's handler is (OnCmdMsg with handler information, as
 // the command-update machinery asks it) is not a command and touches nothing.
+//
+// Only the user touches a page. While the page initialises (WM_INITDIALOG, the first data
+// exchange included) and while the sheet shows it (PSN_SETACTIVE, which loads its data
+// again), the commands its controls send come from the program filling them: they go on to
+// the page's message map without being looked at or relayed, so a sheet opens untouched
+// and stays so when the user only moves between its tabs. A host that changes a control
+// at any other time touches it as the user would.
 
 #include "vornui/platform/PropertyPage.h"
+#include "vornui/platform/PropertySheetControl.h"
 #include "vornui/platform/Window.h"
 
 #include <set>
@@ -45,12 +53,34 @@ public:
 
     // Looks at the command (see the file's comment), then routes it as the page would.
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override {
-        if (!handlerInfo)
+        if (!handlerInfo && !m_bLoading)
             NoteCommand(id, code);
         return TPage::OnCmdMsg(id, code, extra, handlerInfo);
     }
 
+protected:
+    // Keeps the commands of the page's own loading apart (see the file's comment).
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        if (!IsLoading(message, lParam))
+            return TPage::OnWndMsg(message, wParam, lParam, result);
+        const bool outer = m_bLoading;
+        m_bLoading = true;
+        const BOOL handled = TPage::OnWndMsg(message, wParam, lParam, result);
+        m_bLoading = outer;
+        return handled;
+    }
+
 private:
+    // Whether `message` has the page fill its controls: its initialisation, or the sheet
+    // showing it.
+    bool IsLoading(UINT message, LPARAM lParam) const {
+        if (message == WM_INITDIALOG)
+            return true;
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        return message == WM_NOTIFY && header && header->code == PSN_SETACTIVE &&
+               header->hwndFrom == ::GetParent(this->m_hWnd);
+    }
+
     static bool IsClass(const char* className, const char* wanted) {
         return strcasecmp(className, wanted) == 0;
     }
@@ -85,6 +115,7 @@ private:
 
     HWND m_hListener = nullptr;
     bool m_bPageTouched = false;
+    bool m_bLoading = false;
     std::set<unsigned int> m_touchedItems;
     char m_szClassName[128] = "";
 };

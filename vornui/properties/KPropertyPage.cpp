@@ -35,17 +35,21 @@ void KPropertyPage::ShowTouchedOnTab(bool touched) {
     const int current = tab ? static_cast<int>(::SendMessage(tab, TCM_GETCURSEL, 0, 0)) : -1;
     if (current < 0)
         return;
+    char text[kTabTextMax + 1] = "";
+    TCITEM read{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
+    ::SendMessage(tab, TCM_GETITEM, current, reinterpret_cast<LPARAM>(&read));
     m_strCaption.TrimRight(" *");
     if (m_strCaption.IsEmpty()) {
-        char text[kTabTextMax + 1] = "";
-        TCITEM item{TCIF_TEXT, 0, 0, text, sizeof text, 0, 0};
-        ::SendMessage(tab, TCM_GETITEM, current, reinterpret_cast<LPARAM>(&item));
         m_strCaption = text;
         m_strCaption.TrimRight(" *");
     }
     CString shown = m_strCaption;
     if (touched)
         shown += " *";
+    // Every change the user makes comes here; a tab that already reads right is not
+    // redrawn for it.
+    if (shown == text)
+        return;
     TCITEM item{TCIF_TEXT, 0, 0, const_cast<LPTSTR>(shown.GetString()), 0, 0, 0};
     ::SendMessage(tab, TCM_SETITEM, current, reinterpret_cast<LPARAM>(&item));
 }

@@ -50,6 +50,9 @@ constexpr ExtraButton kExtraButtons[] = {
 // The standard buttons in the order the layout visits them.
 constexpr int kStandardButtons[] = {ID_WIZBACK, ID_WIZNEXT, ID_WIZFINISH,
                                     IDOK,       IDCANCEL,   ID_APPLY_NOW};
+// The buttons that keep to the bottom right corner when the sheet grows.
+constexpr int kCornerButtons[] = {ID_WIZBACK, ID_WIZNEXT,   ID_WIZFINISH, IDOK,
+                                  IDCANCEL,   ID_APPLY_NOW, IDHELP};
 
 // The sheet's standard buttons that show, in their order, as rectangles of its client area.
 std::vector<CRect> VisibleStandardButtons(CWnd& sheet) {
@@ -158,7 +161,31 @@ BOOL KPropertySheetEx::ResizePropPages() {
         ResizeSheet();
     else if (m_nModalButton > 0)
         GetLeftAlignedButtonSize(true);
+    KeepExtraButtonsClear();
     return TRUE;
+}
+
+int KPropertySheetEx::ButtonSpacing() {
+    const std::vector<CRect> buttons = VisibleStandardButtons(*this);
+    for (size_t index = buttons.size(); index-- > 1;)
+        if (buttons[index].left > buttons[index - 1].right)
+            return buttons[index].left - buttons[index - 1].right;
+    CRect tabRect;
+    if (CWnd* tab = GetDlgItem(AFX_IDC_TAB_CONTROL)) {
+        tab->GetWindowRect(&tabRect);
+        ScreenToClient(&tabRect);
+    }
+    return tabRect.left;
+}
+
+void KPropertySheetEx::KeepExtraButtonsClear() {
+    const CRect extra = GetLeftAlignedButtonSize(false);
+    const CRect standard = GetRightAlignedButtonSize();
+    if (extra.IsRectEmpty() || standard.IsRectEmpty())
+        return;
+    const int overlap = extra.right + ButtonSpacing() - standard.left;
+    if (overlap > 0)
+        GrowSheet(overlap, 0);
 }
 
 CRect KPropertySheetEx::GetLeftAlignedButtonSize(bool create) {
@@ -172,11 +199,7 @@ CRect KPropertySheetEx::GetLeftAlignedButtonSize(bool create) {
     const std::vector<CRect> buttons = VisibleStandardButtons(*this);
     if (buttons.empty())
         return covered;
-    int spacing = tabRect.left;
-    for (size_t index = 1; index < buttons.size(); ++index) {
-        if (buttons[index].left > buttons[index - 1].right)
-            spacing = buttons[index].left - buttons[index - 1].right;
-    }
+    const int spacing = ButtonSpacing();
     const CRect last = buttons.back();
     int x = tabRect.left;
     for (size_t index = 0; index < std::size(kExtraButtons); ++index) {
@@ -231,9 +254,15 @@ BOOL KPropertySheetEx::ResizeSheet() {
     const int dy = pageTemplate.Height() - client.Height();
     if (dx >= 0 && dy >= 0)
         return FALSE;
+    GrowSheet(dx, dy);
+    return TRUE;
+}
+
+void KPropertySheetEx::GrowSheet(int dx, int dy) {
     m_rctPage.right += dx;
     m_rctPage.bottom += dy;
-    GetActivePage()->MoveWindow(&m_rctPage);
+    if (CPropertyPage* page = GetActivePage(); page && page->m_hWnd)
+        page->MoveWindow(&m_rctPage);
     if (CWnd* tab = GetDlgItem(AFX_IDC_TAB_CONTROL)) {
         CRect rect;
         tab->GetWindowRect(&rect);
@@ -244,7 +273,8 @@ BOOL KPropertySheetEx::ResizeSheet() {
     GetWindowRect(&window);
     SetWindowPos(nullptr, 0, 0, window.Width() + dx, window.Height() + dy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    for (const int id : kStandardButtons)
+    // Help stands right of them all and goes with them.
+    for (const int id : kCornerButtons)
         if (CWnd* button = GetDlgItem(id)) {
             CRect rect;
             button->GetWindowRect(&rect);
@@ -252,7 +282,6 @@ BOOL KPropertySheetEx::ResizeSheet() {
             rect.OffsetRect(dx, dy);
             button->MoveWindow(&rect);
         }
-    return TRUE;
 }
 
 void KPropertySheetEx::SetDialogPlacement() {

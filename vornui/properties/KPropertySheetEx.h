@@ -19,7 +19,9 @@
 // OK and Finish leave 0 there, Cancel leaves what Reset put there (the flags).
 //
 // The extra buttons are made once, the first time the pages are fitted, and placed again
-// every time after.
+// every time after. A sheet too narrow for them beside the standard buttons is widened when
+// they are placed, so that they never cover OK, Cancel or Apply; since the opening size is
+// also the smallest the user can drag it to, they never do later either.
 
 #include "vornui/platform/Button.h"
 #include "vornui/properties/KPropertySheet.h"
@@ -89,6 +91,13 @@ protected:
     CRect GetLeftAlignedButtonSize(bool create);
     // The rectangle the visible standard buttons cover.
     CRect GetRightAlignedButtonSize();
+    // The gap between two neighbouring standard buttons, or the tabs' left margin.
+    int ButtonSpacing();
+    // Widens the sheet until its extra buttons end a spacing before the standard ones.
+    void KeepExtraButtonsClear();
+    // Grows the page, the tabs and the sheet by (dx, dy) and moves the standard buttons
+    // with the corner.
+    void GrowSheet(int dx, int dy);
 
     // Move, Save, Save As, Remove and Print, made on demand.
     CButton m_extraButtons[5];

@@ -218,6 +218,20 @@ int ListHeight(HWND hwnd, const ComboData& data, int boxHeight) {
     return std::min(room, rows + kListFrame);
 }
 
+// A drop-down combo box stays one field tall: a height it is given is its list's when
+// dropped. True when it took the height and went back to its field.
+bool TakeDroppedHeight(HWND hwnd, ComboData& data) {
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    const int height = static_cast<int>(window.bottom - window.top);
+    if (KindOf(hwnd) == CBS_SIMPLE || height == data.fieldHeight)
+        return false;
+    data.droppedHeight = height;
+    SetWindowPos(hwnd, nullptr, 0, 0, window.right - window.left, data.fieldHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
 void PlaceParts(HWND hwnd, const ComboData& data) {
     RECT client;
     GetClientRect(hwnd, &client);
@@ -446,7 +460,8 @@ LRESULT HandleComboBoxMessage(HWND hwnd, ComboData& data, UINT message, WPARAM w
         CreateParts(hwnd, data, *reinterpret_cast<const CREATESTRUCT*>(lParam));
         return 0;
     case WM_SIZE:
-        PlaceParts(hwnd, data);
+        if (!TakeDroppedHeight(hwnd, data))
+            PlaceParts(hwnd, data);
         return 0;
     case WM_SETTEXT:
     case WM_GETTEXT:

@@ -251,6 +251,13 @@ TEST_F(Controls, AComboBoxDropsDownAndAChoiceEndsOkClosesThenChanges) {
     CRect dropped;
     SendMessage(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.Height(), 100);
+    // Moved to a new height, the box keeps its field and takes the height for its list.
+    MoveWindow(combo, 10, 10, 150, 150, TRUE);
+    GetWindowRect(combo, &window);
+    EXPECT_EQ(window.Height(), 21);
+    SendMessage(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.Height(), 150);
+    MoveWindow(combo, 10, 10, 150, 100, TRUE);
 
     Click(combo);
     EXPECT_TRUE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));

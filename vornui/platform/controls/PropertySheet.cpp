@@ -20,7 +20,8 @@ thread_local DWORD t_sheetExStyle = 0;
 int SheetCallback(HWND, UINT message, LPARAM lParam) {
     if (message == PSCB_PRECREATE) {
         auto* dialog = reinterpret_cast<DialogTemplate*>(lParam);
-        dialog->style = t_sheetStyle;
+        // The template's font stays with it.
+        dialog->style = t_sheetStyle | (dialog->style & DS_SETFONT);
         dialog->exStyle = t_sheetExStyle;
     }
     return 0;

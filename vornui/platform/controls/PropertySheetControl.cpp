@@ -60,7 +60,8 @@ std::vector<DialogItemTemplate> ButtonItems(DWORD flags) {
     if (flags & (PSH_WIZARD | PSH_WIZARD97)) {
         add("< &Back", ID_WIZBACK, push);
         add("&Next >", ID_WIZNEXT, push | BS_DEFPUSHBUTTON);
-        add("Finish", ID_WIZFINISH, push & ~WS_VISIBLE);
+        add("Finish", ID_WIZFINISH,
+            (flags & PSH_WIZARDHASFINISH) ? (push | WS_DISABLED) : (push & ~WS_VISIBLE));
         add("Cancel", IDCANCEL, push);
     } else {
         add("OK", IDOK, push | BS_DEFPUSHBUTTON);
@@ -89,7 +90,11 @@ std::unique_ptr<SheetTemplate> MakeSheetTemplate(const PROPSHEETHEADER& header) 
     for (const DialogItemTemplate& button : ButtonItems(header.dwFlags))
         made->items.push_back(button);
     DialogTemplate& dialog = made->dialog;
-    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP;
+    // The system's own sheet template is in the dialog font; pages measure in it too.
+    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP |
+                   DS_SETFONT;
+    dialog.fontName = "MS Shell Dlg";
+    dialog.pointSize = 8;
     dialog.caption = header.pszCaption ? header.pszCaption : "";
     dialog.items = made->items.data();
     dialog.itemCount = static_cast<WORD>(made->items.size());
@@ -107,9 +112,10 @@ void Place(HWND control, const CRect& rect) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// Lays the buttons out right-aligned to `right` at `top`; Back and Next touch, Finish sits
-// where Next is. Returns the row's rectangle.
-CRect LayOutButtons(HWND sheet, int right, int top) {
+// Lays the buttons out right-aligned to `right` at `top`; Back and Next touch. Finish
+// sits where Next is, or, in a wizard that always has it (PSH_WIZARDHASFINISH), a gap to
+// its right. Returns the row's rectangle.
+CRect LayOutButtons(HWND sheet, DWORD flags, int right, int top) {
     const CRect button = DialogUnits(sheet, 0, 0, kButtonWidth, kButtonHeight);
     const int gap = DialogUnits(sheet, 0, 0, kButtonGap, 0).Width();
     const WORD order[] = {IDHELP, ID_APPLY_NOW, IDCANCEL, ID_WIZFINISH, ID_WIZBACK, IDOK};
@@ -120,13 +126,14 @@ CRect LayOutButtons(HWND sheet, int right, int top) {
             continue;
         x -= button.Width();
         Place(control, CRect(CPoint(x, top), button.Size()));
-        if (id == ID_WIZFINISH) {
-            if (const HWND next = GetDlgItem(sheet, ID_WIZNEXT))
-                Place(next, CRect(CPoint(x, top), button.Size()));
-            x -= button.Width();
+        if (id != ID_WIZFINISH) {
+            x -= gap;
             continue;
         }
-        x -= gap;
+        if (flags & PSH_WIZARDHASFINISH)
+            x -= gap + button.Width();
+        if (const HWND next = GetDlgItem(sheet, ID_WIZNEXT))
+            Place(next, CRect(CPoint(x, top), button.Size()));
     }
     return CRect(x + gap, top, right, top + button.Height());
 }
@@ -169,11 +176,11 @@ void LayOutSheet(HWND sheet, SheetState& state) {
         right = tabRect.right;
         buttonsTop = tabRect.bottom + margin.cy;
     }
-    CRect row = LayOutButtons(sheet, right, buttonsTop);
+    CRect row = LayOutButtons(sheet, state.flags, right, buttonsTop);
     // A sheet narrower than its buttons grows to hold them.
     if (row.left < margin.cx) {
         right += margin.cx - row.left;
-        row = LayOutButtons(sheet, right, buttonsTop);
+        row = LayOutButtons(sheet, state.flags, right, buttonsTop);
     }
     const int bottom = row.bottom + margin.cy;
     CRect window(0, 0, right + margin.cx, bottom);

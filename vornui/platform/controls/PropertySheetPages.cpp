@@ -272,20 +272,24 @@ void PressSheetButton(HWND sheet, SheetState& state, int button) {
     }
 }
 
+// Finish takes Next's place when asked for, unless the wizard always has it
+// (PSH_WIZARDHASFINISH): then both show, each enabled by its own flag.
 void ShowWizardButtons(HWND sheet, SheetState& state, DWORD buttons) {
     state.wizardButtons = buttons;
+    const bool hasFinish = (state.flags & PSH_WIZARDHASFINISH) != 0;
     const bool finish = (buttons & (PSWIZB_FINISH | PSWIZB_DISABLEDFINISH)) != 0;
     if (const HWND back = GetDlgItem(sheet, ID_WIZBACK))
         EnableWindow(back, (buttons & PSWIZB_BACK) != 0);
     if (const HWND next = GetDlgItem(sheet, ID_WIZNEXT)) {
         EnableWindow(next, (buttons & PSWIZB_NEXT) != 0);
-        ShowWindow(next, finish ? SW_HIDE : SW_SHOW);
+        ShowWindow(next, finish && !hasFinish ? SW_HIDE : SW_SHOW);
     }
     if (const HWND finishButton = GetDlgItem(sheet, ID_WIZFINISH)) {
         EnableWindow(finishButton, (buttons & PSWIZB_FINISH) != 0);
-        ShowWindow(finishButton, finish ? SW_SHOW : SW_HIDE);
+        ShowWindow(finishButton, finish || hasFinish ? SW_SHOW : SW_HIDE);
     }
-    SendMessage(sheet, DM_SETDEFID, finish ? ID_WIZFINISH : ID_WIZNEXT, 0);
+    const bool finishIsDefault = (buttons & PSWIZB_FINISH) || (finish && !hasFinish);
+    SendMessage(sheet, DM_SETDEFID, finishIsDefault ? ID_WIZFINISH : ID_WIZNEXT, 0);
 }
 
 LRESULT SheetMessage(HWND sheet, SheetState& state, UINT message, WPARAM wParam, LPARAM lParam) {

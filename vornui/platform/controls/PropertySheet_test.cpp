@@ -288,6 +288,78 @@ TEST_F(PropertySheets, WizardsStepThroughTheirPagesToFinish) {
     EXPECT_EQ(g_events, expected);
 }
 
+TEST_F(PropertySheets, AWizardThatHasFinishShowsItBesideNextAndBackTouchesNext) {
+    const auto rectOf = [](HWND dialog, int id) {
+        return ScreenRectOf(*CWnd::FromHandle(GetDlgItem(dialog, id)));
+    };
+    const auto shows = [](HWND dialog, int id) {
+        const HWND button = GetDlgItem(dialog, id);
+        return std::string(IsWindowVisible(button) ? "shown" : "hidden") +
+               (IsWindowEnabled(button) ? " enabled" : " disabled");
+    };
+    // A plain wizard: Back and Next side by side, Finish hidden in Next's place until the
+    // last page asks for it.
+    DepthPage plainFirst("plain first", kEmptyPage);
+    DepthPage plainLast("plain last", kEmptyPage);
+    plainFirst.m_wizardButtons = PSWIZB_NEXT;
+    plainLast.m_wizardButtons = PSWIZB_BACK | PSWIZB_FINISH;
+    CPropertySheet plain("Plain wizard");
+    plain.AddPage(&plainFirst);
+    plain.AddPage(&plainLast);
+    plain.SetWizardMode();
+    CScriptedUser plainUser;
+    plainUser
+        .Then([&](HWND dialog) {
+            EXPECT_EQ(rectOf(dialog, ID_WIZBACK).right, rectOf(dialog, ID_WIZNEXT).left);
+            EXPECT_EQ(rectOf(dialog, ID_WIZFINISH), rectOf(dialog, ID_WIZNEXT));
+            EXPECT_LT(rectOf(dialog, ID_WIZNEXT).right, rectOf(dialog, IDCANCEL).left);
+            EXPECT_EQ(shows(dialog, ID_WIZFINISH), "hidden disabled");
+            return ModalAction::Acted;
+        })
+        .Click(ID_WIZNEXT)
+        .Then([&](HWND dialog) {
+            EXPECT_EQ(shows(dialog, ID_WIZNEXT), "hidden disabled");
+            EXPECT_EQ(shows(dialog, ID_WIZFINISH), "shown enabled");
+            return ModalAction::Acted;
+        })
+        .Click(ID_WIZFINISH);
+    EXPECT_EQ(plain.DoModal(), ID_WIZFINISH);
+
+    // PSH_WIZARDHASFINISH: Finish always shows, a gap right of Next, enabled only when a
+    // page asks for it; Next stays beside it.
+    DepthPage first("first", kEmptyPage);
+    DepthPage last("last", kEmptyPage);
+    first.m_wizardButtons = PSWIZB_NEXT;
+    last.m_wizardButtons = PSWIZB_BACK | PSWIZB_FINISH;
+    CPropertySheet wizard("Wizard with Finish");
+    wizard.AddPage(&first);
+    wizard.AddPage(&last);
+    wizard.SetWizardMode();
+    wizard.m_psh.dwFlags |= PSH_WIZARDHASFINISH;
+    CScriptedUser user;
+    user.Then([&](HWND dialog) {
+            const CRect back = rectOf(dialog, ID_WIZBACK);
+            const CRect next = rectOf(dialog, ID_WIZNEXT);
+            const CRect finish = rectOf(dialog, ID_WIZFINISH);
+            const CRect cancel = rectOf(dialog, IDCANCEL);
+            EXPECT_EQ(back.right, next.left);
+            EXPECT_GT(finish.left, next.right);
+            EXPECT_EQ(cancel.left - finish.right, finish.left - next.right);
+            EXPECT_EQ(shows(dialog, ID_WIZNEXT), "shown enabled");
+            EXPECT_EQ(shows(dialog, ID_WIZFINISH), "shown disabled");
+            return ModalAction::Acted;
+        })
+        .Click(ID_WIZNEXT)
+        .Then([&](HWND dialog) {
+            EXPECT_EQ(shows(dialog, ID_WIZBACK), "shown enabled");
+            EXPECT_EQ(shows(dialog, ID_WIZNEXT), "shown disabled");
+            EXPECT_EQ(shows(dialog, ID_WIZFINISH), "shown enabled");
+            return ModalAction::Acted;
+        })
+        .Click(ID_WIZFINISH);
+    EXPECT_EQ(wizard.DoModal(), ID_WIZFINISH);
+}
+
 TEST_F(PropertySheets, UpDownChangesReachTheMessageMapAndModelessSheetsHideTheirButtons) {
     DepthPage page("page");
     CPropertySheet sheet("Tools");
