@@ -217,3 +217,38 @@ TEST_F(TextRow, ScrollBarsShowOnlyWhileTheRowsDoNotFit) {
     EXPECT_EQ(bars(), 0u);
     EXPECT_EQ(m_line.GetRect().right, 300);
 }
+
+TEST(TextRowScrolled, TheEditLiesOverItsRowWhereverTheWindowIsScrolled) {
+    std::vector<std::string> log;
+    LoggingHost host("host", log);
+    std::vector<double> depths(20, 3.5);
+    std::vector<std::unique_ptr<DepthRow>> rows;
+    CString name = "L-042";
+    LineNameRow line(&host, &name);
+    PropertyPane pane(log);
+    for (double& depth : depths) {
+        rows.push_back(std::make_unique<DepthRow>(&host, &depth));
+        pane.wnd.AddProperty(rows.back().get());
+    }
+    pane.wnd.AddProperty(&line);
+    pane.wnd.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    const int scrolled = pane.wnd.GetScrollPos(SB_VERT);
+    ASSERT_GT(scrolled, 0);
+
+    CScriptedUser user;
+    user.ClickAt(pane.At(line, 10));
+    ASSERT_TRUE(pane.Act(user));
+    CWnd* edit = pane.Child(kEdit);
+    ASSERT_NE(edit, nullptr);
+    CRect placed;
+    edit->GetWindowRect(&placed);
+    pane.wnd.ScreenToClient(&placed);
+    // The text rectangle (3 pixels inside the row, 4 after the name column), moved up by
+    // the scrolled distance.
+    const CRect row = line.GetRect();
+    EXPECT_EQ(placed.top, row.top + 3 - scrolled);
+    EXPECT_EQ(placed.bottom, row.bottom - 3 - scrolled);
+    EXPECT_EQ(placed.left, row.left + 4);
+    EXPECT_EQ(pane.wnd.GetScrollPos(SB_VERT), scrolled);
+    pane.wnd.RemoveAllProperties();
+}
