@@ -87,7 +87,9 @@ VORNUI_API BOOL GetUpdateRect(HWND hwnd, LPRECT rect, BOOL erase);
 VORNUI_API BOOL UpdateWindow(HWND hwnd);
 VORNUI_API BOOL RedrawWindow(HWND hwnd, const RECT* rect, void* region, UINT flags);
 
-// The standard scroll bars of a window (SB_HORZ, SB_VERT).
+// The standard scroll bars of a window (SB_HORZ, SB_VERT). A new range or page that leaves
+// nothing to scroll hides the bar, or with SIF_DISABLENOSCROLL keeps it disabled; one that
+// leaves something to scroll shows it again (as does SetScrollRange).
 VORNUI_API int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw);
 VORNUI_API BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info);
 VORNUI_API int SetScrollPos(HWND hwnd, int bar, int pos, BOOL redraw);

@@ -223,26 +223,21 @@ void KPropWnd::LayOut() {
     UpdateScrollBars();
 }
 
+// A bar whose page covers the content goes away, which resizes the client area and lays
+// the rows out again (OnSize) before the other bar is set.
 void KPropWnd::UpdateScrollBars() {
+    const CSize content = GetContentSize();
+    SetScrollExtent(SB_VERT, content.cy);
+    SetScrollExtent(SB_HORZ, content.cx);
+}
+
+void KPropWnd::SetScrollExtent(int bar, int extent) {
     CRect client;
     GetClientRect(&client);
-    const CSize content = GetContentSize();
-    SCROLLINFO vertical{sizeof vertical,
-                        SIF_RANGE | SIF_PAGE,
-                        0,
-                        content.cy - 1,
-                        static_cast<UINT>(client.Height()),
-                        0,
-                        0};
-    SetScrollInfo(SB_VERT, &vertical);
-    SCROLLINFO horizontal{sizeof horizontal,
-                          SIF_RANGE | SIF_PAGE,
-                          0,
-                          content.cx - 1,
-                          static_cast<UINT>(client.Width()),
-                          0,
-                          0};
-    SetScrollInfo(SB_HORZ, &horizontal);
+    const int page = bar == SB_VERT ? client.Height() : client.Width();
+    SCROLLINFO info{
+        sizeof info, SIF_RANGE | SIF_PAGE, 0, extent - 1, static_cast<UINT>(page), 0, 0};
+    SetScrollInfo(bar, &info);
 }
 
 CPoint KPropWnd::ScrollOffset() const {

@@ -158,6 +158,8 @@ private:
     void EndEdit(HWND edit);
     void LayOut();
     void UpdateScrollBars();
+    // The range of `bar` spans `extent` pixels of content; its page is the client area's.
+    void SetScrollExtent(int bar, int extent);
     void ScrollTo(int bar, int pos);
     void ScrollBy(int bar, UINT code, int line);
     // The row under a point of the client area, null for none; `content` gets the point

@@ -1,12 +1,14 @@
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DeviceContext.h"
 #include "vornui/platform/Edit.h"
+#include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/properties/KIconTextButtonProperty.h"
 #include "vornui/properties/PropertyPane_test.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -186,4 +188,67 @@ TEST_F(TextRow, RowsDrawTheirNamesValuesAndStates) {
     EXPECT_EQ(pixel(1, depth.top + 2), m_pane.wnd.GetFaceColor() - 0x202020);
     EXPECT_EQ(pixel(1, line.top + 2), m_pane.wnd.GetFaceColor());
     ::ReleaseDC(m_pane.wnd.m_hWnd, hdc);
+}
+
+TEST_F(TextRow, ScrollBarsShowOnlyWhileTheRowsDoNotFit) {
+    const auto bars = [this] { return m_pane.wnd.GetStyle() & (WS_VSCROLL | WS_HSCROLL); };
+    CRect client;
+    m_pane.wnd.GetClientRect(&client);
+    // Two short rows fit: no bar, and the values reach the window's right edge.
+    EXPECT_EQ(bars(), 0u);
+    EXPECT_EQ(client, CRect(0, 0, 300, 200));
+    EXPECT_EQ(m_line.GetRect().right, 300);
+
+    // Rows beyond the bottom bring the vertical bar, and the values give it room.
+    std::vector<double> depths(20, 1.5);
+    std::vector<std::unique_ptr<DepthRow>> rows;
+    for (double& depth : depths) {
+        rows.push_back(std::make_unique<DepthRow>(&m_host, &depth));
+        m_pane.wnd.AddProperty(rows.back().get());
+    }
+    EXPECT_EQ(bars(), static_cast<DWORD>(WS_VSCROLL));
+    m_pane.wnd.GetClientRect(&client);
+    EXPECT_EQ(client.right, 300 - GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(m_line.GetRect().right, client.right);
+
+    // Taken away again, the bar goes.
+    m_pane.wnd.RemoveAllProperties();
+    m_pane.wnd.AddProperty(&m_line);
+    EXPECT_EQ(bars(), 0u);
+    EXPECT_EQ(m_line.GetRect().right, 300);
+}
+
+TEST(TextRowScrolled, TheEditLiesOverItsRowWhereverTheWindowIsScrolled) {
+    std::vector<std::string> log;
+    LoggingHost host("host", log);
+    std::vector<double> depths(20, 3.5);
+    std::vector<std::unique_ptr<DepthRow>> rows;
+    CString name = "L-042";
+    LineNameRow line(&host, &name);
+    PropertyPane pane(log);
+    for (double& depth : depths) {
+        rows.push_back(std::make_unique<DepthRow>(&host, &depth));
+        pane.wnd.AddProperty(rows.back().get());
+    }
+    pane.wnd.AddProperty(&line);
+    pane.wnd.SendMessage(WM_VSCROLL, SB_BOTTOM);
+    const int scrolled = pane.wnd.GetScrollPos(SB_VERT);
+    ASSERT_GT(scrolled, 0);
+
+    CScriptedUser user;
+    user.ClickAt(pane.At(line, 10));
+    ASSERT_TRUE(pane.Act(user));
+    CWnd* edit = pane.Child(kEdit);
+    ASSERT_NE(edit, nullptr);
+    CRect placed;
+    edit->GetWindowRect(&placed);
+    pane.wnd.ScreenToClient(&placed);
+    // The text rectangle (3 pixels inside the row, 4 after the name column), moved up by
+    // the scrolled distance.
+    const CRect row = line.GetRect();
+    EXPECT_EQ(placed.top, row.top + 3 - scrolled);
+    EXPECT_EQ(placed.bottom, row.bottom - 3 - scrolled);
+    EXPECT_EQ(placed.left, row.left + 4);
+    EXPECT_EQ(pane.wnd.GetScrollPos(SB_VERT), scrolled);
+    pane.wnd.RemoveAllProperties();
 }

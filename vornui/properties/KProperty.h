@@ -42,11 +42,12 @@ public:
     virtual void Draw(CDC* dc, KPropWnd* wnd);
     // Draws the value, outlined in red: the row the host wants seen.
     virtual void DrawHighlighted(CDC* dc, KPropWnd* wnd);
-    // The row becomes the one being edited.
+    // The window made the row its active one. Nothing by default: a row with something to
+    // edit sets m_bActive and makes its edit windows (KIconTextButtonProperty does).
     virtual void Activate(KPropWnd* wnd);
     // A key pressed in the window while this row is active; true when the row used it.
     virtual bool OnKeyDown(KPropWnd* wnd, UINT key);
-    // The row stops being edited.
+    // The row stops being edited; the row clears what Activate set.
     virtual void Deactivate();
     // A click into the active row; true when the bound value changed.
     virtual bool OnLButtonDown(KPropWnd* wnd, CPoint point);

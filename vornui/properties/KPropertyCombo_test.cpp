@@ -14,12 +14,14 @@ constexpr UINT kFirstEntry = 602;
 struct MenuSeen {
     int items = -1;
     std::vector<UINT> states; // of each item, by position
+    CRect window;             // where the menu showed on the screen
 };
 
 // A step that looks at the open menu and changes nothing.
 CScriptedUser::Step LookAtMenu(MenuSeen& seen) {
     return [&seen](HWND menuWindow) {
         const auto menu = reinterpret_cast<HMENU>(SendMessage(menuWindow, MN_GETHMENU, 0, 0));
+        GetWindowRect(menuWindow, &seen.window);
         seen.items = GetMenuItemCount(menu);
         for (int position = 0; position < seen.items; ++position)
             seen.states.push_back(GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION));
@@ -61,6 +63,10 @@ TEST_F(ChoiceRow, TheMenuOpensOnTheButtonAndAnotherEntryIsStoredAndAnnounced) {
     EXPECT_EQ(seen.states[0] & MF_CHECKED, 0u);
     EXPECT_EQ(seen.states[2] & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
     EXPECT_EQ(m_pane.wnd.GetActiveProperty(), &m_parity);
+    // Centred on the row button (20 pixels wide at the row's right, as high as the row).
+    const POINT button = m_pane.Button(m_parity);
+    EXPECT_NEAR(seen.window.CenterPoint().x, button.x, 1);
+    EXPECT_NEAR(seen.window.CenterPoint().y, button.y, 1);
 
     EXPECT_EQ(m_value, 2);
     EXPECT_EQ(m_parity.GetValueText(), "Even");

@@ -93,3 +93,40 @@ TEST_F(PortRow, ARefusingHostOrCancelLeavesTheRecord) {
     EXPECT_TRUE(m_log.empty());
     EXPECT_EQ(std::memcmp(&before, &m_port, sizeof before), 0);
 }
+
+TEST_F(PortRow, TheDialogOffersEveryKindAndLeavesOutTheViewerOnlyWhenTheRowSaysSo) {
+    PortSetUpStructure echoPort = m_port;
+    KPropertyIOPort echo(&m_host, "Echo", &echoPort, TRUE);
+    m_pane.wnd.AddProperty(&echo);
+    struct Seen {
+        bool viewer = false;
+        int kindsOffered = 0;
+    };
+    const auto look = [](Seen& seen) {
+        return [&seen](HWND dialog) {
+            seen.viewer = ::IsWindowVisible(::GetDlgItem(dialog, IDC_RAWMONITOR));
+            for (int kind :
+                 {IDC_KIND_NONE, IDC_KIND_COM, IDC_KIND_UDP, IDC_KIND_TCP, IDC_KIND_DUVA})
+                seen.kindsOffered += ::IsWindowEnabled(::GetDlgItem(dialog, kind)) ? 1 : 0;
+            return ModalAction::Acted;
+        };
+    };
+    Seen gyro;
+    Seen echoSeen;
+    m_user.ClickAt(m_pane.At(m_row, 10))
+        .ClickAt(m_pane.Button(m_row))
+        .Then(look(gyro))
+        .Click(IDCANCEL)
+        .ClickAt(m_pane.At(echo, 10))
+        .ClickAt(m_pane.Button(echo))
+        .Then(look(echoSeen))
+        .Click(IDCANCEL);
+    ASSERT_TRUE(m_pane.Act(m_user));
+    EXPECT_EQ(m_user.DialogsShown().size(), 2u);
+    EXPECT_TRUE(gyro.viewer);
+    EXPECT_EQ(gyro.kindsOffered, 5);
+    EXPECT_FALSE(echoSeen.viewer);
+    EXPECT_EQ(echoSeen.kindsOffered, 5);
+    EXPECT_TRUE(m_log.empty());
+    m_pane.wnd.RemoveAllProperties(); // the echo row goes before the window
+}

@@ -29,6 +29,7 @@ struct ListBoxData : ControlData {
     int horizontalExtent = 0;
     int scrollX = 0;            // pixels the items are scrolled left
     bool horizontalBar = false; // made with WS_HSCROLL: the extent may show the bar
+    bool verticalBar = false;   // made with WS_VSCROLL: shown while there is more to scroll
     std::vector<int> tabStops;  // pixels; empty: every eight average characters
 };
 
@@ -117,9 +118,15 @@ void UpdateHorizontalBar(HWND hwnd, ListBoxData& data) {
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
+// The bar hides while every item shows, unless LBS_DISABLENOSCROLL keeps it, disabled.
 void UpdateScrollBar(HWND hwnd, const ListBoxData& data) {
+    if (!data.verticalBar) {
+        InvalidateRect(hwnd, nullptr, TRUE);
+        return;
+    }
+    const UINT keep = StyleOf(hwnd) & LBS_DISABLENOSCROLL ? SIF_DISABLENOSCROLL : 0;
     SCROLLINFO info{sizeof info,
-                    SIF_RANGE | SIF_PAGE | SIF_POS,
+                    SIF_RANGE | SIF_PAGE | SIF_POS | keep,
                     0,
                     std::max(0, data.items.Count() - 1),
                     static_cast<UINT>(VisibleCount(hwnd, data)),
@@ -542,7 +549,9 @@ LRESULT HandleListBoxMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM 
         if (StyleOf(hwnd) & LBS_OWNERDRAWFIXED)
             data.itemHeight = AskItemHeight(hwnd, data, 0, 0);
         data.horizontalBar = (StyleOf(hwnd) & WS_HSCROLL) != 0;
+        data.verticalBar = (StyleOf(hwnd) & WS_VSCROLL) != 0;
         UpdateHorizontalBar(hwnd, data);
+        UpdateScrollBar(hwnd, data);
         return 0;
     case WM_GETDLGCODE:
         return DLGC_WANTARROWS | DLGC_WANTCHARS;

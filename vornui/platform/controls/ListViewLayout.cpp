@@ -63,6 +63,26 @@ CRect CellRect(const ListViewData& data, const ColumnGeometry& columns, int inde
     return CRect(left, top, left + columns.Width(column), top + height);
 }
 
+// The bars' ranges: rows down, pixels across.
+void SetScrollRanges(HWND hwnd, const ListViewData& data, int clientWidth) {
+    SCROLLINFO vertical{sizeof vertical,
+                        SIF_RANGE | SIF_PAGE | SIF_POS,
+                        0,
+                        std::max(0, data.Count() - 1),
+                        static_cast<UINT>(ListRowsPerPage(hwnd, data)),
+                        data.top,
+                        0};
+    SetScrollInfo(hwnd, SB_VERT, &vertical, TRUE);
+    SCROLLINFO horizontal{sizeof horizontal,
+                          SIF_RANGE | SIF_PAGE | SIF_POS,
+                          0,
+                          std::max(0, ListTotalWidth(data) - 1),
+                          static_cast<UINT>(clientWidth),
+                          data.scrollX,
+                          0};
+    SetScrollInfo(hwnd, SB_HORZ, &horizontal, TRUE);
+}
+
 } // namespace
 
 ListFirstColumnParts ListPartsOf(const ListViewData& data, const ListRow& row, const CRect& cell) {
@@ -271,22 +291,8 @@ void ListUpdateScrollBars(HWND hwnd, ListViewData& data) {
     GetClientRect(hwnd, &client);
     data.top = std::clamp(data.top, 0, std::max(0, data.Count() - ListRowsPerPage(hwnd, data)));
     data.scrollX = std::clamp(data.scrollX, 0, std::max(0, total - static_cast<int>(client.right)));
-    SCROLLINFO vertical{sizeof vertical,
-                        SIF_RANGE | SIF_PAGE | SIF_POS,
-                        0,
-                        std::max(0, data.Count() - 1),
-                        static_cast<UINT>(ListRowsPerPage(hwnd, data)),
-                        data.top,
-                        0};
-    SetScrollInfo(hwnd, SB_VERT, &vertical, TRUE);
-    SCROLLINFO horizontal{sizeof horizontal,
-                          SIF_RANGE | SIF_PAGE | SIF_POS,
-                          0,
-                          std::max(0, total - 1),
-                          static_cast<UINT>(client.right),
-                          data.scrollX,
-                          0};
-    SetScrollInfo(hwnd, SB_HORZ, &horizontal, TRUE);
+    if (!noScroll) // a range would bring the bars back
+        SetScrollRanges(hwnd, data, client.right);
     ListPlaceHeader(hwnd, data);
 }
 

@@ -33,6 +33,7 @@ struct ScrollBarState {
     int pos = 0;
     int trackPos = 0;
     bool dragging = false; // the thumb follows the pointer at trackPos
+    bool disabled = false; // kept, greyed, by SIF_DISABLENOSCROLL with nothing to scroll
 };
 
 struct WindowRecord {

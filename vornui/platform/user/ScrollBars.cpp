@@ -90,6 +90,34 @@ int ShownPosition(const ScrollBarState& state) {
     return state.dragging ? state.trackPos : state.pos;
 }
 
+// Whether the page covers the whole range.
+bool NothingToScroll(const ScrollBarState& state) {
+    return HighestPosition(state) <= state.min;
+}
+
+enum class BarShown { kept, hidden };
+
+// What a new range or page does to the bar, as the system does it: a window's bar with
+// nothing left to scroll goes away, unless SIF_DISABLENOSCROLL keeps it, greyed; a bar
+// with something to scroll again comes back, enabled, unless only its page was given.
+// Only a change of range or page shows or hides a window's bar.
+BarShown ShowOrHideForRange(HWND hwnd, int bar, ScrollBarState& state, UINT mask, bool changed) {
+    const bool windowBar = bar != SB_CTL;
+    if (NothingToScroll(state)) {
+        if (mask & SIF_DISABLENOSCROLL) {
+            state.disabled = true;
+        } else if (windowBar && changed) {
+            ShowScrollBar(hwnd, bar, FALSE);
+            return BarShown::hidden;
+        }
+    } else if (mask != SIF_PAGE) {
+        state.disabled = false;
+        if (windowBar && changed)
+            ShowScrollBar(hwnd, bar, TRUE);
+    }
+    return BarShown::kept;
+}
+
 } // namespace
 
 ScrollBarLayout LayOutScrollBar(const CRect& area, bool vertical, const ScrollBarState& state,
@@ -133,7 +161,9 @@ ScrollBarLayout LayOutScrollBar(const CRect& area, bool vertical, const ScrollBa
 }
 
 void PaintScrollBar(HDC hdc, const CRect& area, bool vertical, const ScrollBarState& state) {
-    const ScrollBarLayout parts = LayOutScrollBar(area, vertical, state, ShownPosition(state));
+    ScrollBarLayout parts = LayOutScrollBar(area, vertical, state, ShownPosition(state));
+    if (state.disabled)
+        parts.thumb.SetRectEmpty();
     FillRect(hdc, &area, GetSysColorBrush(COLOR_SCROLLBAR));
     const UINT inactive = parts.thumb.IsRectEmpty() ? DFCS_INACTIVE : 0;
     CRect before = parts.arrowBefore;
@@ -183,7 +213,7 @@ void RedrawScrollBar(HWND hwnd, int bar) {
 
 void TrackScrollBar(HWND hwnd, int bar, POINT screen) {
     ScrollBarState* state = ScrollBarStateOf(hwnd, bar);
-    if (!state)
+    if (!state || state->disabled)
         return;
     const bool vertical = IsVertical(hwnd, bar);
     const CRect area = BarOnScreen(hwnd, bar);
@@ -259,6 +289,7 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
     ScrollBarState* state = ScrollBarStateOf(hwnd, bar);
     if (!state || !info)
         return 0;
+    const ScrollBarState before = *state;
     if (info->fMask & SIF_RANGE) {
         // A minimum above the maximum leaves nothing to scroll.
         state->min = info->nMin;
@@ -269,9 +300,19 @@ int SetScrollInfo(HWND hwnd, int bar, const SCROLLINFO* info, BOOL redraw) {
     if (info->fMask & SIF_POS)
         state->pos = info->nPos;
     state->pos = std::clamp(state->pos, state->min, HighestPosition(*state));
+    if (info->fMask & (SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL)) {
+        const bool changed =
+            state->min != before.min || state->max != before.max || state->page != before.page;
+        if (ShowOrHideForRange(hwnd, bar, *state, info->fMask, changed) == BarShown::hidden) {
+            // Hiding it changed the frame, which painted it away.
+            state = ScrollBarStateOf(hwnd, bar);
+            return state ? state->pos : 0;
+        }
+    }
     if (redraw)
         RedrawScrollBar(hwnd, bar);
-    return state->pos;
+    state = ScrollBarStateOf(hwnd, bar);
+    return state ? state->pos : 0;
 }
 
 BOOL GetScrollInfo(HWND hwnd, int bar, LPSCROLLINFO info) {

@@ -221,6 +221,72 @@ TEST(ScrollBars, AWindowBarIsClickedPagedAndDraggedWithTheDocumentedCodes) {
     DestroyWindow(hwnd);
 }
 
+TEST(ScrollBars, ABarWithNothingToScrollGoesAwayUnlessItIsKeptDisabled) {
+    const HWND hwnd = Document(WS_VSCROLL);
+    RECT with;
+    GetClientRect(hwnd, &with);
+    const auto clientWidth = [hwnd] {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        return client.right;
+    };
+    const auto hasBar = [hwnd] { return (GetWindowLong(hwnd, GWL_STYLE) & WS_VSCROLL) != 0; };
+
+    // A page that covers the range hides the bar and gives its room to the client area; the
+    // bar keeps its settings.
+    SetBar(hwnd, SB_VERT, 0, 99, 100, 0);
+    EXPECT_FALSE(hasBar());
+    EXPECT_EQ(clientWidth(), with.right + GetSystemMetrics(SM_CXVSCROLL));
+    SCROLLINFO info{sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    ASSERT_TRUE(GetScrollInfo(hwnd, SB_VERT, &info));
+    EXPECT_EQ(info.nMax, 99);
+    EXPECT_EQ(info.nPage, 100u);
+    // A range with more than a page brings it back.
+    SetBar(hwnd, SB_VERT, 0, 199, 100, 0);
+    EXPECT_TRUE(hasBar());
+    EXPECT_EQ(clientWidth(), with.right);
+    // A page alone hides it, but does not show it again.
+    SCROLLINFO page{sizeof page, SIF_PAGE, 0, 0, 200, 0, 0};
+    SetScrollInfo(hwnd, SB_VERT, &page, TRUE);
+    EXPECT_FALSE(hasBar());
+    page.nPage = 50;
+    SetScrollInfo(hwnd, SB_VERT, &page, TRUE);
+    EXPECT_FALSE(hasBar());
+    // Only a change shows or hides: the same range again leaves a bar the window hid.
+    SetBar(hwnd, SB_VERT, 0, 199, 100, 0);
+    EXPECT_TRUE(hasBar());
+    ShowScrollBar(hwnd, SB_VERT, FALSE);
+    SetBar(hwnd, SB_VERT, 0, 199, 100, 0);
+    EXPECT_FALSE(hasBar());
+    ShowScrollBar(hwnd, SB_VERT, TRUE);
+
+    // SIF_DISABLENOSCROLL keeps the bar, greyed and without a thumb; a click does nothing.
+    SCROLLINFO keep{sizeof keep, SIF_RANGE | SIF_PAGE | SIF_DISABLENOSCROLL, 0, 9, 100, 0, 0};
+    SetScrollInfo(hwnd, SB_VERT, &keep, TRUE);
+    EXPECT_TRUE(hasBar());
+    const CRect client = ClientOnScreen(hwnd);
+    const CRect bar(client.right, client.top, client.right + 17, client.bottom);
+    EXPECT_EQ(ThumbFace(hwnd, bar), 0);
+    Scrolls().clear();
+    CScriptedUser user;
+    user.ClickAt(POINT{bar.CenterPoint().x, bar.bottom - 8});
+    ASSERT_TRUE(user.ActIn(hwnd));
+    EXPECT_TRUE(Scrolls().empty());
+    // With something to scroll again it is enabled.
+    SetBar(hwnd, SB_VERT, 0, 99, 10, 0);
+    EXPECT_GT(ThumbFace(hwnd, bar), 0);
+    user.ClickAt(POINT{bar.CenterPoint().x, bar.top + 8}); // not a double click
+    ASSERT_TRUE(user.ActIn(hwnd));
+    EXPECT_EQ(Codes(), (std::vector<int>{SB_LINEUP, SB_ENDSCROLL}));
+
+    // A scroll bar control is never hidden by its range.
+    const HWND control = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_HORZ, 10,
+                                        10, 200, 17, hwnd, nullptr, nullptr, nullptr);
+    SetBar(control, SB_CTL, 0, 9, 10, 0);
+    EXPECT_TRUE(IsWindowVisible(control));
+    DestroyWindow(hwnd);
+}
+
 TEST(ScrollBars, AScrollBarControlTellsItsParentWithItsHandle) {
     const HWND parent = Document(0);
     const HWND control = CreateWindowEx(0, "ScrollBar", "", WS_CHILD | WS_VISIBLE | SBS_HORZ, 10,
