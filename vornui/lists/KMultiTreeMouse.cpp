@@ -241,14 +241,11 @@ void KMultiTree::UpdateSelectionForRect(LPCRECT band, UINT flags,
         const bool inside = common.IntersectRect(&rect, band) != FALSE;
         const bool known = wasSelected.count(item) != 0;
         if (!inside) {
-            if (IsSelected(item) != known)
-                SetItemState(item, known ? TVIS_SELECTED : 0, TVIS_SELECTED);
+            SetSelected(item, known);
         } else if (!known) {
-            if (!IsSelected(item))
-                SetItemState(item, TVIS_SELECTED, TVIS_SELECTED);
+            SetSelected(item, true);
         } else if (flags & MK_CONTROL) {
-            if (IsSelected(item))
-                SetItemState(item, 0, TVIS_SELECTED);
+            SetSelected(item, false);
         } else if (flags & MK_SHIFT) {
             // Met by the band, it stays selected whatever the band does next.
             wasSelected.erase(item);
