@@ -102,9 +102,8 @@ void KMultiTree::DoAction(HTREEITEM item, int left, UINT flags, CPoint point) {
     SetCapture();
     MSG msg{};
     while (CWnd::GetCapture() == this && GetMessage(&msg, nullptr, 0, 0)) {
-        if (msg.message == WM_MOUSEMOVE && msg.hwnd == m_hWnd) {
-            if (!BeyondDragDistance(point, CPoint(msg.lParam)))
-                continue;
+        if (msg.message == WM_MOUSEMOVE && msg.hwnd == m_hWnd &&
+            BeyondDragDistance(point, CPoint(msg.lParam))) {
             ReleaseCapture();
             SetItemState(item, TVIS_SELECTED | TVIS_FOCUSED, TVIS_SELECTED | TVIS_FOCUSED);
             if (!(GetStyle() & TVS_DISABLEDRAGDROP)) {
