@@ -210,6 +210,23 @@ TEST_F(MultiTree, CollapsingDeselectsTheHiddenAndTakesTheirCaret) {
     EXPECT_EQ(m_tree.GetFocusedItem(), nullptr);
     m_tree.Expand(m_branch, TVE_EXPAND);
     EXPECT_FALSE(m_tree.IsSelected(m_leaves[0]));
+
+    // A selected branch that closes over the caret keeps the selection it had.
+    m_user.ClickAt(At(m_branch), MK_LBUTTON).ClickAt(At(m_leaves[1]), MK_LBUTTON, MOD_CONTROL);
+    m_user.ClickAt(button, MK_LBUTTON);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_branch}));
+    EXPECT_NE(m_tree.GetFocusedItem(), m_leaves[1]);
+
+    // Queries and bulk changes never see what a closed branch hides.
+    EXPECT_EQ(m_tree.SetItemState(m_leaves[0], TVIS_SELECTED, TVIS_SELECTED), 1);
+    EXPECT_TRUE(m_tree.IsSelected(m_leaves[0]));
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_branch}));
+    EXPECT_EQ(m_tree.GetSelectedCount(), 1u);
+    m_tree.SelectAll(FALSE);
+    EXPECT_TRUE(m_tree.IsSelected(m_leaves[0]));
+    m_tree.Expand(m_branch, TVE_EXPAND);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_leaves[0]}));
 }
 
 TEST_F(MultiTree, SwitchedOffOnlyTheCaretStaysSelected) {
