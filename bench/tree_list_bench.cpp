@@ -63,6 +63,7 @@ void BM_TreeListStarAndCollapse(benchmark::State& state) {
     tree.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL, CRect(0, 0, 620, 460), &host,
                 1);
     AddColumns(tree);
+    tree.SetRedraw(FALSE);
     tree.AddItem("Block North", 0, 0, true);
     for (const Row& row : BranchRows()) {
         const int item = tree.AddItem(row.name.c_str(), 1, row.level, row.level == 1);
@@ -71,6 +72,7 @@ void BM_TreeListStarAndCollapse(benchmark::State& state) {
     }
     for (int below = 0; below < kRowsBelow; ++below)
         tree.AddItem("Other block", 0, 0, false);
+    tree.SetRedraw(TRUE);
     tree.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     for (auto _ : state) {
         tree.SendMessage(WM_CHAR, '*');

@@ -116,6 +116,8 @@ private:
     bool ValidRow(int row) const { return row >= 0 && row < GetItemCount(); }
     // The item shown in row `row`, or -1.
     int ItemOfRow(int row) const;
+    // The first row that shows item `item` or a later one; the row count when none does.
+    int FirstRowFrom(int item) const;
     // The row that shows item `item`, or -1 while it is hidden.
     int RowOfItem(int item) const;
     // The first item after `item`'s subtree.
