@@ -207,9 +207,9 @@ LRESULT KMultiTree::_SendNotify(NMHDR* header) {
     header->idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
     const int previous = m_bEmulatedNotify;
     m_bEmulatedNotify = 1;
-    CWnd* parent = GetParent();
+    const HWND parent = ::GetParent(m_hWnd);
     const LRESULT answer =
-        parent ? parent->SendMessage(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header))
+        parent ? ::SendMessage(parent, WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header))
                : 0;
     m_bEmulatedNotify = previous;
     return answer;
