@@ -39,9 +39,12 @@ public:
     // Waits (bounded) until the worker has called DoAnimation with `tick` this often.
     bool WaitForCalls(int tick, int count) {
         std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, kPatience, [&] { return Calls(tick) >= count; });
+        return m_changed.wait_for(lock, kPatience, [&] { return CountOf(tick) >= count; });
     }
-    int Calls(int tick) const { return tick ? m_ticks : m_redraws; }
+    int Calls(int tick) {
+        std::lock_guard lock(m_mutex);
+        return CountOf(tick);
+    }
     int AllCalls() {
         std::lock_guard lock(m_mutex);
         return m_ticks + m_redraws;
@@ -50,6 +53,10 @@ public:
         std::lock_guard lock(m_mutex);
         return m_lastCurrent;
     }
+
+    // While the gate is closed the worker stays inside DoAnimation (bounded).
+    void CloseGate() { SetGate(true); }
+    void OpenGate() { SetGate(false); }
 
     using KWaitingTreeCtrl::PopulateItem;
 
@@ -63,14 +70,13 @@ protected:
                            GetItemImageRect(placeholder, &placeholderIcon);
     }
     void DoAnimation(int tick, int, int current) override {
-        {
-            std::lock_guard lock(m_mutex);
-            ++(tick ? m_ticks : m_redraws);
-            m_lastCurrent = current;
-            if (postTo && m_ticks + m_redraws == 1)
-                ::PostMessage(postTo, kAnimated, 0, 0);
-        }
+        std::unique_lock lock(m_mutex);
+        ++(tick ? m_ticks : m_redraws);
+        m_lastCurrent = current;
+        if (postTo && m_ticks + m_redraws == 1)
+            ::PostMessage(postTo, kAnimated, 0, 0);
         m_changed.notify_all();
+        m_changed.wait_for(lock, kPatience, [&] { return !m_gateClosed; });
     }
     void PostAnimation() override {
         ++postAnimations;
@@ -80,6 +86,16 @@ protected:
     }
 
 private:
+    int CountOf(int tick) const { return tick ? m_ticks : m_redraws; }
+    void SetGate(bool closed) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_gateClosed = closed;
+        }
+        m_changed.notify_all();
+    }
+
+    bool m_gateClosed = false;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     int m_ticks = 0;
@@ -225,6 +241,23 @@ TEST_F(WaitingTree, OpeningABranchFillsItWhileTheWorkerAnimates) {
     ClickButton(m_folder);
     EXPECT_EQ(populations, 1);
     EXPECT_EQ(Children(m_folder).size(), 3u);
+}
+
+TEST_F(WaitingTree, ProgressReportedWhileTheWorkerDrawsComesAsOneRedraw) {
+    m_tree.CloseGate();
+    m_tree.populate = [&](HTREEITEM item) {
+        EXPECT_TRUE(m_tree.WaitForCalls(0, 1)); // the worker is inside its first call
+        for (int current = 1; current <= 50; ++current)
+            m_tree.UpdatePopulation(current);
+        m_tree.OpenGate();
+        EXPECT_TRUE(m_tree.WaitForCalls(0, 2));
+        m_tree.InsertItem("done", item);
+        return 1;
+    };
+    ClickButton(m_folder);
+    EXPECT_EQ(m_tree.Calls(0), 2);
+    EXPECT_EQ(m_tree.LastCurrent(), 50);
+    EXPECT_EQ(m_tree.AllCalls(), m_tree.callsAtPost);
 }
 
 TEST_F(WaitingTree, ARefreshingTreeThrowsChildrenAwayOnCollapse) {
