@@ -344,7 +344,8 @@ TEST_F(WaitingTree, TheWaitMessageShowsWithItsIconOnlyWhenAskedFor) {
     expected.CreateCompatibleDC(&treeDc);
     CBitmap expectedBits;
     expectedBits.CreateCompatibleBitmap(&treeDc, 16, 16);
-    CBitmap* oldExpected = expected.SelectObject(&expectedBits);
+    // The handle, not a temporary wrapper, is kept across the loops the clicks run.
+    const HGDIOBJ oldExpected = ::SelectObject(expected.GetSafeHdc(), expectedBits.GetSafeHandle());
     const COLORREF background = GetSysColor(COLOR_WINDOW);
     expected.FillSolidRect(0, 0, 16, 16, background);
     DrawIconEx(expected.GetSafeHdc(), 0, 0, waitIcon, 16, 16, 0, nullptr, DI_NORMAL);
@@ -382,7 +383,7 @@ TEST_F(WaitingTree, TheWaitMessageShowsWithItsIconOnlyWhenAskedFor) {
     EXPECT_EQ(CRect(m_tree.placeholderIcon).Width(), 16);
     EXPECT_TRUE(textShown);
     EXPECT_TRUE(iconShown);
-    expected.SelectObject(oldExpected);
+    ::SelectObject(expected.GetSafeHdc(), oldExpected);
     m_tree.SetImageList(nullptr, TVSIL_NORMAL);
 }
 
