@@ -23,21 +23,36 @@ UINT KMultiTree::GetItemState(HTREEITEM item, UINT stateMask) const {
     return state;
 }
 
-bool KMultiTree::ChangeSelected(HTREEITEM item, bool select) {
-    NMTREEVIEW notice{};
-    notice.action = TVC_UNKNOWN;
-    TVITEM& described = select ? notice.itemNew : notice.itemOld;
+bool KMultiTree::Describe(HTREEITEM item, TVITEM& described) const {
+    described = TVITEM{};
     described.mask = TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;
     described.hItem = item;
     described.stateMask = ~0u;
-    GetItem(&described);
+    return item && item != TVI_ROOT && GetItem(&described);
+}
+
+bool KMultiTree::ChangeSelected(const TVITEM& described, bool select) {
+    NMTREEVIEW notice{};
+    notice.action = TVC_UNKNOWN;
+    (select ? notice.itemNew : notice.itemOld) = described;
     notice.hdr.code = TVN_SELCHANGING;
     if (_SendNotify(&notice.hdr))
         return false;
-    CTreeCtrl::SetItemState(item, select ? TVIS_SELECTED : 0, TVIS_SELECTED);
+    CTreeCtrl::SetItemState(described.hItem, select ? TVIS_SELECTED : 0, TVIS_SELECTED);
     notice.hdr.code = TVN_SELCHANGED;
     _SendNotify(&notice.hdr);
     return true;
+}
+
+bool KMultiTree::SetSelected(HTREEITEM item, bool select) {
+    TVITEM described;
+    if (!Describe(item, described))
+        return false;
+    if (((described.state & TVIS_SELECTED) != 0) == select)
+        return true;
+    if (!m_bMultiSelect)
+        return CTreeCtrl::SetItemState(item, select ? TVIS_SELECTED : 0, TVIS_SELECTED) != FALSE;
+    return ChangeSelected(described, select);
 }
 
 int KMultiTree::SetItemState(HTREEITEM item, UINT state, UINT stateMask) {
@@ -53,7 +68,8 @@ int KMultiTree::SetItemState(HTREEITEM item, UINT state, UINT stateMask) {
     if (!stateMask)
         return 1;
     if (stateMask & TVIS_SELECTED) {
-        if (!ChangeSelected(item, (state & TVIS_SELECTED) != 0))
+        TVITEM described;
+        if (!Describe(item, described) || !ChangeSelected(described, (state & TVIS_SELECTED) != 0))
             return 0;
         stateMask &= ~TVIS_SELECTED;
     }
@@ -142,31 +158,29 @@ void KMultiTree::SelectAll(int select) {
 }
 
 void KMultiTree::SelectAllIgnore(int select, HTREEITEM ignore) {
-    const UINT state = select ? TVIS_SELECTED : 0;
     for (HTREEITEM item = GetRootItem(); item; item = GetNextVisibleItem(item))
-        if (item != ignore && IsSelected(item) != (select != 0))
-            SetItemState(item, state, TVIS_SELECTED);
+        if (item != ignore)
+            SetSelected(item, select != 0);
 }
 
 void KMultiTree::SelectRange(HTREEITEM first, HTREEITEM last, int only) {
     HTREEITEM item = GetRootItem();
     for (; item && item != first && item != last; item = GetNextVisibleItem(item))
-        if (only && IsSelected(item))
-            SetItemState(item, 0, TVIS_SELECTED);
+        if (only)
+            SetSelected(item, false);
     if (!item)
         return;
     const HTREEITEM end = item == first ? last : first;
     for (;; item = GetNextVisibleItem(item)) {
         if (!item)
             return;
-        if (!IsSelected(item))
-            SetItemState(item, TVIS_SELECTED, TVIS_SELECTED);
+        SetSelected(item, true);
         if (item == end)
             break;
     }
     for (item = GetNextVisibleItem(item); item; item = GetNextVisibleItem(item))
-        if (only && IsSelected(item))
-            SetItemState(item, 0, TVIS_SELECTED);
+        if (only)
+            SetSelected(item, false);
 }
 
 int KMultiTree::SelectChildren(HTREEITEM parent, int select, int recurse) {
@@ -175,8 +189,7 @@ int KMultiTree::SelectChildren(HTREEITEM parent, int select, int recurse) {
     for (HTREEITEM child = GetChildItem(parent); child; child = GetNextSiblingItem(child)) {
         if (child == caret)
             caretVisited = 1;
-        if (IsSelected(child) != (select != 0))
-            SetItemState(child, select ? TVIS_SELECTED : 0, TVIS_SELECTED);
+        SetSelected(child, select != 0);
         if (recurse && (CTreeCtrl::GetItemState(child, TVIS_EXPANDED) & TVIS_EXPANDED))
             caretVisited |= SelectChildren(child, select, recurse);
     }
@@ -194,9 +207,9 @@ LRESULT KMultiTree::_SendNotify(NMHDR* header) {
     header->idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
     const int previous = m_bEmulatedNotify;
     m_bEmulatedNotify = 1;
-    CWnd* parent = GetParent();
+    const HWND parent = ::GetParent(m_hWnd);
     const LRESULT answer =
-        parent ? parent->SendMessage(WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header))
+        parent ? ::SendMessage(parent, WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header))
                : 0;
     m_bEmulatedNotify = previous;
     return answer;

@@ -91,8 +91,14 @@ private:
     // The focus bit of SetItemState: the caret moves, and the selected bit left to do is
     // adjusted; false when the item could not become the caret.
     bool MoveCaret(HTREEITEM item, UINT& state, UINT& stateMask);
+    // The item's handle, state and data, as the notifications describe it; false for no
+    // item.
+    bool Describe(HTREEITEM item, TVITEM& described) const;
     // TVN_SELCHANGING, the change, TVN_SELCHANGED; false when the parent refused.
-    bool ChangeSelected(HTREEITEM item, bool select);
+    bool ChangeSelected(const TVITEM& described, bool select);
+    // Gives the item the selected state `select` where it differs, as SetItemState would;
+    // one question to the control serves for the state and the notifications.
+    bool SetSelected(HTREEITEM item, bool select);
     void InvalidateSelectedLabels();
 
     int m_bMultiSelect = 1;

@@ -102,9 +102,8 @@ void KMultiTree::DoAction(HTREEITEM item, int left, UINT flags, CPoint point) {
     SetCapture();
     MSG msg{};
     while (CWnd::GetCapture() == this && GetMessage(&msg, nullptr, 0, 0)) {
-        if (msg.message == WM_MOUSEMOVE && msg.hwnd == m_hWnd) {
-            if (!BeyondDragDistance(point, CPoint(msg.lParam)))
-                continue;
+        if (msg.message == WM_MOUSEMOVE && msg.hwnd == m_hWnd &&
+            BeyondDragDistance(point, CPoint(msg.lParam))) {
             ReleaseCapture();
             SetItemState(item, TVIS_SELECTED | TVIS_FOCUSED, TVIS_SELECTED | TVIS_FOCUSED);
             if (!(GetStyle() & TVS_DISABLEDRAGDROP)) {
@@ -241,14 +240,11 @@ void KMultiTree::UpdateSelectionForRect(LPCRECT band, UINT flags,
         const bool inside = common.IntersectRect(&rect, band) != FALSE;
         const bool known = wasSelected.count(item) != 0;
         if (!inside) {
-            if (IsSelected(item) != known)
-                SetItemState(item, known ? TVIS_SELECTED : 0, TVIS_SELECTED);
+            SetSelected(item, known);
         } else if (!known) {
-            if (!IsSelected(item))
-                SetItemState(item, TVIS_SELECTED, TVIS_SELECTED);
+            SetSelected(item, true);
         } else if (flags & MK_CONTROL) {
-            if (IsSelected(item))
-                SetItemState(item, 0, TVIS_SELECTED);
+            SetSelected(item, false);
         } else if (flags & MK_SHIFT) {
             // Met by the band, it stays selected whatever the band does next.
             wasSelected.erase(item);

@@ -1,10 +1,14 @@
 #include "vornui/lists/KMultiTree.h"
+#include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/TimeSource.h"
+#include "vornui/platform/WindowDC.h"
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,8 +22,15 @@ public:
     KMultiTree* tree = nullptr;
     std::vector<std::string> heard;
     bool refuseSelection = false;
+    int contextMenus = 0;
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_CONTEXTMENU)
+            ++contextMenus;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         if (CWnd::OnNotify(wParam, lParam, result))
             return TRUE;
@@ -45,6 +56,19 @@ protected:
         }
         heard.push_back(std::string(name) + (tree->IsEmulatedNotify() ? "*" : ""));
         return TRUE;
+    }
+};
+
+// The tree under test; it writes down the timers that reach it.
+class RecordingTree : public KMultiTree {
+public:
+    std::vector<UINT_PTR> timers;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_TIMER)
+            timers.push_back(wParam);
+        return KMultiTree::WindowProc(message, wParam, lParam);
     }
 };
 
@@ -89,7 +113,7 @@ protected:
 
     CScriptedUser m_user;
     Parent m_parent;
-    KMultiTree m_tree;
+    RecordingTree m_tree;
     std::vector<HTREEITEM> m_items;
     HTREEITEM m_branch = nullptr;
     std::vector<HTREEITEM> m_leaves;
@@ -186,6 +210,23 @@ TEST_F(MultiTree, CollapsingDeselectsTheHiddenAndTakesTheirCaret) {
     EXPECT_EQ(m_tree.GetFocusedItem(), nullptr);
     m_tree.Expand(m_branch, TVE_EXPAND);
     EXPECT_FALSE(m_tree.IsSelected(m_leaves[0]));
+
+    // A selected branch that closes over the caret keeps the selection it had.
+    m_user.ClickAt(At(m_branch), MK_LBUTTON).ClickAt(At(m_leaves[1]), MK_LBUTTON, MOD_CONTROL);
+    m_user.ClickAt(button, MK_LBUTTON);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_branch}));
+    EXPECT_NE(m_tree.GetFocusedItem(), m_leaves[1]);
+
+    // Queries and bulk changes never see what a closed branch hides.
+    EXPECT_EQ(m_tree.SetItemState(m_leaves[0], TVIS_SELECTED, TVIS_SELECTED), 1);
+    EXPECT_TRUE(m_tree.IsSelected(m_leaves[0]));
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_branch}));
+    EXPECT_EQ(m_tree.GetSelectedCount(), 1u);
+    m_tree.SelectAll(FALSE);
+    EXPECT_TRUE(m_tree.IsSelected(m_leaves[0]));
+    m_tree.Expand(m_branch, TVE_EXPAND);
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_leaves[0]}));
 }
 
 TEST_F(MultiTree, SwitchedOffOnlyTheCaretStaysSelected) {
@@ -239,20 +280,135 @@ TEST_F(MultiTree, ABandSelectsWhatItMeets) {
     EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[0], m_items[1]}));
 }
 
-TEST_F(MultiTree, ABandPastTheBottomScrollsOnTheTimer) {
+TEST_F(MultiTree, ABandPastTheBottomScrollsALineEachTick) {
+    CSteppedClock clock;
     for (int index = 0; index < 20; ++index)
         m_tree.InsertItem(("more " + std::to_string(index)).c_str());
     ASSERT_EQ(m_tree.GetFirstVisibleItem(), m_items[0]);
     CRect window;
     m_tree.GetWindowRect(&window);
-    m_user.MouseDown(At(m_items[0], 40)).MouseMove(At(m_items[1], 20));
-    // Below the tree the pointer rests: each tick counts as a move there.
+    // Inside the tree the ticks of timer 1 reach the tree as they are.
+    m_user.MouseDown(At(m_items[0], 40)).MouseMove(At(m_items[1], 20)).Rest(75);
+    std::vector<int> lines;
+    const auto noteLine = [&](HWND) {
+        lines.push_back(m_tree.GetScrollPos(SB_VERT));
+        return ModalAction::Acted;
+    };
+    // Below the tree the pointer rests: the move scrolls one line, then each tick of 75 ms
+    // counts as a move there.
     const POINT below{At(m_items[1], 20).x, window.bottom + 10};
-    m_user.MouseMove(below).Rest(400).MouseUp(below);
+    m_user.MouseMove(below).Then(noteLine).Rest(74).Then(noteLine).Rest(1).Then(noteLine);
+    m_user.Rest(75).Rest(75).Rest(75).Then(noteLine).MouseUp(below);
     Act();
-    EXPECT_NE(m_tree.GetFirstVisibleItem(), m_items[0]);
+    EXPECT_EQ(m_tree.timers, (std::vector<UINT_PTR>{1}));
+    EXPECT_EQ(lines, (std::vector<int>{1, 1, 2, 5}));
     EXPECT_GT(m_tree.GetSelectedCount(), static_cast<UINT>(m_tree.GetVisibleCount()));
+    // The press is kept where it lies in the scrolled tree: the band still starts there.
     EXPECT_TRUE(m_tree.IsSelected(m_items[0]));
+    // Ended, the band's timer is gone.
+    m_user.Rest(300);
+    Act();
+    EXPECT_EQ(m_tree.timers.size(), 1u);
+}
+
+namespace {
+
+// The tree's pixels as they are on the screen now, without painting it again.
+std::vector<COLORREF> PixelsAsShown(CWnd& window) {
+    CRect client;
+    window.GetClientRect(&client);
+    CClientDC dc(&window);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            pixels.push_back(dc.GetPixel(x, y));
+    return pixels;
+}
+
+} // namespace
+
+TEST_F(MultiTree, AnEndedBandLeavesNoTraceAndItsLastMessageGoesOn) {
+    m_user.Drag({At(m_items[0], 40), At(m_items[1], 30), At(m_items[2], 10)});
+    Act();
+    ASSERT_EQ(m_tree.GetSelectedCount(), 3u);
+    const std::vector<COLORREF> shown = PixelsAsShown(m_tree);
+    m_tree.InvalidateRect(nullptr);
+    m_tree.UpdateWindow();
+    EXPECT_EQ(shown, PixelsAsShown(m_tree));
+
+    // With the right button: NM_RCLICK, then the release goes on to the tree, which asks
+    // its parent for a context menu.
+    m_parent.heard.clear();
+    m_user.Drag({At(m_items[0], 60), At(m_items[2], 30)}, MK_RBUTTON);
+    Act();
+    EXPECT_EQ(m_parent.heard.back(), "rclick*");
+    EXPECT_EQ(m_parent.contextMenus, 1);
+    EXPECT_EQ(m_tree.GetSelectedCount(), 3u);
+}
+
+TEST_F(MultiTree, CtrlClickInvertsWhenTheButtonComesUp) {
+    CSteppedClock clock;
+    const HTREEITEM a = m_items[0], b = m_items[1];
+    m_user.ClickAt(At(a), MK_LBUTTON);
+    m_user.MouseDown(At(b), MK_LBUTTON, MOD_CONTROL).Then([&](HWND) {
+        EXPECT_FALSE(m_tree.IsSelected(b));
+        EXPECT_EQ(m_tree.GetFocusedItem(), a);
+        return ModalAction::Acted;
+    });
+    m_user.MouseUp(At(b), MK_LBUTTON, MOD_CONTROL);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{a, b}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), b);
+    m_user.Rest(GetDoubleClickTime() + 1).MouseDown(At(a), MK_LBUTTON, MOD_CONTROL);
+    m_user.Then([&](HWND) {
+        EXPECT_TRUE(m_tree.IsSelected(a));
+        return ModalAction::Acted;
+    });
+    m_user.MouseUp(At(a), MK_LBUTTON, MOD_CONTROL);
+    Act();
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{b}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), a);
+
+    // The control's own caret changes reach the parent as its own; the tree's as emulated.
+    m_parent.heard.clear();
+    m_user.ClickAt(At(m_items[2]), MK_LBUTTON);
+    Act();
+    const auto heard = [&](const char* name) {
+        return std::count(m_parent.heard.begin(), m_parent.heard.end(), name);
+    };
+    EXPECT_EQ(heard("selchanging"), 1);
+    EXPECT_GE(heard("selchanging*"), 1); // b deselected, c selected on release
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{m_items[2]}));
+    EXPECT_FALSE(m_tree.IsEmulatedNotify());
+}
+
+TEST_F(MultiTree, CheckBoxesAndDragsFollowTheTreesStyles) {
+    m_tree.DestroyWindow();
+    ASSERT_TRUE(m_tree.Create(WS_CHILD | WS_VISIBLE | TVS_CHECKBOXES | TVS_DISABLEDRAGDROP,
+                              CRect(0, 0, 240, 120), &m_parent, 5));
+    const HTREEITEM a = m_tree.InsertItem("A");
+    const HTREEITEM b = m_tree.InsertItem("B");
+    m_user.ClickAt(At(a), MK_LBUTTON);
+    Act();
+    // A click on B's check box ticks it and leaves the selection alone.
+    CRect label;
+    m_tree.GetItemRect(b, &label, TRUE);
+    CPoint box(label.left - 8, label.CenterPoint().y);
+    m_tree.ClientToScreen(&box);
+    m_user.ClickAt(box, MK_LBUTTON);
+    Act();
+    EXPECT_TRUE(m_tree.GetCheck(b));
+    EXPECT_EQ(Selected(), (std::vector<HTREEITEM>{a}));
+    EXPECT_EQ(m_tree.GetFocusedItem(), a);
+
+    // A drag on B selects it and makes it the caret, but no drag begins.
+    m_parent.heard.clear();
+    const POINT from = At(b);
+    m_user.Drag({from, POINT{from.x + 12, from.y + 12}});
+    Act();
+    EXPECT_EQ(std::count(m_parent.heard.begin(), m_parent.heard.end(), "begindrag*"), 0);
+    EXPECT_TRUE(m_tree.IsSelected(b));
+    EXPECT_EQ(m_tree.GetFocusedItem(), b);
 }
 
 TEST_F(MultiTree, EmptySpaceClicksDragsAndKeys) {

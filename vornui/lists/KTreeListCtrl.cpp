@@ -172,11 +172,12 @@ int KTreeListCtrl::Expand(int item, bool all, int& row) {
 
 void KTreeListCtrl::Collapse(int item, int row) {
     m_Items[static_cast<size_t>(item)].m_bCollapsed = true;
-    const int level = m_Items[static_cast<size_t>(item)].m_nLevel;
+    // The rows below that show deeper items are the item's descendants; in the table's
+    // order they end where the first item after its subtree shows.
+    const int hidden = FirstRowFrom(SubtreeEnd(item)) - (row + 1);
+    const unsigned generation = m_nGeneration;
     SetRedraw(FALSE);
-    for (int below = ItemOfRow(row + 1);
-         below >= 0 && m_Items[static_cast<size_t>(below)].m_nLevel > level;
-         below = ItemOfRow(row + 1))
+    for (int left = hidden; left > 0 && generation == m_nGeneration; --left)
         if (!DeleteItem(row + 1))
             break;
     SetRedraw(TRUE);
@@ -228,21 +229,23 @@ int KTreeListCtrl::ItemOfRow(int row) const {
     return item < m_Items.size() ? static_cast<int>(item) : -1;
 }
 
-int KTreeListCtrl::RowOfItem(int item) const {
+int KTreeListCtrl::FirstRowFrom(int item) const {
     // The rows show their items in the table's order.
     int low = 0;
-    int high = GetItemCount() - 1;
-    while (low <= high) {
+    int high = GetItemCount();
+    while (low < high) {
         const int middle = low + (high - low) / 2;
-        const int shown = ItemOfRow(middle);
-        if (shown == item)
-            return middle;
-        if (shown < item)
+        if (ItemOfRow(middle) < item)
             low = middle + 1;
         else
-            high = middle - 1;
+            high = middle;
     }
-    return -1;
+    return low;
+}
+
+int KTreeListCtrl::RowOfItem(int item) const {
+    const int row = FirstRowFrom(item);
+    return item >= 0 && ItemOfRow(row) == item ? row : -1;
 }
 
 int KTreeListCtrl::SubtreeEnd(int item) const {

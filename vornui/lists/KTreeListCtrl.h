@@ -11,18 +11,24 @@
 // Item indices and row numbers differ as soon as a branch above is closed: SetItemText and
 // SetItemDataPtr take an item index, SetItemImage, GetItemDataPtr and IsCollapsed a row.
 //
-// Choices where the obvious reading leaves a gap:
+// Two choices where the rules leave a gap:
 // - SetItemText changes the row that shows the item, and no row while the item is hidden;
 //   its text shows when the branch opens.
-// - An item that is not expandable never opens or closes by the person's hand: keypad plus,
-//   keypad minus, Right and '*' leave it alone, and Left acts on it as on a collapsed item,
-//   moving to its parent. So a leaf never shows a plus or a minus.
-// - AddItem gives an item a row when it is visible: at the top level when its level is at
-//   most the expand level, below a parent when that parent has a row and is expanded. Built
-//   before the person acts, that is the same as "level at most the expand level"; an item
-//   added under a branch the person has closed waits for the branch to open.
-// - Left on a collapsed item moves the selection to the parent row (the row left behind is
-//   deselected) and scrolls it into view.
+// - An item that is not expandable never shows a plus or a minus: keypad minus changes
+//   nothing on it, and Left acts on it as on a collapsed item, moving to its parent row
+//   (the row left behind is deselected; the parent row is scrolled into view). Right,
+//   keypad plus and '*' act on every collapsed item alike: they clear its collapsed flag
+//   and show whatever lies below it, and the state image stays as the item's kind says.
+//
+// One departure, so that the rows are always exactly the open items: AddItem gives the new
+// item a row when it can be seen, that is when its level is at most the expand level at
+// the top, and below a parent when the parent has a row and is expanded. For a table built
+// in pre-order before the person acts, that is the plain rule "a row when the level is at
+// most the expand level". It differs where the plain rule would be wrong: under a branch
+// the person has closed the item waits for the branch to open (a row now would show under
+// a plus, and twice once the branch opens); under a branch the person has opened, and
+// under an open parent whose level it exceeds by more than one, the item shows at once, as
+// the branch's next opening would show it.
 
 #include "vornui/platform/ImageList.h"
 #include "vornui/platform/ListCtrl.h"
@@ -58,7 +64,7 @@ public:
 
     // Appends an item (text of column 0 or LPSTR_TEXTCALLBACK, image, level, expandable) to
     // the table and returns its index. It starts collapsed when its level is at least the
-    // expand level.
+    // expand level, a leaf too.
     int AddItem(const char* text, int image, int level, bool expandable);
     // Stores column `column`'s text (or LPSTR_TEXTCALLBACK) of item `item` and shows it on
     // the item's row if it has one; 1, or 0 for a negative column. Throws std::out_of_range
@@ -110,6 +116,8 @@ private:
     bool ValidRow(int row) const { return row >= 0 && row < GetItemCount(); }
     // The item shown in row `row`, or -1.
     int ItemOfRow(int row) const;
+    // The first row that shows item `item` or a later one; the row count when none does.
+    int FirstRowFrom(int item) const;
     // The row that shows item `item`, or -1 while it is hidden.
     int RowOfItem(int item) const;
     // The first item after `item`'s subtree.

@@ -271,7 +271,7 @@ TEST(KTreeListCtrl, KeysOpenCloseAndWalkTheBranches) {
     EXPECT_EQ(Selected(tree), 2);
 }
 
-TEST(KTreeListCtrl, LeavesNeverOpenOrCloseByHand) {
+TEST(KTreeListCtrl, LeavesNeverShowABox) {
     TreeHost host;
     KTreeListCtrl tree;
     Adopt(host, tree);
@@ -293,13 +293,133 @@ TEST(KTreeListCtrl, LeavesNeverOpenOrCloseByHand) {
     EXPECT_EQ(StateImage(tree, 1), 0u);
     PressOn(host, tree, 2, VK_LEFT);
     EXPECT_EQ(Selected(tree), 1);
-    // Right, keypad plus, '*' and a click where a box would be do nothing to a leaf.
-    for (const UINT key : {VK_RIGHT, VK_ADD, VK_MULTIPLY})
-        PressOn(host, tree, 2, key);
+    EXPECT_TRUE(tree.IsCollapsed(2));
+    // A click where a box would be does nothing to a leaf.
     ClickAt(host, OnBox(tree, 2));
     EXPECT_TRUE(tree.IsCollapsed(2));
-    EXPECT_EQ(StateImage(tree, 2), 0u);
-    EXPECT_EQ(Labels(tree), Names({"Block", "Loose line", "Fix", "Line"}));
+    // Right, keypad plus and '*' open a collapsed leaf as any collapsed item: the flag
+    // goes, nothing shows below it, and still no box.
+    tree.SetExpandLevel(1);
+    for (const UINT key : {VK_RIGHT, VK_ADD, VK_MULTIPLY}) {
+        tree.DeleteAllItems();
+        tree.AddItem("Block", 0, 0, true);
+        tree.AddItem("Fix", 0, 1, false);
+        tree.AddItem("Line", 0, 1, true);
+        ASSERT_TRUE(tree.IsCollapsed(1));
+        PressOn(host, tree, 1, key);
+        EXPECT_FALSE(tree.IsCollapsed(1)) << key;
+        EXPECT_EQ(StateImage(tree, 1), 0u) << key;
+        EXPECT_EQ(Labels(tree), Names({"Block", "Fix", "Line"})) << key;
+        EXPECT_EQ(Selected(tree), 1) << key;
+    }
+
+    // An item added as not expandable that has deeper items after it: Right shows them,
+    // Left and keypad minus never hide them again, and it never shows a box.
+    tree.DeleteAllItems();
+    tree.SetExpandLevel(0);
+    tree.AddItem("Block", 0, 0, false);
+    tree.AddItem("Line", 0, 1, false);
+    PressOn(host, tree, 0, VK_RIGHT);
+    EXPECT_EQ(Labels(tree), Names({"Block", "Line"}));
+    EXPECT_EQ(StateImage(tree, 0), 0u);
+    PressOn(host, tree, 0, VK_SUBTRACT);
+    PressOn(host, tree, 0, VK_LEFT);
+    EXPECT_EQ(Labels(tree), Names({"Block", "Line"}));
+    PressOn(host, tree, 0, VK_RIGHT);
+    EXPECT_EQ(Selected(tree), 1);
+}
+
+TEST(KTreeListCtrl, ItemsAddedLaterShowOnlyWhereTheirBranchIsOpen) {
+    TreeHost host;
+    KTreeListCtrl tree;
+    Adopt(host, tree);
+    // A closed branch: the new item waits for it, and shows once when it opens.
+    tree.SetExpandLevel(1);
+    tree.AddItem("A", 0, 0, true);
+    tree.AddItem("A1", 0, 1, false);
+    ClickAt(host, OnBox(tree, 0));
+    ASSERT_EQ(Labels(tree), Names({"A"}));
+    EXPECT_EQ(tree.AddItem("A2", 0, 1, false), 2);
+    EXPECT_EQ(Labels(tree), Names({"A"}));
+    ClickAt(host, OnBox(tree, 0));
+    EXPECT_EQ(Labels(tree), Names({"A", "A1", "A2"}));
+
+    // A branch below the expand level that the person opened: the new item shows at once,
+    // and goes with the branch when it closes.
+    tree.DeleteAllItems();
+    tree.SetExpandLevel(0);
+    tree.AddItem("B", 0, 0, true);
+    tree.AddItem("B1", 0, 1, false);
+    ClickAt(host, OnBox(tree, 0));
+    ASSERT_EQ(Labels(tree), Names({"B", "B1"}));
+    tree.AddItem("B2", 0, 1, false);
+    EXPECT_EQ(Labels(tree), Names({"B", "B1", "B2"}));
+    EXPECT_EQ(tree.GetItemData(2), 2u);
+    EXPECT_TRUE(tree.IsCollapsed(2)); // below the expand level, a leaf too
+    ClickAt(host, OnBox(tree, 0));
+    EXPECT_EQ(Labels(tree), Names({"B"}));
+
+    // A level that jumps under an open parent shows as the parent's next opening shows it.
+    tree.DeleteAllItems();
+    tree.SetExpandLevel(1);
+    tree.AddItem("C", 0, 0, true);
+    tree.AddItem("C deep", 0, 3, false);
+    EXPECT_EQ(Labels(tree), Names({"C", "C deep"}));
+    ClickAt(host, OnBox(tree, 0));
+    ClickAt(host, OnBox(tree, 0));
+    EXPECT_EQ(Labels(tree), Names({"C", "C deep"}));
+}
+
+namespace {
+
+// A tree list that counts its paintings.
+class CountedTreeList : public KTreeListCtrl {
+public:
+    int paintings = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_PAINT)
+            ++paintings;
+        return KTreeListCtrl::WindowProc(message, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST(KTreeListCtrl, ThePersonsExpandAndCollapsePaintNothingUntilTheyEnd) {
+    TreeHost host;
+    CountedTreeList tree;
+    Adopt(host, tree);
+    AddSurvey(tree);
+    // Whenever a row comes or goes the parent tries to get the list painted, what was
+    // invalid before included.
+    int rowsChanged = 0;
+    int paintedMeanwhile = 0;
+    host.onNotify = [&](const NMHDR& header) {
+        if (header.code != LVN_INSERTITEM && header.code != LVN_DELETEITEM)
+            return;
+        ++rowsChanged;
+        const int before = tree.paintings;
+        tree.InvalidateRect(nullptr);
+        tree.UpdateWindow();
+        paintedMeanwhile += tree.paintings - before;
+    };
+    ClickAt(host, OnBox(tree, 0));
+    PressOn(host, tree, 1, VK_MULTIPLY);
+    PressOn(host, tree, 1, VK_LEFT);
+    PressOn(host, tree, 1, VK_SUBTRACT);
+    ClickAt(host, OnBox(tree, 0));
+    host.onNotify = nullptr;
+    EXPECT_EQ(Labels(tree), Names({"North", "South", "Notes"}));
+    EXPECT_GE(rowsChanged, 8);
+    EXPECT_EQ(paintedMeanwhile, 0);
+    // Afterwards the list paints again, with the plus it ended with.
+    const int before = tree.paintings;
+    tree.InvalidateRect(nullptr);
+    tree.UpdateWindow();
+    EXPECT_GT(tree.paintings, before);
+    EXPECT_EQ(BoxStroke(tree, 0), RGB(0, 0, 0));
 }
 
 TEST(KTreeListCtrl, TakesItemIndicesForTextsAndDataAndRowsForTheRest) {
@@ -527,7 +647,7 @@ TEST(KTreeListCtrl, RowsAreAlwaysTheVisibleItemsInOrder) {
             const UINT key = keys[pick(5)];
             PressOn(host, tree, row, key);
             expectedSelection = row;
-            const bool opens = target->expandable && target->collapsed;
+            const bool opens = target->collapsed;
             if (key == VK_MULTIPLY && opens) {
                 for (int each = item; each < subtreeEnd(item); ++each)
                     items[static_cast<size_t>(each)].collapsed = false;

@@ -64,7 +64,7 @@ void KTreeListCtrl::OnKeyDown(UINT key, UINT repeat, UINT flags) {
         }
         return;
     case VK_RIGHT: {
-        if (expandable && collapsed) {
+        if (collapsed) {
             ExpandByUser(row, false);
             return;
         }
@@ -76,7 +76,7 @@ void KTreeListCtrl::OnKeyDown(UINT key, UINT repeat, UINT flags) {
         return;
     }
     case VK_ADD:
-        if (expandable && collapsed)
+        if (collapsed)
             ExpandByUser(row, false);
         return;
     case VK_SUBTRACT:
@@ -91,8 +91,7 @@ void KTreeListCtrl::OnKeyDown(UINT key, UINT repeat, UINT flags) {
 void KTreeListCtrl::OnChar(UINT ch, UINT repeat, UINT flags) {
     const int row = SelectedRow();
     const int item = ItemOfRow(row);
-    if (ch == '*' && item >= 0 && m_Items[static_cast<size_t>(item)].m_bExpandable &&
-        m_Items[static_cast<size_t>(item)].m_bCollapsed)
+    if (ch == '*' && item >= 0 && m_Items[static_cast<size_t>(item)].m_bCollapsed)
         ExpandByUser(row, true);
     CListCtrl::OnChar(ch, repeat, flags);
 }

@@ -29,6 +29,23 @@ private:
     KWaitingTreeCtrl& m_tree;
 };
 
+// The frozen picture from the snapshot to the end of a population: erasing paints the
+// snapshot meanwhile, and redrawing comes back on at the end, however the population ends.
+class KWaitingTreeCtrl::FrozenPicture {
+public:
+    explicit FrozenPicture(KWaitingTreeCtrl& tree) : m_tree(tree) {}
+    ~FrozenPicture() {
+        m_tree.m_bSnapshotValid = false;
+        m_tree.m_bmpSnapshot.DeleteObject();
+        m_tree.SetRedraw(TRUE);
+    }
+    FrozenPicture(const FrozenPicture&) = delete;
+    FrozenPicture& operator=(const FrozenPicture&) = delete;
+
+private:
+    KWaitingTreeCtrl& m_tree;
+};
+
 KWaitingTreeCtrl::KWaitingTreeCtrl() : m_strWaitMessage("Loading...") {}
 
 KWaitingTreeCtrl::~KWaitingTreeCtrl() = default;
@@ -121,6 +138,9 @@ void KWaitingTreeCtrl::ExpandItem(HTREEITEM item) {
         EnsureVisible(m_hItemMessage);
         RedrawWindow();
     }
+    // Whatever PopulateItem does, even throwing, the worker ends first and then the tree
+    // draws itself again.
+    const FrozenPicture frozen(*this);
     int populated = 0;
     {
         const AnimationRun animation(*this);
@@ -130,20 +150,13 @@ void KWaitingTreeCtrl::ExpandItem(HTREEITEM item) {
         TakeSnapshot();
         DeleteItem(m_hItemMessage);
         m_hItemMessage = nullptr;
-        // Whatever PopulateItem does, even throwing, the frozen picture goes with the
-        // animation and the tree draws itself again.
-        struct Thaw {
-            KWaitingTreeCtrl& tree;
-            ~Thaw() {
-                tree.m_bSnapshotValid = false;
-                tree.m_bmpSnapshot.DeleteObject();
-                tree.SetRedraw(TRUE);
-            }
-        } thaw{*this};
         populated = PopulateItem(item);
     }
-    if (item == TVI_ROOT)
-        return;
+    if (item != TVI_ROOT)
+        ShowWhatWasPopulated(item, populated);
+}
+
+void KWaitingTreeCtrl::ShowWhatWasPopulated(HTREEITEM item, int populated) {
     if (populated) {
         TVITEM indicator{};
         indicator.mask = TVIF_CHILDREN;

@@ -79,10 +79,14 @@ protected:
 
 private:
     class AnimationRun;
+    class FrozenPicture;
     void StartAnimation();
     void StopAnimation();
     static DWORD AnimationThread(LPVOID tree);
     void TakeSnapshot();
+    // A populated item's button shows whether it got children; an item that got none
+    // looks collapsed.
+    void ShowWhatWasPopulated(HTREEITEM item, int populated);
     void AskForRedraw();
     bool HasChildren(HTREEITEM item) const;
     void DeleteChildren(HTREEITEM item);

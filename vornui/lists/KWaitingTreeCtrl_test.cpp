@@ -2,6 +2,7 @@
 #include "vornui/platform/CDC.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/Icons.h"
+#include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/TimeSource.h"
 #include "vornui/platform/WindowDC.h"
 #include "vornui/platform/WindowPosition.h"
@@ -30,13 +31,20 @@ public:
     int postAnimations = 0;
     int callsAtPost = -1;
     HWND postTo = nullptr; // the worker posts kAnimated here on its first call
+    std::function<void()> atPost;
+    bool placeholderShown = false;
+    CRect placeholderLabel;
+    CRect placeholderIcon;
 
     // Waits (bounded) until the worker has called DoAnimation with `tick` this often.
     bool WaitForCalls(int tick, int count) {
         std::unique_lock lock(m_mutex);
-        return m_changed.wait_for(lock, kPatience, [&] { return Calls(tick) >= count; });
+        return m_changed.wait_for(lock, kPatience, [&] { return CountOf(tick) >= count; });
     }
-    int Calls(int tick) const { return tick ? m_ticks : m_redraws; }
+    int Calls(int tick) {
+        std::lock_guard lock(m_mutex);
+        return CountOf(tick);
+    }
     int AllCalls() {
         std::lock_guard lock(m_mutex);
         return m_ticks + m_redraws;
@@ -46,6 +54,10 @@ public:
         return m_lastCurrent;
     }
 
+    // While the gate is closed the worker stays inside DoAnimation (bounded).
+    void CloseGate() { SetGate(true); }
+    void OpenGate() { SetGate(false); }
+
     using KWaitingTreeCtrl::PopulateItem;
 
 protected:
@@ -54,28 +66,77 @@ protected:
     void PreAnimation(HTREEITEM placeholder) override {
         ++preAnimations;
         placeholderText = GetItemText(placeholder);
+        placeholderShown = GetItemRect(placeholder, &placeholderLabel, TRUE) &&
+                           GetItemImageRect(placeholder, &placeholderIcon);
     }
     void DoAnimation(int tick, int, int current) override {
-        {
-            std::lock_guard lock(m_mutex);
-            ++(tick ? m_ticks : m_redraws);
-            m_lastCurrent = current;
-            if (postTo && m_ticks + m_redraws == 1)
-                ::PostMessage(postTo, kAnimated, 0, 0);
-        }
+        std::unique_lock lock(m_mutex);
+        ++(tick ? m_ticks : m_redraws);
+        m_lastCurrent = current;
+        if (postTo && m_ticks + m_redraws == 1)
+            ::PostMessage(postTo, kAnimated, 0, 0);
         m_changed.notify_all();
+        m_changed.wait_for(lock, kPatience, [&] { return !m_gateClosed; });
     }
     void PostAnimation() override {
         ++postAnimations;
         callsAtPost = AllCalls();
+        if (atPost)
+            atPost();
     }
 
 private:
+    int CountOf(int tick) const { return tick ? m_ticks : m_redraws; }
+    void SetGate(bool closed) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_gateClosed = closed;
+        }
+        m_changed.notify_all();
+    }
+
+    bool m_gateClosed = false;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     int m_ticks = 0;
     int m_redraws = 0;
     int m_lastCurrent = -1;
+};
+
+// What erasing the tree's background paints, on a red canvas of the tree's size.
+class ErasedPicture {
+public:
+    explicit ErasedPicture(CWnd& tree) {
+        CRect client;
+        tree.GetClientRect(&client);
+        CClientDC treeDc(&tree);
+        m_memory.CreateCompatibleDC(&treeDc);
+        m_canvas.CreateCompatibleBitmap(&treeDc, client.Width(), client.Height());
+        m_old = m_memory.SelectObject(&m_canvas);
+        m_memory.FillSolidRect(client, kRed);
+        erased = tree.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(m_memory.GetSafeHdc()));
+    }
+    ~ErasedPicture() { m_memory.SelectObject(m_old); }
+    ErasedPicture(const ErasedPicture&) = delete;
+    ErasedPicture& operator=(const ErasedPicture&) = delete;
+
+    COLORREF At(int x, int y) { return m_memory.GetPixel(x, y); }
+    // Whether anything but `background` was painted inside `rect`.
+    bool HasInk(const CRect& rect, COLORREF background) {
+        for (int y = rect.top; y < rect.bottom; ++y)
+            for (int x = rect.left; x < rect.right; ++x)
+                if (At(x, y) != background)
+                    return true;
+        return false;
+    }
+
+    static constexpr COLORREF kRed = RGB(255, 0, 0);
+    LRESULT erased = 0;
+
+private:
+    CDC m_memory;
+    CBitmap m_canvas;
+    CBitmap* m_old = nullptr;
 };
 
 // A framework window, so that the tree hears its expansions back; it keeps what the
@@ -115,7 +176,12 @@ protected:
     void ClickButton(HTREEITEM item) {
         CRect label;
         ASSERT_TRUE(m_tree.GetItemRect(item, &label, TRUE));
-        CPoint button(label.left - static_cast<int>(m_tree.GetIndent()) / 2, label.CenterPoint().y);
+        CPoint button(0, label.CenterPoint().y);
+        UINT hit = 0;
+        while (button.x < label.left &&
+               !(m_tree.HitTest(button, &hit) == item && (hit & TVHT_ONITEMBUTTON)))
+            ++button.x;
+        ASSERT_LT(button.x, label.left);
         m_tree.ClientToScreen(&button);
         CScriptedUser user;
         user.ClickAt(button, MK_LBUTTON);
@@ -177,6 +243,23 @@ TEST_F(WaitingTree, OpeningABranchFillsItWhileTheWorkerAnimates) {
     EXPECT_EQ(Children(m_folder).size(), 3u);
 }
 
+TEST_F(WaitingTree, ProgressReportedWhileTheWorkerDrawsComesAsOneRedraw) {
+    m_tree.CloseGate();
+    m_tree.populate = [&](HTREEITEM item) {
+        EXPECT_TRUE(m_tree.WaitForCalls(0, 1)); // the worker is inside its first call
+        for (int current = 1; current <= 50; ++current)
+            m_tree.UpdatePopulation(current);
+        m_tree.OpenGate();
+        EXPECT_TRUE(m_tree.WaitForCalls(0, 2));
+        m_tree.InsertItem("done", item);
+        return 1;
+    };
+    ClickButton(m_folder);
+    EXPECT_EQ(m_tree.Calls(0), 2);
+    EXPECT_EQ(m_tree.LastCurrent(), 50);
+    EXPECT_EQ(m_tree.AllCalls(), m_tree.callsAtPost);
+}
+
 TEST_F(WaitingTree, ARefreshingTreeThrowsChildrenAwayOnCollapse) {
     m_tree.refresh = 1;
     int populations = 0;
@@ -222,26 +305,86 @@ TEST_F(WaitingTree, ADelayBringsTicksAndProgressBringsRedraws) {
     EXPECT_EQ(m_tree.AllCalls(), m_tree.callsAtPost);
 }
 
-TEST_F(WaitingTree, TheFrozenPictureIsWhatErasingPaints) {
+TEST_F(WaitingTree, TheFrozenPictureIsWhatErasingPaintsUntilTheWorkerEnded) {
     m_tree.populate = [&](HTREEITEM item) {
         EXPECT_TRUE(m_tree.WaitForCalls(0, 1));
-        CClientDC treeDc(&m_tree);
-        CDC memory;
-        memory.CreateCompatibleDC(&treeDc);
-        CBitmap canvas;
-        canvas.CreateCompatibleBitmap(&treeDc, 240, 150);
-        CBitmap* old = memory.SelectObject(&canvas);
-        memory.FillSolidRect(0, 0, 240, 150, RGB(255, 0, 0));
-        EXPECT_TRUE(
-            m_tree.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.GetSafeHdc())));
-        EXPECT_NE(memory.GetPixel(2, 2), RGB(255, 0, 0));
-        memory.SelectObject(old);
+        {
+            ErasedPicture picture(m_tree);
+            EXPECT_TRUE(picture.erased);
+            EXPECT_NE(picture.At(2, 2), ErasedPicture::kRed);
+        }
         EXPECT_TRUE(m_tree.WaitForCalls(0, 2)); // and the animation was asked to draw
         m_tree.InsertItem("after", item);
         return 1;
     };
+    // The worker has ended before the picture thaws: PostAnimation still sees it frozen.
+    bool frozenAtPost = false;
+    m_tree.atPost = [&] {
+        ErasedPicture picture(m_tree);
+        frozenAtPost = picture.At(2, 2) != ErasedPicture::kRed;
+    };
     ClickButton(m_folder);
     EXPECT_EQ(Children(m_folder).size(), 1u);
+    EXPECT_TRUE(frozenAtPost);
+    // Thawed, erasing is the tree's own again (it paints its background with the rest).
+    m_tree.atPost = nullptr;
+    ErasedPicture after(m_tree);
+    EXPECT_EQ(after.At(2, 2), ErasedPicture::kRed);
+}
+
+TEST_F(WaitingTree, TheWaitMessageShowsWithItsIconOnlyWhenAskedFor) {
+    CImageList images;
+    images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 1, 0);
+    m_tree.SetImageList(&images, TVSIL_NORMAL);
+    const HICON waitIcon = LoadIcon(nullptr, IDI_HAND);
+    m_tree.SetWaitMessage("Reading the line files...", waitIcon);
+    // The icon as it should look on the tree's background.
+    CClientDC treeDc(&m_tree);
+    CDC expected;
+    expected.CreateCompatibleDC(&treeDc);
+    CBitmap expectedBits;
+    expectedBits.CreateCompatibleBitmap(&treeDc, 16, 16);
+    // The handle, not a temporary wrapper, is kept across the loops the clicks run.
+    const HGDIOBJ oldExpected = ::SelectObject(expected.GetSafeHdc(), expectedBits.GetSafeHandle());
+    const COLORREF background = GetSysColor(COLOR_WINDOW);
+    expected.FillSolidRect(0, 0, 16, 16, background);
+    DrawIconEx(expected.GetSafeHdc(), 0, 0, waitIcon, 16, 16, 0, nullptr, DI_NORMAL);
+
+    // Not asked for: the frozen picture is the tree from before the opening.
+    bool inkBeside = true;
+    m_tree.populate = [&](HTREEITEM item) {
+        ErasedPicture picture(m_tree);
+        inkBeside = picture.HasInk(m_tree.placeholderLabel, background);
+        m_tree.InsertItem("line 1", item);
+        return 1;
+    };
+    ClickButton(m_folder);
+    EXPECT_EQ(m_tree.placeholderText, "Reading the line files...");
+    EXPECT_FALSE(inkBeside);
+
+    // Asked for: the placeholder is drawn, with the wait icon left of it.
+    m_tree.ShowWaitMessage();
+    bool textShown = false;
+    bool iconShown = false;
+    m_tree.populate = [&](HTREEITEM item) {
+        ErasedPicture picture(m_tree);
+        textShown = picture.HasInk(m_tree.placeholderLabel, background);
+        iconShown = true;
+        for (int y = 0; y < 16; ++y)
+            for (int x = 0; x < 16; ++x)
+                iconShown = iconShown &&
+                            picture.At(m_tree.placeholderIcon.left + x,
+                                       m_tree.placeholderIcon.top + y) == expected.GetPixel(x, y);
+        m_tree.InsertItem("line 1", item);
+        return 1;
+    };
+    m_tree.RefreshSubItems(m_folder, true);
+    ASSERT_TRUE(m_tree.placeholderShown);
+    EXPECT_EQ(CRect(m_tree.placeholderIcon).Width(), 16);
+    EXPECT_TRUE(textShown);
+    EXPECT_TRUE(iconShown);
+    ::SelectObject(expected.GetSafeHdc(), oldExpected);
+    m_tree.SetImageList(nullptr, TVSIL_NORMAL);
 }
 
 TEST_F(WaitingTree, NothingProducedNothingLeftOver) {
@@ -259,6 +402,27 @@ TEST_F(WaitingTree, NothingProducedNothingLeftOver) {
     EXPECT_EQ(m_tree.AllCalls(), m_tree.callsAtPost);
     m_tree.InsertItem("visible again", m_folder);
     EXPECT_TRUE(m_tree.GetUpdateRect(nullptr));
+    EXPECT_EQ(ErasedPicture(m_tree).At(2, 2), ErasedPicture::kRed); // not frozen
+
+    // Thrown inside an opening: the same, and the next opening animates afresh.
+    const HTREEITEM other = m_tree.InsertItem("other");
+    TVITEM indicator{};
+    indicator.mask = TVIF_CHILDREN;
+    indicator.hItem = other;
+    indicator.cChildren = 1;
+    m_tree.SetItem(&indicator);
+    EXPECT_THROW(m_tree.Expand(other, TVE_EXPAND), std::runtime_error);
+    EXPECT_EQ(m_tree.preAnimations, 3);
+    EXPECT_EQ(m_tree.postAnimations, 3);
+    m_tree.populate = [&](HTREEITEM item) {
+        EXPECT_TRUE(m_tree.WaitForCalls(0, m_tree.callsAtPost + 1));
+        m_tree.InsertItem("found", item);
+        return 1;
+    };
+    m_tree.RefreshSubItems(other, true);
+    EXPECT_EQ(Children(other), (std::vector<CString>{"found"}));
+    EXPECT_EQ(m_tree.postAnimations, 4);
+    EXPECT_EQ(m_tree.AllCalls(), m_tree.callsAtPost);
 }
 
 TEST_F(WaitingTree, TheRootIsFilledAndIconsGoLeftOfLabels) {

@@ -1,5 +1,7 @@
 #include "vornui/platform/TreeCtrl.h"
 
+#include <cstring>
+
 namespace {
 
 WPARAM AsWParam(HTREEITEM item) {
@@ -248,8 +250,9 @@ BOOL CTreeCtrl::SetItemData(HTREEITEM item, DWORD_PTR data) {
 BOOL CTreeCtrl::GetItemRect(HTREEITEM item, LPRECT rect, BOOL textOnly) const {
     if (!rect)
         return FALSE;
+    // The item goes in the rectangle's first bytes; a RECT is aligned for its LONGs only.
     static_assert(sizeof(HTREEITEM) <= sizeof(RECT));
-    *reinterpret_cast<HTREEITEM*>(rect) = item;
+    std::memcpy(rect, &item, sizeof item);
     return static_cast<BOOL>(SendMessage(TVM_GETITEMRECT, static_cast<WPARAM>(textOnly),
                                          reinterpret_cast<LPARAM>(rect)));
 }

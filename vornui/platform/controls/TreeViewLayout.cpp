@@ -9,6 +9,8 @@
 #include "vornui/platform/WindowPaint.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/internal/ControlFont.h"
+#include "vornui/platform/internal/FontEngine.h"
+#include "vornui/platform/internal/GdiRecords.h"
 #include "vornui/platform/internal/TreeViewWindow.h"
 #include "vornui/platform/internal/WindowInternals.h"
 
@@ -29,45 +31,53 @@ CSize ImageSize(HIMAGELIST list) {
     return CSize(width, height);
 }
 
-// Labels are measured once, with the control's font, when first needed.
+// Labels are measured once, with the control's font, when first needed. The font is
+// looked up once for all the labels measured together: a branch of many thousand children
+// is measured whole when it opens.
 class LabelMeasure {
 public:
     explicit LabelMeasure(HWND hwnd) : m_hwnd(hwnd) {}
-    ~LabelMeasure() {
-        if (m_dc) {
-            SelectObject(m_dc, m_oldFont);
-            ReleaseDC(m_hwnd, m_dc);
-        }
-    }
-    LabelMeasure(const LabelMeasure&) = delete;
-    LabelMeasure& operator=(const LabelMeasure&) = delete;
 
     int Width(TreeItem& item) {
         if (item.labelWidth >= 0)
             return item.labelWidth;
-        if (!m_dc) {
-            m_dc = GetDC(m_hwnd);
-            HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessage(m_hwnd, WM_GETFONT, 0, 0));
-            m_oldFont = SelectObject(m_dc, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-        }
-        SIZE size{};
-        GetTextExtentPoint32(m_dc, item.text.GetString(), item.text.GetLength(), &size);
-        item.labelWidth = size.cx + 2 * kLabelPadding;
+        const FontInstance* font = Font();
+        const int text = font ? font->textWidth(item.text.GetString(), item.text.GetLength()) : 0;
+        item.labelWidth = text + 2 * kLabelPadding;
         return item.labelWidth;
     }
 
 private:
+    // The control's font as a DC would measure with it: the stock GUI font when the
+    // control has none, the system font when its handle is dead.
+    const FontInstance* Font() {
+        if (!m_looked) {
+            m_looked = true;
+            const auto handle = reinterpret_cast<HGDIOBJ>(SendMessage(m_hwnd, WM_GETFONT, 0, 0));
+            m_font =
+                LiveGdiObjectOf<FontRecord>(handle ? handle : GetStockObject(DEFAULT_GUI_FONT));
+            if (!m_font)
+                m_font = LiveGdiObjectOf<FontRecord>(GetStockObject(SYSTEM_FONT));
+            m_resolved = m_font ? m_font->resolved() : nullptr;
+        }
+        return m_resolved;
+    }
+
     HWND m_hwnd;
-    HDC m_dc = nullptr;
-    HGDIOBJ m_oldFont = nullptr;
+    bool m_looked = false;
+    std::shared_ptr<FontRecord> m_font; // kept alive while measuring
+    const FontInstance* m_resolved = nullptr;
 };
+
+// Whether a column of buttons and lines comes before the top level's items.
+bool HasRootColumn(HWND hwnd) {
+    const DWORD style = StyleOf(hwnd);
+    return (style & TVS_LINESATROOT) && (style & (TVS_HASLINES | TVS_HASBUTTONS)) != 0;
+}
 
 // The left edge of an item's own parts: one indent per level, and one more for the
 // buttons and lines at the root.
-int ItemStart(HWND hwnd, const TreeViewData& data, const TreeItem& item) {
-    const DWORD style = StyleOf(hwnd);
-    const bool rootColumn =
-        (style & TVS_LINESATROOT) && (style & (TVS_HASLINES | TVS_HASBUTTONS)) != 0;
+int ItemStart(const TreeViewData& data, const TreeItem& item, bool rootColumn) {
     return (item.level + (rootColumn ? 1 : 0)) * data.indent - data.scrollX;
 }
 
@@ -83,7 +93,7 @@ TreeItemGeometry Geometry(HWND hwnd, const TreeViewData& data, TreeItem& item, i
     TreeItemGeometry geometry;
     geometry.row =
         CRect(0, (row - data.topRow) * height, client.right, (row - data.topRow + 1) * height);
-    int x = ItemStart(hwnd, data, item);
+    int x = ItemStart(data, item, HasRootColumn(hwnd));
     if ((StyleOf(hwnd) & TVS_HASBUTTONS) && item.HasChildIndicator() &&
         x + data.scrollX >= data.indent)
         geometry.button = CRect(x - data.indent, geometry.row.top, x, geometry.row.bottom);
@@ -119,10 +129,11 @@ void SetScrollBar(HWND hwnd, int bar, int max, int page, int pos) {
 // The widest row's right edge, unscrolled.
 int ContentWidth(HWND hwnd, TreeViewData& data, const std::vector<TreeItem*>& rows) {
     LabelMeasure measure(hwnd);
+    const bool rootColumn = HasRootColumn(hwnd);
     int widest = 0;
     for (TreeItem* item : rows)
-        widest =
-            std::max(widest, ItemStart(hwnd, data, *item) + data.scrollX + measure.Width(*item));
+        widest = std::max(widest,
+                          ItemStart(data, *item, rootColumn) + data.scrollX + measure.Width(*item));
     if (data.normalImages)
         widest += ImageSize(data.normalImages).cx + kIconGap;
     return widest;

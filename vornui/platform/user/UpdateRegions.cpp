@@ -31,6 +31,20 @@ void InvalidateCoveredChildren(HWND parent, const Region& update) {
     }
 }
 
+// Whether the part of `area` inside the client is already in an update rectangle: a control
+// that invalidates row after row of a window it already invalidated whole asks this often,
+// and combining regions each time is what would cost.
+bool CoveredByUpdate(const WindowRecord& record, const Region& area, const CRect& client) {
+    if (!record.update.isRectangle() || !area.isRectangle())
+        return false;
+    CRect inside;
+    if (!inside.IntersectRect(area.bounds(), client))
+        return true;
+    CRect covered;
+    covered.IntersectRect(inside, record.update.bounds());
+    return covered == inside;
+}
+
 } // namespace
 
 unsigned long long PaintChanges() {
@@ -52,9 +66,12 @@ BOOL InvalidateClientRegion(HWND hwnd, const Region& area, BOOL erase) {
         return FALSE;
     if (!record->redraw)
         return TRUE;
-    const Region client(CRect(0, 0, record->clientArea.Width(), record->clientArea.Height()));
-    record->update =
-        Region::Combine(record->update, Region::Combine(area, client, RegionOp::And), RegionOp::Or);
+    const CRect clientRect(0, 0, record->clientArea.Width(), record->clientArea.Height());
+    if (!CoveredByUpdate(*record, area, clientRect)) {
+        const Region client(clientRect);
+        record->update = Region::Combine(
+            record->update, Region::Combine(area, client, RegionOp::And), RegionOp::Or);
+    }
     record->erase = record->erase || erase;
     NotePaintChange();
     return TRUE;
