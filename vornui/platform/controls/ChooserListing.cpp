@@ -37,10 +37,10 @@ bool Hidden(const std::string& name) {
 }
 
 // Calls `visit` with each entry of `folder` that is not hidden, until it returns false.
-template <typename Visit> void VisitEntries(const std::string& folder, Visit visit) {
+template <typename Visit>
+void VisitEntries(const std::string& folder, Visit visit) {
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         std::string name = it->path().filename().string();
         std::error_code statError;
         if (!Hidden(name) && !visit(std::move(name), *it, it->is_directory(statError)))
@@ -100,9 +100,8 @@ std::vector<CString> TypedNames(const CString& text) {
     std::vector<CString> names;
     for (size_t open = typed.find('"'); open != std::string::npos;) {
         const size_t close = typed.find('"', open + 1);
-        const std::string name = typed.substr(open + 1, close == std::string::npos
-                                                            ? std::string::npos
-                                                            : close - open - 1);
+        const std::string name = typed.substr(
+            open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
         if (!name.empty())
             names.emplace_back(name.c_str());
         open = close == std::string::npos ? close : typed.find('"', close + 1);

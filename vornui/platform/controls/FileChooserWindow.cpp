@@ -8,8 +8,8 @@
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/DialogTemplate.h"
 #include "vornui/platform/EditControl.h"
-#include "vornui/platform/FileContent.h"
 #include "vornui/platform/FileChooser.h"
+#include "vornui/platform/FileContent.h"
 #include "vornui/platform/FileSystem.h"
 #include "vornui/platform/ListCtrl.h"
 #include "vornui/platform/MessageBox.h"
@@ -68,8 +68,7 @@ CString CurrentPatterns(HWND dialog, const FileWindowState& state) {
     if (!state.typedPattern.IsEmpty())
         return state.typedPattern;
     const auto index = static_cast<size_t>(SendItem(dialog, cmb1, CB_GETCURSEL));
-    return index < state.request.filters.size() ? state.request.filters[index].second
-                                                : CString();
+    return index < state.request.filters.size() ? state.request.filters[index].second : CString();
 }
 
 CString SizeText(const ChooserEntry& entry) {
@@ -121,8 +120,8 @@ bool ShowFolder(HWND dialog, FileWindowState& state, const fs::path& folder) {
 std::vector<int> SelectedItems(HWND dialog) {
     std::vector<int> items;
     for (int item = -1;;) {
-        item = static_cast<int>(SendItem(dialog, lst1, LVM_GETNEXTITEM, static_cast<WPARAM>(item),
-                                         LVNI_SELECTED));
+        item = static_cast<int>(
+            SendItem(dialog, lst1, LVM_GETNEXTITEM, static_cast<WPARAM>(item), LVNI_SELECTED));
         if (item < 0)
             return items;
         items.push_back(item);
@@ -321,8 +320,7 @@ INT_PTR FileWindowProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) 
 std::vector<DialogItemTemplate> ItemsFor(const FileChooserRequest& request) {
     const bool several = !request.save && (request.flags & OFN_ALLOWMULTISELECT);
     const DWORD listStyle = kVisibleTab | WS_BORDER | LVS_REPORT | LVS_SHOWSELALWAYS |
-                            LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER |
-                            (several ? 0 : LVS_SINGLESEL);
+                            LVS_SHAREIMAGELISTS | LVS_NOSORTHEADER | (several ? 0 : LVS_SINGLESEL);
     const DWORD field = kVisibleTab | WS_BORDER | ES_AUTOHSCROLL;
     const DWORD label = WS_VISIBLE | SS_LEFT;
     return {
@@ -332,10 +330,10 @@ std::vector<DialogItemTemplate> ItemsFor(const FileChooserRequest& request) {
         {WC_LISTVIEW, "", lst1, listStyle, 0, 7, 25, 296, 120},
         {"Static", "File &name:", stc3, label, 0, 7, 154, 50, 8},
         {"Edit", "", edt1, field, 0, 60, 152, 180, 12},
-        {"Button", request.save ? "&Save" : "&Open", IDOK, kVisibleTab | BS_DEFPUSHBUTTON, 0,
-         250, 151, 53, 14},
-        {"Static", request.save ? "Save as &type:" : "Files of &type:", stc2, label, 0, 7, 173,
-         50, 8},
+        {"Button", request.save ? "&Save" : "&Open", IDOK, kVisibleTab | BS_DEFPUSHBUTTON, 0, 250,
+         151, 53, 14},
+        {"Static", request.save ? "Save as &type:" : "Files of &type:", stc2, label, 0, 7, 173, 50,
+         8},
         {"ComboBox", "", cmb1, kVisibleTab | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 60, 171, 180, 80},
         {"Button", "Cancel", IDCANCEL, kVisibleTab | BS_PUSHBUTTON, 0, 250, 170, 53, 14},
     };

@@ -110,7 +110,8 @@ HTREEITEM FindPath(HWND dialog, FolderWindowState& state, const CString& path) {
     const fs::path folder = fs::weakly_canonical(NativePath(path), error);
     const HWND tree = TreeOf(dialog);
     const auto root = reinterpret_cast<HTREEITEM>(SendMessage(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
-    return root && fs::is_directory(folder, error) ? FindFolder(tree, state, root, folder) : nullptr;
+    return root && fs::is_directory(folder, error) ? FindFolder(tree, state, root, folder)
+                                                   : nullptr;
 }
 
 // wParam TRUE: lParam is a path; FALSE: an item id list.
@@ -171,7 +172,10 @@ void Initialise(HWND dialog, FolderWindowState& state) {
     SendMessage(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(top));
     SelectItem(tree, top);
     state.initialised = true;
+    const CString first = state.selection;
     Notify(dialog, state, BFFM_INITIALIZED, 0);
+    if (state.selection == first) // the callback hears of the selection it left
+        Selected(dialog, state, top);
     SetFocus(tree);
 }
 
@@ -238,9 +242,8 @@ CString ShowFolderChooser(const BROWSEINFO& info) {
                                 items,
                                 static_cast<WORD>(std::size(items))};
     FolderWindowState state{info, {}, {}, false, 0};
-    const INT_PTR result = DialogBoxIndirectParam(nullptr, &dialog, info.hwndOwner,
-                                                  FolderWindowProc,
-                                                  reinterpret_cast<LPARAM>(&state));
+    const INT_PTR result = DialogBoxIndirectParam(
+        nullptr, &dialog, info.hwndOwner, FolderWindowProc, reinterpret_cast<LPARAM>(&state));
     return result == IDOK ? state.selection : CString();
 }
 

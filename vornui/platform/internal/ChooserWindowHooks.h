@@ -18,7 +18,7 @@ using FileChoiceCheck = std::function<bool(const std::vector<CString>& paths)>;
 // Shows the file chooser's window modally and returns the full paths the check accepted;
 // none when the person cancelled.
 using FileChooserWindow = std::vector<CString> (*)(const FileChooserRequest& request,
-                                                  const FileChoiceCheck& check);
+                                                   const FileChoiceCheck& check);
 // Shows the folder chooser's window modally, talking to the caller's callback as the
 // system's does, and returns the folder chosen; empty when the person cancelled.
 using FolderChooserWindow = CString (*)(const BROWSEINFO& info);
