@@ -334,7 +334,7 @@ std::vector<DialogItemTemplate> ItemsFor(const FileChooserRequest& request) {
          151, 53, 14},
         {"Static", request.save ? "Save as &type:" : "Files of &type:", stc2, label, 0, 7, 173, 50,
          8},
-        {"ComboBox", "", cmb1, kVisibleTab | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 60, 171, 180, 80},
+        {"ComboBox", "", cmb1, kVisibleTab | CBS_DROPDOWNLIST, 0, 60, 171, 180, 80},
         {"Button", "Cancel", IDCANCEL, kVisibleTab | BS_PUSHBUTTON, 0, 250, 170, 53, 14},
     };
 }
