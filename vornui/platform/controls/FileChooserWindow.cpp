@@ -117,6 +117,10 @@ bool ShowFolder(HWND dialog, FileWindowState& state, const fs::path& folder) {
     return true;
 }
 
+void GoUp(HWND dialog, FileWindowState& state) {
+    ShowFolder(dialog, state, fs::path(state.folder).parent_path());
+}
+
 std::vector<int> SelectedItems(HWND dialog) {
     std::vector<int> items;
     for (int item = -1;;) {
@@ -271,6 +275,8 @@ void Notified(HWND dialog, FileWindowState& state, const NMHDR& header) {
         return;
     if (header.code == NM_DBLCLK)
         Activated(dialog, state, reinterpret_cast<const NMITEMACTIVATE&>(header).iItem);
+    if (header.code == LVN_KEYDOWN && reinterpret_cast<const NMLVKEYDOWN&>(header).wVKey == VK_BACK)
+        GoUp(dialog, state);
     if (header.code == LVN_ITEMCHANGED) {
         const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
         if ((change.uChanged & LVIF_STATE) &&
@@ -288,10 +294,11 @@ void Commanded(HWND dialog, FileWindowState& state, int id, int code) {
         EndDialog(dialog, IDCANCEL);
         break;
     case psh1:
-        ShowFolder(dialog, state, fs::path(state.folder).parent_path());
+        GoUp(dialog, state);
         break;
     case cmb1:
-        if (code == CBN_SELCHANGE) {
+        // A filter picked, even the one shown, replaces a pattern the person typed.
+        if (code == CBN_SELCHANGE || (code == CBN_SELENDOK && !state.typedPattern.IsEmpty())) {
             state.typedPattern.Empty();
             FillList(dialog, state);
         }

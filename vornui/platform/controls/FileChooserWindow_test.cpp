@@ -72,16 +72,21 @@ POINT EntryPoint(HWND dialog, const std::string& name) {
     return middle;
 }
 
-// A step that clicks (twice for a double click) on the listed entry `name`.
-CScriptedUser::Step ClickEntry(const std::string& name, int clicks = 1) {
-    return [name, clicks](HWND dialog) {
+// A step that clicks on the listed entry `name`: twice for a double click, with Ctrl held
+// to add it to the selection.
+CScriptedUser::Step ClickEntry(const std::string& name, int clicks = 1, bool control = false) {
+    return [name, clicks, control](HWND dialog) {
         const POINT point = EntryPoint(dialog, name);
         const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+        if (control)
+            PostKeyInput(thread, VK_CONTROL, TRUE);
         PostMouseInput(thread, WM_MOUSEMOVE, point);
         for (int click = 0; click < clicks; ++click) {
             PostMouseInput(thread, WM_LBUTTONDOWN, point);
             PostMouseInput(thread, WM_LBUTTONUP, point);
         }
+        if (control)
+            PostKeyInput(thread, VK_CONTROL, FALSE);
         return ModalAction::Acted;
     };
 }
@@ -152,35 +157,50 @@ TEST(FileChooserWindow, APersonBrowsesFiltersEntersAFolderAndChoosesAFile) {
     EXPECT_EQ(seen[3].fileName, "notes.txt");
 }
 
-TEST(FileChooserWindow, TypedFoldersPatternsAndSeveralNamesGoWhereAPersonMeans) {
+TEST(FileChooserWindow, TypedFoldersPatternsKeysAndSeveralFilesGoWhereAPersonMeans) {
     SurveyFolder survey;
     ChooserWindowsOn windows;
+    const std::string start = survey.folder();
+    const std::string lines = (fs::path(start) / "lines").string();
     std::vector<Seen> seen;
     CScriptedUser user;
     user.TypeInto(edt1, "lines\n")
         .Then(Look(seen))
-        .TypeInto(edt2, (survey.folder() + "\n").c_str())
+        .Then(ClickEntry("line1.aft"))
+        .Press(VK_BACK) // up from the list
+        .Then(Look(seen))
+        .TypeInto(edt2, (lines + "\n").c_str())
+        .Then(Look(seen))
+        .TypeInto(edt2, (start + "\n").c_str())
         .TypeInto(edt1, "*.txt\n")
         .Then(Look(seen))
-        .TypeInto(edt1, "\"tide.aft\" \"Bravo.AFT\"\n");
+        .Choose(cmb1, "Tide files (*.aft)") // a filter chosen forgets the typed pattern
+        .Then(ClickEntry("Bravo.AFT"))
+        .Then(ClickEntry("tide.aft", 1, true))
+        .Then(Look(seen))
+        .Press(VK_RETURN);
 
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_FILEMUSTEXIST | OFN_ALLOWMULTISELECT,
                        kTideFilter);
-    const std::string start = survey.folder();
     dialog.m_ofn.lpstrInitialDir = start.c_str();
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_EQ(seen[0].folder, (fs::path(start) / "lines").string());
+    ASSERT_EQ(seen.size(), 5u);
+    EXPECT_EQ(seen[0].folder, lines);
     EXPECT_EQ(seen[0].fileName, ""); // the folder's name was taken as a place to go
     EXPECT_EQ(seen[1].folder, start);
-    EXPECT_EQ(seen[1].names, (std::vector<std::string>{"lines", "notes.txt"}));
+    EXPECT_EQ(seen[1].fileName, "line1.aft");
+    EXPECT_EQ(seen[2].folder, lines);
+    EXPECT_EQ(seen[3].folder, start);
+    EXPECT_EQ(seen[3].names, (std::vector<std::string>{"lines", "notes.txt"}));
+    EXPECT_EQ(seen[4].names, (std::vector<std::string>{"lines", "Bravo.AFT", "tide.aft"}));
+    EXPECT_EQ(seen[4].fileName, "\"Bravo.AFT\" \"tide.aft\"");
 
     POSITION position = dialog.GetStartPosition();
     std::vector<CString> chosen;
     while (position)
         chosen.push_back(dialog.GetNextPathName(position));
-    EXPECT_EQ(chosen, (std::vector<CString>{(fs::path(start) / "tide.aft").string().c_str(),
-                                            (fs::path(start) / "Bravo.AFT").string().c_str()}));
+    EXPECT_EQ(chosen, (std::vector<CString>{(fs::path(start) / "Bravo.AFT").string().c_str(),
+                                            (fs::path(start) / "tide.aft").string().c_str()}));
 }
 
 TEST(FileChooserWindow, AMissingFileIsRefusedAReplacedOneAskedForAndCancelEndsIt) {
