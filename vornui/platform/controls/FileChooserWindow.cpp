@@ -157,7 +157,7 @@ void Choose(HWND dialog, FileWindowState& state, const std::vector<CString>& nam
     std::vector<CString> paths;
     for (const CString& name : names)
         paths.emplace_back(Resolved(state, name).string().c_str());
-    if (state.check(paths)) {
+    if (state.check(dialog, paths)) {
         state.chosen = std::move(paths);
         EndDialog(dialog, IDOK);
     } else {

@@ -12,8 +12,9 @@
 #include <vector>
 
 // The chooser's checks on the full paths the person chose (a file that must exist, one to
-// be replaced); they ask the person where one fails, and say whether the window may close.
-using FileChoiceCheck = std::function<bool(const std::vector<CString>& paths)>;
+// be replaced); they ask the person over the chooser's window where one fails, and say
+// whether the window may close.
+using FileChoiceCheck = std::function<bool(HWND chooser, const std::vector<CString>& paths)>;
 
 // Shows the file chooser's window modally and returns the full paths the check accepted;
 // none when the person cancelled.

@@ -152,9 +152,11 @@ std::vector<fs::path> ChosenFiles(const std::vector<CString>& answer,
 // The person chooses in the chooser's window, which stays open until the checks pass.
 BOOL RunWindow(FileChooserWindow window, OPENFILENAME& ofn, const FileChooserRequest& request) {
     std::vector<fs::path> files;
-    const FileChoiceCheck check = [&](const std::vector<CString>& answer) {
-        files = ChosenFiles(answer, request, ofn);
-        return !files.empty() && Acceptable(files, request);
+    const FileChoiceCheck check = [&](HWND chooser, const std::vector<CString>& answer) {
+        FileChooserRequest asking = request; // its message boxes stand over the window
+        asking.owner = chooser;
+        files = ChosenFiles(answer, asking, ofn);
+        return !files.empty() && Acceptable(files, asking);
     };
     if (window(request, check).empty())
         return FALSE;
