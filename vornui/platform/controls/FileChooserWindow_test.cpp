@@ -1,8 +1,7 @@
+#include "tests/ChooserUser.h"
 #include "tests/TempDir.h"
 
 #include "vornui/platform/ChooserDialogItems.h"
-#include "vornui/platform/ChooserWindows.h"
-#include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/FileDialog.h"
@@ -21,18 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* kTideFilter = "Tide files (*.aft)|*.aft|All files (*.*)|*.*||";
-
-// The choosers show their windows while it lives, as on a real display.
-class ChooserWindowsOn {
-public:
-    ChooserWindowsOn() : m_previous(SetChooserWindows(TRUE)) {}
-    ~ChooserWindowsOn() { SetChooserWindows(m_previous); }
-    ChooserWindowsOn(const ChooserWindowsOn&) = delete;
-    ChooserWindowsOn& operator=(const ChooserWindowsOn&) = delete;
-
-private:
-    BOOL m_previous;
-};
 
 std::string Canonical(const fs::path& path) {
     return fs::weakly_canonical(path).string();
@@ -75,20 +62,7 @@ POINT EntryPoint(HWND dialog, const std::string& name) {
 // A step that clicks on the listed entry `name`: twice for a double click, with Ctrl held
 // to add it to the selection.
 CScriptedUser::Step ClickEntry(const std::string& name, int clicks = 1, bool control = false) {
-    return [name, clicks, control](HWND dialog) {
-        const POINT point = EntryPoint(dialog, name);
-        const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-        if (control)
-            PostKeyInput(thread, VK_CONTROL, TRUE);
-        PostMouseInput(thread, WM_MOUSEMOVE, point);
-        for (int click = 0; click < clicks; ++click) {
-            PostMouseInput(thread, WM_LBUTTONDOWN, point);
-            PostMouseInput(thread, WM_LBUTTONUP, point);
-        }
-        if (control)
-            PostKeyInput(thread, VK_CONTROL, FALSE);
-        return ModalAction::Acted;
-    };
+    return ClickWhere([name](HWND dialog) { return EntryPoint(dialog, name); }, clicks, control);
 }
 
 // A step that writes down what the window shows.

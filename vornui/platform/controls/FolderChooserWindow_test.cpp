@@ -1,8 +1,7 @@
+#include "tests/ChooserUser.h"
 #include "tests/TempDir.h"
 
 #include "vornui/platform/ChooserDialogItems.h"
-#include "vornui/platform/ChooserWindows.h"
-#include "vornui/platform/DesktopInput.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/DialogManager.h"
 #include "vornui/platform/FolderChooser.h"
@@ -22,17 +21,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-class ChooserWindowsOn {
-public:
-    ChooserWindowsOn() : m_previous(SetChooserWindows(TRUE)) {}
-    ~ChooserWindowsOn() { SetChooserWindows(m_previous); }
-    ChooserWindowsOn(const ChooserWindowsOn&) = delete;
-    ChooserWindowsOn& operator=(const ChooserWindowsOn&) = delete;
-
-private:
-    BOOL m_previous;
-};
 
 struct CallbackLog {
     std::string initialFolder;
@@ -81,26 +69,22 @@ std::vector<std::string> VisibleFolders(HWND dialog) {
     return shown;
 }
 
-// A step that clicks the visible folder `name` (twice for a double click).
+// The middle of the visible folder `name` on the screen.
+POINT FolderPoint(HWND dialog, const std::string& name) {
+    const HWND tree = GetDlgItem(dialog, IDC_FOLDERCHOOSER_TREE);
+    HTREEITEM item = Next(tree, TVGN_ROOT, nullptr);
+    while (item && TextOf(item, tree) != name)
+        item = Next(tree, TVGN_NEXTVISIBLE, item);
+    RECT place{}; // in: the item's handle
+    std::memcpy(&place, &item, sizeof item);
+    SendMessage(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&place));
+    POINT middle = CRect(place).CenterPoint();
+    ClientToScreen(tree, &middle);
+    return middle;
+}
+
 CScriptedUser::Step ClickFolder(const std::string& name, int clicks = 1) {
-    return [name, clicks](HWND dialog) {
-        const HWND tree = GetDlgItem(dialog, IDC_FOLDERCHOOSER_TREE);
-        HTREEITEM item = Next(tree, TVGN_ROOT, nullptr);
-        while (item && TextOf(item, tree) != name)
-            item = Next(tree, TVGN_NEXTVISIBLE, item);
-        RECT place{}; // in: the item's handle
-        std::memcpy(&place, &item, sizeof item);
-        SendMessage(tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&place));
-        POINT middle = CRect(place).CenterPoint();
-        ClientToScreen(tree, &middle);
-        const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
-        PostMouseInput(thread, WM_MOUSEMOVE, middle);
-        for (int click = 0; click < clicks; ++click) {
-            PostMouseInput(thread, WM_LBUTTONDOWN, middle);
-            PostMouseInput(thread, WM_LBUTTONUP, middle);
-        }
-        return ModalAction::Acted;
-    };
+    return ClickWhere([name](HWND dialog) { return FolderPoint(dialog, name); }, clicks);
 }
 
 std::string Chosen(PIDLIST_ABSOLUTE idList) {
