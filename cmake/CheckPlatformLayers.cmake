@@ -23,7 +23,8 @@ set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes 
 set(header_only_gdi GdiRecords SystemColors TemporaryWrappers IconRecords)
 set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl
                      MenuRecord ScriptedInput DisplayClipboard
-                     CursorShapes EditControl ListBoxControl ScrollBarControl)
+                     CursorShapes EditControl ListBoxControl ScrollBarControl
+                     ChooserDialogItems ChooserWindowHooks)
 set(header_only_net WinSockErrors AsyncSelectHooks)
 set(header_only_framework ControlBars)
 set(header_only_controls CommonControls ControlFont ControlProcedure ImageListRecord ReflectedItems

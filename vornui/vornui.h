@@ -53,6 +53,8 @@
 #include "vornui/platform/CRect.h"
 #include "vornui/platform/CString.h"
 #include "vornui/platform/CTime.h"
+#include "vornui/platform/ChooserDialogItems.h"
+#include "vornui/platform/ChooserWindows.h"
 #include "vornui/platform/Clipboard.h"
 #include "vornui/platform/CmdTarget.h"
 #include "vornui/platform/CmdUI.h"

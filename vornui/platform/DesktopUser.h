@@ -62,7 +62,8 @@ public:
     // The modal dialog's thread has no message waiting: the user's turn.
     virtual ModalAction ActInModalDialog(HWND dialog);
     // The files chosen (full paths, or names in the request's folder); none: cancelled.
-    // Unless overridden, the user cancels and says so on standard error.
+    // Unless overridden, the user cancels and says so on standard error. Not asked where
+    // the choosers show windows (ChooserWindows.h): the user acts in those instead.
     virtual std::vector<CString> AnswerFileChooser(const FileChooserRequest& request);
     // The folder chosen; empty: cancelled. Unless overridden, as for files.
     virtual CString AnswerFolderChooser(const FolderChooserRequest& request);

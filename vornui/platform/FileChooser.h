@@ -1,9 +1,10 @@
 #pragma once
 
-// The system's file choosers. The desktop's user answers them (DesktopUser.h); the
+// The system's file choosers. The desktop's user answers them (DesktopUser.h), or, where
+// choosers show windows (ChooserWindows.h), the person chooses in the chooser's window; the
 // chooser then makes the checks the real one makes against the real file system (a file
 // that must exist, a folder that must exist, a file to be replaced) and asks the user
-// again when one fails.
+// again when one fails, the window staying open.
 
 #include "vornui/platform/Export.h"
 #include "vornui/platform/WinTypes.h"

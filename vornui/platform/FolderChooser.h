@@ -2,8 +2,10 @@
 
 // The shell's folder chooser. It has a window of its own, to which its callback sends
 // BFFM_SETSELECTION and the like; the desktop's user answers it (DesktopUser.h) with a
-// folder, or with OK on what is selected, or cancels. Only existing folders can be
-// chosen. An item id list here stands for one folder of the file system.
+// folder, or with OK on what is selected, or cancels. Where choosers show windows
+// (ChooserWindows.h), the window is a tree of folders the person opens and chooses in.
+// Only existing folders can be chosen. An item id list here stands for one folder of the
+// file system.
 
 #include "vornui/platform/Export.h"
 #include "vornui/platform/WinTypes.h"

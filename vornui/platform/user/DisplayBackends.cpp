@@ -1,5 +1,7 @@
 #include "vornui/platform/internal/DisplayBackends.h"
 
+#include "vornui/platform/ChooserWindows.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -13,6 +15,7 @@ struct Backends {
     OpenedDisplay opened;
     IDesktopDisplay* previousDisplay = nullptr;
     IDesktopUser* previousUser = nullptr;
+    BOOL previousChooserWindows = FALSE;
 };
 
 Backends& AllBackends() {
@@ -50,6 +53,8 @@ BOOL OpenDesktopDisplay(const char* name, const DesktopDisplaySettings& settings
     lock.lock();
     backends.previousDisplay = SetDesktopDisplay(opened.display.get());
     backends.previousUser = opened.user ? SetDesktopUser(opened.user.get()) : nullptr;
+    // The person at the display chooses files in windows, as everywhere else.
+    backends.previousChooserWindows = SetChooserWindows(TRUE);
     backends.opened = std::move(opened);
     return TRUE;
 }
@@ -69,5 +74,6 @@ void CloseDesktopDisplay() {
     if (backends.opened.user)
         SetDesktopUser(backends.previousUser);
     SetDesktopDisplay(backends.previousDisplay);
+    SetChooserWindows(backends.previousChooserWindows);
     backends.opened = OpenedDisplay{};
 }

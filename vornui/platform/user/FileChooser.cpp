@@ -3,6 +3,7 @@
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/FileContent.h"
 #include "vornui/platform/MessageBox.h"
+#include "vornui/platform/internal/ChooserWindowHooks.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -132,6 +133,36 @@ BOOL Store(OPENFILENAME& ofn, const std::vector<fs::path>& files) {
     return TRUE;
 }
 
+// The files of one answer; several only where the chooser lets the user choose several.
+std::vector<fs::path> ChosenFiles(const std::vector<CString>& answer,
+                                  const FileChooserRequest& request, const OPENFILENAME& ofn) {
+    const bool several = !request.save && (ofn.Flags & OFN_ALLOWMULTISELECT);
+    std::vector<fs::path> files;
+    for (const CString& chosen : answer) {
+        const fs::path path = ChosenPath(chosen, request, ofn.lpstrDefExt);
+        // Several files come from one folder, the first one's.
+        if (files.empty() || path.parent_path() == files.front().parent_path())
+            files.push_back(path);
+        if (!several)
+            break;
+    }
+    return files;
+}
+
+// The person chooses in the chooser's window, which stays open until the checks pass.
+BOOL RunWindow(FileChooserWindow window, OPENFILENAME& ofn, const FileChooserRequest& request) {
+    std::vector<fs::path> files;
+    const FileChoiceCheck check = [&](HWND chooser, const std::vector<CString>& answer) {
+        FileChooserRequest asking = request; // its message boxes stand over the window
+        asking.owner = chooser;
+        files = ChosenFiles(answer, asking, ofn);
+        return !files.empty() && Acceptable(files, asking);
+    };
+    if (window(request, check).empty())
+        return FALSE;
+    return Store(ofn, files);
+}
+
 BOOL RunChooser(LPOPENFILENAME ofn, bool save) {
     t_dialogError = 0;
     if (!ofn || ofn->lStructSize < offsetof(OPENFILENAME, pvReserved))
@@ -139,20 +170,13 @@ BOOL RunChooser(LPOPENFILENAME ofn, bool save) {
     if (!ofn->lpstrFile || ofn->nMaxFile == 0)
         return Fail(CDERR_INITIALIZATION);
     const FileChooserRequest request = RequestFor(*ofn, save);
-    const bool several = !save && (ofn->Flags & OFN_ALLOWMULTISELECT);
+    if (const FileChooserWindow window = FileChooserWindowShown())
+        return RunWindow(window, *ofn, request);
     for (;;) {
         const std::vector<CString> answer = GetDesktopUser().AnswerFileChooser(request);
         if (answer.empty())
             return FALSE;
-        std::vector<fs::path> files;
-        for (const CString& chosen : answer) {
-            const fs::path path = ChosenPath(chosen, request, ofn->lpstrDefExt);
-            // Several files come from one folder, the first one's.
-            if (files.empty() || path.parent_path() == files.front().parent_path())
-                files.push_back(path);
-            if (!several)
-                break;
-        }
+        const std::vector<fs::path> files = ChosenFiles(answer, request, *ofn);
         if (Acceptable(files, request))
             return Store(*ofn, files);
     }

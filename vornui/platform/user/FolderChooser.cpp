@@ -4,6 +4,7 @@
 #include "vornui/platform/FileContent.h"
 #include "vornui/platform/Window.h"
 #include "vornui/platform/WindowStyles.h"
+#include "vornui/platform/internal/ChooserWindowHooks.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -128,6 +129,13 @@ void CopyDisplayName(const BROWSEINFO& info, const CString& folder) {
 PIDLIST_ABSOLUTE SHBrowseForFolder(LPBROWSEINFO info) {
     if (!info)
         return nullptr;
+    if (const FolderChooserWindow shown = FolderChooserWindowShown()) {
+        const CString folder = shown(*info);
+        if (folder.IsEmpty())
+            return nullptr;
+        CopyDisplayName(*info, folder);
+        return ILCreateFromPath(folder);
+    }
     ChooserState state{info, {}, {}, true};
     ChooserWindow window(*info, state);
     if (!window.Handle())
