@@ -1,3 +1,6 @@
+#include "tests/FakePrograms.h"
+#include "tests/TempDir.h"
+
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/Menu.h"
 #include "vornui/platform/Sound.h"
@@ -197,7 +200,12 @@ TEST_F(MessageBoxDialog, ALongMessageWrapsWithinHalfTheScreen) {
     }
 }
 
-TEST_F(MessageBoxDialog, HelpLeavesTheBoxOpen) {
+TEST_F(MessageBoxDialog, HelpOpensTheApplicationsHelpFileAndLeavesTheBoxOpen) {
+    FakePrograms desktop;
+    desktop.add("xdg-open");
+    TempDir dir;
+    const std::string helpFile = dir.write("survey.html", "<p>Exporting soundings</p>");
+    m_app.m_pszHelpFilePath = helpFile.c_str();
     CMessageBoxDialog box(nullptr, CString("Need help?"), CString("Help"), MB_OK, 77);
     box.AddButton(IDHELP, CString("&Help"), FALSE, FALSE);
     box.AddButton(IDOK, CString("OK"), TRUE, TRUE);
@@ -209,6 +217,8 @@ TEST_F(MessageBoxDialog, HelpLeavesTheBoxOpen) {
     m_user.Click(IDOK);
     EXPECT_EQ(box.DoModal(), IDOK);
     EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(desktop.awaitRun("xdg-open"), "xdg-open " + helpFile + "\n");
+    m_app.m_pszHelpFilePath = nullptr;
 }
 
 TEST(MessageBoxWithNobody, IsAnsweredAsEnterWouldWithOneLine) {
