@@ -154,6 +154,23 @@ TEST_F(ProgressDialog, ValueTextAndBarFollowThePositionForAnyRange) {
     EXPECT_EQ(dialog.CurrentProgressPos(), 42);
     EXPECT_EQ(dialog.IsACounter(), 0);
 
+    // A step that changes nothing a person sees repaints nothing.
+    dialog.SetRange(0, 100000);
+    dialog.SetPos(50000);
+    dialog.IsCancelled(); // paints what changed
+    const auto nothingToPaint = [&] {
+        for (const HWND window : {dialog.m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDC_PROGRESS_BAR),
+                                  ::GetDlgItem(dialog.m_hWnd, IDC_PROGRESS_VALUE)})
+            if (::GetUpdateRect(window, nullptr, FALSE))
+                return false;
+        return true;
+    };
+    ASSERT_TRUE(nothingToPaint());
+    dialog.SetPos(50001);
+    EXPECT_TRUE(nothingToPaint());
+    dialog.SetPos(60000);
+    EXPECT_FALSE(nothingToPaint());
+
     // A bar the host destroyed is no bar.
     ::DestroyWindow(::GetDlgItem(dialog.m_hWnd, IDC_PROGRESS_BAR));
     EXPECT_EQ(dialog.SetPos(50), -1);
