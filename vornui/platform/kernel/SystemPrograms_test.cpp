@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -50,6 +51,10 @@ TEST(SystemPrograms, SystemProgramsMapToTheirLinuxCounterparts) {
     EXPECT_EQ((*LinuxCommandFor({"mspaint", "-p", "-a.bmp"}))[1], "./-a.bmp");
     EXPECT_FALSE(LinuxCommandFor({"regsvr32", "mscomm32.ocx"}).has_value());
     EXPECT_FALSE(LinuxCommandFor({"NoSuchProgram.exe"}).has_value());
+    // A folder of PATH given with its separator at the end gets no second one.
+    const std::string fakes = std::filesystem::path(fake.record("lp")).parent_path().string();
+    setenv("PATH", (fakes + "/").c_str(), 1);
+    EXPECT_EQ((*LinuxCommandFor({"mspaint", "-p", "a.bmp"}))[0], fakes + "/lp");
 }
 
 TEST(SystemPrograms, WinExecStartsWithoutWaiting) {
