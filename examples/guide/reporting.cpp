@@ -27,17 +27,13 @@ int main() {
     for (int record = 0; record <= 4; ++record)
         console.SetPos(record);
 
-    // The dialog: a person presses Cancel; the click waits in the queue until the worker
-    // polls IsCancelled, which reports it once.
+    // The dialog: a person (here a scripted one) presses Cancel; the click waits in the
+    // queue until the worker polls IsCancelled, which reports it once.
     KProgressDlg dialog(TRUE);
     dialog.Create(nullptr);
     dialog.SetStatus("Reading records");
-    const HWND cancel = dialog.GetDlgItem(IDCANCEL)->m_hWnd;
-    RECT rect;
-    GetWindowRect(cancel, &rect);
-    const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-    PostMouseInput(GetCurrentThreadId(), WM_LBUTTONDOWN, middle);
-    PostMouseInput(GetCurrentThreadId(), WM_LBUTTONUP, middle);
+    CScriptedUser user;
+    user.Click(IDCANCEL).QueueIn(dialog.m_hWnd);
     std::printf("records read before the cancel: %d\n", ReadRecords(dialog));
     dialog.DestroyWindow();
 
@@ -55,7 +51,6 @@ int main() {
     box.AddButton(IDC_ANSWER_YES, IDS_YES, TRUE, FALSE);
     box.AddButton(IDC_ANSWER_YES_TO_ALL, IDS_YES_TO_ALL, FALSE, FALSE);
     box.AddButton(IDC_ANSWER_NO, IDS_NO, FALSE, TRUE);
-    CScriptedUser user;
     user.Press(VK_ESCAPE);
     std::printf("answer: %d (No is %d)\n", static_cast<int>(box.DoModal()), IDC_ANSWER_NO);
     return 0;

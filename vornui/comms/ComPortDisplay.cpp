@@ -6,25 +6,24 @@
 #include "vornui/module/VornuiModule.h"
 #include "vornui/platform/CTime.h"
 #include "vornui/platform/EditControl.h"
+#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/MultimediaTimer.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/resources/PortDialogIds.h"
 #include "vornui/util/StartProgram.h"
 
-#include <cstdlib>
-
 namespace {
 
 constexpr DWORD kRefreshInterval = 100;
 constexpr int kShownCharacters = 512;
 
-CString TempFolder() {
-    for (const char* name : {"TEMP", "TMPDIR"}) {
-        if (const char* folder = std::getenv(name); folder && *folder)
-            return folder;
-    }
-    return "/tmp";
+// A new capture file in the TEMP folder, named after the time.
+CString CaptureFileName() {
+    char folder[MAX_PATH] = {};
+    GetTempPath(MAX_PATH, folder);
+    const CString stamp = CTime::GetCurrentTime().Format("%Y%m%d%H%M%S");
+    return JoinPath(folder, "VORNCAP_" + stamp.str() + ".txt").c_str();
 }
 
 CString LibraryString(UINT id) {
@@ -62,9 +61,7 @@ void CComPortDlg::OnCapture() {
 }
 
 void CComPortDlg::StartCapture() {
-    const CString stamp = CTime::GetCurrentTime().Format("%Y%m%d%H%M%S");
-    CString name;
-    name.Format("%s/VORNCAP_%s.txt", TempFolder().GetString(), stamp.GetString());
+    const CString name = CaptureFileName();
     if (::MessageBox(m_hWnd, name, "Save in", MB_YESNO) != IDYES)
         return;
     m_CaptureFile.reset(std::fopen(name, "wb"));

@@ -195,7 +195,8 @@ protected:
 } // namespace
 
 TEST_F(ComPortViewerPort, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
-    const ScopedEnvironment temp("TEMP", m_folder.path().string());
+    // A folder given with its separator at the end gets no second one.
+    const ScopedEnvironment temp("TEMP", m_folder.path().string() + "/");
     const ScopedEnvironment posmarbin("POSMARBIN", m_folder.path().string());
     const ScopedEnvironment path("PATH", m_folder.path().string() + ":" + std::getenv("PATH"));
     const std::string viewerPid = m_folder.file("viewer.pid");
@@ -266,6 +267,7 @@ TEST_F(ComPortViewerPort, ASerialPeerIsShownCapturedAndForwardedByteForByte) {
     const std::string captureFile = m_user.MessageBoxesShown()[0].text.str();
     EXPECT_EQ(m_user.MessageBoxesShown()[0].caption, CString("Save in"));
     EXPECT_EQ(std::filesystem::path(captureFile).parent_path(), m_folder.path());
+    EXPECT_EQ(captureFile.find("//"), std::string::npos) << captureFile;
     EXPECT_EQ(std::filesystem::path(captureFile).filename().string().substr(0, 8), "VORNCAP_");
     EXPECT_TRUE(TempDir::read(captureFile) == bytes);
     // Stopping the capture opened the file in the editor.
@@ -551,6 +553,9 @@ TEST_F(ComPortBench, TheViewerButtonIsHiddenDisabledOrRefusesATooLongCommand) {
     const std::string ran = m_folder.file("ran");
     WriteScript(folder + "/RawMonitor", "touch '" + ran + "'\n");
     const ScopedEnvironment posmarbin("POSMARBIN", folder);
+    const std::string home = m_folder.file("home");
+    std::filesystem::create_directories(home + "/log");
+    const ScopedEnvironment vornhome("VORNHOME", home);
     m_user.Then(Look(lookAtViewerButton)).Click(IDC_RAWMONITOR).Click(IDCANCEL);
     SelectPort(record, PORT_ALLOW_ALL, nullptr, "");
     EXPECT_TRUE(enabled);
@@ -559,11 +564,17 @@ TEST_F(ComPortBench, TheViewerButtonIsHiddenDisabledOrRefusesATooLongCommand) {
               CString("The file path is too long. Please choose a shorter file path."));
     EXPECT_EQ(m_user.MessageBoxesShown()[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONERROR));
     EXPECT_FALSE(std::filesystem::exists(ran));
+    // The message keeps its words; the error log names the command (as far as the log's
+    // messages go, 255 characters).
+    EXPECT_NE(TempDir::read(home + "/log/error")
+                  .find("Raw data viewer path too long: " + folder.substr(0, 200)),
+              std::string::npos);
 
-    // One character less is run (nothing is forwarded: no port is open).
+    // One character less is run (nothing is forwarded: no port is open), also with the
+    // folder's separator at its end, which the command does not double.
     const std::string shorter = folder.substr(0, folder.size() - 1);
     std::filesystem::rename(folder, shorter);
-    const ScopedEnvironment shorterFolder("POSMARBIN", shorter);
+    const ScopedEnvironment shorterFolder("POSMARBIN", shorter + "/");
     m_user.Click(IDC_RAWMONITOR)
         .Then(WaitUntil([&](HWND) { return std::filesystem::exists(ran); }))
         .Click(IDCANCEL);

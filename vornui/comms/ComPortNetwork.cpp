@@ -2,7 +2,9 @@
 // it brings, and the raw-data viewer with the datagrams forwarded to it.
 
 #include "vornui/comms/CComPortDlg.h"
+#include "vornui/log/VornErr.h"
 #include "vornui/module/VornuiModule.h"
+#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/Process.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/WindowStyles.h"
@@ -15,6 +17,7 @@
 
 namespace {
 
+constexpr const char* kSource = "comms/ComPortNetwork";
 constexpr int kReceiveBufferSize = 8192;
 constexpr int kConnectAttempts = 3;
 constexpr int kPacketLength = 32768;
@@ -120,7 +123,7 @@ void CComPortDlg::PrepareViewerButton() {
         button->EnableWindow(FALSE);
         return;
     }
-    m_strViewerCommand.Format("%s/%s", folder, "RawMonitor.exe");
+    m_strViewerCommand = JoinPath(folder, "RawMonitor.exe").c_str();
 }
 
 void CComPortDlg::OnRawMonitor() {
@@ -138,6 +141,9 @@ void CComPortDlg::StartViewer() {
         const KResourceScope libraryResources;
         CString tooLong;
         tooLong.LoadString(IDS_FILE_PATH_TOO_LONG);
+        // The message keeps its words; the log says which command it was about.
+        VornErrAt(kSource, __LINE__, VORNERR_LOG_MESSAGE, "Raw data viewer path too long: %s",
+                  m_strViewerCommand.GetString());
         AfxMessageBox(tooLong, MB_ICONERROR);
         return;
     }
@@ -151,8 +157,11 @@ void CComPortDlg::StartViewer() {
     PROCESS_INFORMATION process{};
     CString commandLine = m_strViewerCommand;
     if (!CreateProcess(nullptr, commandLine.GetBuffer(), nullptr, nullptr, FALSE,
-                       CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process))
+                       CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process)) {
+        VornErrAt(kSource, __LINE__, VORNERR_LOG_MESSAGE,
+                  "Raw data viewer could not be started: %s", m_strViewerCommand.GetString());
         return;
+    }
     commandLine.ReleaseBuffer();
     CloseHandle(process.hThread);
     m_hViewer = process.hProcess;

@@ -182,6 +182,12 @@ public:
     // after `timeoutMs` of waiting steps; false then.
     bool ActIn(HWND window, const std::function<bool(MSG*)>& preTranslate = {},
                UINT timeoutMs = 5000);
+    // Performs the queued steps now in `window` (a modeless window) without pumping: their
+    // input waits in the thread's queue, as a person's does, and takes effect when someone
+    // pumps (the window's own polling, typically). Each step acts on the window as it is
+    // now, so a step that needs an earlier one's effect (the second half of Choose in a
+    // combo box) belongs to ActIn. A step that waits stops the queueing and stays first.
+    void QueueIn(HWND window);
 
     int AnswerMessageBox(const MessageBoxRequest& box) override;
     void ModalDialogOpened(HWND dialog) override;

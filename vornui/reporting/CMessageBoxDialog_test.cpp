@@ -1,8 +1,13 @@
+#include "tests/FakePrograms.h"
+#include "tests/PngFile.h"
+#include "tests/TempDir.h"
+
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/Menu.h"
 #include "vornui/platform/Sound.h"
 #include "vornui/platform/SystemSettings.h"
 #include "vornui/platform/WinApp.h"
+#include "vornui/platform/WindowPicture.h"
 #include "vornui/platform/WindowPosition.h"
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/reporting/CMessageBoxDialog.h"
@@ -49,6 +54,18 @@ ModalAction FocusTheDialog(HWND dialog) {
     ::SetFocus(CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 20, 10,
                               dialog, nullptr, nullptr, nullptr));
     return ModalAction::Acted;
+}
+
+// The pixels of `area` dark enough to be text.
+int InkIn(const PngPicture& picture, CRect area) {
+    area.IntersectRect(area, CRect(0, 0, picture.width, picture.height));
+    int ink = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (const COLORREF color = picture.color(x, y);
+                GetRValue(color) < 0x60 && GetGValue(color) < 0x60 && GetBValue(color) < 0x60)
+                ++ink;
+    return ink;
 }
 
 class MessageBoxDialog : public testing::Test {
@@ -168,19 +185,25 @@ TEST_F(MessageBoxDialog, TheStyleChoosesIconBeepAndWindowEffects) {
 
 TEST_F(MessageBoxDialog, ALongMessageWrapsWithinHalfTheScreen) {
     const int limit = GetSystemMetrics(SM_CXSCREEN) / 2 + 100;
+    TempDir dir;
     for (const std::string& text : {std::string(10000, 'x'), std::string(),
                                     std::string("A & B\tC \xE9\xB0 ") + std::string(400, 'w') +
                                         " end of the line of words words words"}) {
         CMessageBoxDialog box(nullptr, CString(text.c_str()), CString("Long"), MB_ICONEXCLAMATION,
                               0);
         box.AddButton(IDOK, CString("OK"), TRUE, TRUE);
-        CRect message, button, client;
+        CRect message, button, client, window;
+        PngPicture picture;
         m_user.Then([&](HWND dialog) {
             GetWindowRect(MessageControl(dialog), &message);
             GetWindowRect(GetDlgItem(dialog, IDOK), &button);
             GetClientRect(dialog, &client);
             ClientToScreen(dialog, reinterpret_cast<POINT*>(&client.left));
             ClientToScreen(dialog, reinterpret_cast<POINT*>(&client.right));
+            GetWindowRect(dialog, &window);
+            const std::string file = dir.file("box.png");
+            EXPECT_TRUE(RenderWindowToPng(dialog, file.c_str()));
+            EXPECT_TRUE(picture.read(file));
             return ModalAction::Acted;
         });
         m_user.Press(VK_RETURN);
@@ -194,10 +217,19 @@ TEST_F(MessageBoxDialog, ALongMessageWrapsWithinHalfTheScreen) {
         if (text.size() == 10000) {
             EXPECT_GT(message.Height(), 100); // wrapped over many lines
         }
+        // Drawn as far as it goes: text in the message's last lines, none for no text.
+        message.OffsetRect(-window.left, -window.top);
+        const CRect lastLines(message.left, message.bottom - 16, message.right, message.bottom);
+        EXPECT_EQ(InkIn(picture, lastLines) > 0, !text.empty()) << text.size() << " characters";
     }
 }
 
-TEST_F(MessageBoxDialog, HelpLeavesTheBoxOpen) {
+TEST_F(MessageBoxDialog, HelpOpensTheApplicationsHelpFileAndLeavesTheBoxOpen) {
+    FakePrograms desktop;
+    desktop.add("xdg-open");
+    TempDir dir;
+    const std::string helpFile = dir.write("survey.html", "<p>Exporting soundings</p>");
+    m_app.m_pszHelpFilePath = helpFile.c_str();
     CMessageBoxDialog box(nullptr, CString("Need help?"), CString("Help"), MB_OK, 77);
     box.AddButton(IDHELP, CString("&Help"), FALSE, FALSE);
     box.AddButton(IDOK, CString("OK"), TRUE, TRUE);
@@ -209,6 +241,8 @@ TEST_F(MessageBoxDialog, HelpLeavesTheBoxOpen) {
     m_user.Click(IDOK);
     EXPECT_EQ(box.DoModal(), IDOK);
     EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(desktop.awaitRun("xdg-open"), "xdg-open " + helpFile + "\n");
+    m_app.m_pszHelpFilePath = nullptr;
 }
 
 TEST(MessageBoxWithNobody, IsAnsweredAsEnterWouldWithOneLine) {

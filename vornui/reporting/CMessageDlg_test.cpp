@@ -1,5 +1,4 @@
-#include "tests/ModelessUser.h"
-
+#include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/WinApp.h"
 #include "vornui/platform/WindowStyles.h"
@@ -11,6 +10,7 @@
 
 TEST(MessageWindow, ShowsTheTextKeepsEnterAndHidesOnEscapeOrClose) {
     CWinApp app("Survey");
+    CScriptedUser user;
     CWnd main;
     ASSERT_TRUE(main.CreateEx(0, nullptr, "Survey", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 600,
                               400, nullptr, nullptr));
@@ -30,11 +30,11 @@ TEST(MessageWindow, ShowsTheTextKeepsEnterAndHidesOnEscapeOrClose) {
         EXPECT_EQ(text, "Reading line 12");
 
         notice.SetFocus();
-        QueueKey(VK_RETURN);
+        user.Press(VK_RETURN).QueueIn(notice.m_hWnd);
         reporter.PumpMessages();
         EXPECT_TRUE(notice.IsWindowVisible()); // Enter does nothing
 
-        QueueKey(VK_ESCAPE);
+        user.Press(VK_ESCAPE).QueueIn(notice.m_hWnd);
         reporter.PumpMessages();
         EXPECT_FALSE(notice.IsWindowVisible()); // the standard cancel hides it
         reporter.SetMessage("still safe");

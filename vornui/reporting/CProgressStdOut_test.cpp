@@ -43,16 +43,19 @@ struct ChildOutput {
     std::string err;
 };
 
+constexpr int kPipe = -1;
+
 // Runs `work` in a child process whose standard output is a pipe and whose standard error
-// is a pipe too, or the slave of a pseudo-terminal `columns` wide.
+// is a pipe too (kPipe), or the slave of a pseudo-terminal `columns` wide (0: a terminal
+// that does not know its width).
 ChildOutput RunInChild(const std::function<void()>& work, int columns) {
     int out[2];
     EXPECT_EQ(pipe(out), 0);
     int errRead = -1, errWrite = -1;
-    if (columns > 0) {
+    if (columns != kPipe) {
         winsize size{};
         size.ws_col = static_cast<unsigned short>(columns);
-        size.ws_row = 24;
+        size.ws_row = columns > 0 ? 24 : 0;
         EXPECT_EQ(openpty(&errRead, &errWrite, nullptr, nullptr, &size), 0);
     } else {
         int err[2];
@@ -89,6 +92,24 @@ void RunToTheEnd() {
     for (int i = 0; i <= 400; ++i)
         progress.SetPos(i);
     progress.DestroyWindow();
+}
+
+// Goes halfway, then ends with DestroyWindow or, when `destroy` is false, with the
+// indicator's destruction.
+void StopHalfway(bool destroy) {
+    CProgressStdOut progress;
+    progress.SetTerminalBar(1);
+    for (int i = 0; i <= 50; ++i)
+        progress.SetPos(i);
+    if (destroy)
+        progress.DestroyWindow();
+}
+
+size_t Count(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
 }
 
 std::string ExpectedLines(int count) {
@@ -153,7 +174,7 @@ TEST(ProgressStdOut, WritesAPointUnderADecimalCommaLocale) {
 }
 
 TEST(ProgressStdOut, AChildProcessWritesExactlyTheLinesToAPipe) {
-    const ChildOutput output = RunInChild(RunToTheEnd, 0);
+    const ChildOutput output = RunInChild(RunToTheEnd, kPipe);
     EXPECT_EQ(output.out, ExpectedLines(100));
     EXPECT_EQ(output.err, ""); // standard error is no terminal: no bar
 }
@@ -168,6 +189,33 @@ TEST(ProgressStdOut, APersonAtATerminalSeesABarEndedByANewline) {
     EXPECT_NE(output.err.find("\r[" + std::string(16, '#') + std::string(16, '.') + "] 50% "),
               std::string::npos);
     EXPECT_EQ(output.err.find('\n'), output.err.size() - 1);
+    // Redrawn once for each whole percentage, not for each of the 401 positions.
+    EXPECT_EQ(Count(output.err, "\r["), 101u);
+
+    // Ended early, the line is ended all the same: by DestroyWindow or by destruction.
+    for (const bool destroy : {true, false}) {
+        const ChildOutput halfway = RunInChild([&] { StopHalfway(destroy); }, 40);
+        EXPECT_EQ(halfway.out, ExpectedLines(50));
+        const std::string half = "\r[" + std::string(16, '#') + std::string(16, '.') + "] 50% ";
+        ASSERT_GE(halfway.err.size(), half.size() + 2);
+        EXPECT_EQ(halfway.err.substr(halfway.err.size() - half.size() - 2), half + "\r\n");
+    }
+
+    // A terminal that does not say its width is taken as 80 columns wide.
+    const ChildOutput unknownWidth = RunInChild(RunToTheEnd, 0);
+    EXPECT_EQ(unknownWidth.out, ExpectedLines(100));
+    EXPECT_NE(unknownWidth.err.find("\r[" + std::string(72, '#') + "] 100%\r\n"),
+              std::string::npos);
+
+    // TERM=dumb cannot redraw a line: no bar.
+    const ChildOutput dumb = RunInChild(
+        [] {
+            setenv("TERM", "dumb", 1);
+            RunToTheEnd();
+        },
+        40);
+    EXPECT_EQ(dumb.out, ExpectedLines(100));
+    EXPECT_EQ(dumb.err, "");
 }
 
 TEST(ProgressNullObject, AcceptsEverything) {

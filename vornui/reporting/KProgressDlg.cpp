@@ -18,11 +18,13 @@ namespace {
 // The percentage of `pos` in lower..upper, truncated; what is not exactly 100 wraps at 100
 // (150 shows 50), and what is negative or has no range shows 0.
 int PercentageOf(long long pos, int lower, int upper) {
-    const double percent = std::trunc((static_cast<double>(pos) - lower) * 100.0 /
-                                      (static_cast<double>(upper) - lower));
+    const double percent =
+        (static_cast<double>(pos) - lower) * 100.0 / (static_cast<double>(upper) - lower);
     if (!(percent > 0) || std::isinf(percent))
         return 0;
-    return percent == 100 ? 100 : static_cast<int>(std::fmod(percent, 100.0));
+    // Positions lie within 2^33 of the bounds, so the whole part fits 64 bits with room.
+    const long long whole = static_cast<long long>(percent);
+    return whole == 100 ? 100 : static_cast<int>(whole % 100);
 }
 
 int ClampToInt(long long value) {
@@ -129,7 +131,8 @@ void KProgressDlg::ReEnableParent() {
 }
 
 void KProgressDlg::PumpMessages() {
-    PumpDialogMessages(m_hWnd, PumpEnd::QueueEmptyOrDialogGone);
+    if (m_hWnd) // detached when the window went
+        PumpDialogMessages(m_hWnd, PumpEnd::QueueEmptyOrDialogGone);
 }
 
 int KProgressDlg::IsCancelled() {
@@ -157,8 +160,9 @@ void KProgressDlg::SetRange(int lower, int upper) {
 }
 
 bool KProgressDlg::HasBar() const {
-    // The bar is a child of the dialog: it goes when the dialog goes.
-    return m_hWnd && ::IsWindow(m_Progress.m_hWnd);
+    // Both are detached from their objects when their windows go (the bar with the dialog,
+    // or alone), so the handles say it without asking the window manager.
+    return m_hWnd && m_Progress.m_hWnd;
 }
 
 int KProgressDlg::SetPos(int pos) {

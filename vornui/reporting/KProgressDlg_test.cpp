@@ -1,5 +1,4 @@
-#include "tests/ModelessUser.h"
-
+#include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/MessageBox.h"
 #include "vornui/platform/MessageLoop.h"
 #include "vornui/platform/WinApp.h"
@@ -45,6 +44,7 @@ protected:
 
     CWinApp m_app{"Survey"};
     Host m_main;
+    CScriptedUser m_user; // acts in the modeless dialogs through queued input
 };
 
 CString Text(const CWnd& dialog, int id) {
@@ -77,7 +77,7 @@ TEST_F(ProgressDialog, AWorkerLoopHearsTheCancelOnceAndTheOwnerIsGivenBack) {
     for (int i = 0; i < 300; ++i) {
         dialog.SetPos(i);
         if (i == 100)
-            QueueClick(dialog.GetDlgItem(IDCANCEL)->m_hWnd);
+            m_user.Click(IDCANCEL).QueueIn(dialog.m_hWnd);
         if (dialog.IsCancelled())
             cancelledAt.push_back(i);
     }
@@ -98,7 +98,7 @@ TEST_F(ProgressDialog, WithoutCancelTheButtonIsDisabledAndEscapeDoesNothing) {
     ASSERT_TRUE(dialog.Create(&m_main));
     EXPECT_FALSE(dialog.GetDlgItem(IDCANCEL)->IsWindowEnabled());
     dialog.SetFocus();
-    QueueKey(VK_ESCAPE);
+    m_user.Press(VK_ESCAPE).QueueIn(dialog.m_hWnd);
     EXPECT_EQ(dialog.IsCancelled(), 0);
     EXPECT_EQ(dialog.IsCancelled(), 0);
     EXPECT_TRUE(dialog.IsWindowVisible());
@@ -153,6 +153,30 @@ TEST_F(ProgressDialog, ValueTextAndBarFollowThePositionForAnyRange) {
     EXPECT_EQ(Text(dialog, IDC_PROGRESS_VALUE), "42%");
     EXPECT_EQ(dialog.CurrentProgressPos(), 42);
     EXPECT_EQ(dialog.IsACounter(), 0);
+
+    // A step that changes nothing a person sees repaints nothing.
+    dialog.SetRange(0, 100000);
+    dialog.SetPos(50000);
+    dialog.IsCancelled(); // paints what changed
+    const auto nothingToPaint = [&] {
+        for (const HWND window : {dialog.m_hWnd, ::GetDlgItem(dialog.m_hWnd, IDC_PROGRESS_BAR),
+                                  ::GetDlgItem(dialog.m_hWnd, IDC_PROGRESS_VALUE)})
+            if (::GetUpdateRect(window, nullptr, FALSE))
+                return false;
+        return true;
+    };
+    ASSERT_TRUE(nothingToPaint());
+    dialog.SetPos(50001);
+    EXPECT_TRUE(nothingToPaint());
+    dialog.SetPos(60000);
+    EXPECT_FALSE(nothingToPaint());
+
+    // A bar the host destroyed is no bar.
+    ::DestroyWindow(::GetDlgItem(dialog.m_hWnd, IDC_PROGRESS_BAR));
+    EXPECT_EQ(dialog.SetPos(50), -1);
+    EXPECT_EQ(dialog.StepIt(), -1);
+    EXPECT_EQ(dialog.OffsetPos(1), -1);
+    EXPECT_EQ(dialog.SetStep(1), -1);
 }
 
 TEST_F(ProgressDialog, ACounterShowsTheRawPosition) {
@@ -210,7 +234,7 @@ TEST_F(ProgressDialog, CancelOnTheSharedInstanceEndsItInsideThePoll) {
     KProgressDlg::Create("", TRUE);
     const HWND shared = KProgressDlg::g_pDlg->m_hWnd;
     EXPECT_EQ(KProgressDlg::SetProgress(10, 100), 1);
-    QueueClick(GetDlgItem(shared, IDCANCEL));
+    m_user.Click(IDCANCEL).QueueIn(shared);
     KProgressDlg::SetProgress(20, 100); // the click is handled in here
     EXPECT_FALSE(IsWindow(shared));
     EXPECT_EQ(KProgressDlg::g_pDlg, nullptr);
@@ -222,7 +246,7 @@ TEST_F(ProgressDialog, CancelOnTheSharedInstanceEndsItInsideThePoll) {
     // Escape cancels too.
     KProgressDlg::Create("", TRUE);
     ::SetFocus(GetDlgItem(KProgressDlg::g_pDlg->m_hWnd, IDCANCEL));
-    QueueKey(VK_ESCAPE);
+    m_user.Press(VK_ESCAPE).QueueIn(KProgressDlg::g_pDlg->m_hWnd);
     EXPECT_EQ(KProgressDlg::IsProgressing(), 1);
     EXPECT_EQ(KProgressDlg::IsProgressing(), 0);
     EXPECT_TRUE(m_main.IsWindowEnabled());

@@ -24,8 +24,7 @@ void ReEnableOwner(HWND owner, int& ownerDisabled) {
 
 void PumpDialogMessages(HWND dialog, PumpEnd end) {
     MSG msg;
-    while ((end == PumpEnd::QueueEmpty || ::IsWindow(dialog)) &&
-           ::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(msg.wParam));
             return;
@@ -34,5 +33,7 @@ void PumpDialogMessages(HWND dialog, PumpEnd end) {
             ::TranslateMessage(&msg);
             ::DispatchMessage(&msg);
         }
+        if (end == PumpEnd::QueueEmptyOrDialogGone && !::IsWindow(dialog))
+            return;
     }
 }

@@ -21,8 +21,9 @@ enum class PumpEnd {
 };
 
 // Handles every message waiting in the thread's queue, each offered first to the
-// dialog's keyboard handling, until `end`. A message may destroy the dialog (and delete
-// its object), so the caller touches nothing of the dialog's object once this returns. A
+// dialog's keyboard handling, until `end`; the caller sees that the dialog exists when it
+// starts. A message may destroy the dialog (and delete its object), so the caller touches
+// nothing of the dialog's object once this returns. A
 // WM_QUIT met here ends the pump and is posted again, so that the host's own loop still
 // ends.
 void PumpDialogMessages(HWND dialog, PumpEnd end);

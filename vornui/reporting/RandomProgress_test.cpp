@@ -72,6 +72,32 @@ TEST(RandomProgress, TheDialogShowsThePercentageOfAnyPositionInAnyRange) {
     }
 }
 
+TEST(RandomProgress, TheCounterShowsAnyPositionWholeAndTheNullObjectGivesItBack) {
+    CWinApp app("Survey");
+    KProgressDlg counter(1);
+    ASSERT_TRUE(counter.CreateCounter(nullptr));
+    CProgressNullObject none;
+    std::mt19937 random(21);
+    for (int round = 0; round < 3000; ++round) {
+        const int lower = AnyInt(random), upper = AnyInt(random), pos = AnyInt(random);
+        counter.SetRange(lower, upper);
+        long long shownFor = pos;
+        if (random() % 2) {
+            counter.SetPos(pos);
+        } else {
+            const int previous = counter.OffsetPos(pos);
+            shownFor = static_cast<long long>(previous) + pos;
+        }
+        CString text;
+        counter.GetDlgItemText(IDC_PROGRESS_VALUE, text);
+        ASSERT_EQ(std::string(text.GetString()), std::to_string(shownFor))
+            << lower << ".." << upper << " at " << shownFor;
+        none.SetRange(lower, upper);
+        ASSERT_EQ(none.SetPos(pos), pos);
+        ASSERT_EQ(none.IsCancelled(), 0);
+    }
+}
+
 TEST(RandomProgress, TheConsoleWritesALineExactlyWhenThePercentageChanges) {
     CProgressStdOut progress;
     std::mt19937 random(7);

@@ -1,5 +1,6 @@
 #include "vornui/templates/DataTemplateDialog.h"
 
+#include "vornui/log/VornErr.h"
 #include "vornui/platform/ButtonControl.h"
 #include "vornui/platform/DataExchange.h"
 #include "vornui/platform/FileDialog.h"
@@ -18,11 +19,15 @@
 
 namespace {
 
+constexpr const char* kSource = "templates/DataTemplateDialog";
 constexpr char kDataFileFilter[] =
     "Data files (*.txt;*.dat;*.csv)|*.txt;*.dat;*.csv|All files (*.*)|*.*||";
 constexpr int kColumnWidth = 90;
 
 void ReportDeleteFailure(const CString& path, DWORD error) {
+    // The message keeps the system's words, which do not always name the file; the log does.
+    VornErrAt(kSource, __LINE__, VORNERR_LOG_MESSAGE, "Couldn't delete %s (system error %lu)",
+              path.GetString(), static_cast<unsigned long>(error));
     CString message;
     if (error == ERROR_ACCESS_DENIED)
         message.Format("Can't access file, probably read-only?\n\n%s", path.GetString());

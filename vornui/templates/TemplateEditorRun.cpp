@@ -1,5 +1,6 @@
 #include "vornui/templates/TemplateEditorRun.h"
 
+#include "vornui/log/VornErr.h"
 #include "vornui/log/VornTrace.h"
 #include "vornui/module/VornuiModule.h"
 #include "vornui/platform/KernelObject.h"
@@ -29,6 +30,8 @@ void WaitUntilEnded(HANDLE process) {
 
 void RunTemplateEditorAndWait(const CString& commandLine) {
     if (commandLine.GetLength() > kMaxCommandLine) {
+        VornErrAt(kSource, __LINE__, VORNERR_LOG_MESSAGE, "Template editor command too long: %s",
+                  commandLine.GetString());
         AfxMessageBox(LoadVornuiString(IDS_FILE_PATH_TOO_LONG), MB_ICONERROR);
         return;
     }

@@ -327,6 +327,9 @@ TEST(CTideDialogTemplate, FailuresAreToldInTheSystemsWords) {
         chmod(StoreFile("TERRAL_TIDE", "Locked.aft").c_str(), 0444);
         // No editor anywhere on PATH.
         SetEnvironmentVariable("PATH", (TestInstallationFolder() + "/nothing").c_str());
+        const std::string home = TestInstallationFolder();
+        std::filesystem::create_directories(home + "/log");
+        SetEnvironmentVariable("VORNHOME", home.c_str());
         const std::string data = WriteDataFile("tide.txt", TideLines(4));
         const std::string longData = WriteDataFile(
             std::string(140, 'x') + "/" + std::string(140, 'y') + ".txt", TideLines(4));
@@ -371,6 +374,18 @@ TEST(CTideDialogTemplate, FailuresAreToldInTheSystemsWords) {
         EXPECT_STREQ(boxes[5].text,
                      "The file path is too long. Please choose a shorter file path.");
         EXPECT_EQ(boxes[5].type, static_cast<UINT>(MB_ICONERROR));
+
+        // Where the words name no file, the error log does.
+        const std::string errors = TempDir::read(home + "/log/error");
+        EXPECT_NE(errors.find("Couldn't delete " + StoreFile("TERRAL_TIDE", "Locked.aft") +
+                              " (system error 5)"),
+                  std::string::npos)
+            << errors;
+        EXPECT_NE(errors.find("Template editor command too long: FormatWizard.exe /m TERRAL_TIDE "
+                              "/e \"" +
+                              longData.substr(0, 100)),
+                  std::string::npos)
+            << errors;
     });
 }
 

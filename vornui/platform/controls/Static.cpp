@@ -9,6 +9,8 @@
 #include "vornui/platform/internal/WindowClass.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
+#include <string>
+
 namespace {
 
 struct StaticData : ControlData {
@@ -129,8 +131,10 @@ void PaintStatic(HWND hwnd, const StaticData& data) {
     }
     if (PaintShape(paint, type))
         return;
-    char text[1024] = {};
-    GetWindowText(hwnd, text, sizeof text);
+    // The whole text, however long: a message of ten thousand characters shows whole.
+    std::string text(static_cast<size_t>(GetWindowTextLength(hwnd)) + 1, '\0');
+    text.resize(
+        static_cast<size_t>(GetWindowText(hwnd, text.data(), static_cast<int>(text.size()))));
     PaintStaticText(paint.dc(), paint.client(), text, TextFormat(style),
                     IsWindowEnabled(hwnd) != FALSE, paint.textColor(), paint.palette());
 }

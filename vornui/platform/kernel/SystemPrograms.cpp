@@ -2,6 +2,7 @@
 
 #include "vornui/platform/CString.h"
 #include "vornui/platform/FileContent.h"
+#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/LastError.h"
 #include "vornui/platform/Process.h"
 
@@ -49,7 +50,7 @@ std::optional<std::string> FindOnPath(const std::string& program) {
     while (true) {
         const std::size_t colon = folders.find(':');
         std::string folder(folders.substr(0, colon));
-        const std::string candidate = (folder.empty() ? "." : folder) + "/" + program;
+        const std::string candidate = JoinPath(folder.empty() ? "." : folder, program);
         if (IsExecutable(candidate))
             return candidate;
         if (colon == std::string_view::npos)

@@ -1,44 +1,16 @@
+#include "tests/FakePrograms.h"
 #include "tests/TempDir.h"
 
 #include "vornui/platform/SystemPrograms.h"
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <sys/stat.h>
-#include <thread>
 
 namespace {
 
 using Words = std::vector<std::string>;
-
-// A folder of stand-in programs on PATH that write their arguments to a file.
-class FakePrograms {
-public:
-    FakePrograms() : m_savedPath(std::getenv("PATH") ? std::getenv("PATH") : "") {
-        setenv("PATH", (m_dir.path().string() + ":/usr/bin:/bin").c_str(), 1);
-    }
-    ~FakePrograms() { setenv("PATH", m_savedPath.c_str(), 1); }
-    void add(const std::string& name) {
-        const std::string path =
-            m_dir.write(name, "#!/bin/sh\necho \"" + name + " $*\" > '" + record(name) +
-                                  ".tmp'\nmv '" + record(name) + ".tmp' '" + record(name) + "'\n");
-        chmod(path.c_str(), 0755);
-    }
-    std::string record(const std::string& name) const { return m_dir.file(name + ".ran"); }
-    // What the program was started with, once it has run (bounded wait).
-    std::string awaitRun(const std::string& name) const {
-        for (int i = 0; i < 500 && !std::filesystem::exists(record(name)); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        return std::filesystem::exists(record(name)) ? TempDir::read(record(name)) : "";
-    }
-
-private:
-    TempDir m_dir;
-    std::string m_savedPath;
-};
 
 } // namespace
 
@@ -79,6 +51,10 @@ TEST(SystemPrograms, SystemProgramsMapToTheirLinuxCounterparts) {
     EXPECT_EQ((*LinuxCommandFor({"mspaint", "-p", "-a.bmp"}))[1], "./-a.bmp");
     EXPECT_FALSE(LinuxCommandFor({"regsvr32", "mscomm32.ocx"}).has_value());
     EXPECT_FALSE(LinuxCommandFor({"NoSuchProgram.exe"}).has_value());
+    // A folder of PATH given with its separator at the end gets no second one.
+    const std::string fakes = std::filesystem::path(fake.record("lp")).parent_path().string();
+    setenv("PATH", (fakes + "/").c_str(), 1);
+    EXPECT_EQ((*LinuxCommandFor({"mspaint", "-p", "a.bmp"}))[0], fakes + "/lp");
 }
 
 TEST(SystemPrograms, WinExecStartsWithoutWaiting) {

@@ -429,3 +429,18 @@ TEST(Cursors, EverySystemCursorHasPixelsOfItsOwnWithTheHotspotOnIt) {
                       across.pixels[static_cast<size_t>(y * across.width + x)]);
     EXPECT_EQ(ShapeOfCursor(nullptr), nullptr);
 }
+
+TEST_F(Input, QueuedInputWaitsForWhoeverPumpsTheModelessWindow) {
+    CScriptedUser user;
+    user.ClickAt(ScreenPoint(m_single, POINT{5, 5}))
+        .WaitForEnd() // waits while the frame is up: the queueing stops here
+        .ClickAt(ScreenPoint(m_double, POINT{5, 5}));
+    user.QueueIn(m_frame);
+    const std::vector<UINT> buttons = {WM_LBUTTONDOWN, WM_LBUTTONUP};
+    EXPECT_TRUE(Messages(m_single, buttons).empty()); // nothing until someone pumps
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessage(&msg);
+    EXPECT_EQ(Messages(m_single, buttons), buttons);
+    EXPECT_TRUE(Messages(m_double, buttons).empty());
+}

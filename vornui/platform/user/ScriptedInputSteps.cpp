@@ -298,3 +298,11 @@ bool CScriptedUser::ActIn(HWND window, const std::function<bool(MSG*)>& preTrans
     }
     return true;
 }
+
+void CScriptedUser::QueueIn(HWND window) {
+    while (!m_steps.empty()) {
+        if (m_steps.front()(window) == ModalAction::Waiting)
+            return; // only a pump can bring what it waits for
+        m_steps.pop_front();
+    }
+}
