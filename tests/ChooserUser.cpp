@@ -28,3 +28,10 @@ CScriptedUser::Step ClickWhere(std::function<POINT(HWND dialog)> where, int clic
         return ModalAction::Acted;
     };
 }
+
+std::string ChosenFolderPath(PIDLIST_ABSOLUTE idList) {
+    char path[MAX_PATH] = "";
+    SHGetPathFromIDList(idList, path);
+    CoTaskMemFree(idList);
+    return path;
+}

@@ -4,8 +4,10 @@
 // places of a window that are known only once it is open.
 
 #include "vornui/platform/DesktopUser.h"
+#include "vornui/platform/FolderChooser.h"
 
 #include <functional>
+#include <string>
 
 // The file and folder choosers show their windows while it lives, as on a real display.
 class ChooserWindowsOn {
@@ -23,3 +25,6 @@ private:
 // turn: `clicks` times (2 for a double click), with Ctrl held when `control`.
 CScriptedUser::Step ClickWhere(std::function<POINT(HWND dialog)> where, int clicks = 1,
                                bool control = false);
+
+// The path a folder chooser returned, its item list freed; empty when it returned none.
+std::string ChosenFolderPath(PIDLIST_ABSOLUTE idList);

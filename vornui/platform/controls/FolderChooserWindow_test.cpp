@@ -87,13 +87,6 @@ CScriptedUser::Step ClickFolder(const std::string& name, int clicks = 1) {
     return ClickWhere([name](HWND dialog) { return FolderPoint(dialog, name); }, clicks);
 }
 
-std::string Chosen(PIDLIST_ABSOLUTE idList) {
-    char path[MAX_PATH] = "";
-    SHGetPathFromIDList(idList, path);
-    CoTaskMemFree(idList);
-    return path;
-}
-
 } // namespace
 
 TEST(FolderChooserWindow, TheTreeOpensAtTheCallersFolderAndOkGivesTheOneClicked) {
@@ -133,7 +126,7 @@ TEST(FolderChooserWindow, TheTreeOpensAtTheCallersFolderAndOkGivesTheOneClicked)
         .Then(ClickFolder("archive"))
         .Click(IDOK);
 
-    EXPECT_EQ(Chosen(SHBrowseForFolder(&info)), (top / "archive").string());
+    EXPECT_EQ(ChosenFolderPath(SHBrowseForFolder(&info)), (top / "archive").string());
     CoTaskMemFree(root);
     EXPECT_STREQ(displayName, "archive");
     EXPECT_EQ(title, "Choose the line folder");

@@ -1,3 +1,4 @@
+#include "tests/ChooserUser.h"
 #include "tests/TempDir.h"
 
 #include "vornui/platform/DesktopUser.h"
@@ -31,13 +32,6 @@ int SelectInitialFolder(HWND browser, UINT message, LPARAM lParam, LPARAM data) 
     return 0;
 }
 
-std::string Chosen(PIDLIST_ABSOLUTE idList) {
-    char path[MAX_PATH] = "";
-    SHGetPathFromIDList(idList, path);
-    CoTaskMemFree(idList);
-    return path;
-}
-
 } // namespace
 
 TEST(FolderChooser, CallbackSetsTheFirstSelectionAndTheUserTakesIt) {
@@ -57,7 +51,7 @@ TEST(FolderChooser, CallbackSetsTheFirstSelectionAndTheUserTakesIt) {
 
     CScriptedUser user;
     user.AnswerNextFolderChooser(nullptr); // OK on what the callback selected
-    EXPECT_EQ(Chosen(SHBrowseForFolder(&info)), start);
+    EXPECT_EQ(ChosenFolderPath(SHBrowseForFolder(&info)), start);
     ASSERT_EQ(user.FolderChoosersShown().size(), 1u);
     EXPECT_EQ(user.FolderChoosersShown().front().selection, CString(start.c_str()));
     EXPECT_EQ(user.FolderChoosersShown().front().title, CString("Choose the survey folder"));
@@ -66,7 +60,7 @@ TEST(FolderChooser, CallbackSetsTheFirstSelectionAndTheUserTakesIt) {
 
     // The user picks a folder below; the callback hears of it.
     user.AnswerNextFolderChooser("lines");
-    EXPECT_EQ(Chosen(SHBrowseForFolder(&info)), start + "/lines");
+    EXPECT_EQ(ChosenFolderPath(SHBrowseForFolder(&info)), start + "/lines");
     EXPECT_EQ(log.selections.back(), start + "/lines");
     EXPECT_STREQ(displayName, "lines");
 
