@@ -20,6 +20,14 @@ namespace {
 constexpr POINT kSmallest{200, 150};
 constexpr POINT kLargest{640, 480};
 
+// What the frame was told of its place: "WM_WINDOWPOSCHANGED x,y cx,cy", "WM_MOVE x,y" (the
+// client's corner on the screen) and "WM_SIZE cx,cy" (the client's size).
+std::vector<std::string> g_placement;
+
+std::string Pair(int first, int second) {
+    return std::to_string(first) + "," + std::to_string(second);
+}
+
 LRESULT CALLBACK SizedFrame(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_GETMINMAXINFO: {
@@ -28,6 +36,18 @@ LRESULT CALLBACK SizedFrame(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
         limits->ptMaxTrackSize = kLargest;
         return 0;
     }
+    case WM_WINDOWPOSCHANGED: {
+        const auto* place = reinterpret_cast<const WINDOWPOS*>(lParam);
+        g_placement.push_back("WM_WINDOWPOSCHANGED " + Pair(place->x, place->y) + " " +
+                              Pair(place->cx, place->cy));
+        break;
+    }
+    case WM_MOVE:
+        g_placement.push_back("WM_MOVE " + Pair(short(LOWORD(lParam)), short(HIWORD(lParam))));
+        break;
+    case WM_SIZE:
+        g_placement.push_back("WM_SIZE " + Pair(LOWORD(lParam), HIWORD(lParam)));
+        break;
     default:
         break;
     }
@@ -48,6 +68,7 @@ protected:
                                  "Sized frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 320,
                                  240, nullptr, nullptr, nullptr, nullptr);
         Pump();
+        g_placement.clear();
         return m_frame;
     }
 };
@@ -140,4 +161,25 @@ TEST_F(X11WindowManagement, AModalDialogIsTransientForItsOwner) {
     EXPECT_EQ(look.transientFor, std::vector<uint32_t>{ownerShown});
     // The owner's own window is transient for nothing.
     EXPECT_TRUE(m_person->Property(ownerShown, "WM_TRANSIENT_FOR").empty());
+}
+
+TEST_F(X11WindowManagement, AMoveAndSizeImposedByTheWindowManagerReachTheFrame) {
+    const HWND frame = ShowSizedFrame();
+    const xcb_window_t shown = m_person->AwaitWindow("Sized frame");
+    ASSERT_NE(shown, 0u);
+    m_person->Configure(shown, 300, 200, 400, 300);
+    CRect rect;
+    EXPECT_TRUE(PumpUntil([&] {
+        GetWindowRect(frame, &rect);
+        return rect == CRect(300, 200, 700, 500);
+    })) << rect.left
+        << "," << rect.top << " " << rect.Width() << "x" << rect.Height();
+    CRect client;
+    GetClientRect(frame, &client);
+    CPoint corner(0, 0);
+    ClientToScreen(frame, &corner);
+    EXPECT_EQ(g_placement,
+              (std::vector<std::string>{"WM_WINDOWPOSCHANGED 300,200 400,300",
+                                        "WM_MOVE " + Pair(corner.x, corner.y),
+                                        "WM_SIZE " + Pair(client.Width(), client.Height())}));
 }
