@@ -142,6 +142,27 @@ xcb_keycode_t XPerson::KeycodeOf(uint32_t keysym) {
     return 0;
 }
 
+std::vector<uint32_t> XPerson::Property(xcb_window_t window, const char* name) {
+    const auto reply = Take(xcb_get_property_reply(
+        m_connection,
+        xcb_get_property(m_connection, 0, window, Atom(name), XCB_GET_PROPERTY_TYPE_ANY, 0, 64),
+        nullptr));
+    if (!reply || reply->format != 32)
+        return {};
+    const auto* items = static_cast<const uint32_t*>(xcb_get_property_value(reply.get()));
+    return std::vector<uint32_t>(items, items + reply->value_len);
+}
+
+void XPerson::Configure(xcb_window_t window, int x, int y, int width, int height) {
+    const uint32_t geometry[] = {static_cast<uint32_t>(x), static_cast<uint32_t>(y),
+                                 static_cast<uint32_t>(width), static_cast<uint32_t>(height)};
+    xcb_configure_window(m_connection, window,
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                             XCB_CONFIG_WINDOW_HEIGHT,
+                         geometry);
+    Sync();
+}
+
 void XPerson::RequestClose(xcb_window_t window) {
     xcb_client_message_event_t event{};
     event.response_type = XCB_CLIENT_MESSAGE;

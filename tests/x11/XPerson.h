@@ -34,6 +34,11 @@ public:
     void Type(const std::string& text);
     // Presses or releases the key whose first symbol is `keysym` (XK_Shift_L, 'a', ...).
     void Key(uint32_t keysym, bool down);
+    // The window's property `name` in 32-bit items (WM_NORMAL_HINTS, WM_TRANSIENT_FOR, ...);
+    // empty when it has none.
+    std::vector<uint32_t> Property(xcb_window_t window, const char* name);
+    // Moves and sizes the window, as a window manager does when it tiles it.
+    void Configure(xcb_window_t window, int x, int y, int width, int height);
     // Asks the window to close, as a window manager's close button does.
     void RequestClose(xcb_window_t window);
     // Replaces the server's monitors (RandR) with these rectangles, the first primary.

@@ -49,6 +49,7 @@ private:
         CRect shown;                // where the server was last told it stands
         CRect dirty;                // window coordinates, waiting to be presented
         int configuresInFlight = 0; // own moves whose notices have not come back
+        bool framed = false;        // in a window manager's frame rather than on the root
         xcb_window_t owner = XCB_NONE;
         std::string title;
     };
@@ -89,6 +90,7 @@ private:
     void HandlePointer(const xcb_generic_event_t& event);
     void HandleKey(const xcb_key_press_event_t& event, bool down);
     void HandleConfigure(const xcb_configure_notify_event_t& event);
+    void HandleReparent(const xcb_reparent_notify_event_t& event);
     void HandleClientMessage(const xcb_client_message_event_t& event);
     void HandleFocusIn(const xcb_focus_in_event_t& event);
     void HandleFocusOut(const xcb_focus_out_event_t& event);

@@ -64,6 +64,9 @@ void X11Display::Handle(const xcb_generic_event_t& event) {
     case XCB_CONFIGURE_NOTIFY:
         HandleConfigure(reinterpret_cast<const xcb_configure_notify_event_t&>(event));
         break;
+    case XCB_REPARENT_NOTIFY:
+        HandleReparent(reinterpret_cast<const xcb_reparent_notify_event_t&>(event));
+        break;
     case XCB_CLIENT_MESSAGE:
         HandleClientMessage(reinterpret_cast<const xcb_client_message_event_t&>(event));
         break;
@@ -138,9 +141,11 @@ void X11Display::HandleConfigure(const xcb_configure_notify_event_t& event) {
         --top.configuresInFlight;
         return;
     }
-    // Only the manager's synthetic notice gives the place on the screen; a real one, under a
-    // manager that framed the window, gives its place in the frame.
-    const CPoint position = synthetic ? CPoint(event.x, event.y) : top.shown.TopLeft();
+    // A real notice gives the place in the parent: the screen's while the window stands on
+    // the root, the frame's once a manager framed it; then only the manager's synthetic
+    // notice says where it stands on the screen.
+    const bool onScreen = synthetic || !top.framed;
+    const CPoint position = onScreen ? CPoint(event.x, event.y) : top.shown.TopLeft();
     const CRect imposed(position, CSize(event.width, event.height));
     if (imposed == top.shown)
         return;
@@ -148,6 +153,12 @@ void X11Display::HandleConfigure(const xcb_configure_notify_event_t& event) {
     lock.unlock();
     SetWindowPos(hwnd, nullptr, imposed.left, imposed.top, imposed.Width(), imposed.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void X11Display::HandleReparent(const xcb_reparent_notify_event_t& event) {
+    std::lock_guard lock(m_lock);
+    if (const auto known = m_topLevels.find(WindowOf(event.window)); known != m_topLevels.end())
+        known->second.framed = event.parent != m_connection->screen()->root;
 }
 
 void X11Display::HandleClientMessage(const xcb_client_message_event_t& event) {
