@@ -1,5 +1,6 @@
 #include "vornui/platform/FileDialog.h"
 
+#include "vornui/platform/FileSystem.h"
 #include "vornui/platform/MessageBox.h"
 
 #include <algorithm>
@@ -59,10 +60,9 @@ std::vector<CString> CFileDialog::ChosenPaths() const {
                          text[m_ofn.nFileOffset - 1] == '\0';
     if (!several)
         return {CString(text)};
-    const CString folder(text);
     std::vector<CString> paths;
     for (const char* name = text + m_ofn.nFileOffset; *name; name += std::strlen(name) + 1)
-        paths.push_back(folder + "/" + name);
+        paths.emplace_back(JoinPath(text, name).c_str());
     return paths;
 }
 

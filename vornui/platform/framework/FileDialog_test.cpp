@@ -99,6 +99,15 @@ TEST(FileDialog, SeveralFilesAreWalkedOneByOne) {
                                            (dir.path() / "b.svp").c_str()}));
     EXPECT_EQ(open.GetFolderPath(), CString(dir.path().c_str()));
 
+    // Files chosen in the root folder have one separator before their names, not two.
+    user.AnswerNextFileChooser({"a.svp", "b.svp"});
+    CFileDialog atRoot(TRUE, nullptr, nullptr, OFN_ALLOWMULTISELECT);
+    atRoot.m_ofn.lpstrInitialDir = "/";
+    ASSERT_EQ(atRoot.DoModal(), IDOK);
+    POSITION position = atRoot.GetStartPosition();
+    EXPECT_EQ(atRoot.GetNextPathName(position), CString("/a.svp"));
+    EXPECT_EQ(atRoot.GetNextPathName(position), CString("/b.svp"));
+
     // A buffer too small for the answer.
     char tiny[4] = "";
     open.m_ofn.lpstrFile = tiny;
