@@ -229,9 +229,9 @@ BENCHMARK(BM_SetItemSubclassedTree);
 
 void BM_SetItemPlainTree(benchmark::State& state) {
     Host host;
-    const HWND tree = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 300,
-                                       host.m_hWnd, reinterpret_cast<HMENU>(kControlId), nullptr,
-                                       nullptr);
+    const HWND tree =
+        ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE, 0, 0, 300, 300, host.m_hWnd,
+                         reinterpret_cast<HMENU>(kControlId), nullptr, nullptr);
     ToggleTreeItems(state, tree);
     ::DestroyWindow(tree);
 }
@@ -252,8 +252,8 @@ void ToggleListRows(benchmark::State& state, HWND list) {
             LVITEM fields{};
             fields.state = selected;
             fields.stateMask = LVIS_SELECTED;
-            benchmark::DoNotOptimize(::SendMessage(list, LVM_SETITEMSTATE, row,
-                                                   reinterpret_cast<LPARAM>(&fields)));
+            benchmark::DoNotOptimize(
+                ::SendMessage(list, LVM_SETITEMSTATE, row, reinterpret_cast<LPARAM>(&fields)));
         }
         selected ^= LVIS_SELECTED;
     }
@@ -271,9 +271,9 @@ BENCHMARK(BM_SetItemStateSubclassedList);
 
 void BM_SetItemStatePlainList(benchmark::State& state) {
     Host host;
-    const HWND list = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0,
-                                       0, 300, 300, host.m_hWnd,
-                                       reinterpret_cast<HMENU>(kControlId), nullptr, nullptr);
+    const HWND list =
+        ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 300, 300,
+                         host.m_hWnd, reinterpret_cast<HMENU>(kControlId), nullptr, nullptr);
     LVCOLUMN column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH;
     column.cx = 100;

@@ -131,16 +131,18 @@ private:
 // Marks a window procedure (or timer procedure) running on the calling thread. The loop
 // lets go of the thread's temporary wrappers only when it runs dry outside every
 // procedure, so that a wrapper lasts at least as long as the message that got it.
+// Every message passes here once or twice (a subclassed window's procedure calls the one it
+// replaced), so the count is kept where the thread finds it with one load and counted inline.
 class ProcedureCall {
 public:
-    ProcedureCall();
-    ~ProcedureCall();
+    ProcedureCall() { ++t_running; }
+    ~ProcedureCall() { --t_running; }
     ProcedureCall(const ProcedureCall&) = delete;
     ProcedureCall& operator=(const ProcedureCall&) = delete;
-    static bool AnyRunning();
+    static bool AnyRunning() { return t_running > 0; }
 
 private:
-    int& m_running; // the thread's count, found once
+    [[gnu::tls_model("initial-exec")]] static constinit thread_local int t_running;
 };
 
 // True when `msg` passes a GetMessage/PeekMessage filter.

@@ -8,6 +8,8 @@
 #include "vornui/platform/WindowTypes.h"
 #include "vornui/platform/internal/Region.h"
 
+#include <array>
+#include <cstdint>
 #include <memory>
 #include <typeinfo>
 #include <vector>
@@ -79,11 +81,65 @@ HWND DesktopRecord();
 // The window that holds `hwnd` in its children list: its parent, or the desktop.
 HWND ParentOrDesktop(HWND hwnd);
 
+// The calling thread's own living windows, found again without the registry's lock. A
+// window leaves the living ones only on its own thread (DestroyWindow refuses any other),
+// which forgets it here at that moment, so an entry is never stale; other threads' windows
+// are always looked up under the lock.
+class OwnWindowCache {
+public:
+    WindowRecord* find(HWND hwnd) const {
+        const Entry& entry = m_entries[slot(hwnd)];
+        return entry.hwnd == hwnd ? entry.record : nullptr;
+    }
+    void remember(HWND hwnd, WindowRecord* record) { m_entries[slot(hwnd)] = Entry{hwnd, record}; }
+    void forget(HWND hwnd) {
+        if (Entry& entry = m_entries[slot(hwnd)]; entry.hwnd == hwnd)
+            entry = Entry{};
+    }
+
+private:
+    struct Entry {
+        HWND hwnd = nullptr;
+        WindowRecord* record = nullptr;
+    };
+    static constexpr std::size_t kEntries = 64;
+    // Handles differ first in their table slot, just above the low alignment bits.
+    static std::size_t slot(HWND hwnd) {
+        return (reinterpret_cast<std::uintptr_t>(hwnd) >> 4) % kEntries;
+    }
+
+    std::array<Entry, kEntries> m_entries{};
+};
+
+// The calling thread's cache, null until its first look-up in the registry. A message
+// looks its window up several times on its way (the sender, the framework, the control's
+// own data): the address is kept where the thread finds it with one load, and the look-up
+// is inlined where it is asked, so that a hit costs a few instructions and no call. Only the
+// pointer lives in the thread's static block, which leaves room for the library to be
+// loaded late.
+[[gnu::tls_model("initial-exec")]] extern constinit thread_local OwnWindowCache* t_ownWindowCache;
+
+inline WindowRecord* CachedOwnWindow(HWND hwnd) {
+    const OwnWindowCache* const cache = t_ownWindowCache;
+    return cache ? cache->find(hwnd) : nullptr;
+}
+
+// The registry's answers, under its lock, for windows the cache does not hold.
+WindowRecord* LookUpLiveWindow(HWND hwnd);
+WindowRecord* LookUpRecord(HWND hwnd);
+WindowRecord* LookUpMessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue);
+
 // The record when `hwnd` names a living window, else null (and ERROR_INVALID_WINDOW_HANDLE).
-WindowRecord* LiveWindow(HWND hwnd);
+inline WindowRecord* LiveWindow(HWND hwnd) {
+    WindowRecord* const own = CachedOwnWindow(hwnd);
+    return own ? own : LookUpLiveWindow(hwnd);
+}
 // The record of a living window or of one destroyed but not freed yet (its thread frees
 // it at its next retrieval); null for any other handle.
-WindowRecord* RecordOf(HWND hwnd);
+inline WindowRecord* RecordOf(HWND hwnd) {
+    WindowRecord* const own = CachedOwnWindow(hwnd);
+    return own ? own : LookUpRecord(hwnd);
+}
 bool IsLiveWindow(HWND hwnd);
 // The record when `hwnd` names a living window of the calling thread, else null.
 WindowRecord* OwnWindow(HWND hwnd);
@@ -93,7 +149,10 @@ bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>
 // Where a message to `hwnd` goes: the record of a living window of the calling thread, to
 // call its procedure at once; else null, with `otherQueue` set when a window of another
 // thread lives, to send the message there. Sets no error.
-WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue);
+inline WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
+    WindowRecord* const own = CachedOwnWindow(hwnd);
+    return own ? own : LookUpMessageTarget(hwnd, otherQueue);
+}
 HWND RegisterWindow(std::unique_ptr<WindowRecord> record);
 // Takes the handle out of the living ones; the record stays until FreeWindowRecord.
 void UnregisterWindow(HWND hwnd);

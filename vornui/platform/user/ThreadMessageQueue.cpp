@@ -46,9 +46,6 @@ struct CurrentQueueHolder {
 };
 
 thread_local CurrentQueueHolder t_current;
-// Read on every message: this model finds it with one load instead of a call into the
-// loader, and its few bytes leave room for the library to be loaded late.
-[[gnu::tls_model("initial-exec")]] thread_local int t_proceduresRunning = 0;
 
 bool InRange(UINT message, UINT filterMin, UINT filterMax) {
     return (filterMin == 0 && filterMax == 0) || (message >= filterMin && message <= filterMax);
@@ -313,17 +310,9 @@ void ThreadMessageQueue::FreeGraveyard() {
         FreeWindowRecord(hwnd);
 }
 
-ProcedureCall::ProcedureCall() : m_running(t_proceduresRunning) {
-    ++m_running;
-}
-
-ProcedureCall::~ProcedureCall() {
-    --m_running;
-}
-
-bool ProcedureCall::AnyRunning() {
-    return t_proceduresRunning > 0;
-}
+// Read on every message: this model finds it with one load instead of a call into the
+// loader, and its few bytes leave room for the library to be loaded late.
+[[gnu::tls_model("initial-exec")]] constinit thread_local int ProcedureCall::t_running = 0;
 
 bool ThreadMessageQueue::Retrieve(MSG* msg, HWND filter, UINT filterMin, UINT filterMax,
                                   UINT remove, bool wait) {

@@ -5,7 +5,6 @@
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>
-#include <array>
 #include <mutex>
 #include <unistd.h>
 
@@ -31,39 +30,7 @@ std::uintptr_t ValueOf(HWND hwnd) {
     return reinterpret_cast<std::uintptr_t>(hwnd);
 }
 
-// The calling thread's own living windows, found again without the registry's lock. A
-// window leaves the living ones only on its own thread (DestroyWindow refuses any other),
-// which forgets it here at that moment, so an entry is never stale; other threads' windows
-// are always looked up under the lock.
-class OwnWindowCache {
-public:
-    WindowRecord* find(HWND hwnd) const {
-        const Entry& entry = m_entries[slot(hwnd)];
-        return entry.hwnd == hwnd ? entry.record : nullptr;
-    }
-    void remember(HWND hwnd, WindowRecord* record) { m_entries[slot(hwnd)] = Entry{hwnd, record}; }
-    void forget(HWND hwnd) {
-        if (Entry& entry = m_entries[slot(hwnd)]; entry.hwnd == hwnd)
-            entry = Entry{};
-    }
-
-private:
-    struct Entry {
-        HWND hwnd = nullptr;
-        WindowRecord* record = nullptr;
-    };
-    static constexpr std::size_t kEntries = 64;
-    // Handles differ first in their table slot, just above the low alignment bits.
-    static std::size_t slot(HWND hwnd) { return (ValueOf(hwnd) >> 4) % kEntries; }
-
-    std::array<Entry, kEntries> m_entries{};
-};
-
 thread_local OwnWindowCache t_ownWindowStore;
-// Every message looks here several times: the address is kept where the thread finds it with
-// one load (the general model calls into the loader each time), and the few bytes it takes
-// leave room for the library to be loaded late.
-[[gnu::tls_model("initial-exec")]] thread_local OwnWindowCache* t_ownWindowCache = nullptr;
 
 OwnWindowCache& OwnWindows() {
     OwnWindowCache* cache = t_ownWindowCache;
@@ -72,15 +39,18 @@ OwnWindowCache& OwnWindows() {
     return *cache;
 }
 
-// The registry's answers, under its lock, for windows the cache does not hold; kept out of
-// line so that a hit in the cache costs a few instructions. Windows of the calling thread
-// found here are remembered.
-[[gnu::noinline]] WindowRecord* LookUpRecord(HWND hwnd) {
+} // namespace
+
+[[gnu::tls_model("initial-exec")]] constinit thread_local OwnWindowCache* t_ownWindowCache =
+    nullptr;
+
+// Windows of the calling thread found in the registry are remembered.
+WindowRecord* LookUpRecord(HWND hwnd) {
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
                                  [](WindowRecord& record) { return &record; });
 }
 
-[[gnu::noinline]] WindowRecord* LookUpLiveWindow(HWND hwnd) {
+WindowRecord* LookUpLiveWindow(HWND hwnd) {
     const DWORD thread = GetCurrentThreadId();
     WindowRecord* const found =
         Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
@@ -96,8 +66,7 @@ OwnWindowCache& OwnWindows() {
     return found;
 }
 
-[[gnu::noinline]] WindowRecord*
-LookUpMessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
+WindowRecord* LookUpMessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
     const DWORD thread = GetCurrentThreadId();
     return Registry().table.with(ValueOf(hwnd), static_cast<WindowRecord*>(nullptr),
                                  [&](WindowRecord& record) -> WindowRecord* {
@@ -112,25 +81,8 @@ LookUpMessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) 
                                  });
 }
 
-} // namespace
-
 HWND DesktopRecord() {
     return Registry().desktopHandle;
-}
-
-WindowRecord* RecordOf(HWND hwnd) {
-    WindowRecord* const own = OwnWindows().find(hwnd);
-    return own ? own : LookUpRecord(hwnd);
-}
-
-WindowRecord* LiveWindow(HWND hwnd) {
-    WindowRecord* const own = OwnWindows().find(hwnd);
-    return own ? own : LookUpLiveWindow(hwnd);
-}
-
-WindowRecord* MessageTarget(HWND hwnd, std::shared_ptr<ThreadMessageQueue>& otherQueue) {
-    WindowRecord* const own = OwnWindows().find(hwnd);
-    return own ? own : LookUpMessageTarget(hwnd, otherQueue);
 }
 
 bool WindowOwner(HWND hwnd, DWORD& threadId, std::shared_ptr<ThreadMessageQueue>& queue) {
