@@ -19,6 +19,7 @@
 set(layers kernel gdi user net framework controls x11)
 
 set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages
+                       ThreadStore
                        WindowStyles HandleTable InputCodes OwnerDraw ClockSteps KernelObject)
 set(header_only_gdi GdiRecords SystemColors TemporaryWrappers IconRecords)
 set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl

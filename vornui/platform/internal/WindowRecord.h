@@ -7,6 +7,7 @@
 #include "vornui/platform/WindowStyles.h"
 #include "vornui/platform/WindowTypes.h"
 #include "vornui/platform/internal/Region.h"
+#include "vornui/platform/internal/ThreadStore.h"
 
 #include <array>
 #include <cstdint>
@@ -111,16 +112,11 @@ private:
     std::array<Entry, kEntries> m_entries{};
 };
 
-// The calling thread's cache, null until its first look-up in the registry. A message
-// looks its window up several times on its way (the sender, the framework, the control's
-// own data): the address is kept where the thread finds it with one load, and the look-up
-// is inlined where it is asked, so that a hit costs a few instructions and no call. Only the
-// pointer lives in the thread's static block, which leaves room for the library to be
-// loaded late.
-[[gnu::tls_model("initial-exec")]] extern constinit thread_local OwnWindowCache* t_ownWindowCache;
-
+// A message looks its window up several times on its way (the sender, the framework, the
+// control's own data): the look-up in the thread's cache is inlined where it is asked, so
+// that a hit costs a few instructions and no call.
 inline WindowRecord* CachedOwnWindow(HWND hwnd) {
-    const OwnWindowCache* const cache = t_ownWindowCache;
+    const OwnWindowCache* const cache = ThreadStore<OwnWindowCache>::Peek();
     return cache ? cache->find(hwnd) : nullptr;
 }
 

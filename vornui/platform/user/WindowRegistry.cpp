@@ -30,19 +30,11 @@ std::uintptr_t ValueOf(HWND hwnd) {
     return reinterpret_cast<std::uintptr_t>(hwnd);
 }
 
-thread_local OwnWindowCache t_ownWindowStore;
-
 OwnWindowCache& OwnWindows() {
-    OwnWindowCache* cache = t_ownWindowCache;
-    if (!cache)
-        cache = t_ownWindowCache = &t_ownWindowStore;
-    return *cache;
+    return ThreadStore<OwnWindowCache>::Get();
 }
 
 } // namespace
-
-[[gnu::tls_model("initial-exec")]] constinit thread_local OwnWindowCache* t_ownWindowCache =
-    nullptr;
 
 // Windows of the calling thread found in the registry are remembered.
 WindowRecord* LookUpRecord(HWND hwnd) {
