@@ -31,10 +31,12 @@ void InvalidateCoveredChildren(HWND parent, const Region& update) {
     }
 }
 
-// Whether the part of `area` inside the client is already in an update rectangle: a control
-// that invalidates row after row of a window it already invalidated whole asks this often,
-// and combining regions each time is what would cost.
+// Whether the part of `area` inside the client is already in an update rectangle (or there
+// is no such part: a row scrolled out of sight): a control that invalidates row after row
+// asks this often, and combining regions each time is what would cost.
 bool CoveredByUpdate(const WindowRecord& record, const Region& area, const CRect& client) {
+    if (area.empty())
+        return true;
     if (!record.update.isRectangle() || !area.isRectangle())
         return false;
     CRect inside;
