@@ -9,6 +9,7 @@
 #include "vornui/platform/FrameWnd.h"
 #include "vornui/platform/Screen.h"
 #include "vornui/platform/WinApp.h"
+#include "vornui/platform/internal/ThreadMessageQueue.h"
 #include "vornui/platform/internal/WindowInternals.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
@@ -68,11 +69,19 @@ LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     CWnd* wnd = CWnd::FromHandlePermanent(hwnd);
     if (!wnd)
         return ::DefWindowProc(hwnd, message, wParam, lParam);
+    // The framework's current message never has a time or a point (they stay zero), so only
+    // the four fields that change are kept for the message this one may have interrupted.
     MSG& current = t_currentMessage;
-    const MSG saved = current;
-    current = MSG{hwnd, message, wParam, lParam, 0, {}};
+    const MSG saved{current.hwnd, current.message, current.wParam, current.lParam, 0, {}};
+    current.hwnd = hwnd;
+    current.message = message;
+    current.wParam = wParam;
+    current.lParam = lParam;
     const LRESULT result = wnd->WindowProc(message, wParam, lParam);
-    current = saved;
+    current.hwnd = saved.hwnd;
+    current.message = saved.message;
+    current.wParam = saved.wParam;
+    current.lParam = saved.lParam;
     return result;
 }
 
@@ -622,7 +631,7 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (m_pfnSuper)
-        return ::CallWindowProc(m_pfnSuper, m_hWnd, message, wParam, lParam);
+        return CallProcedure(m_pfnSuper, m_hWnd, message, wParam, lParam);
     return ::DefWindowProc(m_hWnd, message, wParam, lParam);
 }
 

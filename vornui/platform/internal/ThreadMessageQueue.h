@@ -145,5 +145,14 @@ private:
     [[gnu::tls_model("initial-exec")]] static constinit thread_local int t_running;
 };
 
+// Calls a window procedure as CallWindowProc does, inline on the paths every message takes
+// (sending, dispatching, a subclass handing on to the procedure it replaced).
+inline LRESULT CallProcedure(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!proc)
+        return 0;
+    const ProcedureCall running;
+    return proc(hwnd, message, wParam, lParam);
+}
+
 // True when `msg` passes a GetMessage/PeekMessage filter.
 bool MessageMatchesFilter(const MSG& msg, HWND filter, UINT filterMin, UINT filterMax);

@@ -35,16 +35,26 @@ LRESULT SendToOtherThread(ThreadMessageQueue& target, const MSG& msg) {
     return sent->result;
 }
 
-} // namespace
-
-LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+// A window the thread's cache does not hold: one of another thread, or of this thread not
+// looked up lately.
+[[gnu::noinline]] LRESULT SendLookedUp(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     std::shared_ptr<ThreadMessageQueue> otherQueue;
     if (const WindowRecord* own = MessageTarget(hwnd, otherQueue))
-        return CallWindowProc(own->proc, hwnd, message, wParam, lParam);
+        return CallProcedure(own->proc, hwnd, message, wParam, lParam);
     if (otherQueue)
         return SendToOtherThread(*otherQueue,
                                  MSG{hwnd, message, wParam, lParam, GetTickCount(), {}});
     return 0; // gone, or the desktop, which takes no messages
+}
+
+} // namespace
+
+LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nearly every message goes to a window of the sending thread, found in its cache: that
+    // path holds no queue and calls the procedure at once.
+    if (const WindowRecord* own = CachedOwnWindow(hwnd))
+        return CallProcedure(own->proc, hwnd, message, wParam, lParam);
+    return SendLookedUp(hwnd, message, wParam, lParam);
 }
 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -119,7 +129,7 @@ LRESULT DispatchMessage(const MSG* msg) {
     WindowRecord* record = LiveWindow(msg->hwnd);
     if (!record || record->threadId != GetCurrentThreadId())
         return 0;
-    return CallWindowProc(record->proc, msg->hwnd, msg->message, msg->wParam, msg->lParam);
+    return CallProcedure(record->proc, msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
 DWORD GetMessageTime() {

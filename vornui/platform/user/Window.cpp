@@ -159,10 +159,7 @@ int GetClassName(HWND hwnd, LPTSTR className, int maxCount) {
 }
 
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!proc)
-        return 0;
-    const ProcedureCall running;
-    return proc(hwnd, message, wParam, lParam);
+    return CallProcedure(proc, hwnd, message, wParam, lParam);
 }
 
 BOOL SetWindowText(HWND hwnd, LPCTSTR text) {
