@@ -322,8 +322,16 @@ LRESULT TreeMessage(HWND hwnd, TreeViewData& data, UINT message, WPARAM wParam, 
     }
 }
 
+bool IsTreeViewMessage(UINT message) {
+    return message >= TV_FIRST && message < TV_FIRST + 0x100;
+}
+
 LRESULT HandleTreeMessage(HWND hwnd, TreeViewData& data, UINT message, WPARAM wParam,
                           LPARAM lParam) {
+    // Programs that walk or change many items send the TVM_* messages by the hundred
+    // thousand: they go straight to their handlers, past the window's and the person's.
+    if (IsTreeViewMessage(message))
+        return TreeMessage(hwnd, data, message, wParam, lParam);
     switch (message) {
     case WM_PAINT:
         PaintTreeView(hwnd, data);
