@@ -351,9 +351,13 @@ LRESULT HandleTreeMessage(HWND hwnd, TreeViewData& data, UINT message, WPARAM wP
         if (StyleOf(hwnd) & TVS_CHECKBOXES)
             data.stateImages = data.checkBoxes = MakeCheckBoxImages();
         return 0;
-    case WM_SETFONT:
+    case WM_SETFONT: {
+        // The window keeps the font first: the labels are measured again with it.
+        const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
         data.items.ForgetLabelWidths();
-        [[fallthrough]];
+        UpdateLayout(hwnd, data);
+        return result;
+    }
     case WM_SIZE:
         data.items.MarkRowsChanged();
         UpdateLayout(hwnd, data);
