@@ -23,36 +23,69 @@ UINT KMultiTree::GetItemState(HTREEITEM item, UINT stateMask) const {
     return state;
 }
 
+// The walks over every visible item ask the control a few questions per item. They go
+// straight to the control's own procedure: through SendMessage each would also pass the
+// framework's routing and this window's message map, which cost more than the control's
+// answer, and none of them is handled there. DefWindowProc is virtual, so that a derived
+// class still sees them.
+LRESULT KMultiTree::AskControl(UINT message, WPARAM wParam, LPARAM lParam) const {
+    return const_cast<KMultiTree*>(this)->DefWindowProc(message, wParam, lParam);
+}
+
+HTREEITEM KMultiTree::Neighbour(HTREEITEM item, UINT code) const {
+    return reinterpret_cast<HTREEITEM>(
+        AskControl(TVM_GETNEXTITEM, code, reinterpret_cast<LPARAM>(item)));
+}
+
 bool KMultiTree::Describe(HTREEITEM item, TVITEM& described) const {
     described = TVITEM{};
     described.mask = TVIF_HANDLE | TVIF_STATE | TVIF_PARAM;
     described.hItem = item;
     described.stateMask = ~0u;
-    return item && item != TVI_ROOT && GetItem(&described);
+    return item && item != TVI_ROOT &&
+           AskControl(TVM_GETITEM, 0, reinterpret_cast<LPARAM>(&described));
 }
 
-bool KMultiTree::ChangeSelected(const TVITEM& described, bool select) {
-    NMTREEVIEW notice{};
-    notice.action = TVC_UNKNOWN;
-    (select ? notice.itemNew : notice.itemOld) = described;
-    notice.hdr.code = TVN_SELCHANGING;
-    if (_SendNotify(&notice.hdr))
-        return false;
-    CTreeCtrl::SetItemState(described.hItem, select ? TVIS_SELECTED : 0, TVIS_SELECTED);
-    notice.hdr.code = TVN_SELCHANGED;
-    _SendNotify(&notice.hdr);
-    return true;
+void KMultiTree::SetSelectedBit(HTREEITEM item, bool select) {
+    TVITEM change{};
+    change.mask = TVIF_HANDLE | TVIF_STATE;
+    change.hItem = item;
+    change.state = select ? TVIS_SELECTED : 0;
+    change.stateMask = TVIS_SELECTED;
+    AskControl(TVM_SETITEM, 0, reinterpret_cast<LPARAM>(&change));
 }
 
-bool KMultiTree::SetSelected(HTREEITEM item, bool select) {
+KMultiTree::SelectionRun::SelectionRun(KMultiTree& tree)
+    : m_tree(tree), m_parent(::GetParent(tree.m_hWnd)),
+      m_id(static_cast<UINT_PTR>(tree.GetDlgCtrlID())) {}
+
+bool KMultiTree::SelectionRun::Set(HTREEITEM item, bool select) {
     TVITEM described;
-    if (!Describe(item, described))
+    if (!m_tree.Describe(item, described))
         return false;
     if (((described.state & TVIS_SELECTED) != 0) == select)
         return true;
-    if (!m_bMultiSelect)
-        return CTreeCtrl::SetItemState(item, select ? TVIS_SELECTED : 0, TVIS_SELECTED) != FALSE;
-    return ChangeSelected(described, select);
+    if (!m_tree.m_bMultiSelect) {
+        m_tree.SetSelectedBit(item, select);
+        return true;
+    }
+    return Change(described, select);
+}
+
+bool KMultiTree::SelectionRun::Change(const TVITEM& described, bool select) {
+    NMTREEVIEW notice{};
+    notice.action = TVC_UNKNOWN;
+    (select ? notice.itemNew : notice.itemOld) = described;
+    if (Send(notice, TVN_SELCHANGING))
+        return false;
+    m_tree.SetSelectedBit(described.hItem, select);
+    Send(notice, TVN_SELCHANGED);
+    return true;
+}
+
+LRESULT KMultiTree::SelectionRun::Send(NMTREEVIEW& notice, UINT code) {
+    notice.hdr = {m_tree.m_hWnd, m_id, code};
+    return m_tree.SendToParent(m_parent, &notice.hdr);
 }
 
 int KMultiTree::SetItemState(HTREEITEM item, UINT state, UINT stateMask) {
@@ -69,7 +102,8 @@ int KMultiTree::SetItemState(HTREEITEM item, UINT state, UINT stateMask) {
         return 1;
     if (stateMask & TVIS_SELECTED) {
         TVITEM described;
-        if (!Describe(item, described) || !ChangeSelected(described, (state & TVIS_SELECTED) != 0))
+        if (!Describe(item, described) ||
+            !SelectionRun(*this).Change(described, (state & TVIS_SELECTED) != 0))
             return 0;
         stateMask &= ~TVIS_SELECTED;
     }
@@ -108,18 +142,21 @@ bool KMultiTree::MoveCaret(HTREEITEM item, UINT& state, UINT& stateMask) {
 }
 
 int KMultiTree::IsSelected(HTREEITEM item) const {
-    return (CTreeCtrl::GetItemState(item, TVIS_SELECTED) & TVIS_SELECTED) != 0;
+    return (AskControl(TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(item), TVIS_SELECTED) &
+            TVIS_SELECTED) != 0;
 }
 
 HTREEITEM KMultiTree::GetFirstSelectedItem() const {
-    for (HTREEITEM item = GetRootItem(); item; item = GetNextVisibleItem(item))
+    for (HTREEITEM item = Neighbour(nullptr, TVGN_ROOT); item;
+         item = Neighbour(item, TVGN_NEXTVISIBLE))
         if (IsSelected(item))
             return item;
     return nullptr;
 }
 
 HTREEITEM KMultiTree::GetNextSelectedItem(HTREEITEM item) const {
-    for (item = item ? GetNextVisibleItem(item) : nullptr; item; item = GetNextVisibleItem(item))
+    for (item = item ? Neighbour(item, TVGN_NEXTVISIBLE) : nullptr; item;
+         item = Neighbour(item, TVGN_NEXTVISIBLE))
         if (IsSelected(item))
             return item;
     return nullptr;
@@ -158,38 +195,44 @@ void KMultiTree::SelectAll(int select) {
 }
 
 void KMultiTree::SelectAllIgnore(int select, HTREEITEM ignore) {
-    for (HTREEITEM item = GetRootItem(); item; item = GetNextVisibleItem(item))
+    SelectionRun run(*this);
+    for (HTREEITEM item = Neighbour(nullptr, TVGN_ROOT); item;
+         item = Neighbour(item, TVGN_NEXTVISIBLE))
         if (item != ignore)
-            SetSelected(item, select != 0);
+            run.Set(item, select != 0);
 }
 
 void KMultiTree::SelectRange(HTREEITEM first, HTREEITEM last, int only) {
-    HTREEITEM item = GetRootItem();
-    for (; item && item != first && item != last; item = GetNextVisibleItem(item))
+    SelectionRun run(*this);
+    const auto next = [this](HTREEITEM item) { return Neighbour(item, TVGN_NEXTVISIBLE); };
+    HTREEITEM item = Neighbour(nullptr, TVGN_ROOT);
+    for (; item && item != first && item != last; item = next(item))
         if (only)
-            SetSelected(item, false);
+            run.Set(item, false);
     if (!item)
         return;
     const HTREEITEM end = item == first ? last : first;
-    for (;; item = GetNextVisibleItem(item)) {
+    for (;; item = next(item)) {
         if (!item)
             return;
-        SetSelected(item, true);
+        run.Set(item, true);
         if (item == end)
             break;
     }
-    for (item = GetNextVisibleItem(item); item; item = GetNextVisibleItem(item))
+    for (item = next(item); item; item = next(item))
         if (only)
-            SetSelected(item, false);
+            run.Set(item, false);
 }
 
 int KMultiTree::SelectChildren(HTREEITEM parent, int select, int recurse) {
     const HTREEITEM caret = CTreeCtrl::GetSelectedItem();
+    SelectionRun run(*this);
     int caretVisited = 0;
-    for (HTREEITEM child = GetChildItem(parent); child; child = GetNextSiblingItem(child)) {
+    for (HTREEITEM child = Neighbour(parent, TVGN_CHILD); child;
+         child = Neighbour(child, TVGN_NEXT)) {
         if (child == caret)
             caretVisited = 1;
-        SetSelected(child, select != 0);
+        run.Set(child, select != 0);
         if (recurse && (CTreeCtrl::GetItemState(child, TVIS_EXPANDED) & TVIS_EXPANDED))
             caretVisited |= SelectChildren(child, select, recurse);
     }
@@ -205,9 +248,12 @@ int KMultiTree::SetBandingHit(int labelOnly) {
 LRESULT KMultiTree::_SendNotify(NMHDR* header) {
     header->hwndFrom = m_hWnd;
     header->idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+    return SendToParent(::GetParent(m_hWnd), header);
+}
+
+LRESULT KMultiTree::SendToParent(HWND parent, NMHDR* header) {
     const int previous = m_bEmulatedNotify;
     m_bEmulatedNotify = 1;
-    const HWND parent = ::GetParent(m_hWnd);
     const LRESULT answer =
         parent ? ::SendMessage(parent, WM_NOTIFY, header->idFrom, reinterpret_cast<LPARAM>(header))
                : 0;
@@ -216,9 +262,13 @@ LRESULT KMultiTree::_SendNotify(NMHDR* header) {
 }
 
 void KMultiTree::InvalidateSelectedLabels() {
-    for (HTREEITEM item = GetFirstSelectedItem(); item; item = GetNextSelectedItem(item)) {
+    // Only the rows on show (the last one perhaps in part): the labels scrolled away have
+    // nothing to repaint, and there may be many thousands of them.
+    const UINT rows = GetVisibleCount() + 1;
+    HTREEITEM item = Neighbour(nullptr, TVGN_FIRSTVISIBLE);
+    for (UINT row = 0; item && row < rows; ++row, item = Neighbour(item, TVGN_NEXTVISIBLE)) {
         CRect label;
-        if (GetItemRect(item, &label, TRUE))
+        if (IsSelected(item) && GetItemRect(item, &label, TRUE))
             InvalidateRect(&label);
     }
 }

@@ -88,17 +88,41 @@ protected:
     BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
 
 private:
+    // Changes of selected state, each asked of the parent (TVN_SELCHANGING, which may
+    // refuse) and then told to it (TVN_SELCHANGED). A walk over many items makes one run,
+    // so that the notifications' sender and addressee are looked up once, not per item.
+    class SelectionRun {
+    public:
+        explicit SelectionRun(KMultiTree& tree);
+        // Gives the item the selected state `select` where it differs; false for no item
+        // or a refusal.
+        bool Set(HTREEITEM item, bool select);
+        // Changes the described item's selected state, whatever it is now; false when the
+        // parent refused.
+        bool Change(const TVITEM& described, bool select);
+
+    private:
+        LRESULT Send(NMTREEVIEW& notice, UINT code);
+
+        KMultiTree& m_tree;
+        const HWND m_parent;
+        const UINT_PTR m_id;
+    };
+
     // The focus bit of SetItemState: the caret moves, and the selected bit left to do is
     // adjusted; false when the item could not become the caret.
     bool MoveCaret(HTREEITEM item, UINT& state, UINT& stateMask);
+    // The control's own answer to one of its TVM_* messages (see the .cpp).
+    LRESULT AskControl(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // The item `code` (a TVGN_* value) names from `item`, as TVM_GETNEXTITEM answers.
+    HTREEITEM Neighbour(HTREEITEM item, UINT code) const;
     // The item's handle, state and data, as the notifications describe it; false for no
     // item.
     bool Describe(HTREEITEM item, TVITEM& described) const;
-    // TVN_SELCHANGING, the change, TVN_SELCHANGED; false when the parent refused.
-    bool ChangeSelected(const TVITEM& described, bool select);
-    // Gives the item the selected state `select` where it differs, as SetItemState would;
-    // one question to the control serves for the state and the notifications.
-    bool SetSelected(HTREEITEM item, bool select);
+    // The selected bit alone, without a word to the parent.
+    void SetSelectedBit(HTREEITEM item, bool select);
+    // The notification to `parent`, with IsEmulatedNotify set while it is sent; its answer.
+    LRESULT SendToParent(HWND parent, NMHDR* header);
     void InvalidateSelectedLabels();
 
     int m_bMultiSelect = 1;

@@ -233,18 +233,20 @@ void KMultiTree::UpdateSelectionForRect(LPCRECT band, UINT flags,
     std::unordered_set<HTREEITEM> wasSelected;
     for (POSITION pos = remembered.GetHeadPosition(); pos;)
         wasSelected.insert(remembered.GetNext(pos));
-    for (HTREEITEM item = GetRootItem(); item; item = GetNextVisibleItem(item)) {
+    SelectionRun run(*this);
+    for (HTREEITEM item = Neighbour(nullptr, TVGN_ROOT); item;
+         item = Neighbour(item, TVGN_NEXTVISIBLE)) {
         CRect rect;
         GetItemRect(item, &rect, m_nBandingHit);
         CRect common;
         const bool inside = common.IntersectRect(&rect, band) != FALSE;
         const bool known = wasSelected.count(item) != 0;
         if (!inside) {
-            SetSelected(item, known);
+            run.Set(item, known);
         } else if (!known) {
-            SetSelected(item, true);
+            run.Set(item, true);
         } else if (flags & MK_CONTROL) {
-            SetSelected(item, false);
+            run.Set(item, false);
         } else if (flags & MK_SHIFT) {
             // Met by the band, it stays selected whatever the band does next.
             wasSelected.erase(item);

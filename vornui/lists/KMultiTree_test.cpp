@@ -458,3 +458,171 @@ TEST_F(MultiTree, FocusRepaintsTheSelectedLabels) {
     EXPECT_LE(update.top, first.top);
     EXPECT_GE(update.bottom, last.bottom);
 }
+
+namespace {
+
+// A parent that writes down each selection notification in full: what it was, which item
+// with which data, and whether the tree marked it as its own; it refuses one item.
+class SelectionLog : public CWnd {
+public:
+    KMultiTree* tree = nullptr;
+    HTREEITEM refused = nullptr;
+    std::vector<std::string> heard;
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        if (CWnd::OnNotify(wParam, lParam, result))
+            return TRUE;
+        const auto* notice = reinterpret_cast<const NMTREEVIEW*>(lParam);
+        const bool changing = notice->hdr.code == TVN_SELCHANGING;
+        if (!changing && notice->hdr.code != TVN_SELCHANGED)
+            return FALSE;
+        const bool selecting = notice->itemNew.hItem != nullptr;
+        const TVITEM& item = selecting ? notice->itemNew : notice->itemOld;
+        heard.push_back(std::string(changing ? "changing " : "changed ") + (selecting ? "+" : "-") +
+                        std::to_string(item.lParam) + (tree->IsEmulatedNotify() ? "*" : "") +
+                        " from " + std::to_string(wParam) +
+                        (notice->hdr.hwndFrom == *tree ? "" : "?"));
+        *result = changing && item.hItem == refused;
+        return TRUE;
+    }
+};
+
+// Two trees alike: items 1 to 9 at the top, 4 holding 41 and 42 (open) and 6 holding 61
+// (closed); the data of each item is its number.
+class TwoTrees : public testing::Test {
+protected:
+    void SetUp() override {
+        for (int side = 0; side < 2; ++side) {
+            m_parents[side].tree = &m_trees[side];
+            ASSERT_TRUE(m_parents[side].CreateEx(0, nullptr, "", WS_POPUP | WS_VISIBLE, 0, 0, 300,
+                                                 300, nullptr, nullptr));
+            ASSERT_TRUE(m_trees[side].Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 280, 280),
+                                             &m_parents[side], 7));
+            for (int number = 1; number <= 9; ++number) {
+                const HTREEITEM item = Add(side, number, TVI_ROOT);
+                if (number == 4 || number == 6) {
+                    Add(side, number * 10 + 1, item);
+                    if (number == 4)
+                        Add(side, 42, item);
+                    m_trees[side].Expand(item, number == 4 ? TVE_EXPAND : TVE_COLLAPSE);
+                }
+            }
+        }
+    }
+    void TearDown() override {
+        for (int side = 0; side < 2; ++side) {
+            m_trees[side].DestroyWindow();
+            m_parents[side].DestroyWindow();
+        }
+    }
+
+    HTREEITEM Add(int side, int number, HTREEITEM parent) {
+        const HTREEITEM item = m_trees[side].InsertItem(std::to_string(number).c_str(), parent);
+        m_trees[side].SetItemData(item, static_cast<DWORD_PTR>(number));
+        m_items[side][number] = item;
+        return item;
+    }
+
+    // The numbers of the selected visible items, in visible order.
+    std::vector<int> Selection(int side) {
+        std::vector<int> numbers;
+        for (HTREEITEM item = m_trees[side].GetFirstSelectedItem(); item;
+             item = m_trees[side].GetNextSelectedItem(item))
+            numbers.push_back(static_cast<int>(m_trees[side].GetItemData(item)));
+        return numbers;
+    }
+
+    SelectionLog m_parents[2];
+    KMultiTree m_trees[2];
+    HTREEITEM m_items[2][100] = {};
+};
+
+} // namespace
+
+TEST_F(TwoTrees, BulkChangesTellTheParentWhatOneByOneChangesWould) {
+    // The one-by-one side changes each visible item itself, in visible order, only where
+    // its state differs; the other side makes the same changes in bulk.
+    const auto oneByOne = [&](const std::vector<int>& selected) {
+        for (HTREEITEM item = m_trees[1].GetRootItem(); item;
+             item = m_trees[1].GetNextVisibleItem(item)) {
+            const int number = static_cast<int>(m_trees[1].GetItemData(item));
+            const bool wanted =
+                std::find(selected.begin(), selected.end(), number) != selected.end();
+            if (m_trees[1].IsSelected(item) != wanted)
+                m_trees[1].SetItemState(item, wanted ? TVIS_SELECTED : 0, TVIS_SELECTED);
+        }
+    };
+    const auto compare = [&](const char* step) {
+        SCOPED_TRACE(step);
+        EXPECT_EQ(m_parents[0].heard, m_parents[1].heard);
+        EXPECT_EQ(Selection(0), Selection(1));
+        m_parents[0].heard.clear();
+        m_parents[1].heard.clear();
+    };
+
+    m_trees[0].SelectAll(TRUE);
+    oneByOne({1, 2, 3, 4, 41, 42, 5, 6, 7, 8, 9});
+    ASSERT_EQ(m_parents[0].heard.size(), 22u);
+    EXPECT_EQ(m_parents[0].heard.front(), "changing +1* from 7");
+    EXPECT_EQ(m_parents[0].heard.back(), "changed +9* from 7");
+    compare("all");
+
+    // A range from below to above, the rest deselected; the closed branch's child is
+    // never touched.
+    m_trees[0].SelectRange(m_items[0][5], m_items[0][41], TRUE);
+    oneByOne({41, 42, 5});
+    compare("range, only");
+    EXPECT_EQ(Selection(0), (std::vector<int>{41, 42, 5}));
+
+    // A range of one item that keeps the rest; then a range whose far end is hidden.
+    m_trees[0].SelectRange(m_items[0][8], m_items[0][8], FALSE);
+    oneByOne({41, 42, 5, 8});
+    compare("one item");
+    m_trees[0].SelectRange(m_items[0][2], m_items[0][61], TRUE);
+    oneByOne({2, 3, 4, 41, 42, 5, 6, 7, 8, 9});
+    compare("to a hidden item");
+
+    // The parent refuses one item: the walk goes on past it.
+    m_parents[0].refused = m_items[0][7];
+    m_parents[1].refused = m_items[1][7];
+    m_trees[0].SelectAll(FALSE);
+    oneByOne({});
+    compare("refused");
+    EXPECT_EQ(Selection(0), (std::vector<int>{7}));
+
+    // The branch's children, selected and deselected with the open ones below.
+    m_trees[0].SelectChildren(m_items[0][4], TRUE, TRUE);
+    oneByOne({41, 42, 7});
+    compare("children");
+    m_trees[0].SelectChildren(TVI_ROOT, FALSE, FALSE);
+    oneByOne({41, 42});
+    compare("top level, refused");
+    EXPECT_EQ(Selection(0), (std::vector<int>{41, 42, 7}));
+}
+
+TEST_F(MultiTree, FocusRepaintsOnlyTheSelectedLabelsOnShow) {
+    std::vector<HTREEITEM> more;
+    for (int index = 0; index < 30; ++index)
+        more.push_back(m_tree.InsertItem(("more " + std::to_string(index)).c_str()));
+    m_tree.SelectSetFirstVisible(more[10]);
+    ASSERT_EQ(m_tree.GetFirstVisibleItem(), more[10]);
+    const int shown = static_cast<int>(m_tree.GetVisibleCount());
+    // One above the rows on show, one on show, and the one cut by the bottom edge.
+    for (const HTREEITEM item : {more[5], more[12], more[10 + shown]})
+        m_tree.SetItemState(item, TVIS_SELECTED, TVIS_SELECTED);
+    m_tree.SetFocus();
+    m_tree.UpdateWindow();
+    m_parent.SetFocus();
+    CRect update;
+    ASSERT_TRUE(m_tree.GetUpdateRect(&update));
+    CRect onShow, cut, client;
+    m_tree.GetItemRect(more[12], &onShow, TRUE);
+    m_tree.GetItemRect(more[10 + shown], &cut, TRUE);
+    m_tree.GetClientRect(&client);
+    ASSERT_LT(cut.top, client.bottom);
+    CRect both;
+    both.UnionRect(&onShow, &cut);
+    both.IntersectRect(&both, &client);
+    EXPECT_EQ(update, both);
+}

@@ -23,12 +23,12 @@ TreeItems::TreeItems() {
 TreeItem* TreeItems::Find(HTREEITEM handle) const {
     const auto value = static_cast<uint64_t>(reinterpret_cast<uintptr_t>(handle));
     const uint64_t slot = (value & 0xFFFFFFFFu) - 1;
-    if (!handle || slot >= m_slots.size())
+    if (!handle || slot >= m_slotCount)
         return nullptr;
-    const TreeItem& item = m_slots[slot];
+    TreeItem& item = Slot(slot);
     if (!item.alive || item.generation != static_cast<uint32_t>(value >> 32))
         return nullptr;
-    return const_cast<TreeItem*>(&item);
+    return &item;
 }
 
 TreeItem* TreeItems::FindParent(HTREEITEM handle) {
@@ -38,14 +38,16 @@ TreeItem* TreeItems::FindParent(HTREEITEM handle) {
 }
 
 TreeItem* TreeItems::Allocate() {
-    size_t slot = m_slots.size();
+    size_t slot = m_slotCount;
     if (m_free.empty()) {
-        m_slots.emplace_back();
+        if ((slot & kBlockMask) == 0)
+            m_blocks.push_back(std::make_unique<TreeItem[]>(kBlockMask + 1));
+        ++m_slotCount;
     } else {
         slot = m_free.back();
         m_free.pop_back();
     }
-    TreeItem& item = m_slots[slot];
+    TreeItem& item = Slot(slot);
     const uint32_t generation = item.generation + 1;
     item = TreeItem{};
     item.generation = generation;
@@ -124,8 +126,8 @@ void TreeItems::SortChildren(TreeItem& parent, bool recurse) {
 }
 
 void TreeItems::ForgetLabelWidths() {
-    for (TreeItem& item : m_slots)
-        item.labelWidth = -1;
+    for (size_t slot = 0; slot < m_slotCount; ++slot)
+        Slot(slot).labelWidth = -1;
     m_rowsStale = true;
 }
 

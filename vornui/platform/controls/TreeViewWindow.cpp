@@ -322,8 +322,16 @@ LRESULT TreeMessage(HWND hwnd, TreeViewData& data, UINT message, WPARAM wParam, 
     }
 }
 
+bool IsTreeViewMessage(UINT message) {
+    return message >= TV_FIRST && message < TV_FIRST + 0x100;
+}
+
 LRESULT HandleTreeMessage(HWND hwnd, TreeViewData& data, UINT message, WPARAM wParam,
                           LPARAM lParam) {
+    // Programs that walk or change many items send the TVM_* messages by the hundred
+    // thousand: they go straight to their handlers, past the window's and the person's.
+    if (IsTreeViewMessage(message))
+        return TreeMessage(hwnd, data, message, wParam, lParam);
     switch (message) {
     case WM_PAINT:
         PaintTreeView(hwnd, data);
@@ -343,9 +351,13 @@ LRESULT HandleTreeMessage(HWND hwnd, TreeViewData& data, UINT message, WPARAM wP
         if (StyleOf(hwnd) & TVS_CHECKBOXES)
             data.stateImages = data.checkBoxes = MakeCheckBoxImages();
         return 0;
-    case WM_SETFONT:
+    case WM_SETFONT: {
+        // The window keeps the font first: the labels are measured again with it.
+        const LRESULT result = DefWindowProc(hwnd, message, wParam, lParam);
         data.items.ForgetLabelWidths();
-        [[fallthrough]];
+        UpdateLayout(hwnd, data);
+        return result;
+    }
     case WM_SIZE:
         data.items.MarkRowsChanged();
         UpdateLayout(hwnd, data);

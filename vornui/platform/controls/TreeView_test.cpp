@@ -1,11 +1,13 @@
 #include "tests/TestWindowClass.h"
 
+#include "vornui/platform/CGdiObject.h"
 #include "vornui/platform/DesktopUser.h"
 #include "vornui/platform/TreeCtrl.h"
 #include "vornui/platform/WindowPosition.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -355,4 +357,50 @@ TEST_F(TreeView, NoDragWhereDragAndDropIsOff) {
     user.ClickAt(POINT{from.x + 8, from.y}, MK_RBUTTON);
     ASSERT_TRUE(user.ActIn(m_parent));
     EXPECT_EQ(TreeParent::Heard(), (std::vector<std::string>{"rclick"}));
+}
+
+TEST_F(TreeView, ManyItemsKeepTheirHandlesAndDeletedOnesAnswerNoMore) {
+    Create(TVS_HASBUTTONS);
+    std::vector<HTREEITEM> items;
+    for (int index = 0; index < 700; ++index)
+        items.push_back(m_tree.InsertItem(("line " + std::to_string(index)).c_str()));
+    m_tree.SetItemData(items[699], 699);
+    EXPECT_EQ(m_tree.GetCount(), 700u);
+    EXPECT_EQ(m_tree.GetItemText(items[255]), "line 255");
+    EXPECT_EQ(m_tree.GetItemText(items[256]), "line 256");
+    EXPECT_EQ(m_tree.GetItemData(items[699]), 699u);
+    EXPECT_EQ(m_tree.GetNextVisibleItem(items[255]), items[256]);
+
+    // Deleted items give their places to new ones, under new handles.
+    for (int index = 250; index < 520; ++index)
+        EXPECT_TRUE(m_tree.DeleteItem(items[static_cast<size_t>(index)]));
+    std::vector<HTREEITEM> again;
+    for (int index = 0; index < 300; ++index)
+        again.push_back(m_tree.InsertItem(("again " + std::to_string(index)).c_str()));
+    EXPECT_EQ(m_tree.GetCount(), 730u);
+    for (const HTREEITEM old : {items[250], items[300], items[519]}) {
+        EXPECT_EQ(m_tree.GetItemText(old), "");
+        EXPECT_EQ(std::count(again.begin(), again.end(), old), 0);
+        EXPECT_FALSE(m_tree.DeleteItem(old));
+    }
+    EXPECT_EQ(m_tree.GetNextVisibleItem(items[249]), items[520]);
+    EXPECT_EQ(m_tree.GetNextVisibleItem(items[699]), again[0]);
+    EXPECT_EQ(m_tree.GetItemText(again[299]), "again 299");
+    EXPECT_EQ(m_tree.GetLastVisibleItem(), again[299]);
+
+    // Another font measures every label again, those in the first block and the last.
+    CRect first, last;
+    ASSERT_TRUE(m_tree.GetItemRect(items[0], &first, TRUE));
+    ASSERT_TRUE(m_tree.GetItemRect(again[299], &last, TRUE));
+    CFont large;
+    ASSERT_TRUE(large.CreatePointFont(200, "DejaVu Sans"));
+    m_tree.SetFont(&large);
+    CRect firstNow, lastNow;
+    ASSERT_TRUE(m_tree.GetItemRect(items[0], &firstNow, TRUE));
+    ASSERT_TRUE(m_tree.GetItemRect(again[299], &lastNow, TRUE));
+    EXPECT_NE(firstNow.Width(), first.Width());
+    EXPECT_NE(lastNow.Width(), last.Width());
+    EXPECT_TRUE(m_tree.DeleteAllItems());
+    EXPECT_EQ(m_tree.GetItemText(items[0]), "");
+    EXPECT_EQ(m_tree.GetItemText(again[0]), "");
 }

@@ -8,8 +8,8 @@
 #include "vornui/platform/TreeView.h"
 
 #include <cstdint>
-#include <deque>
 #include <functional>
+#include <memory>
 #include <vector>
 
 struct TreeItem {
@@ -85,8 +85,17 @@ private:
     void Link(TreeItem& parent, TreeItem& item, TreeItem* before);
     static void Unlink(TreeItem& item);
 
+    TreeItem& Slot(size_t slot) const { return m_blocks[slot >> kBlockBits][slot & kBlockMask]; }
+
+    // The items live in blocks that never move, so that an item stays where it is while
+    // others come and go; a handle's slot finds its block by a shift, in a few instructions,
+    // however many items there are.
+    static constexpr size_t kBlockBits = 8;
+    static constexpr size_t kBlockMask = (size_t{1} << kBlockBits) - 1;
+
     TreeItem m_root;
-    std::deque<TreeItem> m_slots;
+    std::vector<std::unique_ptr<TreeItem[]>> m_blocks;
+    size_t m_slotCount = 0; // slots handed out so far, live or free
     std::vector<uint32_t> m_free;
     std::vector<TreeItem*> m_rows;
     bool m_rowsStale = true;
