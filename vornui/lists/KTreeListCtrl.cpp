@@ -97,7 +97,7 @@ int KTreeListCtrl::SetItemText(int item, int column, const char* text) {
     info.m_Callbacks[slot] = callback;
     info.m_Texts[slot] = callback || !text ? "" : text;
     if (const int row = RowOfItem(item); row >= 0)
-        CListCtrl::SetItemText(row, column, text);
+        SetRowText(row, column, text);
     return 1;
 }
 
@@ -178,7 +178,7 @@ void KTreeListCtrl::Collapse(int item, int row) {
     const unsigned generation = m_nGeneration;
     SetRedraw(FALSE);
     for (int left = hidden; left > 0 && generation == m_nGeneration; --left)
-        if (!DeleteItem(row + 1))
+        if (!ToListView(LVM_DELETEITEM, static_cast<WPARAM>(row + 1), 0))
             break;
     SetRedraw(TRUE);
 }
@@ -201,7 +201,8 @@ int KTreeListCtrl::InsertItem(int row, int index, tree_list_info& info) {
     const bool fromTable = index >= 0 && static_cast<size_t>(index) < m_Items.size() &&
                            &m_Items[static_cast<size_t>(index)] == &info;
     const unsigned generation = m_nGeneration;
-    const int inserted = CListCtrl::InsertItem(&item);
+    const auto inserted =
+        static_cast<int>(ToListView(LVM_INSERTITEM, 0, reinterpret_cast<LPARAM>(&item)));
     if (inserted < 0 || (fromTable && generation != m_nGeneration))
         return inserted;
     const tree_list_info& texts = fromTable ? m_Items[static_cast<size_t>(index)] : info;
@@ -209,11 +210,18 @@ int KTreeListCtrl::InsertItem(int row, int index, tree_list_info& info) {
     for (size_t column = 1; column < texts.m_Texts.size() && generation == m_nGeneration;
          ++column) {
         if (texts.m_Callbacks[column])
-            CListCtrl::SetItemText(inserted, static_cast<int>(column), LPSTR_TEXTCALLBACK);
+            SetRowText(inserted, static_cast<int>(column), LPSTR_TEXTCALLBACK);
         else if (!texts.m_Texts[column].IsEmpty())
-            CListCtrl::SetItemText(inserted, static_cast<int>(column), texts.m_Texts[column]);
+            SetRowText(inserted, static_cast<int>(column), texts.m_Texts[column]);
     }
     return inserted;
+}
+
+void KTreeListCtrl::SetRowText(int row, int column, const char* text) {
+    LVITEM item{};
+    item.iSubItem = column;
+    item.pszText = const_cast<LPSTR>(text);
+    ToListView(LVM_SETITEMTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 UINT KTreeListCtrl::StateImage(const tree_list_info& info) {

@@ -133,6 +133,14 @@ private:
     // The plus (collapsed) or minus (expanded) of an expandable item, as LVIS_STATEIMAGEMASK
     // bits; 0 for the others.
     static UINT StateImage(const tree_list_info& info);
+    // The list view's own messages for the rows go straight to its procedure: opening or
+    // closing a branch sends several for each of its rows, and neither this class nor the
+    // framework handles any of them, so the framework's dispatch would cost about as much as
+    // the rows' own work. A class derived from this one does not see them in WindowProc.
+    LRESULT ToListView(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProc(message, wParam, lParam);
+    }
+    void SetRowText(int row, int column, const char* text);
 
     CImageList m_StateImages;
     std::vector<tree_list_info> m_Items;

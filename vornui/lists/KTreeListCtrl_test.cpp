@@ -422,6 +422,41 @@ TEST(KTreeListCtrl, ThePersonsExpandAndCollapsePaintNothingUntilTheyEnd) {
     EXPECT_EQ(BoxStroke(tree, 0), RGB(0, 0, 0));
 }
 
+TEST(KTreeListCtrl, TellsTheParentOfEachRowThatComesAndGoesInOrder) {
+    TreeHost host;
+    KTreeListCtrl tree;
+    Adopt(host, tree);
+    AddSurvey(tree);
+    tree.SetItemText(2, 1, "12.5 m");
+    tree.SetItemText(5, 2, "rejected");
+    // Each notice: the code's initial, the row and the row's item data, which is its item.
+    std::vector<std::string> notices;
+    host.onNotify = [&](const NMHDR& header) {
+        if (header.code != LVN_INSERTITEM && header.code != LVN_DELETEITEM)
+            return;
+        const auto& notice = reinterpret_cast<const NMLISTVIEW&>(header);
+        notices.push_back((header.code == LVN_INSERTITEM ? "+" : "-") +
+                          std::to_string(notice.iItem) + ":" + std::to_string(notice.lParam));
+    };
+    PressOn(host, tree, 0, VK_MULTIPLY);
+    EXPECT_EQ(notices, std::vector<std::string>({"+1:1", "+2:2", "+3:3", "+4:4", "+5:5"}));
+    EXPECT_EQ(Labels(tree),
+              Names({"North", "N-001", "fix 1", "fix 2", "N-002", "fix 3", "South", "Notes"}));
+    EXPECT_EQ(tree.GetItemText(2, 1), "12.5 m");
+    EXPECT_EQ(tree.GetItemText(5, 2), "rejected");
+    EXPECT_EQ(tree.GetItemData(4), 4u);
+    EXPECT_EQ(StateImage(tree, 4), 2u);
+
+    // Closing N-001 and then North: each row below goes in turn, from the top.
+    notices.clear();
+    PressOn(host, tree, 1, VK_SUBTRACT);
+    PressOn(host, tree, 0, VK_SUBTRACT);
+    host.onNotify = nullptr;
+    EXPECT_EQ(notices, std::vector<std::string>({"-2:2", "-2:3", "-1:1", "-1:4", "-1:5"}));
+    EXPECT_EQ(Labels(tree), Names({"North", "South", "Notes"}));
+    EXPECT_EQ(tree.GetItemData(1), 6u);
+}
+
 TEST(KTreeListCtrl, TakesItemIndicesForTextsAndDataAndRowsForTheRest) {
     TreeHost host;
     KTreeListCtrl tree;

@@ -199,6 +199,39 @@ TEST(ListView, KeepsRowsSubItemsStatesAndDataAndFindsThem) {
     EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), -1);
 }
 
+TEST(ListView, KeepsTheTextsOfEveryColumnSetInAnyOrderWhileRowsComeAndGo) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    for (int column = 3; column < 6; ++column)
+        list.InsertColumn(column, ("Extra " + std::to_string(column)).c_str(), LVCFMT_LEFT, 40);
+    const auto cell = [](int row, int column) {
+        return "r" + std::to_string(row) + "c" + std::to_string(column);
+    };
+    // The last column first, so that the cells between are made empty on the way.
+    for (const int column : {5, 2, 1, 4})
+        for (int row = 0; row < 8; ++row)
+            list.SetItemText(row, column, cell(row, column).c_str());
+    EXPECT_EQ(list.GetItemText(6, 3), "");
+    list.SetItemText(5, 3, LPSTR_TEXTCALLBACK);
+    list.SetItemText(5, 3, "stored again");
+
+    // Rows that come above and go below move the cells with their rows.
+    list.InsertItem(0, "new top");
+    list.InsertItem(4, "new middle");
+    EXPECT_TRUE(list.DeleteItem(8));
+    const std::vector<int> shown{-1, 0, 1, 2, -1, 3, 4, 5, 7};
+    ASSERT_EQ(list.GetItemCount(), static_cast<int>(shown.size()));
+    for (int row = 0; row < list.GetItemCount(); ++row)
+        for (const int column : {1, 2, 4, 5}) {
+            const int was = shown[static_cast<size_t>(row)];
+            EXPECT_EQ(list.GetItemText(row, column), was < 0 ? "" : cell(was, column).c_str())
+                << row << " " << column;
+        }
+    EXPECT_EQ(list.GetItemText(1, 3), "");
+    EXPECT_EQ(list.GetItemText(7, 3), "stored again");
+    EXPECT_EQ(list.GetItemText(0, 5), "");
+}
+
 TEST(ListView, SortsStablyLetsTheComparisonReadTheListAndSurvivesNonsense) {
     Host host;
     CListCtrl& list = host.addList(0);

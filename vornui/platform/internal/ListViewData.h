@@ -8,6 +8,8 @@
 #include "vornui/platform/internal/GapVector.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
+#include <algorithm>
+#include <array>
 #include <vector>
 
 // A cell's text, or the mark that its parent supplies it when asked (LPSTR_TEXTCALLBACK).
@@ -16,23 +18,29 @@ struct ListCell {
     bool callback = false;
 };
 
-// A row's sub-items (sub-item 1 at index 0). The first lives in the row itself: a report of
-// two columns, the common one, makes no allocation per row and reads its cells in order.
+// A row's sub-items (sub-item 1 at index 0). The first two live in the row itself: a report
+// of up to three columns, the common one, makes no allocation per row, neither when the row
+// comes nor when it goes, and reads its cells in order.
 class ListSubItems {
 public:
-    size_t size() const { return m_more.size() + (m_hasFirst ? 1 : 0); }
-    ListCell& operator[](size_t slot) { return slot == 0 ? m_first : m_more[slot - 1]; }
-    const ListCell& operator[](size_t slot) const { return slot == 0 ? m_first : m_more[slot - 1]; }
+    size_t size() const { return m_inlineUsed + m_more.size(); }
+    ListCell& operator[](size_t slot) {
+        return slot < kInline ? m_inline[slot] : m_more[slot - kInline];
+    }
+    const ListCell& operator[](size_t slot) const {
+        return slot < kInline ? m_inline[slot] : m_more[slot - kInline];
+    }
     // Grows to `count` sub-items, the new ones empty.
     void grow(size_t count) {
-        m_hasFirst = m_hasFirst || count > 0;
-        if (count > 1 && m_more.size() < count - 1)
-            m_more.resize(count - 1);
+        m_inlineUsed = std::max(m_inlineUsed, std::min(count, kInline));
+        if (count > kInline && m_more.size() < count - kInline)
+            m_more.resize(count - kInline);
     }
 
 private:
-    ListCell m_first;
-    bool m_hasFirst = false;
+    static constexpr size_t kInline = 2;
+    std::array<ListCell, kInline> m_inline;
+    size_t m_inlineUsed = 0;
     std::vector<ListCell> m_more;
 };
 
