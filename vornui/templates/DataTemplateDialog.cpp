@@ -51,6 +51,7 @@ BEGIN_MESSAGE_MAP(KDataTemplateDialog, CDialog)
     ON_BN_CLICKED(IDC_TEMPLATE_DELETE, &ThisClass::OnDelete)
     ON_CONTROL(LBN_SELCHANGE, IDC_TEMPLATE_LIST, &ThisClass::OnSelectTemplate)
     ON_NOTIFY(LVN_GETDISPINFO, IDC_TEMPLATE_PREVIEW, &ThisClass::OnGetPreviewText)
+    ON_NOTIFY(LVN_INSERTITEM, IDC_TEMPLATE_PREVIEW, &ThisClass::OnPreviewRowInserted)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -145,6 +146,10 @@ void KDataTemplateDialog::Preview() {
 
 void KDataTemplateDialog::OnSelectTemplate() {
     Preview();
+}
+
+void KDataTemplateDialog::OnPreviewRowInserted(NMHDR*, LRESULT* result) {
+    *result = 0;
 }
 
 void KDataTemplateDialog::OnGetPreviewText(NMHDR* header, LRESULT* result) {
