@@ -28,6 +28,7 @@ public:
     // now; empty when the time has no local form there.
     void AddLocalMinute(const CTime& time, CLocalZone& zone);
 
+    // The rows started so far.
     int RowCount() const { return m_rows; }
 
     // Gives the emptied `list` one row per row of the table, each cell a callback text.
