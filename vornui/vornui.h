@@ -208,6 +208,7 @@
 #include "vornui/templates/AsciiValue.h"
 #include "vornui/templates/CTDDialogTemplate.h"
 #include "vornui/templates/DataTemplateDialog.h"
+#include "vornui/templates/PreviewTable.h"
 #include "vornui/templates/PreviewText.h"
 #include "vornui/templates/TemplateEditor.h"
 #include "vornui/templates/TemplateSelectDlg.h"

@@ -3,7 +3,6 @@
 #include "vornui/resources/TemplateDialogIds.h"
 #include "vornui/templates/AsciiRecord.h"
 #include "vornui/templates/AsciiRecordReader.h"
-#include "vornui/templates/PreviewText.h"
 
 namespace {
 
@@ -14,20 +13,20 @@ constexpr int kMaxRows = 20;
 CCTDDialogTemplate::CCTDDialogTemplate(CWnd* pParent)
     : KDataTemplateDialog(IDD_CTD_TEMPLATE, "TERRAL_CTD", pParent) {}
 
-int CCTDDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) {
+void CCTDDialogTemplate::ReadPreviewRows(const AsciiTemplate& templ, AsciiRecordReader& reader,
+                                         PreviewTable& rows) {
     AsciiRecord record(templ);
-    int rows = 0;
-    PreviewNumberText text;
-    while (rows < kMaxRows && reader.ReadNext(record)) {
+    rows.Reset(templ.UsedRecordCount());
+    while (rows.RowCount() < kMaxRows && reader.ReadNext(record)) {
         if (!record.IsValid())
             continue;
-        m_Preview.InsertItem(rows, "");
+        rows.StartRow();
         for (int column = 0; column < templ.UsedRecordCount(); ++column) {
             const AsciiValue value = record.GetValue(templ.records[column].name);
-            m_Preview.SetItemText(
-                rows, column, value.IsValid() ? FormatTwoDecimals(value.AsDouble(), text) : "-");
+            if (value.IsValid())
+                rows.AddNumber(value.AsDouble());
+            else
+                rows.AddMissing();
         }
-        ++rows;
     }
-    return rows;
 }

@@ -13,5 +13,6 @@ public:
 
 protected:
     // Up to 20 valid records, each value with "%.2f", or "-" when it is not valid.
-    int FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) override;
+    void ReadPreviewRows(const AsciiTemplate& templ, AsciiRecordReader& reader,
+                         PreviewTable& rows) override;
 };

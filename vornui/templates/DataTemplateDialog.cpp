@@ -50,6 +50,8 @@ BEGIN_MESSAGE_MAP(KDataTemplateDialog, CDialog)
     ON_BN_CLICKED(IDC_TEMPLATE_EDIT, &ThisClass::OnEdit)
     ON_BN_CLICKED(IDC_TEMPLATE_DELETE, &ThisClass::OnDelete)
     ON_CONTROL(LBN_SELCHANGE, IDC_TEMPLATE_LIST, &ThisClass::OnSelectTemplate)
+    ON_NOTIFY(LVN_GETDISPINFO, IDC_TEMPLATE_PREVIEW, &ThisClass::OnGetPreviewText)
+    ON_NOTIFY(LVN_INSERTITEM, IDC_TEMPLATE_PREVIEW, &ThisClass::OnPreviewRowInserted)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -133,7 +135,9 @@ void KDataTemplateDialog::Preview() {
     m_Preview.SetRedraw(FALSE);
     m_Preview.DeleteAllItems();
     AsciiRecordReader reader(fileName, templ);
-    const int rows = FillPreview(templ, reader);
+    ReadPreviewRows(templ, reader, m_PreviewRows);
+    m_PreviewRows.AppendRowsTo(m_Preview);
+    const int rows = m_PreviewRows.RowCount();
     m_Preview.SetRedraw(TRUE);
     m_Preview.Invalidate();
     SetDlgItemText(IDC_TEMPLATE_STATUS,
@@ -142,6 +146,18 @@ void KDataTemplateDialog::Preview() {
 
 void KDataTemplateDialog::OnSelectTemplate() {
     Preview();
+}
+
+// Nothing is to be done about a new row; the dialog says so itself, because passing the
+// notice on to the dialog manager's default processing costs a long preview a million
+// trips.
+void KDataTemplateDialog::OnPreviewRowInserted(NMHDR*, LRESULT* result) {
+    *result = 0;
+}
+
+void KDataTemplateDialog::OnGetPreviewText(NMHDR* header, LRESULT* result) {
+    m_PreviewRows.AnswerTextRequest(*reinterpret_cast<NMLVDISPINFO*>(header));
+    *result = 0;
 }
 
 void KDataTemplateDialog::OnOpen() {

@@ -15,6 +15,7 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/ListBox.h"
 #include "vornui/platform/ListCtrl.h"
+#include "vornui/templates/PreviewTable.h"
 
 class AsciiRecordReader;
 struct AsciiTemplate;
@@ -34,9 +35,10 @@ protected:
     // The dialog of template `templateId` for the templates of `module`.
     KDataTemplateDialog(UINT templateId, const char* module, CWnd* parent);
 
-    // Adds one preview row per valid record that `reader` gives through `templ`, as
-    // many as the dialog shows; returns the number of rows added.
-    virtual int FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) = 0;
+    // Resets `rows` and adds one row per valid record that `reader` gives through `templ`,
+    // as many as the dialog shows.
+    virtual void ReadPreviewRows(const AsciiTemplate& templ, AsciiRecordReader& reader,
+                                 PreviewTable& rows) = 0;
     // Enables the controls as the data file allows; by default they all stay enabled.
     virtual void EnableControls();
 
@@ -57,6 +59,10 @@ protected:
     void OnDelete();
     // A template chosen in the list: previewed at once.
     void OnSelectTemplate();
+    // The preview asks for the text of one of its cells.
+    void OnGetPreviewText(NMHDR* header, LRESULT* result);
+    // The preview tells of a row it was given.
+    void OnPreviewRowInserted(NMHDR* header, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
 
@@ -72,4 +78,6 @@ private:
     bool TakeSelectedTemplate();
 
     const char* m_pszModule;
+    // What the preview's rows show.
+    PreviewTable m_PreviewRows;
 };

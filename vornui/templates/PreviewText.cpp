@@ -65,13 +65,8 @@ const char* FormatTwoDecimals(double value, PreviewNumberText& text) {
 
 // The fields of "%d/%m/%y %H:%M" are two digits each (strftime pads them with zeros). The
 // zone's arithmetic spares a million rows a localtime each.
-const char* FormatLocalMinute(const CTime& time, CLocalZone& zone, PreviewTimeText& text) {
+const char* FormatLocalMinute(int64_t local, PreviewTimeText& text) {
     constexpr int64_t kDay = 86400;
-    int64_t local = 0;
-    if (!zone.UtcToLocalSeconds(time.GetTime(), local)) {
-        text[0] = '\0';
-        return text;
-    }
     const int64_t days = local / kDay - (local % kDay < 0 ? 1 : 0);
     const int secondOfDay = static_cast<int>(local - days * kDay);
     const AsciiDate date = AsciiGregorianDate(days);

@@ -3,8 +3,9 @@
 // The texts of the template dialogs' previews, written into buffers of the caller's so
 // that a preview of a million rows allocates nothing per value.
 
-#include "vornui/platform/CTime.h"
 #include "vornui/platform/Export.h"
+
+#include <cstdint>
 
 // Room for "%.2f" of any double.
 using PreviewNumberText = char[400];
@@ -13,7 +14,7 @@ using PreviewTimeText = char[64];
 
 // `value` with "%.2f" (which "%.2lf" writes alike); returns `text`.
 VORNUI_API const char* FormatTwoDecimals(double value, PreviewNumberText& text);
-// The local time in `zone` with "%d/%m/%y %H:%M" (as strftime writes it); empty when the
-// time has no local form. Returns `text`.
-VORNUI_API const char* FormatLocalMinute(const CTime& time, CLocalZone& zone,
-                                         PreviewTimeText& text);
+// A local time, counted in seconds from 1970-01-01 00:00 as if it were UTC (as
+// CLocalZone::UtcToLocalSeconds gives it), with "%d/%m/%y %H:%M" as strftime writes it.
+// Returns `text`.
+VORNUI_API const char* FormatLocalMinute(int64_t localSeconds, PreviewTimeText& text);

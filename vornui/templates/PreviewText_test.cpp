@@ -1,5 +1,6 @@
 #include "tests/ScopedTimeZone.h"
 
+#include "vornui/platform/CTime.h"
 #include "vornui/templates/PreviewText.h"
 
 #include <gtest/gtest.h>
@@ -79,8 +80,9 @@ TEST(PreviewText, LocalTimesAreWrittenAsStrftimeWritesThem) {
             ASSERT_TRUE(localtime_r(&when, &fields));
             char expected[64];
             std::strftime(expected, sizeof expected, "%d/%m/%y %H:%M", &fields);
-            ASSERT_STREQ(FormatLocalMinute(CTime(when), local, text), expected)
-                << name << ' ' << when;
+            int64_t localSeconds = 0;
+            ASSERT_TRUE(local.UtcToLocalSeconds(when, localSeconds)) << name << ' ' << when;
+            ASSERT_STREQ(FormatLocalMinute(localSeconds, text), expected) << name << ' ' << when;
         }
     }
 }

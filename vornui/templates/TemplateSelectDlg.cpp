@@ -8,7 +8,6 @@
 #include "vornui/templates/AsciiRecordReader.h"
 #include "vornui/templates/AsciiTemplate.h"
 #include "vornui/templates/AsciiTemplateLister.h"
-#include "vornui/templates/PreviewText.h"
 #include "vornui/templates/TemplateEditor.h"
 #include "vornui/util/StartProgram.h"
 
@@ -29,6 +28,7 @@ BEGIN_MESSAGE_MAP(CTemplateSelectDlg, CDialog)
     ON_BN_CLICKED(IDC_SVP_EDIT, &ThisClass::OnEdit)
     ON_BN_CLICKED(IDC_SVP_UPDATE, &ThisClass::OnUpdate)
     ON_CONTROL(LBN_SELCHANGE, IDC_SVP_TEMPLATE_LIST, &ThisClass::OnSelectTemplate)
+    ON_NOTIFY(LVN_GETDISPINFO, IDC_SVP_PREVIEW, &ThisClass::OnGetPreviewText)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -91,14 +91,20 @@ void CTemplateSelectDlg::FillPreview(const AsciiTemplate& templ) {
     AsciiRecord record(templ);
     const int depth = record.IndexOf("Depth (m, down+)");
     const int velocity = record.IndexOf("soundvelocity (m/s)");
-    PreviewNumberText text;
-    for (int rows = 0; rows < kMaxRows && reader.ReadNext(record);) {
+    m_PreviewRows.Reset(2);
+    while (m_PreviewRows.RowCount() < kMaxRows && reader.ReadNext(record)) {
         if (!record.IsValid())
             continue;
-        m_Preview.InsertItem(rows, FormatTwoDecimals(record.GetDouble(depth), text));
-        m_Preview.SetItemText(rows, 1, FormatTwoDecimals(record.GetDouble(velocity), text));
-        ++rows;
+        m_PreviewRows.StartRow();
+        m_PreviewRows.AddNumber(record.GetDouble(depth));
+        m_PreviewRows.AddNumber(record.GetDouble(velocity));
     }
+    m_PreviewRows.AppendRowsTo(m_Preview);
+}
+
+void CTemplateSelectDlg::OnGetPreviewText(NMHDR* header, LRESULT* result) {
+    m_PreviewRows.AnswerTextRequest(*reinterpret_cast<NMLVDISPINFO*>(header));
+    *result = 0;
 }
 
 void CTemplateSelectDlg::OnNew() {

@@ -14,6 +14,7 @@
 #include "vornui/platform/Export.h"
 #include "vornui/platform/ListBox.h"
 #include "vornui/platform/ListCtrl.h"
+#include "vornui/templates/PreviewTable.h"
 
 struct AsciiTemplate;
 
@@ -43,6 +44,8 @@ protected:
     void OnEdit();
     // "Update": lists the templates again; none is chosen afterwards.
     void OnUpdate();
+    // The preview asks for the text of one of its cells.
+    void OnGetPreviewText(NMHDR* header, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
 
@@ -58,4 +61,7 @@ private:
     void ListTemplates();
     void Preview();
     void FillPreview(const AsciiTemplate& templ);
+
+    // What the preview's rows show.
+    PreviewTable m_PreviewRows;
 };

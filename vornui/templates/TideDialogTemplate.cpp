@@ -3,35 +3,7 @@
 #include "vornui/resources/TemplateDialogIds.h"
 #include "vornui/templates/AsciiRecord.h"
 #include "vornui/templates/AsciiRecordReader.h"
-#include "vornui/templates/PreviewText.h"
 #include "vornui/templates/TideHandler.h"
-
-#include <vector>
-
-namespace {
-
-struct TideRecord {
-    CTime time;
-    double level;
-};
-
-// Every valid record of the file, its time in `zone`.
-std::vector<TideRecord> ReadTideRecords(const AsciiTemplate& templ, AsciiRecordReader& reader,
-                                        CLocalZone& zone) {
-    AsciiRecord record(templ);
-    const int timeRecord = record.IndexOf("TimeDate");
-    const int tideRecord = record.IndexOf("Tide (m, up+)");
-    std::vector<TideRecord> records;
-    while (reader.ReadNext(record)) {
-        if (record.IsValid())
-            records.push_back(
-                TideRecord{CTideHandler::AsciiTime2CTime(record.GetDouble(timeRecord), 1970, zone),
-                           record.GetDouble(tideRecord)});
-    }
-    return records;
-}
-
-} // namespace
 
 CTideDialogTemplate::CTideDialogTemplate(CWnd* pParent)
     : KDataTemplateDialog(IDD_TIDE_TEMPLATE, "TERRAL_TIDE", pParent) {}
@@ -43,18 +15,19 @@ void CTideDialogTemplate::EnableControls() {
         GetDlgItem(id)->EnableWindow(enable);
 }
 
-// The records are read first, so that the list makes room for all their rows at once.
-int CTideDialogTemplate::FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) {
+void CTideDialogTemplate::ReadPreviewRows(const AsciiTemplate& templ, AsciiRecordReader& reader,
+                                          PreviewTable& rows) {
     CLocalZone& zone = CLocalZone::Current();
-    const std::vector<TideRecord> records = ReadTideRecords(templ, reader, zone);
-    m_Preview.SetItemCount(static_cast<int>(records.size()));
-    PreviewTimeText time;
-    PreviewNumberText level;
-    int rows = 0;
-    for (const TideRecord& record : records) {
-        m_Preview.InsertItem(rows, FormatLocalMinute(record.time, zone, time));
-        m_Preview.SetItemText(rows, 1, FormatTwoDecimals(record.level, level));
-        ++rows;
+    AsciiRecord record(templ);
+    const int timeRecord = record.IndexOf("TimeDate");
+    const int tideRecord = record.IndexOf("Tide (m, up+)");
+    rows.Reset(2);
+    while (reader.ReadNext(record)) {
+        if (!record.IsValid())
+            continue;
+        rows.StartRow();
+        rows.AddLocalMinute(CTideHandler::AsciiTime2CTime(record.GetDouble(timeRecord), 1970, zone),
+                            zone);
+        rows.AddNumber(record.GetDouble(tideRecord));
     }
-    return rows;
 }

@@ -14,7 +14,8 @@ public:
 
 protected:
     // Every valid record: "%d/%m/%y %H:%M" local time, then the level with "%.2f".
-    int FillPreview(const AsciiTemplate& templ, AsciiRecordReader& reader) override;
+    void ReadPreviewRows(const AsciiTemplate& templ, AsciiRecordReader& reader,
+                         PreviewTable& rows) override;
     // "New...", "Edit...", "Delete" and both lists only with a data file name.
     void EnableControls() override;
 };

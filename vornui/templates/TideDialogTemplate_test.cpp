@@ -13,8 +13,10 @@
 #include "vornui/templates/TideDialogTemplate.h"
 #include "vornui/templates/TideHandler.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <sys/stat.h>
 
@@ -149,6 +151,85 @@ TEST(CTideDialogTemplate, RowsAreTheSystemsTextsInAnyZone) {
                     << name << " day number " << dayNumber;
             }
         }
+    });
+}
+
+// The tide dialog, telling which cells of its preview the list asked it for.
+class WatchedTideDialog : public CTideDialogTemplate {
+public:
+    std::vector<std::pair<int, int>> asked;
+
+protected:
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
+        const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+        if (header->idFrom == IDC_TEMPLATE_PREVIEW && header->code == LVN_GETDISPINFO) {
+            const LVITEM& item = reinterpret_cast<const NMLVDISPINFO*>(lParam)->item;
+            asked.emplace_back(item.iItem, item.iSubItem);
+        }
+        return CTideDialogTemplate::OnNotify(wParam, lParam, result);
+    }
+};
+
+// Every row reads back as the system writes its record, a level of three hundred digits
+// whole; filling the preview paints it once at most, so that only the rows on show are
+// written, and scrolling to the end writes the rows shown there.
+TEST(CTideDialogTemplate, RowsAreWrittenWhenReadOrShown) {
+    RunInInstallation([] {
+        ScopedTimeZone zone("Europe/Amsterdam");
+        WriteTideMeta();
+        SaveNumberTemplate("TERRAL_TIDE", "Gauge");
+        const std::string huge = "1" + std::string(299, '0');
+        const std::string data =
+            WriteDataFile("fifty.txt", TideLines(49) + "19783.25," + huge + "\r\n");
+
+        CScriptedUser user;
+        Rows rows;
+        size_t askedWhenOpened = 0;
+        int perPage = 0;
+        std::vector<std::pair<int, int>> askedAtTheEnd;
+        WatchedTideDialog dialog;
+        user.Then(Look([&](HWND window) {
+                const HWND list = GetDlgItem(window, IDC_TEMPLATE_PREVIEW);
+                UpdateWindow(window);
+                askedWhenOpened = dialog.asked.size();
+                perPage = static_cast<int>(SendMessage(list, LVM_GETCOUNTPERPAGE, 0, 0));
+                rows = PreviewRows(window, IDC_TEMPLATE_PREVIEW);
+                dialog.asked.clear();
+                SendMessage(list, LVM_ENSUREVISIBLE, 49, FALSE);
+                UpdateWindow(list);
+                askedAtTheEnd = dialog.asked;
+            }))
+            .Click(IDCANCEL);
+        dialog.m_strFileName = data.c_str();
+        dialog.m_strTemplateName = "Gauge";
+        dialog.DoModal();
+
+        ASSERT_EQ(rows.size(), 50u);
+        for (size_t row = 0; row < rows.size(); ++row) {
+            // The numbers as the lines give them.
+            const auto given = [](double value) {
+                return std::strtod(std::to_string(value).c_str(), nullptr);
+            };
+            const double level = row < 49 ? given(static_cast<double>(row) / 100)
+                                          : std::strtod(huge.c_str(), nullptr);
+            char text[512];
+            std::snprintf(text, sizeof text, "%.2f", level);
+            const double dayNumber =
+                row < 49 ? given(19782.5 + static_cast<double>(row) / 144) : 19783.25;
+            const CString time =
+                CTideHandler::AsciiTime2CTime(dayNumber, 1970).Format("%d/%m/%y %H:%M");
+            EXPECT_EQ(rows[row], (std::vector<std::string>{time.GetString(), text})) << row;
+        }
+        EXPECT_EQ(rows[49][1].size(), 303u);
+
+        ASSERT_GT(perPage, 0);
+        EXPECT_LE(askedWhenOpened, static_cast<size_t>(2 * (perPage + 1)));
+        EXPECT_LT(askedWhenOpened, 100u);
+        const auto last = [](int column) { return std::make_pair(49, column); };
+        EXPECT_NE(std::find(askedAtTheEnd.begin(), askedAtTheEnd.end(), last(0)),
+                  askedAtTheEnd.end());
+        EXPECT_NE(std::find(askedAtTheEnd.begin(), askedAtTheEnd.end(), last(1)),
+                  askedAtTheEnd.end());
     });
 }
 

@@ -6,25 +6,33 @@
 #include <algorithm>
 #include <cstring>
 #include <span>
+#include <string_view>
 
 namespace {
 
-void CopyText(const CString& text, LPSTR buffer, int size) {
-    if (!buffer || buffer == LPSTR_TEXTCALLBACK || size <= 0)
-        return;
-    const size_t length = std::min<size_t>(text.GetLength(), static_cast<size_t>(size - 1));
-    std::memcpy(buffer, text.GetString(), length);
+// `buffer` holds at least one character.
+void CopyText(std::string_view text, LPSTR buffer, int size) {
+    const size_t length = std::min(text.size(), static_cast<size_t>(size - 1));
+    std::memmove(buffer, text.data(), length);
     buffer[length] = '\0';
 }
 
-// A stored text is copied as it lies; only a callback text is asked for.
+// A stored text is copied as it lies; only a callback text is asked for, into the reader's
+// own buffer, so that it is cut where the reader's room ends and not before.
 void CopyCellText(HWND hwnd, const ListViewData& data, int index, int subItem, LPSTR buffer,
                   int size) {
+    if (!buffer || buffer == LPSTR_TEXTCALLBACK || size <= 0)
+        return;
     const ListCell* const cell = ListCellOf(data, index, subItem);
-    if (cell && !cell->callback)
-        CopyText(cell->text, buffer, size);
-    else
-        CopyText(ListCellText(hwnd, data, index, subItem), buffer, size);
+    if (!cell)
+        buffer[0] = '\0';
+    else if (!cell->callback)
+        CopyText(cell->text.view(), buffer, size);
+    else {
+        const char* const text = ListAskCellText(hwnd, data, index, subItem, buffer, size);
+        CopyText(std::string_view(text, strnlen(text, static_cast<size_t>(size - 1))), buffer,
+                 size);
+    }
 }
 
 void SetCellText(ListRow& row, int subItem, LPCSTR text) {
@@ -33,7 +41,11 @@ void SetCellText(ListRow& row, int subItem, LPCSTR text) {
         row.subItems.grow(slot + 1);
     ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
     cell.callback = text == LPSTR_TEXTCALLBACK;
-    cell.text = cell.callback || !text ? "" : text;
+    // Emptied rather than given "": a list of callback rows sets a million of them.
+    if (cell.callback || !text)
+        cell.text.Empty();
+    else
+        cell.text = text;
 }
 
 // Changes the states of one row, as the parent allows.

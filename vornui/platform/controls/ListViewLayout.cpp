@@ -354,21 +354,27 @@ const ListCell* ListCellOf(const ListViewData& data, int index, int subItem) {
     return slot < row.subItems.size() ? &row.subItems[slot] : nullptr;
 }
 
+const char* ListAskCellText(HWND hwnd, const ListViewData& data, int index, int subItem,
+                            LPSTR buffer, int size) {
+    buffer[0] = '\0';
+    NMLVDISPINFO info{{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), LVN_GETDISPINFO},
+                      {LVIF_TEXT, index, subItem, 0, 0, buffer, size, 0, data.Row(index).param, 0}};
+    SendMessage(GetParent(hwnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    if (!info.item.pszText || info.item.pszText == LPSTR_TEXTCALLBACK)
+        return "";
+    return info.item.pszText;
+}
+
 CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem) {
     const ListCell* const cell = ListCellOf(data, index, subItem);
     if (!cell)
         return CString();
     if (!cell->callback)
         return cell->text;
-    const ListRow& row = data.Row(index);
-    char buffer[260] = {};
-    NMLVDISPINFO info{{hwnd, static_cast<UINT_PTR>(GetDlgCtrlID(hwnd)), LVN_GETDISPINFO},
-                      {LVIF_TEXT, index, subItem, 0, 0, buffer, static_cast<int>(sizeof buffer), 0,
-                       row.param, 0}};
-    SendMessage(GetParent(hwnd), WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
-    if (!info.item.pszText || info.item.pszText == LPSTR_TEXTCALLBACK)
-        return CString();
-    return CString(info.item.pszText, static_cast<int>(strnlen(info.item.pszText, 259)));
+    char buffer[260];
+    const char* const text =
+        ListAskCellText(hwnd, data, index, subItem, buffer, static_cast<int>(sizeof buffer));
+    return CString(text, static_cast<int>(strnlen(text, sizeof buffer - 1)));
 }
 
 int ListTextWidth(HWND hwnd, const char* text) {

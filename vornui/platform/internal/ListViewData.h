@@ -136,6 +136,10 @@ void ListPlaceHeader(HWND hwnd, const ListViewData& data);
 const ListCell* ListCellOf(const ListViewData& data, int index, int subItem);
 // The text of a cell, asking the parent for callback texts.
 CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem);
+// Asks the parent for the callback text of an existing row's cell, handing it `buffer` of
+// `size` (at least 1) characters; the text the parent points to, which may lie elsewhere.
+const char* ListAskCellText(HWND hwnd, const ListViewData& data, int index, int subItem,
+                            LPSTR buffer, int size);
 int ListTextWidth(HWND hwnd, const char* text);
 // The same measured in `dc` (a painting's), the list's font selected meanwhile.
 int ListTextWidth(HWND hwnd, HDC dc, const char* text);
