@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -25,7 +27,31 @@ int CompareFolded(const std::string& first, const std::string& second) {
 
 } // namespace
 
+namespace {
+
+// A plain decimal: a digit or a point first, after at most a minus, in a locale whose decimal
+// point is a point. Everything else "%lf" reads (spaces, a plus, hex, "inf", "nan") or reads
+// as nothing goes the long way.
+bool PlainDecimal(const char* text) {
+    if (*localeconv()->decimal_point != '.')
+        return false;
+    const char* const start = text + (*text == '-' ? 1 : 0);
+    const bool digit = *start >= '0' && *start <= '9';
+    const bool hex = *start == '0' && (start[1] == 'x' || start[1] == 'X');
+    return (digit || *start == '.') && !hex;
+}
+
+} // namespace
+
 double ReadSortNumber(const char* text) {
+    // A column of depths reads a million numbers a sort: plain decimals are read by
+    // from_chars, which rounds them exactly as strtod does at a fraction of the cost.
+    if (PlainDecimal(text)) {
+        double number = 0;
+        const auto [end, error] = std::from_chars(text, text + std::strlen(text), number);
+        if (error == std::errc())
+            return number;
+    }
     char* end = nullptr;
     const double number = std::strtod(text, &end);
     return end == text ? 0 : number;
