@@ -19,7 +19,8 @@
 set(layers kernel gdi user net framework controls x11)
 
 set(header_only_kernel Export Forward WinTypes Collections GdiTypes WindowTypes WindowMessages
-                       WindowStyles HandleTable InputCodes OwnerDraw ClockSteps KernelObject)
+                       WindowStyles HandleTable InputCodes OwnerDraw ClockSteps KernelObject
+                       TextPieces)
 set(header_only_gdi GdiRecords SystemColors TemporaryWrappers IconRecords)
 set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl ComboBoxControl
                      MenuRecord ScriptedInput DisplayClipboard

@@ -1,6 +1,7 @@
 #include "vornui/platform/internal/ChooserListing.h"
 
 #include "vornui/platform/FileSystem.h"
+#include "vornui/platform/internal/TextPieces.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -10,19 +11,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::vector<std::string> PatternsOf(const CString& patterns) {
-    std::vector<std::string> list;
-    const std::string text = patterns.GetString();
-    size_t start = 0;
-    while (start <= text.size()) {
-        const size_t end = std::min(text.find(';', start), text.size());
-        std::string pattern = text.substr(start, end - start);
-        pattern.erase(0, pattern.find_first_not_of(' '));
-        pattern.erase(pattern.find_last_not_of(' ') + 1);
-        if (!pattern.empty())
-            list.push_back(std::move(pattern));
-        start = end + 1;
-    }
-    return list;
+    const std::vector<std::string_view> entries = SplitTrimmed(patterns.GetString(), ';');
+    return {entries.begin(), entries.end()};
 }
 
 bool Matches(const std::string& name, const std::vector<std::string>& patterns) {

@@ -1,6 +1,7 @@
 #include "vornui/platform/internal/IniDocument.h"
 
 #include "vornui/platform/CString.h"
+#include "vornui/platform/internal/TextPieces.h"
 
 namespace {
 
@@ -8,10 +9,7 @@ constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 
 std::string_view Trimmed(std::string_view text) {
-    const size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+    return TrimmedText(text, kBlanks);
 }
 
 bool SameName(std::string_view a, std::string_view b) {

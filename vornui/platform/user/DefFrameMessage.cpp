@@ -140,9 +140,12 @@ LRESULT DefFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_NCLBUTTONDOWN:
         return ButtonDown(hwnd, wParam, lParam);
     case WM_NCLBUTTONDBLCLK:
-        // A double click on the caption maximises the window, or restores it.
+        // A double click on the caption maximises the window, or restores it; on a scroll bar
+        // its second press scrolls again, as the first did.
         if (wParam == HTCAPTION && (StyleOf(hwnd) & WS_MAXIMIZEBOX))
             SendMessage(hwnd, WM_SYSCOMMAND, IsZoomed(hwnd) ? SC_RESTORE : SC_MAXIMIZE, lParam);
+        else if (wParam == HTVSCROLL || wParam == HTHSCROLL)
+            return ButtonDown(hwnd, wParam, lParam);
         return 0;
     case WM_SYSCOMMAND:
         return SystemCommand(hwnd, wParam, lParam);

@@ -173,6 +173,14 @@ TEST(ScrollBars, AWindowBarIsClickedPagedAndDraggedWithTheDocumentedCodes) {
     EXPECT_EQ(GetScrollPos(hwnd, SB_VERT), 11);
     EXPECT_EQ(GetScrollPos(hwnd, SB_HORZ), 1);
 
+    // Both presses of a double click on an arrow scroll.
+    Scrolls().clear();
+    user.DoubleClickAt(POINT{barX, client.bottom - 8});
+    ASSERT_TRUE(user.ActIn(hwnd));
+    EXPECT_EQ(Codes(), (std::vector<int>{SB_LINEDOWN, SB_ENDSCROLL, SB_LINEDOWN, SB_ENDSCROLL}));
+    EXPECT_EQ(GetScrollPos(hwnd, SB_VERT), 13);
+    SetBar(hwnd, SB_VERT, 0, 99, 10, 11);
+
     // The thumb: 218 pixels of track, a tenth of it, 24 pixels down at position 11.
     const int thumbMiddle = client.top + 17 + 24 + 10;
     Scrolls().clear();

@@ -9,6 +9,7 @@
 #include "vornui/platform/internal/ControlPainting.h"
 #include "vornui/platform/internal/GdiRecords.h"
 #include "vornui/platform/internal/SystemColors.h"
+#include "vornui/platform/internal/TextPieces.h"
 
 #include <algorithm>
 #include <string_view>
@@ -24,15 +25,6 @@ bool g_visualStyles = true;
 // The style draws parts of the scroll bar only.
 bool KnownClass(std::string_view name) {
     return CompareNoCase1252(name, "SCROLLBAR") == 0;
-}
-
-// Trims the blanks around one entry of a class list.
-std::string_view Trimmed(std::string_view entry) {
-    while (!entry.empty() && entry.front() == ' ')
-        entry.remove_prefix(1);
-    while (!entry.empty() && entry.back() == ' ')
-        entry.remove_suffix(1);
-    return entry;
 }
 
 void Dot(HDC hdc, int x, int y, HBRUSH brush) {
@@ -63,14 +55,9 @@ void PaintSizeBox(HDC hdc, const CRect& rect) {
 HTHEME OpenThemeData(HWND hwnd, LPCTSTR classList) {
     if (!g_visualStyles || !classList || !IsWindow(hwnd))
         return nullptr;
-    std::string_view rest(classList);
-    while (!rest.empty()) {
-        const size_t end = std::min(rest.find(';'), rest.size());
-        const std::string_view entry = Trimmed(rest.substr(0, end));
+    for (const std::string_view entry : SplitTrimmed(classList, ';'))
         if (KnownClass(entry))
             return new ThemeRecord{CString(entry)};
-        rest.remove_prefix(std::min(end + 1, rest.size()));
-    }
     return nullptr;
 }
 

@@ -16,6 +16,9 @@ namespace {
 
 std::atomic<unsigned long long> g_paintChanges{0};
 
+// Client area and frame, as a window shown or painted over needs them.
+constexpr UINT kWholeWindow = RDW_INVALIDATE | RDW_ERASE | RDW_FRAME;
+
 // A parent that does not clip its children paints over them: they paint again after it.
 void InvalidateCoveredChildren(HWND parent, const Region& update) {
     for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -27,7 +30,7 @@ void InvalidateCoveredChildren(HWND parent, const Region& update) {
         ClientToScreen(parent, &origin);
         rect.OffsetRect(-origin.x, -origin.y);
         if (update.intersects(rect))
-            InvalidateRect(child, nullptr, TRUE);
+            RedrawWindow(child, nullptr, nullptr, kWholeWindow);
     }
 }
 
@@ -112,7 +115,9 @@ Region TakeUpdateRegion(HWND hwnd, BOOL* erase) {
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     if (!hwnd) {
         EnumChildWindows(
-            nullptr, [](HWND each, LPARAM) { return InvalidateRect(each, nullptr, TRUE); }, 0);
+            nullptr,
+            [](HWND each, LPARAM) { return RedrawWindow(each, nullptr, nullptr, kWholeWindow); },
+            0);
         return TRUE;
     }
     WindowRecord* record = LiveWindow(hwnd);
@@ -121,8 +126,6 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     CRect area(0, 0, record->clientArea.Width(), record->clientArea.Height());
     if (rect)
         area.IntersectRect(area, rect);
-    else
-        record->frameDirty = true; // the whole window: its frame too
     const BOOL invalidated = InvalidateClientRegion(hwnd, Region(area), erase);
     GetDesktopDisplay().ContentInvalidated(hwnd);
     return invalidated;

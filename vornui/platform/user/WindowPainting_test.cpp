@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 constexpr int kDepthLabel = 200;
@@ -264,4 +266,39 @@ TEST(WindowPainting, ChildrenPaintInsideTheirParentsSurface) {
     EXPECT_EQ(WindowFromDC(windowDC), parent);
     ReleaseDC(parent, windowDC);
     DestroyWindow(parent);
+}
+
+TEST(WindowPainting, TheFrameIsPaintedAgainOnlyWhenItIsAskedFor) {
+    static int framePaints = 0;
+    static int clientPaints = 0;
+    WNDCLASS windowClass{};
+    windowClass.lpszClassName = "FrameProbe";
+    windowClass.lpfnWndProc = [](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+        framePaints += message == WM_NCPAINT;
+        clientPaints += message == WM_PAINT;
+        return DefWindowProc(hwnd, message, wParam, lParam);
+    };
+    ASSERT_TRUE(RegisterClass(&windowClass));
+    const HWND hwnd = CreateWindow("FrameProbe", "", WS_POPUP | WS_VISIBLE | WS_BORDER | WS_VSCROLL,
+                                   10, 10, 80, 60, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(hwnd);
+    UpdateWindow(hwnd);
+    EXPECT_EQ(framePaints, 1);
+    const auto paintsAfter = [&](auto change) {
+        framePaints = clientPaints = 0;
+        change();
+        UpdateWindow(hwnd);
+        return std::pair{framePaints, clientPaints};
+    };
+    // The whole client area, as Windows has it: the border and scroll bar stay as they are.
+    EXPECT_EQ(paintsAfter([&] { InvalidateRect(hwnd, nullptr, TRUE); }), std::pair(0, 1));
+    EXPECT_EQ(paintsAfter([&] { InvalidateRgn(hwnd, nullptr, TRUE); }), std::pair(0, 1));
+    EXPECT_EQ(
+        paintsAfter([&] { RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME); }),
+        std::pair(1, 1));
+    EXPECT_EQ(paintsAfter([&] { SetWindowPos(hwnd, nullptr, 0, 0, 90, 70, SWP_NOMOVE); }),
+              std::pair(1, 1));
+    EXPECT_EQ(paintsAfter([&] { InvalidateRect(nullptr, nullptr, TRUE); }), std::pair(1, 1));
+    DestroyWindow(hwnd);
+    UnregisterClass("FrameProbe", nullptr);
 }

@@ -215,7 +215,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     const bool nowVisible = IsWindowVisible(hwnd);
     if (!(pos.flags & SWP_NOREDRAW) && nowVisible &&
         (!wasVisible || !(pos.flags & SWP_NOCLIENTSIZE) || (pos.flags & SWP_FRAMECHANGED)))
-        InvalidateRect(hwnd, nullptr, TRUE);
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
     if (wasVisible != nowVisible && record->parent && !(pos.flags & SWP_NOREDRAW))
         InvalidateRect(record->parent, nullptr, TRUE);
     SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&pos));

@@ -28,6 +28,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <functional>
+#include <string>
 #include <thread>
 #include <utility>
 
@@ -128,8 +129,11 @@ TEST_F(X11Display, TheServerShowsExactlyTheHeadlessPicture) {
     EXPECT_EQ(m_person->Geometry(shown),
               (std::vector<int>{rect.left, rect.top, rect.Width(), rect.Height()}));
 
-    const auto headlessMatchesServer = [&](const char* headlessPath, const char* serverPath) {
-        if (!RenderWindowToPng(dialog, headlessPath))
+    // Both pictures are kept where a failure can be looked into, out of the working folder.
+    const auto headlessMatchesServer = [&](const char* headlessName, const char* serverName) {
+        const std::string headlessPath = testing::TempDir() + headlessName;
+        const std::string serverPath = testing::TempDir() + serverName;
+        if (!RenderWindowToPng(dialog, headlessPath.c_str()))
             return false;
         PngPicture headless;
         if (!headless.read(headlessPath))
@@ -152,6 +156,9 @@ TEST_F(X11Display, TheServerShowsExactlyTheHeadlessPicture) {
             picture.rgb.insert(picture.rgb.end(),
                                {uint8_t(pixel >> 16), uint8_t(pixel >> 8), uint8_t(pixel)});
         picture.write(serverPath);
+        if (!same)
+            ADD_FAILURE() << "the server's picture is " << serverPath << ", the headless one "
+                          << headlessPath;
         return same;
     };
     EXPECT_TRUE(headlessMatchesServer("x11-survey-line-headless.png", "x11-survey-line.png"));
