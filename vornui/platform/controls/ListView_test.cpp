@@ -136,6 +136,11 @@ int CompareKeys(LPARAM a, LPARAM b, LPARAM) {
     return static_cast<int>(a / 1000) - static_cast<int>(b / 1000);
 }
 
+// The same with the key above `unit`.
+int CompareKeysAbove(LPARAM a, LPARAM b, LPARAM unit) {
+    return static_cast<int>(a / unit) - static_cast<int>(b / unit);
+}
+
 std::mt19937 g_random(7);
 
 int CompareAtRandom(LPARAM, LPARAM, LPARAM) {
@@ -255,6 +260,44 @@ TEST(ListView, SortsRunsInEitherOrderAsAStableSortDoes) {
         }
         sortKeys(keys);
     }
+}
+
+TEST(ListView, LongListsSortStablyAndKeepEveryRowWhateverTheComparisonSays) {
+    // Long enough for merges of many runs, from both ends, of even and odd lengths.
+    Host host;
+    CListCtrl& list = host.addList(0);
+    const auto fill = [&list](int rows, int distinct) {
+        list.DeleteAllItems();
+        for (int row = 0; row < rows; ++row) {
+            const auto key = static_cast<int>(g_random() % static_cast<unsigned>(distinct));
+            list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, std::to_string(row).c_str(), 0, 0, 0,
+                            static_cast<LPARAM>(key) * 100000 + row);
+        }
+    };
+    const auto data = [&list] {
+        std::vector<DWORD_PTR> all;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            all.push_back(list.GetItemData(row));
+        return all;
+    };
+    for (const int rows : {2, 3, 1000, 2047, 4096})
+        for (const int distinct : {1, 7, 100000}) {
+            fill(rows, distinct);
+            std::vector<DWORD_PTR> expected = data();
+            std::stable_sort(expected.begin(), expected.end(),
+                             [](DWORD_PTR a, DWORD_PTR b) { return a / 100000 < b / 100000; });
+            ASSERT_TRUE(list.SortItems(CompareKeysAbove, 100000));
+            ASSERT_EQ(data(), expected) << rows << " rows, " << distinct << " keys";
+            // Each row's texts came along.
+            for (int row = 0; row < rows; ++row)
+                ASSERT_EQ(list.GetItemText(row, 0),
+                          std::to_string(list.GetItemData(row) % 100000).c_str());
+            std::sort(expected.begin(), expected.end());
+            ASSERT_TRUE(list.SortItems(CompareAtRandom, 0));
+            std::vector<DWORD_PTR> shuffled = data();
+            std::sort(shuffled.begin(), shuffled.end());
+            ASSERT_EQ(shuffled, expected);
+        }
 }
 
 TEST(ListView, ClicksSelectWithControlAndShiftAndTellTheParentInOrder) {
