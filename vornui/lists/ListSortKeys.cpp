@@ -25,10 +25,6 @@ int CompareFolded(const std::string& first, const std::string& second) {
     return (result > 0) - (result < 0);
 }
 
-} // namespace
-
-namespace {
-
 // A plain decimal: a digit or a point first, after at most a minus, in a locale whose decimal
 // point is a point. Everything else "%lf" reads (spaces, a plus, hex, "inf", "nan") or reads
 // as nothing goes the long way.
@@ -161,7 +157,7 @@ void ListSortKeys::NumberRows() {
 
 namespace {
 
-// An integer that orders as the number does among all but "nan" (none is kAskTheRows):
+// An integer that orders as the number does among all but "nan" (none is kNoNumber):
 // the bits of a double order as the number when it is positive, and the other way round
 // when it is negative.
 std::int64_t OrderOfNumber(double number) {

@@ -56,8 +56,8 @@ public:
     std::optional<int> Compare(LPARAM first, LPARAM second) const {
         // The sort calls this for every pair it weighs, and in a long list mostly waits for
         // the two keys: close-together data answer from one table of integers that order as
-        // the rows do, without a branch on the keys, so that the processor can go on to the
-        // next pair meanwhile.
+        // the rows' numbers or the first sixteen bytes of their texts do, without a branch on
+        // the keys, so that the processor can go on to the next pair meanwhile.
         const auto a = static_cast<unsigned long long>(first) - m_lowest;
         const auto b = static_cast<unsigned long long>(second) - m_lowest;
         if (m_numbers) {
