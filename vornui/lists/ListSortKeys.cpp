@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <bit>
 #include <charconv>
-#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <langinfo.h>
 #include <numeric>
 
 namespace {
@@ -29,7 +29,8 @@ int CompareFolded(const std::string& first, const std::string& second) {
 // point is a point. Everything else "%lf" reads (spaces, a plus, hex, "inf", "nan") or reads
 // as nothing goes the long way.
 bool PlainDecimal(const char* text) {
-    if (*localeconv()->decimal_point != '.')
+    // The radix alone, where localeconv would fill in the whole of the locale's numbers.
+    if (*nl_langinfo(RADIXCHAR) != '.')
         return false;
     const char* const start = text + (*text == '-' ? 1 : 0);
     const bool digit = *start >= '0' && *start <= '9';
