@@ -11,7 +11,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <numeric>
 #include <optional>
 #include <random>
@@ -198,6 +200,60 @@ TEST(KListBase, TheFastComparisonAnswersAsTheFirstOneOnRandomLists) {
     EXPECT_EQ(sparse.RowOf(1000000007), 0);
     EXPECT_EQ(sparse.RowOf(-5), 1);
     EXPECT_EQ(sparse.RowOf(0), -1);
+}
+
+TEST(KListBase, NumbersReadAsPercentLfReadsThem) {
+    // Plain decimals take a shorter way than the other forms: both must read what sscanf
+    // reads, to the last bit, and 0 where it reads nothing.
+    std::vector<std::string> texts = {"0",
+                                      "-0",
+                                      "1.5",
+                                      "-.5",
+                                      ".5",
+                                      "5.",
+                                      "1e5",
+                                      "1e",
+                                      "1e+",
+                                      "-1e-3x",
+                                      "12abc",
+                                      "0x1A",
+                                      "-0X1a",
+                                      "0x",
+                                      " 7",
+                                      "+7",
+                                      "inf",
+                                      "-inf",
+                                      "Infinity",
+                                      "1e400",
+                                      "-1e400",
+                                      "1e-400",
+                                      "4.9e-324",
+                                      ".",
+                                      "-",
+                                      "-.",
+                                      "",
+                                      "abc",
+                                      "0.1000000000000000055511151231257827",
+                                      "1,5",
+                                      "00012",
+                                      "9007199254740993",
+                                      "2.2250738585072011e-308"};
+    std::mt19937 random(31);
+    char text[64];
+    for (int round = 0; round < 2000; ++round) {
+        std::snprintf(text, sizeof text, "%.*f", static_cast<int>(random() % 12),
+                      (static_cast<double>(random()) - 2e9) / std::pow(10.0, random() % 15));
+        texts.emplace_back(text);
+    }
+    for (const std::string& each : texts) {
+        double expected = 0;
+        if (std::sscanf(each.c_str(), "%lf", &expected) != 1)
+            expected = 0;
+        const double read = ReadSortNumber(each.c_str());
+        EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << each;
+    }
+    EXPECT_TRUE(std::isnan(ReadSortNumber("nan")));
+    EXPECT_TRUE(std::isnan(ReadSortNumber("-NaN(12)")));
 }
 
 TEST(KListBase, SortKeysAnswerAsASearchFromTheStartOnRandomLists) {

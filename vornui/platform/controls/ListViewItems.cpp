@@ -1,11 +1,10 @@
-// The list view's items: inserting, reading, changing, deleting, finding and sorting them,
+// The list view's items: inserting, reading, changing, deleting and finding them,
 // with the notifications the parent gets about each.
 
 #include "vornui/platform/internal/ListViewData.h"
 
 #include <algorithm>
 #include <cstring>
-#include <span>
 #include <string_view>
 
 namespace {
@@ -241,113 +240,4 @@ int ListFindItem(HWND hwnd, const ListViewData& data, int start, const LVFINDINF
             return each;
     }
     return -1;
-}
-
-namespace {
-
-// A row's item data beside its position: the comparison reads the data in order, without a
-// trip to each row.
-struct SortEntry {
-    LPARAM param;
-    int row;
-};
-
-// Splits the entries into runs already in order, each found by its end (after its last).
-// A run where each entry comes strictly before the one ahead of it (a list sorted the other
-// way) is turned round: no two of its entries are equal, so the turn keeps the sort stable.
-template <typename Before>
-std::vector<size_t> FindRuns(std::vector<SortEntry>& entries, const Before& before) {
-    std::vector<size_t> ends;
-    size_t start = 0;
-    while (start < entries.size()) {
-        size_t end = start + 1;
-        if (end < entries.size() && before(entries[end], entries[start])) {
-            while (end < entries.size() && before(entries[end], entries[end - 1]))
-                ++end;
-            std::reverse(entries.begin() + static_cast<ptrdiff_t>(start),
-                         entries.begin() + static_cast<ptrdiff_t>(end));
-        } else {
-            while (end < entries.size() && !before(entries[end], entries[end - 1]))
-                ++end;
-        }
-        ends.push_back(end);
-        start = end;
-    }
-    return ends;
-}
-
-// A merge sort of the runs found in order: stable, and safe with a comparison that
-// contradicts itself (every entry is taken exactly once whatever it answers). A list in
-// order already, either way round, costs a comparison a row.
-template <typename Before>
-void MergeSort(std::vector<SortEntry>& entries, const Before& before) {
-    std::vector<size_t> ends = FindRuns(entries, before);
-    std::vector<SortEntry> buffer;
-    if (ends.size() > 1)
-        buffer.resize(entries.size());
-    while (ends.size() > 1) {
-        std::vector<size_t> merged;
-        size_t left = 0;
-        for (size_t run = 0; run < ends.size(); run += 2) {
-            const size_t middle = ends[run];
-            const size_t right = run + 1 < ends.size() ? ends[run + 1] : middle;
-            size_t a = left;
-            size_t b = middle;
-            size_t out = left;
-            while (a < middle && b < right)
-                buffer[out++] = before(entries[b], entries[a]) ? entries[b++] : entries[a++];
-            out = std::copy(entries.begin() + static_cast<ptrdiff_t>(a),
-                            entries.begin() + static_cast<ptrdiff_t>(middle),
-                            buffer.begin() + static_cast<ptrdiff_t>(out)) -
-                  buffer.begin();
-            std::copy(entries.begin() + static_cast<ptrdiff_t>(b),
-                      entries.begin() + static_cast<ptrdiff_t>(right),
-                      buffer.begin() + static_cast<ptrdiff_t>(out));
-            merged.push_back(right);
-            left = right;
-        }
-        ends = std::move(merged);
-        entries.swap(buffer);
-    }
-}
-
-// Puts the rows into the order `order` gives (the rows' old positions), following each
-// cycle of the permutation so that every row moves once and nothing is reallocated.
-void ReorderRows(std::span<ListRow> rows, const std::vector<SortEntry>& order) {
-    std::vector<bool> placed(rows.size(), false);
-    for (size_t start = 0; start < rows.size(); ++start) {
-        if (placed[start] || order[start].row == static_cast<int>(start))
-            continue;
-        ListRow held = std::move(rows[start]);
-        size_t at = start;
-        for (auto from = static_cast<size_t>(order[at].row); from != start;
-             from = static_cast<size_t>(order[at].row)) {
-            rows[at] = std::move(rows[from]);
-            placed[at] = true;
-            at = from;
-        }
-        rows[at] = std::move(held);
-        placed[at] = true;
-    }
-}
-
-} // namespace
-
-bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM extra) {
-    if (!compare)
-        return false;
-    std::vector<SortEntry> order;
-    order.reserve(static_cast<size_t>(data.Count()));
-    for (int row = 0; row < data.Count(); ++row)
-        order.push_back(SortEntry{data.Row(row).param, row});
-    // The rows stay in place while the comparison runs, so that it may read the list.
-    MergeSort(order, [&](const SortEntry& a, const SortEntry& b) {
-        return compare(a.param, b.param, extra) < 0;
-    });
-    ReorderRows(data.rows.elements(), order);
-    const auto anchor = std::find_if(
-        order.begin(), order.end(), [&](const SortEntry& each) { return each.row == data.anchor; });
-    data.anchor = anchor == order.end() ? -1 : static_cast<int>(anchor - order.begin());
-    InvalidateRect(hwnd, nullptr, TRUE);
-    return true;
 }

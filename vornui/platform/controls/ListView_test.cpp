@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <random>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -135,6 +134,11 @@ int CompareTextsDescending(LPARAM a, LPARAM b, LPARAM list) {
 // Item data that carry a key (their thousands) beside the row they were inserted as.
 int CompareKeys(LPARAM a, LPARAM b, LPARAM) {
     return static_cast<int>(a / 1000) - static_cast<int>(b / 1000);
+}
+
+// The same with the key above `unit`.
+int CompareKeysAbove(LPARAM a, LPARAM b, LPARAM unit) {
+    return static_cast<int>(a / unit) - static_cast<int>(b / unit);
 }
 
 std::mt19937 g_random(7);
@@ -289,6 +293,44 @@ TEST(ListView, SortsRunsInEitherOrderAsAStableSortDoes) {
         }
         sortKeys(keys);
     }
+}
+
+TEST(ListView, LongListsSortStablyAndKeepEveryRowWhateverTheComparisonSays) {
+    // Long enough for merges of many runs, from both ends, of even and odd lengths.
+    Host host;
+    CListCtrl& list = host.addList(0);
+    const auto fill = [&list](int rows, int distinct) {
+        list.DeleteAllItems();
+        for (int row = 0; row < rows; ++row) {
+            const auto key = static_cast<int>(g_random() % static_cast<unsigned>(distinct));
+            list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, std::to_string(row).c_str(), 0, 0, 0,
+                            static_cast<LPARAM>(key) * 100000 + row);
+        }
+    };
+    const auto data = [&list] {
+        std::vector<DWORD_PTR> all;
+        for (int row = 0; row < list.GetItemCount(); ++row)
+            all.push_back(list.GetItemData(row));
+        return all;
+    };
+    for (const int rows : {2, 3, 1000, 2047, 4096})
+        for (const int distinct : {1, 7, 100000}) {
+            fill(rows, distinct);
+            std::vector<DWORD_PTR> expected = data();
+            std::stable_sort(expected.begin(), expected.end(),
+                             [](DWORD_PTR a, DWORD_PTR b) { return a / 100000 < b / 100000; });
+            ASSERT_TRUE(list.SortItems(CompareKeysAbove, 100000));
+            ASSERT_EQ(data(), expected) << rows << " rows, " << distinct << " keys";
+            // Each row's texts came along.
+            for (int row = 0; row < rows; ++row)
+                ASSERT_EQ(list.GetItemText(row, 0),
+                          std::to_string(list.GetItemData(row) % 100000).c_str());
+            std::sort(expected.begin(), expected.end());
+            ASSERT_TRUE(list.SortItems(CompareAtRandom, 0));
+            std::vector<DWORD_PTR> shuffled = data();
+            std::sort(shuffled.begin(), shuffled.end());
+            ASSERT_EQ(shuffled, expected);
+        }
 }
 
 TEST(ListView, ClicksSelectWithControlAndShiftAndTellTheParentInOrder) {
@@ -591,8 +633,11 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
     ASSERT_EQ(gap.size(), plain.size());
     for (size_t each = 0; each < plain.size(); ++each)
         ASSERT_EQ(gap[each], plain[each]);
-    const std::span<std::string> all = gap.elements();
-    EXPECT_EQ(std::vector<std::string>(all.begin(), all.end()), plain);
+    // Rearranged with its gap inside: turned round, every element moved once to its place.
+    gap.rearrange([&](size_t place) { return plain.size() - 1 - place; });
+    std::reverse(plain.begin(), plain.end());
+    for (size_t each = 0; each < plain.size(); ++each)
+        ASSERT_EQ(gap[each], plain[each]);
     gap.erase(0); // from a sequence whose gap lies at its end
     EXPECT_EQ(gap[0], plain[1]);
     gap.clear();

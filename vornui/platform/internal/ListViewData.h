@@ -159,6 +159,8 @@ bool ListSetItem(HWND hwnd, ListViewData& data, const LVITEM& item);
 int ListItemText(HWND hwnd, const ListViewData& data, int index, LVITEM& item);
 int ListNextItem(const ListViewData& data, int start, UINT flags);
 int ListFindItem(HWND hwnd, const ListViewData& data, int start, const LVFINDINFO& find);
+
+// Sorting (ListViewSort.cpp).
 // Sorts the rows stably by `compare`, which gets their item data and `extra`.
 bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM extra);
 
