@@ -1,4 +1,5 @@
 #include "tests/ListTestHost.h"
+#include "tests/ScopedNumericLocale.h"
 
 #include "vornui/lists/KListCtrlEx.h"
 #include "vornui/lists/KListViewEx.h"
@@ -245,12 +246,21 @@ TEST(KListBase, NumbersReadAsPercentLfReadsThem) {
                       (static_cast<double>(random()) - 2e9) / std::pow(10.0, random() % 15));
         texts.emplace_back(text);
     }
-    for (const std::string& each : texts) {
-        double expected = 0;
-        if (std::sscanf(each.c_str(), "%lf", &expected) != 1)
-            expected = 0;
-        const double read = ReadSortNumber(each.c_str());
-        EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << each;
+    const auto readAsScanfDoes = [&] {
+        for (const std::string& each : texts) {
+            double expected = 0;
+            if (std::sscanf(each.c_str(), "%lf", &expected) != 1)
+                expected = 0;
+            const double read = ReadSortNumber(each.c_str());
+            EXPECT_EQ(std::memcmp(&read, &expected, sizeof read), 0) << each;
+        }
+    };
+    readAsScanfDoes();
+    // Where the decimal point is a comma, "%lf" reads "1,5" whole and stops at a point.
+    if (const ScopedCommaLocale comma; comma.IsActive()) {
+        readAsScanfDoes();
+        EXPECT_EQ(ReadSortNumber("1,5"), 1.5);
+        EXPECT_EQ(ReadSortNumber("2.75"), 2.0);
     }
     EXPECT_TRUE(std::isnan(ReadSortNumber("nan")));
     EXPECT_TRUE(std::isnan(ReadSortNumber("-NaN(12)")));
