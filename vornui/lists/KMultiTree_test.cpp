@@ -470,6 +470,13 @@ public:
     std::vector<std::string> heard;
 
 protected:
+    // Nothing in the notice but its item: no action, no drag point, the other item empty.
+    static bool Plain(const NMTREEVIEW& notice, const TVITEM& other) {
+        return notice.action == TVC_UNKNOWN && notice.ptDrag.x == 0 && notice.ptDrag.y == 0 &&
+               !other.mask && !other.hItem && !other.state && !other.stateMask && !other.pszText &&
+               !other.lParam;
+    }
+
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         if (CWnd::OnNotify(wParam, lParam, result))
             return TRUE;
@@ -482,7 +489,8 @@ protected:
         heard.push_back(std::string(changing ? "changing " : "changed ") + (selecting ? "+" : "-") +
                         std::to_string(item.lParam) + (tree->IsEmulatedNotify() ? "*" : "") +
                         " from " + std::to_string(wParam) +
-                        (notice->hdr.hwndFrom == *tree ? "" : "?"));
+                        (notice->hdr.hwndFrom == *tree ? "" : "?") +
+                        (Plain(*notice, selecting ? notice->itemOld : notice->itemNew) ? "" : "!"));
         *result = changing && item.hItem == refused;
         return TRUE;
     }
@@ -556,6 +564,8 @@ TEST_F(TwoTrees, BulkChangesTellTheParentWhatOneByOneChangesWould) {
     const auto compare = [&](const char* step) {
         SCOPED_TRACE(step);
         EXPECT_EQ(m_parents[0].heard, m_parents[1].heard);
+        for (const std::string& notice : m_parents[0].heard)
+            EXPECT_NE(notice.back(), '!') << notice;
         EXPECT_EQ(Selection(0), Selection(1));
         m_parents[0].heard.clear();
         m_parents[1].heard.clear();
