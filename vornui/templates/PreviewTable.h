@@ -31,7 +31,7 @@ public:
     // The rows started so far.
     int RowCount() const { return m_rows; }
 
-    // Gives the emptied `list` one row per row of the table, each cell a callback text.
+    // Gives the emptied `list` one row per row of the table, its label a callback text.
     // Its parent answers the list's LVN_GETDISPINFO with AnswerTextRequest.
     void AppendRowsTo(CListCtrl& list) const;
     // Writes the text of the cell that `request` asks for into its buffer (cut to fit);

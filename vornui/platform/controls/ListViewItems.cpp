@@ -40,6 +40,7 @@ void SetCellText(ListRow& row, int subItem, LPCSTR text) {
         row.subItems.grow(slot + 1);
     ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
     cell.callback = text == LPSTR_TEXTCALLBACK;
+    cell.unset = false;
     // Emptied rather than given "": a list of callback rows sets a million of them.
     if (cell.callback || !text)
         cell.text.Empty();
