@@ -629,8 +629,12 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
     for (int step = 0; step < 4000; ++step) {
         const bool insert = plain.empty() || random() % 3 != 0;
         const size_t at = random() % (plain.size() + (insert ? 1 : 0));
-        if (insert) {
+        if (insert && step % 2) {
             gap.insert(at, text(step));
+            plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), text(step));
+        } else if (insert) {
+            // Built in place, then filled in where it lies.
+            gap.emplace(at, 20, 'a') += std::to_string(step);
             plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), text(step));
         } else {
             gap.erase(at);
