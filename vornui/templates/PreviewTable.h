@@ -10,8 +10,8 @@
 #include "vornui/platform/ListCtrl.h"
 
 #include <cstdint>
+#include <deque>
 #include <variant>
-#include <vector>
 
 class VORNUI_API PreviewTable {
 public:
@@ -47,7 +47,8 @@ private:
     // A number, a local time, or a fixed text.
     using Cell = std::variant<double, LocalMinute, const char*>;
 
-    std::vector<Cell> m_cells;
+    // In blocks: a million rows are written once, never moved to a larger home as they come.
+    std::deque<Cell> m_cells;
     int m_columns = 0;
     int m_rows = 0;
 };
