@@ -206,12 +206,13 @@ int KTreeListCtrl::InsertItem(int row, int index, tree_list_info& info) {
     if (inserted < 0 || (fromTable && generation != m_nGeneration))
         return inserted;
     const tree_list_info& texts = fromTable ? m_Items[static_cast<size_t>(index)] : info;
-    // A new row's other cells are empty already: only texts and callbacks need setting.
+    // A new row's other cells are empty already, so only texts and callbacks need setting;
+    // but a row whose label is a callback would have its unset cells asked for too.
     for (size_t column = 1; column < texts.m_Texts.size() && generation == m_nGeneration;
          ++column) {
         if (texts.m_Callbacks[column])
             SetRowText(inserted, static_cast<int>(column), LPSTR_TEXTCALLBACK);
-        else if (!texts.m_Texts[column].IsEmpty())
+        else if (labelCallback || !texts.m_Texts[column].IsEmpty())
             SetRowText(inserted, static_cast<int>(column), texts.m_Texts[column]);
     }
     return inserted;

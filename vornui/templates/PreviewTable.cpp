@@ -33,15 +33,14 @@ void PreviewTable::AddLocalMinute(const CTime& time, CLocalZone& zone) {
         m_cells.emplace_back("");
 }
 
-// The rows are counted first, so that the list makes room for them all at once.
+// The rows are counted first, so that the list makes room for them all at once. A row
+// whose label is a callback has its parent asked for its other columns too, so each row
+// takes one insert.
 void PreviewTable::AppendRowsTo(CListCtrl& list) const {
     const int rows = RowCount();
     list.SetItemCount(rows);
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < rows; ++row)
         list.InsertItem(row, LPSTR_TEXTCALLBACK);
-        for (int column = 1; column < m_columns; ++column)
-            list.SetItemText(row, column, LPSTR_TEXTCALLBACK);
-    }
 }
 
 bool PreviewTable::AnswerTextRequest(NMLVDISPINFO& request) const {

@@ -10,8 +10,8 @@
 #include "vornui/platform/ListCtrl.h"
 
 #include <cstdint>
+#include <deque>
 #include <variant>
-#include <vector>
 
 class VORNUI_API PreviewTable {
 public:
@@ -31,7 +31,7 @@ public:
     // The rows started so far.
     int RowCount() const { return m_rows; }
 
-    // Gives the emptied `list` one row per row of the table, each cell a callback text.
+    // Gives the emptied `list` one row per row of the table, its label a callback text.
     // Its parent answers the list's LVN_GETDISPINFO with AnswerTextRequest.
     void AppendRowsTo(CListCtrl& list) const;
     // Writes the text of the cell that `request` asks for into its buffer (cut to fit);
@@ -47,7 +47,8 @@ private:
     // A number, a local time, or a fixed text.
     using Cell = std::variant<double, LocalMinute, const char*>;
 
-    std::vector<Cell> m_cells;
+    // In blocks: a million rows are written once, never moved to a larger home as they come.
+    std::deque<Cell> m_cells;
     int m_columns = 0;
     int m_rows = 0;
 };

@@ -40,6 +40,7 @@ void SetCellText(ListRow& row, int subItem, LPCSTR text) {
         row.subItems.grow(slot + 1);
     ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
     cell.callback = text == LPSTR_TEXTCALLBACK;
+    cell.unset = false;
     // Emptied rather than given "": a list of callback rows sets a million of them.
     if (cell.callback || !text)
         cell.text.Empty();
@@ -106,7 +107,8 @@ int ListInsertItem(HWND hwnd, ListViewData& data, const LVITEM& item) {
     if (item.iSubItem != 0)
         return -1;
     const int index = std::clamp(item.iItem, 0, data.Count());
-    ListRow row;
+    // Filled where it lies: a list of a million rows writes each once.
+    ListRow& row = data.rows.emplace(static_cast<size_t>(index));
     if (item.mask & LVIF_TEXT)
         SetCellText(row, 0, item.pszText);
     if (item.mask & LVIF_IMAGE)
@@ -119,7 +121,6 @@ int ListInsertItem(HWND hwnd, ListViewData& data, const LVITEM& item) {
         row.state = item.state & item.stateMask & ~LVIS_FOCUSED;
     if ((data.extended & LVS_EX_CHECKBOXES) && !(row.state & LVIS_STATEIMAGEMASK))
         row.state |= INDEXTOSTATEIMAGEMASK(1);
-    data.rows.insert(static_cast<size_t>(index), std::move(row));
     if (data.anchor >= index)
         ++data.anchor;
     ListRowsChanged(hwnd, data);

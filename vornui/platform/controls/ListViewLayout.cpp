@@ -350,8 +350,14 @@ const ListCell* ListCellOf(const ListViewData& data, int index, int subItem) {
     const ListRow& row = data.Row(index);
     if (subItem == 0)
         return &row.label;
+    // As in Windows, a row that leaves its label to the parent leaves it the columns it was
+    // given nothing for: a list of callback rows needs one insert per row and no more.
+    static const ListCell asked{CString(), true, false};
     const auto slot = static_cast<size_t>(subItem - 1);
-    return slot < row.subItems.size() ? &row.subItems[slot] : nullptr;
+    const ListCell* const cell = slot < row.subItems.size() ? &row.subItems[slot] : nullptr;
+    if ((!cell || cell->unset) && row.label.callback)
+        return &asked;
+    return cell;
 }
 
 const char* ListAskCellText(HWND hwnd, const ListViewData& data, int index, int subItem,

@@ -550,12 +550,26 @@ TEST(ListView, AsksTheParentForCallbackTextsOfEveryColumn) {
     Host host;
     CListCtrl& list = host.addList(0);
     list.InsertItem(LVIF_TEXT, 8, LPSTR_TEXTCALLBACK, 0, 0, 0, 0);
+    list.InsertItem(LVIF_TEXT, 9, LPSTR_TEXTCALLBACK, 0, 0, 0, 0);
     list.SetItemText(8, 2, LPSTR_TEXTCALLBACK);
     list.SetItemText(3, 1, LPSTR_TEXTCALLBACK);
     EXPECT_EQ(list.GetItemText(8, 0), "cell 8,0");
-    EXPECT_EQ(list.GetItemText(8, 1), "");
     EXPECT_EQ(list.GetItemText(8, 2), "cell 8,2");
     EXPECT_EQ(list.GetItemText(3, 1), "cell 3,1");
+    // A row whose label is a callback leaves to its parent the columns given nothing,
+    // whether or not a column further right was set.
+    EXPECT_EQ(list.GetItemText(8, 1), "cell 8,1");
+    EXPECT_EQ(list.GetItemText(9, 1), "cell 9,1");
+    EXPECT_EQ(list.GetItemText(9, 2), "cell 9,2");
+    // A row with a stored label keeps its unset columns empty, without asking.
+    host.heard.clear();
+    EXPECT_EQ(list.GetItemText(3, 2), "");
+    EXPECT_EQ(list.GetItemText(0, 2), "");
+    EXPECT_EQ(host.count(LVN_GETDISPINFO), 0);
+    // A column given a text, even an empty one, is no longer asked for.
+    list.SetItemText(9, 2, "");
+    EXPECT_EQ(list.GetItemText(9, 2), "");
+    EXPECT_EQ(host.count(LVN_GETDISPINFO), 0);
     // A stored text takes the callback's place again.
     list.SetItemText(3, 1, "thirty");
     EXPECT_EQ(list.GetItemText(3, 1), "thirty");
@@ -615,8 +629,12 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
     for (int step = 0; step < 4000; ++step) {
         const bool insert = plain.empty() || random() % 3 != 0;
         const size_t at = random() % (plain.size() + (insert ? 1 : 0));
-        if (insert) {
+        if (insert && step % 2) {
             gap.insert(at, text(step));
+            plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), text(step));
+        } else if (insert) {
+            // Built in place, then filled in where it lies.
+            gap.emplace(at, 20, 'a') += std::to_string(step);
             plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), text(step));
         } else {
             gap.erase(at);

@@ -29,12 +29,18 @@ public:
     T& operator[](size_t index) { return m_slots.get()[slot(index)]; }
     const T& operator[](size_t index) const { return m_slots.get()[slot(index)]; }
 
-    void insert(size_t index, T value) {
+    void insert(size_t index, T value) { emplace(index, std::move(value)); }
+
+    // Builds an element from `args` at `index`, where it stays until the next change: an
+    // element filled in there is written once, not built aside and moved in.
+    template <typename... Args>
+    T& emplace(size_t index, Args&&... args) {
         if (gapLength() == 0)
             grow();
         moveGap(index);
-        std::construct_at(m_slots.get() + m_gapBegin, std::move(value));
+        T* const made = std::construct_at(m_slots.get() + m_gapBegin, std::forward<Args>(args)...);
         ++m_gapBegin;
+        return *made;
     }
 
     void erase(size_t index) {

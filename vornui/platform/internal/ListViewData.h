@@ -16,6 +16,8 @@
 struct ListCell {
     CString text;
     bool callback = false;
+    // Never given a text (a sub-item made only to reach one further right).
+    bool unset = true;
 };
 
 // A row's sub-items (sub-item 1 at index 0). The first two live in the row itself: a report
@@ -132,7 +134,8 @@ void ListScrollHorizontally(HWND hwnd, ListViewData& data, int scrollX);
 void ListEnsureVisible(HWND hwnd, ListViewData& data, int index);
 // Puts the header above the rows, scrolled with them.
 void ListPlaceHeader(HWND hwnd, const ListViewData& data);
-// The cell of row `index` for `subItem`; null when the row has none.
+// The cell of row `index` for `subItem`; null when the row has none. A sub-item never set,
+// of a row whose label is a callback, is a callback too.
 const ListCell* ListCellOf(const ListViewData& data, int index, int subItem);
 // The text of a cell, asking the parent for callback texts.
 CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem);
