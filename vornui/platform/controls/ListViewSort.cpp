@@ -7,6 +7,7 @@
 // run from both ends, two chains that do not wait for each other. Runs are merged depth
 // first, so that the early merges of neighbouring rows stay in the caches.
 
+#include "vornui/platform/internal/HugePages.h"
 #include "vornui/platform/internal/ListViewData.h"
 
 #include <algorithm>
@@ -20,6 +21,15 @@ struct SortEntry {
     LPARAM param;
     int row;
 };
+
+// Room for `count` entries in huge pages where the kernel has them: the entries of a million
+// rows and the merges' second array would fill some eight thousand small pages, each a fault.
+std::vector<SortEntry> RoomForEntries(size_t count) {
+    std::vector<SortEntry> room;
+    room.reserve(count);
+    AdviseHugePages(room.data(), count * sizeof(SortEntry));
+    return room;
+}
 
 class EntryOrder {
 public:
@@ -121,8 +131,12 @@ bool MergeFromBothEnds(const SortEntry* first, const SortEntry* middle, const So
 class RunMerger {
 public:
     RunMerger(std::vector<SortEntry>& entries, const EntryOrder& before, std::vector<size_t> bounds)
-        : m_entries(entries), m_before(before), m_bounds(std::move(bounds)),
-          m_buffer(m_bounds.size() > 2 ? entries.size() : 0) {}
+        : m_entries(entries), m_before(before), m_bounds(std::move(bounds)) {
+        if (Runs() > 1) {
+            m_buffer = RoomForEntries(entries.size());
+            m_buffer.resize(entries.size());
+        }
+    }
 
     // Puts runs [firstRun, lastRun) in order in `target` (the entries or the buffer, at
     // the runs' own places); a single run lies in the entries.
@@ -166,8 +180,7 @@ void MergeSort(std::vector<SortEntry>& entries, const EntryOrder& before) {
 bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM extra) {
     if (!compare)
         return false;
-    std::vector<SortEntry> order;
-    order.reserve(static_cast<size_t>(data.Count()));
+    std::vector<SortEntry> order = RoomForEntries(static_cast<size_t>(data.Count()));
     for (int row = 0; row < data.Count(); ++row)
         order.push_back(SortEntry{data.Row(row).param, row});
     // The rows stay in place while the comparison runs, so that it may read the list.
