@@ -147,6 +147,8 @@ private:
     // The item data of every row, and the keys of their texts in the sort column.
     std::unique_ptr<ListSortKeys> ReadSortKeys(std::vector<LPARAM>& data);
     void SortByKeys(std::unique_ptr<ListSortKeys> keys);
+    // CompareFunc's answer when the keys' table cannot give it at once.
+    int CompareSlowly(LPARAM first, LPARAM second);
     // The comparison of the rows with `first` and `second` read from the list as it is now.
     int CompareCells(LPARAM first, LPARAM second);
 

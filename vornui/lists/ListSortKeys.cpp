@@ -173,6 +173,7 @@ std::int64_t OrderOfNumber(double number) {
 void ListSortKeys::PlaceData() {
     m_numberOfData.clear();
     m_prefixOfData.clear();
+    m_placed = 0;
     if (m_dense.empty())
         return;
     if (m_numbers) {
@@ -182,6 +183,7 @@ void ListSortKeys::PlaceData() {
             const bool none = row < 0 || std::isnan(m_rowNumbers[at]);
             m_numberOfData.push_back(none ? kNoNumber : OrderOfNumber(m_rowNumbers[at]));
         }
+        m_placed = m_numberOfData.size();
         return;
     }
     // Within a consistent order a key is one text, whichever pair the comparison reads.
@@ -198,6 +200,7 @@ void ListSortKeys::PlaceData() {
                                  : rotated ? PrefixOf(key->rotated)
                                            : PrefixOf(key->folded));
     }
+    m_placed = m_prefixOfData.size();
 }
 
 ListSortKeys::TextPrefix ListSortKeys::PrefixOf(const std::string& text) {
