@@ -165,6 +165,11 @@ TEST(KListBase, SortsAsTheRulesSay) {
     list.SortList(0, 1); // split on now
     ASSERT_TRUE(list.getSplitSort());
     EXPECT_EQ(Column(list, 0), (std::vector<CString>{"A", "B_S1", "A_S2"}));
+    // The list's own comparison handed to a sort of the host's reads the cells as they are.
+    list.SetItemText(0, 0, "Z");
+    list.SortItems(KListBase::CompareFunc,
+                   reinterpret_cast<DWORD_PTR>(static_cast<KListBase*>(&list)));
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"B_S1", "A_S2", "Z"}));
 
     list.DeleteAllItems();
     list.SortList(0, 1); // an empty list only changes the arrow
