@@ -265,8 +265,12 @@ TEST(KListBase, SortKeysAnswerAsASearchFromTheStartOnRandomLists) {
     // Rows with repeated data, data far apart and close, "nan", texts that are no number:
     // the keys of one sort answer every pair as finding each row from the start of the list
     // and comparing its text does, and say so when no row has the data.
-    const char* pool[] = {"10",  "9",   "0x1A", "inf",  "-inf", "nan", "NAN", "-3.5",
-                          "abc", "ABC", "B_S1", "A_S2", "_S",   "",    " 7",  "1e3x"};
+    const char* pool[] = {"10", "9", "0x1A", "inf", "-inf", "nan", "NAN", "-3.5", "abc", "ABC",
+                          "B_S1", "A_S2", "_S", "", " 7", "1e3x",
+                          // Texts about the sixteen bytes the keys' table holds, and letters
+                          // beyond ASCII that fold.
+                          "abcdefghijklmnop", "ABCDEFGHIJKLMNOPq", "Line0012345678_S9",
+                          "LINE0012345678_S90", "line00123456", "\xC4rgerlich", "\xE4RGER"};
     std::mt19937 random(23);
     for (int round = 0; round < 300; ++round) {
         const size_t rows = 1 + random() % 9;
