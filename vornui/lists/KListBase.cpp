@@ -201,7 +201,7 @@ std::unique_ptr<ListSortKeys> KListBase::ReadSortKeys(std::vector<LPARAM>& data)
         item.pszText = buffer;
         item.cchTextMax = sizeof buffer;
         buffer[0] = '\0';
-        m_pListCtrl->GetItem(&item);
+        AskList(LVM_GETITEM, 0, reinterpret_cast<LPARAM>(&item));
         data[static_cast<size_t>(index)] = item.lParam;
         const bool whole = strnlen(buffer, sizeof buffer) < sizeof buffer - 1;
         const CString longer = whole ? CString() : m_pListCtrl->GetItemText(index, m_nSortColumn);
@@ -219,6 +219,10 @@ void KListBase::SortByKeys(std::unique_ptr<ListSortKeys> keys) {
     m_sortKeys = std::move(keys);
     m_pListCtrl->SortItems(CompareFunc, reinterpret_cast<DWORD_PTR>(this));
     m_sortKeys.reset();
+}
+
+LRESULT KListBase::AskList(UINT message, WPARAM wParam, LPARAM lParam) {
+    return m_pListCtrl->SendMessage(message, wParam, lParam);
 }
 
 int KListBase::CompareFunc(LPARAM first, LPARAM second, LPARAM baseParam) {

@@ -52,6 +52,11 @@ public:
 protected:
     ~KListBase();
 
+    // A message for the list's own rows that neither the framework nor this class handles,
+    // sent to the list; the window class that binds this one hands it straight to the
+    // list's procedure instead.
+    virtual LRESULT AskList(UINT message, WPARAM wParam, LPARAM lParam);
+
     // Column 0's format is kept, and justifies its title in owner-drawn and full-row lists.
     int InsertColumn(int column, const char* heading, int format, int width, int subItem);
     int InsertColumn(int column, const LVCOLUMN* description);

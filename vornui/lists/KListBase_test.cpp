@@ -389,6 +389,28 @@ TEST(KListBase, TintsTheSortColumnAndShortensTexts) {
     EXPECT_EQ(ShorteningList::MakeShortString(&dc, "ab", 200), "ab");
 }
 
+// The sorting of a host's own list window, bound by the host rather than by a list class.
+class BoundSorting : public KListBase {
+public:
+    explicit BoundSorting(CListCtrl* list) : KListBase(list) {}
+};
+
+TEST(KListBase, SortsAListItIsBoundTo) {
+    ListTestHost host;
+    CListCtrl list;
+    host.Adopt(list, 0);
+    list.InsertColumn(0, "Depth", LVCFMT_RIGHT, 80);
+    const char* depths[] = {"12.5", "3", "-1", "none", "7"};
+    for (int row = 0; row < 5; ++row)
+        list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, depths[row], 0, 0, 0, 10 + row);
+    BoundSorting sorting(&list);
+    sorting.setSortNumbers(true);
+    sorting.SortList(0, 1);
+    // A cell that is no number reads as 0.
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"-1", "none", "3", "7", "12.5"}));
+    EXPECT_EQ(list.GetItemData(0), 12u);
+}
+
 TEST(KListBase, AViewOfTheFrameworkSortsToo) {
     CRuntimeClass* runtime = RUNTIME_CLASS(KListViewEx);
     auto* view = static_cast<KListViewEx*>(runtime->CreateObject());
