@@ -52,6 +52,11 @@ public:
 protected:
     ~KListBase();
 
+    // A message for the list's own rows that neither the framework nor this class handles,
+    // sent to the list; the window class that binds this one hands it straight to the
+    // list's procedure instead.
+    virtual LRESULT AskList(UINT message, WPARAM wParam, LPARAM lParam);
+
     // Column 0's format is kept, and justifies its title in owner-drawn and full-row lists.
     int InsertColumn(int column, const char* heading, int format, int width, int subItem);
     int InsertColumn(int column, const LVCOLUMN* description);
@@ -147,6 +152,8 @@ private:
     // The item data of every row, and the keys of their texts in the sort column.
     std::unique_ptr<ListSortKeys> ReadSortKeys(std::vector<LPARAM>& data);
     void SortByKeys(std::unique_ptr<ListSortKeys> keys);
+    // CompareFunc's answer when the keys' table cannot give it at once.
+    int CompareSlowly(LPARAM first, LPARAM second);
     // The comparison of the rows with `first` and `second` read from the list as it is now.
     int CompareCells(LPARAM first, LPARAM second);
 

@@ -166,6 +166,11 @@ TEST(KListBase, SortsAsTheRulesSay) {
     list.SortList(0, 1); // split on now
     ASSERT_TRUE(list.getSplitSort());
     EXPECT_EQ(Column(list, 0), (std::vector<CString>{"A", "B_S1", "A_S2"}));
+    // The list's own comparison handed to a sort of the host's reads the cells as they are.
+    list.SetItemText(0, 0, "Z");
+    list.SortItems(KListBase::CompareFunc,
+                   reinterpret_cast<DWORD_PTR>(static_cast<KListBase*>(&list)));
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"B_S1", "A_S2", "Z"}));
 
     list.DeleteAllItems();
     list.SortList(0, 1); // an empty list only changes the arrow
@@ -270,8 +275,12 @@ TEST(KListBase, SortKeysAnswerAsASearchFromTheStartOnRandomLists) {
     // Rows with repeated data, data far apart and close, "nan", texts that are no number:
     // the keys of one sort answer every pair as finding each row from the start of the list
     // and comparing its text does, and say so when no row has the data.
-    const char* pool[] = {"10",  "9",   "0x1A", "inf",  "-inf", "nan", "NAN", "-3.5",
-                          "abc", "ABC", "B_S1", "A_S2", "_S",   "",    " 7",  "1e3x"};
+    const char* pool[] = {"10", "9", "0x1A", "inf", "-inf", "nan", "NAN", "-3.5", "abc", "ABC",
+                          "B_S1", "A_S2", "_S", "", " 7", "1e3x",
+                          // Texts about the sixteen bytes the keys' table holds, and letters
+                          // beyond ASCII that fold.
+                          "abcdefghijklmnop", "ABCDEFGHIJKLMNOPq", "Line0012345678_S9",
+                          "LINE0012345678_S90", "line00123456", "\xC4rgerlich", "\xE4RGER"};
     std::mt19937 random(23);
     for (int round = 0; round < 300; ++round) {
         const size_t rows = 1 + random() % 9;
@@ -388,6 +397,28 @@ TEST(KListBase, TintsTheSortColumnAndShortensTexts) {
     EXPECT_EQ(ShorteningList::MakeShortString(&dc, "abcdef", 1), "a");
     EXPECT_EQ(ShorteningList::MakeShortString(&dc, "", 0), "");
     EXPECT_EQ(ShorteningList::MakeShortString(&dc, "ab", 200), "ab");
+}
+
+// The sorting of a host's own list window, bound by the host rather than by a list class.
+class BoundSorting : public KListBase {
+public:
+    explicit BoundSorting(CListCtrl* list) : KListBase(list) {}
+};
+
+TEST(KListBase, SortsAListItIsBoundTo) {
+    ListTestHost host;
+    CListCtrl list;
+    host.Adopt(list, 0);
+    list.InsertColumn(0, "Depth", LVCFMT_RIGHT, 80);
+    const char* depths[] = {"12.5", "3", "-1", "none", "7"};
+    for (int row = 0; row < 5; ++row)
+        list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, depths[row], 0, 0, 0, 10 + row);
+    BoundSorting sorting(&list);
+    sorting.setSortNumbers(true);
+    sorting.SortList(0, 1);
+    // A cell that is no number reads as 0.
+    EXPECT_EQ(Column(list, 0), (std::vector<CString>{"-1", "none", "3", "7", "12.5"}));
+    EXPECT_EQ(list.GetItemData(0), 12u);
 }
 
 TEST(KListBase, AViewOfTheFrameworkSortsToo) {

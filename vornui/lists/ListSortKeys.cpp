@@ -1,6 +1,7 @@
 #include "vornui/lists/ListSortKeys.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -12,10 +13,22 @@
 
 namespace {
 
+// ToLower1252 of every byte, looked up rather than called: a sort folds every cell.
+const std::array<char, 256>& FoldingTable() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> made{};
+        for (size_t byte = 0; byte < made.size(); ++byte)
+            made[byte] = ToLower1252(static_cast<char>(byte));
+        return made;
+    }();
+    return table;
+}
+
 std::string Fold(std::string_view text) {
+    const std::array<char, 256>& table = FoldingTable();
     std::string folded(text);
     for (char& each : folded)
-        each = ToLower1252(each);
+        each = table[static_cast<unsigned char>(each)];
     return folded;
 }
 
@@ -173,6 +186,7 @@ std::int64_t OrderOfNumber(double number) {
 void ListSortKeys::PlaceData() {
     m_numberOfData.clear();
     m_prefixOfData.clear();
+    m_placed = 0;
     if (m_dense.empty())
         return;
     if (m_numbers) {
@@ -182,6 +196,7 @@ void ListSortKeys::PlaceData() {
             const bool none = row < 0 || std::isnan(m_rowNumbers[at]);
             m_numberOfData.push_back(none ? kNoNumber : OrderOfNumber(m_rowNumbers[at]));
         }
+        m_placed = m_numberOfData.size();
         return;
     }
     // Within a consistent order a key is one text, whichever pair the comparison reads.
@@ -198,18 +213,24 @@ void ListSortKeys::PlaceData() {
                                  : rotated ? PrefixOf(key->rotated)
                                            : PrefixOf(key->folded));
     }
+    m_placed = m_prefixOfData.size();
 }
+
+namespace {
+
+// Eight bytes as a number that orders as they do: the first the most significant.
+std::uint64_t BigEndianWord(const unsigned char* bytes) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return std::endian::native == std::endian::little ? __builtin_bswap64(word) : word;
+}
+
+} // namespace
 
 ListSortKeys::TextPrefix ListSortKeys::PrefixOf(const std::string& text) {
     unsigned char bytes[16] = {};
     std::memcpy(bytes, text.data(), std::min(text.size(), sizeof bytes));
-    std::uint64_t high = 0;
-    std::uint64_t low = 0;
-    for (size_t each = 0; each < 8; ++each) {
-        high = high << 8 | bytes[each];
-        low = low << 8 | bytes[8 + each];
-    }
-    return {high, low};
+    return {BigEndianWord(bytes), BigEndianWord(bytes + 8)};
 }
 
 int ListSortKeys::RowOf(LPARAM data) const {

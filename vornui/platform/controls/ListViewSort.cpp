@@ -7,6 +7,7 @@
 // run from both ends, two chains that do not wait for each other. Runs are merged depth
 // first, so that the early merges of neighbouring rows stay in the caches.
 
+#include "vornui/platform/internal/HugePages.h"
 #include "vornui/platform/internal/ListViewData.h"
 
 #include <algorithm>
@@ -20,6 +21,15 @@ struct SortEntry {
     LPARAM param;
     int row;
 };
+
+// Room for `count` entries in huge pages where the kernel has them: the entries of a million
+// rows and the merges' second array would fill some eight thousand small pages, each a fault.
+std::vector<SortEntry> RoomForEntries(size_t count) {
+    std::vector<SortEntry> room;
+    room.reserve(count);
+    AdviseHugePages(room.data(), count * sizeof(SortEntry));
+    return room;
+}
 
 class EntryOrder {
 public:
@@ -61,18 +71,16 @@ std::vector<size_t> FindRuns(std::vector<SortEntry>& entries, const EntryOrder& 
 // rather than branched on: in an unsorted list the answer is a coin toss, and a branch would
 // make the processor drop the comparison it started meanwhile at every other entry.
 inline void TakeHead(const SortEntry*& a, const SortEntry*& b, bool takeB, SortEntry*& out) {
-    const ptrdiff_t step = takeB;
-    *out++ = *(a + (b - a) * step);
-    a += 1 - step;
-    b += step;
+    *out++ = *(takeB ? b : a);
+    a += !takeB;
+    b += takeB;
 }
 
 // The same from the tails, the copy going to the place before `out`.
 inline void TakeTail(const SortEntry*& endA, const SortEntry*& endB, bool takeA, SortEntry*& out) {
-    const ptrdiff_t step = takeA;
-    *--out = *(endB - 1 + (endA - endB) * step);
-    endA -= step;
-    endB -= 1 - step;
+    *--out = (takeA ? endA : endB)[-1];
+    endA -= takeA;
+    endB -= !takeA;
 }
 
 // Merges [first, middle) and [middle, last) into `out`, the first run's entries ahead on
@@ -104,10 +112,20 @@ bool MergeFromBothEnds(const SortEntry* first, const SortEntry* middle, const So
     SortEntry* back = out + count;
     // The larger tail goes last; on a tie the second run's, which came later.
     const auto tailA = [&] { return before(endB[-1], endA[-1]); };
-    for (; fromHeads > 0 && a != middle && b != last && endA != first && endB != middle;
-         --fromHeads, --fromTails) {
-        TakeHead(a, b, before(*b, *a), front);
-        TakeTail(endA, endB, tailA(), back);
+    // An end moves at most one entry a round: the rounds go in blocks of as many as cannot
+    // run any end out of its run, the ends checked once a block rather than every round.
+    while (fromHeads > 0) {
+        const size_t rounds =
+            std::min({fromHeads, static_cast<size_t>(middle - a), static_cast<size_t>(last - b),
+                      static_cast<size_t>(endA - first), static_cast<size_t>(endB - middle)});
+        if (rounds == 0)
+            break;
+        for (size_t round = 0; round < rounds; ++round) {
+            TakeHead(a, b, before(*b, *a), front);
+            TakeTail(endA, endB, tailA(), back);
+        }
+        fromHeads -= rounds;
+        fromTails -= rounds;
     }
     // Neither end takes every entry, so one run always has an entry left at each end.
     for (; fromHeads > 0; --fromHeads)
@@ -121,8 +139,12 @@ bool MergeFromBothEnds(const SortEntry* first, const SortEntry* middle, const So
 class RunMerger {
 public:
     RunMerger(std::vector<SortEntry>& entries, const EntryOrder& before, std::vector<size_t> bounds)
-        : m_entries(entries), m_before(before), m_bounds(std::move(bounds)),
-          m_buffer(m_bounds.size() > 2 ? entries.size() : 0) {}
+        : m_entries(entries), m_before(before), m_bounds(std::move(bounds)) {
+        if (Runs() > 1) {
+            m_buffer = RoomForEntries(entries.size());
+            m_buffer.resize(entries.size());
+        }
+    }
 
     // Puts runs [firstRun, lastRun) in order in `target` (the entries or the buffer, at
     // the runs' own places); a single run lies in the entries.
@@ -166,8 +188,7 @@ void MergeSort(std::vector<SortEntry>& entries, const EntryOrder& before) {
 bool ListSortItems(HWND hwnd, ListViewData& data, PFNLVCOMPARE compare, LPARAM extra) {
     if (!compare)
         return false;
-    std::vector<SortEntry> order;
-    order.reserve(static_cast<size_t>(data.Count()));
+    std::vector<SortEntry> order = RoomForEntries(static_cast<size_t>(data.Count()));
     for (int row = 0; row < data.Count(); ++row)
         order.push_back(SortEntry{data.Row(row).param, row});
     // The rows stay in place while the comparison runs, so that it may read the list.
