@@ -29,7 +29,7 @@ set(header_only_user DialogTemplate WindowRecord WindowInternals ButtonControl C
 set(header_only_net WinSockErrors AsyncSelectHooks)
 set(header_only_framework ControlBars)
 set(header_only_controls CommonControls ControlFont ControlProcedure ImageListRecord ReflectedItems
-                          CustomDraw GapVector ListViewData PropertySheetState TreeView)
+                          CustomDraw GapVector ListCell ListViewData PropertySheetState TreeView)
 
 if(NOT PLATFORM_DIR)
   message(FATAL_ERROR "PLATFORM_DIR is not set")

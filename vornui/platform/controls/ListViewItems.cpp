@@ -25,8 +25,8 @@ void CopyCellText(HWND hwnd, const ListViewData& data, int index, int subItem, L
     const ListCell* const cell = ListCellOf(data, index, subItem);
     if (!cell)
         buffer[0] = '\0';
-    else if (!cell->callback)
-        CopyText(cell->text.view(), buffer, size);
+    else if (!cell->callback())
+        CopyText(cell->view(), buffer, size);
     else {
         const char* const text = ListAskCellText(hwnd, data, index, subItem, buffer, size);
         CopyText(std::string_view(text, strnlen(text, static_cast<size_t>(size - 1))), buffer,
@@ -35,17 +35,11 @@ void CopyCellText(HWND hwnd, const ListViewData& data, int index, int subItem, L
 }
 
 void SetCellText(ListRow& row, int subItem, LPCSTR text) {
-    const size_t slot = static_cast<size_t>(subItem - 1);
-    if (subItem > 0)
-        row.subItems.grow(slot + 1);
-    ListCell& cell = subItem == 0 ? row.label : row.subItems[slot];
-    cell.callback = text == LPSTR_TEXTCALLBACK;
-    cell.unset = false;
-    // Emptied rather than given "": a list of callback rows sets a million of them.
-    if (cell.callback || !text)
-        cell.text.Empty();
+    ListCell& cell = subItem == 0 ? row.label : row.subItems.make(static_cast<size_t>(subItem - 1));
+    if (text == LPSTR_TEXTCALLBACK)
+        cell.SetCallback();
     else
-        cell.text = text;
+        cell.SetText(text ? text : "");
 }
 
 // Changes the states of one row, as the parent allows.

@@ -352,10 +352,9 @@ const ListCell* ListCellOf(const ListViewData& data, int index, int subItem) {
         return &row.label;
     // As in Windows, a row that leaves its label to the parent leaves it the columns it was
     // given nothing for: a list of callback rows needs one insert per row and no more.
-    static const ListCell asked{CString(), true, false};
-    const auto slot = static_cast<size_t>(subItem - 1);
-    const ListCell* const cell = slot < row.subItems.size() ? &row.subItems[slot] : nullptr;
-    if ((!cell || cell->unset) && row.label.callback)
+    static const ListCell asked = ListCell::Callback();
+    const ListCell* const cell = row.subItems.find(static_cast<size_t>(subItem - 1));
+    if ((!cell || cell->unset()) && row.label.callback())
         return &asked;
     return cell;
 }
@@ -375,8 +374,8 @@ CString ListCellText(HWND hwnd, const ListViewData& data, int index, int subItem
     const ListCell* const cell = ListCellOf(data, index, subItem);
     if (!cell)
         return CString();
-    if (!cell->callback)
-        return cell->text;
+    if (!cell->callback())
+        return CString(cell->view());
     char buffer[260];
     const char* const text =
         ListAskCellText(hwnd, data, index, subItem, buffer, static_cast<int>(sizeof buffer));

@@ -236,6 +236,45 @@ TEST(ListView, KeepsTheTextsOfEveryColumnSetInAnyOrderWhileRowsComeAndGo) {
     EXPECT_EQ(list.GetItemText(0, 5), "");
 }
 
+// Short texts stay in the cell, longer ones do not: every length either side of the limit,
+// replaced by one of another length, moved by a sort and cut by a small reader's buffer.
+TEST(ListView, KeepsTextsOfEveryLengthThroughReplacesAndSorts) {
+    Host host;
+    CListCtrl& list = host.addList(0);
+    list.DeleteAllItems();
+    for (const int column : {3, 4})
+        list.InsertColumn(column, "Extra", LVCFMT_LEFT, 40);
+    const std::vector<size_t> lengths{0, 1, 13, 14, 15, 16, 40, 300};
+    const auto text = [](size_t length, char fill) { return std::string(length, fill); };
+    for (size_t row = 0; row < lengths.size(); ++row) {
+        list.InsertItem(LVIF_TEXT | LVIF_PARAM, static_cast<int>(row),
+                        text(lengths[row], 'a').c_str(), 0, 0, 0, static_cast<LPARAM>(row));
+        list.SetItemText(static_cast<int>(row), 4, text(lengths[row], 'b').c_str());
+    }
+    // Each row's texts swap lengths with the mirror row's, so long gives way to short and back.
+    for (size_t row = 0; row < lengths.size(); ++row) {
+        const size_t other = lengths[lengths.size() - 1 - row];
+        list.SetItemText(static_cast<int>(row), 0, text(other, 'c').c_str());
+        list.SetItemText(static_cast<int>(row), 4, text(other, 'd').c_str());
+    }
+    list.SetItemText(3, 4, LPSTR_TEXTCALLBACK);
+    list.SetItemText(3, 4, text(20, 'e').c_str());
+    // Descending by data: every row moves.
+    ASSERT_TRUE(
+        list.SortItems([](LPARAM a, LPARAM b, LPARAM) { return static_cast<int>(b - a); }, 0));
+    for (int row = 0; row < list.GetItemCount(); ++row) {
+        const auto was = static_cast<size_t>(list.GetItemData(row));
+        const size_t length = lengths[lengths.size() - 1 - was];
+        EXPECT_EQ(std::string(list.GetItemText(row, 0)), text(length, 'c')) << row;
+        EXPECT_EQ(std::string(list.GetItemText(row, 4)),
+                  was == 3 ? text(20, 'e') : text(length, 'd'))
+            << row;
+    }
+    char small[5];
+    EXPECT_EQ(list.GetItemText(7, 0, small, sizeof small), 4); // the 300 texts, cut
+    EXPECT_STREQ(small, "cccc");
+}
+
 TEST(ListView, SortsStablyLetsTheComparisonReadTheListAndSurvivesNonsense) {
     Host host;
     CListCtrl& list = host.addList(0);

@@ -6,54 +6,54 @@
 
 #include "vornui/platform/ListCtrl.h"
 #include "vornui/platform/internal/GapVector.h"
+#include "vornui/platform/internal/ListCell.h"
 #include "vornui/platform/internal/WindowRecord.h"
 
 #include <algorithm>
 #include <array>
+#include <memory>
 #include <vector>
 
-// A cell's text, or the mark that its parent supplies it when asked (LPSTR_TEXTCALLBACK).
-struct ListCell {
-    CString text;
-    bool callback = false;
-    // Never given a text (a sub-item made only to reach one further right).
-    bool unset = true;
-};
-
-// A row's sub-items (sub-item 1 at index 0). The first two live in the row itself: a report
+// A row's sub-items (sub-item 1 at slot 0). The first two live in the row itself: a report
 // of up to three columns, the common one, makes no allocation per row, neither when the row
-// comes nor when it goes, and reads its cells in order.
+// comes nor when it goes, and reads its cells in order. Further ones are rare, and kept
+// behind one pointer so that the common row stays small.
 class ListSubItems {
 public:
-    size_t size() const { return m_inlineUsed + m_more.size(); }
-    ListCell& operator[](size_t slot) {
-        return slot < kInline ? m_inline[slot] : m_more[slot - kInline];
+    // The cell at `slot`, or null when none was made that far; an inline cell never given a
+    // text reads as unset, as one never made would.
+    const ListCell* find(size_t slot) const {
+        if (slot < kInline)
+            return &m_inline[slot];
+        return m_more && slot - kInline < m_more->size() ? &(*m_more)[slot - kInline] : nullptr;
     }
-    const ListCell& operator[](size_t slot) const {
-        return slot < kInline ? m_inline[slot] : m_more[slot - kInline];
-    }
-    // Grows to `count` sub-items, the new ones empty.
-    void grow(size_t count) {
-        m_inlineUsed = std::max(m_inlineUsed, std::min(count, kInline));
-        if (count > kInline && m_more.size() < count - kInline)
-            m_more.resize(count - kInline);
+    // The cell at `slot`, made (with every one before it) when missing.
+    ListCell& make(size_t slot) {
+        if (slot < kInline)
+            return m_inline[slot];
+        if (!m_more)
+            m_more = std::make_unique<std::vector<ListCell>>();
+        if (m_more->size() <= slot - kInline)
+            m_more->resize(slot - kInline + 1);
+        return (*m_more)[slot - kInline];
     }
 
 private:
     static constexpr size_t kInline = 2;
     std::array<ListCell, kInline> m_inline;
-    size_t m_inlineUsed = 0;
-    std::vector<ListCell> m_more;
+    std::unique_ptr<std::vector<ListCell>> m_more;
 };
 
+// Ordered so that the row packs into 80 bytes: a million rows are 80 MB to fill and to sort.
 struct ListRow {
     ListCell label;
+    LPARAM param = 0;
     int image = 0;
     UINT state = 0;
-    LPARAM param = 0;
     int indent = 0;
     ListSubItems subItems;
 };
+static_assert(sizeof(ListRow) <= 80);
 
 struct ListColumn {
     int format = LVCFMT_LEFT;
