@@ -116,9 +116,12 @@ void ChangeDefaultId(HWND dialog, WORD id) {
         SendMessage(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
+// The dialog's own state is looked up only by the messages that use it: a notice from a
+// control, which the dialog's owner did not take, arrives once per row of a long list.
 LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    DialogData& data = DialogDataOf(dialog);
     switch (message) {
+    case WM_NOTIFY: // nothing is due, here or in the window's default processing
+        return 0;
     case WM_CLOSE:
         PostMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
@@ -129,15 +132,17 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM
         else
             DialogSetFocus(GetNextDlgTabItem(dialog, GetFocus(), wParam != 0));
         return 0;
-    case DM_GETDEFID:
-        return data.defaultId ? MAKELRESULT(data.defaultId, DC_HASDEFID) : 0;
+    case DM_GETDEFID: {
+        const WORD defaultId = DialogDataOf(dialog).defaultId;
+        return defaultId ? MAKELRESULT(defaultId, DC_HASDEFID) : 0;
+    }
     case DM_SETDEFID:
         ChangeDefaultId(dialog, static_cast<WORD>(wParam));
         return TRUE;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (IsChild(dialog, GetFocus()))
-                data.savedFocus = GetFocus();
+                DialogDataOf(dialog).savedFocus = GetFocus();
         } else if (!IsChild(dialog, GetFocus())) {
             RestoreFocus(dialog);
         }
