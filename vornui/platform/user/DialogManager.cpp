@@ -63,8 +63,13 @@ bool IsDialog(HWND hwnd) {
     return record && dynamic_cast<DialogData*>(record->control.get());
 }
 
-DLGPROC DialogProcOf(HWND dialog) {
-    return reinterpret_cast<DLGPROC>(GetWindowLongPtr(dialog, DWLP_DLGPROC));
+// Read from the record the caller has already found: every message a dialog does not handle
+// itself passes here, a notice for each row of a long list among them.
+DLGPROC DialogProcOf(const WindowRecord& dialog) {
+    DLGPROC proc = nullptr;
+    if (dialog.extra.size() >= DWLP_DLGPROC + sizeof proc)
+        std::memcpy(&proc, dialog.extra.data() + DWLP_DLGPROC, sizeof proc);
+    return proc;
 }
 
 // A control the keyboard can reach: shown and enabled itself, whatever its dialog is.
@@ -310,9 +315,10 @@ const DialogTemplate* LoadDialogTemplate(HINSTANCE module, LPCTSTR name) {
 }
 
 LRESULT DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!IsWindow(dialog))
+    const WindowRecord* const record = LiveWindow(dialog);
+    if (!record)
         return 0;
-    if (const DLGPROC proc = DialogProcOf(dialog)) {
+    if (const DLGPROC proc = DialogProcOf(*record)) {
         SetWindowLongPtr(dialog, DWLP_MSGRESULT, 0);
         const INT_PTR handled = proc(dialog, message, wParam, lParam);
         if (!IsWindow(dialog))
