@@ -51,7 +51,6 @@ BEGIN_MESSAGE_MAP(KDataTemplateDialog, CDialog)
     ON_BN_CLICKED(IDC_TEMPLATE_DELETE, &ThisClass::OnDelete)
     ON_CONTROL(LBN_SELCHANGE, IDC_TEMPLATE_LIST, &ThisClass::OnSelectTemplate)
     ON_NOTIFY(LVN_GETDISPINFO, IDC_TEMPLATE_PREVIEW, &ThisClass::OnGetPreviewText)
-    ON_NOTIFY(LVN_INSERTITEM, IDC_TEMPLATE_PREVIEW, &ThisClass::OnPreviewRowInserted)
 END_MESSAGE_MAP()
 // clang-format on
 
@@ -146,13 +145,6 @@ void KDataTemplateDialog::Preview() {
 
 void KDataTemplateDialog::OnSelectTemplate() {
     Preview();
-}
-
-// Nothing is to be done about a new row; the dialog says so itself, because passing the
-// notice on to the dialog manager's default processing costs a long preview a million
-// trips.
-void KDataTemplateDialog::OnPreviewRowInserted(NMHDR*, LRESULT* result) {
-    *result = 0;
 }
 
 void KDataTemplateDialog::OnGetPreviewText(NMHDR* header, LRESULT* result) {

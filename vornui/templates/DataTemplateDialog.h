@@ -61,8 +61,6 @@ protected:
     void OnSelectTemplate();
     // The preview asks for the text of one of its cells.
     void OnGetPreviewText(NMHDR* header, LRESULT* result);
-    // The preview tells of a row it was given.
-    void OnPreviewRowInserted(NMHDR* header, LRESULT* result);
 
     DECLARE_MESSAGE_MAP()
 

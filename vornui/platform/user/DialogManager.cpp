@@ -63,8 +63,13 @@ bool IsDialog(HWND hwnd) {
     return record && dynamic_cast<DialogData*>(record->control.get());
 }
 
-DLGPROC DialogProcOf(HWND dialog) {
-    return reinterpret_cast<DLGPROC>(GetWindowLongPtr(dialog, DWLP_DLGPROC));
+// Read from the record the caller has already found: every message a dialog does not handle
+// itself passes here, a notice for each row of a long list among them.
+DLGPROC DialogProcOf(const WindowRecord& dialog) {
+    DLGPROC proc = nullptr;
+    if (dialog.extra.size() >= DWLP_DLGPROC + sizeof proc)
+        std::memcpy(&proc, dialog.extra.data() + DWLP_DLGPROC, sizeof proc);
+    return proc;
 }
 
 // A control the keyboard can reach: shown and enabled itself, whatever its dialog is.
@@ -116,9 +121,12 @@ void ChangeDefaultId(HWND dialog, WORD id) {
         SendMessage(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
 }
 
+// The dialog's own state is looked up only by the messages that use it: a notice from a
+// control, which the dialog's owner did not take, arrives once per row of a long list.
 LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    DialogData& data = DialogDataOf(dialog);
     switch (message) {
+    case WM_NOTIFY: // nothing is due, here or in the window's default processing
+        return 0;
     case WM_CLOSE:
         PostMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
@@ -129,15 +137,17 @@ LRESULT DefaultDialogProcessing(HWND dialog, UINT message, WPARAM wParam, LPARAM
         else
             DialogSetFocus(GetNextDlgTabItem(dialog, GetFocus(), wParam != 0));
         return 0;
-    case DM_GETDEFID:
-        return data.defaultId ? MAKELRESULT(data.defaultId, DC_HASDEFID) : 0;
+    case DM_GETDEFID: {
+        const WORD defaultId = DialogDataOf(dialog).defaultId;
+        return defaultId ? MAKELRESULT(defaultId, DC_HASDEFID) : 0;
+    }
     case DM_SETDEFID:
         ChangeDefaultId(dialog, static_cast<WORD>(wParam));
         return TRUE;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (IsChild(dialog, GetFocus()))
-                data.savedFocus = GetFocus();
+                DialogDataOf(dialog).savedFocus = GetFocus();
         } else if (!IsChild(dialog, GetFocus())) {
             RestoreFocus(dialog);
         }
@@ -305,9 +315,10 @@ const DialogTemplate* LoadDialogTemplate(HINSTANCE module, LPCTSTR name) {
 }
 
 LRESULT DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!IsWindow(dialog))
+    const WindowRecord* const record = LiveWindow(dialog);
+    if (!record)
         return 0;
-    if (const DLGPROC proc = DialogProcOf(dialog)) {
+    if (const DLGPROC proc = DialogProcOf(*record)) {
         SetWindowLongPtr(dialog, DWLP_MSGRESULT, 0);
         const INT_PTR handled = proc(dialog, message, wParam, lParam);
         if (!IsWindow(dialog))
