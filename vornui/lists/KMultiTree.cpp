@@ -60,30 +60,45 @@ KMultiTree::SelectionRun::SelectionRun(KMultiTree& tree)
       m_id(static_cast<UINT_PTR>(tree.GetDlgCtrlID())) {}
 
 bool KMultiTree::SelectionRun::Set(HTREEITEM item, bool select) {
-    TVITEM described;
-    if (!m_tree.Describe(item, described))
+    NMTREEVIEW notice;
+    const TVITEM* described = Describe(notice, item, select);
+    if (!described)
         return false;
-    if (((described.state & TVIS_SELECTED) != 0) == select)
+    if (((described->state & TVIS_SELECTED) != 0) == select)
         return true;
     if (!m_tree.m_bMultiSelect) {
         m_tree.SetSelectedBit(item, select);
         return true;
     }
-    return Change(described, select);
+    return Change(notice, item, select);
 }
 
-bool KMultiTree::SelectionRun::Change(const TVITEM& described, bool select) {
+bool KMultiTree::SelectionRun::Change(HTREEITEM item, bool select) {
+    NMTREEVIEW notice;
+    return Describe(notice, item, select) && Change(notice, item, select);
+}
+
+// The control writes its description straight into the notice, not into a TVITEM of its
+// own that is then copied: the copy would read the description back in wide blocks just
+// after the control wrote it field by field, and such a read waits until those writes have
+// reached the cache. A Shift+click describes every item it passes.
+const TVITEM* KMultiTree::SelectionRun::Describe(NMTREEVIEW& notice, HTREEITEM item,
+                                                 bool select) const {
+    TVITEM& described = select ? notice.itemNew : notice.itemOld;
+    return m_tree.Describe(item, described) ? &described : nullptr;
+}
+
+bool KMultiTree::SelectionRun::Change(NMTREEVIEW& notice, HTREEITEM item, bool select) {
     // Each field gets its value here rather than from a zeroing of the whole notice: that
     // zeroing is a string store, whose start-up alone costs more than the rest of a change,
     // and a Shift+click makes one change per item it passes.
-    NMTREEVIEW notice;
+    (select ? notice.itemOld : notice.itemNew) = TVITEM{};
     notice.action = TVC_UNKNOWN;
-    notice.itemOld = select ? TVITEM{} : described;
-    notice.itemNew = select ? described : TVITEM{};
     notice.ptDrag = POINT{};
     if (Send(notice, TVN_SELCHANGING))
         return false;
-    m_tree.SetSelectedBit(described.hItem, select);
+    // The item as described, not as the notice now says: the parent may have written on it.
+    m_tree.SetSelectedBit(item, select);
     Send(notice, TVN_SELCHANGED);
     return true;
 }
@@ -106,9 +121,7 @@ int KMultiTree::SetItemState(HTREEITEM item, UINT state, UINT stateMask) {
     if (!stateMask)
         return 1;
     if (stateMask & TVIS_SELECTED) {
-        TVITEM described;
-        if (!Describe(item, described) ||
-            !SelectionRun(*this).Change(described, (state & TVIS_SELECTED) != 0))
+        if (!SelectionRun(*this).Change(item, (state & TVIS_SELECTED) != 0))
             return 0;
         stateMask &= ~TVIS_SELECTED;
     }

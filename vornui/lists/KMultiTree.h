@@ -97,11 +97,17 @@ private:
         // Gives the item the selected state `select` where it differs; false for no item
         // or a refusal.
         bool Set(HTREEITEM item, bool select);
-        // Changes the described item's selected state, whatever it is now; false when the
-        // parent refused.
-        bool Change(const TVITEM& described, bool select);
+        // Changes the item's selected state, whatever it is now; false for no item or a
+        // refusal.
+        bool Change(HTREEITEM item, bool select);
 
     private:
+        // Describes the item in the notice as the one that changes to `select`; null for no
+        // item.
+        const TVITEM* Describe(NMTREEVIEW& notice, HTREEITEM item, bool select) const;
+        // Asks the parent, changes the described item and tells the parent; false when the
+        // parent refused.
+        bool Change(NMTREEVIEW& notice, HTREEITEM item, bool select);
         LRESULT Send(NMTREEVIEW& notice, UINT code);
 
         KMultiTree& m_tree;

@@ -462,11 +462,13 @@ TEST_F(MultiTree, FocusRepaintsTheSelectedLabels) {
 namespace {
 
 // A parent that writes down each selection notification in full: what it was, which item
-// with which data, and whether the tree marked it as its own; it refuses one item.
+// with which data, and whether the tree marked it as its own; it refuses one item, and
+// when asked it may write another item and no data into the notice.
 class SelectionLog : public CWnd {
 public:
     KMultiTree* tree = nullptr;
     HTREEITEM refused = nullptr;
+    HTREEITEM writtenOver = nullptr;
     std::vector<std::string> heard;
 
 protected:
@@ -492,6 +494,11 @@ protected:
                         (notice->hdr.hwndFrom == *tree ? "" : "?") +
                         (Plain(*notice, selecting ? notice->itemOld : notice->itemNew) ? "" : "!"));
         *result = changing && item.hItem == refused;
+        if (changing && writtenOver) {
+            TVITEM& written = const_cast<TVITEM&>(item);
+            written.hItem = writtenOver;
+            written.lParam = 0;
+        }
         return TRUE;
     }
 };
@@ -609,6 +616,32 @@ TEST_F(TwoTrees, BulkChangesTellTheParentWhatOneByOneChangesWould) {
     oneByOne({41, 42});
     compare("top level, refused");
     EXPECT_EQ(Selection(0), (std::vector<int>{41, 42, 7}));
+}
+
+TEST_F(TwoTrees, WhatTheParentWritesOnTheNoticeMovesNoChangeElsewhere) {
+    // While asked, the parent points the notice at item 1 and clears its data: each change
+    // still goes to the item described, in bulk as one by one, and the notice told
+    // afterwards is the one the parent wrote on.
+    const std::vector<int> range{3, 4, 41, 42, 5};
+    for (int side = 0; side < 2; ++side)
+        m_parents[side].writtenOver = m_items[side][1];
+    m_trees[0].SelectRange(m_items[0][3], m_items[0][5], TRUE);
+    for (const int number : range)
+        m_trees[1].SetItemState(m_items[1][number], TVIS_SELECTED, TVIS_SELECTED);
+    EXPECT_EQ(Selection(0), range);
+    EXPECT_EQ(Selection(1), range);
+    ASSERT_EQ(m_parents[0].heard.size(), 10u);
+    EXPECT_EQ(m_parents[0].heard[0], "changing +3* from 7");
+    EXPECT_EQ(m_parents[0].heard[1], "changed +0* from 7");
+    EXPECT_EQ(m_parents[0].heard, m_parents[1].heard);
+
+    m_trees[0].SelectAll(FALSE);
+    for (const int number : range)
+        m_trees[1].SetItemState(m_items[1][number], 0, TVIS_SELECTED);
+    EXPECT_TRUE(Selection(0).empty());
+    EXPECT_TRUE(Selection(1).empty());
+    EXPECT_EQ(m_parents[0].heard, m_parents[1].heard);
+    EXPECT_EQ(m_parents[0].heard.back(), "changed -0* from 7");
 }
 
 TEST_F(MultiTree, FocusRepaintsOnlyTheSelectedLabelsOnShow) {
