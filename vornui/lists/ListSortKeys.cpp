@@ -37,40 +37,37 @@ int CompareFolded(const std::string& first, const std::string& second) {
     return (result > 0) - (result < 0);
 }
 
+// Reads the digits at `at` onto the end of `value`; where they end.
+const char* ReadDigits(const char* at, std::uint64_t& value) {
+    // More than 19 digits wrap round; the caller counts them and does not use the value.
+    for (unsigned digit = 0; (digit = static_cast<unsigned char>(*at) - '0') < 10; ++at)
+        value = value * 10 + digit;
+    return at;
+}
+
 // A short decimal as "%lf" reads it, when one division reads it exactly: at most a minus,
 // digits with at most one point, no exponent, in a locale whose decimal point is a point,
 // whose digits, at most 19, make an integer of at most 2^53. Both that integer and the power
-// of ten (up to 10^22) are then doubles exactly, and the division rounds once, as strtod
-// does. Nothing for every other text (spaces, a plus, hex, "inf", "nan", an
-// exponent, long digits, no number at all).
+// of ten (up to 10^19) are then doubles exactly, and the division rounds once, as strtod
+// does. Nothing for every other text (spaces, a plus, hex, "inf", "nan", an exponent, long
+// digits, no number at all).
 std::optional<double> ReadShortDecimal(const char* text) {
     constexpr std::uint64_t kExactIntegers = std::uint64_t{1} << 53;
-    constexpr int kMostDigits = 19; // any 19 digits fit in 64 bits
+    constexpr long kMostDigits = 19; // any 19 digits fit in 64 bits
     // The radix alone, where localeconv would fill in the whole of the locale's numbers.
     if (*nl_langinfo(RADIXCHAR) != '.')
         return std::nullopt;
     const bool negative = *text == '-';
-    const char* at = text + (negative ? 1 : 0);
+    const char* const whole = text + (negative ? 1 : 0);
     std::uint64_t digits = 0;
-    int count = 0;
-    int fraction = 0;
-    bool point = false;
-    for (;; ++at) {
-        if (*at >= '0' && *at <= '9') {
-            digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
-            ++count;
-            fraction += point ? 1 : 0;
-        } else if (*at == '.' && !point) {
-            point = true;
-        } else {
-            break;
-        }
-        if (count > kMostDigits)
-            return std::nullopt;
-    }
+    const char* const point = ReadDigits(whole, digits);
+    const bool fractional = *point == '.';
+    const char* const end = fractional ? ReadDigits(point + 1, digits) : point;
+    const long fraction = fractional ? end - point - 1 : 0;
+    const long count = (point - whole) + fraction;
     // "0x" starts hex; an 'e' may start an exponent.
-    const bool more = *at == 'x' || *at == 'X' || *at == 'e' || *at == 'E';
-    if (count == 0 || more || digits > kExactIntegers)
+    const bool more = *end == 'x' || *end == 'X' || *end == 'e' || *end == 'E';
+    if (count == 0 || count > kMostDigits || more || digits > kExactIntegers)
         return std::nullopt;
     static constexpr std::array<double, kMostDigits + 1> kPowers = [] {
         std::array<double, kMostDigits + 1> powers{};
