@@ -209,7 +209,7 @@ TEST(KListBase, TheFastComparisonAnswersAsTheFirstOneOnRandomLists) {
 }
 
 TEST(KListBase, NumbersReadAsPercentLfReadsThem) {
-    // Plain decimals take a shorter way than the other forms: both must read what sscanf
+    // Short decimals take a shorter way than the other forms: both must read what sscanf
     // reads, to the last bit, and 0 where it reads nothing.
     std::vector<std::string> texts = {"0",
                                       "-0",
@@ -243,6 +243,19 @@ TEST(KListBase, NumbersReadAsPercentLfReadsThem) {
                                       "1,5",
                                       "00012",
                                       "9007199254740993",
+                                      "9007199254740992",
+                                      "-9007199254.740993",
+                                      "1234567890123456789",
+                                      "12345678901234567890",
+                                      "0.0000000000000000000001",
+                                      "0.00000000000000000000001",
+                                      "1.5e",
+                                      "2.5E2",
+                                      "3.5x",
+                                      "0.5X",
+                                      "1.2.3",
+                                      "..5",
+                                      "-00.0",
                                       "2.2250738585072011e-308"};
     std::mt19937 random(31);
     char text[64];

@@ -4,8 +4,9 @@
 // In a large list the comparison mostly waits for the caller's data of the two items
 // (a table far bigger than the processor's caches). The merges are therefore shaped so that
 // several comparisons are under way at once: no branch on their answers, and every merge
-// run from both ends, two chains that do not wait for each other. Runs are merged depth
-// first, so that the early merges of neighbouring rows stay in the caches.
+// run from both ends, two chains that do not wait for each other (four in a long merge, cut
+// in two halves). Runs are merged depth first, so that the early merges of neighbouring rows
+// stay in the caches.
 
 #include "vornui/platform/internal/HugePages.h"
 #include "vornui/platform/internal/ListViewData.h"
@@ -95,44 +96,127 @@ void MergeForward(const SortEntry* first, const SortEntry* middle, const SortEnt
     std::copy(b, last, out);
 }
 
-// The same merge from both ends at once, two chains of comparisons that do not wait for each
-// other: the first half of `out` from the runs' heads, the other from their tails. False when
-// the two did not meet (a comparison that contradicts itself can take an entry from both
-// ends): `out` is then no merge.
-bool MergeFromBothEnds(const SortEntry* first, const SortEntry* middle, const SortEntry* last,
-                       SortEntry* out, const EntryOrder& before) {
-    const auto count = static_cast<size_t>(last - first);
-    size_t fromHeads = count / 2;
-    size_t fromTails = count - fromHeads;
-    const SortEntry* a = first;
-    const SortEntry* b = middle;
-    const SortEntry* endA = middle;
-    const SortEntry* endB = last;
-    SortEntry* front = out;
-    SortEntry* back = out + count;
-    // The larger tail goes last; on a tie the second run's, which came later.
-    const auto tailA = [&] { return before(endB[-1], endA[-1]); };
-    // An end moves at most one entry a round: the rounds go in blocks of as many as cannot
-    // run any end out of its run, the ends checked once a block rather than every round.
-    while (fromHeads > 0) {
-        const size_t rounds =
-            std::min({fromHeads, static_cast<size_t>(middle - a), static_cast<size_t>(last - b),
-                      static_cast<size_t>(endA - first), static_cast<size_t>(endB - middle)});
-        if (rounds == 0)
-            break;
-        for (size_t round = 0; round < rounds; ++round) {
-            TakeHead(a, b, before(*b, *a), front);
-            TakeTail(endA, endB, tailA(), back);
-        }
-        fromHeads -= rounds;
-        fromTails -= rounds;
+// A merge of run A and run B (which came after it) from both ends at once, two chains of
+// comparisons that do not wait for each other: the first half of `out` from the runs' heads,
+// the other from their tails. Its steps are forced inline: only while its ends live in the
+// merging function's registers does the compiler select entries without a branch.
+class TwoEndedMerge {
+public:
+    TwoEndedMerge(const SortEntry* startA, const SortEntry* stopA, const SortEntry* startB,
+                  const SortEntry* stopB, SortEntry* out)
+        : m_startA(startA), m_stopA(stopA), m_startB(startB), m_stopB(stopB), m_headA(startA),
+          m_headB(startB), m_tailA(stopA), m_tailB(stopB), m_front(out),
+          m_back(out + (stopA - startA) + (stopB - startB)),
+          m_fromHeads(static_cast<size_t>(m_back - m_front) / 2),
+          m_fromTails(static_cast<size_t>(m_back - m_front) - m_fromHeads) {}
+
+    // An end moves at most one entry a round: the rounds that cannot run any end out of its
+    // run, so that they go in blocks with the ends checked once a block, not every round.
+    size_t SafeRounds() const {
+        return std::min({m_fromHeads, static_cast<size_t>(m_stopA - m_headA),
+                         static_cast<size_t>(m_stopB - m_headB),
+                         static_cast<size_t>(m_tailA - m_startA),
+                         static_cast<size_t>(m_tailB - m_startB)});
     }
-    // Neither end takes every entry, so one run always has an entry left at each end.
-    for (; fromHeads > 0; --fromHeads)
-        TakeHead(a, b, a == middle || (b != last && before(*b, *a)), front);
-    for (; fromTails > 0; --fromTails)
-        TakeTail(endA, endB, endB == middle || (endA != first && tailA()), back);
-    return a == endA;
+
+    [[gnu::always_inline]] void Round(const EntryOrder& before) {
+        TakeHead(m_headA, m_headB, before(*m_headB, *m_headA), m_front);
+        TakeTail(m_tailA, m_tailB, TailA(before), m_back);
+        --m_fromHeads;
+        --m_fromTails;
+    }
+
+    // Takes the rest with every end checked. False when the two chains did not meet (a
+    // comparison that contradicts itself can take an entry from both ends): `out` is then no
+    // merge.
+    [[gnu::always_inline]] bool Finish(const EntryOrder& before) {
+        // Neither end takes every entry, so one run always has an entry left at each end.
+        for (; m_fromHeads > 0; --m_fromHeads)
+            TakeHead(m_headA, m_headB,
+                     m_headA == m_stopA || (m_headB != m_stopB && before(*m_headB, *m_headA)),
+                     m_front);
+        for (; m_fromTails > 0; --m_fromTails)
+            TakeTail(m_tailA, m_tailB,
+                     m_tailB == m_startB || (m_tailA != m_startA && TailA(before)), m_back);
+        return m_headA == m_tailA;
+    }
+
+private:
+    // The larger tail goes last; on a tie B's, which came later.
+    bool TailA(const EntryOrder& before) const { return before(m_tailB[-1], m_tailA[-1]); }
+
+    const SortEntry* const m_startA;
+    const SortEntry* const m_stopA;
+    const SortEntry* const m_startB;
+    const SortEntry* const m_stopB;
+    const SortEntry* m_headA;
+    const SortEntry* m_headB;
+    const SortEntry* m_tailA;
+    const SortEntry* m_tailB;
+    SortEntry* m_front;
+    SortEntry* m_back;
+    size_t m_fromHeads;
+    size_t m_fromTails;
+};
+
+// Runs the rounds of `merge` that need no check.
+[[gnu::always_inline]] inline void RunSafeRounds(TwoEndedMerge& merge, const EntryOrder& before) {
+    for (size_t rounds = merge.SafeRounds(); rounds > 0; rounds = merge.SafeRounds())
+        for (; rounds > 0; --rounds)
+            merge.Round(before);
+}
+
+// How many of the first `count` entries of the stable merge of [first, middle) and
+// [middle, last) come from the first run, found by halving. Any answer splits the entries
+// into two merges that take each exactly once, whatever the comparison says.
+size_t TakenFromFirst(const SortEntry* first, const SortEntry* middle, const SortEntry* last,
+                      size_t count, const EntryOrder& before) {
+    const auto lengthA = static_cast<size_t>(middle - first);
+    const auto lengthB = static_cast<size_t>(last - middle);
+    size_t low = count > lengthB ? count - lengthB : 0;
+    size_t high = std::min(count, lengthA);
+    while (low < high) {
+        const size_t taken = low + (high - low) / 2;
+        // first[taken] is among them unless the entry of the second run it would push out
+        // comes strictly before it.
+        if (before(middle[count - 1 - taken], first[taken]))
+            high = taken;
+        else
+            low = taken + 1;
+    }
+    return low;
+}
+
+// Merges [first, middle) and [middle, last) into `out`, stably when the comparison is
+// consistent; false when it is not, and `out` is then no merge. A long merge is split in two
+// at its middle, and both halves run from both ends, four chains at once: each comparison
+// waits on the caller's data, which a long merge finds far apart, and four such waits overlap
+// where two did.
+bool MergeInChains(const SortEntry* first, const SortEntry* middle, const SortEntry* last,
+                   SortEntry* out, const EntryOrder& before) {
+    constexpr size_t kSplitFrom = 4096;
+    const auto count = static_cast<size_t>(last - first);
+    if (count < kSplitFrom) {
+        TwoEndedMerge merge(first, middle, middle, last, out);
+        RunSafeRounds(merge, before);
+        return merge.Finish(before);
+    }
+    const size_t half = count / 2;
+    const size_t takenA = TakenFromFirst(first, middle, last, half, before);
+    const SortEntry* const splitA = first + takenA;
+    const SortEntry* const splitB = middle + (half - takenA);
+    TwoEndedMerge lower(first, splitA, middle, splitB, out);
+    TwoEndedMerge upper(splitA, middle, splitB, last, out + half);
+    for (size_t rounds = std::min(lower.SafeRounds(), upper.SafeRounds()); rounds > 0;
+         rounds = std::min(lower.SafeRounds(), upper.SafeRounds()))
+        for (; rounds > 0; --rounds) {
+            lower.Round(before);
+            upper.Round(before);
+        }
+    RunSafeRounds(lower, before);
+    RunSafeRounds(upper, before);
+    const bool lowerMet = lower.Finish(before);
+    return upper.Finish(before) && lowerMet;
 }
 
 // Merges runs depth first, each merge from one of two arrays into the other.
@@ -161,8 +245,8 @@ public:
         SortInto(firstRun, middleRun, source);
         SortInto(middleRun, lastRun, source);
         const size_t middle = m_bounds[middleRun];
-        if (!MergeFromBothEnds(source + first, source + middle, source + last, target + first,
-                               m_before))
+        if (!MergeInChains(source + first, source + middle, source + last, target + first,
+                           m_before))
             MergeForward(source + first, source + middle, source + last, target + first, m_before);
     }
 

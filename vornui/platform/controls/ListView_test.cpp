@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -335,16 +336,18 @@ TEST(ListView, SortsRunsInEitherOrderAsAStableSortDoes) {
 }
 
 TEST(ListView, LongListsSortStablyAndKeepEveryRowWhateverTheComparisonSays) {
-    // Long enough for merges of many runs, from both ends, of even and odd lengths.
+    // Long enough for merges of many runs, from both ends, of even and odd lengths, and for
+    // long merges cut in two.
     Host host;
     CListCtrl& list = host.addList(0);
-    const auto fill = [&list](int rows, int distinct) {
+    const auto fillKeys = [&list](const std::vector<int>& keys) {
+        // Filled as a program fills a long list, without drawing it row by row.
+        list.SetRedraw(FALSE);
         list.DeleteAllItems();
-        for (int row = 0; row < rows; ++row) {
-            const auto key = static_cast<int>(g_random() % static_cast<unsigned>(distinct));
+        for (int row = 0; row < static_cast<int>(keys.size()); ++row)
             list.InsertItem(LVIF_TEXT | LVIF_PARAM, row, std::to_string(row).c_str(), 0, 0, 0,
-                            static_cast<LPARAM>(key) * 100000 + row);
-        }
+                            static_cast<LPARAM>(keys[static_cast<size_t>(row)]) * 100000 + row);
+        list.SetRedraw(TRUE);
     };
     const auto data = [&list] {
         std::vector<DWORD_PTR> all;
@@ -352,24 +355,46 @@ TEST(ListView, LongListsSortStablyAndKeepEveryRowWhateverTheComparisonSays) {
             all.push_back(list.GetItemData(row));
         return all;
     };
-    for (const int rows : {2, 3, 1000, 2047, 4096})
+    const auto sortAndCheck = [&](const std::string& what) {
+        const int rows = list.GetItemCount();
+        std::vector<DWORD_PTR> expected = data();
+        std::stable_sort(expected.begin(), expected.end(),
+                         [](DWORD_PTR a, DWORD_PTR b) { return a / 100000 < b / 100000; });
+        ASSERT_TRUE(list.SortItems(CompareKeysAbove, 100000));
+        ASSERT_EQ(data(), expected) << what;
+        // Each row's texts came along.
+        for (int row = 0; row < rows; ++row)
+            ASSERT_EQ(list.GetItemText(row, 0),
+                      std::to_string(list.GetItemData(row) % 100000).c_str());
+        std::sort(expected.begin(), expected.end());
+        ASSERT_TRUE(list.SortItems(CompareAtRandom, 0));
+        std::vector<DWORD_PTR> shuffled = data();
+        std::sort(shuffled.begin(), shuffled.end());
+        ASSERT_EQ(shuffled, expected) << what;
+    };
+    for (const int rows : {2, 3, 1000, 2047, 4096, 20011})
         for (const int distinct : {1, 7, 100000}) {
-            fill(rows, distinct);
-            std::vector<DWORD_PTR> expected = data();
-            std::stable_sort(expected.begin(), expected.end(),
-                             [](DWORD_PTR a, DWORD_PTR b) { return a / 100000 < b / 100000; });
-            ASSERT_TRUE(list.SortItems(CompareKeysAbove, 100000));
-            ASSERT_EQ(data(), expected) << rows << " rows, " << distinct << " keys";
-            // Each row's texts came along.
+            std::vector<int> keys;
             for (int row = 0; row < rows; ++row)
-                ASSERT_EQ(list.GetItemText(row, 0),
-                          std::to_string(list.GetItemData(row) % 100000).c_str());
-            std::sort(expected.begin(), expected.end());
-            ASSERT_TRUE(list.SortItems(CompareAtRandom, 0));
-            std::vector<DWORD_PTR> shuffled = data();
-            std::sort(shuffled.begin(), shuffled.end());
-            ASSERT_EQ(shuffled, expected);
+                keys.push_back(static_cast<int>(g_random() % static_cast<unsigned>(distinct)));
+            fillKeys(keys);
+            sortAndCheck(std::to_string(rows) + " rows, " + std::to_string(distinct) + " keys");
         }
+    // Two long runs: the second wholly before the first, the first all equal to one key of
+    // the second, the two interleaved. A cut of the merge falls at the end of a run or
+    // within ties.
+    const auto twoRuns = [&](const std::function<int(int)>& first, const std::string& what) {
+        std::vector<int> keys;
+        for (int row = 0; row < 6000; ++row)
+            keys.push_back(first(row));
+        for (int row = 0; row < 6001; ++row)
+            keys.push_back(row);
+        fillKeys(keys);
+        sortAndCheck(what);
+    };
+    twoRuns([](int row) { return 7000 + row; }, "second run first");
+    twoRuns([](int) { return 3000; }, "first run all ties");
+    twoRuns([](int row) { return 2 * row + 1; }, "interleaved runs");
 }
 
 TEST(ListView, ClicksSelectWithControlAndShiftAndTellTheParentInOrder) {

@@ -69,7 +69,8 @@ public:
     // Rearranges the elements so that the i-th is the one that was at `from(i)` (each index
     // once). They are gathered into new room in their new order: the writes run in sequence
     // and the reads are fetched ahead, where moving them round in place would jump about the
-    // whole sequence for every one.
+    // whole sequence for every one. Each is destroyed as soon as it has moved, while it is
+    // still in the caches: a second pass over the old room would read it all again.
     template <typename From>
     void rearrange(const From& from) {
         static_assert(std::is_nothrow_move_constructible_v<T>);
@@ -81,11 +82,13 @@ public:
         for (size_t each = 0; each < count; ++each) {
             if (each + kAhead < count)
                 Prefetch((*this)[from(each + kAhead)]);
-            std::construct_at(gathered.get() + each, std::move((*this)[from(each)]));
+            T& moving = (*this)[from(each)];
+            std::construct_at(gathered.get() + each, std::move(moving));
+            std::destroy_at(&moving);
         }
-        clear();
         m_slots = std::move(gathered);
         m_gapBegin = count;
+        m_gapEnd = m_capacity;
     }
 
 private:
