@@ -25,6 +25,9 @@
 #include "vornui/platform/WindowMessages.h"
 #include "vornui/platform/WindowTypes.h"
 
+#include <atomic>
+#include <cstdint>
+
 class CCmdTarget;
 class CCmdUI;
 
@@ -62,6 +65,10 @@ struct AFX_MSGMAP_ENTRY {
 struct AFX_MSGMAP {
     const AFX_MSGMAP* (*pfnGetBaseMap)();
     const AFX_MSGMAP_ENTRY* lpEntries;
+    // The messages and codes this map and its bases answer, folded into bits when the map is
+    // first searched. Most searches find nothing (a list's notice for each of a million rows
+    // that nobody handles), and the bits say so without walking every map.
+    mutable std::atomic<std::uint64_t> answers{0};
 };
 
 // The entry that ends every map.
