@@ -46,7 +46,8 @@ protected:
     BOOL OnReflectedNotify(NMHDR* header, LRESULT* result) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     // A sort reads every row with these: the framework's dispatch would cost about as much
-    // as the list's answer. DefWindowProc is virtual, so that a derived class still sees them.
+    // as the list's answer. They go to the list's own procedure, so a derived class does not
+    // see them in WindowProc or DefWindowProc.
     LRESULT AskList(UINT message, WPARAM wParam, LPARAM lParam) override {
         return Control::DefWindowProc(message, wParam, lParam);
     }

@@ -694,7 +694,7 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
         const bool insert = plain.empty() || random() % 3 != 0;
         const size_t at = random() % (plain.size() + (insert ? 1 : 0));
         if (insert && step % 2) {
-            gap.insert(at, text(step));
+            gap.emplace(at, text(step));
             plain.insert(plain.begin() + static_cast<ptrdiff_t>(at), text(step));
         } else if (insert) {
             // Built in place, then filled in where it lies.
@@ -706,11 +706,11 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
         }
     }
     // Room made with the gap inside the sequence keeps every element in its place.
-    gap.insert(plain.size() / 2, text(-1));
+    gap.emplace(plain.size() / 2, text(-1));
     plain.insert(plain.begin() + static_cast<ptrdiff_t>(plain.size() / 2), text(-1));
     gap.reserve(plain.size() + 1000);
     gap.reserve(10); // less than there is: nothing changes
-    gap.insert(0, text(-2));
+    gap.emplace(0, text(-2));
     plain.insert(plain.begin(), text(-2));
     ASSERT_EQ(gap.size(), plain.size());
     for (size_t each = 0; each < plain.size(); ++each)
@@ -724,6 +724,6 @@ TEST(GapVector, AgreesWithAVectorUnderInsertsAndErasesAnywhere) {
     EXPECT_EQ(gap[0], plain[1]);
     gap.clear();
     EXPECT_TRUE(gap.empty());
-    gap.insert(0, text(1));
+    gap.emplace(0, text(1));
     EXPECT_EQ(gap[0], text(1));
 }

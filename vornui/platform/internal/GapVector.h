@@ -29,8 +29,6 @@ public:
     T& operator[](size_t index) { return m_slots.get()[slot(index)]; }
     const T& operator[](size_t index) const { return m_slots.get()[slot(index)]; }
 
-    void insert(size_t index, T value) { emplace(index, std::move(value)); }
-
     // Builds an element from `args` at `index`, where it stays until the next change: an
     // element filled in there is written once, not built aside and moved in.
     template <typename... Args>
